@@ -1,0 +1,13 @@
+#pragma once
+#include "circuit.h"
+
+// CurDef<b>[1 … LoopCnt] = CurDefWork[1 … LoopCnt].
+void SetCurDef(Circuit& c, int b);
+// BrCur[b] = signed sum of the loop currents marked in CurDef<b>.
+void CalcBrCur(Circuit& c, int b);
+
+// Single-frequency analysis at c.Frq with the source c.EmfCpx in loop 1:
+// BrImp, LoopMat, LoopCur, BrCur, BrCurAbs, BrVol, BrVolAbs and ZReg = Zi.
+// Computes no phases. Arithmetic errors propagate as CalcError; a singular
+// loop matrix sets CalcErr = 1, which the caller must test and reset.
+void calciz(Circuit& c);

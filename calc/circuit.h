@@ -1,0 +1,105 @@
+#pragma once
+// The circuit description and every calculated result. One Circuit lives in
+// the main window for the whole run; everything else gets it by reference.
+//
+// Arrays are indexed from 0 and element 0 carries nothing unless said
+// otherwise; LoopMat alone is indexed from 1. Counts, marks and flags are
+// 16-bit, electrical values 64-bit, all in base units (Ω, H, F, Hz, V, A,
+// degrees).
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "complex.h"
+
+// Signed-sum definition: one mark per branch or loop current, +1, -1 or 0.
+using Marks = std::vector<int16_t>;
+
+// The loop impedance matrix: rows 1 … n, columns 1 … 2n. Columns 1 … n hold
+// Z, the solver leaves the inverse in columns n + 1 … 2n.
+class LoopMatrix {
+public:
+    void Recreate(int n) {
+        n_ = n;
+        cells_.assign(static_cast<size_t>(n) * 2 * n, Complex{});
+    }
+    int Rows() const { return n_; }
+    int Cols() const { return 2 * n_; }
+    Complex& operator()(int r, int c) { return cells_[Index(r, c)]; }
+    const Complex& operator()(int r, int c) const { return cells_[Index(r, c)]; }
+
+private:
+    size_t Index(int r, int c) const { return static_cast<size_t>(r - 1) * (2 * n_) + (c - 1); }
+    int n_ = 0;
+    std::vector<Complex> cells_;
+};
+
+struct Circuit {
+    static constexpr int MaxBranches = 15;
+    static constexpr int MaxLoops = 5;
+
+    // Circuit size and flags.
+    int16_t BrCnt = 0;      // 2 … 15
+    int16_t LoopCnt = 0;    // 2 … 5
+    int16_t CalcErr = 0;    // 1 after the solver failed; callers reset it
+    int16_t DlgCancel = 0;  // 1 when the last entry dialog was cancelled
+    int16_t SignMinus = 0;  // sign state of the matrix and branch-current dialogs
+
+    // Branch elements, 0 … BrCnt.
+    std::vector<double> BrR, BrL, BrC;  // C = 0: no capacitor
+    std::vector<Complex> BrImp;
+
+    // Hand-over from the element dialog: values as typed and unit multipliers.
+    double ElmRVal = 0, ElmRMul = 0;
+    double ElmLVal = 0, ElmLMul = 0;
+    double ElmCVal = 0, ElmCMul = 0;
+
+    // Frequency and source.
+    double FrqVal = 0, FrqMul = 0, Frq = 0;
+    double EmfVal = 0, EmfMul = 0, Emf = 0;
+    Complex EmfCpx;
+
+    // Loop matrix and its element definitions, 0 … BrCnt each. In the
+    // off-diagonal definitions element 0 is 1 for an explicit "0".
+    LoopMatrix LoopMat;
+    Complex ZReg;
+    Marks ZDef11, ZDef12, ZDef13, ZDef14, ZDef15;
+    Marks ZDef22, ZDef23, ZDef24, ZDef25;
+    Marks ZDef33, ZDef34, ZDef35;
+    Marks ZDef44, ZDef45;
+    Marks ZDef55;
+    Marks ZDefWork;  // 0 … 15, built by the matrix dialog
+    std::string ZDefText;
+
+    // Branch-current definitions, 0 … LoopCnt each; CurDef[b] is CurDef<b>,
+    // CurDef[0] is unused.
+    std::array<Marks, MaxBranches + 1> CurDef;
+    Marks CurDefWork;  // 0 … 5, built by the branch-current dialog
+    std::string CurDefText;
+
+    // Results.
+    std::vector<Complex> LoopCur;  // 0 … LoopCnt
+    std::vector<Complex> BrCur;    // 0 … BrCnt
+    std::vector<double> BrCurAbs, BrCurPh;
+    std::vector<Complex> BrVol;
+    std::vector<double> BrVolAbs, BrVolPh;
+    double ZiAbs = 0, ZiPh = 0;
+    double AngRes = 0;
+
+    // Display multipliers; ImpDspMul[0] is the input impedance's.
+    std::vector<double> ImpDspMul, CurDspMul, VolDspMul;
+    std::vector<std::string> VolUnitTxt;
+
+    // The definition of matrix element Zjk by its code jk (11, 12, … 55);
+    // nullptr for any other code.
+    Marks* ZDef(int code);
+    const Marks* ZDef(int code) const;
+};
+
+// The data half of the circuit initialisation: re-creates every array with
+// zeros for the current BrCnt and LoopCnt, empties the texts, and sets the
+// starting values — display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz.
+// The element hand-over multipliers and the flags are left as they are.
+void InitCircuitData(Circuit& c);

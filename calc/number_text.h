@@ -1,0 +1,32 @@
+#pragma once
+// Number-to-text and text-to-number rules shared by every display.
+
+#include <string>
+#include <string_view>
+
+// Round4(x) = floor(10^4 × x + 0.5) / 10^4.
+double Round4(double x);
+
+// General text form: 15 significant digits, no trailing zeros, "." as the
+// point, exponent form (1.5E+16) from 10^15 up; zero is "0".
+std::string GeneralText(double v);
+
+// The text of a shown magnitude: GeneralText(Round4(mul × v)).
+std::string DisplayValue(double v, double mul);
+
+// Graph and page number form: a leading space for v ≥ 0 (a minus sign
+// otherwise), shortest digits (15 significant for 64-bit, 7 for 32-bit
+// values), no zero before the point (" .5", " 100", "-2.5").
+std::string FmtNum(double v);
+std::string FmtNum(float v);
+
+// Dec1(v) = floor(v × 10 + 0.5) / 10 as a 32-bit float.
+float Dec1(double v);
+
+// True when the whole text, apart from surrounding blanks, is one number:
+// optional sign, digits with at most one point, optional exponent.
+bool IsNumeric(std::string_view text);
+
+// The leading number of the text (blanks skipped; reading stops at the first
+// character that does not fit); 0 when there is none.
+double NumericValue(std::string_view text);

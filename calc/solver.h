@@ -1,0 +1,8 @@
+#pragma once
+#include "circuit.h"
+
+// Inverts LoopMat by Gauss–Jordan elimination without pivoting. On success
+// columns n + 1 … 2n hold the inverse. On an exactly zero diagonal element,
+// a zero pivot or any arithmetic error it sets CalcErr = 1 (and never clears
+// it); the matrix is then undefined.
+void InvLoopMat(Circuit& c);
