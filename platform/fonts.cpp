@@ -1,0 +1,35 @@
+#include "platform/fonts.h"
+
+#include "platform/font_names.h"
+
+#include <array>
+
+namespace {
+
+struct Substitution {
+    const char* requested;  // UTF-8
+    const char* installed;
+};
+
+constexpr std::array kSubstitutions{
+    Substitution{kFaceMincho, "IPAMincho"},
+    Substitution{kFaceMinchoNoSpace, "IPAMincho"},
+    Substitution{kFacePGothic, "IPAPGothic"},
+};
+
+}  // namespace
+
+void InstallFontSubstitutions()
+{
+    for (const Substitution& s : kSubstitutions)
+        QFont::insertSubstitution(QString::fromUtf8(s.requested), QString::fromUtf8(s.installed));
+}
+
+QFont MakeFont(const QString& face, double points, bool bold, bool italic)
+{
+    QFont font(face);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
