@@ -102,4 +102,5 @@ struct Circuit {
 // zeros for the current BrCnt and LoopCnt, empties the texts, and sets the
 // starting values — display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz.
 // The element hand-over multipliers and the flags are left as they are.
+// Counts outside 2 … 15 branches / 2 … 5 loops throw std::invalid_argument.
 void InitCircuitData(Circuit& c);

@@ -8,7 +8,8 @@
 double Round4(double x);
 
 // General text form: 15 significant digits, no trailing zeros, "." as the
-// point, exponent form (1.5E+16) from 10^15 up; zero is "0".
+// point, exponent form (1.5E+16) from 10^15 up and below 10^-4 (1E-05); zero
+// is "0".
 std::string GeneralText(double v);
 
 // The text of a shown magnitude: GeneralText(Round4(mul × v)).
@@ -16,7 +17,8 @@ std::string DisplayValue(double v, double mul);
 
 // Graph and page number form: a leading space for v ≥ 0 (a minus sign
 // otherwise), shortest digits (15 significant for 64-bit, 7 for 32-bit
-// values), no zero before the point (" .5", " 100", "-2.5").
+// values), no zero before the point (" .5", " 100", "-2.5"). Exponent form
+// from 10^15 (64-bit) or 10^7 (32-bit) up and below 10^-4 (" 1.5E+16").
 std::string FmtNum(double v);
 std::string FmtNum(float v);
 
@@ -24,9 +26,11 @@ std::string FmtNum(float v);
 float Dec1(double v);
 
 // True when the whole text, apart from surrounding blanks, is one number:
-// optional sign, digits with at most one point, optional exponent.
+// optional sign, digits with at most one point, optional exponent. A number
+// beyond the 64-bit range is not numeric.
 bool IsNumeric(std::string_view text);
 
 // The leading number of the text (blanks skipped; reading stops at the first
-// character that does not fit); 0 when there is none.
+// character that does not fit); 0 when there is none. A number beyond the
+// 64-bit range raises error 6.
 double NumericValue(std::string_view text);

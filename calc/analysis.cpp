@@ -1,0 +1,63 @@
+#include "analysis.h"
+
+#include <stdexcept>
+
+#include "branch_impedance.h"
+#include "loop_matrix.h"
+#include "solver.h"
+
+void SetCurDef(Circuit& c, int b) {
+    if (b < 1 || b > Circuit::MaxBranches) return;
+    Marks& def = c.CurDef[b];
+    for (int k = 1; k <= c.LoopCnt; ++k)
+        def[k] = k < static_cast<int>(c.CurDefWork.size()) ? c.CurDefWork[k] : 0;
+}
+
+void CalcBrCur(Circuit& c, int b) {
+    Complex& cur = c.BrCur[b];
+    cur = Complex{};
+    const Marks& def = c.CurDef[b];
+    for (int k = 1; k <= c.LoopCnt; ++k) {
+        if (def[k] == 1)
+            CpxAdd(cur, cur, c.LoopCur[k]);
+        else if (def[k] == -1)
+            CpxSub(cur, cur, c.LoopCur[k]);
+    }
+}
+
+namespace {
+
+// The arrays must have the shape the circuit initialisation gives them for
+// the current counts; anything else is a programming error, not a circuit.
+void RequireShape(const Circuit& c) {
+    const size_t nb = static_cast<size_t>(c.BrCnt) + 1;
+    const size_t nl = static_cast<size_t>(c.LoopCnt) + 1;
+    const bool ok = c.BrCnt >= 2 && c.BrCnt <= Circuit::MaxBranches && c.LoopCnt >= 2 &&
+                    c.LoopCnt <= Circuit::MaxLoops && c.BrR.size() == nb && c.BrL.size() == nb &&
+                    c.BrC.size() == nb && c.BrImp.size() == nb && c.BrCur.size() == nb &&
+                    c.BrCurAbs.size() == nb && c.BrVol.size() == nb && c.BrVolAbs.size() == nb &&
+                    c.LoopCur.size() == nl && c.LoopMat.Rows() == c.LoopCnt &&
+                    c.ZDef55.size() == nb && c.CurDef[Circuit::MaxBranches].size() == nl;
+    if (!ok) throw std::logic_error("calciz: circuit arrays do not match BrCnt and LoopCnt");
+}
+
+}  // namespace
+
+void calciz(Circuit& c) {
+    RequireShape(c);
+    const int nb = c.BrCnt;
+    const int nl = c.LoopCnt;
+    for (int b = 1; b <= nb; ++b) BrZCalc(c.BrImp[b], c.BrR[b], c.BrL[b], c.BrC[b], c.Frq);
+    AsmLoopMat(c);
+    InvLoopMat(c);
+    for (int k = 1; k <= nl; ++k) CpxMul(c.LoopCur[k], c.LoopMat(k, nl + 1), c.EmfCpx);
+    for (int b = 1; b <= nb; ++b) {
+        CalcBrCur(c, b);
+        c.BrCurAbs[b] = CpxAbs(c.BrCur[b]);
+    }
+    for (int b = 1; b <= nb; ++b) {
+        CpxMul(c.BrVol[b], c.BrCur[b], c.BrImp[b]);
+        c.BrVolAbs[b] = CpxAbs(c.BrVol[b]);
+    }
+    CpxDiv(c.ZReg, c.EmfCpx, c.LoopCur[1]);
+}

@@ -1,0 +1,97 @@
+#include "circuit.h"
+
+#include <cmath>
+#include <stdexcept>
+
+Marks* Circuit::ZDef(int code) {
+    switch (code) {
+        case 11: return &ZDef11;
+        case 12: return &ZDef12;
+        case 13: return &ZDef13;
+        case 14: return &ZDef14;
+        case 15: return &ZDef15;
+        case 22: return &ZDef22;
+        case 23: return &ZDef23;
+        case 24: return &ZDef24;
+        case 25: return &ZDef25;
+        case 33: return &ZDef33;
+        case 34: return &ZDef34;
+        case 35: return &ZDef35;
+        case 44: return &ZDef44;
+        case 45: return &ZDef45;
+        case 55: return &ZDef55;
+        default: return nullptr;
+    }
+}
+
+const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(this)->ZDef(code); }
+
+namespace {
+
+constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
+constexpr int ZDefWorkSize = 16;
+constexpr int CurDefWorkSize = 6;
+
+template <typename T>
+void Recreate(std::vector<T>& v, int last) {
+    v.assign(static_cast<size_t>(last) + 1, T{});
+}
+
+void RequireSize(const Circuit& c) {
+    if (c.BrCnt < 2 || c.BrCnt > Circuit::MaxBranches || c.LoopCnt < 2 || c.LoopCnt > Circuit::MaxLoops)
+        throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
+}
+
+void RecreateArrays(Circuit& c) {
+    const int nb = c.BrCnt;
+    const int nl = c.LoopCnt;
+    c.LoopMat.Recreate(nl);
+    Recreate(c.BrR, nb);
+    Recreate(c.BrL, nb);
+    Recreate(c.BrC, nb);
+    Recreate(c.BrImp, nb);
+    Recreate(c.ImpDspMul, nb);
+    for (int code : ZDefCodes) Recreate(*c.ZDef(code), nb);
+    Recreate(c.ZDefWork, ZDefWorkSize - 1);
+    Recreate(c.LoopCur, nl);
+    Recreate(c.BrCur, nb);
+    Recreate(c.BrVol, nb);
+    Recreate(c.CurDefWork, CurDefWorkSize - 1);
+    for (Marks& def : c.CurDef) Recreate(def, nl);
+    Recreate(c.BrCurAbs, nb);
+    Recreate(c.CurDspMul, nb);
+    Recreate(c.BrCurPh, nb);
+    Recreate(c.BrVolAbs, nb);
+    Recreate(c.VolDspMul, nb);
+    Recreate(c.BrVolPh, nb);
+    Recreate(c.VolUnitTxt, nb);
+}
+
+}  // namespace
+
+void InitCircuitData(Circuit& c) {
+    RequireSize(c);
+    RecreateArrays(c);
+    c.ElmRVal = c.ElmLVal = c.ElmCVal = 0;
+
+    for (double& m : c.ImpDspMul) m = 1;
+    const double milli = std::pow(10.0, 3.0);
+    for (int b = 1; b <= c.BrCnt; ++b) {
+        c.CurDspMul[b] = milli;
+        c.VolDspMul[b] = 1;
+        c.VolUnitTxt[b] = "Ｖ";
+    }
+
+    c.EmfMul = 1;
+    c.EmfVal = 1;
+    c.Emf = 1;
+    c.FrqMul = 1;
+    c.FrqVal = 100;
+    c.Frq = 100;
+
+    c.ZReg = Complex{};
+    c.ZDefText.clear();
+    c.CurDefText.clear();
+    c.ZiAbs = 0;
+    c.ZiPh = 0;
+}
