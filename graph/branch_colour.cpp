@@ -1,0 +1,16 @@
+#include "graph/branch_colour.h"
+
+#include "graph/graph_state.h"
+
+QColor BranchColour(int32_t packed)
+{
+    const auto red = static_cast<int16_t>(packed & 0xFF);
+    const auto green = static_cast<int16_t>((packed & 0xFF00) / 256);
+    const auto blue = static_cast<int16_t>((packed & 0xFF0000) / 65536);
+    return QColor(red, green, blue);
+}
+
+void FillBrColor(GraphState& g)
+{
+    for (size_t b = 1; b <= kBranchColours.size(); ++b) g.BrColor[b] = PackRgb(kBranchColours[b - 1]);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The curve colours of the branches.
+
+#include <array>
+#include <cstdint>
+
+#include <QColor>
+
+struct GraphState;
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Branch b's colour is element b − 1.
+inline constexpr std::array<Rgb, 15> kBranchColours{{
+    {255, 160, 0}, {255, 0, 0},     {255, 0, 255},   {0, 255, 0},     {0, 255, 255},
+    {192, 128, 32}, {128, 192, 192}, {176, 176, 255}, {255, 128, 128}, {255, 192, 255},
+    {0, 255, 192},  {192, 255, 255}, {255, 255, 192}, {192, 192, 128}, {192, 192, 192},
+}};
+
+// red + 256 × green + 65536 × blue
+constexpr int32_t PackRgb(const Rgb& c) { return c.r + 256 * c.g + 65536 * c.b; }
+
+// Unpacks by masking each byte and dividing it down.
+QColor BranchColour(int32_t packed);
+
+// Fills BrColor(1 … 15) from the table; BrColor(0) stays 0.
+void FillBrColor(GraphState& g);
