@@ -1,0 +1,125 @@
+#pragma once
+// A drawing surface painted with QPainter. It keeps the user coordinates, the
+// pen and font state and the current position; a subclass supplies the paint
+// device (an image, a printer), its size in painter units and its resolution.
+//
+// Painter units are what a QPainter opened on the device uses: logical pixels
+// on an image with a device pixel ratio, device dots on a printer.
+//
+// Lines between two given points and rectangle outlines are the grid and the
+// frames: one device pixel wide, not anti-aliased, placed on the painter unit
+// that contains the point, so they fall on the same places at any device pixel
+// ratio. Lines from the last point and points are curves: anti-aliased, one
+// 96th of an inch wide.
+//
+// The last point of LineTo is the current position: Line, LineTo, PSet and
+// Rect leave it at their end point, Print moves it to the next text line.
+
+#include "platform/draw_surface.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QSizeF>
+
+class PainterSurface : public DrawSurface {
+public:
+    PainterSurface();
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
+
+    void Cls() override;
+    void SetScale(double left, double top, double right, double bottom) override;
+    double ScaleLeft() const override;
+    double ScaleTop() const override;
+    double ScaleWidth() const override;
+    double ScaleHeight() const override;
+
+    void Line(double x1, double y1, double x2, double y2) override;
+    void Line(double x1, double y1, double x2, double y2, const QColor& colour) override;
+    void LineTo(double x, double y, const QColor& colour) override;
+    void PSet(double x, double y, const QColor& colour) override;
+    void Rect(double x1, double y1, double x2, double y2) override;
+    void SetDotted(bool dotted) override;
+    void SetForeColor(const QColor& colour) override;
+
+    void SetFontName(const QString& name) override;
+    void SetFontSize(double points) override;
+    void SetFontBold(bool bold) override;
+    void SetFontItalic(bool italic) override;
+    double TextWidth(const QString& text) const override;
+    double TextHeight(const QString& text) const override;
+
+    double CurrentX() const override;
+    double CurrentY() const override;
+    void SetCurrentX(double x) override;
+    void SetCurrentY(double y) override;
+
+    void Print(const QString& text) override;
+
+    // Coordinates: one unit is one painter unit, origin at the top left (the
+    // initial mode), or one millimetre at the surface's resolution. Both
+    // follow the size of the device; user coordinates stretch with it.
+    void SetScalePixels();
+    void SetScaleMillimetres();
+
+    // Setting the background colour clears the surface to it.
+    void SetBackColor(const QColor& colour);
+    QColor BackColor() const { return back_; }
+    QColor ForeColor() const { return fore_; }
+    bool Dotted() const { return dotted_; }
+    QString FontName() const { return face_; }
+    double FontSize() const { return points_; }
+    bool FontBold() const { return bold_; }
+    bool FontItalic() const { return italic_; }
+    // The font as the surface draws it, its point size taken at TargetDpi().
+    QFont Font() const;
+
+    // Painter units ↔ user coordinates.
+    QPointF ToPainter(double x, double y) const;
+    QPointF ToUser(const QPointF& painterPoint) const;
+
+    // Ends the painter kept open between drawing calls; the next drawing call
+    // opens a new one. A subclass calls it before its device changes or goes.
+    void EndPainting();
+
+protected:
+    ~PainterSurface() override;
+
+    // The device to paint on; called before every drawing call, so it may
+    // replace the device (the painter is reopened when the pointer changes).
+    // Returns nullptr when there is nothing to paint on.
+    virtual QPaintDevice* Target() = 0;
+    virtual QSizeF TargetSize() const = 0;  // painter units
+    virtual int TargetDpi() const = 0;      // painter units per inch
+    // Called after every drawing call.
+    virtual void Changed() {}
+
+private:
+    enum class ScaleMode { Pixels, Millimetres, User };
+
+    QPainter* ActivePainter();
+    double UnitsPerPixelX() const;
+    double UnitsPerPixelY() const;
+    void DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour);
+    void SetCurvePen(QPainter& painter, const QColor& colour) const;
+    void SetGridPen(QPainter& painter, const QColor& colour) const;
+    void MoveTo(double x, double y);
+    void Finish();
+
+    QPainter painter_;
+    ScaleMode mode_ = ScaleMode::Pixels;
+    double left_ = 0;
+    double top_ = 0;
+    double width_ = 1;
+    double height_ = 1;
+    double currentX_ = 0;
+    double currentY_ = 0;
+    QColor fore_{Qt::black};
+    QColor back_{Qt::white};
+    bool dotted_ = false;
+    QString face_;
+    double points_ = 9;
+    bool bold_ = false;
+    bool italic_ = false;
+};
