@@ -1,0 +1,19 @@
+#pragma once
+// Modal message boxes titled "Brivel" with one OK button.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class MessageIcon { None, Information, Error };
+
+// Shows the box and waits for OK, unless an interceptor is set.
+void ShowMessage(const QString& text, MessageIcon icon = MessageIcon::None, QWidget* parent = nullptr);
+
+// Test seam: while set, ShowMessage hands (text, icon) to the interceptor and
+// shows nothing. Pass an empty function to show boxes again. Returns the
+// interceptor that was set before, so a test can restore it.
+using MessageInterceptor = std::function<void(const QString& text, MessageIcon icon)>;
+MessageInterceptor SetMessageInterceptor(MessageInterceptor interceptor);
