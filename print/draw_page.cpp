@@ -1,0 +1,35 @@
+#include "calc/calc_error.h"
+#include "graph/graph_state.h"
+#include "print/page_drawer.h"
+
+PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit,
+                       PageHost& host, QWidget* messageParent)
+    : prt_(prt), picture_(picture), g_(graph), c_(circuit), host_(host), messageParent_(messageParent)
+{
+}
+
+// An arithmetic error of the page (the impedance curves included) ends the
+// page with its description; the caller decides what becomes of the surface.
+bool PageDrawer::DrawPage()
+{
+    try {
+        DrawHead();
+        if (!DrawFrequencyGrid()) return true;
+        if (g_.VSpanSel == 0) DrawLevelScale(6);
+        else if (g_.VSpanSel == 1) DrawLevelScale(4);
+        switch (g_.GrfQty) {
+        case 0: return PlotZiPage();
+        case 1: return PlotBrPage(false);
+        case 2: return PlotBrPage(true);
+        default: return true;
+        }
+    } catch (const CalcError& e) {
+        Report(MessageIcon::Information, QString::fromStdString(e.description()));
+        return false;
+    }
+}
+
+void PageDrawer::Report(MessageIcon icon, const QString& text) const
+{
+    ShowMessage(text, icon, messageParent_);
+}

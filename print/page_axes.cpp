@@ -1,0 +1,168 @@
+#include <cmath>
+#include <limits>
+#include <span>
+#include <string>
+
+#include <QString>
+
+#include "calc/complex.h"
+#include "calc/number_text.h"
+#include "graph/graph_state.h"
+#include "platform/draw_surface.h"
+#include "print/page_drawer.h"
+#include "print/print_texts.h"
+
+namespace {
+
+struct FrequencyStep {
+    double step;  // of m, and of f in multiples of SwpStart
+    bool label;
+    bool unit;    // the label carries "Ｈｚ"
+};
+
+// Grid lines at 1 … 10, 20 … 100 (two decades) or 1 … 10, 20 … 100, 200 …
+// 10000 (four decades) times SwpStart; labels at 1, 2, 4, 6, 8, 10, 20, 40,
+// 60, 80, 100 or at 1, 10, 100, 1000 times SwpStart.
+FrequencyStep StepAt(int decades, double m)
+{
+    const auto mi = static_cast<int32_t>(std::nearbyint(m));
+    if (decades == 2) {
+        if (m < 10) return {1, mi == 1 || mi % 2 == 0, mi == 1};
+        return {10, mi == 10 || mi % 20 == 0, false};
+    }
+    const double step = m < 10 ? 1 : m < 100 ? 10 : m < 1000 ? 100 : 1000;
+    return {step, m == step, mi == 1};
+}
+
+std::string FrequencyLabel(double f)
+{
+    if (f >= 1e6) return FmtNum(f / 1e6) + prtext::kMega;
+    if (f >= 1000) return FmtNum(f / 1000) + prtext::kKilo;
+    return FmtNum(f);
+}
+
+struct LevelUnit {
+    double below;     // the row's value v is under this bound
+    bool multiply;    // printed as v × factor, else v / factor
+    double factor;
+    double unitPoint; // the unit line follows only the row of exactly this value
+    const char* unit;
+};
+
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+
+constexpr LevelUnit kImpedanceUnits[] = {
+    {1e3, false, 1, 10, prtext::kOhm},
+    {1e6, false, 1e3, 1e3, prtext::kKiloOhm},
+    {1e9, false, 1e6, 1e6, prtext::kMegaOhm},
+    {kNoBound, false, 1e9, 1e9, prtext::kGigaOhm},
+};
+constexpr LevelUnit kCurrentUnits[] = {
+    {1e-3, true, 1e6, 1e-6, prtext::kMicroAmpere},
+    {1, true, 1e3, 1e-3, prtext::kMilliAmpere},
+    {1e3, false, 1, 1, prtext::kAmpere},
+    {kNoBound, false, 1e3, 1e3, prtext::kKiloAmpere},
+};
+constexpr LevelUnit kVoltageUnits[] = {
+    {1e-3, true, 1e6, 1e-6, prtext::kMicroVolt},
+    {1, true, 1e3, 1e-3, prtext::kMilliVolt},
+    {1e3, false, 1, 1, prtext::kVolt},
+    {kNoBound, false, 1e3, 1e3, prtext::kKiloVolt},
+};
+
+}  // namespace
+
+bool PageDrawer::DrawFrequencyGrid()
+{
+    int decades;
+    if (g_.HSpanSel == 0) {
+        decades = 2;
+        g_.SwpEnd = g_.SwpStart * 100;
+    } else if (g_.HSpanSel == 1) {
+        decades = 4;
+        g_.SwpEnd = g_.SwpStart * 10000;
+    } else {
+        return false;
+    }
+    g_.HGridOrg = 0;
+    g_.HDecades = static_cast<float>(decades);
+
+    DrawSurface& s = surf();
+    const FrameCorners& fr = prt_.frm;
+    const double magW = static_cast<double>(fr.MagFrmX2) - fr.MagFrmX1;
+    const double phW = static_cast<double>(fr.PhFrmX2) - fr.PhFrmX1;
+    const double labelTop = fr.PhFrmY2 + (static_cast<double>(fr.PhFrmY2) - fr.PhFrmY1) * 0.4 / 6 / 2;
+    const double last = std::pow(10.0, decades);
+
+    double m = 1;
+    double f = g_.SwpStart;
+    while (m <= last) {
+        const auto g = static_cast<float>(Lg10(m));
+        const auto xm = static_cast<float>(magW * g / decades + fr.MagFrmX1);
+        s.Line(xm, fr.MagFrmY1, xm, fr.MagFrmY2);
+        const auto xp = static_cast<float>(phW * g / decades + fr.PhFrmX1);
+        s.Line(xp, fr.PhFrmY1, xp, fr.PhFrmY2);
+
+        g_.FrqLbl = FrequencyLabel(f);
+        s.SetCurrentX(fr.MagFrmX1 + magW * (static_cast<double>(g) - 0.035) / decades);
+        s.SetCurrentY(labelTop);
+        const FrequencyStep st = StepAt(decades, m);
+        if (st.label) s.Print(QString::fromStdString(g_.FrqLbl) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
+        m += st.step;
+        f += g_.SwpStart * st.step;
+    }
+    return true;
+}
+
+void PageDrawer::DrawLevelScale(int n)
+{
+    g_.MagGridOrg = 0;
+    g_.MagDecades = static_cast<float>(n);
+    g_.PhGridOrg = 0;
+    g_.PhDivs = static_cast<float>(n);
+    g_.ZAxMax = std::pow(10.0, n) * g_.ZAxMin;
+    g_.PhAxMax = n * 30 + g_.PhAxMin;
+
+    DrawSurface& s = surf();
+    const FrameCorners& fr = prt_.frm;
+    const float nf = static_cast<float>(n);
+
+    const double magH = static_cast<double>(fr.MagFrmY2) - fr.MagFrmY1;
+    for (float i = 0; i <= nf; i += 1) {
+        const auto y = static_cast<float>(fr.MagFrmY2 - magH * i / nf);
+        s.Line(fr.MagFrmX1, y, fr.MagFrmX2, y);
+        s.SetCurrentX((static_cast<double>(fr.MagFrmX2) - fr.MagFrmX1) * 0.2 * (10.0 / 150.0) / 2);
+        s.SetCurrentY(y);
+        PrintLevelLabel(i);
+    }
+
+    const double phH = static_cast<double>(fr.PhFrmY2) - fr.PhFrmY1;
+    for (float i = 0; i <= nf; i += 1) {
+        const auto y = static_cast<float>(fr.PhFrmY2 - phH * i / nf);
+        s.Line(fr.PhFrmX1, y, fr.PhFrmX2, y);
+        s.SetCurrentX((static_cast<double>(fr.PhFrmX2) - fr.PhFrmX1) * 0.2 * (10.0 / 150.0) / 2);
+        s.SetCurrentY(y);
+        s.PrintNum(static_cast<double>(i * 30) + g_.PhAxMin);
+        if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));
+    }
+}
+
+// The unit goes as a second print, so it lands one text line below the number.
+void PageDrawer::PrintLevelLabel(float row)
+{
+    std::span<const LevelUnit> units;
+    double bottom;
+    switch (g_.GrfQty) {
+    case 0: units = kImpedanceUnits; bottom = g_.ZAxMin; break;
+    case 1: units = kCurrentUnits; bottom = g_.IAxMin; break;
+    case 2: units = kVoltageUnits; bottom = g_.VAxMin; break;
+    default: return;
+    }
+    const double v = std::pow(10.0, static_cast<double>(row)) * bottom;
+    for (const LevelUnit& u : units) {
+        if (!(v < u.below)) continue;
+        surf().PrintNum(u.multiply ? v * u.factor : v / u.factor);
+        if (v == u.unitPoint) surf().Print(QString::fromUtf8(u.unit));
+        return;
+    }
+}

@@ -1,0 +1,196 @@
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "calc/analysis.h"
+#include "calc/checked.h"
+#include "calc/circuit.h"
+#include "calc/complex.h"
+#include "graph/branch_colour.h"
+#include "graph/graph_state.h"
+#include "graph/phase_tracking.h"
+#include "platform/draw_surface.h"
+#include "print/page_drawer.h"
+#include "print/page_host.h"
+#include "print/print_texts.h"
+
+namespace {
+
+constexpr int kIntervals = 500;
+const QColor kCurveColour(255, 0, 0);
+const QColor kKeptColour(0, 255, 255);
+
+}  // namespace
+
+// Log-frequency, log-level and phase to page units for both frames.
+struct PageDrawer::CurveScale {
+    float xL, xR, yB, yT, pB, pT;
+    float sx, sy, sp;
+    FrameCorners fr;
+
+    float MagX(float x) const { return (x - xL) * sx + fr.MagFrmX1; }
+    float PhX(float x) const { return (x - xL) * sx + fr.PhFrmX1; }
+    float MagY(float y) const { return static_cast<float>(fr.MagFrmY2 - (y - yB) * sy); }
+    float PhY(float p) const { return static_cast<float>(fr.PhFrmY2 - (p - pB) * sp); }
+};
+
+// One curve inside one frame. A point above or below the frame lifts the pen;
+// the next point inside starts a new piece, so nothing is drawn along or
+// across the frame edge. The pen starts lifted, so a curve never joins what
+// was drawn before it.
+class PageDrawer::PenTrace {
+public:
+    PenTrace(DrawSurface& s, const QColor& colour, float top, float bottom)
+        : s_(s), colour_(colour), top_(top), bottom_(bottom) {}
+
+    void Plot(float X, float Y)
+    {
+        if (Y < top_ || Y > bottom_) {
+            Lift();
+        } else if (penUp_) {
+            s_.PSet(X, Y, colour_);
+            penUp_ = false;
+        } else {
+            s_.LineTo(X, Y, colour_);
+        }
+    }
+    void Lift() { penUp_ = true; }
+
+private:
+    DrawSurface& s_;
+    QColor colour_;
+    float top_, bottom_;
+    bool penUp_ = true;
+};
+
+PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
+{
+    g_.SwpStep = checked::Chk(std::pow(10.0, Lg10(checked::Div(g_.SwpEnd, g_.SwpStart)) / kIntervals));
+    CurveScale s{};
+    s.fr = prt_.frm;
+    s.xL = static_cast<float>(Lg10(g_.SwpStart));
+    s.xR = static_cast<float>(Lg10(g_.SwpEnd));
+    s.yB = static_cast<float>(Lg10(bottom));
+    s.yT = static_cast<float>(Lg10(top));
+    s.pB = static_cast<float>(g_.PhAxMin);
+    s.pT = static_cast<float>(g_.PhAxMax);
+    const float D = LayoutWidth(prt_.paper.PageWmm, prt_.mar);
+    const float height = D * (60.0f / 160.0f);
+    s.sy = static_cast<float>(checked::Div(height, s.yT - s.yB));
+    s.sp = static_cast<float>(checked::Div(height, s.pT - s.pB));
+    s.sx = static_cast<float>(checked::Div(D * (150.0f / 160.0f), s.xR - s.xL));
+    return s;
+}
+
+PageDrawer::PassEnd PageDrawer::Sweep(bool trapDivision, const std::function<void(float)>& point)
+{
+    c_.Frq = g_.SwpStart;
+    while (c_.Frq <= g_.SwpEnd) {
+        try {
+            const auto x = static_cast<float>(Lg10(c_.Frq));
+            calciz(c_);
+            switch (CheckSingular()) {
+            case PointCheck::Draw: point(x); break;
+            case PointCheck::Skip: break;
+            case PointCheck::Stop: return PassEnd::Stopped;
+            }
+        } catch (const CalcError& e) {
+            if (!trapDivision || e.number() != CalcError::DivisionByZero) throw;
+        }
+        c_.Frq = checked::Chk(c_.Frq * g_.SwpStep);
+    }
+    return PassEnd::Complete;
+}
+
+// A loop matrix that cannot be inverted at this frequency leaves the point
+// out. Before any valid calculation there is nothing to draw at all, and the
+// user is sent back to enter the circuit.
+PageDrawer::PointCheck PageDrawer::CheckSingular()
+{
+    if (c_.CalcErr != 1) return PointCheck::Draw;
+    c_.CalcErr = 0;
+    if (host_.FrequencyCommandEnabled()) return PointCheck::Skip;
+    Report(MessageIcon::Error, QString::fromUtf8(prtext::kEnterCircuit));
+    host_.PressRetCmd();
+    return PointCheck::Stop;
+}
+
+bool PageDrawer::PlotZiPage()
+{
+    const CurveScale s = MakeScale(g_.ZAxMin, g_.ZAxMax);
+
+    PenTrace level(surf(), kCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+    const PassEnd levelEnd = Sweep(false, [&](float x) {
+        const Complex v = c_.ZReg;
+        if (IsZero(v)) return;
+        level.Plot(s.MagX(x), s.MagY(static_cast<float>(Lg10(CpxAbs(v)))));
+    });
+    if (levelEnd == PassEnd::Stopped) return false;
+
+    PhaseTracking phase;
+    PenTrace angle(surf(), kCurveColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+    const PassEnd phaseEnd = Sweep(false, [&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
+    if (phaseEnd == PassEnd::Stopped) return false;
+
+    if (g_.KeptOn == 1) PlotKeptCurve(s);
+    return true;
+}
+
+// The kept points are in log coordinates, so they land where the current
+// scales put them; points beyond the frequency span are left out too.
+void PageDrawer::PlotKeptCurve(const CurveScale& s)
+{
+    const int count = std::min<int>(g_.KeptCnt, GraphState::KeptSize - 1);
+    PenTrace level(surf(), kKeptColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+    PenTrace angle(surf(), kKeptColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+    for (auto* trace : {&level, &angle}) {
+        const bool isLevel = trace == &level;
+        for (int i = 1; i <= count; ++i) {
+            const float lf = g_.KeptLgF[i];
+            if (lf < s.xL || lf > s.xR) {
+                trace->Lift();
+            } else if (isLevel) {
+                trace->Plot(s.MagX(lf), s.MagY(g_.KeptLgMag[i]));
+            } else {
+                trace->Plot(s.PhX(lf), s.PhY(g_.KeptPh[i]));
+            }
+        }
+    }
+}
+
+// An error other than a division by zero ends the branch curves silently,
+// leaving the page as far as it was drawn.
+bool PageDrawer::PlotBrPage(bool voltages)
+{
+    try {
+        const CurveScale s = voltages ? MakeScale(g_.VAxMin, g_.VAxMax) : MakeScale(g_.IAxMin, g_.IAxMax);
+        std::vector<float> Mag(c_.BrCnt + 1, 0.0f), Ph(c_.BrCnt + 1, 0.0f);
+        for (int b = 1; b <= c_.BrCnt; ++b) {
+            PhaseTracking phase;
+            if (!host_.BranchChecked(b)) continue;
+            const QColor colour = BranchColour(g_.BrColor[b]);
+            const auto value = [&]() -> const Complex& { return voltages ? c_.BrVol[b] : c_.BrCur[b]; };
+
+            PenTrace level(surf(), colour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+            const PassEnd levelEnd = Sweep(true, [&](float x) {
+                if (IsZero(value())) {
+                    Mag[b] = s.yB;
+                    return;
+                }
+                Mag[b] = static_cast<float>(Lg10(voltages ? c_.BrVolAbs[b] : c_.BrCurAbs[b]));
+                level.Plot(s.MagX(x), s.MagY(Mag[b]));
+            });
+            if (levelEnd == PassEnd::Stopped) return false;
+
+            PenTrace angle(surf(), colour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+            const PassEnd phaseEnd = Sweep(true, [&](float x) {
+                Ph[b] = phase.Next(value());
+                angle.Plot(s.PhX(x), s.PhY(Ph[b]));
+            });
+            if (phaseEnd == PassEnd::Stopped) return false;
+        }
+    } catch (const CalcError&) {
+    }
+    return true;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Draws the report page — title, frames, frequency grid, level and phase
+// scales and the curves of the plotted quantity — on whichever surface
+// PrintState::PrtSurf is. The curves are computed afresh by the analysis at
+// every point, so the page shows what the graph page shows, laid out for paper.
+
+#include <functional>
+
+#include <QString>
+
+#include "platform/message_box.h"
+#include "print/print_state.h"
+
+class DrawSurface;
+class PageHost;
+class QWidget;
+struct Circuit;
+struct GraphState;
+
+class PageDrawer {
+public:
+    // `picture` is the preview picture, which receives the dotted margin
+    // outline whatever the current surface is (unless ClipMode is 1).
+    // Messages are shown over `messageParent`.
+    PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit, PageHost& host,
+               QWidget* messageParent = nullptr);
+
+    // False when the page could not be completed; the reason has been shown
+    // to the user and the surface holds a partial page.
+    bool DrawPage();
+
+private:
+    struct CurveScale;
+    class PenTrace;
+    enum class PointCheck { Draw, Skip, Stop };
+    enum class PassEnd { Complete, Stopped };
+
+    void DrawHead();
+    bool DrawFrequencyGrid();
+    void DrawLevelScale(int n);
+    void PrintLevelLabel(float row);
+    bool PlotZiPage();
+    bool PlotBrPage(bool voltages);
+    void PlotKeptCurve(const CurveScale& s);
+    CurveScale MakeScale(double bottom, double top);
+    // One pass over the page's 501 frequencies: analysis, then `point` with
+    // the log-frequency of each point that has a result to draw.
+    PassEnd Sweep(bool trapDivision, const std::function<void(float)>& point);
+    PointCheck CheckSingular();
+    void Report(MessageIcon icon, const QString& text) const;
+
+    DrawSurface& surf() const { return *prt_.PrtSurf; }
+
+    PrintState& prt_;
+    DrawSurface& picture_;
+    GraphState& g_;
+    Circuit& c_;
+    PageHost& host_;
+    QWidget* messageParent_;
+};

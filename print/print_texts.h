@@ -1,0 +1,50 @@
+#pragma once
+// The texts of the printed page and the preview window, as UTF-8.
+
+namespace prtext {
+
+// Page titles by plotted quantity 0, 1, 2.
+inline constexpr const char* kTitles[] = {
+    "入力インピーダンスの周波数特性",
+    "枝路電流の周波数特性",
+    "枝路電圧の周波数特性",
+};
+inline constexpr const char* kHertz = "Ｈｚ";
+inline constexpr const char* kKilo = "K";
+inline constexpr const char* kMega = "M";
+inline constexpr const char* kDegrees = "　度";
+// Unit lines of the level scale, printed below the row that is one unit.
+inline constexpr const char* kOhm = "　Ω";
+inline constexpr const char* kKiloOhm = "　ＫΩ";
+inline constexpr const char* kMegaOhm = "　ＭΩ";
+inline constexpr const char* kGigaOhm = "　ＧΩ";
+inline constexpr const char* kMicroAmpere = "μＡ";
+inline constexpr const char* kMilliAmpere = "ｍＡ";
+inline constexpr const char* kAmpere = " Ａ";
+inline constexpr const char* kKiloAmpere = "ＫＡ";
+inline constexpr const char* kMicroVolt = "μＶ";
+inline constexpr const char* kMilliVolt = "ｍＶ";
+inline constexpr const char* kVolt = " Ｖ";
+inline constexpr const char* kKiloVolt = "ＫＶ";
+inline constexpr const char* kFontProbe = "abcdefあいうえお";
+
+inline constexpr const char* kEnterCircuit = "回路定数を入力して下さい";
+inline constexpr const char* kPrinterFailed =
+    "プリンタへの出力に失敗しました。ページは印刷されていません。";
+
+// The preview window.
+inline constexpr const char* kWindowCaption = "回路の周波数特性の印刷プレビューと印刷";
+inline constexpr const char* kMarginFrame = "余白サイズ";
+inline constexpr const char* kMarginCaptions[] = {
+    "左余白［ｍｍ］", "右余白［ｍｍ］", "上余白［ｍｍ］", "下余白［ｍｍ］",
+};
+inline constexpr const char* kPreview = "印刷プレビュー";
+inline constexpr const char* kPrintSetup = "印刷の設定";
+inline constexpr const char* kPrint = "印刷";
+inline constexpr const char* kCopy = "クリップボードへコピー";
+inline constexpr const char* kClose = "閉じる";
+inline constexpr const char* kPdfDialogTitle = "PDFファイルに印刷";
+inline constexpr const char* kPdfFilter = "PDF (*.pdf)";
+inline constexpr const char* kPdfDefaultName = "brivel_graph.pdf";
+
+}  // namespace prtext
