@@ -1,0 +1,365 @@
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calc/calc_error.h"
+#include "graph/branch_colour.h"
+#include "platform/message_box.h"
+#include "print/page_drawer.h"
+#include "tests/print/page_fixture.h"
+#include "tests/support/recording_surface.h"
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kCyan(0, 255, 255);
+
+struct Shown {
+    QString text;
+    MessageIcon icon;
+};
+
+// The page drawn on a recording surface scaled like the half-size preview
+// picture, A4 with 5 mm margins: D = 200, u = 1.25.
+class PageDrawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
+        const ScaleCorners s = PictureScale(prt.paper, prt.mar);
+        page.SetScale(s.left, s.top, s.right, s.bottom);
+        page.ClearCalls();
+        prt.PrtSurf = &page;
+    }
+    void TearDown() override { SetMessageInterceptor(previous_); }
+
+    bool Draw()
+    {
+        PageDrawer drawer(prt, picture, g, c, host);
+        return drawer.DrawPage();
+    }
+
+    double LineHeight() const { return page.TextHeight("x"); }
+
+    std::vector<DrawCall> PrintsIn(double yFrom, double yTo) const
+    {
+        std::vector<DrawCall> out;
+        for (const DrawCall& d : page.CallsOf(DrawCall::Print))
+            if (d.y1 >= yFrom - 1e-9 && d.y1 <= yTo + 1e-9) out.push_back(d);
+        return out;
+    }
+
+    static std::vector<QString> TextsOf(const std::vector<DrawCall>& calls)
+    {
+        std::vector<QString> out;
+        for (const DrawCall& d : calls) out.push_back(d.text);
+        return out;
+    }
+
+    std::vector<DrawCall> CurveCalls(const QColor& colour, double yFrom, double yTo) const
+    {
+        std::vector<DrawCall> out;
+        for (const DrawCall& d : page.Calls()) {
+            if ((d.kind != DrawCall::PSet && d.kind != DrawCall::LineTo) || d.colour != colour) continue;
+            const double y = d.kind == DrawCall::PSet ? d.y1 : d.y2;
+            if (y >= yFrom && y <= yTo) out.push_back(d);
+        }
+        return out;
+    }
+
+    int VerticalLinesIn(double yFrom, double yTo) const
+    {
+        int n = 0;
+        for (const DrawCall& d : page.CallsOf(DrawCall::Line))
+            n += d.x1 == d.x2 && d.y1 == yFrom && d.y2 == yTo;
+        return n;
+    }
+
+    PrintState prt = PageState();
+    RecordingSurface page{397, 561};
+    RecordingSurface picture{397, 561};
+    GraphState g = DefaultGraph();
+    Circuit c = SampleCircuit();
+    FakeHost host;
+    std::vector<Shown> shown;
+
+private:
+    MessageInterceptor previous_;
+};
+
+constexpr double kLabelRow = 181.25 + 2.5;  // 2 u below the phase frame
+
+TEST_F(PageDrawing, HeadTitleOutlineAndFrames)
+{
+    prt.FontScale = 0.5f;
+    ASSERT_TRUE(Draw());
+
+    const auto prints = page.CallsOf(DrawCall::Print);
+    ASSERT_FALSE(prints.empty());
+    const DrawCall& title = prints.front();
+    EXPECT_EQ(title.text, "入力インピーダンスの周波数特性");
+    EXPECT_DOUBLE_EQ(title.y1, 10.0);
+    EXPECT_FLOAT_EQ(static_cast<float>(title.x1), (200 - static_cast<float>(page.TextWidth(title.text))) / 2);
+    EXPECT_EQ(prt.PageTitle, title.text);
+
+    const auto sizes = page.CallsOf(DrawCall::FontSize);
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_DOUBLE_EQ(sizes[0].x1, 10.0);  // 20 pt at half scale
+    EXPECT_DOUBLE_EQ(sizes[1].x1, 6.0);
+    const auto names = page.CallsOf(DrawCall::FontName);
+    EXPECT_EQ(names.back().text, "ＭＳ Ｐゴシック");
+    const auto italic = page.CallsOf(DrawCall::FontItalic);
+    ASSERT_EQ(italic.size(), 2u);
+    EXPECT_EQ(italic[0].x1, 1);
+    EXPECT_EQ(italic[1].x1, 0);
+
+    const auto frames = page.CallsOf(DrawCall::Rect);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].x1, 12.5);
+    EXPECT_EQ(frames[0].y1, 25);
+    EXPECT_EQ(frames[0].x2, 200);
+    EXPECT_EQ(frames[0].y2, 100);
+    EXPECT_EQ(frames[1].y1, 106.25);
+    EXPECT_EQ(frames[1].y2, 181.25);
+
+    // The margin outline goes to the preview picture only, dotted.
+    const auto& pc = picture.Calls();
+    ASSERT_EQ(pc.size(), 3u);
+    EXPECT_EQ(pc[0].kind, DrawCall::Dotted);
+    EXPECT_EQ(pc[0].x1, 1);
+    EXPECT_EQ(pc[1].kind, DrawCall::Rect);
+    EXPECT_EQ(pc[1].x2, 200);
+    EXPECT_EQ(pc[1].y2, 297 - 5 - 5);
+    EXPECT_EQ(pc[2].kind, DrawCall::Dotted);
+    EXPECT_EQ(pc[2].x1, 0);
+    EXPECT_TRUE(page.CallsOf(DrawCall::Dotted).empty());
+}
+
+TEST_F(PageDrawing, ClipboardPageHasNoOutlineAndUnknownSelectorsDrawLess)
+{
+    prt.ClipMode = 1;
+    prt.PageTitle = "前の題";
+    g.GrfQty = 7;      // keeps the previous title, draws no curve
+    g.HSpanSel = 5;    // ends the page after the frames
+    ASSERT_TRUE(Draw());
+    EXPECT_TRUE(picture.Calls().empty());
+    EXPECT_EQ(page.Texts(), std::vector<QString>{"前の題"});
+    EXPECT_EQ(page.CallsOf(DrawCall::Rect).size(), 2u);
+    EXPECT_TRUE(page.CallsOf(DrawCall::Line).empty());
+    EXPECT_TRUE(page.CallsOf(DrawCall::PSet).empty());
+}
+
+TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
+{
+    g.GrfQty = 5;  // grids and labels only
+    g.SwpStart = 10;
+
+    g.HSpanSel = 0;
+    ASSERT_TRUE(Draw());
+    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
+              (std::vector<QString>{" 10Ｈｚ", " 20", " 40", " 60", " 80", " 100", " 200", " 400", " 600", " 800",
+                                    " 1K"}));
+    EXPECT_EQ(VerticalLinesIn(25, 100), 19);
+    EXPECT_EQ(VerticalLinesIn(106.25, 181.25), 19);
+    EXPECT_EQ(g.SwpEnd, 1000);
+    EXPECT_EQ(g.HDecades, 2.0f);
+    // Each label starts a little left of its grid line.
+    const auto labels = PrintsIn(kLabelRow, kLabelRow);
+    EXPECT_NEAR(labels[1].x1, 12.5 + 187.5 * (std::log10(2.0) - 0.035) / 2, 1e-4);
+
+    page.ClearCalls();
+    g.HSpanSel = 1;
+    ASSERT_TRUE(Draw());
+    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)), (std::vector<QString>{" 10Ｈｚ", " 100", " 1K", " 10K"}));
+    EXPECT_EQ(VerticalLinesIn(25, 100), 37);
+    EXPECT_EQ(VerticalLinesIn(106.25, 181.25), 37);
+    EXPECT_EQ(g.SwpEnd, 1e5);
+
+    page.ClearCalls();
+    g.HSpanSel = 0;
+    g.SwpStart = 0.01;
+    ASSERT_TRUE(Draw());
+    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
+              (std::vector<QString>{" .01Ｈｚ", " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6", " .8",
+                                    " 1"}));
+}
+
+TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
+{
+    g.ZAxMin = 1;
+    g.VSpanSel = 0;
+    ASSERT_TRUE(Draw());
+    EXPECT_EQ(g.ZAxMax, 1e6);
+    EXPECT_EQ(g.PhAxMax, 90);
+
+    const double h = LineHeight();
+    const auto rows = PrintsIn(25 - 1e-6, 106);
+    EXPECT_EQ(TextsOf(rows), (std::vector<QString>{" 1 ", " 10 ", "　Ω", " 100 ", " 1 ", "　ＫΩ", " 10 ", " 100 ",
+                                                   " 1 ", "　ＭΩ"}));
+    // Row i sits on its grid line, 1 u right of the margin line; a unit goes
+    // one text line lower at the left end of the surface.
+    EXPECT_DOUBLE_EQ(rows[0].x1, 1.25);
+    EXPECT_FLOAT_EQ(static_cast<float>(rows[0].y1), 100.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(rows[1].y1), 100.0f - 12.5f);
+    EXPECT_DOUBLE_EQ(rows[2].x1, -5);
+    EXPECT_NEAR(rows[2].y1, rows[1].y1 + h, 1e-9);
+    EXPECT_NEAR(rows[5].y1, rows[4].y1 + h, 1e-9);
+    EXPECT_FLOAT_EQ(static_cast<float>(rows[8].y1), 25.0f);
+
+    const auto phase = PrintsIn(106.25 - 1e-6, 181.25);
+    EXPECT_EQ(TextsOf(phase), (std::vector<QString>{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", "　度"}));
+}
+
+TEST_F(PageDrawing, CurrentRowsOverFourDecades)
+{
+    g.GrfQty = 1;
+    g.IAxMin = 1e-7;
+    g.IAxMax = 1e-3;
+    g.VSpanSel = 1;
+    ASSERT_TRUE(Draw());
+    const auto rows = PrintsIn(25 - 1e-6, 106);
+    EXPECT_EQ(TextsOf(rows), (std::vector<QString>{" .1 ", " 1 ", "μＡ", " 10 ", " 100 ", " 1 ", "ｍＡ"}));
+    const auto phase = PrintsIn(106.25 - 1e-6, 181.25);
+    EXPECT_EQ(TextsOf(phase), (std::vector<QString>{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", "　度"}));
+    EXPECT_EQ(g.PhAxMax, 30);
+    // No branch is checked: nothing is drawn.
+    EXPECT_TRUE(page.CallsOf(DrawCall::PSet).empty());
+}
+
+TEST_F(PageDrawing, ImpedanceCurveFollowsTheAnalysis)
+{
+    const SampleValues v;
+    c = SampleCircuit(v);
+    g.ZAxMin = 1;
+    ASSERT_TRUE(Draw());
+
+    const auto level = CurveCalls(kRed, 25, 100);
+    ASSERT_FALSE(level.empty());
+    ASSERT_EQ(level.front().kind, DrawCall::PSet);
+    const double sy = 75.0 / 6, sx = 187.5 / 4;
+    EXPECT_NEAR(level.front().x1, 12.5, 1e-4);
+    EXPECT_NEAR(level.front().y1, 100 - std::log10(std::abs(SampleZi(v, 100))) * sy, 1e-3);
+    // The point at 10 kHz, 250 steps of 10^(4/500) further on.
+    const DrawCall& mid = level[250];
+    EXPECT_NEAR(mid.x2, 12.5 + 2 * sx, 1e-3);
+    EXPECT_NEAR(mid.y2, 100 - std::log10(std::abs(SampleZi(v, 1e4))) * sy, 1e-3);
+    EXPECT_EQ(level.size(), 501u);
+
+    const auto phase = CurveCalls(kRed, 106.25, 181.25);
+    ASSERT_EQ(phase.size(), 501u);
+    EXPECT_EQ(phase.front().kind, DrawCall::PSet);
+    const double deg = std::arg(SampleZi(v, 1e4)) * 180 / M_PI;
+    EXPECT_NEAR(phase[250].y2, 181.25 - (deg + 90) * 75.0 / 180, 1e-3);
+    EXPECT_TRUE(CurveCalls(kCyan, 0, 300).empty());
+}
+
+// A parallel L-C tank behind 10 Ω: the input impedance rises above the
+// 4-decade scale (0.1 Ω … 1 kΩ) around 1.6 kHz and falls back.
+TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
+{
+    SampleValues tank;
+    tank.r1 = 10;
+    tank.r2 = 1, tank.l2 = 0.01, tank.c2 = 0;
+    tank.r3 = 1, tank.l3 = 0, tank.c3 = 1e-6;
+    c = SampleCircuit(tank);
+    g.ZAxMin = 0.1;
+    g.VSpanSel = 1;
+    ASSERT_TRUE(Draw());
+
+    const auto level = CurveCalls(kRed, -1e9, 1e9);
+    std::vector<DrawCall> inLevel;
+    for (const DrawCall& d : level)
+        if ((d.kind == DrawCall::PSet ? d.y1 : d.y2) <= 100) inLevel.push_back(d);
+    int pieces = 0;
+    for (const DrawCall& d : inLevel) {
+        pieces += d.kind == DrawCall::PSet;
+        const double y = d.kind == DrawCall::PSet ? d.y1 : d.y2;
+        EXPECT_GE(y, 25);
+        if (d.kind == DrawCall::LineTo) {
+            EXPECT_GE(d.y1, 25);  // no segment from beyond the edge
+        }
+    }
+    EXPECT_EQ(pieces, 2);
+    // The second piece begins after the resonance, with a gap of missing points.
+    const auto second = std::find_if(inLevel.begin() + 1, inLevel.end(),
+                                     [](const DrawCall& d) { return d.kind == DrawCall::PSet; });
+    ASSERT_NE(second, inLevel.end());
+    const double resonanceX = 12.5 + (std::log10(1 / (6.283184 * std::sqrt(0.01 * 1e-6))) - 2) * 187.5 / 4;
+    EXPECT_GT(std::abs(SampleZi(tank, 1591.5)), 1000);
+    EXPECT_GT(second->x1, resonanceX);
+    const DrawCall& before = *(second - 1);
+    EXPECT_LT(before.x2, resonanceX);
+    EXPECT_GT(second->x1 - before.x2, 2 * 187.5 / 500);
+}
+
+TEST_F(PageDrawing, KeptCurveInCyanWithinTheSpan)
+{
+    g.KeptOn = 1;
+    g.KeptCnt = 4;
+    // log10 f, log10 |Z|, phase; the third point lies beyond the span.
+    const float lf[] = {0, 2.5f, 3.0f, 7.0f, 4.0f};
+    const float lm[] = {0, 1.0f, 2.0f, 2.0f, 3.0f};
+    const float ph[] = {0, 0.0f, 10.0f, 10.0f, -30.0f};
+    for (int i = 1; i <= 4; ++i) g.KeptLgF[i] = lf[i], g.KeptLgMag[i] = lm[i], g.KeptPh[i] = ph[i];
+    ASSERT_TRUE(Draw());
+
+    const auto level = CurveCalls(kCyan, 25, 100);
+    ASSERT_EQ(level.size(), 3u);
+    EXPECT_EQ(level[0].kind, DrawCall::PSet);
+    EXPECT_NEAR(level[0].x1, 12.5 + 0.5 * 187.5 / 4, 1e-4);
+    EXPECT_NEAR(level[0].y1, 100 - 1 * 12.5, 1e-4);
+    EXPECT_EQ(level[1].kind, DrawCall::LineTo);
+    EXPECT_EQ(level[2].kind, DrawCall::PSet);  // after the point beyond the span
+    EXPECT_NEAR(level[2].x1, 12.5 + 2 * 187.5 / 4, 1e-4);
+    EXPECT_NEAR(level[2].y1, 100 - 3 * 12.5, 1e-4);
+
+    const auto phase = CurveCalls(kCyan, 106.25, 181.25);
+    ASSERT_EQ(phase.size(), 3u);
+    EXPECT_NEAR(phase[2].y1, 181.25 - 60 * 75.0 / 180, 1e-4);
+}
+
+TEST_F(PageDrawing, BranchVoltagesOnlyForCheckedBranchesInTheirColours)
+{
+    g.GrfQty = 2;
+    host.checked = {1, 3};
+    ASSERT_TRUE(Draw());
+    std::vector<QColor> starts;
+    for (const DrawCall& d : page.CallsOf(DrawCall::PSet)) starts.push_back(d.colour);
+    const QColor b1 = BranchColour(g.BrColor[1]);
+    const QColor b3 = BranchColour(g.BrColor[3]);
+    EXPECT_EQ(starts, (std::vector<QColor>{b1, b1, b3, b3}));  // level then phase, per branch
+    for (const DrawCall& d : page.CallsOf(DrawCall::LineTo)) EXPECT_TRUE(d.colour == b1 || d.colour == b3);
+    EXPECT_EQ(page.CallsOf(DrawCall::LineTo).size(), 4u * 500);
+}
+
+TEST_F(PageDrawing, ArithmeticErrorOfTheImpedanceCurveIsReported)
+{
+    c.EmfCpx = {0, 0};  // Zi = 0 / 0
+    EXPECT_FALSE(Draw());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(shown[0].text.toStdString(), CalcError(CalcError::Overflow).description());
+    EXPECT_TRUE(CurveCalls(kRed, -1e9, 1e9).empty());
+}
+
+TEST_F(PageDrawing, SingularMatrixSkipsPointsOrSendsTheUserBack)
+{
+    c.ZDef22.assign(4, 0);  // loop 2 has no impedance: no inverse at any frequency
+    ASSERT_TRUE(Draw());
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(c.CalcErr, 0);
+    EXPECT_TRUE(CurveCalls(kRed, -1e9, 1e9).empty());
+
+    host.frequencyEnabled = false;
+    g.GrfQty = 1;
+    host.checked = {2};
+    EXPECT_FALSE(Draw());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "回路定数を入力して下さい");
+    EXPECT_EQ(shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(host.retPressed, 1);
+    EXPECT_EQ(c.CalcErr, 0);
+}
+
+}  // namespace

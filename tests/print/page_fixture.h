@@ -1,0 +1,47 @@
+#pragma once
+// Circuits, a main-window stand-in and a ready page state for the page tests.
+
+#include <complex>
+#include <ostream>
+#include <set>
+
+#include <QString>
+
+#include "calc/circuit.h"
+#include "graph/graph_state.h"
+#include "print/page_host.h"
+#include "print/print_state.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+class FakeHost : public PageHost {
+public:
+    std::set<int> checked;
+    bool frequencyEnabled = true;
+    int retPressed = 0;
+
+    bool BranchChecked(int b) const override { return checked.count(b) > 0; }
+    bool FrequencyCommandEnabled() const override { return frequencyEnabled; }
+    void PressRetCmd() override { ++retPressed; }
+};
+
+// The two-loop sample: Z11 = Z1＋Z2, Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1,
+// I02 = I1－I2, I03 = I2, E = 1 V.
+struct SampleValues {
+    double r1 = 10, l1 = 0, c1 = 0;
+    double r2 = 100, l2 = 0.01, c2 = 0;
+    double r3 = 50, l3 = 0, c3 = 1e-6;
+};
+Circuit SampleCircuit(const SampleValues& v = {});
+
+// Zi = Z1 + Z2 ∥ Z3 of the sample, computed independently.
+std::complex<double> SampleZi(const SampleValues& v, double f);
+
+// A5-loop / 15-branch ladder with R, L and C in most branches.
+Circuit LadderCircuit();
+
+// A4 paper as a printer with a 4 mm unprintable border reports it.
+PaperMetrics A4();
+PrintState PageState(int16_t marL = 5, int16_t marR = 5, int16_t marT = 5, int16_t marB = 5);
+GraphState DefaultGraph();
