@@ -49,7 +49,9 @@ void calciz(Circuit& c) {
     const int nl = c.LoopCnt;
     for (int b = 1; b <= nb; ++b) BrZCalc(c.BrImp[b], c.BrR[b], c.BrL[b], c.BrC[b], c.Frq);
     AsmLoopMat(c);
-    InvLoopMat(c);
+    // Going on after a failed solve could only turn the singular matrix into
+    // an arithmetic error (E ÷ 0 in the last step) and hide CalcErr.
+    if (!TryInvLoopMat(c)) return;
     for (int k = 1; k <= nl; ++k) CpxMul(c.LoopCur[k], c.LoopMat(k, nl + 1), c.EmfCpx);
     for (int b = 1; b <= nb; ++b) {
         CalcBrCur(c, b);

@@ -9,5 +9,7 @@ void CalcBrCur(Circuit& c, int b);
 // Single-frequency analysis at c.Frq with the source c.EmfCpx in loop 1:
 // BrImp, LoopMat, LoopCur, BrCur, BrCurAbs, BrVol, BrVolAbs and ZReg = Zi.
 // Computes no phases. Arithmetic errors propagate as CalcError; a singular
-// loop matrix sets CalcErr = 1, which the caller must test and reset.
+// loop matrix sets CalcErr = 1, which the caller must test and reset, and
+// ends the analysis there: the results after the solve keep their old
+// values and mean nothing.
 void calciz(Circuit& c);

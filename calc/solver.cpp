@@ -39,18 +39,22 @@ void Normalise(LoopMatrix& m, int n) {
 
 }  // namespace
 
-void InvLoopMat(Circuit& c) {
+bool TryInvLoopMat(Circuit& c) {
     const int n = c.LoopCnt;
     LoopMatrix& m = c.LoopMat;
     try {
         if (HasZeroDiagonal(m, n)) {
             c.CalcErr = 1;
-            return;
+            return false;
         }
         Augment(m, n);
         Eliminate(m, n);
         Normalise(m, n);
+        return true;
     } catch (const CalcError&) {
         c.CalcErr = 1;
+        return false;
     }
 }
+
+void InvLoopMat(Circuit& c) { TryInvLoopMat(c); }

@@ -6,3 +6,7 @@
 // a zero pivot or any arithmetic error it sets CalcErr = 1 (and never clears
 // it); the matrix is then undefined.
 void InvLoopMat(Circuit& c);
+
+// InvLoopMat that also tells whether this inversion succeeded (CalcErr may
+// already have been 1 before the call).
+bool TryInvLoopMat(Circuit& c);

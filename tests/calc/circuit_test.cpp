@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "circuit.h"
+
+namespace {
+
+TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
+    Circuit c;
+    c.BrCnt = 4;
+    c.LoopCnt = 3;
+    c.ElmRMul = 1000;
+    c.CalcErr = 1;
+    InitCircuitData(c);
+    for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh,
+                          &c.ImpDspMul, &c.CurDspMul, &c.VolDspMul})
+        EXPECT_EQ(v->size(), 5u);
+    EXPECT_EQ(c.BrImp.size(), 5u);
+    EXPECT_EQ(c.BrCur.size(), 5u);
+    EXPECT_EQ(c.BrVol.size(), 5u);
+    EXPECT_EQ(c.VolUnitTxt.size(), 5u);
+    EXPECT_EQ(c.LoopCur.size(), 4u);
+    EXPECT_EQ(c.LoopMat.Rows(), 3);
+    EXPECT_EQ(c.LoopMat.Cols(), 6);
+    EXPECT_EQ(c.ZDef55.size(), 5u);
+    EXPECT_EQ(c.ZDefWork.size(), 16u);
+    EXPECT_EQ(c.CurDefWork.size(), 6u);
+    for (const Marks& def : c.CurDef) EXPECT_EQ(def, Marks(4, 0));
+
+    EXPECT_EQ(c.ImpDspMul, std::vector<double>(5, 1.0));
+    EXPECT_EQ(c.CurDspMul, (std::vector<double>{0, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(c.VolDspMul, (std::vector<double>{0, 1, 1, 1, 1}));
+    EXPECT_EQ(c.VolUnitTxt, (std::vector<std::string>{"", "Ｖ", "Ｖ", "Ｖ", "Ｖ"}));
+    EXPECT_EQ(c.Emf, 1);
+    EXPECT_EQ(c.EmfVal, 1);
+    EXPECT_EQ(c.EmfMul, 1);
+    EXPECT_EQ(c.Frq, 100);
+    EXPECT_EQ(c.FrqVal, 100);
+    EXPECT_EQ(c.FrqMul, 1);
+    EXPECT_EQ(c.ElmRMul, 1000);
+    EXPECT_EQ(c.CalcErr, 1);
+}
+
+TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
+    Circuit c;
+    c.BrCnt = 3;
+    c.LoopCnt = 2;
+    InitCircuitData(c);
+    c.BrR[2] = 5;
+    c.BrImp[2] = {5, 1};
+    c.ZDef12[2] = -1;
+    c.CurDef[3][2] = 1;
+    c.LoopMat(2, 4) = {1, 1};
+    c.ZReg = {3, 3};
+    c.ZDefText = "＋Z1";
+    c.CurDefText = "＋I1";
+    c.ZiAbs = 7;
+    c.ElmCVal = 2;
+    c.CurDspMul[1] = 1;
+    c.BrCnt = 5;
+    c.LoopCnt = 4;
+    InitCircuitData(c);
+    EXPECT_EQ(c.BrR, std::vector<double>(6, 0.0));
+    EXPECT_TRUE(IsZero(c.BrImp[2]));
+    EXPECT_EQ(c.ZDef12, Marks(6, 0));
+    EXPECT_EQ(c.CurDef[3], Marks(5, 0));
+    for (int r = 1; r <= 4; ++r)
+        for (int k = 1; k <= 8; ++k) EXPECT_TRUE(IsZero(c.LoopMat(r, k)));
+    EXPECT_TRUE(IsZero(c.ZReg));
+    EXPECT_TRUE(c.ZDefText.empty());
+    EXPECT_TRUE(c.CurDefText.empty());
+    EXPECT_EQ(c.ZiAbs, 0);
+    EXPECT_EQ(c.ElmCVal, 0);
+    EXPECT_EQ(c.CurDspMul[1], 1000);
+}
+
+TEST(CircuitTest, SizesOutsideTheRangeAreRefused) {
+    Circuit c;
+    c.BrCnt = 16;
+    c.LoopCnt = 2;
+    EXPECT_THROW(InitCircuitData(c), std::invalid_argument);
+    c.BrCnt = 15;
+    c.LoopCnt = 6;
+    EXPECT_THROW(InitCircuitData(c), std::invalid_argument);
+    c.LoopCnt = 5;
+    EXPECT_NO_THROW(InitCircuitData(c));
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "solver.h"
+
+namespace {
+
+// A circuit whose loop matrix holds the given rows (real or complex).
+Circuit WithMatrix(const std::vector<std::vector<Complex>>& rows) {
+    Circuit c;
+    c.BrCnt = 2;
+    c.LoopCnt = static_cast<int16_t>(rows.size());
+    InitCircuitData(c);
+    for (int r = 1; r <= c.LoopCnt; ++r)
+        for (int k = 1; k <= c.LoopCnt; ++k) c.LoopMat(r, k) = rows[r - 1][k - 1];
+    return c;
+}
+
+TEST(SolverTest, InvertsARealMatrix) {
+    Circuit c = WithMatrix({{{2, 0}, {-1, 0}}, {{-1, 0}, {2, 0}}});
+    InvLoopMat(c);
+    ASSERT_EQ(c.CalcErr, 0);
+    const double expected[2][2] = {{2.0 / 3, 1.0 / 3}, {1.0 / 3, 2.0 / 3}};
+    for (int r = 1; r <= 2; ++r)
+        for (int k = 1; k <= 2; ++k) {
+            EXPECT_NEAR(c.LoopMat(r, 2 + k).re, expected[r - 1][k - 1], 1e-15);
+            EXPECT_EQ(c.LoopMat(r, 2 + k).im, 0);
+        }
+}
+
+TEST(SolverTest, AcceptsAPurelyImaginaryDiagonal) {
+    Circuit c = WithMatrix({{{0, 2}, {0, -1}}, {{0, -1}, {0, 2}}});
+    InvLoopMat(c);
+    ASSERT_EQ(c.CalcErr, 0);
+    // (jA)⁻¹ = −j A⁻¹
+    EXPECT_NEAR(c.LoopMat(1, 3).im, -2.0 / 3, 1e-15);
+    EXPECT_NEAR(c.LoopMat(2, 3).im, -1.0 / 3, 1e-15);
+    EXPECT_EQ(c.LoopMat(1, 3).re, 0);
+}
+
+// [[1, 1], [1, 0]] is invertible but has a zero on the diagonal: without
+// pivoting it is refused before any elimination.
+TEST(SolverTest, ExactZeroOnTheDiagonalFailsBeforeElimination) {
+    Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {0, 0}}});
+    c.LoopMat(1, 3) = {42, 0};
+    InvLoopMat(c);
+    EXPECT_EQ(c.CalcErr, 1);
+    EXPECT_EQ(c.LoopMat(1, 3).re, 42);
+}
+
+TEST(SolverTest, ZeroPivotDuringEliminationFails) {
+    Circuit singular = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
+    InvLoopMat(singular);
+    EXPECT_EQ(singular.CalcErr, 1);
+    // Invertible (determinant −1), but the second pivot becomes zero.
+    Circuit c = WithMatrix({{{1, 0}, {1, 0}, {0, 0}}, {{1, 0}, {1, 0}, {1, 0}}, {{0, 0}, {1, 0}, {1, 0}}});
+    InvLoopMat(c);
+    EXPECT_EQ(c.CalcErr, 1);
+}
+
+TEST(SolverTest, OverflowDuringEliminationFails) {
+    Circuit c = WithMatrix({{{1, 0}, {1e300, 0}}, {{1e300, 0}, {1, 0}}});
+    InvLoopMat(c);
+    EXPECT_EQ(c.CalcErr, 1);
+}
+
+TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt) {
+    Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
+    InvLoopMat(c);
+    ASSERT_EQ(c.CalcErr, 1);
+    c.LoopMat(2, 2) = {3, 0};
+    c.LoopMat(1, 2) = c.LoopMat(2, 1) = {1, 0};
+    EXPECT_TRUE(TryInvLoopMat(c));
+    EXPECT_EQ(c.CalcErr, 1);
+    EXPECT_NEAR(c.LoopMat(1, 3).re, 1.5, 1e-15);
+    c.CalcErr = 0;
+    c.LoopMat(1, 1) = {0, 0};
+    EXPECT_FALSE(TryInvLoopMat(c));
+    EXPECT_EQ(c.CalcErr, 1);
+}
+
+}  // namespace
