@@ -3,10 +3,12 @@
 // the printer implement it, so one routine draws the preview, the printed
 // page and the clipboard picture alike; tests use a recording implementation.
 //
-// Coordinates are user coordinates set by SetScale. The "last point" is where
-// the previous Line, LineTo or PSet ended. Printing places the top-left of the
-// text cell at (CurrentX, CurrentY) and then moves to the start of the next
-// text line: CurrentX = ScaleLeft, CurrentY one line height further down.
+// Coordinates are user coordinates set by SetScale. The "last point" is the
+// current position (CurrentX, CurrentY): Line, LineTo, PSet and Rect leave it
+// at their end point. Printing places the top-left of the text cell at the
+// current position and then moves to the start of the next text line:
+// CurrentX = ScaleLeft, CurrentY one line height further down on the screen
+// (smaller y when y grows upwards).
 
 #include <QColor>
 #include <QString>

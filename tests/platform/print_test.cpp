@@ -1,0 +1,137 @@
+// Printing text and numbers: where the text goes and where the next line starts.
+
+#include <gtest/gtest.h>
+
+#include "pixels.h"
+#include "platform/font_names.h"
+#include "platform/image_surface.h"
+
+#include <QRect>
+
+namespace {
+
+const QColor kBack(255, 255, 192);
+
+// The smallest rectangle (logical pixels) holding every pixel that is not kBack.
+QRect InkBox(const QImage& image)
+{
+    QRect box;
+    const int w = static_cast<int>(image.width() / image.devicePixelRatio());
+    const int h = static_cast<int>(image.height() / image.devicePixelRatio());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (LogicalPixel(image, x, y) != kBack)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+class Printing : public ::testing::Test {
+protected:
+    Printing()
+    {
+        surface.SetBackColor(kBack);
+        surface.SetFontName(QString::fromUtf8(kFaceMincho));
+        surface.SetFontSize(9.75);
+    }
+    ImageSurface surface{QSize(200, 300)};
+};
+
+TEST_F(Printing, ALineEndsAtTheLeftEdgeOneLineLowerWhenYGrowsUpwards)
+{
+    surface.SetScale(0, 6, 2, 0);
+    surface.SetCurrentX(0.7);
+    surface.SetCurrentY(3);
+    const double line = surface.TextHeight(QStringLiteral("1"));
+    ASSERT_GT(line, 0);
+    surface.Print(QStringLiteral(" 100"));
+    EXPECT_DOUBLE_EQ(surface.CurrentX(), 0);
+    EXPECT_NEAR(surface.CurrentY(), 3 - line, 1e-12);
+    surface.Print(QStringLiteral(" Ω"));
+    EXPECT_NEAR(surface.CurrentY(), 3 - 2 * line, 1e-12);
+}
+
+TEST_F(Printing, ALineEndsAtTheLeftEdgeOneLineLowerWhenYGrowsDownwards)
+{
+    surface.SetScale(-5, 10, 15, 40);
+    surface.SetCurrentX(3);
+    surface.SetCurrentY(12);
+    const double line = surface.TextHeight(QStringLiteral("1"));
+    surface.Print(QString());
+    EXPECT_DOUBLE_EQ(surface.CurrentX(), -5);
+    EXPECT_NEAR(surface.CurrentY(), 12 + line, 1e-12);
+}
+
+TEST_F(Printing, TheTextCellHangsBelowAndRightOfTheCurrentPosition)
+{
+    surface.SetScale(0, 6, 2, 0);
+    surface.SetCurrentX(0.5);  // pixel 50
+    surface.SetCurrentY(4);    // pixel 100
+    surface.Print(QStringLiteral("100Ｈｚ"));
+    const QRect first = InkBox(surface.Image());
+    ASSERT_FALSE(first.isNull());
+    const double linePx = surface.TextHeight(QStringLiteral("1")) * 50;
+    EXPECT_GE(first.left(), 50);
+    EXPECT_LE(first.left(), 53);
+    EXPECT_GE(first.top(), 100);
+    EXPECT_LE(first.bottom(), 100 + linePx);
+    EXPECT_GE(first.bottom(), 100 + linePx / 2);
+
+    // The next print lands on the next line at the left edge.
+    surface.Print(QStringLiteral("ＫΩ"));
+    const QRect both = InkBox(surface.Image());
+    EXPECT_LE(both.left(), 1);
+    EXPECT_GE(both.bottom(), 100 + linePx * 1.5);
+    EXPECT_LE(both.bottom(), 100 + linePx * 2);
+}
+
+TEST_F(Printing, TextIsDrawnInTheForegroundColour)
+{
+    surface.SetForeColor(QColor(255, 0, 0));
+    surface.SetCurrentX(10);
+    surface.SetCurrentY(10);
+    surface.SetFontSize(20);
+    surface.Print(QStringLiteral("■"));
+    EXPECT_FALSE(ColumnsOf(surface.Image(), 25, QColor(255, 0, 0)).empty());
+}
+
+// Keeps what reaches Print, so the number forms can be read back.
+class PrintSpy : public ImageSurface {
+public:
+    PrintSpy() : ImageSurface(QSize(100, 100)) {}
+    void Print(const QString& text) override
+    {
+        texts.push_back(text);
+        ImageSurface::Print(text);
+    }
+    std::vector<QString> texts;
+};
+
+TEST(PrintNum, NumbersPrintInTheGraphFormFollowedByOneSpace)
+{
+    PrintSpy spy;
+    spy.PrintNum(0.5);
+    spy.PrintNum(100.0);
+    spy.PrintNum(-2.5);
+    spy.PrintNum(0.0);
+    spy.PrintNum(0.01);
+    spy.PrintNum(0.1f);
+    spy.PrintNum(static_cast<double>(0.1f));
+    const std::vector<QString> expected{
+        QStringLiteral(" .5 "), QStringLiteral(" 100 "), QStringLiteral("-2.5 "), QStringLiteral(" 0 "),
+        QStringLiteral(" .01 "), QStringLiteral(" .1 "), QStringLiteral(" .100000001490116 "),
+    };
+    EXPECT_EQ(spy.texts, expected);
+}
+
+TEST(PrintNum, ANumberEndsItsLineLikeAText)
+{
+    PrintSpy spy;
+    spy.SetScale(0, 0, 10, 10);
+    spy.SetCurrentX(4);
+    spy.SetCurrentY(1);
+    spy.PrintNum(30.0f);
+    EXPECT_DOUBLE_EQ(spy.CurrentX(), 0);
+    EXPECT_NEAR(spy.CurrentY(), 1 + spy.TextHeight(QStringLiteral("0")), 1e-12);
+}
+
+}  // namespace
