@@ -47,29 +47,25 @@ void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, const QColor& colour)
 {
     Add(DrawCall::Line, x1, y1, x2, y2, colour);
-    lastX_ = x2;
-    lastY_ = y2;
+    MoveTo(x2, y2);
 }
 
 void RecordingSurface::LineTo(double x, double y, const QColor& colour)
 {
-    Add(DrawCall::LineTo, lastX_, lastY_, x, y, colour);
-    lastX_ = x;
-    lastY_ = y;
+    Add(DrawCall::LineTo, currentX_, currentY_, x, y, colour);
+    MoveTo(x, y);
 }
 
 void RecordingSurface::PSet(double x, double y, const QColor& colour)
 {
     Add(DrawCall::PSet, x, y, 0, 0, colour);
-    lastX_ = x;
-    lastY_ = y;
+    MoveTo(x, y);
 }
 
 void RecordingSurface::Rect(double x1, double y1, double x2, double y2)
 {
     Add(DrawCall::Rect, x1, y1, x2, y2, foreColour_);
-    lastX_ = x2;
-    lastY_ = y2;
+    MoveTo(x2, y2);
 }
 
 void RecordingSurface::SetDotted(bool dotted) { Add(DrawCall::Dotted, dotted ? 1.0 : 0.0); }

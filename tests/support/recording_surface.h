@@ -3,6 +3,10 @@
 // check what was drawn where: texts with their positions, lines and points
 // with their colours, scales, clears and style changes, in call order.
 //
+// As on a picture box, the current position is the last point: lines, points
+// and rectangles leave it at their end, printing moves it to the next text
+// line, and LineTo starts there.
+//
 // It behaves like a box of a given pixel size: text metrics are fixed
 // (kCharWidthPx per character, kLineHeightPx per line) and converted to user
 // units through the current scale, so the line advance of Print can be
@@ -70,6 +74,11 @@ public:
     void Print(const QString& text) override;
 
 private:
+    void MoveTo(double x, double y)
+    {
+        currentX_ = x;
+        currentY_ = y;
+    }
     void Add(DrawCall::Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
              const QColor& colour = {}, const QString& text = {})
     {
@@ -79,7 +88,6 @@ private:
     int widthPx_, heightPx_;
     double left_ = 0, top_ = 0, right_, bottom_;
     double currentX_ = 0, currentY_ = 0;
-    double lastX_ = 0, lastY_ = 0;
     QColor foreColour_{Qt::black};
     std::vector<DrawCall> calls_;
 };

@@ -1,0 +1,25 @@
+#pragma once
+// The grids and scale labels of the graphs. The frequency routines set the
+// frequency span and draw the vertical grid with the frequency labels; the
+// level routines set the level span and phase divisions, derive the scale
+// tops and draw the horizontal grids with the level and phase labels. Both
+// draw in decade coordinates and over what the boxes already show.
+
+#include <QColor>
+#include <QString>
+
+#include "graph/graph_boxes.h"
+#include "graph/graph_state.h"
+
+inline const QColor kGridColour{255, 255, 0};
+
+void FrqAxis2(GraphState& g, GraphBoxes& boxes);
+void FrqAxis4(GraphState& g, GraphBoxes& boxes);
+void LevelAxis6(GraphState& g, GraphBoxes& boxes);
+void LevelAxis4(GraphState& g, GraphBoxes& boxes);
+
+// The label of frequency f in Hz: " 100", " 1K", " 2.5M", " .01".
+QString FrequencyLabel(double f);
+
+// The bottom value of the magnitude scale of the plotted quantity.
+double LevelBottom(const GraphState& g);

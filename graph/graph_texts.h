@@ -1,0 +1,34 @@
+#pragma once
+// Every text the graph page shows or prints, as UTF-8.
+
+namespace graph_text {
+
+// Titles, frames and commands.
+inline constexpr const char* kMagTitle = "絶対値";
+inline constexpr const char* kPhTitle = "位相角";
+inline constexpr const char* kRangeFrame = "ＲＡＮＧＥ";
+inline constexpr const char* kPositionFrame = "ＰＯＳＩＴＩＯＮ";
+inline constexpr const char* kVert80 = "縦軸 80ｄＢ";
+inline constexpr const char* kVert120 = "縦軸120ｄＢ";
+inline constexpr const char* kHoriz40 = "横軸 40ｄＢ";
+inline constexpr const char* kHoriz80 = "横軸 80ｄＢ";
+inline constexpr const char* kQtyImpedance = "入力インピーダンス";
+inline constexpr const char* kQtyCurrent = "枝路電流";
+inline constexpr const char* kQtyVoltage = "枝路電圧";
+inline constexpr const char* kKeep = "グラフ保存";
+inline constexpr const char* kDropKept = "グラフ保存消去";
+inline constexpr const char* kPrint = "グラフ印刷";
+inline constexpr const char* kReturn = "「Brivel」　画面に戻る";
+
+// Messages.
+inline constexpr const char* kNoCircuit = "回路定数を入力して下さい";
+
+// Scale labels.
+inline constexpr const char* kHz = "Ｈｚ";
+inline constexpr const char* kDegreeLabel = " 度";
+
+// Cursor readout.
+inline constexpr const char* kReadoutHz = "Hz";
+inline constexpr const char* kReadoutDegree = "°";
+
+}  // namespace graph_text

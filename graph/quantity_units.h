@@ -1,0 +1,49 @@
+#pragma once
+// The units in which the magnitude scale and the cursor readout write a value
+// of the plotted quantity: four ranges per quantity, each with the power of
+// ten the value is divided by and the unit text.
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+struct UnitRange {
+    double upper;      // the range holds values below this
+    int power;         // number shown = value / 10^power
+    double unitPoint;  // the scale labels its unit at this value
+    const char* unit;
+    bool spacedOnScale;  // the scale label puts a space before the unit
+};
+
+using UnitTable = std::array<UnitRange, 4>;
+
+inline constexpr double kNoUpper = std::numeric_limits<double>::infinity();
+
+inline constexpr UnitTable kImpedanceUnits{{
+    {1000, 0, 10, "Ω", true},
+    {1e6, 3, 1000, "ＫΩ", false},
+    {1e9, 6, 1e6, "ＭΩ", false},
+    {kNoUpper, 9, 1e9, "ＧΩ", false},
+}};
+inline constexpr UnitTable kCurrentUnits{{
+    {0.001, -6, 1e-6, "μＡ", false},
+    {1, -3, 0.001, "ｍＡ", false},
+    {1000, 0, 1, "Ａ", true},
+    {kNoUpper, 3, 1000, "ＫＡ", false},
+}};
+inline constexpr UnitTable kVoltageUnits{{
+    {0.001, -6, 1e-6, "μＶ", false},
+    {1, -3, 0.001, "ｍＶ", false},
+    {1000, 0, 1, "Ｖ", true},
+    {kNoUpper, 3, 1000, "ＫＶ", false},
+}};
+
+// The table of plotted quantity GrfQty (0 impedance, 1 currents, 2 voltages).
+const UnitTable& UnitsOf(int16_t grfQty);
+
+// The range of v, comparing in 64 or in 32 bits.
+const UnitRange& RangeOf(const UnitTable& table, double v);
+const UnitRange& RangeOf(const UnitTable& table, float v);
+
+// v / 10^power, or v × 10^−power for a negative power.
+double InUnit(const UnitRange& range, double v);

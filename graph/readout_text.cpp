@@ -1,0 +1,35 @@
+#include "graph/readout_text.h"
+
+#include <cmath>
+
+#include "calc/number_text.h"
+#include "graph/graph_texts.h"
+#include "graph/quantity_units.h"
+
+namespace {
+
+QString Rounded(double v) { return QString::fromStdString(FmtNum(Dec1(v))); }
+
+}  // namespace
+
+QString FrequencyReadout(double x)
+{
+    const auto f = static_cast<float>(std::pow(10.0, x));
+    QString text;
+    if (f < 1000.0f)
+        text = Rounded(f);
+    else if (f < 1e6f)
+        text = Rounded(f / 1000.0) + 'K';
+    else
+        text = Rounded(f / 1e6) + 'M';
+    return text + QString::fromUtf8(graph_text::kReadoutHz);
+}
+
+QString MagnitudeReadout(int16_t grfQty, double y)
+{
+    const auto v = static_cast<float>(std::pow(10.0, y));
+    const UnitRange& range = RangeOf(UnitsOf(grfQty), v);
+    return Rounded(InUnit(range, v)) + QString::fromUtf8(range.unit);
+}
+
+QString PhaseReadout(double y) { return Rounded(y) + QString::fromUtf8(graph_text::kReadoutDegree); }

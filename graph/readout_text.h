@@ -1,0 +1,16 @@
+#pragma once
+// The texts of the cursor readout, from the mouse position in the curve
+// coordinates of a graph: x = log10 of the frequency; on the magnitude graph
+// y = log10 of the value, on the phase graph y in degrees. Values are rounded
+// to one decimal.
+
+#include <cstdint>
+
+#include <QString>
+
+// " 3.2KHz" for x = 3.5.
+QString FrequencyReadout(double x);
+// " 100Ω" for y = 2 with the impedance plotted (GrfQty = 0).
+QString MagnitudeReadout(int16_t grfQty, double y);
+// "-45.3°" for y = −45.26.
+QString PhaseReadout(double y);

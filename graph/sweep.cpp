@@ -1,0 +1,161 @@
+#include "graph/sweep.h"
+
+#include <cmath>
+#include <optional>
+
+#include "calc/analysis.h"
+#include "calc/calc_error.h"
+#include "calc/checked.h"
+#include "calc/complex.h"
+#include "graph/branch_colour.h"
+#include "graph/phase_tracking.h"
+
+namespace {
+
+// Sets the step, the first frequency, the curve coordinates of both graphs
+// and the source; returns log10 of the bottom value, where a zero magnitude
+// lies.
+float StartSweep(Circuit& c, GraphState& g, double bottom, double top, DrawSurface& mag,
+                      DrawSurface& ph)
+{
+    g.SwpStep = std::pow(10.0, Lg10(g.SwpEnd / g.SwpStart) / kSweepIntervals);
+    c.Frq = g.SwpStart;
+    const auto xL = static_cast<float>(Lg10(g.SwpStart));
+    const auto xR = static_cast<float>(Lg10(g.SwpEnd));
+    const auto yB = static_cast<float>(Lg10(bottom));
+    const auto yT = static_cast<float>(Lg10(top));
+    const auto pB = static_cast<float>(g.PhAxMin);
+    const auto pT = static_cast<float>(g.PhAxMax);
+    mag.SetScale(xL, yT, xR, yB);
+    ph.SetScale(xL, pT, xR, pB);
+    c.Emf = checked::Chk(c.EmfVal * c.EmfMul);
+    c.EmfCpx = {c.Emf, 0};
+    return yB;
+}
+
+// One curve of one sweep: its first drawn point is set, every later one is
+// joined to the last drawn one.
+class Curve {
+public:
+    explicit Curve(DrawSurface& box) : box_(box) {}
+    void To(float x, float y, const QColor& colour)
+    {
+        if (started_) {
+            box_.LineTo(x, y, colour);
+        } else {
+            box_.PSet(x, y, colour);
+            started_ = true;
+        }
+    }
+
+private:
+    DrawSurface& box_;
+    bool started_ = false;
+};
+
+// Runs one point's work and the failure checks after it. Returns the result
+// that ends the sweep, or nothing to go on with the next frequency.
+template <class Work>
+std::optional<SweepResult> RunPoint(Circuit& c, bool calculationValid, Work work)
+{
+    std::optional<CalcError> error;
+    try {
+        work();
+    } catch (const CalcError& e) {
+        error = e;
+    }
+    if (c.CalcErr == 1) {
+        c.CalcErr = 0;
+        if (!calculationValid) return SweepResult{SweepResult::NoCalculation, {}};
+        return std::nullopt;
+    }
+    if (error && error->number() != CalcError::DivisionByZero)
+        return SweepResult{SweepResult::Failed, error->description()};
+    return std::nullopt;
+}
+
+SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph,
+                          const BranchChecks& checked, bool calculationValid, bool voltage)
+{
+    float yB = 0;
+    try {
+        yB = voltage ? StartSweep(c, g, g.VAxMin, g.VAxMax, mag, ph)
+                        : StartSweep(c, g, g.IAxMin, g.IAxMax, mag, ph);
+    } catch (const CalcError& e) {
+        return {SweepResult::Failed, e.description()};
+    }
+    for (int b = 1; b <= c.BrCnt; ++b) {
+        PhaseTracking phase;
+        Curve magCurve(mag), phCurve(ph);
+        const QColor colour = BranchColour(g.BrColor[b]);
+        c.Frq = g.SwpStart;
+        while (c.Frq <= g.SwpEnd) {
+            const auto end = RunPoint(c, calculationValid, [&] {
+                const auto x = static_cast<float>(Lg10(c.Frq));
+                calciz(c);
+                if (c.CalcErr == 1 || !checked[b]) return;
+                const Complex& v = voltage ? c.BrVol[b] : c.BrCur[b];
+                const double abs = voltage ? c.BrVolAbs[b] : c.BrCurAbs[b];
+                const bool nonZero = !IsZero(v);
+                const float magY = nonZero ? static_cast<float>(Lg10(abs)) : yB;
+                const float phY = phase.Next(v);
+                if (nonZero) magCurve.To(x, magY, colour);
+                phCurve.To(x, phY, colour);
+            });
+            if (end) return *end;
+            c.Frq = c.Frq * g.SwpStep;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                    bool calculationValid)
+{
+    float yB = 0;
+    try {
+        yB = StartSweep(c, g, g.ZAxMin, g.ZAxMax, impGrf0, impGrf1);
+    } catch (const CalcError& e) {
+        return {SweepResult::Failed, e.description()};
+    }
+    PhaseTracking phase;
+    Curve magCurve(impGrf0), phCurve(impGrf1);
+    int16_t i = 1;
+    while (c.Frq <= g.SwpEnd) {
+        const auto end = RunPoint(c, calculationValid, [&] {
+            const auto x = static_cast<float>(Lg10(c.Frq));
+            calciz(c);
+            if (c.CalcErr == 1) return;
+            const Complex value = c.ZReg;
+            const bool nonZero = !IsZero(value);
+            const float y = nonZero ? static_cast<float>(Lg10(CpxAbs(value))) : yB;
+            const float phi = phase.Next(value);
+            if (nonZero) magCurve.To(x, y, kLiveCurveColour);
+            phCurve.To(x, phi, kLiveCurveColour);
+            if (g.KeptOn == 0 && i < GraphState::KeptSize) {
+                g.KeptLgF[i] = x;
+                g.KeptLgMag[i] = y;
+                g.KeptPh[i] = phi;
+            }
+            ++i;
+        });
+        if (end) return *end;
+        c.Frq = c.Frq * g.SwpStep;
+    }
+    g.KeptCnt = static_cast<int16_t>(i - 1);
+    return {};
+}
+
+SweepResult SweepBrCur(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                       const BranchChecks& checked, bool calculationValid)
+{
+    return SweepBranches(c, g, impGrf0, impGrf1, checked, calculationValid, false);
+}
+
+SweepResult SweepBrVol(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                       const BranchChecks& checked, bool calculationValid)
+{
+    return SweepBranches(c, g, impGrf0, impGrf1, checked, calculationValid, true);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The frequency sweeps: 501 points spaced logarithmically from SwpStart while
+// the frequency stays at or below SwpEnd, one analysis per point, drawn as a
+// magnitude curve in log10 coordinates on the magnitude graph and a phase
+// curve in degrees on the phase graph. A sweep draws over the grid and never
+// clears the boxes.
+//
+// A point whose analysis divides by zero or meets a singular loop matrix is
+// left out: nothing is drawn or recorded for it and the sweep goes on with the
+// next frequency. A singular matrix while no valid calculation exists ends the
+// sweep; so does any other arithmetic failure.
+
+#include <array>
+#include <string>
+
+#include <QColor>
+
+#include "calc/circuit.h"
+#include "graph/graph_state.h"
+#include "platform/draw_surface.h"
+
+// Element b tells whether branch b is plotted; element 0 is unused.
+using BranchChecks = std::array<bool, 16>;
+
+struct SweepResult {
+    enum Kind {
+        Completed,
+        NoCalculation,  // singular matrix while no valid calculation exists
+        Failed,         // an arithmetic failure other than a division by zero
+    };
+    Kind kind = Completed;
+    std::string description;  // of the failure
+};
+
+inline constexpr int kSweepIntervals = 500;
+inline const QColor kLiveCurveColour{255, 0, 0};
+
+// Input impedance in red. While KeptOn is 0 every drawn point is recorded in
+// KeptLgF / KeptLgMag / KeptPh from index 1; a completed sweep sets KeptCnt to
+// the number of points recorded or, with KeptOn = 1, that would have been.
+SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                    bool calculationValid);
+
+// Currents or voltages of the checked branches, each in its branch colour.
+// Every branch runs all its analyses, checked or not.
+SweepResult SweepBrCur(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                       const BranchChecks& checked, bool calculationValid);
+SweepResult SweepBrVol(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+                       const BranchChecks& checked, bool calculationValid);

@@ -1,0 +1,184 @@
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "graph/axes.h"
+#include "graph/graph_reset.h"
+#include "tests/support/qstring_printer.h"
+#include "tests/support/recording_surface.h"
+
+namespace {
+
+using Texts = std::vector<QString>;
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+struct Boxes {
+    RecordingSurface grf0{655, 299}, grf1{655, 296}, frq{655, 25}, scl0{33, 299}, scl1{33, 296};
+    GraphBoxes boxes{grf0, grf1, frq, scl0, scl1};
+};
+
+class AxesTest : public ::testing::Test {
+protected:
+    AxesTest() { ResetGraphState(g); }
+    GraphState g;
+    Boxes b;
+};
+
+// The x positions of the vertical grid lines on one graph.
+std::vector<double> VerticalGrid(const RecordingSurface& s)
+{
+    std::vector<double> xs;
+    for (const DrawCall& c : s.CallsOf(DrawCall::Line))
+        if (c.x1 == c.x2) xs.push_back(c.x1);
+    return xs;
+}
+
+TEST_F(AxesTest, TwoDecadesFromOneHundredthOfAHertz)
+{
+    g.SwpStart = 0.01;
+    FrqAxis2(g, b.boxes);
+    EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6",
+                                    " .8", " 1"}));
+    EXPECT_EQ(g.SwpEnd, 1.0);
+    EXPECT_EQ(g.HSpanSel, 0);
+    EXPECT_EQ(g.HDecades, 2.0f);
+}
+
+TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
+{
+    FrqAxis2(g, b.boxes);
+    std::vector<double> want;
+    for (int k = 1; k <= 10; ++k) want.push_back(static_cast<float>(std::log10(k)));
+    for (int k = 20; k <= 100; k += 10) want.push_back(static_cast<float>(std::log10(k)));
+    EXPECT_EQ(VerticalGrid(b.grf0), want);
+    EXPECT_EQ(VerticalGrid(b.grf1), want);
+    for (const DrawCall& c : b.grf1.CallsOf(DrawCall::Line)) {
+        EXPECT_EQ(c.colour, QColor(255, 255, 0));
+        EXPECT_EQ(c.y1, 0.0);
+        EXPECT_EQ(c.y2, 6.0);  // PhDivs
+    }
+    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K",
+                                    " 8K", " 10K"}));
+}
+
+TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
+{
+    FrqAxis4(g, b.boxes);
+    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 1K", " 10K", " 100K"}));
+    EXPECT_EQ(VerticalGrid(b.grf0).size(), 37u);
+    EXPECT_EQ(VerticalGrid(b.grf0).back(), 4.0);
+    EXPECT_EQ(g.SwpEnd, 1e6);
+
+    g.SwpStart = 1e5;
+    b.frq.ClearCalls();
+    FrqAxis4(g, b.boxes);
+    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100KＨｚ"), " 1M", " 10M", " 100M"}));
+    EXPECT_EQ(g.SwpEnd, 1e9);
+
+    g.SwpStart = 0.01;
+    b.frq.ClearCalls();
+    FrqAxis4(g, b.boxes);
+    EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .1", " 1", " 10"}));
+}
+
+TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
+{
+    FrqAxis4(g, b.boxes);
+    const auto prints = b.frq.CallsOf(DrawCall::Print);
+    ASSERT_EQ(prints.size(), 4u);
+    for (size_t j = 0; j < prints.size(); ++j) {
+        EXPECT_NEAR(prints[j].x1, j - 0.045, 1e-12);
+        EXPECT_EQ(prints[j].y1, 1.6);
+    }
+    const auto scales = b.frq.CallsOf(DrawCall::Scale);
+    ASSERT_FALSE(scales.empty());
+    EXPECT_EQ(scales.back().x1, 0.0);
+    EXPECT_EQ(scales.back().y1, 2.0);
+    EXPECT_EQ(scales.back().x2, 4.0);
+    EXPECT_EQ(scales.back().y2, 0.0);
+
+    b.frq.ClearCalls();
+    FrqAxis2(g, b.boxes);
+    EXPECT_NEAR(b.frq.CallsOf(DrawCall::Print)[1].x1, static_cast<float>(std::log10(2.0)) - 0.035, 1e-12);
+}
+
+TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)
+{
+    LevelAxis6(g, b.boxes);
+    EXPECT_EQ(b.scl0.Texts(),
+              (Texts{" 1 ", " 10 ", U(" Ω"), " 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
+    EXPECT_EQ(g.ZAxMax, 1e6);
+
+    // A unit prints as a second line, right below its number at the left edge.
+    const auto prints = b.scl0.CallsOf(DrawCall::Print);
+    EXPECT_EQ(prints[1].y1, 1.0);
+    EXPECT_EQ(prints[2].x1, 0.0);
+    EXPECT_LT(prints[2].y1, 1.0);
+
+    b.scl0.ClearCalls();
+    g.ZAxMin = 100;
+    LevelAxis4(g, b.boxes);
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
+    EXPECT_EQ(g.ZAxMax, 1e6);
+}
+
+TEST_F(AxesTest, CurrentAndVoltageLevelsAtSeveralBottoms)
+{
+    g.GrfQty = 1;
+    LevelAxis6(g, b.boxes);
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 1 ", U("ｍＡ"), " 10 ", " 100 ", " 1 ", U(" Ａ"), " 10 ", " 100 ", " 1 ",
+                                     U("ＫＡ")}));
+    EXPECT_NEAR(g.IAxMax, 1000, 1e-9);
+
+    b.scl0.ClearCalls();
+    g.IAxMin = 1e-7;
+    LevelAxis6(g, b.boxes);
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" .1 ", " 1 ", U("μＡ"), " 10 ", " 100 ", " 1 ", U("ｍＡ"), " 10 ", " 100 "}));
+
+    b.scl0.ClearCalls();
+    g.GrfQty = 2;
+    g.VAxMin = 1e-5;
+    LevelAxis4(g, b.boxes);
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 10 ", " 100 ", " 1 ", U("ｍＶ"), " 10 ", " 100 "}));
+    EXPECT_NEAR(g.VAxMax, 0.1, 1e-15);
+}
+
+TEST_F(AxesTest, PhaseLabelsEndWithDegrees)
+{
+    LevelAxis6(g, b.boxes);
+    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", U(" 度")}));
+    EXPECT_EQ(g.PhAxMax, 90.0);
+
+    b.scl1.ClearCalls();
+    LevelAxis4(g, b.boxes);
+    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", U(" 度")}));
+    EXPECT_EQ(g.PhAxMax, 30.0);
+    EXPECT_EQ(g.VSpanSel, 1);
+}
+
+TEST_F(AxesTest, LevelGridRowsAndLabelPositions)
+{
+    LevelAxis4(g, b.boxes);
+    std::vector<double> rows0, rows1;
+    for (const DrawCall& c : b.grf0.CallsOf(DrawCall::Line)) rows0.push_back(c.y1);
+    for (const DrawCall& c : b.grf1.CallsOf(DrawCall::Line)) rows1.push_back(c.y1);
+    EXPECT_EQ(rows0, (std::vector<double>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(rows1, rows0);
+    for (const DrawCall& c : b.grf0.CallsOf(DrawCall::Line)) {
+        EXPECT_EQ(c.x1, 0.0);
+        EXPECT_EQ(c.x2, 4.0);  // HDecades
+    }
+    const auto prints = b.scl1.CallsOf(DrawCall::Print);
+    EXPECT_EQ(prints[0].x1, 0.1);
+    EXPECT_EQ(prints[0].y1, 0.0);
+    EXPECT_EQ(prints[4].y1, 4.0);
+    const auto scale = b.scl0.CallsOf(DrawCall::Scale).back();
+    EXPECT_EQ(scale.x1, 0.0);
+    EXPECT_EQ(scale.y1, 4.0);
+    EXPECT_EQ(scale.x2, 2.0);
+    EXPECT_EQ(scale.y2, 0.0);
+}
+
+}  // namespace

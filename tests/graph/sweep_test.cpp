@@ -1,0 +1,305 @@
+#include <cmath>
+#include <complex>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calc/calc_error.h"
+#include "calc/complex.h"
+#include "graph/axes.h"
+#include "graph/branch_colour.h"
+#include "graph/graph_reset.h"
+#include "graph/sweep.h"
+#include "tests/support/recording_surface.h"
+#include "tests/support/sample_circuits.h"
+
+namespace {
+
+// A drawn curve point: where it lies and whether it was set or joined.
+struct CurvePoint {
+    double x, y;
+    bool set;
+    QColor colour;
+};
+
+std::vector<CurvePoint> Curve(const RecordingSurface& s)
+{
+    std::vector<CurvePoint> out;
+    for (const DrawCall& c : s.Calls()) {
+        if (c.kind == DrawCall::PSet) out.push_back({c.x1, c.y1, true, c.colour});
+        if (c.kind == DrawCall::LineTo) out.push_back({c.x2, c.y2, false, c.colour});
+    }
+    return out;
+}
+
+std::complex<double> Z(const sample::Rlc& z, double f)
+{
+    const double w = 6.283184 * f;
+    double x = w * z.L;
+    if (z.C != 0) x -= 1 / (w * z.C);
+    return {z.R, x};
+}
+
+class SweepTest : public ::testing::Test {
+protected:
+    SweepTest()
+    {
+        ResetGraphState(g);
+        FillBrColor(g);
+        RecordingSurface frq, scl0, scl1;
+        GraphBoxes boxes{mag, ph, frq, scl0, scl1};
+        FrqAxis4(g, boxes);
+        LevelAxis6(g, boxes);
+        mag.ClearCalls();
+        ph.ClearCalls();
+    }
+    void SetSpan(double start, int decades)
+    {
+        g.SwpStart = start;
+        g.SwpEnd = start * std::pow(10.0, decades);
+    }
+    // The frequencies of a sweep, formed as the sweep forms them.
+    std::vector<double> Frequencies() const
+    {
+        std::vector<double> out;
+        const double step = std::pow(10.0, Lg10(g.SwpEnd / g.SwpStart) / 500);
+        for (double f = g.SwpStart; f <= g.SwpEnd; f *= step) out.push_back(f);
+        return out;
+    }
+
+    GraphState g;
+    RecordingSurface mag, ph;
+};
+
+TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
+{
+    Circuit c = sample::TwoLoopRlc();
+    const SweepResult r = SweepZi(c, g, mag, ph, true);
+    EXPECT_EQ(r.kind, SweepResult::Completed);
+
+    const auto phase = Curve(ph);
+    const auto magnitude = Curve(mag);
+    ASSERT_EQ(phase.size(), 501u);
+    ASSERT_EQ(magnitude.size(), 501u);
+    EXPECT_TRUE(phase[0].set);
+    EXPECT_EQ(phase[0].x, 2.0);  // exactly 100 Hz
+    EXPECT_NEAR(g.SwpStep, std::pow(10.0, 4.0 / 500), 1e-15);
+    for (size_t i = 1; i < phase.size(); ++i) {
+        EXPECT_FALSE(phase[i].set);
+        EXPECT_FALSE(magnitude[i].set);
+        EXPECT_NEAR(phase[i].x - phase[i - 1].x, 4.0 / 500, 2e-6);
+    }
+    EXPECT_NEAR(phase.back().x, 6.0, 1e-5);
+    for (const CurvePoint& p : phase) EXPECT_EQ(p.colour, QColor(255, 0, 0));
+
+    // The curves are drawn in log coordinates spanning the grid.
+    const DrawCall scale = mag.CallsOf(DrawCall::Scale).back();
+    EXPECT_EQ(scale.x1, 2.0);
+    EXPECT_EQ(scale.y1, 6.0);
+    EXPECT_EQ(scale.x2, 6.0);
+    EXPECT_EQ(scale.y2, 0.0);
+    const DrawCall phScale = ph.CallsOf(DrawCall::Scale).back();
+    EXPECT_EQ(phScale.y1, 90.0);
+    EXPECT_EQ(phScale.y2, -90.0);
+}
+
+TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
+{
+    Circuit c = sample::TwoLoopRlc();
+    SweepZi(c, g, mag, ph, true);
+    const auto magnitude = Curve(mag);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(g.KeptCnt, 501);
+    const std::vector<double> freqs = Frequencies();
+    for (size_t i : {0u, 120u, 250u, 377u, 500u}) {
+        const double f = freqs[i];
+        const sample::Rlc z1{10, 0.01, 0}, z2{5, 0, 1e-6}, z3{100, 0.1, 1e-7};
+        const std::complex<double> zi = Z(z1, f) + Z(z2, f) * Z(z3, f) / (Z(z2, f) + Z(z3, f));
+        EXPECT_NEAR(magnitude[i].y, std::log10(std::abs(zi)), 1e-5) << "point " << i;
+        EXPECT_NEAR(phase[i].y, std::arg(zi) * 180 / M_PI, 1e-3) << "point " << i;
+        EXPECT_EQ(g.KeptLgF[i + 1], static_cast<float>(magnitude[i].x));
+        EXPECT_EQ(g.KeptLgMag[i + 1], static_cast<float>(magnitude[i].y));
+        EXPECT_EQ(g.KeptPh[i + 1], static_cast<float>(phase[i].y));
+    }
+    EXPECT_EQ(g.KeptLgF[0], 0.0f);
+}
+
+TEST_F(SweepTest, KeptRecordingIsFrozenButCounted)
+{
+    Circuit c = sample::TwoLoopRlc();
+    g.KeptOn = 1;
+    g.KeptCnt = 7;
+    g.KeptLgF[1] = 42;
+    SweepZi(c, g, mag, ph, true);
+    EXPECT_EQ(g.KeptLgF[1], 42.0f);
+    EXPECT_EQ(g.KeptLgF[2], 0.0f);
+    EXPECT_EQ(g.KeptCnt, 501);
+}
+
+// A parallel L-C seen from a source of 10^-170 V: near the anti-resonance
+// the input impedance computes to exactly zero.
+TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
+{
+    Circuit c = sample::TwoLoop({}, {0, 1e-22, 0}, {0, 0, 1e12});
+    c.EmfVal = 1e-170;
+    SetSpan(1000, 2);
+    ASSERT_EQ(SweepZi(c, g, mag, ph, true).kind, SweepResult::Completed);
+    const auto magnitude = Curve(mag);
+    const auto phase = Curve(ph);
+    // The repeated product may step just past 10^5 and drop the last point.
+    ASSERT_GE(phase.size(), 500u);
+    ASSERT_LT(magnitude.size(), 490u);
+
+    size_t gapAt = 0;
+    for (size_t i = 1; i < magnitude.size(); ++i) {
+        EXPECT_FALSE(magnitude[i].set) << "the magnitude curve starts again at " << i;
+        if (magnitude[i].x - magnitude[i - 1].x > 0.01) gapAt = i;
+    }
+    ASSERT_GT(gapAt, 0u) << "no gap in the magnitude curve";
+    // The line after the gap starts at the last drawn point.
+    const auto joins = mag.CallsOf(DrawCall::LineTo);
+    EXPECT_EQ(joins[gapAt - 1].x1, magnitude[gapAt - 1].x);
+    EXPECT_EQ(joins[gapAt - 1].y1, magnitude[gapAt - 1].y);
+
+    // Zero points are recorded at the bottom edge (log10 of 1 Ω).
+    int bottom = 0;
+    for (int j = 1; j <= g.KeptCnt; ++j) bottom += g.KeptLgMag[j] == 0.0f;
+    EXPECT_EQ(g.KeptCnt, static_cast<int>(phase.size()));
+    EXPECT_EQ(bottom, static_cast<int>(phase.size() - magnitude.size()));
+}
+
+// A negative resistance in series with L and C: the impedance phase falls
+// from about −90° through −180° at resonance towards −270°.
+TEST_F(SweepTest, PhaseFallingThroughMinus180ContinuesBelowIt)
+{
+    Circuit c = sample::TwoLoop({-10, 0.01, 1e-6}, {}, {1, 0, 0});
+    SweepZi(c, g, mag, ph, true);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(phase.size(), 501u);
+    EXPECT_NEAR(phase.front().y, -90.4, 0.1);
+    EXPECT_LT(phase.back().y, -260);
+    for (size_t i = 1; i < phase.size(); ++i) EXPECT_LT(std::abs(phase[i].y - phase[i - 1].y), 60) << i;
+}
+
+class SingularPointTest : public SweepTest {
+protected:
+    // Z11 = j(ωL − 1/(ωC)) is exactly zero at the 251st frequency.
+    SingularPointTest()
+    {
+        const double w = Frequencies()[250] * 6.283184;
+        double cap = 1 / (w * w);
+        for (int t = 0; t < 100 && w - 1 / (w * cap) != 0; ++t)
+            cap = std::nextafter(cap, w - 1 / (w * cap) > 0 ? 0.0 : 1.0);
+        EXPECT_EQ(w - 1 / (w * cap), 0.0);
+        circuit = sample::TwoLoop({0, 1, cap}, {}, {1, 0, 0});
+    }
+    Circuit circuit;
+};
+
+TEST_F(SingularPointTest, AfterAValidCalculationThePointIsLeftOut)
+{
+    ASSERT_EQ(SweepZi(circuit, g, mag, ph, true).kind, SweepResult::Completed);
+    EXPECT_EQ(circuit.CalcErr, 0);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(phase.size(), 500u);
+    const double missing = static_cast<float>(Lg10(Frequencies()[250]));
+    for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
+    EXPECT_NEAR(phase[250].x - phase[249].x, 2 * 4.0 / 500, 2e-6);
+    EXPECT_FALSE(phase[250].set);
+    EXPECT_EQ(g.KeptCnt, 500);
+}
+
+TEST_F(SingularPointTest, WithoutAValidCalculationTheSweepEnds)
+{
+    g.KeptCnt = 3;
+    EXPECT_EQ(SweepZi(circuit, g, mag, ph, false).kind, SweepResult::NoCalculation);
+    EXPECT_EQ(circuit.CalcErr, 0);
+    EXPECT_EQ(Curve(ph).size(), 250u);
+    EXPECT_EQ(g.KeptCnt, 3);
+}
+
+// R-L parallel with C, seen from 10^-160 V: around the anti-resonance the
+// final E ÷ I1 divides by a zero that underflowed.
+TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)
+{
+    Circuit c = sample::TwoLoop({}, {15, 1e-3, 0}, {0, 0, 1e-6});
+    c.EmfVal = 1e-160;
+    SetSpan(1000, 2);
+    ASSERT_EQ(SweepZi(c, g, mag, ph, true).kind, SweepResult::Completed);
+    const auto magnitude = Curve(mag);
+    const auto phase = Curve(ph);
+    ASSERT_LT(phase.size(), 480u);
+    ASSERT_GT(phase.size(), 400u);
+    EXPECT_EQ(magnitude.size(), phase.size());
+    EXPECT_EQ(g.KeptCnt, static_cast<int>(phase.size()));
+
+    // Every drawn point is the analysis at its own frequency: no point
+    // repeats the results of an earlier one.
+    Circuit check = c;
+    check.EmfCpx = {1e-160, 0};
+    for (size_t i = 0; i < magnitude.size(); ++i) {
+        check.Frq = std::pow(10.0, magnitude[i].x);
+        calciz(check);
+        EXPECT_NEAR(magnitude[i].y, std::log10(CpxAbs(check.ZReg)), 1e-4) << "point " << i;
+    }
+}
+
+TEST_F(SweepTest, OverflowEndsTheSweepWithItsDescription)
+{
+    Circuit c = sample::TwoLoop({0, 1e306, 0}, {1, 0, 0}, {1, 0, 0});
+    const SweepResult r = SweepZi(c, g, mag, ph, true);
+    EXPECT_EQ(r.kind, SweepResult::Failed);
+    EXPECT_EQ(r.description, CalcError(CalcError::Overflow).description());
+    EXPECT_TRUE(Curve(ph).empty());
+}
+
+TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
+{
+    Circuit c = sample::Ladder(3);
+    BranchChecks checked{};
+    checked[2] = checked[7] = true;
+    g.KeptCnt = 9;
+    ASSERT_EQ(SweepBrCur(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    const auto magnitude = Curve(mag);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(phase.size(), 2 * 501u);
+    EXPECT_EQ(g.KeptCnt, 9);
+    for (size_t i = 0; i < phase.size(); ++i) {
+        const int b = i < 501 ? 2 : 7;
+        EXPECT_EQ(phase[i].colour, BranchColour(g.BrColor[b]));
+        EXPECT_EQ(magnitude[i].colour, phase[i].colour);
+        EXPECT_EQ(phase[i].set, i % 501 == 0);
+    }
+    // Currents are scaled against the current bounds: 1 mA … 1 kA.
+    const DrawCall scale = mag.CallsOf(DrawCall::Scale).back();
+    EXPECT_NEAR(scale.y1, 3.0, 1e-6);
+    EXPECT_NEAR(scale.y2, -3.0, 1e-6);
+
+    Circuit check = c;
+    check.Frq = g.SwpStart;
+    check.EmfCpx = {1, 0};
+    calciz(check);
+    EXPECT_NEAR(magnitude[501].y, std::log10(check.BrCurAbs[7]), 1e-5);
+}
+
+TEST_F(SweepTest, BranchVoltagesAndNoBranchChecked)
+{
+    Circuit c = sample::Ladder(2);
+    BranchChecks checked{};
+    ASSERT_EQ(SweepBrVol(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    EXPECT_TRUE(Curve(ph).empty());
+    EXPECT_TRUE(Curve(mag).empty());
+
+    checked[4] = true;
+    SweepBrVol(c, g, mag, ph, checked, true);
+    const auto magnitude = Curve(mag);
+    ASSERT_EQ(magnitude.size(), 501u);
+    Circuit check = c;
+    check.Frq = std::pow(10.0, magnitude[300].x);
+    check.EmfCpx = {1, 0};
+    calciz(check);
+    EXPECT_NEAR(magnitude[300].y, std::log10(check.BrVolAbs[4]), 1e-4);
+    EXPECT_EQ(magnitude[0].colour, QColor(0, 255, 0));
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#pragma once
+// Circuits for tests and benchmarks, built through the calculation API the
+// way the entry dialogs build them: branch values, matrix-element marks
+// through ZDefWork and branch-current marks through CurDefWork.
+
+#include <initializer_list>
+#include <utility>
+
+#include "calc/analysis.h"
+#include "calc/circuit.h"
+#include "calc/loop_matrix.h"
+
+namespace sample {
+
+struct Rlc {
+    double R = 0, L = 0, C = 0;
+};
+
+// (branch or loop, sign) pairs of a signed sum.
+using Terms = std::initializer_list<std::pair<int, int>>;
+
+inline Circuit Empty(int loops, int branches)
+{
+    Circuit c;
+    c.LoopCnt = static_cast<int16_t>(loops);
+    c.BrCnt = static_cast<int16_t>(branches);
+    InitCircuitData(c);
+    return c;
+}
+
+inline void SetBranch(Circuit& c, int b, const Rlc& z)
+{
+    c.BrR[b] = z.R;
+    c.BrL[b] = z.L;
+    c.BrC[b] = z.C;
+}
+
+// Zjk as the signed sum of the listed branches; code jk with j ≤ k.
+inline void DefineZ(Circuit& c, int code, Terms branches)
+{
+    for (auto& m : c.ZDefWork) m = 0;
+    for (auto [b, sign] : branches) c.ZDefWork[b] = static_cast<int16_t>(sign);
+    if (code / 10 == code % 10)
+        SetZDiagDef(c, code);
+    else
+        SetZMutDef(c, code);
+}
+
+// Branch b's current as the signed sum of the listed loop currents.
+inline void DefineCurrent(Circuit& c, int b, Terms loops)
+{
+    for (auto& m : c.CurDefWork) m = 0;
+    for (auto [k, sign] : loops) c.CurDefWork[k] = static_cast<int16_t>(sign);
+    SetCurDef(c, b);
+}
+
+// The two-loop sample: Z1 in the left mesh, Z2 shared, Z3 in the right mesh,
+// both loop currents clockwise. Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3;
+// I01 = I1, I02 = I1 − I2, I03 = I2. E = 1 V.
+inline Circuit TwoLoop(const Rlc& z1, const Rlc& z2, const Rlc& z3)
+{
+    Circuit c = Empty(2, 3);
+    SetBranch(c, 1, z1);
+    SetBranch(c, 2, z2);
+    SetBranch(c, 3, z3);
+    DefineZ(c, 11, {{1, 1}, {2, 1}});
+    DefineZ(c, 12, {{2, -1}});
+    DefineZ(c, 22, {{2, 1}, {3, 1}});
+    DefineCurrent(c, 1, {{1, 1}});
+    DefineCurrent(c, 2, {{1, 1}, {2, -1}});
+    DefineCurrent(c, 3, {{2, 1}});
+    return c;
+}
+
+// The sample with R, L and C in its branches: 10 Ω + 10 mH, 5 Ω + 1 μF,
+// 100 Ω + 0.1 H + 0.1 μF (series resonance near 1.6 kHz).
+inline Circuit TwoLoopRlc()
+{
+    return TwoLoop({10, 0.01, 0}, {5, 0, 1e-6}, {100, 0.1, 1e-7});
+}
+
+// A ladder of `loops` meshes with three branches each: for mesh k the top
+// branch 3k − 2 and the bottom branch 3k carry Ik, the rung 3k − 1 on its
+// right is shared with mesh k + 1 (the last rung carries I_loops alone).
+inline Circuit Ladder(int loops)
+{
+    Circuit c = Empty(loops, 3 * loops);
+    for (int k = 1; k <= loops; ++k) {
+        const double s = k;
+        SetBranch(c, 3 * k - 2, {2 * s, 1e-3 * s, 0});
+        SetBranch(c, 3 * k - 1, {50 / s, 0, 2e-6 / s});
+        SetBranch(c, 3 * k, {s, 2e-4 * s, 1e-5 * s});
+    }
+    for (int k = 1; k <= loops; ++k) {
+        const int top = 3 * k - 2, rung = 3 * k - 1, bottom = 3 * k;
+        if (k == 1)
+            DefineZ(c, 11 * k, {{top, 1}, {rung, 1}, {bottom, 1}});
+        else
+            DefineZ(c, 11 * k, {{top, 1}, {rung, 1}, {bottom, 1}, {rung - 3, 1}});
+        if (k < loops) DefineZ(c, 10 * k + k + 1, {{rung, -1}});
+        DefineCurrent(c, top, {{k, 1}});
+        DefineCurrent(c, bottom, {{k, 1}});
+        if (k < loops)
+            DefineCurrent(c, rung, {{k, 1}, {k + 1, -1}});
+        else
+            DefineCurrent(c, rung, {{k, 1}});
+    }
+    return c;
+}
+
+}  // namespace sample
