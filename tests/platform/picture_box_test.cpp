@@ -37,8 +37,9 @@ TEST_F(PictureBoxTest, TheImageIsAtTheScreensPixelRatio)
     Show();
     const QImage& image = box.Image();
     const qreal ratio = box.devicePixelRatioF();
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
     EXPECT_EQ(image.devicePixelRatio(), ratio);
     EXPECT_EQ(image.size(), QSize(static_cast<int>(std::ceil(200 * ratio)), static_cast<int>(std::ceil(100 * ratio))));
 }
