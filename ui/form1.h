@@ -1,0 +1,145 @@
+#pragma once
+// Form1, the main window: the calculation page with circuit entry and
+// results, and the graph page. It owns the circuit data and the graph state
+// for the whole run. Each control array is a fixed-size array of widget
+// pointers; a handler takes the index of the element that raised the event.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "calc/circuit.h"
+#include "graph/graph_state.h"
+
+class CircuitPicture;
+class EntryField;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class Selector;
+class TabControl;
+
+// The controls of the calculation page; element 0 of Combo6 and Label13 is
+// not used.
+struct CalcControls {
+    TabControl* SSTab1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QGroupBox* Frame13 = nullptr;
+    CircuitPicture* Image1 = nullptr;
+    std::array<QLabel*, 4> Label1{};
+    std::array<Selector*, 2> Combo3{};
+    std::array<EntryField*, 2> Text1{};
+    std::array<Selector*, 2> Combo1{};
+    std::array<QPushButton*, 4> Command1{};
+    TabControl* SSTab3 = nullptr;
+    std::array<QLabel*, 3> Label5{};
+    std::array<QPushButton*, 15> Command2{};
+    std::array<QLabel*, 30> Label3{};
+    std::array<QLabel*, 15> Label4{};
+    std::array<Selector*, 15> Combo2{};
+    QLabel* Label6 = nullptr;
+    std::array<QPushButton*, 25> Command3{};
+    TabControl* SSTab2 = nullptr;
+    std::array<QGroupBox*, 3> Frame1{};
+    std::array<QPushButton*, 15> Command4{};
+    std::array<QLabel*, 15> Label7{};
+    std::array<QLabel*, 15> Label8{};
+    std::array<QLabel*, 15> Label9{};
+    std::array<QLabel*, 15> Label10{};
+    std::array<QLabel*, 15> Label11{};
+    std::array<Selector*, 15> Combo4{};
+    std::array<QLabel*, 4> Label12{};
+    Selector* Combo5 = nullptr;
+    std::array<Selector*, 3> Combo6{};
+    std::array<QLabel*, 4> Label13{};
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    const CalcControls& Controls() const { return ui_; }
+    const Circuit& circuit() const { return c_; }
+    const GraphState& graphState() const { return g_; }
+
+    // "Z11" … "Z55", the caption of matrix button i when it holds no definition.
+    static QString DefaultMatrixCaption(int i);
+
+    // Label3 indices of branch b's real and imaginary part.
+    static int RealLabel(int b);
+    static int ImagLabel(int b);
+
+    // Circuit size and initialisation.
+    void InitCircuit();
+    void SetMatrixButtons(int hide);
+    void HideBranchRows();
+    void HideCurrentRows();
+    void Combo3Click(int i);
+    void SSTab1GotFocus();
+    void RetCmdClick();
+
+    // Entry fields and unit selectors.
+    void Text1Change(int i);
+    void Text1Enter(int i);
+    void Combo1Click(int i);
+    void Combo2Click(int i);
+    void Combo4Click(int i);
+    void Combo5Click();
+    void Combo6Click(int i);
+    void ClearFreqResults();
+
+    // The main commands: 0 計算実行, 1 周波数特性, 2 クリア, 3 終了.
+    void Command1Click(int i);
+
+    // The definition commands: element, matrix element, branch current.
+    void Command2Click(int i);
+    void Command3Click(int i);
+    void Command4Click(int i);
+
+signals:
+    // "終了": the program is to end at once.
+    void endRequested();
+
+private:
+    // Building the window.
+    void Build();
+    void BuildCalcPage(QWidget* page);
+    void BuildStateFrame(QWidget* page);
+    void BuildCommandFrame(QWidget* page);
+    void BuildImpedanceRows(QWidget* page);
+    void BuildMatrix(QWidget* page);
+    void BuildCurrentRows(QWidget* page);
+    void BuildResultFrames(QWidget* page);
+    void FillLists();
+    void Connect();
+    void SetFocusOrder();
+
+    // The widgets of the branch row and the current row of element i.
+    std::array<QWidget*, 5> BranchRow(int i) const;
+    std::array<QWidget*, 7> CurrentRow(int i) const;
+
+    // Start-up.
+    void Load();
+
+    // Commands.
+    void Calculate();
+    void ShowFrequencyCharacteristics();
+    void ShowRunTimeError(const QString& description);
+    // The results that a new E, a new definition or a new frequency make stale.
+    void ClearEmfResults();
+    void ClearDefinitionResults();
+    // Runs a redisplay; an arithmetic failure in it is shown as a message.
+    void Guarded(const std::function<void()>& display);
+    void ShowBranchImpedance(int b);
+    void SetText(QLabel* label, const std::string& text);
+
+    Circuit c_;
+    GraphState g_;
+    CalcControls ui_;
+};

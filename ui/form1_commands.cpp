@@ -1,0 +1,117 @@
+// The command frame: 計算実行, 周波数特性, クリア and 終了.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "calc/analysis.h"
+#include "calc/branch_impedance.h"
+#include "calc/calc_error.h"
+#include "calc/checked.h"
+#include "calc/loop_matrix.h"
+#include "calc/number_text.h"
+#include "calc/solver.h"
+#include "form1.h"
+#include "platform/message_box.h"
+#include "qstring_utf8.h"
+#include "selector.h"
+#include "tab_control.h"
+#include "texts.h"
+
+void Form1::Command1Click(int i)
+{
+    try {
+        c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
+        switch (i) {
+        case 0:
+            Calculate();
+            break;
+        case 1:
+            ShowFrequencyCharacteristics();
+            break;
+        case 2:
+            InitCircuit();
+            break;
+        case 3:
+            emit endRequested();
+            break;
+        default:
+            break;
+        }
+    } catch (const CalcError& e) {
+        ShowRunTimeError(U8(e.description()));
+    }
+}
+
+// A run-time error keeps the whole circuit description: only the results,
+// which no longer hold, are taken away, and the graph page is refused until
+// the next successful calculation.
+void Form1::ShowRunTimeError(const QString& description)
+{
+    ShowMessage(description, MessageIcon::Information, this);
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        ui_.Label3[RealLabel(b)]->clear();
+        ui_.Label3[ImagLabel(b)]->clear();
+    }
+    ClearDefinitionResults();
+    ui_.Command1[1]->setEnabled(false);
+    ui_.SSTab1->SetCurrent(0);
+}
+
+void Form1::Calculate()
+{
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        BrZCalc(c_.BrImp[b], c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);
+        ShowBranchImpedance(b);
+    }
+    AsmLoopMat(c_);
+    InvLoopMat(c_);
+    if (c_.CalcErr == 1) {
+        ShowMessage(U8(texts::kCannotCalculate), MessageIcon::None, this);
+        c_.CalcErr = 0;
+        for (int b = 1; b <= c_.BrCnt; ++b) {
+            ui_.Label3[RealLabel(b)]->clear();
+            ui_.Label3[ImagLabel(b)]->clear();
+        }
+        return;
+    }
+
+    c_.Emf = checked::Chk(c_.EmfMul * c_.EmfVal);
+    c_.EmfCpx = Complex{c_.Emf, 0};
+    for (int k = 1; k <= c_.LoopCnt; ++k) CpxMul(c_.LoopCur[k], c_.LoopMat(k, c_.LoopCnt + 1), c_.EmfCpx);
+
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        if (ui_.Label7[b - 1]->text().isEmpty()) {
+            ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
+            break;
+        }
+        CalcBrCur(c_, b);
+        c_.BrCurAbs[b] = CpxAbs(c_.BrCur[b]);
+        SetText(ui_.Label8[b - 1], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b]));
+        CpxPh(c_.BrCur[b], c_.AngRes);
+        c_.BrCurPh[b] = c_.AngRes;
+        SetText(ui_.Label10[b - 1], GeneralText(c_.BrCurPh[b]));
+        CpxMul(c_.BrVol[b], c_.BrCur[b], c_.BrImp[b]);
+        c_.BrVolAbs[b] = CpxAbs(c_.BrVol[b]);
+        CpxPh(c_.BrVol[b], c_.AngRes);
+        c_.BrVolPh[b] = c_.AngRes;
+    }
+
+    CpxDiv(c_.ZReg, c_.EmfCpx, c_.LoopCur[1]);
+    c_.ZiAbs = CpxAbs(c_.ZReg);
+    CpxPh(c_.ZReg, c_.AngRes);
+    c_.ZiPh = c_.AngRes;
+    SetText(ui_.Label12[1], DisplayValue(c_.ZiAbs, c_.ImpDspMul[0]));
+    SetText(ui_.Label12[2], GeneralText(c_.ZiPh));
+
+    ui_.Combo6[1]->SetText(ui_.Combo6[1]->itemText(0));
+    SetText(ui_.Label13[1], DisplayValue(c_.BrVolAbs[1], c_.VolDspMul[1]));
+    ui_.Combo6[2]->SetText(U8(c_.VolUnitTxt[1]));
+    SetText(ui_.Label13[2], GeneralText(c_.BrVolPh[1]));
+
+    ui_.Command1[1]->setEnabled(true);
+}
+
+void Form1::ShowFrequencyCharacteristics()
+{
+    ui_.SSTab1->SetCurrent(1);
+}

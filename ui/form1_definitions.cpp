@@ -1,0 +1,128 @@
+// The commands of the branch, matrix and branch-current buttons: each
+// empties the results that no longer match, opens its dialog and, unless it
+// was cancelled, stores what the dialog handed over.
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "calc/analysis.h"
+#include "calc/branch_impedance.h"
+#include "calc/calc_error.h"
+#include "calc/checked.h"
+#include "calc/loop_matrix.h"
+#include "current_dialog.h"
+#include "element_dialog.h"
+#include "form1.h"
+#include "form1_layout.h"
+#include "matrix_dialog.h"
+#include "platform/message_box.h"
+#include "qstring_utf8.h"
+#include "texts.h"
+
+namespace {
+
+// Definition texts longer than this are shown in the small face.
+constexpr int kLongDefinition = 8;
+
+}  // namespace
+
+void Form1::ClearDefinitionResults()
+{
+    ClearEmfResults();
+    ui_.Label12[1]->clear();
+    ui_.Label12[2]->clear();
+}
+
+void Form1::Command2Click(int i)
+{
+    const int b = i + 1;
+    if (b < 1 || b > c_.BrCnt) return;
+    int error = 0;
+    QString description;
+    try {
+        ClearDefinitionResults();
+        {
+            Form2 dialog(c_, this);
+            dialog.exec();
+        }
+        if (c_.DlgCancel != 1) {
+            c_.BrR[b] = checked::Chk(c_.ElmRMul * c_.ElmRVal);
+            c_.BrL[b] = checked::Chk(c_.ElmLMul * c_.ElmLVal);
+            c_.BrC[b] = checked::Chk(c_.ElmCMul * c_.ElmCVal);
+            c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
+            Complex z;
+            BrZCalc(z, c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);
+            c_.BrImp[b] = z;
+            ShowBranchImpedance(b);
+        }
+    } catch (const CalcError& e) {
+        error = e.number();
+        description = U8(e.description());
+    }
+    c_.DlgCancel = 0;
+    if (error == CalcError::DivisionByZero && c_.ElmCVal != 0 && c_.FrqVal == 0)
+        ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
+    else if (error != 0)
+        ShowMessage(description, MessageIcon::Information, this);
+}
+
+void Form1::Command3Click(int i)
+{
+    if (i < 0 || i >= 25) return;
+    const int j = i / 5 + 1;
+    const int k = i % 5 + 1;
+    if (j > k || k > c_.LoopCnt) return;
+
+    ClearDefinitionResults();
+    {
+        Form3 dialog(c_, this);
+        dialog.exec();
+    }
+    QPushButton* button = ui_.Command3[i];
+    QFont font = button->font();
+    font.setPointSizeF(QString::fromStdString(c_.ZDefText).size() > kLongDefinition ? layout::kLongMatrixPoints
+                                                                                     : layout::kMatrixPoints);
+    button->setFont(font);
+
+    if (c_.DlgCancel == 1) {
+        c_.DlgCancel = 0;
+    } else {
+        if (!c_.ZDefText.empty()) {
+            button->setText(U8(c_.ZDefText));
+            if (j < k) ui_.Command3[(k - 1) * 5 + (j - 1)]->setText(U8(c_.ZDefText));
+        } else {
+            button->setText(DefaultMatrixCaption(i));
+        }
+        try {
+            if (j == k) {
+                SetZDiagDef(c_, 11 * j);
+                CalcZDiag(c_, 11 * j);
+            } else {
+                SetZMutDef(c_, 10 * j + k);
+                CalcZMut(c_, 10 * j + k);
+            }
+        } catch (const CalcError& e) {
+            ShowMessage(U8(e.description()), MessageIcon::Information, this);
+            return;
+        }
+        c_.LoopMat(j, k) = c_.ZReg;
+    }
+    MirrorLoopMat(c_);
+}
+
+void Form1::Command4Click(int i)
+{
+    const int b = i + 1;
+    if (b < 1 || b > c_.BrCnt) return;
+    ClearDefinitionResults();
+    {
+        Form4 dialog(c_, this);
+        dialog.exec();
+    }
+    if (c_.DlgCancel == 1) {
+        c_.DlgCancel = 0;
+        return;
+    }
+    ui_.Label7[i]->setText(U8(c_.CurDefText));
+    SetCurDef(c_, b);
+}

@@ -1,0 +1,40 @@
+#include "look.h"
+
+#include <QDialog>
+#include <QPalette>
+
+#include "platform/font_names.h"
+#include "platform/fonts.h"
+
+QFont GothicFont(double points) { return MakeFont(QString::fromUtf8(kFacePGothic), points); }
+
+QFont MinchoFont(double points) { return MakeFont(QString::fromUtf8(kFaceMincho), points); }
+
+void SetEntryBackground(QWidget& w)
+{
+    QPalette p = w.palette();
+    p.setColor(QPalette::Base, kEntryBackground);
+    p.setColor(QPalette::Button, kEntryBackground);
+    w.setPalette(p);
+}
+
+void SetBackground(QWidget& w, const QColor& colour)
+{
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, colour);
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+
+void SetUpFixedDialog(QDialog& dialog, const QString& caption, const twips::Box& client)
+{
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(caption);
+    dialog.setFixedSize(twips::ToSize(client.width, client.height));
+}
+
+void SetTabOrder(const std::vector<QWidget*>& order)
+{
+    for (size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+}

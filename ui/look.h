@@ -1,0 +1,30 @@
+#pragma once
+// The look shared by the main window and the entry dialogs: the proportional
+// Gothic face, the light cyan of entry controls, fixed-size windows.
+
+#include <QColor>
+#include <QFont>
+#include <vector>
+
+#include "platform/twips.h"
+
+class QDialog;
+class QWidget;
+
+inline const QColor kEntryBackground(192, 255, 255);
+
+// The proportional Gothic face at the given size.
+QFont GothicFont(double points);
+// The Mincho face at the given size.
+QFont MinchoFont(double points);
+
+// Base colour (fields, selectors) or window colour (labels, frames).
+void SetEntryBackground(QWidget& w);
+void SetBackground(QWidget& w, const QColor& colour);
+
+// A dialog with a fixed client area, a title and a close box, without
+// minimise, maximise or help buttons.
+void SetUpFixedDialog(QDialog& dialog, const QString& caption, const twips::Box& client);
+
+// Chains the focus order through the widgets in the given order.
+void SetTabOrder(const std::vector<QWidget*>& order);
