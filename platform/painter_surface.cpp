@@ -57,11 +57,6 @@ void PainterSurface::EndPainting()
         painter_.end();
 }
 
-void PainterSurface::Finish()
-{
-    Changed();
-}
-
 void PainterSurface::Cls()
 {
     if (QPainter* p = ActivePainter()) {
@@ -72,7 +67,7 @@ void PainterSurface::Cls()
     }
     currentX_ = 0;
     currentY_ = 0;
-    Finish();
+    Changed();
 }
 
 void PainterSurface::SetBackColor(const QColor& colour)
@@ -185,16 +180,20 @@ void PainterSurface::DrawGridLine(const QPointF& a, const QPointF& b, const QCol
     }
 }
 
+// Neither overload calls the other: a subclass that wraps both must see one
+// call per line.
 void PainterSurface::Line(double x1, double y1, double x2, double y2)
 {
-    Line(x1, y1, x2, y2, fore_);
+    DrawGridLine(ToPainter(x1, y1), ToPainter(x2, y2), fore_);
+    MoveTo(x2, y2);
+    Changed();
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, const QColor& colour)
 {
     DrawGridLine(ToPainter(x1, y1), ToPainter(x2, y2), colour);
     MoveTo(x2, y2);
-    Finish();
+    Changed();
 }
 
 void PainterSurface::LineTo(double x, double y, const QColor& colour)
@@ -204,7 +203,7 @@ void PainterSurface::LineTo(double x, double y, const QColor& colour)
         p->drawLine(ToPainter(currentX_, currentY_), ToPainter(x, y));
     }
     MoveTo(x, y);
-    Finish();
+    Changed();
 }
 
 void PainterSurface::PSet(double x, double y, const QColor& colour)
@@ -214,7 +213,7 @@ void PainterSurface::PSet(double x, double y, const QColor& colour)
         p->drawPoint(ToPainter(x, y));
     }
     MoveTo(x, y);
-    Finish();
+    Changed();
 }
 
 void PainterSurface::Rect(double x1, double y1, double x2, double y2)
@@ -227,7 +226,7 @@ void PainterSurface::Rect(double x1, double y1, double x2, double y2)
         p->drawRect(QRectF(a, b).normalized());
     }
     MoveTo(x2, y2);
-    Finish();
+    Changed();
 }
 
 void PainterSurface::SetDotted(bool dotted)
@@ -315,5 +314,5 @@ void PainterSurface::Print(const QString& text)
     }
     currentX_ = ScaleLeft();
     currentY_ += metrics.lineSpacing() * UnitsPerPixelY();
-    Finish();
+    Changed();
 }

@@ -105,7 +105,6 @@ private:
     void SetCurvePen(QPainter& painter, const QColor& colour) const;
     void SetGridPen(QPainter& painter, const QColor& colour) const;
     void MoveTo(double x, double y);
-    void Finish();
 
     QPainter painter_;
     ScaleMode mode_ = ScaleMode::Pixels;

@@ -109,12 +109,4 @@ TEST_F(PictureBoxTest, ResizingKeepsTheDrawingAndFillsTheNewArea)
     EXPECT_EQ(RowsOf(box.Image(), 150, kYellow).size(), 150u);
 }
 
-TEST_F(PictureBoxTest, CrossCursor)
-{
-    box.SetCrossCursor(true);
-    EXPECT_EQ(box.cursor().shape(), Qt::CrossCursor);
-    box.SetCrossCursor(false);
-    EXPECT_EQ(box.cursor().shape(), Qt::ArrowCursor);
-}
-
 }  // namespace

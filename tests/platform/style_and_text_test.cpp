@@ -69,14 +69,6 @@ TEST(Fonts, TheRequestedJapaneseFacesResolveToInstalledFaces)
     }
 }
 
-TEST(Fonts, MakeFontCarriesSizeAndStyle)
-{
-    const QFont font = MakeFont(QString::fromUtf8(kFaceMincho), 14.25, true, true);
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 14.25);
-    EXPECT_TRUE(font.bold());
-    EXPECT_TRUE(font.italic());
-}
-
 class TextMeasure : public ::testing::Test {
 protected:
     TextMeasure()
