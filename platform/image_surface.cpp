@@ -1,5 +1,7 @@
 #include "platform/image_surface.h"
 
+#include "platform/twips.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 namespace {
 
 constexpr int kDpi = 96;
-constexpr double kMetresPerInch = 0.0254;
 
 }  // namespace
 
@@ -28,7 +29,7 @@ void ImageSurface::Resize(QSize logicalSize, qreal pixelRatio)
                        static_cast<int>(std::ceil(logicalSize.height() * pixelRatio)));
     QImage resized(pixels, QImage::Format_RGB32);
     resized.setDevicePixelRatio(pixelRatio);
-    const int dotsPerMetre = static_cast<int>(std::lround(kDpi / kMetresPerInch));
+    const int dotsPerMetre = static_cast<int>(std::lround(kDpi / twips::kMetresPerInch));
     resized.setDotsPerMeterX(dotsPerMetre);
     resized.setDotsPerMeterY(dotsPerMetre);
     resized.fill(BackColor());

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr double kScreenDpi = 96;
-constexpr double kMetresPerInch = 0.0254;
 
 // Fonts are measured on an image whose resolution is the surface's, so the
 // measurements need no device and agree with what the device draws.
@@ -23,7 +22,7 @@ const QPaintDevice& MetricsDevice(int dpi)
     static std::map<int, QImage> devices;
     auto [it, added] = devices.try_emplace(dpi, 1, 1, QImage::Format_RGB32);
     if (added) {
-        const int dotsPerMetre = static_cast<int>(std::lround(dpi / kMetresPerInch));
+        const int dotsPerMetre = static_cast<int>(std::lround(dpi / twips::kMetresPerInch));
         it->second.setDotsPerMeterX(dotsPerMetre);
         it->second.setDotsPerMeterY(dotsPerMetre);
     }

@@ -12,6 +12,7 @@ namespace twips {
 inline constexpr int kPerPixel = 15;
 inline constexpr int kPerInch = 1440;
 inline constexpr double kMmPerInch = 25.4;
+inline constexpr double kMetresPerInch = kMmPerInch / 1000;
 
 // A rectangle as layout tables give it: left, top, width, height in twips.
 struct Box {
