@@ -1,0 +1,209 @@
+#include "platform/printer_surface.h"
+
+#include <cmath>
+#include <utility>
+
+#include <QPageLayout>
+#include <QPageSize>
+
+namespace {
+
+struct PaperCode {
+    int16_t code;
+    QPageSize::PageSizeId size;
+};
+
+constexpr PaperCode kPaperCodes[] = {
+    {1, QPageSize::Letter}, {5, QPageSize::Legal}, {8, QPageSize::A3}, {9, QPageSize::A4}, {11, QPageSize::A5},
+};
+
+constexpr double kTwipsPerPoint = 20;
+
+int32_t ToTwips(double points)
+{
+    return static_cast<int32_t>(std::nearbyint(points * kTwipsPerPoint));
+}
+
+}  // namespace
+
+PrinterSurface::PrinterSurface() : printer_(QPrinter::HighResolution)
+{
+    SetPaperSize(kPaperA4);
+    SetOrientation(kPortrait);
+}
+
+PrinterSurface::~PrinterSurface()
+{
+    EndPainting();
+}
+
+bool PrinterSurface::HasPrinter() const
+{
+    return printer_.outputFormat() == QPrinter::NativeFormat;
+}
+
+void PrinterSurface::SetOutputFile(const QString& path)
+{
+    printer_.setOutputFileName(path);
+}
+
+QString PrinterSurface::OutputFile() const
+{
+    return printer_.outputFileName();
+}
+
+bool PrinterSurface::SetPaperSize(int16_t code)
+{
+    for (const PaperCode& p : kPaperCodes) {
+        if (p.code == code) return printer_.setPageSize(QPageSize(p.size));
+    }
+    return false;
+}
+
+void PrinterSurface::SetOrientation(int16_t code)
+{
+    printer_.setPageOrientation(code == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+int16_t PrinterSurface::Orientation() const
+{
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;
+}
+
+int32_t PrinterSurface::PaperWidthTwips() const
+{
+    return ToTwips(printer_.paperRect(QPrinter::Point).width());
+}
+
+int32_t PrinterSurface::PaperHeightTwips() const
+{
+    return ToTwips(printer_.paperRect(QPrinter::Point).height());
+}
+
+double PrinterSurface::PaperWidthMm() const
+{
+    return printer_.paperRect(QPrinter::Millimeter).width();
+}
+
+double PrinterSurface::PaperHeightMm() const
+{
+    return printer_.paperRect(QPrinter::Millimeter).height();
+}
+
+double PrinterSurface::PrintableWidthMm() const
+{
+    return printer_.pageRect(QPrinter::Millimeter).width();
+}
+
+double PrinterSurface::PrintableHeightMm() const
+{
+    return printer_.pageRect(QPrinter::Millimeter).height();
+}
+
+QPaintDevice* PrinterSurface::Target()
+{
+    return sending_ ? &printer_ : nullptr;
+}
+
+QSizeF PrinterSurface::TargetSize() const
+{
+    return printer_.pageRect(QPrinter::DevicePixel).size();
+}
+
+int PrinterSurface::TargetDpi() const
+{
+    return printer_.resolution();
+}
+
+PrinterSurface::State PrinterSurface::Capture() const
+{
+    return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight(), CurrentX(), CurrentY(), ForeColor(), Dotted(),
+            FontName(), FontSize(), FontBold(), FontItalic()};
+}
+
+void PrinterSurface::Restore(const State& s)
+{
+    SetScale(s.left, s.top, s.left + s.width, s.top + s.height);
+    SetCurrentX(s.x);
+    SetCurrentY(s.y);
+    SetForeColor(s.fore);
+    SetDotted(s.dotted);
+    SetFontName(s.face);
+    SetFontSize(s.points);
+    SetFontBold(s.bold);
+    SetFontItalic(s.italic);
+}
+
+void PrinterSurface::Keep(std::function<void(PainterSurface&)> draw)
+{
+    calls_.push_back({Capture(), std::move(draw)});
+}
+
+bool PrinterSurface::EndDoc()
+{
+    if (calls_.empty()) return true;
+    const State live = Capture();
+    const std::vector<Call> calls = std::move(calls_);
+    calls_.clear();
+
+    sending_ = true;
+    bool opened = true;
+    for (const Call& call : calls) {
+        Restore(call.state);
+        call.draw(*this);
+        // The first call opens the document; when that fails, so would the rest.
+        opened = printer_.printerState() == QPrinter::Active;
+        if (!opened) break;
+    }
+    EndPainting();
+    sending_ = false;
+    Restore(live);
+    return opened && printer_.printerState() != QPrinter::Error;
+}
+
+void PrinterSurface::KillDoc()
+{
+    calls_.clear();
+}
+
+void PrinterSurface::Cls()
+{
+    Keep([](PainterSurface& s) { s.PainterSurface::Cls(); });
+    PainterSurface::Cls();
+}
+
+void PrinterSurface::Line(double x1, double y1, double x2, double y2)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::Line(x1, y1, x2, y2); });
+    PainterSurface::Line(x1, y1, x2, y2);
+}
+
+void PrinterSurface::Line(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::Line(x1, y1, x2, y2, colour); });
+    PainterSurface::Line(x1, y1, x2, y2, colour);
+}
+
+void PrinterSurface::LineTo(double x, double y, const QColor& colour)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::LineTo(x, y, colour); });
+    PainterSurface::LineTo(x, y, colour);
+}
+
+void PrinterSurface::PSet(double x, double y, const QColor& colour)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::PSet(x, y, colour); });
+    PainterSurface::PSet(x, y, colour);
+}
+
+void PrinterSurface::Rect(double x1, double y1, double x2, double y2)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::Rect(x1, y1, x2, y2); });
+    PainterSurface::Rect(x1, y1, x2, y2);
+}
+
+void PrinterSurface::Print(const QString& text)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::Print(text); });
+    PainterSurface::Print(text);
+}

@@ -1,0 +1,130 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+
+#include "calc/calc_error.h"
+#include "calc/checked.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "print/page_drawer.h"
+#include "print/preview_window.h"
+#include "print/print_texts.h"
+#include "print/up_down.h"
+
+void PreviewWindow::CoordinateSetup()
+{
+    prt_.mar = {static_cast<int16_t>(upDown1_[0]->Value()), static_cast<int16_t>(upDown1_[1]->Value()),
+                static_cast<int16_t>(upDown1_[2]->Value()), static_cast<int16_t>(upDown1_[3]->Value())};
+    printer_.SetScaleMillimetres();
+    SizePictures();
+    clipPic_.SetScaleMillimetres();
+    const auto apply = [](DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); };
+    apply(printer_, PrinterScale(prt_.paper, prt_.mar));
+    apply(*picture1_, PictureScale(prt_.paper, prt_.mar));
+    apply(clipPic_, ClipScale(prt_.paper, prt_.mar));
+}
+
+float PreviewWindow::CalcFontRatio()
+{
+    printer_.SetFontSize(10);
+    picture1_->SetFontSize(10);
+    const QString probe = QString::fromUtf8(prtext::kFontProbe);
+    return static_cast<float>(checked::Div(printer_.TextWidth(probe), picture1_->TextWidth(probe)));
+}
+
+bool PreviewWindow::DrawPage()
+{
+    PageDrawer drawer(prt_, *picture1_, graph_, circuit_, host_, this);
+    return drawer.DrawPage();
+}
+
+void PreviewWindow::Preview()
+{
+    picture1_->Cls();
+    CoordinateSetup();
+    try {
+        prt_.FontRatio = CalcFontRatio();
+    } catch (const CalcError& e) {
+        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        return;
+    }
+    prt_.PrtSurf = picture1_;
+    prt_.FontScale = prt_.FontRatio;
+    DrawPage();
+}
+
+void PreviewWindow::MarginChanged()
+{
+    MirrorMargins();
+    Preview();
+}
+
+// A page that could not be completed is abandoned, so nothing half drawn
+// reaches the printer or a file.
+void PreviewWindow::PrintPage()
+{
+    if (!printer_.HasPrinter()) {
+        const QString file = AskPdfFile();
+        if (file.isEmpty()) return;
+        printer_.SetOutputFile(file);
+    }
+    prt_.PrtSurf = &printer_;
+    prt_.FontScale = 1;
+    if (!DrawPage()) {
+        printer_.KillDoc();
+        return;
+    }
+    if (!printer_.EndDoc()) ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+}
+
+// Only the orientation is taken from the dialog, and only when it is
+// confirmed; the page geometry stays that measured when the window was made.
+void PreviewWindow::PrintSetup()
+{
+    printer_.KillDoc();
+    QPrinter& real = printer_.Printer();
+    QPrinter choice(QPrinter::HighResolution);
+    choice.setOutputFormat(real.outputFormat());
+    if (real.outputFormat() == QPrinter::NativeFormat) choice.setPrinterName(real.printerName());
+    choice.setPageLayout(real.pageLayout());
+    QPageSetupDialog dialog(&choice, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer_.SetOrientation(choice.pageLayout().orientation() == QPageLayout::Landscape ? PrinterSurface::kLandscape
+                                                                                         : PrinterSurface::kPortrait);
+    Preview();
+}
+
+// The clipboard gets the page block as the preview draws it, without the
+// margin outline; the preview keeps that look until the next preview.
+void PreviewWindow::CopyToClipboard()
+{
+    prt_.ClipMode = 1;
+    picture1_->Cls();
+    clipPic_.Cls();
+    try {
+        prt_.FontRatio = CalcFontRatio();
+    } catch (const CalcError& e) {
+        prt_.ClipMode = 0;
+        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        return;
+    }
+    prt_.PrtSurf = picture1_;
+    prt_.FontScale = prt_.FontRatio;
+    const bool complete = DrawPage();
+    prt_.ClipMode = 0;
+    if (!complete) return;
+
+    const float w = prt_.paper.PageWmm - prt_.mar.MarL - 1;
+    const double h = w * kBlockAspect;
+    const QRectF source(picture1_->ToPainter(0, 0), picture1_->ToPainter(w, h));
+    clipPic_.PaintPicture(picture1_->Image(), source, QRectF(0, 0, w, h));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(clipPic_.Image());
+}
+
+void PreviewWindow::CloseWindow()
+{
+    printer_.KillDoc();
+    done(QDialog::Rejected);
+}

@@ -1,0 +1,233 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "print/preview_window.h"
+#include "print/up_down.h"
+#include "tests/print/page_fixture.h"
+
+namespace {
+
+struct Shown {
+    QString text;
+    MessageIcon icon;
+};
+
+// Device pixels of the image that are not white in the column at page x,
+// between page y0 and y1, as drawn on a picture with user coordinates.
+int InkInColumn(const QImage& image, PictureBox& box, double x, double y0, double y1)
+{
+    const qreal r = image.devicePixelRatio();
+    const int col = static_cast<int>(box.ToPainter(x, 0).x() * r);
+    const int top = static_cast<int>(box.ToPainter(0, y0).y() * r);
+    const int bottom = static_cast<int>(box.ToPainter(0, y1).y() * r);
+    int n = 0;
+    for (int y = top; y <= bottom; ++y) n += image.pixelColor(col, y) != QColor(Qt::white);
+    return n;
+}
+
+class Preview : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
+        window.SetPdfFileChooser([this](QWidget*, const QString&) { return pdfAnswer; });
+        window.show();
+    }
+    void TearDown() override { SetMessageInterceptor(previous_); }
+
+    QImage Picture() { return window.Picture1().Image().copy(); }
+    // The dotted margin outline runs down page x = 0; nothing else does.
+    int OutlineInk() { return InkInColumn(Picture(), window.Picture1(), 0, 20, 250); }
+
+    Circuit circuit = SampleCircuit();
+    GraphState graph = DefaultGraph();
+    FakeHost host;
+    PreviewWindow window{circuit, graph, host};
+    QString pdfAnswer;
+    std::vector<Shown> shown;
+
+private:
+    MessageInterceptor previous_;
+};
+
+TEST_F(Preview, OpensAtHalfPaperSizeWithTheSmallestMargins)
+{
+    EXPECT_EQ(window.windowTitle(), "回路の周波数特性の印刷プレビューと印刷");
+    EXPECT_EQ(window.size(), QSize(842, 569));
+    // A4 is 11906 × 16838 twips; half of it in pixels.
+    EXPECT_EQ(window.Picture1().size(), QSize(397, 561));
+    const PrintState& s = window.State();
+    EXPECT_FLOAT_EQ(s.paper.PageWmm, 210);
+    EXPECT_FLOAT_EQ(s.paper.PageHmm, 297);
+    for (int i = 0; i < 4; ++i) {
+        const int least = i < 2 ? s.paper.MinMarX : s.paper.MinMarY;
+        EXPECT_EQ(window.UpDown1(i).Min(), least);
+        EXPECT_EQ(window.UpDown1(i).Max(), 50);
+        EXPECT_EQ(window.UpDown1(i).Value(), least);
+        EXPECT_EQ(window.Text1(i).text(), QString::number(least));
+    }
+    EXPECT_EQ(s.mar.MarL, s.paper.MinMarX);
+    EXPECT_EQ(s.PrtSurf, static_cast<DrawSurface*>(&window.Picture1()));
+    EXPECT_NEAR(s.FontRatio, 0.5, 0.05);
+    EXPECT_FLOAT_EQ(s.FontScale, s.FontRatio);
+    EXPECT_GT(OutlineInk(), 0);
+}
+
+TEST_F(Preview, SpinnerStepChangesOneMarginMirrorsAllAndRedraws)
+{
+    const QImage before = Picture();
+    const int left = window.UpDown1(0).Value();
+    QTest::mouseClick(window.UpDown1(0).UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(window.UpDown1(0).Value(), left + 1);
+    EXPECT_EQ(window.State().mar.MarL, left + 1);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.Text1(i).text(), QString::number(window.UpDown1(i).Value()));
+    EXPECT_NE(Picture(), before);
+
+    // The block moved one unit right: the outline now runs where page x = 0 is.
+    EXPECT_GT(OutlineInk(), 0);
+
+    // Limits hold: the least margin and 50.
+    QTest::mouseClick(window.UpDown1(0).DownArrow(), Qt::LeftButton);
+    QTest::mouseClick(window.UpDown1(0).DownArrow(), Qt::LeftButton);
+    EXPECT_EQ(window.UpDown1(0).Value(), window.State().paper.MinMarX);
+    UpDown& bottom = window.UpDown1(3);
+    bottom.SetRange(bottom.Min(), bottom.Max(), 50);
+    QTest::mouseClick(bottom.UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(bottom.Value(), 50);
+}
+
+TEST_F(Preview, ClipboardImageLacksTheOutlineAndRepeatsExactly)
+{
+    ASSERT_GT(OutlineInk(), 0);
+    window.ClpCpyCmd().click();
+    const QImage first = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(OutlineInk(), 0);  // the preview too, until the next preview
+    EXPECT_EQ(window.State().ClipMode, 0);
+    EXPECT_EQ(InkInColumn(window.ClipPic().Image(), window.Picture1(), 0, 20, 150), 0);
+
+    // The copy holds the graphs: the level frame's left edge at 10 u.
+    const double u = LayoutWidth(210, window.State().mar) / 160;
+    EXPECT_GT(InkInColumn(window.ClipPic().Image(), window.Picture1(), 10 * u, 30 * u, 70 * u), 20);
+
+    window.ClpCpyCmd().click();
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), first);
+
+    window.Preview();
+    EXPECT_GT(OutlineInk(), 0);
+}
+
+TEST_F(Preview, ClosingHidesAndReopeningKeepsTheMarginsAndPreviewsAgain)
+{
+    QTest::mouseClick(window.UpDown1(2).UpArrow(), Qt::LeftButton);
+    QTest::mouseClick(window.UpDown1(2).UpArrow(), Qt::LeftButton);
+    const int top = window.UpDown1(2).Value();
+    window.ClpCpyCmd().click();
+    ASSERT_EQ(OutlineInk(), 0);
+
+    window.PrgEndCmd().click();
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    EXPECT_EQ(window.UpDown1(2).Value(), top);
+    EXPECT_EQ(window.Text1(2).text(), QString::number(top));
+    EXPECT_EQ(window.State().mar.MarT, top);
+    EXPECT_GT(OutlineInk(), 0);
+
+    // Modal opening returns when the window is closed.
+    QTimer::singleShot(0, [this] { window.PrgEndCmd().click(); });
+    window.ShowModal();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Preview, CancelledSetUpChangesNothingAndLandscapeIsKept)
+{
+    const QImage before = Picture();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->reject();
+    });
+    window.PrtSetCmd().click();
+    EXPECT_EQ(window.Printer().Orientation(), PrinterSurface::kPortrait);
+    EXPECT_EQ(Picture(), before);
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* landscape = dialog->findChild<QRadioButton*>("landscape");
+        ASSERT_NE(landscape, nullptr);
+        landscape->click();
+        dialog->accept();
+    });
+    window.PrtSetCmd().click();
+    EXPECT_EQ(window.Printer().Orientation(), PrinterSurface::kLandscape);
+    // The pictures take the landscape proportions; the layout keeps the width measured at load.
+    EXPECT_GT(window.Picture1().width(), window.Picture1().height());
+    EXPECT_FLOAT_EQ(window.State().paper.PageWmm, 210);
+}
+
+TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
+{
+    ASSERT_FALSE(window.Printer().HasPrinter());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("page.pdf");
+
+    pdfAnswer.clear();
+    window.PrtCmd().click();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_FALSE(window.Printer().DocumentOpen());
+
+    pdfAnswer = file;
+    window.PrtCmd().click();
+    ASSERT_TRUE(QFile::exists(file));
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
+    EXPECT_FLOAT_EQ(window.State().FontScale, 1);
+    EXPECT_FALSE(window.Printer().DocumentOpen());
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(Preview, FailuresEndInOrderWithAMessage)
+{
+    QTemporaryDir dir;
+
+    // The printer cannot take the page.
+    pdfAnswer = dir.filePath("missing/folder/page.pdf");
+    window.PrtCmd().click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(shown[0].text, "プリンタへの出力に失敗しました。ページは印刷されていません。");
+    EXPECT_FALSE(window.Printer().DocumentOpen());
+
+    // The impedance curve fails: the page is abandoned, no file is written.
+    circuit.EmfCpx = {0, 0};
+    pdfAnswer = dir.filePath("page.pdf");
+    window.PrtCmd().click();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].icon, MessageIcon::Information);
+    EXPECT_FALSE(QFile::exists(pdfAnswer));
+    EXPECT_FALSE(window.Printer().DocumentOpen());
+
+    // The window stays usable.
+    circuit.EmfCpx = {1, 0};
+    window.PrtCmd().click();
+    EXPECT_TRUE(QFile::exists(pdfAnswer));
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+}  // namespace
