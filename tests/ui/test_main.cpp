@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "platform/fonts.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,73 @@
+// The run of a typical user: the sample circuit entered through the dialogs,
+// calculated, and its results read from the labels.
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "ui/selector.h"
+#include "ui/tab_control.h"
+#include "user.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
+{
+    User user;
+    user.EnterSampleCircuit();
+    EXPECT_TRUE(user.messages().empty());
+
+    // Each element command showed its impedance at once.
+    for (int b = 1; b <= 3; ++b) {
+        EXPECT_EQ(user.ImpedanceReal(b), "1") << b;
+        EXPECT_EQ(user.ImpedanceImag(b), "0") << b;
+    }
+    const CalcControls& ui = user.ui();
+    EXPECT_EQ(ui.Command3[0]->text(), U("Z1＋Z2"));
+    EXPECT_EQ(ui.Command3[1]->text(), U("－Z2"));
+    EXPECT_EQ(ui.Command3[5]->text(), U("－Z2"));  // the mirror Z21
+    EXPECT_EQ(ui.Command3[6]->text(), U("Z2＋Z3"));
+    EXPECT_EQ(ui.Label7[0]->text(), U("I1="));
+    EXPECT_EQ(ui.Label7[1]->text(), U("I1－I2="));
+    EXPECT_EQ(ui.Label7[2]->text(), U("I2="));
+    EXPECT_FALSE(ui.Command1[1]->isEnabled());
+
+    user.Calculate();
+    EXPECT_TRUE(user.messages().empty());
+    EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
+    EXPECT_EQ(ui.Label8[1]->text(), "333.3333");
+    EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
+    EXPECT_EQ(ui.Combo4[1]->currentText(), U("ｍＡ"));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(ui.Label10[i]->text(), "0") << i;
+    EXPECT_EQ(ui.Label12[1]->text(), "1.5");
+    EXPECT_EQ(ui.Combo5->currentText(), U("Ω"));
+    EXPECT_EQ(ui.Label12[2]->text(), "0");
+    // The voltage display shows branch 1: 2/3 A through 1 Ω.
+    EXPECT_EQ(ui.Combo6[1]->currentText(), U("Ｖ01"));
+    EXPECT_EQ(ui.Label13[1]->text(), "0.6667");
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U("Ｖ"));
+    EXPECT_EQ(ui.Label13[2]->text(), "0");
+    EXPECT_TRUE(ui.Command1[1]->isEnabled());
+}
+
+TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
+{
+    User user;
+    user.EnterSampleCircuit();
+    // Z3 becomes 1 Ω + j1 Ω at 100 Hz: L = 1 / 628.3184 H, typed in mH.
+    user.EnterElement(3, {"1", ""}, {"1.59155", ""});
+    user.Calculate();
+    ASSERT_TRUE(user.messages().empty());
+    const CalcControls& ui = user.ui();
+    EXPECT_EQ(user.ImpedanceImag(3), "1");
+    // Z = 1 + (1 ∥ (1 + j)) = 1.6 + j0.2: Zi = 1.6125 at 7.125°.
+    EXPECT_EQ(ui.Label12[1]->text(), "1.6125");
+    EXPECT_EQ(ui.Label12[2]->text(), "7.125");
+    // I3 = I1 × 1 / (2 + j) lags I1 by 26.5651°; I1 lags E by 7.125°.
+    EXPECT_EQ(ui.Label10[2]->text(), "-33.6901");
+    EXPECT_EQ(ui.Label10[0]->text(), "-7.125");
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include "user.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/element_dialog.h"
+#include "ui/entry_field.h"
+#include "ui/selector.h"
+
+User::User() : form_(std::make_unique<Form1>())
+{
+    previous_ = SetMessageInterceptor(
+        [this](const QString& text, MessageIcon icon) { messages_.push_back({text, icon}); });
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+User::~User() { SetMessageInterceptor(previous_); }
+
+std::vector<Message> User::TakeMessages()
+{
+    std::vector<Message> taken;
+    taken.swap(messages_);
+    return taken;
+}
+
+void User::Click(QWidget* w)
+{
+    ASSERT_TRUE(w->isVisible()) << "clicking a widget the user cannot see";
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void User::TypeInto(QWidget* field, const QString& text)
+{
+    QApplication::setActiveWindow(field->window());
+    Click(field);
+    ASSERT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, text);
+}
+
+void User::Choose(Selector* selector, const QString& item)
+{
+    const int index = selector->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_GE(index, 0) << "no item " << item.toStdString();
+    selector->showPopup();
+    QAbstractItemView* view = selector->view();
+    const QRect at = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at.center());
+    // The offscreen platform leaves the closed popup active; a desktop gives
+    // the activation back to the selector's window.
+    QApplication::setActiveWindow(selector->window());
+}
+
+bool User::WithDialog(const std::function<void()>& open, const std::function<void(QWidget&)>& act)
+{
+    bool seen = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        seen = true;
+        act(*dialog);
+        // Never leave the command waiting on a dialog a failed check left open.
+        if (dialog->isVisible()) dialog->close();
+    });
+    timer.start(0);
+    open();
+    return seen;
+}
+
+QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)
+{
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
+{
+    const bool opened = WithDialog([&] { Click(ui().Command2[b - 1]); }, [&](QWidget& w) {
+        auto* dialog = qobject_cast<Form2*>(&w);
+        ASSERT_NE(dialog, nullptr);
+        const Element* values[] = {&r, &l, &c};
+        for (int i = 0; i < 3; ++i) {
+            if (!values[i]->unit.isEmpty()) Choose(dialog->Combo1(i), values[i]->unit);
+            if (!values[i]->value.isNull()) TypeInto(dialog->Text1(i), values[i]->value);
+        }
+        Click(ButtonCaptioned(w, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
+    });
+    EXPECT_TRUE(opened) << "no element dialog for branch " << b;
+}
+
+namespace {
+
+void PressAll(User& user, QWidget& dialog, const std::vector<const char*>& presses, bool ok)
+{
+    for (const char* caption : presses)
+        if (QWidget* button = ButtonCaptioned(dialog, QString::fromUtf8(caption))) user.Click(button);
+    user.Click(ButtonCaptioned(dialog, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
+}
+
+}  // namespace
+
+void User::DefineMatrix(int i, const std::vector<const char*>& presses, bool ok)
+{
+    const bool opened =
+        WithDialog([&] { Click(ui().Command3[i]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+    EXPECT_TRUE(opened) << "no matrix dialog for button " << i;
+}
+
+void User::DefineCurrent(int b, const std::vector<const char*>& presses, bool ok)
+{
+    const bool opened =
+        WithDialog([&] { Click(ui().Command4[b - 1]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+    EXPECT_TRUE(opened) << "no branch-current dialog for branch " << b;
+}
+
+void User::EnterSampleCircuit()
+{
+    for (int b = 1; b <= 3; ++b) EnterElement(b, {"1", ""});
+    DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
+    DefineMatrix(1, {"－", "Ｚ２"});
+    DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    DefineCurrent(1, {"Ｉ１"});
+    DefineCurrent(2, {"Ｉ１", "－", "Ｉ２"});
+    DefineCurrent(3, {"Ｉ２"});
+}
+
+QString User::ImpedanceReal(int b) const { return ui().Label3[Form1::RealLabel(b)]->text(); }
+
+QString User::ImpedanceImag(int b) const { return ui().Label3[Form1::ImagLabel(b)]->text(); }

@@ -1,0 +1,78 @@
+#pragma once
+// Drives the main window as a user does: mouse clicks on buttons, typing
+// into fields, choosing list items, and pressing the buttons of the dialogs
+// that the commands open. Messages are recorded instead of shown.
+
+#include <QPushButton>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "ui/form1.h"
+
+class QLabel;
+class QWidget;
+class Selector;
+
+struct Message {
+    QString text;
+    MessageIcon icon;
+};
+
+// Value, unit text of the element dialog's fields; an empty value leaves the
+// field as the dialog shows it.
+struct Element {
+    QString value;
+    QString unit;
+};
+
+class User {
+public:
+    User();
+    ~User();
+
+    Form1& form() { return *form_; }
+    const CalcControls& ui() const { return form_->Controls(); }
+    const Circuit& circuit() const { return form_->circuit(); }
+
+    // Messages shown so far; Take… also forgets them.
+    const std::vector<Message>& messages() const { return messages_; }
+    std::vector<Message> TakeMessages();
+
+    void Click(QWidget* w);
+    // Clicks into the field and types; the click selects the whole text, so
+    // the typing replaces it.
+    void TypeInto(QWidget* field, const QString& text);
+    void Choose(Selector* selector, const QString& item);
+
+    // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
+    // キャンセル when ok is false).
+    void EnterElement(int b, const Element& r, const Element& l = {}, const Element& c = {}, bool ok = true);
+    // The matrix dialog of button i: presses the buttons with these captions
+    // ("Ｚ１", "＋", "０" …), then ＯＫ (or キャンセル).
+    void DefineMatrix(int i, const std::vector<const char*>& presses, bool ok = true);
+    // The branch-current dialog of branch b, likewise ("Ｉ１", "－" …).
+    void DefineCurrent(int b, const std::vector<const char*>& presses, bool ok = true);
+
+    // The Overview's sample: 2 loops, 3 branches of 1 Ω, Z11 = Z1＋Z2,
+    // Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1, I02 = I1－I2, I03 = I2.
+    void EnterSampleCircuit();
+    void Calculate() { Click(ui().Command1[0]); }
+
+    // Runs act on the modal dialog that open brings up; false when none came.
+    bool WithDialog(const std::function<void()>& open, const std::function<void(QWidget&)>& act);
+
+    QString ImpedanceReal(int b) const;
+    QString ImpedanceImag(int b) const;
+
+private:
+    std::unique_ptr<Form1> form_;
+    std::vector<Message> messages_;
+    MessageInterceptor previous_;
+};
+
+// The button among the dialog's children whose caption is text.
+QWidget* ButtonCaptioned(QWidget& dialog, const QString& text);
