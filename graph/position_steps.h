@@ -8,7 +8,7 @@
 inline constexpr std::array<double, 8> kSwpStartSteps{0.01, 0.1, 1, 10, 100, 1000, 1e4, 1e5};
 inline constexpr std::array<double, 8> kZAxMinSteps{0.01, 0.1, 1, 10, 100, 1000, 1e4, 1e5};
 inline constexpr std::array<double, 8> kIVAxMinSteps{1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 0.001, 0.01, 0.1};
-inline constexpr int16_t kLevelSteps = 8;
+inline constexpr int16_t kBoundSteps = 8;
 inline constexpr int16_t kPhaseSteps = 13;
 
 constexpr double SwpStartOfStep(int16_t step) { return kSwpStartSteps[step - 1]; }

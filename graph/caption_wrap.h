@@ -1,0 +1,14 @@
+#pragma once
+// Captions too long for their control break onto further lines, at spaces
+// or between ideographs, as the controls of the original toolkit did.
+
+#include <QFont>
+#include <QString>
+
+class QAbstractButton;
+
+QString WrapCaption(const QString& text, const QFont& font, int width);
+
+// Sets the button's caption wrapped to `width` pixels. Where the wrapped
+// lines are taller than `height`, the font shrinks until they fit.
+void SetFittedCaption(QAbstractButton& button, const QString& text, int width, int height);

@@ -1,0 +1,20 @@
+#pragma once
+// What the graph page needs from the main window that holds it.
+
+class GraphHost {
+public:
+    // Whether the frequency-characteristics command is enabled, the sign that
+    // a valid calculation exists.
+    virtual bool FrequencyCommandEnabled() const = 0;
+    // Presses the frequency-characteristics command: shows the graph tab and
+    // redraws through GraphPage::RedrawCurrentRange.
+    virtual void PressFrequencyCommand() = 0;
+    // The main window's part of the return command: shows the calculation tab
+    // and presses the calculation command.
+    virtual void PressReturn() = 0;
+    // Opens the print preview modally.
+    virtual void OpenPrintPreview() = 0;
+
+protected:
+    ~GraphHost() = default;
+};

@@ -1,0 +1,124 @@
+#include <cmath>
+#include <complex>
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "calc/calc_error.h"
+#include "graph/graph_texts.h"
+#include "tests/graph/page_fixture.h"
+#include "tests/graph/pixels.h"
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kGraphBlue(50, 50, 170);
+
+TEST_F(PageTest, InitialisedPageShowsTheEmptyFourByDecadeGrid)
+{
+    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& ph = page->ImpGrf(1);
+    const double midMag = 2.5, midPh = 3.5;  // between two rows
+    for (int k : {1, 2, 5, 9, 10, 30, 100, 700, 1000, 4000}) {
+        const double x = std::log10(k);
+        EXPECT_EQ(PixelAt(mag, DevicePixel(mag, x, midMag)), kYellow) << "column of " << k;
+        EXPECT_EQ(PixelAt(ph, DevicePixel(ph, x, midPh)), kYellow) << "column of " << k;
+    }
+    for (int row = 1; row <= 5; ++row) {
+        EXPECT_EQ(PixelAt(mag, DevicePixel(mag, 0.15, row)), kYellow) << "row " << row;
+        EXPECT_EQ(PixelAt(ph, DevicePixel(ph, 0.15, row)), kYellow) << "row " << row;
+    }
+    // Between lines the ground is the graph blue, and nothing else is drawn.
+    EXPECT_EQ(PixelAt(mag, DevicePixel(mag, std::log10(1.5), 2.5)), kGraphBlue);
+    EXPECT_EQ(CountPixels(mag, Reddish), 0);
+    EXPECT_EQ(state.HSpanSel, 1);
+    EXPECT_EQ(state.SwpEnd, 1e6);
+    EXPECT_TRUE(page->Check1(1).isChecked());
+    EXPECT_TRUE(page->Option3(0).isChecked());
+    EXPECT_EQ(host.frequencyPresses, 0);
+}
+
+// A point of the sample circuit by the analysis itself.
+struct Expected {
+    double x, mag, phase;
+};
+
+Expected Analyse(const Circuit& circuit, double f)
+{
+    Circuit c = circuit;
+    c.Frq = f;
+    c.EmfCpx = {1, 0};
+    calciz(c);
+    const std::complex<double> zi(c.ZReg.re, c.ZReg.im);
+    return {std::log10(f), std::log10(std::abs(zi)), std::arg(zi) * 180 / M_PI};
+}
+
+TEST_F(PageTest, RedCurvesPassThroughTheComputedImpedance)
+{
+    Calculated();
+    page->RedrawCurrentRange();
+    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& ph = page->ImpGrf(1);
+    for (double f : {150.0, 900.0, 1300.0, 2000.0, 7000.0, 60000.0, 5e5}) {
+        const Expected e = Analyse(circuit, f);
+        EXPECT_TRUE(FoundNear(mag, e.x, e.mag, 2, Reddish)) << f << " Hz, magnitude";
+        EXPECT_TRUE(FoundNear(ph, e.x, e.phase, 2, Reddish)) << f << " Hz, phase";
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PageTest, BranchVoltagesDrawOnlyTheCheckedBranchesInTheirColours)
+{
+    Calculated();
+    page->Check1(3).setChecked(true);
+    page->OnOption3Click(2);
+    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& ph = page->ImpGrf(1);
+    for (int b : {1, 3}) {
+        const QColor colour = BranchColour(state.BrColor[b]);
+        EXPECT_GT(CountPixels(mag, Near(colour)), 50) << "branch " << b;
+        EXPECT_GT(CountPixels(ph, Near(colour)), 50) << "branch " << b;
+    }
+    EXPECT_EQ(CountPixels(mag, Near(BranchColour(state.BrColor[2]))), 0);
+    EXPECT_EQ(CountPixels(ph, Near(BranchColour(state.BrColor[2]))), 0);
+    EXPECT_EQ(page->Check1(2).text(), "V02");
+}
+
+TEST_F(PageTest, SweepBeforeAnyCalculationAsksForTheCircuitAndReturns)
+{
+    circuit = sample::Empty(2, 3);
+    page->RedrawCurrentRange();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QString::fromUtf8(graph_text::kNoCircuit));
+    EXPECT_EQ(messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(host.returns, 1);
+    EXPECT_FALSE(page->Option1(1).isChecked());
+    EXPECT_FALSE(page->Option2(0).isChecked());
+    EXPECT_EQ(CountPixels(page->ImpGrf(1), Reddish), 0);
+}
+
+TEST_F(PageTest, OverflowShowsItsDescriptionAndDrawsTheWideAxesOverTheBoxes)
+{
+    circuit = sample::TwoLoop({0, 1e306, 0}, {1, 0, 0}, {1, 0, 0});
+    Calculated();
+    page->OnOption1Click(0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QString::fromStdString(CalcError(CalcError::Overflow).description()));
+    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(state.HSpanSel, 1);
+    EXPECT_EQ(state.VSpanSel, 0);
+    EXPECT_EQ(state.HDecades, 4.0f);
+    EXPECT_TRUE(page->Option1(0).isChecked());
+    EXPECT_EQ(host.returns, 0);
+
+    // The four-decade column at 1000 × SwpStart is drawn over the two-decade
+    // grid, whose column at 30 × SwpStart is still there.
+    PictureBox& mag = page->ImpGrf(0);
+    const int width = mag.width();
+    const int row = mag.height() / 2 + 3;
+    EXPECT_EQ(mag.Image().pixelColor(static_cast<int>(0.75 * width), row), kYellow);
+    EXPECT_EQ(mag.Image().pixelColor(static_cast<int>(std::log10(30.0) / 2 * width), row), kYellow);
+}
+
+}  // namespace
