@@ -1,0 +1,136 @@
+#include <cmath>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "print/preview_window.h"
+#include "tests/print/page_fixture.h"
+
+namespace {
+
+constexpr int kDpi = 100;
+
+bool Dark(const QColor& c)
+{
+    return c.red() < 128 && c.green() < 128 && c.blue() < 128;
+}
+
+bool Red(const QColor& c)
+{
+    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
+}
+
+// The sample circuit's page printed to a PDF file and rendered back by
+// poppler, without anti-aliasing, at 100 dots per inch.
+class PdfPage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString pdf = dir.filePath("page.pdf");
+        window.SetPdfFileChooser([pdf](QWidget*, const QString&) { return pdf; });
+        window.show();
+        window.PrintPage();
+        ASSERT_TRUE(QFile::exists(pdf));
+
+        QProcess render;
+        render.start(BRIVEL_PDFTOPPM, {"-r", QString::number(kDpi), "-aa", "no", "-aaVector", "no", "-png",
+                                       "-singlefile", pdf, dir.filePath("page")});
+        ASSERT_TRUE(render.waitForFinished(60000)) << "pdftoppm did not finish";
+        ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+        ASSERT_TRUE(page.load(dir.filePath("page.png")));
+    }
+
+    // Where page unit (x, y) lands on the rendered paper, in dots: the
+    // printer's coordinates span its printable area, which starts at the
+    // unprintable strip.
+    QPointF Dot(double x, double y) const
+    {
+        const PrintState& s = window.State();
+        const ScaleCorners c = PrinterScale(s.paper, s.mar);
+        const double mmX = s.paper.PrnOffX + (x - c.left) * s.paper.PrnAreaW / (c.right - c.left);
+        const double mmY = s.paper.PrnOffY + (y - c.top) * s.paper.PrnAreaH / (c.bottom - c.top);
+        return {mmX / 25.4 * kDpi, mmY / 25.4 * kDpi};
+    }
+
+    // Share of the dots along a line from page (x0, y0) to (x1, y1) that
+    // are dark within one dot of it.
+    double DarkShare(double x0, double y0, double x1, double y1) const
+    {
+        const QPointF a = Dot(x0, y0), b = Dot(x1, y1);
+        const int steps = static_cast<int>(std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())));
+        int dark = 0;
+        for (int i = 0; i <= steps; ++i) {
+            const QPointF p = a + (b - a) * (static_cast<double>(i) / steps);
+            bool found = false;
+            for (int dx = -1; dx <= 1 && !found; ++dx)
+                for (int dy = -1; dy <= 1 && !found; ++dy)
+                    found = Dark(page.pixelColor(std::lround(p.x()) + dx, std::lround(p.y()) + dy));
+            dark += found;
+        }
+        return static_cast<double>(dark) / (steps + 1);
+    }
+
+    bool RedNear(double x, double y, int radius) const
+    {
+        const QPointF p = Dot(x, y);
+        for (int dx = -radius; dx <= radius; ++dx)
+            for (int dy = -radius; dy <= radius; ++dy)
+                if (Red(page.pixelColor(std::lround(p.x()) + dx, std::lround(p.y()) + dy))) return true;
+        return false;
+    }
+
+    QTemporaryDir dir;
+    SampleValues values;
+    Circuit circuit = SampleCircuit(values);
+    GraphState graph = DefaultGraph();
+    FakeHost host;
+    PreviewWindow window{circuit, graph, host};
+    QImage page;
+};
+
+TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
+{
+    ASSERT_EQ(page.width(), 827);  // A4 at 100 dpi
+    ASSERT_NEAR(page.height(), 1169, 1);
+    const float D = LayoutWidth(window.State().paper.PageWmm, window.State().mar);
+    const double u = D / 160.0;
+    const FrameCorners f = Frames(D);
+
+    // Both frames, all four edges.
+    for (const auto& [x1, y1, x2, y2] : {std::array{f.MagFrmX1, f.MagFrmY1, f.MagFrmX2, f.MagFrmY2},
+                                         std::array{f.PhFrmX1, f.PhFrmY1, f.PhFrmX2, f.PhFrmY2}}) {
+        EXPECT_GT(DarkShare(x1, y1, x2, y1), 0.95);
+        EXPECT_GT(DarkShare(x1, y2, x2, y2), 0.95);
+        EXPECT_GT(DarkShare(x1, y1, x1, y2), 0.95);
+        EXPECT_GT(DarkShare(x2, y1, x2, y2), 0.95);
+    }
+    // No margin outline on paper: page x = 0 stays white.
+    EXPECT_LT(DarkShare(0, 30 * u, 0, 140 * u), 0.05);
+
+    // The title: ink in the band from 8 u, centred on the block.
+    const QPointF top = Dot(0, 8 * u), bottom = Dot(0, 19 * u);
+    int left = page.width(), right = -1;
+    for (int y = std::lround(top.y()); y < std::lround(bottom.y()); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (Dark(page.pixelColor(x, y))) left = std::min(left, x), right = std::max(right, x);
+    ASSERT_GE(right, 0) << "no title";
+    EXPECT_NEAR((left + right) / 2.0, Dot(D / 2, 0).x(), 3);
+    EXPECT_GT(right - left, Dot(60 * u, 0).x() - Dot(0, 0).x());
+
+    // Red curves through the level and phase of Zi at several frequencies.
+    const double sy = f.MagFrmY2 - f.MagFrmY1, sp = f.PhFrmY2 - f.PhFrmY1, sx = f.MagFrmX2 - f.MagFrmX1;
+    for (double freq : {200.0, 1000.0, 5000.0, 30000.0, 300000.0}) {
+        const std::complex<double> zi = SampleZi(values, freq);
+        const double x = f.MagFrmX1 + (std::log10(freq) - 2) * sx / 4;
+        const double yLevel = f.MagFrmY2 - std::log10(std::abs(zi)) * sy / 6;
+        const double yPhase = f.PhFrmY2 - (std::arg(zi) * 180 / M_PI + 90) * sp / 180;
+        EXPECT_TRUE(RedNear(x, yLevel, 2)) << "level at " << freq << " Hz";
+        EXPECT_TRUE(RedNear(x, yPhase, 2)) << "phase at " << freq << " Hz";
+    }
+}
+
+}  // namespace
