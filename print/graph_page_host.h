@@ -1,0 +1,21 @@
+#pragma once
+// The printed page's view of the main window, through the graph page: its
+// branch check boxes, its return button and the main window's sign of a
+// valid calculation.
+
+#include "graph/graph_host.h"
+#include "graph/graph_page.h"
+#include "print/page_host.h"
+
+class GraphPageHost : public PageHost {
+public:
+    GraphPageHost(GraphPage& page, GraphHost& host) : page_(page), host_(host) {}
+
+    bool BranchChecked(int b) const override { return b >= 1 && b <= 15 && page_.CheckedBranches()[b]; }
+    bool FrequencyCommandEnabled() const override { return host_.FrequencyCommandEnabled(); }
+    void PressRetCmd() override { page_.OnRetCmd(); }
+
+private:
+    GraphPage& page_;
+    GraphHost& host_;
+};
