@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,9 +41,23 @@ void User::Click(QWidget* w)
 void User::TypeInto(QWidget* field, const QString& text)
 {
     QApplication::setActiveWindow(field->window());
-    Click(field);
+    if (field->hasFocus())
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    else
+        Click(field);
     ASSERT_TRUE(field->hasFocus());
     QTest::keyClicks(field, text);
+}
+
+void User::PasteInto(QWidget* field, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QApplication::setActiveWindow(field->window());
+    if (field->hasFocus())
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    else
+        Click(field);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 void User::Choose(Selector* selector, const QString& item)
@@ -92,7 +107,11 @@ void User::EnterElement(int b, const Element& r, const Element& l, const Element
         const Element* values[] = {&r, &l, &c};
         for (int i = 0; i < 3; ++i) {
             if (!values[i]->unit.isEmpty()) Choose(dialog->Combo1(i), values[i]->unit);
-            if (!values[i]->value.isNull()) TypeInto(dialog->Text1(i), values[i]->value);
+            const QString& value = values[i]->value;
+            if (value.contains('E'))
+                PasteInto(dialog->Text1(i), value);
+            else if (!value.isNull())
+                TypeInto(dialog->Text1(i), value);
         }
         Click(ButtonCaptioned(w, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
     });

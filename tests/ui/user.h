@@ -22,8 +22,8 @@ struct Message {
     MessageIcon icon;
 };
 
-// Value, unit text of the element dialog's fields; an empty value leaves the
-// field as the dialog shows it.
+// Value, unit text of the element dialog's fields; a null value leaves the
+// field as the dialog shows it, a value in exponent form is pasted.
 struct Element {
     QString value;
     QString unit;
@@ -43,9 +43,12 @@ public:
     std::vector<Message> TakeMessages();
 
     void Click(QWidget* w);
-    // Clicks into the field and types; the click selects the whole text, so
-    // the typing replaces it.
+    // Clicks into the field, or selects all when it has the focus already,
+    // and types: the typing replaces the text.
     void TypeInto(QWidget* field, const QString& text);
+    // Pastes the text whole over the field's text: an exponent form cannot be
+    // typed, as its unfinished "2E" is not a number and is erased.
+    void PasteInto(QWidget* field, const QString& text);
     void Choose(Selector* selector, const QString& item);
 
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or

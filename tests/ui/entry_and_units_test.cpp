@@ -1,0 +1,174 @@
+// The entry fields E and f and the display-unit selectors.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/entry_field.h"
+#include "ui/selector.h"
+#include "user.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+TEST(NumericEntry, NonNumericTextIsErasedAndTheLastValueKept)
+{
+    User user;
+    EntryField* f = user.ui().Text1[1];
+
+    user.TypeInto(f, "-");
+    EXPECT_EQ(f->text(), "");
+    EXPECT_EQ(user.circuit().FrqVal, 100);
+
+    user.TypeInto(f, ".");
+    EXPECT_EQ(f->text(), "");
+
+    user.TypeInto(f, "0.5");
+    EXPECT_EQ(f->text(), "0.5");
+    EXPECT_EQ(user.circuit().FrqVal, 0.5);
+
+    // A sign put in front of a number is fine.
+    user.TypeInto(f, "5");
+    QTest::keyClick(f, Qt::Key_Home);
+    QTest::keyClicks(f, "-");
+    EXPECT_EQ(f->text(), "-5");
+    EXPECT_EQ(user.circuit().FrqVal, -5);
+
+    user.TypeInto(f, "7");
+    QTest::keyClick(f, Qt::Key_Backspace);
+    EXPECT_EQ(f->text(), "");
+    EXPECT_EQ(user.circuit().FrqVal, 7);
+
+    user.TypeInto(f, "12x");
+    EXPECT_EQ(f->text(), "");
+    EXPECT_EQ(user.circuit().FrqVal, 12);
+
+    user.TypeInto(f, "123456789");
+    EXPECT_EQ(f->text(), "1234567");
+}
+
+TEST(NumericEntry, PastedExponentFormIsAccepted)
+{
+    User user;
+    EntryField* f = user.ui().Text1[0];
+    QApplication::clipboard()->setText("2E3");
+    user.Click(f);
+    QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->text(), "2E3");
+    EXPECT_EQ(user.circuit().EmfVal, 2000);
+}
+
+TEST(NumericEntry, FocusSelectsAndEnterMovesOn)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    user.Click(ui.Text1[0]);
+    EXPECT_EQ(ui.Text1[0]->selectedText(), "1");
+
+    QTest::keyClick(ui.Text1[0], Qt::Key_Return);
+    EXPECT_TRUE(ui.Text1[1]->hasFocus());
+    EXPECT_EQ(ui.Text1[0]->text(), "1");
+    EXPECT_FALSE(ui.Text1[0]->hasSelectedText());
+    EXPECT_EQ(ui.Text1[0]->cursorPosition(), 1);
+    EXPECT_EQ(ui.Text1[1]->selectedText(), "100");
+
+    QTest::keyClick(ui.Text1[1], Qt::Key_Enter);
+    EXPECT_TRUE(ui.Command2[0]->hasFocus());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(user.circuit().FrqVal, 100);
+}
+
+TEST(NumericEntry, TypingEmptiesOnlyTheResultsItMakesStale)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    user.EnterSampleCircuit();
+    user.Calculate();
+
+    user.TypeInto(ui.Text1[0], "2");
+    EXPECT_EQ(user.ImpedanceReal(1), "1");
+    EXPECT_TRUE(ui.Label8[0]->text().isEmpty());
+    EXPECT_TRUE(ui.Label10[0]->text().isEmpty());
+    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
+    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
+    EXPECT_EQ(ui.Label7[0]->text(), "I1=");
+
+    user.Calculate();
+    EXPECT_EQ(ui.Label8[1]->text(), "666.6667");
+    user.Choose(ui.Combo1[1], U("ＫＨｚ"));
+    EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
+    EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
+    EXPECT_TRUE(ui.Text1[1]->hasFocus());
+    EXPECT_EQ(ui.Text1[1]->selectedText(), "100");
+    user.Calculate();
+    EXPECT_EQ(user.circuit().Frq, 100000);
+}
+
+TEST(DisplayUnits, ImpedanceIsShownAgainWithoutRecalculating)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    // ω L = 196.162 × 6.283184 × 1.00166 = 1234.56793 Ω.
+    user.TypeInto(ui.Text1[1], "196.162");
+    user.EnterElement(1, {}, {"1.00166", U("Ｈ")});
+    EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
+
+    user.TypeInto(ui.Text1[1], "1");  // stale, but the units only re-show
+    user.Choose(ui.Combo2[0], U("ＫΩ"));
+    EXPECT_EQ(user.ImpedanceImag(1), "1.2346");
+    EXPECT_EQ(user.ImpedanceReal(1), "0");
+    user.Choose(ui.Combo2[0], U("ＭΩ"));
+    EXPECT_EQ(user.ImpedanceImag(1), "0.0012");
+    user.Choose(ui.Combo2[0], U("Ω"));
+    EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
+
+    // A branch never calculated shows zeros.
+    user.Choose(ui.Combo2[1], U("ＫΩ"));
+    EXPECT_EQ(user.ImpedanceReal(2), "0");
+    EXPECT_EQ(user.ImpedanceImag(2), "0");
+}
+
+TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    user.EnterSampleCircuit();
+    user.TypeInto(ui.Text1[0], "37.5");
+    user.Choose(ui.Combo1[0], U("ｍＶ"));
+    user.Calculate();
+    ASSERT_EQ(ui.Label8[2]->text(), "12.5");
+
+    user.Choose(ui.Combo4[2], U("μＡ"));
+    EXPECT_EQ(ui.Label8[2]->text(), "12500");
+    user.Choose(ui.Combo4[2], U("Ａ"));
+    EXPECT_EQ(ui.Label8[2]->text(), "0.0125");
+    EXPECT_EQ(ui.Label10[2]->text(), "0");
+
+    user.Choose(ui.Combo5, U("ＫΩ"));
+    EXPECT_EQ(ui.Label12[1]->text(), "0.0015");
+
+    // Branch 2 carries 12.5 mA through 1 Ω.
+    user.Choose(ui.Combo6[1], U("Ｖ02"));
+    EXPECT_EQ(ui.Label13[1]->text(), "0.0125");
+    user.Choose(ui.Combo6[2], U("ｍＶ"));
+    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
+    user.Choose(ui.Combo6[1], U("Ｖ01"));
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U("Ｖ"));
+    EXPECT_EQ(ui.Label13[1]->text(), "0.025");
+    user.Choose(ui.Combo6[1], U("Ｖ02"));
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U("ｍＶ"));
+    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
+    EXPECT_EQ(ui.Label13[2]->text(), "0");
+
+    // A typed branch that does not exist changes nothing.
+    ui.Combo6[1]->setEditText(U("Ｖ99"));
+    user.Choose(ui.Combo6[2], U("μＶ"));
+    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
+    EXPECT_TRUE(user.messages().empty());
+}
+
+}  // namespace

@@ -1,0 +1,207 @@
+// The failures of the commands: each is reported, and afterwards the circuit
+// description is intact, so that a corrected entry calculates.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "calc/calc_error.h"
+#include "ui/entry_field.h"
+#include "ui/selector.h"
+#include "ui/tab_control.h"
+#include "user.h"
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+QString Description(int number) { return QString::fromStdString(CalcError(number).description()); }
+
+void ExpectOneMessage(User& user, const QString& text, MessageIcon icon)
+{
+    const std::vector<Message> shown = user.TakeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, text);
+    EXPECT_EQ(shown[0].icon, icon);
+}
+
+// The sample circuit as entered: values, definitions, captions, size, units.
+void ExpectSampleDescription(const User& user)
+{
+    const Circuit& c = user.circuit();
+    const CalcControls& ui = user.ui();
+    EXPECT_EQ(c.LoopCnt, 2);
+    EXPECT_EQ(c.BrCnt, 3);
+    for (int b = 1; b <= 3; ++b) EXPECT_EQ(c.BrR[b], 1) << b;
+    EXPECT_EQ(c.ZDef11, (Marks{0, 1, 1, 0}));
+    EXPECT_EQ(c.ZDef12, (Marks{0, 0, -1, 0}));
+    EXPECT_EQ(c.ZDef22, (Marks{0, 0, 1, 1}));
+    EXPECT_EQ(c.CurDef[2], (Marks{0, 1, -1}));
+    EXPECT_EQ(ui.Command3[0]->text(), U("Z1＋Z2"));
+    EXPECT_EQ(ui.Command3[5]->text(), U("－Z2"));
+    EXPECT_EQ(ui.Label7[1]->text(), U("I1－I2="));
+    EXPECT_EQ(ui.Combo4[1]->currentText(), U("μＡ"));
+    EXPECT_EQ(c.CurDspMul[2], 1e6);
+}
+
+void ExpectNoResults(const User& user)
+{
+    const CalcControls& ui = user.ui();
+    for (int b = 1; b <= 3; ++b) {
+        EXPECT_TRUE(user.ImpedanceReal(b).isEmpty()) << b;
+        EXPECT_TRUE(ui.Label8[b - 1]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.Label10[b - 1]->text().isEmpty()) << b;
+    }
+    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
+    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
+    EXPECT_FALSE(ui.Command1[1]->isEnabled());
+}
+
+class ErrorPaths : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        user.EnterSampleCircuit();
+        user.Choose(user.ui().Combo4[1], U("μＡ"));
+        user.Calculate();
+        ASSERT_TRUE(user.TakeMessages().empty());
+        ASSERT_TRUE(user.ui().Command1[1]->isEnabled());
+    }
+
+    void ExpectCorrectedRunCalculates()
+    {
+        user.Calculate();
+        EXPECT_TRUE(user.TakeMessages().empty());
+        EXPECT_EQ(user.ui().Label8[1]->text(), "333333.3333");
+        EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
+        EXPECT_TRUE(user.ui().Command1[1]->isEnabled());
+    }
+
+    User user;
+};
+
+TEST_F(ErrorPaths, ZeroEmfKeepsTheCircuit)
+{
+    user.TypeInto(user.ui().Text1[0], "0");
+    user.Calculate();
+    ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
+    ExpectNoResults(user);
+    ExpectSampleDescription(user);
+    EXPECT_EQ(user.ui().Text1[0]->text(), "0");
+
+    user.TypeInto(user.ui().Text1[0], "1");
+    ExpectCorrectedRunCalculates();
+}
+
+TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
+{
+    // Entered while f = 0: the values are stored, the message names the cause,
+    // the impedance labels keep their text.
+    user.TypeInto(user.ui().Text1[1], "0");
+    user.TypeInto(user.ui().Text1[1], "0");
+    user.EnterElement(2, {"1", ""}, {}, {"1", ""});
+    ExpectOneMessage(user, U("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
+    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
+    EXPECT_EQ(user.circuit().BrR[2], 1);
+
+    // Calculating at f = 0 meets the same division.
+    user.Calculate();
+    ExpectOneMessage(user, Description(CalcError::DivisionByZero), MessageIcon::Information);
+    ExpectNoResults(user);
+    ExpectSampleDescription(user);
+
+    // At 100 Hz the capacitor is fine; without it the sample's results return.
+    user.TypeInto(user.ui().Text1[1], "100");
+    user.Calculate();
+    EXPECT_TRUE(user.TakeMessages().empty());
+    EXPECT_FALSE(user.ui().Label12[1]->text().isEmpty());
+    user.EnterElement(2, {"1", ""});
+    ExpectCorrectedRunCalculates();
+}
+
+TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
+{
+    user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(6, {"Ｚ１", "＋", "Ｚ２"});
+    user.Calculate();
+    ExpectOneMessage(user, U("計算出来ません"), MessageIcon::None);
+    for (int b = 1; b <= 3; ++b) {
+        EXPECT_TRUE(user.ImpedanceReal(b).isEmpty());
+        EXPECT_TRUE(user.ImpedanceImag(b).isEmpty());
+    }
+    EXPECT_EQ(user.circuit().CalcErr, 0);
+
+    user.DefineMatrix(1, {"－", "Ｚ２"});
+    user.DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    ExpectCorrectedRunCalculates();
+}
+
+TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    for (int b = 1; b <= 3; ++b) user.EnterElement(b, {"1", ""});
+    user.DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(1, {"－", "Ｚ２"});
+    user.DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    user.DefineCurrent(1, {"Ｉ１"});
+    user.DefineCurrent(3, {"Ｉ２"});
+    user.Calculate();
+    ExpectOneMessage(user, U("枝路電流がセットされていません。"), MessageIcon::None);
+    EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
+    EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
+    EXPECT_TRUE(ui.Label8[2]->text().isEmpty());
+    EXPECT_EQ(ui.Label12[1]->text(), "1.5");
+    EXPECT_TRUE(ui.Command1[1]->isEnabled());
+
+    user.DefineCurrent(2, {"Ｉ１", "－", "Ｉ２"});
+    user.Calculate();
+    EXPECT_TRUE(user.TakeMessages().empty());
+    EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
+}
+
+TEST_F(ErrorPaths, OverflowInTheElementCommandIsReported)
+{
+    user.EnterElement(1, {"1", ""}, {"9E307", U("Ｈ")});
+    ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
+    // Stored before the impedance failed; the labels keep the old impedance.
+    EXPECT_EQ(user.circuit().BrL[1], 9e307);
+    EXPECT_EQ(user.ImpedanceReal(1), "1");
+    EXPECT_EQ(user.ImpedanceImag(1), "0");
+
+    user.EnterElement(1, {"1", ""});
+    ExpectCorrectedRunCalculates();
+}
+
+TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
+{
+    User user;
+    // Impedances this large are stored, but cannot be shown either.
+    user.EnterElement(1, {"1E308", ""});
+    user.EnterElement(2, {"1E308", ""});
+    EXPECT_EQ(user.TakeMessages().size(), 2u);
+    EXPECT_EQ(user.circuit().BrImp[2].re, 1e308);
+    user.DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
+    ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
+    EXPECT_EQ(user.circuit().LoopMat(1, 1).re, 0);
+    EXPECT_EQ(user.circuit().ZDef11, (Marks{0, 1, 1, 0}));
+}
+
+TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
+{
+    User user;
+    QTabBar* bar = user.ui().SSTab1->Bar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    // Refused, back on the calculation page, and the calculation ran: with
+    // nothing entered the matrix cannot be solved.
+    const std::vector<Message> shown = user.TakeMessages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, U("回路定数を入力して下さい"));
+    EXPECT_EQ(shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(shown[1].text, U("計算出来ません"));
+    EXPECT_EQ(user.ui().SSTab1->Current(), 0);
+}
+
+}  // namespace
