@@ -6,26 +6,21 @@
 #include "loop_matrix.h"
 #include "solver.h"
 
-void SetCurDef(Circuit& c, int b) {
-    if (b < 1 || b > Circuit::MaxBranches) return;
-    Marks& def = c.CurDef[b];
-    for (int k = 1; k <= c.LoopCnt; ++k)
-        def[k] = k < static_cast<int>(c.CurDefWork.size()) ? c.CurDefWork[k] : 0;
-}
-
-void CalcBrCur(Circuit& c, int b) {
-    Complex& cur = c.BrCur[b];
-    cur = Complex{};
-    const Marks& def = c.CurDef[b];
-    for (int k = 1; k <= c.LoopCnt; ++k) {
-        if (def[k] == 1)
-            CpxAdd(cur, cur, c.LoopCur[k]);
-        else if (def[k] == -1)
-            CpxSub(cur, cur, c.LoopCur[k]);
-    }
-}
-
 namespace {
+
+// Formed in a local value: see the element sums of the loop matrix.
+Complex BranchCurrent(const Circuit& c, int b) {
+    Complex sum;
+    const int16_t* mark = c.CurDef[b].data();
+    const Complex* cur = c.LoopCur.data();
+    for (int k = 1; k <= c.LoopCnt; ++k) {
+        if (mark[k] == 1)
+            CpxAdd(sum, sum, cur[k]);
+        else if (mark[k] == -1)
+            CpxSub(sum, sum, cur[k]);
+    }
+    return sum;
+}
 
 // The arrays must have the shape the circuit initialisation gives them for
 // the current counts; anything else is a programming error, not a circuit.
@@ -43,6 +38,15 @@ void RequireShape(const Circuit& c) {
 
 }  // namespace
 
+void SetCurDef(Circuit& c, int b) {
+    if (b < 1 || b > Circuit::MaxBranches) return;
+    Marks& def = c.CurDef[b];
+    for (int k = 1; k <= c.LoopCnt; ++k)
+        def[k] = k < static_cast<int>(c.CurDefWork.size()) ? c.CurDefWork[k] : 0;
+}
+
+void CalcBrCur(Circuit& c, int b) { c.BrCur[b] = BranchCurrent(c, b); }
+
 void calciz(Circuit& c) {
     RequireShape(c);
     const int nb = c.BrCnt;
@@ -54,12 +58,15 @@ void calciz(Circuit& c) {
     if (!TryInvLoopMat(c)) return;
     for (int k = 1; k <= nl; ++k) CpxMul(c.LoopCur[k], c.LoopMat(k, nl + 1), c.EmfCpx);
     for (int b = 1; b <= nb; ++b) {
-        CalcBrCur(c, b);
-        c.BrCurAbs[b] = CpxAbs(c.BrCur[b]);
+        const Complex cur = BranchCurrent(c, b);
+        c.BrCur[b] = cur;
+        c.BrCurAbs[b] = CpxAbs(cur);
     }
     for (int b = 1; b <= nb; ++b) {
-        CpxMul(c.BrVol[b], c.BrCur[b], c.BrImp[b]);
-        c.BrVolAbs[b] = CpxAbs(c.BrVol[b]);
+        Complex vol;
+        CpxMul(vol, c.BrCur[b], c.BrImp[b]);
+        c.BrVol[b] = vol;
+        c.BrVolAbs[b] = CpxAbs(vol);
     }
     CpxDiv(c.ZReg, c.EmfCpx, c.LoopCur[1]);
 }

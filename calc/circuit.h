@@ -29,6 +29,8 @@ public:
     int Cols() const { return 2 * n_; }
     Complex& operator()(int r, int c) { return cells_[Index(r, c)]; }
     const Complex& operator()(int r, int c) const { return cells_[Index(r, c)]; }
+    // Row r as a plain array: Row(r)[c - 1] is (r, c).
+    Complex* Row(int r) { return cells_.data() + Index(r, 1); }
 
 private:
     size_t Index(int r, int c) const { return static_cast<size_t>(r - 1) * (2 * n_) + (c - 1); }

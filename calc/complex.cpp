@@ -7,43 +7,21 @@
 using checked::Chk;
 using checked::Div;
 
-void CpxAdd(Complex& result, const Complex& a, const Complex& b) {
-    const double re = Chk(a.re + b.re);
-    const double im = Chk(a.im + b.im);
-    result.re = re;
-    result.im = im;
-}
+namespace cpx_detail {
 
-void CpxSub(Complex& result, const Complex& a, const Complex& b) {
-    const double re = Chk(a.re - b.re);
-    const double im = Chk(a.im - b.im);
-    result.re = re;
-    result.im = im;
-}
-
-// An overflowing product stays infinite (or becomes NaN) through the
-// following sum, so checking the sum also catches it.
-void CpxMul(Complex& result, const Complex& a, const Complex& b) {
-    const double re = Chk(a.re * b.re - b.im * a.im);
-    const double im = Chk(a.im * b.re + b.im * a.re);
-    result.re = re;
-    result.im = im;
-}
-
-// The denominator is checked on its own: an infinite one would turn the
-// quotients into a silent zero.
-void CpxDiv(Complex& result, const Complex& a, const Complex& b) {
+void DivFailed(const Complex& a, const Complex& b) {
     const double d = Chk(b.re * b.re + b.im * b.im);
-    const double re = Div(Chk(a.im * b.im + a.re * b.re), d);
-    const double im = Div(Chk(a.im * b.re - a.re * b.im), d);
-    result.re = re;
-    result.im = im;
+    Div(Chk(a.im * b.im + a.re * b.re), d);
+    Div(Chk(a.im * b.re - a.re * b.im), d);
+    checked::Raise(CalcError::Overflow);
 }
 
-double CpxAbs(const Complex& a) {
-    const double sum = Chk(Chk(std::pow(a.im, 2.0)) + Chk(std::pow(a.re, 2.0)));
-    return std::sqrt(sum);
+void AbsFailed(const Complex& a) {
+    Chk(Chk(std::pow(a.im, 2.0)) + Chk(std::pow(a.re, 2.0)));
+    checked::Raise(CalcError::Overflow);
 }
+
+}  // namespace cpx_detail
 
 namespace {
 

@@ -2,6 +2,16 @@
 // Complex arithmetic of the analysis. Every operation checks its floating-point
 // results and throws CalcError (see calc_error.h); the order of operations is
 // part of the result and must not be rearranged.
+//
+// The four operations and the magnitude are inline: the solver and the sweep
+// spend most of their time in them. Each computes its parts first and then
+// tests them all at once; only when that test fails is the operation repeated
+// step by step to raise the error of the first failing step.
+
+#include <cmath>
+#include <limits>
+
+#include "checked.h"
 
 struct Complex {
     double re = 0.0;
@@ -10,15 +20,78 @@ struct Complex {
 
 inline bool IsZero(const Complex& a) { return a.re == 0.0 && a.im == 0.0; }
 
+// The formulas themselves, unchecked, for the operations below and for the
+// solver, which tests whole rows of results at once.
+namespace cpx_detail {
+
+// False for infinities and NaN.
+inline bool Finite(double v) { return std::fabs(v) <= std::numeric_limits<double>::max(); }
+inline bool Finite(const Complex& z) { return Finite(z.re) & Finite(z.im); }
+
+inline Complex Plus(const Complex& a, const Complex& b) { return {a.re + b.re, a.im + b.im}; }
+inline Complex Minus(const Complex& a, const Complex& b) { return {a.re - b.re, a.im - b.im}; }
+inline Complex Times(const Complex& a, const Complex& b) {
+    return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re};
+}
+
+// No scaling and no special case for b = 0. A zero d makes the quotient
+// infinite or NaN; an infinite d would make it a silent zero, so d is part
+// of the result to be tested.
+struct Quotient {
+    Complex value;
+    double d;
+};
+inline Quotient Over(const Complex& a, const Complex& b) {
+    const double d = b.re * b.re + b.im * b.im;
+    return {{(a.im * b.im + a.re * b.re) / d, (a.im * b.re - a.re * b.im) / d}, d};
+}
+inline bool Finite(const Quotient& q) { return Finite(q.d) & Finite(q.value); }
+
+// Repeat a failed division or magnitude step by step and raise its error.
+[[noreturn]] void DivFailed(const Complex& a, const Complex& b);
+[[noreturn]] void AbsFailed(const Complex& a);
+
+// An overflow inside a sum, a difference or a product stays infinite (or
+// turns NaN) up to the result, so the result alone is tested.
+inline void Store(Complex& result, const Complex& value) {
+    if (!Finite(value)) [[unlikely]]
+        checked::Raise(CalcError::Overflow);
+    result = value;
+}
+
+}  // namespace cpx_detail
+
 // The result may be the same object as an operand: both parts are computed
 // from the operands as they were on entry.
-void CpxAdd(Complex& result, const Complex& a, const Complex& b);
-void CpxSub(Complex& result, const Complex& a, const Complex& b);
-void CpxMul(Complex& result, const Complex& a, const Complex& b);
-void CpxDiv(Complex& result, const Complex& a, const Complex& b);
+inline void CpxAdd(Complex& result, const Complex& a, const Complex& b) {
+    cpx_detail::Store(result, cpx_detail::Plus(a, b));
+}
+
+inline void CpxSub(Complex& result, const Complex& a, const Complex& b) {
+    cpx_detail::Store(result, cpx_detail::Minus(a, b));
+}
+
+// re = a.re·b.re − b.im·a.im, im = a.im·b.re + b.im·a.re.
+inline void CpxMul(Complex& result, const Complex& a, const Complex& b) {
+    cpx_detail::Store(result, cpx_detail::Times(a, b));
+}
+
+// d = b.re·b.re + b.im·b.im; re = (a.im·b.im + a.re·b.re) ÷ d;
+// im = (a.im·b.re − a.re·b.im) ÷ d.
+inline void CpxDiv(Complex& result, const Complex& a, const Complex& b) {
+    const cpx_detail::Quotient q = cpx_detail::Over(a, b);
+    if (!cpx_detail::Finite(q)) [[unlikely]]
+        cpx_detail::DivFailed(a, b);
+    result = q.value;
+}
 
 // sqrt(im^2 + re^2), squares formed by the general power function.
-double CpxAbs(const Complex& a);
+inline double CpxAbs(const Complex& a) {
+    const double sum = std::pow(a.im, 2.0) + std::pow(a.re, 2.0);
+    if (!cpx_detail::Finite(sum)) [[unlikely]]
+        cpx_detail::AbsFailed(a);
+    return std::sqrt(sum);
+}
 
 // Phase in degrees, rounded to 4 decimals (floor of 10^4 * angle + 0.5),
 // written into the phase result register AngRes.

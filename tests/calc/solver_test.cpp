@@ -59,10 +59,19 @@ TEST(SolverTest, ZeroPivotDuringEliminationFails) {
     EXPECT_EQ(c.CalcErr, 1);
 }
 
+// Both matrices have a finite inverse, but 1 − 10^600 and |10^200|² overflow
+// on the way.
 TEST(SolverTest, OverflowDuringEliminationFails) {
     Circuit c = WithMatrix({{{1, 0}, {1e300, 0}}, {{1e300, 0}, {1, 0}}});
     InvLoopMat(c);
     EXPECT_EQ(c.CalcErr, 1);
+    Circuit hugePivot = WithMatrix({{{1, 0}, {0, 0}, {0, 0}}, {{0, 0}, {0, 1e200}, {0, 0}}, {{0, 0}, {0, 0}, {1, 0}}});
+    InvLoopMat(hugePivot);
+    EXPECT_EQ(hugePivot.CalcErr, 1);
+    Circuit fine = WithMatrix({{{1, 0}, {0, 0}, {0, 0}}, {{0, 0}, {0, 1e150}, {0, 0}}, {{0, 0}, {0, 0}, {1, 0}}});
+    InvLoopMat(fine);
+    EXPECT_EQ(fine.CalcErr, 0);
+    EXPECT_DOUBLE_EQ(fine.LoopMat(2, 5).im, -1e-150);
 }
 
 TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt) {
