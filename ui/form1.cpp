@@ -10,6 +10,9 @@
 #include "entry_field.h"
 #include "form1_layout.h"
 #include "graph/branch_colour.h"
+#include "graph/graph_page.h"
+#include "print/graph_page_host.h"
+#include "print/preview_window.h"
 #include "platform/message_box.h"
 #include "qstring_utf8.h"
 #include "selector.h"
@@ -28,6 +31,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     Build();
     Load();
 }
+
+Form1::~Form1() = default;
 
 QString Form1::DefaultMatrixCaption(int i) { return QStringLiteral("Z%1%2").arg(i / 5 + 1).arg(i % 5 + 1); }
 
@@ -105,8 +110,11 @@ void Form1::InitCircuit()
     ui_.Label13[1]->clear();
     ui_.Label13[2]->clear();
 
+    // The graph page's own reset ends by choosing the input impedance, which
+    // would redraw while "周波数特性" is still enabled.
     ui_.SSTab1->SetCurrent(0);
     ui_.Command1[1]->setEnabled(false);
+    graph_->ResetForInitCircuit();
 }
 
 std::array<QWidget*, 5> Form1::BranchRow(int i) const
@@ -160,8 +168,4 @@ void Form1::SSTab1GotFocus()
     }
 }
 
-void Form1::RetCmdClick()
-{
-    ui_.SSTab1->SetCurrent(0);
-    Command1Click(0);
-}
+void Form1::RetCmdClick() { graph_->OnRetCmd(); }

@@ -7,13 +7,18 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "calc/circuit.h"
+#include "graph/graph_host.h"
 #include "graph/graph_state.h"
 
 class CircuitPicture;
 class EntryField;
+class GraphPage;
+class GraphPageHost;
+class PreviewWindow;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -59,14 +64,19 @@ struct CalcControls {
     std::array<QLabel*, 4> Label13{};
 };
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, private GraphHost {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     const CalcControls& Controls() const { return ui_; }
     const Circuit& circuit() const { return c_; }
     const GraphState& graphState() const { return g_; }
+    // The graph page, tab 1.
+    GraphPage& Graph() { return *graph_; }
+    // The print preview, once "グラフ印刷" has opened it.
+    PreviewWindow* Preview() { return preview_.get(); }
 
     // "Z11" … "Z55", the caption of matrix button i when it holds no definition.
     static QString DefaultMatrixCaption(int i);
@@ -139,7 +149,16 @@ private:
     void ShowBranchImpedance(int b);
     void SetText(QLabel* label, const std::string& text);
 
+    // What the graph page asks of the window.
+    bool FrequencyCommandEnabled() const override;
+    void PressFrequencyCommand() override;
+    void PressReturn() override;
+    void OpenPrintPreview() override;
+
     Circuit c_;
     GraphState g_;
     CalcControls ui_;
+    GraphPage* graph_ = nullptr;
+    std::unique_ptr<GraphPageHost> pageHost_;
+    std::unique_ptr<PreviewWindow> preview_;
 };

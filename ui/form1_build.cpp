@@ -9,6 +9,7 @@
 #include "entry_field.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "graph/graph_page.h"
 #include "look.h"
 #include "matrix_brackets.h"
 #include "qstring_utf8.h"
@@ -93,7 +94,8 @@ void Form1::Build()
     ui_.SSTab1->setGeometry(twips::ToRect(layout::kSSTab1));
     ui_.SSTab1->setFont(GothicFont(kTextPoints));
     BuildCalcPage(ui_.SSTab1->AddTab(U8(texts::kTabCalc)));
-    ui_.SSTab1->AddTab(U8(texts::kTabGraph));
+    graph_ = new GraphPage(c_, g_, *this, ui_.SSTab1->AddTab(U8(texts::kTabGraph)));
+    graph_->move(twips::ToPoint(layout::kPicture17.left, layout::kPicture17.top));
     Connect();
     SetFocusOrder();
 }

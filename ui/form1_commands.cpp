@@ -11,6 +11,7 @@
 #include "calc/number_text.h"
 #include "calc/solver.h"
 #include "form1.h"
+#include "graph/graph_page.h"
 #include "platform/message_box.h"
 #include "qstring_utf8.h"
 #include "selector.h"
@@ -114,4 +115,5 @@ void Form1::Calculate()
 void Form1::ShowFrequencyCharacteristics()
 {
     ui_.SSTab1->SetCurrent(1);
+    graph_->RedrawCurrentRange();
 }

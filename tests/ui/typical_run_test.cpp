@@ -1,9 +1,14 @@
 // The run of a typical user: the sample circuit entered through the dialogs,
 // calculated, and its results read from the labels.
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 #include <gtest/gtest.h>
+
+#include "graph/graph_page.h"
+#include "platform/picture_box.h"
 
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -50,6 +55,52 @@ TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
     EXPECT_EQ(ui.Combo6[2]->currentText(), U("Ｖ"));
     EXPECT_EQ(ui.Label13[2]->text(), "0");
     EXPECT_TRUE(ui.Command1[1]->isEnabled());
+}
+
+// Rows of column x of the image that are drawn in red (the curve may be
+// smoothed, so not only pure red counts).
+std::vector<int> RedRows(const QImage& image, int x)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 200 && c.green() < 80 && c.blue() < 80) rows.push_back(y);
+    }
+    return rows;
+}
+
+// Whether a red pixel lies within two pixels of the row at fraction
+// (top − v) / (top − bottom) of the image's height.
+bool RedNear(const QImage& image, double v, double top, double bottom)
+{
+    const double y = (top - v) / (top - bottom) * (image.height() - 1);
+    for (int row : RedRows(image, image.width() / 2))
+        if (std::abs(row - y) <= 2) return true;
+    return false;
+}
+
+TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
+{
+    User user;
+    user.EnterSampleCircuit();
+    user.Calculate();
+    user.Click(user.ui().Command1[1]);
+    EXPECT_EQ(user.ui().SSTab1->Current(), 1);
+    GraphPage& graph = user.form().Graph();
+    EXPECT_TRUE(graph.isVisible());
+    EXPECT_TRUE(user.messages().empty());
+
+    // Zi = 1.5 Ω at every frequency: log10 1.5 on the 1 Ω … 1 MΩ scale, and
+    // 0° on the −90° … 90° scale.
+    const QImage magnitude = graph.ImpGrf(0).Image();
+    const QImage phase = graph.ImpGrf(1).Image();
+    EXPECT_TRUE(RedNear(magnitude, std::log10(1.5), 6, 0));
+    EXPECT_TRUE(RedNear(phase, 0, 90, -90));
+
+    user.Click(&graph.RetCmd());
+    EXPECT_EQ(user.ui().SSTab1->Current(), 0);
+    EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
+    EXPECT_TRUE(user.messages().empty());
 }
 
 TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
