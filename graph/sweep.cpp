@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "calc/analysis.h"
 #include "calc/calc_error.h"
@@ -12,14 +13,24 @@
 
 namespace {
 
-// Sets the step, the first frequency, the curve coordinates of both graphs
-// and the source; returns log10 of the bottom value, where a zero magnitude
-// lies.
-float StartSweep(Circuit& c, GraphState& g, double bottom, double top, DrawSurface& mag,
-                      DrawSurface& ph)
+// The frequencies of one pass, SwpStart × SwpStep^k while they stay at or
+// below SwpEnd, and their x coordinates. Every branch of a branch sweep runs
+// the same pass.
+struct SweepPoints {
+    std::vector<double> frq;
+    std::vector<float> x;
+};
+
+// Sets the step, the curve coordinates of both graphs and the source; returns
+// the points and log10 of the bottom value, where a zero magnitude lies.
+float StartSweep(Circuit& c, GraphState& g, double bottom, double top, DrawSurface& mag, DrawSurface& ph,
+                 SweepPoints& points)
 {
     g.SwpStep = std::pow(10.0, Lg10(g.SwpEnd / g.SwpStart) / kSweepIntervals);
-    c.Frq = g.SwpStart;
+    for (double f = g.SwpStart; f <= g.SwpEnd; f = f * g.SwpStep) {
+        points.frq.push_back(f);
+        points.x.push_back(static_cast<float>(Lg10(f)));
+    }
     const auto xL = static_cast<float>(Lg10(g.SwpStart));
     const auto xR = static_cast<float>(Lg10(g.SwpEnd));
     const auto yB = static_cast<float>(Lg10(bottom));
@@ -78,9 +89,10 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
                           const BranchChecks& checked, bool calculationValid, bool voltage)
 {
     float yB = 0;
+    SweepPoints points;
     try {
-        yB = voltage ? StartSweep(c, g, g.VAxMin, g.VAxMax, mag, ph)
-                        : StartSweep(c, g, g.IAxMin, g.IAxMax, mag, ph);
+        yB = voltage ? StartSweep(c, g, g.VAxMin, g.VAxMax, mag, ph, points)
+                     : StartSweep(c, g, g.IAxMin, g.IAxMax, mag, ph, points);
     } catch (const CalcError& e) {
         return {SweepResult::Failed, e.description()};
     }
@@ -88,10 +100,10 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
         PhaseTracking phase;
         Curve magCurve(mag), phCurve(ph);
         const QColor colour = BranchColour(g.BrColor[b]);
-        c.Frq = g.SwpStart;
-        while (c.Frq <= g.SwpEnd) {
+        for (size_t k = 0; k < points.frq.size(); ++k) {
+            c.Frq = points.frq[k];
+            const float x = points.x[k];
             const auto end = RunPoint(c, calculationValid, [&] {
-                const auto x = static_cast<float>(Lg10(c.Frq));
                 calciz(c);
                 if (c.CalcErr == 1 || !checked[b]) return;
                 const Complex& v = voltage ? c.BrVol[b] : c.BrCur[b];
@@ -103,7 +115,6 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
                 phCurve.To(x, phY, colour);
             });
             if (end) return *end;
-            c.Frq = c.Frq * g.SwpStep;
         }
     }
     return {};
@@ -115,17 +126,19 @@ SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface
                     bool calculationValid)
 {
     float yB = 0;
+    SweepPoints points;
     try {
-        yB = StartSweep(c, g, g.ZAxMin, g.ZAxMax, impGrf0, impGrf1);
+        yB = StartSweep(c, g, g.ZAxMin, g.ZAxMax, impGrf0, impGrf1, points);
     } catch (const CalcError& e) {
         return {SweepResult::Failed, e.description()};
     }
     PhaseTracking phase;
     Curve magCurve(impGrf0), phCurve(impGrf1);
     int16_t i = 1;
-    while (c.Frq <= g.SwpEnd) {
+    for (size_t k = 0; k < points.frq.size(); ++k) {
+        c.Frq = points.frq[k];
+        const float x = points.x[k];
         const auto end = RunPoint(c, calculationValid, [&] {
-            const auto x = static_cast<float>(Lg10(c.Frq));
             calciz(c);
             if (c.CalcErr == 1) return;
             const Complex value = c.ZReg;
@@ -142,7 +155,6 @@ SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface
             ++i;
         });
         if (end) return *end;
-        c.Frq = c.Frq * g.SwpStep;
     }
     g.KeptCnt = static_cast<int16_t>(i - 1);
     return {};
