@@ -1,5 +1,6 @@
 #include "analysis.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "branch_impedance.h"
@@ -22,33 +23,23 @@ Complex BranchCurrent(const Circuit& c, int b) {
     return sum;
 }
 
-// The arrays must have the shape the circuit initialisation gives them for
-// the current counts; anything else is a programming error, not a circuit.
-void RequireShape(const Circuit& c) {
-    const size_t nb = static_cast<size_t>(c.BrCnt) + 1;
-    const size_t nl = static_cast<size_t>(c.LoopCnt) + 1;
-    const bool ok = c.BrCnt >= 2 && c.BrCnt <= Circuit::MaxBranches && c.LoopCnt >= 2 &&
-                    c.LoopCnt <= Circuit::MaxLoops && c.BrR.size() == nb && c.BrL.size() == nb &&
-                    c.BrC.size() == nb && c.BrImp.size() == nb && c.BrCur.size() == nb &&
-                    c.BrCurAbs.size() == nb && c.BrVol.size() == nb && c.BrVolAbs.size() == nb &&
-                    c.LoopCur.size() == nl && c.LoopMat.Rows() == c.LoopCnt &&
-                    c.ZDef55.size() == nb && c.CurDef[Circuit::MaxBranches].size() == nl;
-    if (!ok) throw std::logic_error("calciz: circuit arrays do not match BrCnt and LoopCnt");
-}
-
 }  // namespace
 
 void SetCurDef(Circuit& c, int b) {
     if (b < 1 || b > Circuit::MaxBranches) return;
     Marks& def = c.CurDef[b];
-    for (int k = 1; k <= c.LoopCnt; ++k)
+    const int last = std::min<int>(c.LoopCnt, static_cast<int>(def.size()) - 1);
+    for (int k = 1; k <= last; ++k)
         def[k] = k < static_cast<int>(c.CurDefWork.size()) ? c.CurDefWork[k] : 0;
 }
 
-void CalcBrCur(Circuit& c, int b) { c.BrCur[b] = BranchCurrent(c, b); }
+void CalcBrCur(Circuit& c, int b) {
+    if (b >= 1 && b <= c.BrCnt) c.BrCur[b] = BranchCurrent(c, b);
+}
 
 void calciz(Circuit& c) {
-    RequireShape(c);
+    // Arrays of other bounds are a programming error, not a circuit.
+    if (!ArraysMatchCounts(c)) throw std::logic_error("calciz: circuit arrays do not match BrCnt and LoopCnt");
     const int nb = c.BrCnt;
     const int nl = c.LoopCnt;
     for (int b = 1; b <= nb; ++b) BrZCalc(c.BrImp[b], c.BrR[b], c.BrL[b], c.BrC[b], c.Frq);

@@ -37,9 +37,13 @@ void Recreate(std::vector<T>& v, int last) {
     v.assign(static_cast<size_t>(last) + 1, T{});
 }
 
-void RequireSize(const Circuit& c) {
-    if (c.BrCnt < 2 || c.BrCnt > Circuit::MaxBranches || c.LoopCnt < 2 || c.LoopCnt > Circuit::MaxLoops)
-        throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
+bool CountsInRange(const Circuit& c) {
+    return c.BrCnt >= 2 && c.BrCnt <= Circuit::MaxBranches && c.LoopCnt >= 2 && c.LoopCnt <= Circuit::MaxLoops;
+}
+
+template <typename... Vectors>
+bool AllHaveSize(size_t size, const Vectors&... v) {
+    return ((v.size() == size) && ...);
 }
 
 void RecreateArrays(Circuit& c) {
@@ -70,7 +74,8 @@ void RecreateArrays(Circuit& c) {
 }  // namespace
 
 void InitCircuitData(Circuit& c) {
-    RequireSize(c);
+    if (!CountsInRange(c))
+        throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
     RecreateArrays(c);
     c.ElmRVal = c.ElmLVal = c.ElmCVal = 0;
 
@@ -94,4 +99,16 @@ void InitCircuitData(Circuit& c) {
     c.CurDefText.clear();
     c.ZiAbs = 0;
     c.ZiPh = 0;
+}
+
+bool ArraysMatchCounts(const Circuit& c) {
+    if (!CountsInRange(c)) return false;
+    const size_t nb = static_cast<size_t>(c.BrCnt) + 1;
+    const size_t nl = static_cast<size_t>(c.LoopCnt) + 1;
+    bool ok = c.LoopMat.Rows() == c.LoopCnt &&
+              AllHaveSize(nb, c.BrR, c.BrL, c.BrC, c.BrImp, c.BrCur, c.BrCurAbs, c.BrVol, c.BrVolAbs) &&
+              AllHaveSize(nl, c.LoopCur);
+    for (int code : ZDefCodes) ok = ok && c.ZDef(code)->size() == nb;
+    for (const Marks& def : c.CurDef) ok = ok && def.size() == nl;
+    return ok;
 }

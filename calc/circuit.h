@@ -106,3 +106,8 @@ struct Circuit {
 // The element hand-over multipliers and the flags are left as they are.
 // Counts outside 2 … 15 branches / 2 … 5 loops throw std::invalid_argument.
 void InitCircuitData(Circuit& c);
+
+// True when the counts are in range and every array the analysis uses has
+// the bounds InitCircuitData gives it for them (the work arrays of the
+// dialogs are not among them).
+bool ArraysMatchCounts(const Circuit& c);

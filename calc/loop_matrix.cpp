@@ -1,13 +1,17 @@
 #include "loop_matrix.h"
 
+#include <algorithm>
+
 namespace {
 
 // Copies work[first … BrCnt] into the definition of the code; a work array
-// shorter than that counts as zeros beyond its end.
+// shorter than that counts as zeros beyond its end, and nothing is written
+// beyond the end of the definition.
 void CopyDef(Circuit& c, int code, int first) {
     Marks* def = c.ZDef(code);
     if (def == nullptr) return;
-    for (int b = first; b <= c.BrCnt; ++b)
+    const int last = std::min<int>(c.BrCnt, static_cast<int>(def->size()) - 1);
+    for (int b = first; b <= last; ++b)
         (*def)[b] = b < static_cast<int>(c.ZDefWork.size()) ? c.ZDefWork[b] : 0;
 }
 

@@ -135,6 +135,12 @@ TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused) {
     c.LoopCnt = 2;
     EXPECT_THROW(calciz(c), std::logic_error);
     InitCircuitData(c);
+    c.CurDefWork.assign(3, 0);  // the dialogs' work arrays do not matter
+    c.ZDefWork.clear();
+    EXPECT_NO_THROW(calciz(c));
+    c.ZDef23.resize(2);
+    EXPECT_THROW(calciz(c), std::logic_error);
+    InitCircuitData(c);
     c.BrCnt = 4;
     EXPECT_THROW(calciz(c), std::logic_error);
 }
