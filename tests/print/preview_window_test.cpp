@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPushButton>
@@ -44,7 +45,10 @@ protected:
     void SetUp() override
     {
         previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
-        window.SetPdfFileChooser([this](QWidget*, const QString&) { return pdfAnswer; });
+        window.SetPdfFileChooser([this](QWidget*, const QString& suggested) {
+            suggestions.push_back(suggested);
+            return pdfAnswer;
+        });
         window.show();
     }
     void TearDown() override { SetMessageInterceptor(previous_); }
@@ -58,6 +62,7 @@ protected:
     FakeHost host;
     PreviewWindow window{circuit, graph, host};
     QString pdfAnswer;
+    std::vector<QString> suggestions;
     std::vector<Shown> shown;
 
 private:
@@ -190,6 +195,9 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     window.PrtCmd().click();
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_FALSE(window.Printer().DocumentOpen());
+    ASSERT_EQ(suggestions.size(), 1u);
+    EXPECT_EQ(QFileInfo(suggestions[0]).absolutePath(), QDir::homePath());
+    EXPECT_TRUE(suggestions[0].endsWith(".pdf"));
 
     pdfAnswer = file;
     window.PrtCmd().click();
@@ -200,6 +208,11 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     EXPECT_FLOAT_EQ(window.State().FontScale, 1);
     EXPECT_FALSE(window.Printer().DocumentOpen());
     EXPECT_TRUE(shown.empty());
+
+    // The next print offers the name chosen last.
+    pdfAnswer.clear();
+    window.PrtCmd().click();
+    EXPECT_EQ(suggestions.back(), file);
 }
 
 TEST_F(Preview, FailuresEndInOrderWithAMessage)
