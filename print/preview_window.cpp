@@ -147,7 +147,9 @@ void PreviewWindow::SizePictures()
     const double h = printer_.PaperHeightTwips() / 2.0;
     const auto px = [](double t) { return static_cast<int>(std::lround(twips::ToPixelsF(t))); };
     picture1_->resize(px(w), px(h));
-    clipPic_.Resize(QSize(px(w), px(printer_.PaperHeightTwips() * 0.7 / 2)), picture1_->devicePixelRatioF());
+    const QSize clip(px(w), px(printer_.PaperHeightTwips() * 0.7 / 2));
+    const qreal ratio = picture1_->devicePixelRatioF();
+    if (clipPic_.LogicalSize() != clip || clipPic_.PixelRatio() != ratio) clipPic_.Resize(clip, ratio);
 }
 
 void PreviewWindow::MirrorMargins()
