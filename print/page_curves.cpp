@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "calc/analysis.h"
@@ -23,16 +24,17 @@ const QColor kKeptColour(0, 255, 255);
 
 }  // namespace
 
-// Log-frequency, log-level and phase to page units for both frames.
+// Log-frequency, log-level and phase to page units for both frames. The
+// 32-bit operands are combined in double precision and rounded once.
 struct PageDrawer::CurveScale {
     float xL, xR, yB, yT, pB, pT;
     float sx, sy, sp;
     FrameCorners fr;
 
-    float MagX(float x) const { return (x - xL) * sx + fr.MagFrmX1; }
-    float PhX(float x) const { return (x - xL) * sx + fr.PhFrmX1; }
-    float MagY(float y) const { return static_cast<float>(fr.MagFrmY2 - (y - yB) * sy); }
-    float PhY(float p) const { return static_cast<float>(fr.PhFrmY2 - (p - pB) * sp); }
+    double MagX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.MagFrmX1; }
+    double PhX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.PhFrmX1; }
+    float MagY(float y) const { return static_cast<float>(fr.MagFrmY2 - (static_cast<double>(y) - yB) * sy); }
+    float PhY(float p) const { return static_cast<float>(fr.PhFrmY2 - (static_cast<double>(p) - pB) * sp); }
 };
 
 // One curve inside one frame. A point above or below the frame lifts the pen;
@@ -44,7 +46,7 @@ public:
     PenTrace(DrawSurface& s, const QColor& colour, float top, float bottom)
         : s_(s), colour_(colour), top_(top), bottom_(bottom) {}
 
-    void Plot(float X, float Y)
+    void Plot(double X, float Y)
     {
         if (Y < top_ || Y > bottom_) {
             Lift();
@@ -142,21 +144,20 @@ bool PageDrawer::PlotZiPage()
 void PageDrawer::PlotKeptCurve(const CurveScale& s)
 {
     const int count = std::min<int>(g_.KeptCnt, GraphState::KeptSize - 1);
-    PenTrace level(surf(), kKeptColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
-    PenTrace angle(surf(), kKeptColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
-    for (auto* trace : {&level, &angle}) {
-        const bool isLevel = trace == &level;
+    const auto trace = [&](float top, float bottom, const auto& at) {
+        PenTrace pen(surf(), kKeptColour, top, bottom);
         for (int i = 1; i <= count; ++i) {
-            const float lf = g_.KeptLgF[i];
-            if (lf < s.xL || lf > s.xR) {
-                trace->Lift();
-            } else if (isLevel) {
-                trace->Plot(s.MagX(lf), s.MagY(g_.KeptLgMag[i]));
+            if (g_.KeptLgF[i] < s.xL || g_.KeptLgF[i] > s.xR) {
+                pen.Lift();
             } else {
-                trace->Plot(s.PhX(lf), s.PhY(g_.KeptPh[i]));
+                const auto [X, Y] = at(i);
+                pen.Plot(X, Y);
             }
         }
-    }
+    };
+    trace(s.fr.MagFrmY1, s.fr.MagFrmY2,
+          [&](int i) { return std::pair{s.MagX(g_.KeptLgF[i]), s.MagY(g_.KeptLgMag[i])}; });
+    trace(s.fr.PhFrmY1, s.fr.PhFrmY2, [&](int i) { return std::pair{s.PhX(g_.KeptLgF[i]), s.PhY(g_.KeptPh[i])}; });
 }
 
 // An error other than a division by zero ends the branch curves silently,
