@@ -39,7 +39,7 @@ Decimal ToDecimal(T v, int precision) {
 
 // Magnitudes from 10^precision up, or below 10^-4, are written with an
 // exponent of at least two digits ("1.5E+16", "2E-05"); the others in plain
-// decimals. A leading zero before the point is optional.
+// decimals, with or without the zero before the point (0.5 or .5).
 std::string Digits(const Decimal& d, int precision, bool zeroBeforePoint) {
     const std::string& s = d.digits;
     const int e = d.exponent;
