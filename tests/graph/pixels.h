@@ -2,6 +2,7 @@
 // Reading the pictures of the graph boxes at places given in their user
 // coordinates.
 
+#include <algorithm>
 #include <functional>
 
 #include <QColor>
@@ -66,5 +67,5 @@ inline ColourTest Near(const QColor& want, int tolerance = 40)
 
 // The red live curve, also where anti-aliasing mixes it with the blue ground.
 inline bool Reddish(const QColor& c) { return c.red() > 120 && c.red() - c.blue() > 40 && c.green() < 70; }
-// The white kept curve, likewise.
-inline bool Whitish(const QColor& c) { return c.red() > 120 && c.green() > 120 && std::abs(c.red() - c.green()) < 30; }
+// The white kept curve, likewise, also where it lies over the red curve.
+inline bool Whitish(const QColor& c) { return std::min({c.red(), c.green(), c.blue()}) > 110; }
