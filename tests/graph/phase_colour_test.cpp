@@ -18,14 +18,6 @@ TEST(QuadrantPhase, FollowsTheQuadrantTable)
     EXPECT_EQ(QuadrantPhase({2, 0}, 77), 0.0f);
 }
 
-TEST(QuadrantPhase, UsesTheShortPiAndA32BitCorrection)
-{
-    // atan(1) × 180 / 3.1415926, rounded to 32 bits before the correction.
-    const double d = 0.7853981633974483 * 180 / 3.1415926;
-    EXPECT_EQ(QuadrantPhase({1, 1}, 0), static_cast<float>(d));
-    EXPECT_EQ(QuadrantPhase({-1, -1}, 0), static_cast<float>(d) - 180.0f);
-}
-
 TEST(QuadrantPhase, NegativeRealAxisKeepsThePreviousPhase)
 {
     EXPECT_EQ(QuadrantPhase({-5, 0}, -170.5f), -170.5f);
