@@ -20,10 +20,11 @@
 
 namespace {
 
+// Every control inherits the window's face at kBasePoints unless it sets
+// its own; setting a font per control would cost more than all the rest of
+// building it.
+constexpr double kBasePoints = 11.25;
 constexpr double kTextPoints = 12;
-constexpr double kSelectorPoints = 11.25;
-constexpr double kFramePoints = 11.25;
-constexpr double kSmallButtonPoints = 11.25;
 const QColor kPlusJBackground(192, 255, 192);
 
 QRect Row(const twips::Box& column, int top) { return twips::ToRect(column.left, top, column.width, column.height); }
@@ -33,7 +34,7 @@ QRect Row(const twips::Box& column, int top) { return twips::ToRect(column.left,
 QLabel* FixedLabel(QWidget* parent, const char* text, const twips::Box& at, double points = kTextPoints)
 {
     auto* label = new QLabel(U8(text), parent);
-    label->setFont(GothicFont(points));
+    if (points != kBasePoints) label->setFont(GothicFont(points));
     label->move(twips::ToPoint(at.left, at.top));
     label->adjustSize();
     if (at.height > 0) {
@@ -48,7 +49,7 @@ QLabel* ResultLabel(QWidget* parent, const QRect& at, double points = kTextPoint
 {
     auto* label = new QLabel(parent);
     label->setGeometry(at);
-    label->setFont(GothicFont(points));
+    if (points != kBasePoints) label->setFont(GothicFont(points));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setIndent(3);
     SetBackground(*label, Qt::white);
@@ -59,23 +60,21 @@ QGroupBox* Frame(QWidget* parent, const char* caption, const twips::Box& at)
 {
     auto* frame = new QGroupBox(U8(caption), parent);
     frame->setGeometry(twips::ToRect(at));
-    frame->setFont(GothicFont(kFramePoints));
     return frame;
 }
 
-Selector* MakeSelector(QWidget* parent, const QRect& at, const QFont& font)
+Selector* MakeSelector(QWidget* parent, const QRect& at)
 {
     auto* selector = new Selector(parent);
     selector->setGeometry(at);
-    selector->setFont(font);
     return selector;
 }
 
-QPushButton* Button(QWidget* parent, const QString& caption, const QRect& at, double points)
+QPushButton* Button(QWidget* parent, const QString& caption, const QRect& at, double points = kBasePoints)
 {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(at);
-    button->setFont(GothicFont(points));
+    if (points != kBasePoints) button->setFont(GothicFont(points));
     button->setAutoDefault(false);
     return button;
 }
@@ -90,9 +89,10 @@ void AddUnits(Selector* selector, UnitList list)
 void Form1::Build()
 {
     setFixedSize(twips::ToSize(layout::kClient.width, layout::kClient.height));
+    setFont(GothicFont(kBasePoints));
     ui_.SSTab1 = new TabControl(TabControl::Strip::Bottom, this);
     ui_.SSTab1->setGeometry(twips::ToRect(layout::kSSTab1));
-    ui_.SSTab1->setFont(GothicFont(kTextPoints));
+    ui_.SSTab1->Bar()->setFont(GothicFont(kTextPoints));
     BuildCalcPage(ui_.SSTab1->AddTab(U8(texts::kTabCalc)));
     graph_ = new GraphPage(c_, g_, *this, ui_.SSTab1->AddTab(U8(texts::kTabGraph)));
     graph_->move(twips::ToPoint(layout::kPicture17.left, layout::kPicture17.top));
@@ -122,13 +122,13 @@ void Form1::BuildStateFrame(QWidget* page)
 {
     ui_.Frame3 = Frame(page, texts::kFrameState, layout::kFrame3);
     const std::array<const char*, 4> captions = {texts::kEmf, texts::kFrequency, texts::kLoops, texts::kBranches};
-    for (int i = 0; i < 4; ++i) ui_.Label1[i] = FixedLabel(ui_.Frame3, captions[i], layout::kLabel1[i], kSelectorPoints);
+    for (int i = 0; i < 4; ++i) ui_.Label1[i] = FixedLabel(ui_.Frame3, captions[i], layout::kLabel1[i], kBasePoints);
     for (int i = 0; i < 2; ++i) {
-        ui_.Combo3[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo3[i]), GothicFont(kSelectorPoints));
+        ui_.Combo3[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo3[i]));
         ui_.Text1[i] = new EntryField(ui_.Frame3);
         ui_.Text1[i]->setGeometry(twips::ToRect(layout::kText1[i]));
         ui_.Text1[i]->setFont(GothicFont(kTextPoints));
-        ui_.Combo1[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo1[i]), GothicFont(kSelectorPoints));
+        ui_.Combo1[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo1[i]));
         SetEntryBackground(*ui_.Combo3[i]);
         SetEntryBackground(*ui_.Text1[i]);
         SetEntryBackground(*ui_.Combo1[i]);
@@ -146,14 +146,13 @@ void Form1::BuildImpedanceRows(QWidget* page)
 {
     ui_.SSTab3 = new TabControl(TabControl::Strip::Top, page);
     ui_.SSTab3->setGeometry(twips::ToRect(layout::kSSTab3));
-    ui_.SSTab3->setFont(GothicFont(kSelectorPoints));
     for (int t = 0; t < 3; ++t) {
         QWidget* tab = ui_.SSTab3->AddTab(U8(texts::kImpedanceTabs[t]));
         ui_.Label5[t] = FixedLabel(tab, texts::kBranchImpedanceHeading, layout::kLabel5);
         for (int r = 0; r < 5; ++r) {
             const int b = 5 * t + r + 1;
             const int y = layout::kImpRowTop + layout::kImpRowStep * r;
-            ui_.Command2[b - 1] = Button(tab, QStringLiteral("Z%1=").arg(b), Row(layout::kCommand2, y), kSmallButtonPoints);
+            ui_.Command2[b - 1] = Button(tab, QStringLiteral("Z%1=").arg(b), Row(layout::kCommand2, y));
             ui_.Label3[RealLabel(b)] = ResultLabel(tab, Row(layout::kLabel3Real, y));
             ui_.Label4[b - 1] = new QLabel(U8(texts::kPlusJ), tab);
             ui_.Label4[b - 1]->setGeometry(Row(layout::kLabel4, y));
@@ -161,7 +160,7 @@ void Form1::BuildImpedanceRows(QWidget* page)
             ui_.Label4[b - 1]->setAlignment(Qt::AlignCenter);
             SetBackground(*ui_.Label4[b - 1], kPlusJBackground);
             ui_.Label3[ImagLabel(b)] = ResultLabel(tab, Row(layout::kLabel3Imag, y));
-            ui_.Combo2[b - 1] = MakeSelector(tab, Row(layout::kCombo2, y), GothicFont(kSelectorPoints));
+            ui_.Combo2[b - 1] = MakeSelector(tab, Row(layout::kCombo2, y));
         }
     }
 }
@@ -170,7 +169,6 @@ void Form1::BuildMatrix(QWidget* page)
 {
     ui_.Label6 = new QLabel(U8(texts::kMatrixHeading), page);
     ui_.Label6->setGeometry(twips::ToRect(layout::kLabel6));
-    ui_.Label6->setFont(GothicFont(kSelectorPoints));
     ui_.Label6->setAlignment(Qt::AlignCenter);
     new MatrixBrackets(page);
     for (int i = 0; i < 25; ++i) {
@@ -185,7 +183,6 @@ void Form1::BuildCurrentRows(QWidget* page)
 {
     ui_.SSTab2 = new TabControl(TabControl::Strip::Top, page);
     ui_.SSTab2->setGeometry(twips::ToRect(layout::kSSTab2));
-    ui_.SSTab2->setFont(GothicFont(kSelectorPoints));
     for (int t = 0; t < 3; ++t) {
         QWidget* tab = ui_.SSTab2->AddTab(U8(texts::kCurrentTabs[t]));
         QGroupBox* frame = Frame(tab, texts::kBranchCurrentFrame, layout::kFrame1);
@@ -194,13 +191,12 @@ void Form1::BuildCurrentRows(QWidget* page)
             const int i = 5 * t + r;
             const int y = layout::kCurRowTop + layout::kCurRowStep * r;
             ui_.Command4[i] = Button(frame, QStringLiteral("I%1=").arg(i + 1, 2, 10, QLatin1Char('0')),
-                                     Row(layout::kCommand4, y), kSmallButtonPoints);
-            ui_.Label7[i] = ResultLabel(frame, Row(layout::kLabel7, y), kSelectorPoints);
+                                     Row(layout::kCommand4, y));
+            ui_.Label7[i] = ResultLabel(frame, Row(layout::kLabel7, y), kBasePoints);
             ui_.Label8[i] = ResultLabel(frame, Row(layout::kLabel8, y));
-            ui_.Combo4[i] = MakeSelector(frame, Row(layout::kCombo4, y), GothicFont(kSelectorPoints));
+            ui_.Combo4[i] = MakeSelector(frame, Row(layout::kCombo4, y));
             ui_.Label9[i] = new QLabel(U8(texts::kPhaseIs), frame);
             ui_.Label9[i]->setGeometry(Row(layout::kLabel9, y));
-            ui_.Label9[i]->setFont(GothicFont(kSelectorPoints));
             ui_.Label9[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             ui_.Label10[i] = ResultLabel(frame, Row(layout::kLabel10, y));
             ui_.Label11[i] = new QLabel(U8(texts::kDegrees), frame);
@@ -218,11 +214,12 @@ void Form1::BuildResultFrames(QWidget* page)
     ui_.Label12[1] = ResultLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[1]));
     ui_.Label12[2] = ResultLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[2]));
     ui_.Label12[3] = FixedLabel(ui_.Frame5, texts::kDegrees, layout::kLabel12[3]);
-    ui_.Combo5 = MakeSelector(ui_.Frame5, twips::ToRect(layout::kCombo5), GothicFont(kSelectorPoints));
+    ui_.Combo5 = MakeSelector(ui_.Frame5, twips::ToRect(layout::kCombo5));
 
     ui_.Frame13 = Frame(page, texts::kFrameBranchVoltage, layout::kFrame13);
     for (int i = 1; i <= 2; ++i) {
-        ui_.Combo6[i] = MakeSelector(ui_.Frame13, twips::ToRect(layout::kCombo6[i]), MinchoFont(kSelectorPoints));
+        ui_.Combo6[i] = MakeSelector(ui_.Frame13, twips::ToRect(layout::kCombo6[i]));
+        ui_.Combo6[i]->setFont(MinchoFont(kBasePoints));
         ui_.Label13[i] = ResultLabel(ui_.Frame13, twips::ToRect(layout::kLabel13[i]));
     }
     QPalette buttonFace = ui_.Combo6[1]->palette();

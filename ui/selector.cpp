@@ -2,17 +2,30 @@
 
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(14);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
+}
+
+void Selector::MakeEditable()
+{
+    if (isEditable()) return;
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void Selector::showEvent(QShowEvent* event)
+{
+    MakeEditable();
+    QComboBox::showEvent(event);
 }
 
 void Selector::SetText(const QString& text)
 {
     const int i = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (i >= 0)
+    if (i >= 0) {
         setCurrentIndex(i);
-    else
+    } else {
+        MakeEditable();
         setEditText(text);
+    }
 }

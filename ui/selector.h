@@ -2,9 +2,12 @@
 // A drop-down selector whose text can also be typed into. Only choosing an
 // item of the list raises chosen(); typing changes nothing else, and typed
 // text is never added to the list.
+//
+// The text field is made when the selector is first shown or given a text
+// that is no item: the main window holds dozens of selectors of rows that
+// stay hidden, and a text field is the costly part of each.
 
 #include <QComboBox>
-#include <QStringList>
 
 class Selector : public QComboBox {
     Q_OBJECT
@@ -17,4 +20,10 @@ public:
 
 signals:
     void chosen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void MakeEditable();
 };

@@ -1,7 +1,6 @@
 #include "tab_control.h"
 
 #include <QPainter>
-#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 TabControl::TabControl(Strip strip, QWidget* parent) : QWidget(parent), strip_(strip), bar_(new QTabBar(this))
@@ -51,12 +50,15 @@ void TabControl::Relayout()
     for (QWidget* page : pages_) page->setGeometry(rect());
 }
 
+// A raised panel edge: light at the top and left, dark at the bottom and right.
 void TabControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.rect = PanelRect();
-    frame.shape = bar_->shape();
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &p, this);
+    const QRect r = PanelRect().adjusted(0, 0, -1, -1);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
 }

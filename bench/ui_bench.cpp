@@ -1,0 +1,210 @@
+// The cost of Brivel's main window beside an empty window of the same size
+// that shows one text in the same faces: the time from construction to the
+// first painted frame, in this process; and, in fresh child processes of this
+// program, the time from the start of the process to the first painted frame
+// and the peak resident memory after the sample circuit has been calculated
+// and the graph page redrawn.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "platform/font_names.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "ui/current_dialog.h"
+#include "ui/element_dialog.h"
+#include "ui/entry_field.h"
+#include "ui/form1.h"
+#include "ui/form1_layout.h"
+#include "ui/matrix_dialog.h"
+
+namespace {
+
+// The child modes: start the one window, report its figures, end.
+const char* kPeakBrivel = "--child-brivel";
+const char* kPeakEmpty = "--child-empty";
+
+// Counts the paint events of one window.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget& w) { w.installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+};
+
+void ShowUntilPainted(QWidget& w)
+{
+    PaintWatch watch(w);
+    w.show();
+    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+std::unique_ptr<QMainWindow> EmptyWindow(QSize size)
+{
+    auto window = std::make_unique<QMainWindow>();
+    auto* label = new QLabel(QString::fromUtf8("Wexlar　Ｖｅｒ．１．０"));
+    label->setFont(MakeFont(QString::fromUtf8(kFacePGothic), 12));
+    window->setCentralWidget(label);
+    window->setFixedSize(size);
+    return window;
+}
+
+QSize Form1Size() { return twips::ToSize(layout::kClient.width, layout::kClient.height); }
+
+void Form1FirstFrame(benchmark::State& st)
+{
+    for (auto _ : st) {
+        Form1 form;
+        ShowUntilPainted(form);
+    }
+}
+
+void EmptyWindowFirstFrame(benchmark::State& st)
+{
+    const QSize size = Form1Size();
+    for (auto _ : st) {
+        auto window = EmptyWindow(size);
+        ShowUntilPainted(*window);
+    }
+}
+
+// Answers the next modal dialog with act, then runs open, which brings it up.
+template <typename Dialog>
+void Answer(const std::function<void()>& open, const std::function<void(Dialog&)>& act)
+{
+    QTimer::singleShot(0, [act] {
+        if (auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget())) act(*d);
+    });
+    open();
+}
+
+// The sample circuit of 1 Ω branches, calculated and drawn.
+void RunSample(Form1& form)
+{
+    for (int i = 0; i < 3; ++i)
+        Answer<Form2>([&] { form.Command2Click(i); }, [](Form2& d) {
+            d.Text1(0)->setText("1");
+            d.Command1Click(0);
+        });
+    const auto matrix = [&](int i, std::initializer_list<int> presses) {
+        Answer<Form3>([&] { form.Command3Click(i); }, [presses](Form3& d) {
+            for (int p : presses) p < 0 ? d.Command3Click(-p - 1) : d.Command1Click(p);
+            d.Command2Click(0);
+        });
+    };
+    matrix(0, {1, -1, 2});
+    matrix(1, {-2, 2});
+    matrix(6, {2, -1, 3});
+    const auto current = [&](int i, std::initializer_list<int> presses) {
+        Answer<Form4>([&] { form.Command4Click(i); }, [presses](Form4& d) {
+            for (int p : presses) p < 0 ? d.Command3Click(-p - 1) : d.Command1Click(p);
+            d.Command2Click(0);
+        });
+    };
+    current(0, {1});
+    current(1, {1, -2, 2});
+    current(2, {2});
+    form.Command1Click(0);
+    form.Command1Click(1);
+}
+
+long PeakKilobytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+int PeakChild(const char* mode, const QElapsedTimer& sinceStart)
+{
+    double firstFrameMs = 0;
+    if (mode == std::string_view(kPeakBrivel)) {
+        SetMessageInterceptor([](const QString& text, MessageIcon) {
+            std::fprintf(stderr, "unexpected message: %s\n", text.toUtf8().constData());
+        });
+        Form1 form;
+        ShowUntilPainted(form);
+        firstFrameMs = sinceStart.nsecsElapsed() / 1e6;
+        RunSample(form);
+        QCoreApplication::processEvents();
+    } else {
+        auto window = EmptyWindow(Form1Size());
+        ShowUntilPainted(*window);
+        firstFrameMs = sinceStart.nsecsElapsed() / 1e6;
+    }
+    std::printf("%f %ld\n", firstFrameMs, PeakKilobytes());
+    return 0;
+}
+
+struct ChildFigures {
+    double firstFrameMs = 0;
+    double peakMB = 0;
+};
+
+ChildFigures RunChild(const char* mode)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(mode)});
+    child.waitForFinished(60000);
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 2) return {};
+    return {fields[0].toDouble(), fields[1].toLong() / 1024.0};
+}
+
+// Each iteration starts both programs afresh; the counters are the means.
+void FreshProcesses(benchmark::State& st)
+{
+    ChildFigures brivel, empty;
+    for (auto _ : st) {
+        const ChildFigures b = RunChild(kPeakBrivel), e = RunChild(kPeakEmpty);
+        brivel.firstFrameMs += b.firstFrameMs;
+        brivel.peakMB = std::max(brivel.peakMB, b.peakMB);
+        empty.firstFrameMs += e.firstFrameMs;
+        empty.peakMB = std::max(empty.peakMB, e.peakMB);
+    }
+    const double n = static_cast<double>(st.iterations());
+    st.counters["brivel_first_frame_ms"] = brivel.firstFrameMs / n;
+    st.counters["empty_first_frame_ms"] = empty.firstFrameMs / n;
+    st.counters["brivel_peak_MB"] = brivel.peakMB;
+    st.counters["empty_peak_MB"] = empty.peakMB;
+    st.counters["peak_ratio"] = empty.peakMB > 0 ? brivel.peakMB / empty.peakMB : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    if (argc == 2 && (argv[1] == std::string_view(kPeakBrivel) || argv[1] == std::string_view(kPeakEmpty)))
+        return PeakChild(argv[1], sinceStart);
+
+    benchmark::RegisterBenchmark("EmptyWindowFirstFrame", EmptyWindowFirstFrame)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Form1FirstFrame", Form1FirstFrame)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FreshProcesses", FreshProcesses)->Iterations(5)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
