@@ -44,14 +44,14 @@ QLabel* FixedLabel(QWidget* parent, const char* text, const twips::Box& at, doub
     return label;
 }
 
-// A label that shows a result: white, sunken, empty until a command writes it.
-QLabel* ResultLabel(QWidget* parent, const QRect& at, double points = kTextPoints)
+// A label that shows a result: white, sunken, empty until a command writes
+// it. Nine characters such as -328.6373 fit its width.
+QLabel* ResultLabel(QWidget* parent, const QRect& at)
 {
     auto* label = new QLabel(parent);
     label->setGeometry(at);
-    if (points != kBasePoints) label->setFont(GothicFont(points));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setIndent(3);
+    label->setIndent(2);
     SetBackground(*label, Qt::white);
     return label;
 }
@@ -192,7 +192,7 @@ void Form1::BuildCurrentRows(QWidget* page)
             const int y = layout::kCurRowTop + layout::kCurRowStep * r;
             ui_.Command4[i] = Button(frame, QStringLiteral("I%1=").arg(i + 1, 2, 10, QLatin1Char('0')),
                                      Row(layout::kCommand4, y));
-            ui_.Label7[i] = ResultLabel(frame, Row(layout::kLabel7, y), kBasePoints);
+            ui_.Label7[i] = ResultLabel(frame, Row(layout::kLabel7, y));
             ui_.Label8[i] = ResultLabel(frame, Row(layout::kLabel8, y));
             ui_.Combo4[i] = MakeSelector(frame, Row(layout::kCombo4, y));
             ui_.Label9[i] = new QLabel(U8(texts::kPhaseIs), frame);
