@@ -9,6 +9,7 @@
 
 #include "graph/graph_page.h"
 #include "platform/picture_box.h"
+#include "print/preview_window.h"
 
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -96,6 +97,19 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     const QImage phase = graph.ImpGrf(1).Image();
     EXPECT_TRUE(RedNear(magnitude, std::log10(1.5), 6, 0));
     EXPECT_TRUE(RedNear(phase, 0, 90, -90));
+
+    // "グラフ印刷" opens the preview of the page, once made and then kept.
+    QWidget* seen = nullptr;
+    const auto preview = [&](QWidget& w) {
+        seen = &w;
+        w.close();
+    };
+    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.FrqPrnCmd()); }, preview));
+    EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
+    ASSERT_NE(seen, nullptr);
+    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.FrqPrnCmd()); }, preview));
+    EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
+    EXPECT_TRUE(user.messages().empty());
 
     user.Click(&graph.RetCmd());
     EXPECT_EQ(user.ui().SSTab1->Current(), 0);
