@@ -1,0 +1,292 @@
+// The solver and calciz against a plain rendering of their algorithms written
+// here: one checked complex operation at a time, the full inverse of the
+// augmented matrix, every element sum over every mark. The fast paths must
+// give the same bits and fail in the same cases.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "analysis.h"
+#include "checked.h"
+#include "network.h"
+#include "solver.h"
+
+namespace {
+
+::testing::AssertionResult SameBits(double expected, double actual) {
+    if (std::bit_cast<uint64_t>(expected) == std::bit_cast<uint64_t>(actual)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << std::hexfloat << "expected " << expected << ", got " << actual;
+}
+
+::testing::AssertionResult SameBits(const Complex& expected, const Complex& actual) {
+    ::testing::AssertionResult re = SameBits(expected.re, actual.re);
+    if (!re) return re << " (real part)";
+    ::testing::AssertionResult im = SameBits(expected.im, actual.im);
+    if (!im) return im << " (imaginary part)";
+    return ::testing::AssertionSuccess();
+}
+
+// Gauss–Jordan on [Z | I] without pivoting: the quotient of every row, the
+// pivot row's own included, and the update of every column from the pivot's
+// to the last one; then every inverse column divided by its row's diagonal.
+bool ReferenceInvert(LoopMatrix& m) {
+    const int n = m.Rows();
+    for (int k = 1; k <= n; ++k)
+        if (IsZero(m(k, k))) return false;
+    try {
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) m(i, n + j) = i == j ? Complex{1, 0} : Complex{0, 0};
+        for (int k = 1; k <= n; ++k)
+            for (int r = 1; r <= n; ++r) {
+                Complex t;
+                CpxDiv(t, m(r, k), m(k, k));
+                if (r == k) continue;
+                for (int c = k; c <= 2 * n; ++c) {
+                    Complex p;
+                    CpxMul(p, m(k, c), t);
+                    CpxSub(m(r, c), m(r, c), p);
+                }
+            }
+        for (int r = 1; r <= n; ++r)
+            for (int c = n + 1; c <= 2 * n; ++c) CpxDiv(m(r, c), m(r, c), m(r, r));
+    } catch (const CalcError&) {
+        return false;
+    }
+    return true;
+}
+
+Circuit WithMatrix(const std::vector<Complex>& cells, int n) {
+    Circuit c;
+    c.BrCnt = 2;
+    c.LoopCnt = static_cast<int16_t>(n);
+    InitCircuitData(c);
+    for (int r = 1; r <= n; ++r)
+        for (int k = 1; k <= n; ++k) c.LoopMat(r, k) = cells[(r - 1) * n + (k - 1)];
+    return c;
+}
+
+// The solver's first inverse column (the only one the analysis reads) and
+// its verdict against the reference. Returns the verdict.
+bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n) {
+    Circuit c = WithMatrix(cells, n);
+    LoopMatrix reference = c.LoopMat;
+    const bool expectedOk = ReferenceInvert(reference);
+    const bool ok = TryInvLoopMat(c);
+    EXPECT_EQ(ok, expectedOk);
+    EXPECT_EQ(c.CalcErr, ok ? 0 : 1);
+    if (ok && expectedOk) {
+        for (int r = 1; r <= n; ++r) EXPECT_TRUE(SameBits(reference(r, n + 1), c.LoopMat(r, n + 1))) << "row " << r;
+    }
+    return expectedOk;
+}
+
+// Parts of widely spread magnitude and either sign, now and then exactly 0.
+double RandomPart(std::mt19937& rng) {
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    std::uniform_int_distribution<int> exponent(-4, 4);
+    if (rng() % 5 == 0) return 0;
+    const double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+    return rng() % 2 ? v : -v;
+}
+
+std::vector<Complex> RandomCells(std::mt19937& rng, int n) {
+    std::vector<Complex> cells(n * n);
+    for (Complex& z : cells) z = {RandomPart(rng), RandomPart(rng)};
+    return cells;
+}
+
+TEST(SolverOracleTest, RandomMatricesOfEverySize) {
+    std::mt19937 rng(20240611);
+    int solved = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        const int n = 2 + trial % 4;
+        if (ExpectSolverMatchesReference(RandomCells(rng, n), n)) ++solved;
+    }
+    // Zero diagonals refuse some; most must come through.
+    EXPECT_GT(solved, 200);
+}
+
+// Integer matrices whose leading block is singular: the elimination meets
+// an exact zero pivot, although the diagonal was non-zero.
+TEST(SolverOracleTest, ZeroPivotsMetDuringElimination) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> small(1, 9);
+    for (int n = 2; n <= 5; ++n)
+        for (int at = 2; at <= n; ++at) {
+            std::vector<Complex> cells(n * n);
+            for (Complex& z : cells) z = {static_cast<double>(small(rng)), static_cast<double>(small(rng) - 5)};
+            // Row `at` repeats row 1 up to column `at`, so after eliminating
+            // the columns before it its pivot is exactly 0.
+            for (int k = 1; k <= at; ++k) cells[(at - 1) * n + (k - 1)] = cells[k - 1];
+            for (int r = 2; r < at; ++r) cells[(r - 1) * n + (r - 1)] = {static_cast<double>(10 * r), 0};
+            EXPECT_FALSE(ExpectSolverMatchesReference(cells, n)) << n << " × " << n << ", zero pivot in row " << at;
+        }
+}
+
+TEST(SolverOracleTest, ZeroDiagonalsAndArithmeticErrors) {
+    std::mt19937 rng(99);
+    for (int n = 2; n <= 5; ++n) {
+        for (int k = 1; k <= n; ++k) {
+            std::vector<Complex> cells = RandomCells(rng, n);
+            for (int j = 1; j <= n; ++j) cells[(j - 1) * n + (j - 1)] = {1.0 + j, -1.0 * j};
+            cells[(k - 1) * n + (k - 1)] = {0, 0};
+            EXPECT_FALSE(ExpectSolverMatchesReference(cells, n)) << "zero diagonal " << k;
+        }
+        // Squared magnitudes beyond the range, and below it (a pivot whose
+        // squared magnitude is 0 although the pivot is not).
+        for (double scale : {1e160, 1e300, 1e-170}) {
+            std::vector<Complex> cells = RandomCells(rng, n);
+            for (int j = 1; j <= n; ++j) cells[(j - 1) * n + (j - 1)] = {3.0 * j, 1};
+            cells[(n - 1) * n + (n - 1)] = {scale, scale};
+            cells[n - 1] = {scale, -scale};
+            ExpectSolverMatchesReference(cells, n);
+        }
+        // Updates that overflow although every quotient is finite.
+        std::vector<Complex> cells(n * n, Complex{1e300, 0});
+        for (int j = 1; j <= n; ++j) cells[(j - 1) * n + (j - 1)] = {1, 0};
+        EXPECT_FALSE(ExpectSolverMatchesReference(cells, n));
+    }
+}
+
+// calciz rebuilt from its steps on the reference solver.
+struct ReferenceResults {
+    std::optional<int> error;  // the calculation error raised, if any
+    int16_t calcErr = 0;
+    Complex zReg;
+    std::vector<Complex> brImp, loopCur, brCur, brVol;
+    std::vector<double> brCurAbs, brVolAbs;
+};
+
+Complex ReferenceSum(const Marks& marks, const std::vector<Complex>& values, int count, bool signedSum) {
+    Complex sum;
+    for (int i = 1; i <= count; ++i) {
+        if (marks[i] == 1) CpxAdd(sum, sum, values[i]);
+        if (marks[i] == -1 && signedSum) CpxSub(sum, sum, values[i]);
+    }
+    return sum;
+}
+
+void ReferenceSteps(const Circuit& in, ReferenceResults& out) {
+    const int nb = in.BrCnt, nl = in.LoopCnt;
+    out.brImp.assign(nb + 1, Complex{});
+    for (int b = 1; b <= nb; ++b) {
+        const double omega = checked::Chk(in.Frq * 6.283184);
+        double x = checked::Chk(omega * in.BrL[b]);
+        if (in.BrC[b] != 0.0) x = checked::Chk(x - checked::Div(1.0, checked::Chk(omega * in.BrC[b])));
+        out.brImp[b] = {in.BrR[b], x};
+    }
+    LoopMatrix m;
+    m.Recreate(nl);
+    for (int j = 1; j <= nl; ++j) m(j, j) = out.zReg = ReferenceSum(*in.ZDef(11 * j), out.brImp, nb, false);
+    for (int j = 1; j < nl; ++j) {
+        for (int k = j + 1; k <= nl; ++k) m(j, k) = out.zReg = ReferenceSum(*in.ZDef(10 * j + k), out.brImp, nb, true);
+        for (int i = 1; i <= j; ++i) m(j + 1, i) = m(i, j + 1);
+    }
+    if (!ReferenceInvert(m)) {
+        out.calcErr = 1;
+        return;
+    }
+    out.loopCur.assign(nl + 1, Complex{});
+    for (int k = 1; k <= nl; ++k) CpxMul(out.loopCur[k], m(k, nl + 1), in.EmfCpx);
+    out.brCur.assign(nb + 1, Complex{});
+    out.brCurAbs.assign(nb + 1, 0);
+    for (int b = 1; b <= nb; ++b) {
+        out.brCur[b] = ReferenceSum(in.CurDef[b], out.loopCur, nl, true);
+        out.brCurAbs[b] = CpxAbs(out.brCur[b]);
+    }
+    out.brVol.assign(nb + 1, Complex{});
+    out.brVolAbs.assign(nb + 1, 0);
+    for (int b = 1; b <= nb; ++b) {
+        CpxMul(out.brVol[b], out.brCur[b], out.brImp[b]);
+        out.brVolAbs[b] = CpxAbs(out.brVol[b]);
+    }
+    CpxDiv(out.zReg, in.EmfCpx, out.loopCur[1]);
+}
+
+ReferenceResults Reference(const Circuit& in) {
+    ReferenceResults out;
+    try {
+        ReferenceSteps(in, out);
+    } catch (const CalcError& e) {
+        out.error = e.number();
+    }
+    return out;
+}
+
+// Runs calciz on c and compares everything it produces with the reference.
+// Returns false when the analysis failed (error raised or CalcErr set).
+bool ExpectCalcizMatchesReference(Circuit& c) {
+    const ReferenceResults expected = Reference(c);
+    c.CalcErr = 0;
+    std::optional<int> error;
+    try {
+        calciz(c);
+    } catch (const CalcError& e) {
+        error = e.number();
+    }
+    EXPECT_EQ(error, expected.error) << "at " << c.Frq << " Hz";
+    if (error || expected.error) return false;
+    EXPECT_EQ(c.CalcErr, expected.calcErr) << "at " << c.Frq << " Hz";
+    EXPECT_TRUE(SameBits(expected.zReg, c.ZReg)) << "ZReg at " << c.Frq << " Hz";
+    for (int b = 1; b <= c.BrCnt; ++b) EXPECT_TRUE(SameBits(expected.brImp[b], c.BrImp[b])) << "BrImp " << b;
+    if (expected.calcErr != 0) return false;
+    for (int k = 1; k <= c.LoopCnt; ++k) EXPECT_TRUE(SameBits(expected.loopCur[k], c.LoopCur[k])) << "LoopCur " << k;
+    for (int b = 1; b <= c.BrCnt; ++b) {
+        EXPECT_TRUE(SameBits(expected.brCur[b], c.BrCur[b])) << "BrCur " << b << " at " << c.Frq << " Hz";
+        EXPECT_TRUE(SameBits(expected.brCurAbs[b], c.BrCurAbs[b])) << "BrCurAbs " << b;
+        EXPECT_TRUE(SameBits(expected.brVol[b], c.BrVol[b])) << "BrVol " << b;
+        EXPECT_TRUE(SameBits(expected.brVolAbs[b], c.BrVolAbs[b])) << "BrVolAbs " << b;
+    }
+    return true;
+}
+
+TEST(CalcizOracleTest, SweepsOfTheTestNetworks) {
+    for (const Network& net : {BridgeNetwork(), GridNetwork(), LadderNetwork()}) {
+        Circuit c;
+        LoadNetwork(c, net);
+        c.EmfCpx = {2.5, 0};
+        for (int i = 0; i <= 120; ++i) {
+            c.Frq = std::pow(10.0, 7.0 * i / 120);
+            EXPECT_TRUE(ExpectCalcizMatchesReference(c)) << "network of " << c.LoopCnt << " loops";
+        }
+    }
+}
+
+// Random marks make singular matrices, zero diagonals and empty branch
+// currents; zero frequencies and zero sources raise errors on the way.
+TEST(CalcizOracleTest, RandomDefinitionsIncludingFailures) {
+    std::mt19937 rng(31337);
+    std::uniform_real_distribution<double> u(0, 1);
+    int succeeded = 0, failed = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        Circuit c;
+        c.LoopCnt = static_cast<int16_t>(2 + trial % 4);
+        c.BrCnt = static_cast<int16_t>(c.LoopCnt + rng() % (16 - c.LoopCnt));
+        InitCircuitData(c);
+        for (int b = 1; b <= c.BrCnt; ++b) {
+            c.BrR[b] = u(rng) < 0.2 ? 0 : 1000 * u(rng);
+            c.BrL[b] = u(rng) < 0.4 ? 0 : 0.01 * u(rng);
+            c.BrC[b] = u(rng) < 0.4 ? 0 : 1e-5 * u(rng);
+        }
+        for (int code = 11; code <= 55; ++code) {
+            Marks* def = code / 10 <= c.LoopCnt && code % 10 <= c.LoopCnt ? c.ZDef(code) : nullptr;
+            if (def == nullptr) continue;
+            for (int b = 1; b <= c.BrCnt; ++b) (*def)[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+        }
+        for (int b = 1; b <= c.BrCnt; ++b)
+            for (int k = 1; k <= c.LoopCnt; ++k) c.CurDef[b][k] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+        c.EmfCpx = {trial % 17 == 0 ? 0.0 : 1 + 9 * u(rng), 0};
+        c.Frq = trial % 13 == 0 ? 0.0 : std::pow(10.0, 6 * u(rng));
+        (ExpectCalcizMatchesReference(c) ? succeeded : failed)++;
+    }
+    EXPECT_GT(succeeded, 50);
+    EXPECT_GT(failed, 20);
+}
+
+}  // namespace
