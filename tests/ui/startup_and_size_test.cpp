@@ -152,17 +152,23 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.Choose(ui.Combo3[0], U("３"));
+    user.Choose(ui.Combo3[1], U("４"));
     user.EnterSampleCircuit();
     user.TypeInto(ui.Text1[0], "5");
     user.Choose(ui.Combo2[0], U("ＫΩ"));
     user.Calculate();
     user.TakeMessages();
 
+    // From the graph page, whose reset must not redraw it again.
+    user.Click(ui.Command1[1]);
+    ASSERT_EQ(ui.SSTab1->Current(), 1);
+    ui.SSTab1->SetCurrent(0);
     user.Click(ui.Command1[2]);
-    EXPECT_EQ(user.circuit().LoopCnt, 3);
-    EXPECT_EQ(user.circuit().BrCnt, 3);
-    ExpectMatrixOf(ui, 3);
+    EXPECT_EQ(ui.SSTab1->Current(), 0);
+    EXPECT_EQ(user.circuit().LoopCnt, 2);
+    EXPECT_EQ(user.circuit().BrCnt, 4);
+    ExpectMatrixOf(ui, 2);
+    ExpectRowsOf(ui, 4);
     EXPECT_EQ(ui.Text1[0]->text(), "1");
     EXPECT_EQ(user.circuit().EmfVal, 1);
     EXPECT_EQ(ui.Combo2[0]->currentText(), U("Ω"));
