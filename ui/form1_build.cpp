@@ -25,6 +25,9 @@ namespace {
 // start noticeably.
 constexpr double kBasePoints = 11.25;
 constexpr double kTextPoints = 12;
+// The circuit-state captions end close to their fields; a smaller face keeps
+// the frequency caption clear of its field.
+constexpr double kStatePoints = 10.5;
 const QColor kPlusJBackground(192, 255, 192);
 
 QRect Row(const twips::Box& column, int top) { return twips::ToRect(column.left, top, column.width, column.height); }
@@ -122,7 +125,7 @@ void Form1::BuildStateFrame(QWidget* page)
 {
     ui_.Frame3 = Frame(page, texts::kFrameState, layout::kFrame3);
     const std::array<const char*, 4> captions = {texts::kEmf, texts::kFrequency, texts::kLoops, texts::kBranches};
-    for (int i = 0; i < 4; ++i) ui_.Label1[i] = FixedLabel(ui_.Frame3, captions[i], layout::kLabel1[i], kBasePoints);
+    for (int i = 0; i < 4; ++i) ui_.Label1[i] = FixedLabel(ui_.Frame3, captions[i], layout::kLabel1[i], kStatePoints);
     for (int i = 0; i < 2; ++i) {
         ui_.Combo3[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo3[i]));
         ui_.Text1[i] = new EntryField(ui_.Frame3);
