@@ -5,21 +5,15 @@
 
 #include "branch_impedance.h"
 #include "loop_matrix.h"
+#include "signed_sum.h"
 #include "solver.h"
 
 namespace {
 
 // Formed in a local value: see the element sums of the loop matrix.
 Complex BranchCurrent(const Circuit& c, int b) {
-    Complex sum;
-    const int16_t* mark = c.CurDef[b].data();
-    const Complex* cur = c.LoopCur.data();
-    for (int k = 1; k <= c.LoopCnt; ++k) {
-        if (mark[k] == 1)
-            CpxAdd(sum, sum, cur[k]);
-        else if (mark[k] == -1)
-            CpxSub(sum, sum, cur[k]);
-    }
+    Complex sum = SignedSum(c.CurDef[b].data(), c.LoopCur.data(), 1, c.LoopCnt, true);
+    cpx_detail::Store(sum, sum);
     return sum;
 }
 

@@ -3,29 +3,6 @@
 #include <cmath>
 #include <stdexcept>
 
-Marks* Circuit::ZDef(int code) {
-    switch (code) {
-        case 11: return &ZDef11;
-        case 12: return &ZDef12;
-        case 13: return &ZDef13;
-        case 14: return &ZDef14;
-        case 15: return &ZDef15;
-        case 22: return &ZDef22;
-        case 23: return &ZDef23;
-        case 24: return &ZDef24;
-        case 25: return &ZDef25;
-        case 33: return &ZDef33;
-        case 34: return &ZDef34;
-        case 35: return &ZDef35;
-        case 44: return &ZDef44;
-        case 45: return &ZDef45;
-        case 55: return &ZDef55;
-        default: return nullptr;
-    }
-}
-
-const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(this)->ZDef(code); }
-
 namespace {
 
 constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
@@ -108,7 +85,8 @@ bool ArraysMatchCounts(const Circuit& c) {
     bool ok = c.LoopMat.Rows() == c.LoopCnt &&
               AllHaveSize(nb, c.BrR, c.BrL, c.BrC, c.BrImp, c.BrCur, c.BrCurAbs, c.BrVol, c.BrVolAbs) &&
               AllHaveSize(nl, c.LoopCur);
-    for (int code : ZDefCodes) ok = ok && c.ZDef(code)->size() == nb;
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = j; k <= Circuit::MaxLoops; ++k) ok = ok && circuit_detail::UpperZDef(c, j, k).size() == nb;
     for (const Marks& def : c.CurDef) ok = ok && def.size() == nl;
     return ok;
 }

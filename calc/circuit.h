@@ -18,7 +18,7 @@
 using Marks = std::vector<int16_t>;
 
 // The loop impedance matrix: rows 1 … n, columns 1 … 2n. Columns 1 … n hold
-// Z, the solver leaves the inverse in columns n + 1 … 2n.
+// Z, the solver leaves the first column of the inverse in column n + 1.
 class LoopMatrix {
 public:
     void Recreate(int n) {
@@ -99,6 +99,32 @@ struct Circuit {
     Marks* ZDef(int code);
     const Marks* ZDef(int code) const;
 };
+
+// Inline: every analysis looks up all fifteen definitions.
+namespace circuit_detail {
+
+// ZDef<j><k> at [j − 1][k − 1], upper triangle only.
+inline constexpr Marks Circuit::*ZDefMembers[5][5] = {
+    {&Circuit::ZDef11, &Circuit::ZDef12, &Circuit::ZDef13, &Circuit::ZDef14, &Circuit::ZDef15},
+    {nullptr, &Circuit::ZDef22, &Circuit::ZDef23, &Circuit::ZDef24, &Circuit::ZDef25},
+    {nullptr, nullptr, &Circuit::ZDef33, &Circuit::ZDef34, &Circuit::ZDef35},
+    {nullptr, nullptr, nullptr, &Circuit::ZDef44, &Circuit::ZDef45},
+    {nullptr, nullptr, nullptr, nullptr, &Circuit::ZDef55},
+};
+
+// ZDef<j><k> for 1 ≤ j ≤ k ≤ 5, without the checks of ZDef(code).
+inline const Marks& UpperZDef(const Circuit& c, int j, int k) { return c.*ZDefMembers[j - 1][k - 1]; }
+
+}  // namespace circuit_detail
+
+inline Marks* Circuit::ZDef(int code) {
+    const int j = code / 10, k = code % 10;
+    if (j < 1 || j > MaxLoops || k < 1 || k > MaxLoops) return nullptr;
+    Marks Circuit::*const member = circuit_detail::ZDefMembers[j - 1][k - 1];
+    return member != nullptr ? &(this->*member) : nullptr;
+}
+
+inline const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(this)->ZDef(code); }
 
 // The data half of the circuit initialisation: re-creates every array with
 // zeros for the current BrCnt and LoopCnt, empties the texts, and sets the

@@ -9,14 +9,14 @@ using checked::Div;
 
 namespace cpx_detail {
 
-void DivFailed(const Complex& a, const Complex& b) {
+void DivFailed(Complex a, Complex b) {
     const double d = Chk(b.re * b.re + b.im * b.im);
     Div(Chk(a.im * b.im + a.re * b.re), d);
     Div(Chk(a.im * b.re - a.re * b.im), d);
     checked::Raise(CalcError::Overflow);
 }
 
-void AbsFailed(const Complex& a) {
+void AbsFailed(Complex a) {
     Chk(Chk(std::pow(a.im, 2.0)) + Chk(std::pow(a.re, 2.0)));
     checked::Raise(CalcError::Overflow);
 }

@@ -47,9 +47,20 @@ inline Quotient Over(const Complex& a, const Complex& b) {
 }
 inline bool Finite(const Quotient& q) { return Finite(q.d) & Finite(q.value); }
 
+// z − z: 0 + j0 while z is finite, NaN in a part that is infinite or NaN.
+// Summed over many values and tested once, it tells whether all of them
+// were finite, at two operations a value.
+inline Complex Taint(const Complex& z) { return Minus(z, z); }
+inline Complex Taint(const Quotient& q) {
+    const Complex t = Taint(q.value);
+    return {t.re + (q.d - q.d), t.im};
+}
+
 // Repeat a failed division or magnitude step by step and raise its error.
-[[noreturn]] void DivFailed(const Complex& a, const Complex& b);
-[[noreturn]] void AbsFailed(const Complex& a);
+// The operands come by value: taken by reference they would keep the
+// caller's local results in memory on the fast path as well.
+[[noreturn]] void DivFailed(Complex a, Complex b);
+[[noreturn]] void AbsFailed(Complex a);
 
 // An overflow inside a sum, a difference or a product stays infinite (or
 // turns NaN) up to the result, so the result alone is tested.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "signed_sum.h"
+
 namespace {
 
 // Copies work[first … BrCnt] into the definition of the code; a work array
@@ -17,30 +19,14 @@ void CopyDef(Circuit& c, int code, int first) {
 
 // The element sums are formed in local values and handed back by value:
 // reading a sum back out of ZReg right after writing it costs more than
-// forming it.
-inline Complex DiagSum(const Circuit& c, int code) {
+// forming it. Each sum is tested once, when it is complete: an infinity or
+// NaN met on the way stays in the sum to its end, and any of them is the
+// same error 6. A missing definition (an unknown code) sums to 0.
+inline Complex ElementSum(const Circuit& c, const Marks* def, bool diagonal) {
     Complex sum;
-    if (const Marks* def = c.ZDef(code)) {
-        const int16_t* mark = def->data();
-        const Complex* imp = c.BrImp.data();
-        for (int b = 1; b <= c.BrCnt; ++b)
-            if (mark[b] == 1) CpxAdd(sum, sum, imp[b]);
-    }
-    return sum;
-}
-
-inline Complex MutSum(const Circuit& c, int code) {
-    Complex sum;
-    if (const Marks* def = c.ZDef(code)) {
-        const int16_t* mark = def->data();
-        const Complex* imp = c.BrImp.data();
-        for (int b = 1; b <= c.BrCnt; ++b) {
-            if (mark[b] == 1)
-                CpxAdd(sum, sum, imp[b]);
-            else if (mark[b] == -1)
-                CpxSub(sum, sum, imp[b]);
-        }
-    }
+    // −1 marks do not count on the diagonal.
+    if (def != nullptr) sum = SignedSum(def->data(), c.BrImp.data(), 1, c.BrCnt, !diagonal);
+    cpx_detail::Store(sum, sum);
     return sum;
 }
 
@@ -50,9 +36,9 @@ void SetZDiagDef(Circuit& c, int code) { CopyDef(c, code, 1); }
 
 void SetZMutDef(Circuit& c, int code) { CopyDef(c, code, 0); }
 
-void CalcZDiag(Circuit& c, int code) { c.ZReg = DiagSum(c, code); }
+void CalcZDiag(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), true); }
 
-void CalcZMut(Circuit& c, int code) { c.ZReg = MutSum(c, code); }
+void CalcZMut(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), false); }
 
 // Row j of the upper triangle is evaluated before row j + 1 is mirrored from
 // the columns above it; only the order in which errors are met depends on it.
@@ -60,13 +46,14 @@ void CalcZMut(Circuit& c, int code) { c.ZReg = MutSum(c, code); }
 void AsmLoopMat(Circuit& c) {
     const int n = c.LoopCnt;
     Complex z;
+    using circuit_detail::UpperZDef;
     for (int j = 1; j <= n; ++j) {
-        z = DiagSum(c, 11 * j);
+        z = ElementSum(c, &UpperZDef(c, j, j), true);
         c.LoopMat(j, j) = z;
     }
     for (int j = 1; j < n; ++j) {
         for (int k = j + 1; k <= n; ++k) {
-            z = MutSum(c, 10 * j + k);
+            z = ElementSum(c, &UpperZDef(c, j, k), false);
             c.LoopMat(j, k) = z;
         }
         for (int m = 1; m <= j; ++m) c.LoopMat(j + 1, m) = c.LoopMat(m, j + 1);

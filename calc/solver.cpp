@@ -7,7 +7,9 @@ namespace {
 using cpx_detail::Finite;
 using cpx_detail::Minus;
 using cpx_detail::Over;
+using cpx_detail::Plus;
 using cpx_detail::Quotient;
+using cpx_detail::Taint;
 using cpx_detail::Times;
 
 bool HasZeroDiagonal(const LoopMatrix& m, int n) {
@@ -21,48 +23,57 @@ bool HasZeroDiagonal(const LoopMatrix& m, int n) {
 // Columns are counted from 0 here; the size is a template argument so that
 // the loops unroll.
 //
+// Only the identity's first column is carried along: the analysis reads
+// nothing but the first column of the inverse, the other columns of the
+// identity never enter it, and each element of the eliminated columns and of
+// the first one is formed by exactly the same operations as in the full
+// inversion.
+//
 // Every arithmetic error of the checked operations is found, but not one
-// operation at a time. Each quotient is tested where it is formed (an
-// infinite denominator would make it a silent zero). The results of the
-// updates need no test of their own: an infinity or NaN never becomes finite
-// again by subtraction, by multiplication with a finite quotient, or by
-// division through a tested denominator, so it is still in the matrix at the
-// end, where one scan finds it. Any failure fails the whole inversion, so it
-// does not matter which step failed first.
+// operation at a time: any failure fails the whole inversion, so it does not
+// matter which step failed first. An overflow or invalid operation leaves an
+// infinity or NaN in the value it forms, and such a value never becomes
+// finite again by subtraction, by multiplication with anything, or by
+// division through a finite denominator. A failed quotient of the
+// elimination therefore spoils its row's first column, which ends in a
+// normalised quotient; a pivot whose squared magnitude is zero or infinite
+// is, unchanged, the denominator of its own row's normalisation; every other
+// element ends in a later quotient, a pivot or, through the pivot row's
+// update, the other rows. Only two kinds of value are formed that nothing
+// else is formed from: the normalised quotients with their denominators,
+// and the elements of a pivot's column once the pivot has eliminated them.
+// Those alone are tested, all at once at the end.
 //
 // The quotient of the pivot row by its own pivot is left out: it is exactly
 // 1 when the pivot's squared magnitude is finite and non-zero and fails
-// otherwise, and the quotients of the other rows divide by that same squared
-// magnitude, so they fail in exactly the same cases.
+// otherwise, and the normalisation of the pivot row divides by that same
+// squared magnitude, so it fails in exactly the same cases.
 template <int N>
 bool Invert(LoopMatrix& m) {
     Complex* rows[N];
-    for (int r = 0; r < N; ++r) rows[r] = m.Row(r + 1);
-    for (int i = 0; i < N; ++i)
-        for (int j = 0; j < N; ++j) rows[i][N + j] = i == j ? Complex{1.0, 0.0} : Complex{};
+    for (int r = 0; r < N; ++r) {
+        rows[r] = m.Row(r + 1);
+        rows[r][N] = r == 0 ? Complex{1.0, 0.0} : Complex{};
+    }
 
-    bool ok = true;
+    Complex taint;
     for (int k = 0; k < N; ++k) {
         const Complex* pivot = rows[k];
         for (int r = 0; r < N; ++r) {
             if (r == k) continue;
-            const Quotient t = Over(rows[r][k], pivot[k]);
-            ok &= Finite(t);
             Complex* row = rows[r];
-            for (int c = k; c < 2 * N; ++c) row[c] = Minus(row[c], Times(pivot[c], t.value));
+            const Quotient t = Over(row[k], pivot[k]);
+            for (int c = k; c <= N; ++c) row[c] = Minus(row[c], Times(pivot[c], t.value));
+            taint = Plus(taint, Taint(row[k]));
         }
     }
     for (int r = 0; r < N; ++r) {
         Complex* row = rows[r];
-        for (int c = N; c < 2 * N; ++c) {
-            const Quotient q = Over(row[c], row[r]);
-            ok &= Finite(q);
-            row[c] = q.value;
-        }
+        const Quotient q = Over(row[N], row[r]);
+        taint = Plus(taint, Taint(q));
+        row[N] = q.value;
     }
-    for (int r = 0; r < N; ++r)
-        for (int c = 0; c < 2 * N; ++c) ok &= Finite(rows[r][c]);
-    return ok;
+    return Finite(taint);
 }
 
 bool Invert(LoopMatrix& m, int n) {
