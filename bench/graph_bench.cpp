@@ -5,7 +5,6 @@
 #include <cmath>
 #include <memory>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <benchmark/benchmark.h>
 
@@ -13,7 +12,6 @@
 #include "calc/complex.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
-#include "platform/fonts.h"
 #include "tests/support/sample_circuits.h"
 
 namespace {
@@ -77,14 +75,3 @@ BENCHMARK(BM_BranchVoltageAnalyses)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BranchVoltageRedraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 // needs alone (a level pass and a phase pass of 501 points per curve), in the
 // same run. The ratio page / analyses is the figure that matters.
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -11,9 +10,9 @@
 #include "calc/circuit.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_state.h"
-#include "platform/fonts.h"
 #include "print/page_host.h"
 #include "print/preview_window.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
 
@@ -24,34 +23,10 @@ public:
     void PressRetCmd() override {}
 };
 
-// Five loops in a row; branch 3k is shared by loops k and k + 1.
+// The five-mesh ladder of 15 branches, with R, L and C in most branches.
 Circuit Ladder()
 {
-    Circuit c;
-    c.BrCnt = 15;
-    c.LoopCnt = 5;
-    InitCircuitData(c);
-    for (int b = 1; b <= 15; ++b) {
-        c.BrR[b] = 5.0 * b;
-        c.BrL[b] = b % 3 == 0 ? 0 : 1e-3 * b;
-        c.BrC[b] = b % 4 == 0 ? 0 : 1e-6 * (16 - b);
-    }
-    for (int k = 1; k <= 5; ++k) {
-        Marks& diag = *c.ZDef(11 * k);
-        diag.assign(16, 0);
-        diag[3 * k - 2] = diag[3 * k - 1] = diag[3 * k] = 1;
-        if (k > 1) diag[3 * (k - 1)] = 1;
-        if (k < 5) {
-            Marks& mut = *c.ZDef(11 * k + 1);
-            mut.assign(16, 0);
-            mut[3 * k] = -1;
-        }
-        for (int b = 3 * k - 2; b <= 3 * k; ++b) {
-            c.CurDef[b].assign(6, 0);
-            c.CurDef[b][k] = 1;
-        }
-        if (k < 5) c.CurDef[3 * k][k + 1] = -1;
-    }
+    Circuit c = sample::Ladder(5);
     c.EmfCpx = {1, 0};
     return c;
 }
@@ -108,14 +83,3 @@ BENCHMARK(BM_PreviewPage15BranchVoltages)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Analyses15BranchVoltages)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

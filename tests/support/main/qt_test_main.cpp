@@ -3,8 +3,10 @@
 
 #include "platform/fonts.h"
 
+// The main of every test program that needs widgets.
 int main(int argc, char** argv)
 {
+    // Listing the tests at build time needs no display either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
