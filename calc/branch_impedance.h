@@ -1,7 +1,17 @@
 #pragma once
+#include "checked.h"
 #include "complex.h"
 
 // Impedance of a series R-L-C branch at frequency Frq (Hz), with
 // ω = Frq × 6.283184. C = 0 means no capacitor (the term is left out);
 // Frq = 0 with C ≠ 0 raises error 11.
-void BrZCalc(Complex& result, double R, double L, double C, double Frq);
+// Inline: the analysis evaluates every branch at every frequency point.
+inline void BrZCalc(Complex& result, double R, double L, double C, double Frq) {
+    using checked::Chk;
+    constexpr double TwoPi = 6.283184;
+    const double omega = Chk(Frq * TwoPi);
+    double x = Chk(omega * L);
+    if (C != 0.0) x = Chk(x - checked::Div(1.0, Chk(omega * C)));
+    result.re = R;
+    result.im = x;
+}
