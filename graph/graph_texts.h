@@ -1,6 +1,8 @@
 #pragma once
 // Every text the graph page shows or prints, as UTF-8.
 
+#include "calc/unit_texts.h"
+
 namespace graph_text {
 
 // Titles, frames and commands.
@@ -24,7 +26,7 @@ inline constexpr const char* kReturn = "「Brivel」　画面に戻る";
 inline constexpr const char* kNoCircuit = "回路定数を入力して下さい";
 
 // Scale labels.
-inline constexpr const char* kHz = "Ｈｚ";
+inline constexpr const char* kHz = unit_text::kHertz;
 inline constexpr const char* kDegreeLabel = " 度";
 
 // Cursor readout.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/unit_texts.h"
+
 struct UnitRange {
     double upper;      // the range holds values below this
     int power;         // number shown = value / 10^power
@@ -20,22 +22,22 @@ using UnitTable = std::array<UnitRange, 4>;
 inline constexpr double kNoUpper = std::numeric_limits<double>::infinity();
 
 inline constexpr UnitTable kImpedanceUnits{{
-    {1000, 0, 10, "Ω", true},
-    {1e6, 3, 1000, "ＫΩ", false},
-    {1e9, 6, 1e6, "ＭΩ", false},
-    {kNoUpper, 9, 1e9, "ＧΩ", false},
+    {1000, 0, 10, unit_text::kOhm, true},
+    {1e6, 3, 1000, unit_text::kKiloOhm, false},
+    {1e9, 6, 1e6, unit_text::kMegaOhm, false},
+    {kNoUpper, 9, 1e9, unit_text::kGigaOhm, false},
 }};
 inline constexpr UnitTable kCurrentUnits{{
-    {0.001, -6, 1e-6, "μＡ", false},
-    {1, -3, 0.001, "ｍＡ", false},
-    {1000, 0, 1, "Ａ", true},
-    {kNoUpper, 3, 1000, "ＫＡ", false},
+    {0.001, -6, 1e-6, unit_text::kMicroAmpere, false},
+    {1, -3, 0.001, unit_text::kMilliAmpere, false},
+    {1000, 0, 1, unit_text::kAmpere, true},
+    {kNoUpper, 3, 1000, unit_text::kKiloAmpere, false},
 }};
 inline constexpr UnitTable kVoltageUnits{{
-    {0.001, -6, 1e-6, "μＶ", false},
-    {1, -3, 0.001, "ｍＶ", false},
-    {1000, 0, 1, "Ｖ", true},
-    {kNoUpper, 3, 1000, "ＫＶ", false},
+    {0.001, -6, 1e-6, unit_text::kMicroVolt, false},
+    {1, -3, 0.001, unit_text::kMilliVolt, false},
+    {1000, 0, 1, unit_text::kVolt, true},
+    {kNoUpper, 3, 1000, unit_text::kKiloVolt, false},
 }};
 
 // The table of plotted quantity GrfQty (0 impedance, 1 currents, 2 voltages).

@@ -1,6 +1,9 @@
 #pragma once
 // The texts of the printed page and the preview window, as UTF-8.
 
+#include "calc/unit_texts.h"
+#include "graph/graph_texts.h"
+
 namespace prtext {
 
 // Page titles by plotted quantity 0, 1, 2.
@@ -9,7 +12,7 @@ inline constexpr const char* kTitles[] = {
     "枝路電流の周波数特性",
     "枝路電圧の周波数特性",
 };
-inline constexpr const char* kHertz = "Ｈｚ";
+inline constexpr const char* kHertz = unit_text::kHertz;
 inline constexpr const char* kKilo = "K";
 inline constexpr const char* kMega = "M";
 inline constexpr const char* kDegrees = "　度";
@@ -18,17 +21,17 @@ inline constexpr const char* kOhm = "　Ω";
 inline constexpr const char* kKiloOhm = "　ＫΩ";
 inline constexpr const char* kMegaOhm = "　ＭΩ";
 inline constexpr const char* kGigaOhm = "　ＧΩ";
-inline constexpr const char* kMicroAmpere = "μＡ";
-inline constexpr const char* kMilliAmpere = "ｍＡ";
+inline constexpr const char* kMicroAmpere = unit_text::kMicroAmpere;
+inline constexpr const char* kMilliAmpere = unit_text::kMilliAmpere;
 inline constexpr const char* kAmpere = " Ａ";
-inline constexpr const char* kKiloAmpere = "ＫＡ";
-inline constexpr const char* kMicroVolt = "μＶ";
-inline constexpr const char* kMilliVolt = "ｍＶ";
+inline constexpr const char* kKiloAmpere = unit_text::kKiloAmpere;
+inline constexpr const char* kMicroVolt = unit_text::kMicroVolt;
+inline constexpr const char* kMilliVolt = unit_text::kMilliVolt;
 inline constexpr const char* kVolt = " Ｖ";
-inline constexpr const char* kKiloVolt = "ＫＶ";
+inline constexpr const char* kKiloVolt = unit_text::kKiloVolt;
 inline constexpr const char* kFontProbe = "abcdefあいうえお";
 
-inline constexpr const char* kEnterCircuit = "回路定数を入力して下さい";
+inline constexpr const char* kEnterCircuit = graph_text::kNoCircuit;
 inline constexpr const char* kPrinterFailed =
     "プリンタへの出力に失敗しました。ページは印刷されていません。";
 

@@ -4,6 +4,9 @@
 
 #include <array>
 
+#include "calc/unit_texts.h"
+#include "graph/graph_texts.h"
+
 namespace texts {
 
 // Main window.
@@ -39,25 +42,25 @@ inline constexpr std::array<const char*, 14> kCounts = {"２", "３", "４", "�
 inline constexpr std::array<const char*, 4> kCommands = {"計算実行", "周波数特性", "クリア", "終了"};
 
 // Units.
-inline constexpr const char* kMilliVolt = "ｍＶ";
-inline constexpr const char* kVolt = "Ｖ";
-inline constexpr const char* kKiloVolt = "ＫＶ";
-inline constexpr const char* kMicroVolt = "μＶ";
-inline constexpr const char* kHertz = "Ｈｚ";
-inline constexpr const char* kKiloHertz = "ＫＨｚ";
-inline constexpr const char* kMegaHertz = "ＭＨｚ";
-inline constexpr const char* kOhm = "Ω";
-inline constexpr const char* kKiloOhm = "ＫΩ";
-inline constexpr const char* kMegaOhm = "ＭΩ";
-inline constexpr const char* kHenry = "Ｈ";
-inline constexpr const char* kMilliHenry = "ｍＨ";
-inline constexpr const char* kMicroHenry = "μＨ";
-inline constexpr const char* kFarad = "Ｆ";
-inline constexpr const char* kMicroFarad = "μＦ";
-inline constexpr const char* kPicoFarad = "ＰＦ";
-inline constexpr const char* kMicroAmpere = "μＡ";
-inline constexpr const char* kMilliAmpere = "ｍＡ";
-inline constexpr const char* kAmpere = "Ａ";
+inline constexpr const char* kMilliVolt = unit_text::kMilliVolt;
+inline constexpr const char* kVolt = unit_text::kVolt;
+inline constexpr const char* kKiloVolt = unit_text::kKiloVolt;
+inline constexpr const char* kMicroVolt = unit_text::kMicroVolt;
+inline constexpr const char* kHertz = unit_text::kHertz;
+inline constexpr const char* kKiloHertz = unit_text::kKiloHertz;
+inline constexpr const char* kMegaHertz = unit_text::kMegaHertz;
+inline constexpr const char* kOhm = unit_text::kOhm;
+inline constexpr const char* kKiloOhm = unit_text::kKiloOhm;
+inline constexpr const char* kMegaOhm = unit_text::kMegaOhm;
+inline constexpr const char* kHenry = unit_text::kHenry;
+inline constexpr const char* kMilliHenry = unit_text::kMilliHenry;
+inline constexpr const char* kMicroHenry = unit_text::kMicroHenry;
+inline constexpr const char* kFarad = unit_text::kFarad;
+inline constexpr const char* kMicroFarad = unit_text::kMicroFarad;
+inline constexpr const char* kPicoFarad = unit_text::kPicoFarad;
+inline constexpr const char* kMicroAmpere = unit_text::kMicroAmpere;
+inline constexpr const char* kMilliAmpere = unit_text::kMilliAmpere;
+inline constexpr const char* kAmpere = unit_text::kAmpere;
 
 // Prefix of the branch-voltage selector items "Ｖ01" … "Ｖ15".
 inline constexpr const char* kVoltagePrefix = kVolt;
@@ -78,7 +81,7 @@ inline constexpr const char* kCurrentCaption = "ループ電流から枝路電�
 inline constexpr std::array<const char*, 5> kLoopButtons = {"Ｉ１", "Ｉ２", "Ｉ３", "Ｉ４", "Ｉ５"};
 
 // Messages.
-inline constexpr const char* kEnterCircuitFirst = "回路定数を入力して下さい";
+inline constexpr const char* kEnterCircuitFirst = graph_text::kNoCircuit;
 inline constexpr const char* kCannotCalculate = "計算出来ません";
 inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません。";
 inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
