@@ -1,6 +1,7 @@
 #include "platform/image_surface.h"
 
 #include "platform/twips.h"
+#include "platform/vector_state.h"
 
 #include <QPainter>
 
@@ -40,6 +41,7 @@ void ImageSurface::Resize(QSize logicalSize, qreal pixelRatio)
     image_ = resized;
     size_ = logicalSize;
     ratio_ = pixelRatio;
+    ClearUpperVectorState();
 }
 
 const QImage& ImageSurface::Image()

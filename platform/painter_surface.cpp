@@ -3,11 +3,13 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "platform/vector_state.h"
 
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -44,25 +46,41 @@ QPainter* PainterSurface::ActivePainter()
 {
     QPaintDevice* device = Target();
     if (painter_.isActive() && painter_.device() != device)
-        painter_.end();
-    if (!painter_.isActive() && device != nullptr && device->width() > 0 && device->height() > 0)
+        EndPainting();
+    if (!painter_.isActive() && device != nullptr && device->width() > 0 && device->height() > 0) {
         painter_.begin(device);
+        penState_.reset();
+    }
     return painter_.isActive() ? &painter_ : nullptr;
 }
 
 void PainterSurface::EndPainting()
 {
+    FlushCurve();
     if (painter_.isActive())
         painter_.end();
+    penState_.reset();
+}
+
+void PainterSurface::FlushCurve()
+{
+    if (!curve_.isEmpty() && painter_.isActive()) {
+        UsePen(painter_, CurvePen(curveStyle_), true);
+        painter_.drawLines(curve_.constData(), static_cast<int>(curve_.size()));
+        ClearUpperVectorState();
+    }
+    curve_.clear();
 }
 
 void PainterSurface::Cls()
 {
     if (QPainter* p = ActivePainter()) {
+        FlushCurve();
         p->save();
         p->setCompositionMode(QPainter::CompositionMode_Source);
         p->fillRect(QRectF(QPointF(0, 0), TargetSize()), back_);
         p->restore();
+        ClearUpperVectorState();
     }
     currentX_ = 0;
     currentY_ = 0;
@@ -151,18 +169,37 @@ QPointF PainterSurface::ToUser(const QPointF& painterPoint) const
             ScaleTop() + painterPoint.y() * UnitsPerPixelY()};
 }
 
-void PainterSurface::SetCurvePen(QPainter& painter, const QColor& colour) const
+PainterSurface::CurveStyle PainterSurface::CurveStyleFor(const QColor& colour) const
 {
-    QPen pen(colour, TargetDpi() / kScreenDpi, dotted_ ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap);
-    painter.setPen(pen);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    return {colour, dotted_, TargetDpi() / kScreenDpi};
 }
 
-void PainterSurface::SetGridPen(QPainter& painter, const QColor& colour) const
+QPen PainterSurface::CurvePen(const CurveStyle& style)
 {
-    QPen pen(colour, 0, dotted_ ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+    return QPen(style.colour, style.width, style.dotted ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap);
+}
+
+// Qt strokes lines no wider than one device pixel one at a time, each with its
+// own ends, even when it gets many at once, so gathered segments come out as
+// they would have one by one. Wider ones it would fill as one outline, where
+// overlapping ends no longer add up; they are drawn as they come.
+bool PainterSurface::Gathers(const QPainter& painter, const CurveStyle& style)
+{
+    return style.width * painter.device()->devicePixelRatio() <= 1;
+}
+
+QPen PainterSurface::GridPen(const QColor& colour) const
+{
+    return QPen(colour, 0, dotted_ ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+}
+
+void PainterSurface::UsePen(QPainter& painter, const QPen& pen, bool antialiased)
+{
+    if (penState_ && penState_->pen == pen && penState_->antialiased == antialiased)
+        return;
     painter.setPen(pen);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+    penState_ = PenState{pen, antialiased};
 }
 
 void PainterSurface::MoveTo(double x, double y)
@@ -171,11 +208,44 @@ void PainterSurface::MoveTo(double x, double y)
     currentY_ = y;
 }
 
+// Solid one-pixel lines along rows and columns of an image are filled as
+// rectangles of device pixels: the same pixels Qt's line drawing gives them
+// at a fraction of its cost. The logical size of a device pixel when that
+// holds for a line or outline whose ends span `ends`, nothing otherwise:
+// for dotted lines, on a printer, at a fractional ratio, and where the line
+// leaves the picture (Qt then leaves out the pixel where clipped lines meet).
+std::optional<qreal> PainterSurface::FillablePixel(const QPainter& painter, const QRectF& ends) const
+{
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device->devicePixelRatio();
+    if (dotted_ || device->devType() != QInternal::Image || ratio != std::floor(ratio))
+        return std::nullopt;
+    const qreal pixel = 1 / ratio;
+    const QSizeF size = TargetSize();
+    if (ends.left() < 0 || ends.top() < 0 || ends.right() + pixel > size.width() || ends.bottom() + pixel > size.height())
+        return std::nullopt;
+    return pixel;
+}
+
+// A line from a to b covers the pixels from its first end up to, not
+// including, its last one; just one pixel when the ends meet.
 void PainterSurface::DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour)
 {
     if (QPainter* p = ActivePainter()) {
-        SetGridPen(*p, colour);
-        p->drawLine(Snap(a), Snap(b));
+        FlushCurve();
+        const QPointF from = Snap(a);
+        const QPointF to = Snap(b);
+        const QRectF ends = QRectF(from, to).normalized();
+        const std::optional<qreal> pixel = FillablePixel(*p, ends);
+        if (pixel && (ends.width() == 0 || ends.height() == 0)) {
+            p->fillRect(QRectF(ends.topLeft(), QSizeF(ends.width() == 0 ? *pixel : ends.width(),
+                                                      ends.height() == 0 ? *pixel : ends.height())),
+                        colour);
+        } else {
+            UsePen(*p, GridPen(colour), false);
+            p->drawLine(from, to);
+        }
+        ClearUpperVectorState();
     }
 }
 
@@ -195,34 +265,62 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, const QCol
     Changed();
 }
 
+// A segment that joins gathered ones does not go back to the device: the
+// painter stays open on it until they are drawn. A picture box changes its
+// image only after its size or screen changed, which takes the event loop,
+// and the repaint the gathering asked for then draws them first.
 void PainterSurface::LineTo(double x, double y, const QColor& colour)
 {
-    if (QPainter* p = ActivePainter()) {
-        SetCurvePen(*p, colour);
-        p->drawLine(ToPainter(currentX_, currentY_), ToPainter(x, y));
+    const bool extended = !curve_.isEmpty() && CurveStyleFor(colour) == curveStyle_;
+    if (extended) {
+        curve_.append(QLineF(ToPainter(currentX_, currentY_), ToPainter(x, y)));
+    } else if (QPainter* p = ActivePainter()) {
+        FlushCurve();
+        curveStyle_ = CurveStyleFor(colour);
+        curve_.append(QLineF(ToPainter(currentX_, currentY_), ToPainter(x, y)));
+        if (!Gathers(*p, curveStyle_))
+            FlushCurve();
     }
     MoveTo(x, y);
-    Changed();
+    // The picture was reported changed when the gathering began; what is
+    // gathered is drawn before the picture can be read.
+    if (!extended)
+        Changed();
 }
 
 void PainterSurface::PSet(double x, double y, const QColor& colour)
 {
     if (QPainter* p = ActivePainter()) {
-        SetCurvePen(*p, colour);
+        FlushCurve();
+        UsePen(*p, CurvePen(CurveStyleFor(colour)), true);
         p->drawPoint(ToPainter(x, y));
+        ClearUpperVectorState();
     }
     MoveTo(x, y);
     Changed();
 }
 
+// The outline covers both of its ends in each direction; an outline of no
+// extent at all is not drawn.
 void PainterSurface::Rect(double x1, double y1, double x2, double y2)
 {
     if (QPainter* p = ActivePainter()) {
-        const QPointF a = Snap(ToPainter(x1, y1));
-        const QPointF b = Snap(ToPainter(x2, y2));
-        SetGridPen(*p, fore_);
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(QRectF(a, b).normalized());
+        const QRectF r = QRectF(Snap(ToPainter(x1, y1)), Snap(ToPainter(x2, y2))).normalized();
+        FlushCurve();
+        if (const std::optional<qreal> pixel = FillablePixel(*p, r)) {
+            if (!r.isNull()) {
+                const qreal across = r.width() + *pixel, down = r.height() + *pixel;
+                p->fillRect(QRectF(r.left(), r.top(), across, *pixel), fore_);
+                p->fillRect(QRectF(r.left(), r.bottom(), across, *pixel), fore_);
+                p->fillRect(QRectF(r.left(), r.top(), *pixel, down), fore_);
+                p->fillRect(QRectF(r.right(), r.top(), *pixel, down), fore_);
+            }
+        } else {
+            UsePen(*p, GridPen(fore_), false);
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(r);
+        }
+        ClearUpperVectorState();
     }
     MoveTo(x2, y2);
     Changed();
@@ -306,10 +404,14 @@ void PainterSurface::Print(const QString& text)
         const int deviceDpi = p->device()->logicalDpiY();
         if (deviceDpi > 0 && deviceDpi != TargetDpi())
             drawn.setPointSizeF(points_ * TargetDpi() / deviceDpi);
+        FlushCurve();
         p->setFont(drawn);
+        // The text pen leaves the anti-aliasing as it was, outside UsePen.
         p->setPen(fore_);
+        penState_.reset();
         const QPointF cell = ToPainter(currentX_, currentY_);
         p->drawText(QPointF(cell.x(), cell.y() + metrics.ascent()), text);
+        ClearUpperVectorState();
     }
     currentX_ = ScaleLeft();
     currentY_ += metrics.lineSpacing() * UnitsPerPixelY();

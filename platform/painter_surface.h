@@ -14,13 +14,26 @@
 //
 // The last point of LineTo is the current position: Line, LineTo, PSet and
 // Rect leave it at their end point, Print moves it to the next text line.
+//
+// A curve arrives as one LineTo per point. Consecutive LineTo segments with
+// the same pen are gathered and handed to the painter together, which costs
+// far less than one call each and leaves the same pixels: they are mapped
+// when they come and drawn before any other drawing call and before the
+// painter ends (which Image(), a device change and the end of a printed page
+// all go through).
 
 #include "platform/draw_surface.h"
 
 #include <QFont>
+#include <QLineF>
+#include <QList>
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
+
+#include <optional>
 
 class PainterSurface : public DrawSurface {
 public:
@@ -92,7 +105,8 @@ protected:
     virtual QPaintDevice* Target() = 0;
     virtual QSizeF TargetSize() const = 0;  // painter units
     virtual int TargetDpi() const = 0;      // painter units per inch
-    // Called after every drawing call.
+    // Called after every drawing call, except a LineTo that only adds to the
+    // segments gathered since an earlier call.
     virtual void Changed() {}
 
 private:
@@ -102,11 +116,33 @@ private:
     double UnitsPerPixelX() const;
     double UnitsPerPixelY() const;
     void DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour);
-    void SetCurvePen(QPainter& painter, const QColor& colour) const;
-    void SetGridPen(QPainter& painter, const QColor& colour) const;
+    std::optional<qreal> FillablePixel(const QPainter& painter, const QRectF& ends) const;
+    // What a curve's pen is made of; LineTo calls with the same one join.
+    struct CurveStyle {
+        QColor colour;
+        bool dotted;
+        double width;
+        bool operator==(const CurveStyle&) const = default;
+    };
+    CurveStyle CurveStyleFor(const QColor& colour) const;
+    static QPen CurvePen(const CurveStyle& style);
+    static bool Gathers(const QPainter& painter, const CurveStyle& style);
+    QPen GridPen(const QColor& colour) const;
+    // Sets the pen and the anti-aliasing unless the painter has them already.
+    void UsePen(QPainter& painter, const QPen& pen, bool antialiased);
+    void FlushCurve();
     void MoveTo(double x, double y);
 
     QPainter painter_;
+    // What UsePen last gave painter_, while it stays open.
+    struct PenState {
+        QPen pen;
+        bool antialiased;
+    };
+    std::optional<PenState> penState_;
+    // The segments gathered from LineTo calls, in painter units, and their style.
+    QList<QLineF> curve_;
+    CurveStyle curveStyle_{};
     ScaleMode mode_ = ScaleMode::Pixels;
     double left_ = 0;
     double top_ = 0;
