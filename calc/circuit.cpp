@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "unit_texts.h"
+
 namespace {
 
 constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
@@ -61,7 +63,7 @@ void InitCircuitData(Circuit& c) {
     for (int b = 1; b <= c.BrCnt; ++b) {
         c.CurDspMul[b] = milli;
         c.VolDspMul[b] = 1;
-        c.VolUnitTxt[b] = "Ｖ";
+        c.VolUnitTxt[b] = unit_text::kVolt;
     }
 
     c.EmfMul = 1;
