@@ -36,6 +36,34 @@ QPointF Snap(const QPointF& p)
     return {std::floor(p.x()), std::floor(p.y())};
 }
 
+// Fills whole device pixels of an image with an opaque colour. Where nothing
+// can blend with it, the pixels are written straight into the image: Qt fills
+// a narrow column one span per row, which costs far more than its pixels.
+// The painter open on the image draws into the same memory as long as no copy
+// shares it, and nothing it holds stands between it and the pixels.
+void FillPixels(QPainter& painter, const QRectF& logical, const QColor& colour)
+{
+    auto& image = *static_cast<QImage*>(painter.device());
+    const bool direct = colour.alpha() == 255 && image.isDetached() && image.depth() == 32 &&
+                        !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+                        painter.opacity() == 1 && painter.worldTransform().isIdentity();
+    if (!direct) {
+        painter.fillRect(logical, colour);
+        return;
+    }
+    const qreal ratio = image.devicePixelRatio();
+    const QRect pixels = QRect(qRound(logical.left() * ratio), qRound(logical.top() * ratio),
+                               qRound(logical.width() * ratio), qRound(logical.height() * ratio))
+                             .intersected(image.rect());
+    if (pixels.isEmpty())
+        return;
+    const QRgb value = colour.rgba();
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + pixels.left(), pixels.width(), value);
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface() : face_(QString::fromUtf8(kFacePGothic)) {}
@@ -211,24 +239,29 @@ void PainterSurface::MoveTo(double x, double y)
 // Solid one-pixel lines along rows and columns of an image are filled as
 // rectangles of device pixels: the same pixels Qt's line drawing gives them
 // at a fraction of its cost. The logical size of a device pixel when that
-// holds for a line or outline whose ends span `ends`, nothing otherwise:
-// for dotted lines, on a printer, at a fractional ratio, and where the line
-// leaves the picture (Qt then leaves out the pixel where clipped lines meet).
-std::optional<qreal> PainterSurface::FillablePixel(const QPainter& painter, const QRectF& ends) const
+// holds, nothing otherwise: for dotted lines, on a printer and at a
+// fractional ratio.
+std::optional<qreal> PainterSurface::FillablePixel(const QPainter& painter) const
 {
     const QPaintDevice* device = painter.device();
     const qreal ratio = device->devicePixelRatio();
     if (dotted_ || device->devType() != QInternal::Image || ratio != std::floor(ratio))
         return std::nullopt;
-    const qreal pixel = 1 / ratio;
+    return 1 / ratio;
+}
+
+// Whether an outline whose corners span `ends` lies wholly on the picture: Qt
+// leaves out the pixel where the clipped sides of one that does not meet.
+bool PainterSurface::OnPicture(const QRectF& ends, qreal pixel) const
+{
     const QSizeF size = TargetSize();
-    if (ends.left() < 0 || ends.top() < 0 || ends.right() + pixel > size.width() || ends.bottom() + pixel > size.height())
-        return std::nullopt;
-    return pixel;
+    return ends.left() >= 0 && ends.top() >= 0 && ends.right() + pixel <= size.width() &&
+           ends.bottom() + pixel <= size.height();
 }
 
 // A line from a to b covers the pixels from its first end up to, not
-// including, its last one; just one pixel when the ends meet.
+// including, its last one; just one pixel when the ends meet. A line along a
+// row or column that leaves the picture keeps just the pixels on it.
 void PainterSurface::DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour)
 {
     if (QPainter* p = ActivePainter()) {
@@ -236,11 +269,13 @@ void PainterSurface::DrawGridLine(const QPointF& a, const QPointF& b, const QCol
         const QPointF from = Snap(a);
         const QPointF to = Snap(b);
         const QRectF ends = QRectF(from, to).normalized();
-        const std::optional<qreal> pixel = FillablePixel(*p, ends);
+        const std::optional<qreal> pixel = FillablePixel(*p);
         if (pixel && (ends.width() == 0 || ends.height() == 0)) {
-            p->fillRect(QRectF(ends.topLeft(), QSizeF(ends.width() == 0 ? *pixel : ends.width(),
-                                                      ends.height() == 0 ? *pixel : ends.height())),
-                        colour);
+            const QRectF run(ends.topLeft(), QSizeF(ends.width() == 0 ? *pixel : ends.width(),
+                                                    ends.height() == 0 ? *pixel : ends.height()));
+            const QRectF shown = run.intersected(QRectF(QPointF(0, 0), TargetSize()));
+            if (!shown.isEmpty())
+                FillPixels(*p, shown, colour);
         } else {
             UsePen(*p, GridPen(colour), false);
             p->drawLine(from, to);
@@ -307,13 +342,14 @@ void PainterSurface::Rect(double x1, double y1, double x2, double y2)
     if (QPainter* p = ActivePainter()) {
         const QRectF r = QRectF(Snap(ToPainter(x1, y1)), Snap(ToPainter(x2, y2))).normalized();
         FlushCurve();
-        if (const std::optional<qreal> pixel = FillablePixel(*p, r)) {
+        const std::optional<qreal> pixel = FillablePixel(*p);
+        if (pixel && OnPicture(r, *pixel)) {
             if (!r.isNull()) {
                 const qreal across = r.width() + *pixel, down = r.height() + *pixel;
-                p->fillRect(QRectF(r.left(), r.top(), across, *pixel), fore_);
-                p->fillRect(QRectF(r.left(), r.bottom(), across, *pixel), fore_);
-                p->fillRect(QRectF(r.left(), r.top(), *pixel, down), fore_);
-                p->fillRect(QRectF(r.right(), r.top(), *pixel, down), fore_);
+                FillPixels(*p, QRectF(r.left(), r.top(), across, *pixel), fore_);
+                FillPixels(*p, QRectF(r.left(), r.bottom(), across, *pixel), fore_);
+                FillPixels(*p, QRectF(r.left(), r.top(), *pixel, down), fore_);
+                FillPixels(*p, QRectF(r.right(), r.top(), *pixel, down), fore_);
             }
         } else {
             UsePen(*p, GridPen(fore_), false);

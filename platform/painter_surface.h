@@ -116,7 +116,8 @@ private:
     double UnitsPerPixelX() const;
     double UnitsPerPixelY() const;
     void DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour);
-    std::optional<qreal> FillablePixel(const QPainter& painter, const QRectF& ends) const;
+    std::optional<qreal> FillablePixel(const QPainter& painter) const;
+    bool OnPicture(const QRectF& ends, qreal pixel) const;
     // What a curve's pen is made of; LineTo calls with the same one join.
     struct CurveStyle {
         QColor colour;

@@ -212,6 +212,22 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
     EXPECT_EQ(CountNot(s.Image(), kBack), 0);
 }
 
+// Grid lines are written into the picture's memory; a copy of the picture
+// taken earlier must not take them on.
+TEST(GridLines, LeaveEarlierCopiesOfThePictureAlone)
+{
+    ImageSurface s(kSize);
+    TenPixelsAUnit(s);
+    s.Line(12, 0, 12, 12, kYellow);
+    const QImage kept = s.Image();
+    s.Line(0, 6, 24, 6, kYellow);
+    s.Rect(2, 2, 20, 10);
+    const QPoint row = s.ToPainter(6, 6).toPoint();
+    EXPECT_EQ(LogicalPixel(s.Image(), row.x(), row.y()), kYellow);
+    EXPECT_EQ(LogicalPixel(kept, row.x(), row.y()), kBack);
+    EXPECT_EQ(CountNot(kept, kBack), kSize.height());
+}
+
 TEST(GatheredCurve, ShowsWhenThePictureBoxPaints)
 {
     PictureBox box;
