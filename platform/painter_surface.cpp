@@ -446,7 +446,9 @@ void PainterSurface::Print(const QString& text)
         p->setPen(fore_);
         penState_.reset();
         const QPointF cell = ToPainter(currentX_, currentY_);
-        p->drawText(QPointF(cell.x(), cell.y() + metrics.ascent()), text);
+        const QPointF baseline(cell.x(), cell.y() + metrics.ascent());
+        if (!glyphs_.Draw(*p, baseline, text))
+            p->drawText(baseline, text);
         ClearUpperVectorState();
     }
     currentX_ = ScaleLeft();

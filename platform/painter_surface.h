@@ -23,6 +23,7 @@
 // all go through).
 
 #include "platform/draw_surface.h"
+#include "platform/glyph_cache.h"
 
 #include <QFont>
 #include <QLineF>
@@ -135,6 +136,7 @@ private:
     void MoveTo(double x, double y);
 
     QPainter painter_;
+    GlyphCache glyphs_;
     // What UsePen last gave painter_, while it stays open.
     struct PenState {
         QPen pen;

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "pixels.h"
+#include "platform/font_names.h"
 #include "platform/image_surface.h"
 #include "platform/picture_box.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTest>
 
@@ -147,6 +149,31 @@ TEST_P(DrawingEquivalence, GridLinesAndFramesLeaveThePixelsOfQtLinesAndRectangle
         }
     }
     EXPECT_EQ(DifferingPixels(surface.Image(), reference.Image()), 0);
+}
+
+// Labels drawn again and again, in two sizes and bold, mixed scripts, and a
+// text with a line break in it.
+TEST_P(DrawingEquivalence, PrintedTextLeavesThePixelsOfQtText)
+{
+    QPainter& q = reference.Painter();
+    const QString texts[] = {QStringLiteral("100Hz"), QStringLiteral("1K"), QStringLiteral("-150 "),
+                             QStringLiteral(" 度"), QStringLiteral("10 ΚΩ"), QStringLiteral("a\nb")};
+    surface.SetFontName(QString::fromUtf8(kFaceMincho));
+    for (int i = 0; i < 24; ++i) {
+        surface.SetFontSize(i < 12 ? 9.75 : 14.25);
+        surface.SetFontBold(i % 5 == 4);
+        surface.SetCurrentX(0.3 + (i % 6) * 3.9);
+        surface.SetCurrentY(9.6 - (i / 6) * 2.3);
+        const QString& text = texts[i % 6];
+        const QFont font = surface.Font();
+        const QPointF cell = surface.ToPainter(surface.CurrentX(), surface.CurrentY());
+        surface.Print(text);
+        q.setFont(font);
+        q.setPen(surface.ForeColor());
+        q.drawText(QPointF(cell.x(), cell.y() + QFontMetricsF(font, q.device()).ascent()), text);
+    }
+    EXPECT_EQ(DifferingPixels(surface.Image(), reference.Image()), 0);
+    EXPECT_GT(CountNot(surface.Image(), kBack), 300);
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatio, DrawingEquivalence, ::testing::Values(1.0, 2.0));
