@@ -186,9 +186,16 @@ double PainterSurface::UnitsPerPixelY() const
 
 QPointF PainterSurface::ToPainter(double x, double y) const
 {
-    const double ux = UnitsPerPixelX();
-    const double uy = UnitsPerPixelY();
-    return {ux != 0 ? (x - ScaleLeft()) / ux : 0, uy != 0 ? (y - ScaleTop()) / uy : 0};
+    if (mode_ != ScaleMode::User) {
+        const double ux = UnitsPerPixelX();
+        const double uy = UnitsPerPixelY();
+        return {ux != 0 ? x / ux : 0, uy != 0 ? y / uy : 0};
+    }
+    // Here the scale is the user's own, and the device is asked its size once.
+    const QSizeF pixels = TargetSize();
+    const double ux = pixels.width() > 0 ? width_ / pixels.width() : 0;
+    const double uy = pixels.height() > 0 ? height_ / pixels.height() : 0;
+    return {ux != 0 ? (x - left_) / ux : 0, uy != 0 ? (y - top_) / uy : 0};
 }
 
 QPointF PainterSurface::ToUser(const QPointF& painterPoint) const
@@ -375,38 +382,50 @@ void PainterSurface::SetForeColor(const QColor& colour)
 void PainterSurface::SetFontName(const QString& name)
 {
     face_ = name;
+    measured_.reset();
 }
 
 void PainterSurface::SetFontSize(double points)
 {
     points_ = points;
+    measured_.reset();
 }
 
 void PainterSurface::SetFontBold(bool bold)
 {
     bold_ = bold;
+    measured_.reset();
 }
 
 void PainterSurface::SetFontItalic(bool italic)
 {
     italic_ = italic;
+    measured_.reset();
+}
+
+const PainterSurface::MeasuredFont& PainterSurface::Measured() const
+{
+    const int dpi = TargetDpi();
+    if (!measured_ || measured_->dpi != dpi) {
+        const QFont font = MakeFont(face_, points_, bold_, italic_);
+        measured_.emplace(MeasuredFont{font, QFontMetricsF(font, &MetricsDevice(dpi)), dpi});
+    }
+    return *measured_;
 }
 
 QFont PainterSurface::Font() const
 {
-    return MakeFont(face_, points_, bold_, italic_);
+    return Measured().font;
 }
 
 double PainterSurface::TextWidth(const QString& text) const
 {
-    const QFontMetricsF metrics(Font(), &MetricsDevice(TargetDpi()));
-    return metrics.horizontalAdvance(text) * std::abs(UnitsPerPixelX());
+    return Measured().metrics.horizontalAdvance(text) * std::abs(UnitsPerPixelX());
 }
 
 double PainterSurface::TextHeight(const QString&) const
 {
-    const QFontMetricsF metrics(Font(), &MetricsDevice(TargetDpi()));
-    return metrics.lineSpacing() * std::abs(UnitsPerPixelY());
+    return Measured().metrics.lineSpacing() * std::abs(UnitsPerPixelY());
 }
 
 double PainterSurface::CurrentX() const
@@ -431,8 +450,9 @@ void PainterSurface::SetCurrentY(double y)
 
 void PainterSurface::Print(const QString& text)
 {
-    const QFont font = Font();
-    const QFontMetricsF metrics(font, &MetricsDevice(TargetDpi()));
+    const MeasuredFont& measured = Measured();
+    const QFont& font = measured.font;
+    const QFontMetricsF& metrics = measured.metrics;
     if (QPainter* p = ActivePainter()) {
         // The painter resolves point sizes at its device's resolution; scale
         // so the text has its size at TargetDpi() whatever the device reports.

@@ -26,6 +26,7 @@
 #include "platform/glyph_cache.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QList>
 #include <QPainter>
@@ -135,6 +136,15 @@ private:
     void FlushCurve();
     void MoveTo(double x, double y);
 
+    // The font as set and its measurements at TargetDpi(), made again when
+    // either changes.
+    struct MeasuredFont {
+        QFont font;
+        QFontMetricsF metrics;
+        int dpi;
+    };
+    const MeasuredFont& Measured() const;
+
     QPainter painter_;
     GlyphCache glyphs_;
     // What UsePen last gave painter_, while it stays open.
@@ -160,4 +170,5 @@ private:
     double points_ = 9;
     bool bold_ = false;
     bool italic_ = false;
+    mutable std::optional<MeasuredFont> measured_;
 };
