@@ -26,6 +26,7 @@
 #include "ui/entry_field.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
+#include "ui/texts.h"
 #include "ui/matrix_dialog.h"
 
 namespace {
@@ -58,7 +59,7 @@ void ShowUntilPainted(QWidget& w)
 std::unique_ptr<QMainWindow> EmptyWindow(QSize size)
 {
     auto window = std::make_unique<QMainWindow>();
-    auto* label = new QLabel(QString::fromUtf8("Wexlar　Ｖｅｒ．１．０"));
+    auto* label = new QLabel(QString::fromUtf8(texts::kWindowCaption));
     label->setFont(MakeFont(QString::fromUtf8(kFacePGothic), 12));
     window->setCentralWidget(label);
     window->setFixedSize(size);
