@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/fonts.h"
+#include "platform/toolkit_language.h"
 #include "ui/form1.h"
 
 namespace {
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    InstallToolkitTranslation();
     Form1 form;
     QObject::connect(&form, &Form1::endRequested, &app, &QCoreApplication::quit);
     form.show();
