@@ -12,6 +12,7 @@
 #include "graph/caption_wrap.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_texts.h"
+#include "graph/page_widgets.h"
 #include "graph/position_icons.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
@@ -28,15 +29,6 @@ constexpr int kButtonMargins = 8;
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QFont Mincho(double points, bool bold = false) { return MakeFont(Text(kFaceMincho), points, bold); }
-
-void Paint(QWidget* w, const QColor& colour)
-{
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    w->setPalette(palette);
-    w->setAutoFillBackground(true);
-}
 
 void Place(QWidget* w, const twips::Box& box) { w->setGeometry(twips::ToRect(box)); }
 
@@ -171,7 +163,7 @@ void GraphPage::BuildBranchFrame()
         const int slot = b - 1;
         const int top = slot < gl::kChecksPerRow ? gl::kCheckUpperTop : gl::kCheckLowerTop;
         const int left = gl::kCheckLefts[slot % gl::kChecksPerRow];
-        auto* box = new QCheckBox(QStringLiteral("I%1").arg(b, 2, 10, QLatin1Char('0')), frame);
+        auto* box = new QCheckBox(BranchCaption(QLatin1Char('I'), b), frame);
         Place(box, {left, top, gl::kCheckWidth, gl::kCheckHeight});
         Paint(box, gl::kQuantityColour);
         box->setFont(Mincho(gl::kCheckFontPoints));

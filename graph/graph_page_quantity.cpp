@@ -6,24 +6,7 @@
 
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
-
-namespace {
-
-// "I01" … "I09", "I10" … "I15" (or with "V").
-QString BranchCaption(QChar letter, int b)
-{
-    return QString(letter) + QStringLiteral("%1").arg(b, 2, 10, QLatin1Char('0'));
-}
-
-void SetBackground(QWidget* w, const QColor& colour)
-{
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    w->setPalette(palette);
-}
-
-}  // namespace
+#include "graph/page_widgets.h"
 
 void GraphPage::OnOption3Click(int k)
 {
@@ -42,7 +25,7 @@ void GraphPage::OnOption3Click(int k)
         for (int b = 1; b <= circuit_.BrCnt; ++b) {
             check1_[b]->setText(BranchCaption(letter, b));
             check1_[b]->show();
-            SetBackground(check1_[b], BranchColour(state_.BrColor[b]));
+            Paint(check1_[b], BranchColour(state_.BrColor[b]));
         }
     }
     if (host_.FrequencyCommandEnabled()) host_.PressFrequencyCommand();

@@ -26,7 +26,7 @@ struct SweepPoints {
 float StartSweep(Circuit& c, GraphState& g, double bottom, double top, DrawSurface& mag, DrawSurface& ph,
                  SweepPoints& points)
 {
-    g.SwpStep = std::pow(10.0, Lg10(g.SwpEnd / g.SwpStart) / kSweepIntervals);
+    g.SwpStep = SweepStep(g.SwpStart, g.SwpEnd);
     for (double f = g.SwpStart; f <= g.SwpEnd; f = f * g.SwpStep) {
         points.frq.push_back(f);
         points.x.push_back(static_cast<float>(Lg10(f)));
@@ -121,6 +121,11 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
 }
 
 }  // namespace
+
+double SweepStep(double start, double end)
+{
+    return checked::Chk(std::pow(10.0, Lg10(checked::Div(end, start)) / kSweepIntervals));
+}
 
 SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
                     bool calculationValid)

@@ -35,6 +35,9 @@ struct SweepResult {
 inline constexpr int kSweepIntervals = 500;
 inline const QColor kLiveCurveColour{255, 0, 0};
 
+// The frequency ratio of neighbouring points: 10^(log10(end / start) / 500).
+double SweepStep(double start, double end);
+
 // Input impedance in red. While KeptOn is 0 every drawn point is recorded in
 // KeptLgF / KeptLgMag / KeptPh from index 1; a completed sweep sets KeptCnt to
 // the number of points recorded or, with KeptOn = 1, that would have been.

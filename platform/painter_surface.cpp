@@ -130,11 +130,6 @@ void PainterSurface::SetScale(double left, double top, double right, double bott
     height_ = bottom - top;
 }
 
-void PainterSurface::SetScalePixels()
-{
-    mode_ = ScaleMode::Pixels;
-}
-
 void PainterSurface::SetScaleMillimetres()
 {
     mode_ = ScaleMode::Millimetres;

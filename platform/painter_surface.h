@@ -75,7 +75,6 @@ public:
     // Coordinates: one unit is one painter unit, origin at the top left (the
     // initial mode), or one millimetre at the surface's resolution. Both
     // follow the size of the device; user coordinates stretch with it.
-    void SetScalePixels();
     void SetScaleMillimetres();
 
     // Setting the background colour clears the surface to it.

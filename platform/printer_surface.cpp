@@ -47,11 +47,6 @@ void PrinterSurface::SetOutputFile(const QString& path)
     printer_.setOutputFileName(path);
 }
 
-QString PrinterSurface::OutputFile() const
-{
-    return printer_.outputFileName();
-}
-
 bool PrinterSurface::SetPaperSize(int16_t code)
 {
     for (const PaperCode& p : kPaperCodes) {

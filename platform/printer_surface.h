@@ -34,7 +34,6 @@ public:
     // A printer other than the PDF writer exists.
     bool HasPrinter() const;
     void SetOutputFile(const QString& path);
-    QString OutputFile() const;
 
     // False for a code outside the table above; the paper stays as it was.
     bool SetPaperSize(int16_t code);

@@ -10,7 +10,6 @@
 namespace twips {
 
 inline constexpr int kPerPixel = 15;
-inline constexpr int kPerInch = 1440;
 inline constexpr double kMmPerInch = 25.4;
 inline constexpr double kMetresPerInch = kMmPerInch / 1000;
 
@@ -30,9 +29,6 @@ constexpr int ToPixels(int t)
 }
 
 constexpr double ToPixelsF(double t) { return t / kPerPixel; }
-constexpr double FromPixels(double px) { return px * kPerPixel; }
-constexpr double ToMm(double t) { return t * kMmPerInch / kPerInch; }
-constexpr double FromMm(double mm) { return mm * kPerInch / kMmPerInch; }
 
 inline QPoint ToPoint(int x, int y) { return {ToPixels(x), ToPixels(y)}; }
 inline QSize ToSize(int width, int height) { return {ToPixels(width), ToPixels(height)}; }

@@ -11,6 +11,7 @@
 #include "graph/branch_colour.h"
 #include "graph/graph_state.h"
 #include "graph/phase_tracking.h"
+#include "graph/sweep.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
 #include "print/page_host.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr int kIntervals = 500;
-const QColor kCurveColour(255, 0, 0);
 const QColor kKeptColour(0, 255, 255);
 
 }  // namespace
@@ -68,7 +67,7 @@ private:
 
 PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
 {
-    g_.SwpStep = checked::Chk(std::pow(10.0, Lg10(checked::Div(g_.SwpEnd, g_.SwpStart)) / kIntervals));
+    g_.SwpStep = SweepStep(g_.SwpStart, g_.SwpEnd);
     CurveScale s{};
     s.fr = prt_.frm;
     s.xL = static_cast<float>(Lg10(g_.SwpStart));
@@ -122,7 +121,7 @@ bool PageDrawer::PlotZiPage()
 {
     const CurveScale s = MakeScale(g_.ZAxMin, g_.ZAxMax);
 
-    PenTrace level(surf(), kCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+    PenTrace level(surf(), kLiveCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
     const PassEnd levelEnd = Sweep(false, [&](float x) {
         const Complex v = c_.ZReg;
         if (IsZero(v)) return;
@@ -131,7 +130,7 @@ bool PageDrawer::PlotZiPage()
     if (levelEnd == PassEnd::Stopped) return false;
 
     PhaseTracking phase;
-    PenTrace angle(surf(), kCurveColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+    PenTrace angle(surf(), kLiveCurveColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
     const PassEnd phaseEnd = Sweep(false, [&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
     if (phaseEnd == PassEnd::Stopped) return false;
 

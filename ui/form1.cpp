@@ -40,6 +40,12 @@ int Form1::RealLabel(int b) { return 10 * ((b - 1) / 5) + (b - 1) % 5; }
 
 int Form1::ImagLabel(int b) { return RealLabel(b) + 5; }
 
+void Form1::ClearBranchImpedance(int b)
+{
+    ui_.Label3[RealLabel(b)]->clear();
+    ui_.Label3[ImagLabel(b)]->clear();
+}
+
 void Form1::Load()
 {
     setWindowTitle(U8(texts::kWindowCaption));
@@ -88,8 +94,7 @@ void Form1::InitCircuit()
     HideBranchRows();
     for (int i = 0; i < c_.BrCnt; ++i) {
         for (QWidget* w : BranchRow(i)) w->setVisible(true);
-        ui_.Label3[RealLabel(i + 1)]->clear();
-        ui_.Label3[ImagLabel(i + 1)]->clear();
+        ClearBranchImpedance(i + 1);
     }
     HideCurrentRows();
     for (int i = 0; i < c_.BrCnt; ++i) {

@@ -84,6 +84,8 @@ public:
     // Label3 indices of branch b's real and imaginary part.
     static int RealLabel(int b);
     static int ImagLabel(int b);
+    // Empties both impedance labels of branch b.
+    void ClearBranchImpedance(int b);
 
     // Circuit size and initialisation.
     void InitCircuit();

@@ -49,10 +49,7 @@ void Form1::Command1Click(int i)
 void Form1::ShowRunTimeError(const QString& description)
 {
     ShowMessage(description, MessageIcon::Information, this);
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        ui_.Label3[RealLabel(b)]->clear();
-        ui_.Label3[ImagLabel(b)]->clear();
-    }
+    for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
     ClearDefinitionResults();
     ui_.Command1[1]->setEnabled(false);
     ui_.SSTab1->SetCurrent(0);
@@ -69,10 +66,7 @@ void Form1::Calculate()
     if (c_.CalcErr == 1) {
         ShowMessage(U8(texts::kCannotCalculate), MessageIcon::None, this);
         c_.CalcErr = 0;
-        for (int b = 1; b <= c_.BrCnt; ++b) {
-            ui_.Label3[RealLabel(b)]->clear();
-            ui_.Label3[ImagLabel(b)]->clear();
-        }
+        for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
         return;
     }
 

@@ -114,8 +114,7 @@ void Form1::Combo6Click(int i)
 void Form1::ClearFreqResults()
 {
     for (int b = 1; b <= c_.BrCnt; ++b) {
-        ui_.Label3[RealLabel(b)]->clear();
-        ui_.Label3[ImagLabel(b)]->clear();
+        ClearBranchImpedance(b);
         ui_.Label8[b - 1]->clear();
         ui_.Label10[b - 1]->clear();
     }
