@@ -108,6 +108,7 @@ private:
     void SelectOption(std::array<QRadioButton*, 2>& pair, int k);
     void DeselectRanges();
     void RunSweep();
+    void SweepAndKeptCurve();
     void ShowReadout(int i, bool visible);
     QString& HeldValue();
 

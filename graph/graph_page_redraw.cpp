@@ -34,8 +34,7 @@ void GraphPage::OnOption1Click(int k)
     ClearGraphBoxes(boxes_);
     k == 0 ? FrqAxis2(state_, boxes_) : FrqAxis4(state_, boxes_);
     state_.VSpanSel == 0 ? LevelAxis6(state_, boxes_) : LevelAxis4(state_, boxes_);
-    RunSweep();
-    if (state_.GrfQty == 0 && state_.KeptOn == 1) OnOldDtDsp(0);
+    SweepAndKeptCurve();
 }
 
 void GraphPage::OnOption2Click(int k)
@@ -44,6 +43,12 @@ void GraphPage::OnOption2Click(int k)
     ClearGraphBoxes(boxes_);
     k == 0 ? LevelAxis6(state_, boxes_) : LevelAxis4(state_, boxes_);
     state_.HSpanSel == 0 ? FrqAxis2(state_, boxes_) : FrqAxis4(state_, boxes_);
+    SweepAndKeptCurve();
+}
+
+// The end of both redraw sequences: the curves, then the kept curve over them.
+void GraphPage::SweepAndKeptCurve()
+{
     RunSweep();
     if (state_.GrfQty == 0 && state_.KeptOn == 1) OnOldDtDsp(0);
 }
