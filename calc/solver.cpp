@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -12,22 +14,35 @@ using cpx_detail::Quotient;
 using cpx_detail::Taint;
 using cpx_detail::Times;
 
-bool HasZeroDiagonal(const LoopMatrix& m, int n) {
-    for (int k = 1; k <= n; ++k)
-        if (IsZero(m(k, k))) return true;
-    return false;
+// max(|re|, |im|): within a factor √2 of the modulus, enough to rank pivots,
+// and unlike the checked modulus it cannot overflow, so a huge but solvable
+// matrix is never refused for its pivot test.
+double Size(const Complex& z) { return std::max(std::fabs(z.re), std::fabs(z.im)); }
+
+// The row, k or one below it, that serves as pivot row k. The written order
+// stands while every pivot is sound; the first pivot that is zero or tiny
+// against the largest candidate below it switches to partial pivoting for
+// the rest of the elimination.
+template <int N>
+int PivotRow(Complex* const rows[], int k, bool& exchanging) {
+    int largest = k;
+    for (int r = k + 1; r < N; ++r)
+        if (Size(rows[r][k]) > Size(rows[largest][k])) largest = r;
+    exchanging = exchanging || Size(rows[k][k]) < TinyPivotRatio * Size(rows[largest][k]);
+    return exchanging ? largest : k;
 }
 
-// Gauss–Jordan on the matrix augmented with the identity, without row
-// exchanges; the pivot row is left unscaled until the final normalisation.
-// Columns are counted from 0 here; the size is a template argument so that
-// the loops unroll.
+// Gauss–Jordan on the matrix augmented with the identity; the pivot row is
+// left unscaled until the final normalisation. Columns are counted from 0
+// here; the size is a template argument so that the loops unroll.
 //
 // Only the identity's first column is carried along: the analysis reads
 // nothing but the first column of the inverse, the other columns of the
 // identity never enter it, and each element of the eliminated columns and of
 // the first one is formed by exactly the same operations as in the full
-// inversion.
+// inversion. An exchange swaps whole rows, the carried entry with them, as
+// it would the rows of the full augmented matrix; the row operations then
+// still turn the identity into the inverse, so no result is permuted back.
 //
 // Every arithmetic error of the checked operations is found, but not one
 // operation at a time: any failure fails the whole inversion, so it does not
@@ -44,6 +59,12 @@ bool HasZeroDiagonal(const LoopMatrix& m, int n) {
 // and the elements of a pivot's column once the pivot has eliminated them.
 // Those alone are tested, all at once at the end.
 //
+// An exchange only moves rows no pivot has used yet, and the pivot test
+// only reads, so the same holds for the rows as they stand after it. A NaN
+// compares false, so it neither triggers an exchange nor displaces another
+// entry, and stays where a tested value is formed from it; an infinity may
+// become a pivot, whose squared magnitude then fails its normalisation.
+//
 // The quotient of the pivot row by its own pivot is left out: it is exactly
 // 1 when the pivot's squared magnitude is finite and non-zero and fails
 // otherwise, and the normalisation of the pivot row divides by that same
@@ -57,7 +78,10 @@ bool Invert(LoopMatrix& m) {
     }
 
     Complex taint;
+    bool exchanging = false;
     for (int k = 0; k < N; ++k) {
+        const int from = PivotRow<N>(rows, k, exchanging);
+        if (from != k) std::swap_ranges(rows[k], rows[k] + N + 1, rows[from]);
         const Complex* pivot = rows[k];
         for (int r = 0; r < N; ++r) {
             if (r == k) continue;
@@ -91,7 +115,7 @@ bool Invert(LoopMatrix& m, int n) {
 bool TryInvLoopMat(Circuit& c) {
     const int n = c.LoopCnt;
     if (c.LoopMat.Rows() != n) throw std::logic_error("InvLoopMat: LoopMat does not match LoopCnt");
-    const bool ok = !HasZeroDiagonal(c.LoopMat, n) && Invert(c.LoopMat, n);
+    const bool ok = Invert(c.LoopMat, n);
     if (!ok) c.CalcErr = 1;
     return ok;
 }

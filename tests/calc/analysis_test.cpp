@@ -107,17 +107,13 @@ TEST_F(SampleCircuitTest, OverflowNearTheLimitRaisesOverflow) {
 // A singular matrix is reported through CalcErr, not as an arithmetic error
 // of the steps after the solve, and the flag survives later good analyses.
 TEST_F(SampleCircuitTest, SingularMatrixSetsTheFlagOnly) {
-    Define(c, 22, {0, 0, 0, 0});
+    Define(c, 12, {0, 1, 1, 0});  // Z12 = Z11 = Z22 = 2
     EXPECT_NO_THROW(calciz(c));
     EXPECT_EQ(c.CalcErr, 1);
-    Define(c, 22, {0, 0, 1, 1});
+    Define(c, 12, {0, 0, -1, 0});
     calciz(c);
     EXPECT_EQ(c.CalcErr, 1);
     EXPECT_NEAR(c.ZReg.re, 1.5, 1e-15);
-    c.CalcErr = 0;
-    Define(c, 12, {0, 1, 1, 0});  // Z12 = Z11 = Z22 = 2: zero pivot
-    calciz(c);
-    EXPECT_EQ(c.CalcErr, 1);
 }
 
 TEST_F(SampleCircuitTest, CurrentDefinitionCopiesOnlyTheLoopsOfTheCircuit) {

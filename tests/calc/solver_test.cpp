@@ -39,24 +39,30 @@ TEST(SolverTest, AcceptsAPurelyImaginaryDiagonal) {
     EXPECT_EQ(c.LoopMat(1, 3).re, 0);
 }
 
-// [[1, 1], [1, 0]] is invertible but has a zero on the diagonal: without
-// pivoting it is refused before any elimination.
-TEST(SolverTest, ExactZeroOnTheDiagonalFailsBeforeElimination) {
-    Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {0, 0}}});
-    c.LoopMat(1, 3) = {42, 0};
-    InvLoopMat(c);
-    EXPECT_EQ(c.CalcErr, 1);
-    EXPECT_EQ(c.LoopMat(1, 3).re, 42);
+// A zero on the diagonal, or a pivot that becomes exactly zero, is
+// exchanged away; the first column of the inverse moves with its rows.
+TEST(SolverTest, ZeroPivotsOfRegularMatricesAreExchanged) {
+    Circuit zeroDiagonal = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {0, 0}}});
+    EXPECT_TRUE(TryInvLoopMat(zeroDiagonal));
+    EXPECT_EQ(zeroDiagonal.LoopMat(1, 3).re, 0);
+    EXPECT_EQ(zeroDiagonal.LoopMat(2, 3).re, 1);
+    // Determinant −1, but the second pivot becomes zero: (Z⁻¹)(·, 1) = (0, 1, −1).
+    Circuit zeroPivot = WithMatrix({{{1, 0}, {1, 0}, {0, 0}}, {{1, 0}, {1, 0}, {1, 0}}, {{0, 0}, {1, 0}, {1, 0}}});
+    EXPECT_TRUE(TryInvLoopMat(zeroPivot));
+    EXPECT_EQ(zeroPivot.LoopMat(1, 4).re, 0);
+    EXPECT_EQ(zeroPivot.LoopMat(2, 4).re, 1);
+    EXPECT_EQ(zeroPivot.LoopMat(3, 4).re, -1);
+    for (int r = 1; r <= 3; ++r) EXPECT_EQ(zeroPivot.LoopMat(r, 4).im, 0) << "row " << r;
 }
 
-TEST(SolverTest, ZeroPivotDuringEliminationFails) {
-    Circuit singular = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
-    InvLoopMat(singular);
-    EXPECT_EQ(singular.CalcErr, 1);
-    // Invertible (determinant −1), but the second pivot becomes zero.
-    Circuit c = WithMatrix({{{1, 0}, {1, 0}, {0, 0}}, {{1, 0}, {1, 0}, {1, 0}}, {{0, 0}, {1, 0}, {1, 0}}});
+// A zero pivot with nothing but zeros below it: the matrix is singular.
+TEST(SolverTest, SingularMatricesFail) {
+    Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
     InvLoopMat(c);
     EXPECT_EQ(c.CalcErr, 1);
+    Circuit zeroColumn = WithMatrix({{{0, 0}, {1, 0}, {2, 0}}, {{0, 0}, {3, 0}, {1, 0}}, {{0, 0}, {1, 0}, {1, 0}}});
+    InvLoopMat(zeroColumn);
+    EXPECT_EQ(zeroColumn.CalcErr, 1);
 }
 
 // Both matrices have a finite inverse, but 1 − 10^600 and |10^200|² overflow
@@ -84,7 +90,7 @@ TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt) {
     EXPECT_EQ(c.CalcErr, 1);
     EXPECT_NEAR(c.LoopMat(1, 3).re, 1.5, 1e-15);
     c.CalcErr = 0;
-    c.LoopMat(1, 1) = {0, 0};
+    c.LoopMat(1, 1) = c.LoopMat(1, 2) = c.LoopMat(2, 1) = c.LoopMat(2, 2) = {1, 0};
     EXPECT_FALSE(TryInvLoopMat(c));
     EXPECT_EQ(c.CalcErr, 1);
 }
