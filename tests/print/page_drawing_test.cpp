@@ -345,7 +345,9 @@ TEST_F(PageDrawing, ArithmeticErrorOfTheImpedanceCurveIsReported)
 
 TEST_F(PageDrawing, SingularMatrixSkipsPointsOrSendsTheUserBack)
 {
-    c.ZDef22.assign(4, 0);  // loop 2 has no impedance: no inverse at any frequency
+    // Loop 2 has neither impedance nor coupling: no inverse at any frequency.
+    c.ZDef12.assign(4, 0);
+    c.ZDef22.assign(4, 0);
     ASSERT_TRUE(Draw());
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(c.CalcErr, 0);
