@@ -25,10 +25,14 @@ double Size(const Complex& z) { return std::max(std::fabs(z.re), std::fabs(z.im)
 // the rest of the elimination.
 template <int N>
 int PivotRow(Complex* const rows[], int k, bool& exchanging) {
+    const double pivotSize = Size(rows[k][k]);
     int largest = k;
-    for (int r = k + 1; r < N; ++r)
-        if (Size(rows[r][k]) > Size(rows[largest][k])) largest = r;
-    exchanging = exchanging || Size(rows[k][k]) < TinyPivotRatio * Size(rows[largest][k]);
+    double largestSize = pivotSize;
+    for (int r = k + 1; r < N; ++r) {
+        const double size = Size(rows[r][k]);
+        if (size > largestSize) largest = r, largestSize = size;
+    }
+    exchanging = exchanging || pivotSize < TinyPivotRatio * largestSize;
     return exchanging ? largest : k;
 }
 
