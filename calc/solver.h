@@ -2,12 +2,13 @@
 #include "circuit.h"
 
 // A pivot smaller than this times the largest candidate below it in its
-// column (both measured as max(|re|, |im|)) is exchanged away. Below it a
-// step's multipliers stay under about 10^3, so each exchange-free step costs
-// at most some 3 of the 16 digits: well-conditioned matrices keep 12 or
-// more, and every result that needed no exchange before keeps its bits. A
-// larger ratio would buy little accuracy and change the results of
-// ordinary circuits whose pivots are sound.
+// column (both measured as max(|re|, |im|)) is exchanged away. A pivot kept
+// in the written order thus scales the rows below it by at most about 10^3,
+// which costs at most some 3 of the 16 digits where later steps cancel: 12
+// or more remain for the well-conditioned matrices of real circuits. A
+// near-resonant loop's pivot, 10^-6 … 10^-10 of its coupling, is exchanged. A larger ratio would buy little accuracy and
+// exchange rows for sound pivots of ordinary circuits, whose results would
+// then no longer keep their bits.
 inline constexpr double TinyPivotRatio = 1e-3;
 
 // Inverts LoopMat by Gauss–Jordan elimination in the written row order,
