@@ -208,7 +208,7 @@ void ExpectLongDoubleValues(Circuit& c) {
     calciz(c);
     ASSERT_EQ(c.CalcErr, 0);
     const std::vector<Cx> cur = LongDoubleLoopCurrents(c);
-    // Every loop current is formed from terms as large as the largest one.
+    // A loop current is formed from terms as large as the currents together.
     long double currents = 0;
     for (int k = 1; k <= c.LoopCnt; ++k) currents += std::abs(cur[k]);
     for (int k = 1; k <= c.LoopCnt; ++k) EXPECT_TRUE(Close(c.LoopCur[k], cur[k], currents)) << "I" << k;
