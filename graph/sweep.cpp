@@ -14,8 +14,7 @@
 namespace {
 
 // The frequencies of one pass, SwpStart × SwpStep^k while they stay at or
-// below SwpEnd, and their x coordinates. Every branch of a branch sweep runs
-// the same pass.
+// below SwpEnd, and their x coordinates.
 struct SweepPoints {
     std::vector<double> frq;
     std::vector<float> x;
@@ -64,27 +63,102 @@ private:
     bool started_ = false;
 };
 
-// Runs one point's work and the failure checks after it. Returns the result
-// that ends the sweep, or nothing to go on with the next frequency.
+// Runs one point's work; the arithmetic failure that cut it short, if any.
 template <class Work>
-std::optional<SweepResult> RunPoint(Circuit& c, bool calculationValid, Work work)
+std::optional<CalcError> Caught(Work work)
 {
-    std::optional<CalcError> error;
     try {
         work();
     } catch (const CalcError& e) {
-        error = e;
+        return e;
     }
-    if (c.CalcErr == 1) {
-        c.CalcErr = 0;
-        if (!calculationValid) return SweepResult{SweepResult::NoCalculation, {}};
-        return std::nullopt;
-    }
+    return std::nullopt;
+}
+
+// A division by zero leaves the point out; any other failure ends the sweep.
+std::optional<SweepResult> EndOfFailure(const std::optional<CalcError>& error)
+{
     if (error && error->number() != CalcError::DivisionByZero)
         return SweepResult{SweepResult::Failed, error->description()};
     return std::nullopt;
 }
 
+// Runs one point's work and the failure checks after it. Returns the result
+// that ends the sweep, or nothing to go on with the next frequency.
+template <class Work>
+std::optional<SweepResult> RunPoint(Circuit& c, bool calculationValid, Work work)
+{
+    const std::optional<CalcError> error = Caught(work);
+    if (c.CalcErr == 1) {
+        c.CalcErr = 0;
+        if (!calculationValid) return SweepResult{SweepResult::NoCalculation, {}};
+        return std::nullopt;
+    }
+    return EndOfFailure(error);
+}
+
+// The plotted quantity of one branch at one frequency.
+struct BranchValue {
+    Complex value;
+    double abs;
+};
+
+// What the analysis at each frequency left for branches 1 … BrCnt (index 0
+// for branch 1), nothing where the point is left out; and the result that
+// ended the analyses early, if one did.
+struct BranchAnalyses {
+    std::vector<std::optional<std::vector<BranchValue>>> points;
+    std::optional<SweepResult> end;
+};
+
+// One analysis per frequency serves every branch: the analysis does not
+// depend on the branch, so its results are kept for all of them.
+BranchAnalyses AnalyseBranches(Circuit& c, const SweepPoints& sweep, bool calculationValid, bool voltage)
+{
+    BranchAnalyses analyses;
+    for (double frq : sweep.frq) {
+        c.Frq = frq;
+        std::optional<std::vector<BranchValue>> values;
+        analyses.end = RunPoint(c, calculationValid, [&] {
+            calciz(c);
+            if (c.CalcErr == 1) return;
+            values.emplace();
+            for (int b = 1; b <= c.BrCnt; ++b)
+                values->push_back(voltage ? BranchValue{c.BrVol[b], c.BrVolAbs[b]}
+                                          : BranchValue{c.BrCur[b], c.BrCurAbs[b]});
+        });
+        if (analyses.end) break;
+        analyses.points.push_back(std::move(values));
+    }
+    return analyses;
+}
+
+// The curves of one branch through the points analysed; the result that ends
+// the sweep, or nothing to go on with the next branch.
+std::optional<SweepResult> DrawBranch(const BranchAnalyses& analyses, const SweepPoints& sweep, int b,
+                                      const QColor& colour, float yB, DrawSurface& mag, DrawSurface& ph)
+{
+    PhaseTracking phase;
+    Curve magCurve(mag), phCurve(ph);
+    for (size_t k = 0; k < analyses.points.size(); ++k) {
+        if (!analyses.points[k]) continue;
+        const BranchValue& v = (*analyses.points[k])[b - 1];
+        const float x = sweep.x[k];
+        const auto end = EndOfFailure(Caught([&] {
+            const bool nonZero = !IsZero(v.value);
+            const float magY = nonZero ? static_cast<float>(Lg10(v.abs)) : yB;
+            const float phY = phase.Next(v.value);
+            if (nonZero) magCurve.To(x, magY, colour);
+            phCurve.To(x, phY, colour);
+        }));
+        if (end) return end;
+    }
+    return std::nullopt;
+}
+
+// The branches are drawn one after the other as if each ran its own pass of
+// analyses: an end met by the analyses comes after the first branch's curves
+// up to it.
 SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph,
                           const BranchChecks& checked, bool calculationValid, bool voltage)
 {
@@ -96,26 +170,13 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
     } catch (const CalcError& e) {
         return {SweepResult::Failed, e.description()};
     }
+    const BranchAnalyses analyses = AnalyseBranches(c, points, calculationValid, voltage);
     for (int b = 1; b <= c.BrCnt; ++b) {
-        PhaseTracking phase;
-        Curve magCurve(mag), phCurve(ph);
-        const QColor colour = BranchColour(g.BrColor[b]);
-        for (size_t k = 0; k < points.frq.size(); ++k) {
-            c.Frq = points.frq[k];
-            const float x = points.x[k];
-            const auto end = RunPoint(c, calculationValid, [&] {
-                calciz(c);
-                if (c.CalcErr == 1 || !checked[b]) return;
-                const Complex& v = voltage ? c.BrVol[b] : c.BrCur[b];
-                const double abs = voltage ? c.BrVolAbs[b] : c.BrCurAbs[b];
-                const bool nonZero = !IsZero(v);
-                const float magY = nonZero ? static_cast<float>(Lg10(abs)) : yB;
-                const float phY = phase.Next(v);
-                if (nonZero) magCurve.To(x, magY, colour);
-                phCurve.To(x, phY, colour);
-            });
+        if (checked[b]) {
+            const auto end = DrawBranch(analyses, points, b, BranchColour(g.BrColor[b]), yB, mag, ph);
             if (end) return *end;
         }
+        if (analyses.end) return *analyses.end;
     }
     return {};
 }

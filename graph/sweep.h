@@ -44,8 +44,9 @@ double SweepStep(double start, double end);
 SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
                     bool calculationValid);
 
-// Currents or voltages of the checked branches, each in its branch colour.
-// Every branch runs all its analyses, checked or not.
+// Currents or voltages of the checked branches, each in its branch colour,
+// one branch after the other. One analysis per frequency serves them all; it
+// runs, with its failure checks, whether any branch is checked or not.
 SweepResult SweepBrCur(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
                        const BranchChecks& checked, bool calculationValid);
 SweepResult SweepBrVol(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,

@@ -26,6 +26,7 @@ ImageSurface::~ImageSurface()
 void ImageSurface::Resize(QSize logicalSize, qreal pixelRatio)
 {
     EndPainting();
+    UpperVectorStateGuard clearing;
     const QSize pixels(static_cast<int>(std::ceil(logicalSize.width() * pixelRatio)),
                        static_cast<int>(std::ceil(logicalSize.height() * pixelRatio)));
     QImage resized(pixels, QImage::Format_RGB32);
@@ -41,7 +42,6 @@ void ImageSurface::Resize(QSize logicalSize, qreal pixelRatio)
     image_ = resized;
     size_ = logicalSize;
     ratio_ = pixelRatio;
-    ClearUpperVectorState();
 }
 
 const QImage& ImageSurface::Image()

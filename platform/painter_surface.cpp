@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QPen>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -36,34 +35,6 @@ QPointF Snap(const QPointF& p)
     return {std::floor(p.x()), std::floor(p.y())};
 }
 
-// Fills whole device pixels of an image with an opaque colour. Where nothing
-// can blend with it, the pixels are written straight into the image: Qt fills
-// a narrow column one span per row, which costs far more than its pixels.
-// The painter open on the image draws into the same memory as long as no copy
-// shares it, and nothing it holds stands between it and the pixels.
-void FillPixels(QPainter& painter, const QRectF& logical, const QColor& colour)
-{
-    auto& image = *static_cast<QImage*>(painter.device());
-    const bool direct = colour.alpha() == 255 && image.isDetached() && image.depth() == 32 &&
-                        !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
-                        painter.opacity() == 1 && painter.worldTransform().isIdentity();
-    if (!direct) {
-        painter.fillRect(logical, colour);
-        return;
-    }
-    const qreal ratio = image.devicePixelRatio();
-    const QRect pixels = QRect(qRound(logical.left() * ratio), qRound(logical.top() * ratio),
-                               qRound(logical.width() * ratio), qRound(logical.height() * ratio))
-                             .intersected(image.rect());
-    if (pixels.isEmpty())
-        return;
-    const QRgb value = colour.rgba();
-    uchar* bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + pixels.left(), pixels.width(), value);
-}
-
 }  // namespace
 
 PainterSurface::PainterSurface() : face_(QString::fromUtf8(kFacePGothic)) {}
@@ -82,8 +53,19 @@ QPainter* PainterSurface::ActivePainter()
     return painter_.isActive() ? &painter_ : nullptr;
 }
 
+template <class Draw>
+void PainterSurface::Paint(Draw draw)
+{
+    if (QPainter* p = ActivePainter()) {
+        UpperVectorStateGuard clearing;
+        FlushCurve();
+        draw(*p);
+    }
+}
+
 void PainterSurface::EndPainting()
 {
+    UpperVectorStateGuard clearing;
     FlushCurve();
     if (painter_.isActive())
         painter_.end();
@@ -95,21 +77,18 @@ void PainterSurface::FlushCurve()
     if (!curve_.isEmpty() && painter_.isActive()) {
         UsePen(painter_, CurvePen(curveStyle_), true);
         painter_.drawLines(curve_.constData(), static_cast<int>(curve_.size()));
-        ClearUpperVectorState();
     }
     curve_.clear();
 }
 
 void PainterSurface::Cls()
 {
-    if (QPainter* p = ActivePainter()) {
-        FlushCurve();
-        p->save();
-        p->setCompositionMode(QPainter::CompositionMode_Source);
-        p->fillRect(QRectF(QPointF(0, 0), TargetSize()), back_);
-        p->restore();
-        ClearUpperVectorState();
-    }
+    Paint([&](QPainter& p) {
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(QRectF(QPointF(0, 0), TargetSize()), back_);
+        p.restore();
+    });
     currentX_ = 0;
     currentY_ = 0;
     Changed();
@@ -124,10 +103,7 @@ void PainterSurface::SetBackColor(const QColor& colour)
 void PainterSurface::SetScale(double left, double top, double right, double bottom)
 {
     mode_ = ScaleMode::User;
-    left_ = left;
-    top_ = top;
-    width_ = right - left;
-    height_ = bottom - top;
+    user_ = {left, top, right - left, bottom - top};
 }
 
 void PainterSurface::SetScaleMillimetres()
@@ -137,66 +113,40 @@ void PainterSurface::SetScaleMillimetres()
 
 double PainterSurface::ScaleLeft() const
 {
-    return mode_ == ScaleMode::User ? left_ : 0;
+    return mode_ == ScaleMode::User ? user_.left : 0;
 }
 
 double PainterSurface::ScaleTop() const
 {
-    return mode_ == ScaleMode::User ? top_ : 0;
+    return mode_ == ScaleMode::User ? user_.top : 0;
 }
 
 double PainterSurface::ScaleWidth() const
 {
-    switch (mode_) {
-    case ScaleMode::Pixels: return TargetSize().width();
-    case ScaleMode::Millimetres: return TargetSize().width() * twips::kMmPerInch / TargetDpi();
-    case ScaleMode::User: break;
-    }
-    return width_;
+    return Window(TargetSize()).width;
 }
 
 double PainterSurface::ScaleHeight() const
 {
+    return Window(TargetSize()).height;
+}
+
+ScaleWindow PainterSurface::Window(const QSizeF& viewport) const
+{
     switch (mode_) {
-    case ScaleMode::Pixels: return TargetSize().height();
-    case ScaleMode::Millimetres: return TargetSize().height() * twips::kMmPerInch / TargetDpi();
+    case ScaleMode::Pixels: return {0, 0, viewport.width(), viewport.height()};
+    case ScaleMode::Millimetres:
+        return {0, 0, viewport.width() * twips::kMmPerInch / TargetDpi(),
+                viewport.height() * twips::kMmPerInch / TargetDpi()};
     case ScaleMode::User: break;
     }
-    return height_;
+    return user_;
 }
 
-// A surface without extent, or a scale of zero width, maps everything to its
-// origin rather than dividing by zero.
-double PainterSurface::UnitsPerPixelX() const
+ScaleMap PainterSurface::Map() const
 {
-    const double pixels = TargetSize().width();
-    return pixels > 0 ? ScaleWidth() / pixels : 0;
-}
-
-double PainterSurface::UnitsPerPixelY() const
-{
-    const double pixels = TargetSize().height();
-    return pixels > 0 ? ScaleHeight() / pixels : 0;
-}
-
-QPointF PainterSurface::ToPainter(double x, double y) const
-{
-    if (mode_ != ScaleMode::User) {
-        const double ux = UnitsPerPixelX();
-        const double uy = UnitsPerPixelY();
-        return {ux != 0 ? x / ux : 0, uy != 0 ? y / uy : 0};
-    }
-    // Here the scale is the user's own, and the device is asked its size once.
-    const QSizeF pixels = TargetSize();
-    const double ux = pixels.width() > 0 ? width_ / pixels.width() : 0;
-    const double uy = pixels.height() > 0 ? height_ / pixels.height() : 0;
-    return {ux != 0 ? (x - left_) / ux : 0, uy != 0 ? (y - top_) / uy : 0};
-}
-
-QPointF PainterSurface::ToUser(const QPointF& painterPoint) const
-{
-    return {ScaleLeft() + painterPoint.x() * UnitsPerPixelX(),
-            ScaleTop() + painterPoint.y() * UnitsPerPixelY()};
+    const QSizeF viewport = TargetSize();
+    return {Window(viewport), viewport};
 }
 
 PainterSurface::CurveStyle PainterSurface::CurveStyleFor(const QColor& colour) const
@@ -215,12 +165,17 @@ QPen PainterSurface::CurvePen(const CurveStyle& style)
 // overlapping ends no longer add up; they are drawn as they come.
 bool PainterSurface::Gathers(const QPainter& painter, const CurveStyle& style)
 {
-    return style.width * painter.device()->devicePixelRatio() <= 1;
+    return FastPathsOn() && style.width * painter.device()->devicePixelRatio() <= 1;
 }
 
 QPen PainterSurface::GridPen(const QColor& colour) const
 {
     return QPen(colour, 0, dotted_ ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
+}
+
+GridStroke PainterSurface::GridStrokeOf(const QColor& colour) const
+{
+    return {colour, dotted_, TargetSize()};
 }
 
 void PainterSurface::UsePen(QPainter& painter, const QPen& pen, bool antialiased)
@@ -238,66 +193,32 @@ void PainterSurface::MoveTo(double x, double y)
     currentY_ = y;
 }
 
-// Solid one-pixel lines along rows and columns of an image are filled as
-// rectangles of device pixels: the same pixels Qt's line drawing gives them
-// at a fraction of its cost. The logical size of a device pixel when that
-// holds, nothing otherwise: for dotted lines, on a printer and at a
-// fractional ratio.
-std::optional<qreal> PainterSurface::FillablePixel(const QPainter& painter) const
-{
-    const QPaintDevice* device = painter.device();
-    const qreal ratio = device->devicePixelRatio();
-    if (dotted_ || device->devType() != QInternal::Image || ratio != std::floor(ratio))
-        return std::nullopt;
-    return 1 / ratio;
-}
-
-// Whether an outline whose corners span `ends` lies wholly on the picture: Qt
-// leaves out the pixel where the clipped sides of one that does not meet.
-bool PainterSurface::OnPicture(const QRectF& ends, qreal pixel) const
-{
-    const QSizeF size = TargetSize();
-    return ends.left() >= 0 && ends.top() >= 0 && ends.right() + pixel <= size.width() &&
-           ends.bottom() + pixel <= size.height();
-}
-
-// A line from a to b covers the pixels from its first end up to, not
-// including, its last one; just one pixel when the ends meet. A line along a
-// row or column that leaves the picture keeps just the pixels on it.
 void PainterSurface::DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour)
 {
-    if (QPainter* p = ActivePainter()) {
-        FlushCurve();
+    Paint([&](QPainter& p) {
         const QPointF from = Snap(a);
         const QPointF to = Snap(b);
-        const QRectF ends = QRectF(from, to).normalized();
-        const std::optional<qreal> pixel = FillablePixel(*p);
-        if (pixel && (ends.width() == 0 || ends.height() == 0)) {
-            const QRectF run(ends.topLeft(), QSizeF(ends.width() == 0 ? *pixel : ends.width(),
-                                                    ends.height() == 0 ? *pixel : ends.height()));
-            const QRectF shown = run.intersected(QRectF(QPointF(0, 0), TargetSize()));
-            if (!shown.isEmpty())
-                FillPixels(*p, shown, colour);
-        } else {
-            UsePen(*p, GridPen(colour), false);
-            p->drawLine(from, to);
+        if (!FillGridLine(p, from, to, GridStrokeOf(colour))) {
+            UsePen(p, GridPen(colour), false);
+            p.drawLine(from, to);
         }
-        ClearUpperVectorState();
-    }
+    });
 }
 
 // Neither overload calls the other: a subclass that wraps both must see one
 // call per line.
 void PainterSurface::Line(double x1, double y1, double x2, double y2)
 {
-    DrawGridLine(ToPainter(x1, y1), ToPainter(x2, y2), fore_);
+    const ScaleMap map = Map();
+    DrawGridLine(map.ToPainter(x1, y1), map.ToPainter(x2, y2), fore_);
     MoveTo(x2, y2);
     Changed();
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, const QColor& colour)
 {
-    DrawGridLine(ToPainter(x1, y1), ToPainter(x2, y2), colour);
+    const ScaleMap map = Map();
+    DrawGridLine(map.ToPainter(x1, y1), map.ToPainter(x2, y2), colour);
     MoveTo(x2, y2);
     Changed();
 }
@@ -309,14 +230,19 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, const QCol
 void PainterSurface::LineTo(double x, double y, const QColor& colour)
 {
     const bool extended = !curve_.isEmpty() && CurveStyleFor(colour) == curveStyle_;
+    const auto segment = [&] {
+        const ScaleMap map = Map();
+        return QLineF(map.ToPainter(currentX_, currentY_), map.ToPainter(x, y));
+    };
     if (extended) {
-        curve_.append(QLineF(ToPainter(currentX_, currentY_), ToPainter(x, y)));
-    } else if (QPainter* p = ActivePainter()) {
-        FlushCurve();
-        curveStyle_ = CurveStyleFor(colour);
-        curve_.append(QLineF(ToPainter(currentX_, currentY_), ToPainter(x, y)));
-        if (!Gathers(*p, curveStyle_))
-            FlushCurve();
+        curve_.append(segment());
+    } else {
+        Paint([&](QPainter& p) {
+            curveStyle_ = CurveStyleFor(colour);
+            curve_.append(segment());
+            if (!Gathers(p, curveStyle_))
+                FlushCurve();
+        });
     }
     MoveTo(x, y);
     // The picture was reported changed when the gathering began; what is
@@ -327,12 +253,10 @@ void PainterSurface::LineTo(double x, double y, const QColor& colour)
 
 void PainterSurface::PSet(double x, double y, const QColor& colour)
 {
-    if (QPainter* p = ActivePainter()) {
-        FlushCurve();
-        UsePen(*p, CurvePen(CurveStyleFor(colour)), true);
-        p->drawPoint(ToPainter(x, y));
-        ClearUpperVectorState();
-    }
+    Paint([&](QPainter& p) {
+        UsePen(p, CurvePen(CurveStyleFor(colour)), true);
+        p.drawPoint(ToPainter(x, y));
+    });
     MoveTo(x, y);
     Changed();
 }
@@ -341,25 +265,15 @@ void PainterSurface::PSet(double x, double y, const QColor& colour)
 // extent at all is not drawn.
 void PainterSurface::Rect(double x1, double y1, double x2, double y2)
 {
-    if (QPainter* p = ActivePainter()) {
-        const QRectF r = QRectF(Snap(ToPainter(x1, y1)), Snap(ToPainter(x2, y2))).normalized();
-        FlushCurve();
-        const std::optional<qreal> pixel = FillablePixel(*p);
-        if (pixel && OnPicture(r, *pixel)) {
-            if (!r.isNull()) {
-                const qreal across = r.width() + *pixel, down = r.height() + *pixel;
-                FillPixels(*p, QRectF(r.left(), r.top(), across, *pixel), fore_);
-                FillPixels(*p, QRectF(r.left(), r.bottom(), across, *pixel), fore_);
-                FillPixels(*p, QRectF(r.left(), r.top(), *pixel, down), fore_);
-                FillPixels(*p, QRectF(r.right(), r.top(), *pixel, down), fore_);
-            }
-        } else {
-            UsePen(*p, GridPen(fore_), false);
-            p->setBrush(Qt::NoBrush);
-            p->drawRect(r);
+    Paint([&](QPainter& p) {
+        const ScaleMap map = Map();
+        const QRectF r = QRectF(Snap(map.ToPainter(x1, y1)), Snap(map.ToPainter(x2, y2))).normalized();
+        if (!FillOutline(p, r, GridStrokeOf(fore_))) {
+            UsePen(p, GridPen(fore_), false);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r);
         }
-        ClearUpperVectorState();
-    }
+    });
     MoveTo(x2, y2);
     Changed();
 }
@@ -415,12 +329,12 @@ QFont PainterSurface::Font() const
 
 double PainterSurface::TextWidth(const QString& text) const
 {
-    return Measured().metrics.horizontalAdvance(text) * std::abs(UnitsPerPixelX());
+    return Measured().metrics.horizontalAdvance(text) * std::abs(Map().UnitsPerPixelX());
 }
 
 double PainterSurface::TextHeight(const QString&) const
 {
-    return Measured().metrics.lineSpacing() * std::abs(UnitsPerPixelY());
+    return Measured().metrics.lineSpacing() * std::abs(Map().UnitsPerPixelY());
 }
 
 double PainterSurface::CurrentX() const
@@ -448,25 +362,23 @@ void PainterSurface::Print(const QString& text)
     const MeasuredFont& measured = Measured();
     const QFont& font = measured.font;
     const QFontMetricsF& metrics = measured.metrics;
-    if (QPainter* p = ActivePainter()) {
+    Paint([&](QPainter& p) {
         // The painter resolves point sizes at its device's resolution; scale
         // so the text has its size at TargetDpi() whatever the device reports.
         QFont drawn = font;
-        const int deviceDpi = p->device()->logicalDpiY();
+        const int deviceDpi = p.device()->logicalDpiY();
         if (deviceDpi > 0 && deviceDpi != TargetDpi())
             drawn.setPointSizeF(points_ * TargetDpi() / deviceDpi);
-        FlushCurve();
-        p->setFont(drawn);
+        p.setFont(drawn);
         // The text pen leaves the anti-aliasing as it was, outside UsePen.
-        p->setPen(fore_);
+        p.setPen(fore_);
         penState_.reset();
         const QPointF cell = ToPainter(currentX_, currentY_);
         const QPointF baseline(cell.x(), cell.y() + metrics.ascent());
-        if (!glyphs_.Draw(*p, baseline, text))
-            p->drawText(baseline, text);
-        ClearUpperVectorState();
-    }
+        if (!FastPathsOn() || !glyphs_.Draw(p, baseline, text))
+            p.drawText(baseline, text);
+    });
     currentX_ = ScaleLeft();
-    currentY_ += metrics.lineSpacing() * UnitsPerPixelY();
+    currentY_ += metrics.lineSpacing() * Map().UnitsPerPixelY();
     Changed();
 }

@@ -24,6 +24,8 @@
 
 #include "platform/draw_surface.h"
 #include "platform/glyph_cache.h"
+#include "platform/raster_fast_paths.h"
+#include "platform/scale_map.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -32,7 +34,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QPointF>
-#include <QRectF>
 #include <QSizeF>
 
 #include <optional>
@@ -89,9 +90,10 @@ public:
     // The font as the surface draws it, its point size taken at TargetDpi().
     QFont Font() const;
 
-    // Painter units ↔ user coordinates.
-    QPointF ToPainter(double x, double y) const;
-    QPointF ToUser(const QPointF& painterPoint) const;
+    // Painter units ↔ user coordinates, at the device's present size.
+    ScaleMap Map() const;
+    QPointF ToPainter(double x, double y) const { return Map().ToPainter(x, y); }
+    QPointF ToUser(const QPointF& painterPoint) const { return Map().ToUser(painterPoint); }
 
     // Ends the painter kept open between drawing calls; the next drawing call
     // opens a new one. A subclass calls it before its device changes or goes.
@@ -114,11 +116,13 @@ private:
     enum class ScaleMode { Pixels, Millimetres, User };
 
     QPainter* ActivePainter();
-    double UnitsPerPixelX() const;
-    double UnitsPerPixelY() const;
+    // Runs draw(painter) on the open painter after what was gathered; nothing
+    // when there is nothing to paint on.
+    template <class Draw>
+    void Paint(Draw draw);
+    // The user coordinates of the scale mode over a device of `viewport`.
+    ScaleWindow Window(const QSizeF& viewport) const;
     void DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour);
-    std::optional<qreal> FillablePixel(const QPainter& painter) const;
-    bool OnPicture(const QRectF& ends, qreal pixel) const;
     // What a curve's pen is made of; LineTo calls with the same one join.
     struct CurveStyle {
         QColor colour;
@@ -130,6 +134,7 @@ private:
     static QPen CurvePen(const CurveStyle& style);
     static bool Gathers(const QPainter& painter, const CurveStyle& style);
     QPen GridPen(const QColor& colour) const;
+    GridStroke GridStrokeOf(const QColor& colour) const;
     // Sets the pen and the anti-aliasing unless the painter has them already.
     void UsePen(QPainter& painter, const QPen& pen, bool antialiased);
     void FlushCurve();
@@ -156,10 +161,7 @@ private:
     QList<QLineF> curve_;
     CurveStyle curveStyle_{};
     ScaleMode mode_ = ScaleMode::Pixels;
-    double left_ = 0;
-    double top_ = 0;
-    double width_ = 1;
-    double height_ = 1;
+    ScaleWindow user_;
     double currentX_ = 0;
     double currentY_ = 0;
     QColor fore_{Qt::black};

@@ -12,7 +12,7 @@ __attribute__((target("avx"))) void ZeroUpper()
 
 }  // namespace
 
-void ClearUpperVectorState()
+UpperVectorStateGuard::~UpperVectorStateGuard()
 {
     // The instruction exists only where AVX does, and only there can the
     // state be in use.
@@ -23,6 +23,6 @@ void ClearUpperVectorState()
 
 #else
 
-void ClearUpperVectorState() {}
+UpperVectorStateGuard::~UpperVectorStateGuard() = default;
 
 #endif

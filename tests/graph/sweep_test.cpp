@@ -218,6 +218,34 @@ TEST_F(SingularPointTest, WithoutAValidCalculationTheSweepEnds)
     EXPECT_EQ(g.KeptCnt, 3);
 }
 
+// The branches are analysed once per frequency for all of them; the point
+// is left out of every branch's curves all the same.
+TEST_F(SingularPointTest, AfterAValidCalculationEveryBranchLeavesThePointOut)
+{
+    BranchChecks checked{};
+    checked[1] = checked[3] = true;
+    ASSERT_EQ(SweepBrCur(circuit, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(phase.size(), 2 * 500u);
+    const double missing = static_cast<float>(Lg10(Frequencies()[250]));
+    for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
+    EXPECT_TRUE(phase[500].set);
+    EXPECT_EQ(phase[500].colour, BranchColour(g.BrColor[3]));
+}
+
+// As when each branch ran its own pass: the first branch's curves up to the
+// point, and no other branch's.
+TEST_F(SingularPointTest, WithoutAValidCalculationABranchSweepEndsInTheFirstBranch)
+{
+    BranchChecks checked{};
+    checked[1] = checked[3] = true;
+    EXPECT_EQ(SweepBrVol(circuit, g, mag, ph, checked, false).kind, SweepResult::NoCalculation);
+    EXPECT_EQ(circuit.CalcErr, 0);
+    const auto phase = Curve(ph);
+    ASSERT_EQ(phase.size(), 250u);
+    EXPECT_EQ(phase.back().colour, BranchColour(g.BrColor[1]));
+}
+
 // R-L parallel with C, seen from 10^-160 V: around the anti-resonance the
 // final E ÷ I1 divides by a zero that underflowed.
 TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)

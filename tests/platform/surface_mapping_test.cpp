@@ -4,6 +4,7 @@
 
 #include "pixels.h"
 #include "platform/image_surface.h"
+#include "platform/scale_map.h"
 
 namespace {
 
@@ -170,6 +171,16 @@ TEST_F(SurfaceMapping, ClsFillsWithTheBackgroundAndReturnsToTheOrigin)
     surface.Line(0, 5, 20, 5, kYellow);
     surface.SetBackColor(Qt::white);
     EXPECT_EQ(CountNot(surface.Image(), Qt::white), 0);
+}
+
+// The mapping alone, on a window of no width: every x lands on the left edge
+// and comes back as the window's left, while y still maps both ways.
+TEST(ScaleMap, AWindowWithoutWidthMapsEveryXToItsEdge)
+{
+    const ScaleMap map({2, 4, 0, -8}, QSizeF(200, 100));
+    EXPECT_EQ(map.ToPainter(7, 0), QPointF(0, 50));
+    EXPECT_EQ(map.ToUser({30, 25}), QPointF(2, 2));
+    EXPECT_EQ(map.UnitsPerPixelX(), 0);
 }
 
 TEST(SurfaceWithoutExtent, DrawsNothingAndStillKeepsItsPosition)
