@@ -60,11 +60,13 @@ void PreviewWindow::MarginChanged()
 }
 
 // A page that could not be completed is abandoned, so nothing half drawn
-// reaches the printer or a file.
+// reaches the printer or a file. The save dialog starts next time where a
+// page was last printed, never where printing failed.
 void PreviewWindow::PrintPage()
 {
+    QString file;
     if (!printer_.HasPrinter()) {
-        const QString file = AskPdfFile();
+        file = chooser_(this, PdfSuggestion());
         if (file.isEmpty()) return;
         printer_.SetOutputFile(file);
     }
@@ -74,7 +76,11 @@ void PreviewWindow::PrintPage()
         printer_.KillDoc();
         return;
     }
-    if (!printer_.EndDoc()) ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+    if (!printer_.EndDoc()) {
+        ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+        return;
+    }
+    if (!file.isEmpty()) lastPdf_ = file;
 }
 
 // Only the orientation is taken from the dialog, and only when it is
