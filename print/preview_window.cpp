@@ -156,17 +156,13 @@ void PreviewWindow::PaperSetup()
     prt_.ClipMode = 0;
 }
 
-// Both pictures follow the paper as the printer has it now: half its size,
-// the clipboard picture 0.7 of the height.
+// The preview follows the paper as the printer has it now, at half its size.
 void PreviewWindow::SizePictures()
 {
     const double w = printer_.PaperWidthTwips() / 2.0;
     const double h = printer_.PaperHeightTwips() / 2.0;
     const auto px = [](double t) { return static_cast<int>(std::lround(twips::ToPixelsF(t))); };
     picture1_->resize(px(w), px(h));
-    const QSize clip(px(w), px(printer_.PaperHeightTwips() * 0.7 / 2));
-    const qreal ratio = picture1_->devicePixelRatioF();
-    if (clipPic_.LogicalSize() != clip || clipPic_.PixelRatio() != ratio) clipPic_.Resize(clip, ratio);
 }
 
 void PreviewWindow::MirrorMargins()

@@ -122,13 +122,40 @@ TEST_F(Preview, SpinnerStepChangesOneMarginMirrorsAllAndRedraws)
     EXPECT_EQ(bottom.Value(), 50);
 }
 
-TEST_F(Preview, ClipboardImageLacksTheOutlineAndRepeatsExactly)
+// The rows of `image` from which `part` is an exact copy of it, or −1.
+int RowsCopiedFrom(const QImage& image, const QImage& part)
+{
+    const QImage whole = image.convertToFormat(QImage::Format_RGB32);
+    const QImage piece = part.convertToFormat(QImage::Format_RGB32);
+    if (piece.width() != whole.width()) return -1;
+    for (int top = 0; top + piece.height() <= whole.height(); ++top)
+        if (whole.copy(0, top, piece.width(), piece.height()) == piece) return top;
+    return -1;
+}
+
+int InkOutsideRows(const QImage& image, int top, int bottom)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && (y < top || y >= bottom); ++x)
+            n += image.pixelColor(x, y) != QColor(Qt::white);
+    return n;
+}
+
+TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
 {
     ASSERT_GT(OutlineInk(), 0);
     window.ClpCpyCmd().click();
     const QImage first = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(OutlineInk(), 0);  // the preview too, until the next preview
+
+    // The copy is a band of the preview, pixel for pixel, and every label and
+    // unit of the preview lies inside it.
+    const QImage preview = Picture();
+    const int top = RowsCopiedFrom(preview, first);
+    ASSERT_GE(top, 0) << "the copy is not the preview's pixels";
+    EXPECT_EQ(InkOutsideRows(preview, top, top + first.height()), 0);
     EXPECT_EQ(window.State().ClipMode, 0);
     EXPECT_EQ(InkInColumn(window.ClipPic().Image(), window.Picture1(), 0, 20, 150), 0);
 
