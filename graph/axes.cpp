@@ -1,5 +1,6 @@
 #include "graph/axes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/complex.h"
@@ -26,6 +27,16 @@ bool FrequencyLabelled(int decades, double k, double step)
     return k == 10 || std::fmod(k, 20) == 0;
 }
 
+// A label starts just left of its grid line where it fits; at the ends of
+// the strip it moves inside, so that it is read whole. At the right end a
+// quarter of a space stays clear for ink that reaches past the last advance;
+// more would run the label into its neighbour.
+double LabelLeft(const DrawSurface& strip, const QString& text, double wanted, double left, double right)
+{
+    const double clear = strip.TextWidth(QStringLiteral(" ")) / 4;
+    return std::max(left, std::min(wanted, right - clear - strip.TextWidth(text)));
+}
+
 void FrqAxis(GraphState& g, GraphBoxes& b, int decades)
 {
     const double top = std::pow(10.0, decades);
@@ -45,12 +56,12 @@ void FrqAxis(GraphState& g, GraphBoxes& b, int decades)
         const float x = static_cast<float>(Lg10(k));
         b.impGrf0.Line(x, g.MagGridOrg, x, g.MagDecades, kGridColour);
         b.impGrf1.Line(x, g.PhGridOrg, x, g.PhDivs, kGridColour);
-        b.frqScl.SetCurrentX(x - labelShift);
-        b.frqScl.SetCurrentY(1.6);
         const QString label = FrequencyLabel(f);
         g.FrqLbl = label.toStdString();
-        if (FrequencyLabelled(decades, k, step))
-            b.frqScl.Print(k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label);
+        const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
+        b.frqScl.SetCurrentX(LabelLeft(b.frqScl, text, x - labelShift, g.HGridOrg, g.HDecades));
+        b.frqScl.SetCurrentY(1.6);
+        if (FrequencyLabelled(decades, k, step)) b.frqScl.Print(text);
         k += step;
         f += step * g.SwpStart;
         // The last decade keeps its spacing up to and including 10^decades.

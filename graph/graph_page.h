@@ -64,6 +64,10 @@ public:
     void OnGraphMouseMove(int i, double x, double y);
     void OnGraphClick(int i);
     void OnPanelMouseMove();
+    // Frees and hides both readouts and forgets every held text: what they
+    // held belongs to results that are gone. For a new calculation and
+    // anything that clears the results.
+    void DropReadoutHolds();
 
     // The boxes as drawing surfaces.
     GraphBoxes& Boxes() { return boxes_; }
@@ -110,7 +114,13 @@ private:
     void RunSweep();
     void SweepAndKeptCurve();
     void ShowReadout(int i, bool visible);
-    QString& HeldValue();
+    void ShowHeldReadouts();
+    int16_t& HoldFlag(int i) { return i == 0 ? lkimpflg_ : lkphflg_; }
+    // A held reading: the frequency and value texts shown at the click.
+    struct HeldTexts {
+        QString frequency, value;
+    };
+    HeldTexts& Held(int i);
 
     Circuit& circuit_;
     GraphState& state_;
@@ -131,5 +141,7 @@ private:
     QPushButton* retCmd_ = nullptr;
 
     int16_t lkimpflg_ = 0, lkphflg_ = 0;
-    QString lkfreq0_, lkfreq1_, lkimp_, lkcur_, lkvol_, lkph_;
+    // By graph and plotted quantity, so a held readout shows only a reading
+    // of the quantity plotted, frequency and value taken together.
+    std::array<std::array<HeldTexts, 3>, 2> held_{};
 };

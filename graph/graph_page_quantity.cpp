@@ -12,6 +12,7 @@ void GraphPage::OnOption3Click(int k)
 {
     for (int j = 0; j < 3; ++j) option3_[j]->setChecked(j == k);
     state_.GrfQty = static_cast<int16_t>(k);
+    ShowHeldReadouts();
     if (k == 0) {
         // Both stay shown, "グラフ保存" on top.
         oldDtDsp_[0]->show();

@@ -12,57 +12,54 @@ void GraphPage::ShowReadout(int i, bool visible)
     impDp_[i]->setVisible(visible);
 }
 
-QString& GraphPage::HeldValue()
+GraphPage::HeldTexts& GraphPage::Held(int i)
 {
-    switch (state_.GrfQty) {
-    case 1: return lkcur_;
-    case 2: return lkvol_;
-    default: return lkimp_;
-    }
+    const int quantity = state_.GrfQty == 1 || state_.GrfQty == 2 ? state_.GrfQty : 0;
+    return held_[i][quantity];
 }
 
 void GraphPage::OnGraphMouseMove(int i, double x, double y)
 {
     impGrf_[i]->SetCrossCursor(true);
-    const QString frequency = FrequencyReadout(x);
-    if (i == 0) {
-        ShowReadout(1, lkphflg_ == -1);
-        if (lkimpflg_ == 0) {
-            ShowReadout(0, true);
-            freq_[0]->setText(frequency);
-            impDp_[0]->setText(MagnitudeReadout(state_.GrfQty, y));
-        } else {
-            freq_[0]->setText(lkfreq0_);
-            impDp_[0]->setText(HeldValue());
-        }
+    const int other = 1 - i;
+    ShowReadout(other, HoldFlag(other) == -1);
+    if (HoldFlag(i) == -1) {
+        freq_[i]->setText(Held(i).frequency);
+        impDp_[i]->setText(Held(i).value);
         return;
     }
-    ShowReadout(0, lkimpflg_ == -1);
-    if (lkphflg_ == 0) {
-        ShowReadout(1, true);
-        freq_[1]->setText(frequency);
-        impDp_[1]->setText(PhaseReadout(y));
-    } else {
-        freq_[1]->setText(lkfreq1_);
-        impDp_[1]->setText(lkph_);
-    }
+    ShowReadout(i, true);
+    freq_[i]->setText(FrequencyReadout(x));
+    impDp_[i]->setText(i == 0 ? MagnitudeReadout(state_.GrfQty, y) : PhaseReadout(y));
 }
 
 void GraphPage::OnGraphClick(int i)
 {
-    if (i == 0) {
-        lkimpflg_ = lkimpflg_ == 0 ? -1 : 0;
-        lkfreq0_ = freq_[0]->text();
-        HeldValue() = impDp_[0]->text();
-        return;
-    }
-    lkphflg_ = lkphflg_ == 0 ? -1 : 0;
-    lkfreq1_ = freq_[1]->text();
-    lkph_ = impDp_[1]->text();
+    HoldFlag(i) = HoldFlag(i) == 0 ? -1 : 0;
+    Held(i) = {freq_[i]->text(), impDp_[i]->text()};
 }
 
 void GraphPage::OnPanelMouseMove()
 {
     ShowReadout(0, lkimpflg_ == -1);
     ShowReadout(1, lkphflg_ == -1);
+}
+
+// After a change of the plotted quantity a held readout shows what was held
+// for the new one; a free one shows a reading of the old one and goes.
+void GraphPage::ShowHeldReadouts()
+{
+    for (int i = 0; i < 2; ++i) {
+        ShowReadout(i, HoldFlag(i) == -1);
+        freq_[i]->setText(HoldFlag(i) == -1 ? Held(i).frequency : QString());
+        impDp_[i]->setText(HoldFlag(i) == -1 ? Held(i).value : QString());
+    }
+}
+
+void GraphPage::DropReadoutHolds()
+{
+    lkimpflg_ = 0;
+    lkphflg_ = 0;
+    held_ = {};
+    ShowHeldReadouts();
 }

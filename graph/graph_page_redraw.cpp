@@ -159,8 +159,7 @@ void GraphPage::ResetForInitCircuit()
     LevelAxis6(state_, boxes_);
     oldDtDsp_[0]->show();
     oldDtDsp_[1]->hide();
-    lkimpflg_ = 0;
-    lkphflg_ = 0;
+    DropReadoutHolds();
     check1_[1]->setChecked(true);
     OnOption3Click(0);
 }

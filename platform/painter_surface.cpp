@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPen>
 
 #include <cmath>
@@ -49,6 +50,12 @@ QPainter* PainterSurface::ActivePainter()
     if (!painter_.isActive() && device != nullptr && device->width() > 0 && device->height() > 0) {
         painter_.begin(device);
         penState_.reset();
+        // A printer's engine outlives its painters and still holds the last
+        // document's pen; a new painter's pen equal to the default would
+        // never reach it.
+        if (painter_.isActive())
+            painter_.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush |
+                                             QPaintEngine::DirtyFont);
     }
     return painter_.isActive() ? &painter_ : nullptr;
 }

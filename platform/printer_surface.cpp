@@ -5,6 +5,8 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
 
 namespace {
 
@@ -44,7 +46,7 @@ bool PrinterSurface::HasPrinter() const
 
 void PrinterSurface::SetOutputFile(const QString& path)
 {
-    printer_.setOutputFileName(path);
+    outputFile_ = path;
 }
 
 bool PrinterSurface::SetPaperSize(int16_t code)
@@ -97,7 +99,7 @@ double PrinterSurface::PrintableHeightMm() const
 
 QPaintDevice* PrinterSurface::Target()
 {
-    return sending_ ? &printer_ : nullptr;
+    return sendingTo_;
 }
 
 QSizeF PrinterSurface::TargetSize() const
@@ -137,23 +139,44 @@ void PrinterSurface::Keep(std::function<void(PainterSurface&)> draw)
 bool PrinterSurface::EndDoc()
 {
     if (calls_.empty()) return true;
-    const State live = Capture();
     const std::vector<Call> calls = std::move(calls_);
     calls_.clear();
+    if (!HasPrinter()) return WritePdf(calls);
+    return Replay(calls, printer_) && printer_.printerState() != QPrinter::Error;
+}
 
-    sending_ = true;
+bool PrinterSurface::Replay(const std::vector<Call>& calls, QPaintDevice& device)
+{
+    const State live = Capture();
+    sendingTo_ = &device;
     bool opened = true;
     for (const Call& call : calls) {
         Restore(call.state);
         call.draw(*this);
         // The first call opens the document; when that fails, so would the rest.
-        opened = printer_.printerState() == QPrinter::Active;
+        opened = device.paintingActive();
         if (!opened) break;
     }
     EndPainting();
-    sending_ = false;
+    sendingTo_ = nullptr;
     Restore(live);
-    return opened && printer_.printerState() != QPrinter::Error;
+    return opened;
+}
+
+// The writer gets the printer's page and resolution, so the page lands where
+// the printer would put it.
+bool PrinterSurface::WritePdf(const std::vector<Call>& calls)
+{
+    QSaveFile file(outputFile_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(printer_.resolution());
+        writer.setPageLayout(printer_.pageLayout());
+        drawn = Replay(calls, writer);
+    }
+    return drawn && file.commit();
 }
 
 void PrinterSurface::KillDoc()

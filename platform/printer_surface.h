@@ -7,8 +7,14 @@
 // kept, so KillDoc can abandon a page that could not be completed without
 // anything reaching the printer or a file.
 //
-// A machine without a printer gets the PDF writer instead; SetOutputFile
-// names the file it writes.
+// A machine without a printer gets a PDF file instead, named by
+// SetOutputFile. The file is written whole or not at all: EndDoc writes the
+// page into a temporary file and puts it in place only when every byte of the
+// document was written.
+//
+// Each page is drawn on a device of its own (the printer's engine would carry
+// the last page's pen into the next one) or, for the printer, from a painter
+// whose whole state the engine takes afresh.
 
 #include <cstdint>
 #include <functional>
@@ -30,6 +36,7 @@ public:
     PrinterSurface();
     ~PrinterSurface() override;
 
+    // The printer's settings; for a PDF file they set the page.
     QPrinter& Printer() { return printer_; }
     // A printer other than the PDF writer exists.
     bool HasPrinter() const;
@@ -51,7 +58,8 @@ public:
     // True while drawing waits for EndDoc.
     bool DocumentOpen() const { return !calls_.empty(); }
     // Sends what was drawn since the last EndDoc or KillDoc as one page.
-    // False when the printer could not take it; nothing is kept either way.
+    // False when the printer or the file could not take it whole; a file is
+    // then neither made nor changed. Nothing is kept either way.
     bool EndDoc();
     // Drops what was drawn since the last EndDoc; nothing is sent.
     void KillDoc();
@@ -88,8 +96,13 @@ private:
     State Capture() const;
     void Restore(const State& s);
     void Keep(std::function<void(PainterSurface&)> draw);
+    // Draws the calls on `device` as one document; false when it could not
+    // be opened.
+    bool Replay(const std::vector<Call>& calls, QPaintDevice& device);
+    bool WritePdf(const std::vector<Call>& calls);
 
     QPrinter printer_;
+    QString outputFile_;
     std::vector<Call> calls_;
-    bool sending_ = false;
+    QPaintDevice* sendingTo_ = nullptr;
 };

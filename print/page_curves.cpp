@@ -84,7 +84,7 @@ PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
     return s;
 }
 
-PageDrawer::PassEnd PageDrawer::Sweep(bool trapDivision, const std::function<void(float)>& point)
+PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
 {
     c_.Frq = g_.SwpStart;
     while (c_.Frq <= g_.SwpEnd) {
@@ -97,7 +97,7 @@ PageDrawer::PassEnd PageDrawer::Sweep(bool trapDivision, const std::function<voi
             case PointCheck::Stop: return PassEnd::Stopped;
             }
         } catch (const CalcError& e) {
-            if (!trapDivision || e.number() != CalcError::DivisionByZero) throw;
+            if (e.number() != CalcError::DivisionByZero) throw;
         }
         c_.Frq = checked::Chk(c_.Frq * g_.SwpStep);
     }
@@ -122,7 +122,7 @@ bool PageDrawer::PlotZiPage()
     const CurveScale s = MakeScale(g_.ZAxMin, g_.ZAxMax);
 
     PenTrace level(surf(), kLiveCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
-    const PassEnd levelEnd = Sweep(false, [&](float x) {
+    const PassEnd levelEnd = Sweep([&](float x) {
         const Complex v = c_.ZReg;
         if (IsZero(v)) return;
         level.Plot(s.MagX(x), s.MagY(static_cast<float>(Lg10(CpxAbs(v)))));
@@ -131,7 +131,7 @@ bool PageDrawer::PlotZiPage()
 
     PhaseTracking phase;
     PenTrace angle(surf(), kLiveCurveColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
-    const PassEnd phaseEnd = Sweep(false, [&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
+    const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
     if (phaseEnd == PassEnd::Stopped) return false;
 
     if (g_.KeptOn == 1) PlotKeptCurve(s);
@@ -173,7 +173,7 @@ bool PageDrawer::PlotBrPage(bool voltages)
             const auto value = [&]() -> const Complex& { return voltages ? c_.BrVol[b] : c_.BrCur[b]; };
 
             PenTrace level(surf(), colour, s.fr.MagFrmY1, s.fr.MagFrmY2);
-            const PassEnd levelEnd = Sweep(true, [&](float x) {
+            const PassEnd levelEnd = Sweep([&](float x) {
                 if (IsZero(value())) {
                     Mag[b] = s.yB;
                     return;
@@ -184,7 +184,7 @@ bool PageDrawer::PlotBrPage(bool voltages)
             if (levelEnd == PassEnd::Stopped) return false;
 
             PenTrace angle(surf(), colour, s.fr.PhFrmY1, s.fr.PhFrmY2);
-            const PassEnd phaseEnd = Sweep(true, [&](float x) {
+            const PassEnd phaseEnd = Sweep([&](float x) {
                 Ph[b] = phase.Next(value());
                 angle.Plot(s.PhX(x), s.PhY(Ph[b]));
             });

@@ -44,8 +44,10 @@ private:
     void PlotKeptCurve(const CurveScale& s);
     CurveScale MakeScale(double bottom, double top);
     // One pass over the page's 501 frequencies: analysis, then `point` with
-    // the log-frequency of each point that has a result to draw.
-    PassEnd Sweep(bool trapDivision, const std::function<void(float)>& point);
+    // the log-frequency of each point that has a result to draw. A point that
+    // divides by zero is left out, as on the screen; any other arithmetic
+    // error ends the pass.
+    PassEnd Sweep(const std::function<void(float)>& point);
     PointCheck CheckSingular();
     void Report(MessageIcon icon, const QString& text) const;
 

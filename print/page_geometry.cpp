@@ -74,7 +74,6 @@ ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m)
 
 ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m)
 {
-    const float right = p.PageWmm - m.MarL - 1;
-    return {static_cast<double>(-m.MarL), static_cast<double>(-m.MarT), static_cast<double>(right),
-            static_cast<double>(right) * kBlockAspect};
+    return {static_cast<double>(-m.MarL), 0, static_cast<double>(p.PageWmm - m.MarL - 1),
+            static_cast<double>(LayoutWidth(p.PageWmm, m)) * kBlockAspect};
 }

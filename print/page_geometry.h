@@ -47,5 +47,7 @@ double TitleTop(float D);
 ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m);
 // The whole preview picture is the whole sheet.
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m);
-// The clipboard picture ends just below the page block.
+// The clipboard picture: the page block from its top to its bottom, across
+// the whole sheet, since the unit lines of the scales start at the sheet's
+// left edge and the last frequency label reaches into the right margin.
 ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m);

@@ -60,11 +60,13 @@ void PreviewWindow::MarginChanged()
 }
 
 // A page that could not be completed is abandoned, so nothing half drawn
-// reaches the printer or a file.
+// reaches the printer or a file. The save dialog starts next time where a
+// page was last printed, never where printing failed.
 void PreviewWindow::PrintPage()
 {
+    QString file;
     if (!printer_.HasPrinter()) {
-        const QString file = AskPdfFile();
+        file = chooser_(this, PdfSuggestion());
         if (file.isEmpty()) return;
         printer_.SetOutputFile(file);
     }
@@ -74,7 +76,11 @@ void PreviewWindow::PrintPage()
         printer_.KillDoc();
         return;
     }
-    if (!printer_.EndDoc()) ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+    if (!printer_.EndDoc()) {
+        ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+        return;
+    }
+    if (!file.isEmpty()) lastPdf_ = file;
 }
 
 // Only the orientation is taken from the dialog, and only when it is
@@ -114,10 +120,15 @@ void PreviewWindow::CopyToClipboard()
     prt_.ClipMode = 0;
     if (!complete) return;
 
-    const float w = prt_.paper.PageWmm - prt_.mar.MarL - 1;
-    const double h = w * kBlockAspect;
-    const QRectF source(picture1_->ToPainter(0, 0), picture1_->ToPainter(w, h));
-    clipPic_.PaintPicture(picture1_->Image(), source, QRectF(0, 0, w, h));
+    // Whole pixels of the preview, and the clipboard picture just as large:
+    // the copy is the preview's own pixels, neither stretched nor resampled.
+    const ScaleCorners area = ClipScale(prt_.paper, prt_.mar);
+    const QRect source = QRectF(picture1_->ToPainter(area.left, area.top), picture1_->ToPainter(area.right, area.bottom))
+                             .toAlignedRect()
+                             .intersected(picture1_->rect());
+    clipPic_.Resize(source.size(), picture1_->devicePixelRatioF());
+    clipPic_.PaintPicture(picture1_->Image(), source,
+                          QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(clipPic_.Image());

@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStorageInfo>
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
@@ -55,13 +57,28 @@ QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box
     return frame;
 }
 
+// Qt's own dialog adds the suffix before it asks whether to replace a file,
+// so the question is about the file that will be written; a native dialog may
+// ask about the name as typed.
 QString DefaultPdfChooser(QWidget* parent, const QString& suggested)
 {
-    QString file = QFileDialog::getSaveFileName(parent, QString::fromUtf8(prtext::kPdfDialogTitle), suggested,
-                                                QString::fromUtf8(prtext::kPdfFilter));
-    if (!file.isEmpty() && !file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        file += QLatin1String(".pdf");
-    return file;
+    QFileDialog dialog(parent, QString::fromUtf8(prtext::kPdfDialogTitle), QFileInfo(suggested).absolutePath(),
+                       QString::fromUtf8(prtext::kPdfFilter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// A folder the save dialog can open without trouble: one that exists, takes
+// files and lies on a file system with storage of its own. Pseudo file systems
+// such as /proc report none, and listing them can block.
+bool OrdinaryWritableFolder(const QString& path)
+{
+    const QFileInfo folder(path);
+    return folder.isDir() && folder.isWritable() && QStorageInfo(path).bytesTotal() > 0;
 }
 
 }  // namespace
@@ -139,17 +156,13 @@ void PreviewWindow::PaperSetup()
     prt_.ClipMode = 0;
 }
 
-// Both pictures follow the paper as the printer has it now: half its size,
-// the clipboard picture 0.7 of the height.
+// The preview follows the paper as the printer has it now, at half its size.
 void PreviewWindow::SizePictures()
 {
     const double w = printer_.PaperWidthTwips() / 2.0;
     const double h = printer_.PaperHeightTwips() / 2.0;
     const auto px = [](double t) { return static_cast<int>(std::lround(twips::ToPixelsF(t))); };
     picture1_->resize(px(w), px(h));
-    const QSize clip(px(w), px(printer_.PaperHeightTwips() * 0.7 / 2));
-    const qreal ratio = picture1_->devicePixelRatioF();
-    if (clipPic_.LogicalSize() != clip || clipPic_.PixelRatio() != ratio) clipPic_.Resize(clip, ratio);
 }
 
 void PreviewWindow::MirrorMargins()
@@ -162,11 +175,10 @@ void PreviewWindow::SetPdfFileChooser(PdfFileChooser chooser)
     chooser_ = std::move(chooser);
 }
 
-QString PreviewWindow::AskPdfFile()
+QString PreviewWindow::PdfSuggestion() const
 {
-    const QString file = chooser_(this, lastPdf_);
-    if (!file.isEmpty()) lastPdf_ = file;
-    return file;
+    if (OrdinaryWritableFolder(QFileInfo(lastPdf_).absolutePath())) return lastPdf_;
+    return QDir::home().filePath(QFileInfo(lastPdf_).fileName());
 }
 
 void PreviewWindow::ShowModal()

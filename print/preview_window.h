@@ -71,7 +71,10 @@ private:
     void SizePictures();
     void MirrorMargins();
     bool DrawPage();
-    QString AskPdfFile();
+    // The file the save dialog offers: the last one printed to, or the same
+    // name in the home folder when its folder is no longer an ordinary
+    // writable one.
+    QString PdfSuggestion() const;
 
     Circuit& circuit_;
     GraphState& graph_;
@@ -80,7 +83,7 @@ private:
     PrinterSurface printer_;
     ClipPicture clipPic_;
     PdfFileChooser chooser_;
-    QString lastPdf_;
+    QString lastPdf_;  // the last file a page was printed to
 
     PictureBox* picture1_ = nullptr;
     std::array<UpDown*, 4> upDown1_{};

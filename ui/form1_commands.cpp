@@ -49,6 +49,7 @@ void Form1::Command1Click(int i)
 void Form1::ShowRunTimeError(const QString& description)
 {
     ShowMessage(description, MessageIcon::Information, this);
+    graph_->DropReadoutHolds();
     for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
     ClearDefinitionResults();
     ui_.Command1[1]->setEnabled(false);
@@ -57,6 +58,7 @@ void Form1::ShowRunTimeError(const QString& description)
 
 void Form1::Calculate()
 {
+    graph_->DropReadoutHolds();
     for (int b = 1; b <= c_.BrCnt; ++b) {
         BrZCalc(c_.BrImp[b], c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);
         ShowBranchImpedance(b);

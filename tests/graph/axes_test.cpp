@@ -83,15 +83,15 @@ TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .1", " 1", " 10"}));
 }
 
+// Except at the ends of the strip, where a label moves inside it.
 TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
 {
     FrqAxis4(g, b.boxes);
     const auto prints = b.frq.CallsOf(DrawCall::Print);
     ASSERT_EQ(prints.size(), 4u);
-    for (size_t j = 0; j < prints.size(); ++j) {
-        EXPECT_NEAR(prints[j].x1, j - 0.045, 1e-12);
-        EXPECT_EQ(prints[j].y1, 1.6);
-    }
+    EXPECT_EQ(prints[0].x1, 0.0);
+    for (size_t j = 1; j < prints.size(); ++j) EXPECT_NEAR(prints[j].x1, j - 0.045, 1e-12);
+    for (const DrawCall& p : prints) EXPECT_EQ(p.y1, 1.6);
     const auto scales = b.frq.CallsOf(DrawCall::Scale);
     ASSERT_FALSE(scales.empty());
     EXPECT_EQ(scales.back().x1, 0.0);
@@ -101,7 +101,10 @@ TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
 
     b.frq.ClearCalls();
     FrqAxis2(g, b.boxes);
-    EXPECT_NEAR(b.frq.CallsOf(DrawCall::Print)[1].x1, static_cast<float>(std::log10(2.0)) - 0.035, 1e-12);
+    const auto twoDecades = b.frq.CallsOf(DrawCall::Print);
+    EXPECT_NEAR(twoDecades[1].x1, static_cast<float>(std::log10(2.0)) - 0.035, 1e-12);
+    // " 10K" and a quarter of a space end at the right edge: characters of 7 pixels.
+    EXPECT_NEAR(twoDecades.back().x1, 2 - 4.25 * 7 * 2 / 655.0, 1e-12);
 }
 
 TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)

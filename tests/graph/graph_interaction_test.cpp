@@ -322,21 +322,53 @@ TEST_F(InteractionTest, MovingOverThePanelHidesOnlyTheFreeReadouts)
     EXPECT_EQ(page->Freq(1).text(), " 1KHz");
 }
 
-TEST_F(InteractionTest, HeldValueTextsBelongToTheirQuantity)
+// A held readout shows only what was held for the quantity plotted, at once
+// on a change of quantity, and never a reading of results that are gone.
+TEST_F(InteractionTest, HeldReadingsBelongToTheirQuantityAndGoWithTheResults)
 {
     PictureBox& mag = page->ImpGrf(0);
-    QTest::mouseMove(&mag, At(mag, 3, 3));
-    QTest::mouseClick(&mag, Qt::LeftButton, {}, At(mag, 3, 3));
+    PictureBox& ph = page->ImpGrf(1);
+    const auto hold = [this](PictureBox& box, double x, double y) {
+        QTest::mouseMove(&box, At(box, x, y));
+        QTest::mouseClick(&box, Qt::LeftButton, {}, At(box, x, y));
+    };
+    hold(mag, 3, 3);
     const QString heldFreq = page->Freq(0).text(), heldValue = page->ImpDp(0).text();
+    hold(ph, 3.5, -30);
+    const QString heldPhase = page->ImpDp(1).text();
 
+    // Nothing is held for the currents yet.
     Click(page->Option3(1));
+    for (int i : {0, 1}) {
+        EXPECT_TRUE(page->ImpDp(i).isVisible()) << i;
+        EXPECT_EQ(page->Freq(i).text(), "") << i;
+        EXPECT_EQ(page->ImpDp(i).text(), "") << i;
+    }
     QTest::mouseMove(&mag, At(mag, 4, 1));
-    EXPECT_EQ(page->Freq(0).text(), heldFreq);
     EXPECT_EQ(page->ImpDp(0).text(), "");
+    EXPECT_EQ(page->ImpDp(1).text(), "");
+
+    // Released and held again with the currents plotted.
+    QTest::mouseClick(&mag, Qt::LeftButton, {}, At(mag, 4, 1));
+    hold(mag, 4, -2);
+    const QString heldCurrent = page->ImpDp(0).text();
+    ASSERT_TRUE(heldCurrent.endsWith(U("Ａ")));
 
     Click(page->Option3(0));
-    QTest::mouseMove(&mag, At(mag, 4, 1));
+    EXPECT_EQ(page->Freq(0).text(), heldFreq);
     EXPECT_EQ(page->ImpDp(0).text(), heldValue);
+    EXPECT_EQ(page->ImpDp(1).text(), heldPhase);
+
+    page->DropReadoutHolds();
+    EXPECT_EQ(page->lkimpflg(), 0);
+    EXPECT_EQ(page->lkphflg(), 0);
+    EXPECT_FALSE(page->ImpDp(0).isVisible());
+    EXPECT_FALSE(page->ImpDp(1).isVisible());
+
+    // The current held before belongs to the earlier results.
+    hold(mag, 3.5, 2);
+    Click(page->Option3(1));
+    EXPECT_EQ(page->ImpDp(0).text(), "");
 }
 
 TEST_F(PageTest, KeepingBeforeAnySweepOnlySwitchesState)

@@ -1,11 +1,15 @@
 #include <cmath>
 #include <complex>
+#include <vector>
 
 #include <QCheckBox>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include "calc/calc_error.h"
+#include "graph/axes.h"
 #include "graph/graph_texts.h"
 #include "tests/graph/page_fixture.h"
 #include "tests/graph/pixels.h"
@@ -119,6 +123,57 @@ TEST_F(PageTest, OverflowShowsItsDescriptionAndDrawsTheWideAxesOverTheBoxes)
     const int row = mag.height() / 2 + 3;
     EXPECT_EQ(mag.Image().pixelColor(static_cast<int>(0.75 * width), row), kYellow);
     EXPECT_EQ(mag.Image().pixelColor(static_cast<int>(std::log10(30.0) / 2 * width), row), kYellow);
+}
+
+// Keeps where each label is printed, in painter units.
+class LabelSpy : public PictureBox {
+public:
+    using PictureBox::PictureBox;
+    void Print(const QString& text) override
+    {
+        printed.push_back({ToPainter(CurrentX(), CurrentY()).x(), text});
+        PictureBox::Print(text);
+    }
+    struct Printed {
+        double left;
+        QString text;
+    };
+    std::vector<Printed> printed;
+};
+
+// Every frequency label lies whole inside its strip by the metrics of its
+// font at the screen's pixel ratio: none loses its first characters at the
+// left end ("00Ｈｚ") or its last ones at the right end (a lone "1" of 10K).
+TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
+{
+    LabelSpy strip(page.get());
+    strip.setGeometry(page->FrqScl().geometry());
+    strip.SetFontName(page->FrqScl().FontName());
+    strip.SetFontSize(page->FrqScl().FontSize());
+    GraphBoxes boxes{page->ImpGrf(0), page->ImpGrf(1), strip, page->ImpScl(0), page->ImpScl(1)};
+
+    const qreal ratio = strip.devicePixelRatioF();
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(96 * ratio / 0.0254));
+    device.setDotsPerMeterX(dotsPerMetre);
+    device.setDotsPerMeterY(dotsPerMetre);
+    const QFontMetricsF metrics(strip.Font(), &device);
+
+    for (double start : {0.01, 100.0, 1e5}) {
+        for (auto axis : {FrqAxis2, FrqAxis4}) {
+            state.SwpStart = start;
+            strip.printed.clear();
+            axis(state, boxes);
+            ASSERT_FALSE(strip.printed.empty());
+            for (const LabelSpy::Printed& p : strip.printed) {
+                const QRectF ink = metrics.boundingRect(p.text);
+                const double first = p.left + std::min(0.0, ink.left() / ratio);
+                const double last = p.left + std::max(metrics.horizontalAdvance(p.text), ink.right()) / ratio;
+                EXPECT_GE(first, 0) << p.text.toStdString() << " from " << start << " Hz";
+                EXPECT_LE(last, strip.width()) << p.text.toStdString() << " from " << start << " Hz";
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -5,8 +5,12 @@
 #include "pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
+#include "platform/painter_surface.h"
 
+#include <QPrinter>
+#include <QProcess>
 #include <QRect>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -132,6 +136,58 @@ TEST(PrintNum, ANumberEndsItsLineLikeAText)
     spy.PrintNum(30.0f);
     EXPECT_DOUBLE_EQ(spy.CurrentX(), 0);
     EXPECT_NEAR(spy.CurrentY(), 1 + spy.TextHeight(QStringLiteral("0")), 1e-12);
+}
+
+// One printer, as a machine's printer is kept for the whole run: its engine
+// lives on from one document to the next.
+class KeptPrinter : public PainterSurface {
+public:
+    KeptPrinter() { printer.setOutputFormat(QPrinter::PdfFormat); }
+    ~KeptPrinter() override { EndPainting(); }
+    QPrinter printer{QPrinter::HighResolution};
+
+protected:
+    QPaintDevice* Target() override { return &printer; }
+    QSizeF TargetSize() const override { return printer.pageRect(QPrinter::DevicePixel).size(); }
+    int TargetDpi() const override { return printer.resolution(); }
+};
+
+QImage Rendered(const QString& pdf, const QString& stem)
+{
+    QProcess render;
+    render.start(BRIVEL_PDFTOPPM, {"-r", "50", "-png", "-singlefile", pdf, stem});
+    if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
+    return QImage(stem + ".png");
+}
+
+TEST(PrinterDocuments, EachDocumentStartsWithTheSurfacePenNotTheLastOne)
+{
+    QTemporaryDir dir;
+    KeptPrinter surface;
+    surface.SetScaleMillimetres();
+    surface.printer.setOutputFileName(dir.filePath("curve.pdf"));
+    surface.PSet(20, 20, QColor(0, 255, 255));
+    surface.LineTo(150, 150, QColor(0, 255, 255));
+    surface.EndPainting();
+
+    surface.printer.setOutputFileName(dir.filePath("title.pdf"));
+    surface.SetFontSize(40);
+    surface.SetCurrentX(20);
+    surface.SetCurrentY(20);
+    surface.Print(QStringLiteral("■■■"));
+    surface.EndPainting();
+
+    const QImage page = Rendered(dir.filePath("title.pdf"), dir.filePath("title"));
+    ASSERT_FALSE(page.isNull());
+    int dark = 0, coloured = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            dark += c.lightness() < 60;
+            coloured += c.saturation() > 100;
+        }
+    EXPECT_GT(dark, 500);
+    EXPECT_EQ(coloured, 0);
 }
 
 }  // namespace

@@ -88,7 +88,10 @@ TEST(PageLayout, SurfaceCoordinatesOfPrinterPreviewAndClipboard)
     EXPECT_DOUBLE_EQ(p.right, 199);
     EXPECT_DOUBLE_EQ(p.bottom, 284);
 
+    // The block's height, across the whole sheet.
     const ScaleCorners c = ClipScale(a4, m);
+    EXPECT_DOUBLE_EQ(c.left, -10);
+    EXPECT_DOUBLE_EQ(c.top, 0);
     EXPECT_DOUBLE_EQ(c.right, 199);
-    EXPECT_DOUBLE_EQ(c.bottom, 199 * 155.0 / 160.0);
+    EXPECT_DOUBLE_EQ(c.bottom, 194 * 155.0 / 160.0);
 }

@@ -23,6 +23,11 @@ bool Red(const QColor& c)
     return c.red() > 200 && c.green() < 90 && c.blue() < 90;
 }
 
+bool Coloured(const QColor& c)
+{
+    return c.saturation() > 100;
+}
+
 // The sample circuit's page printed to a PDF file and rendered back by
 // poppler, without anti-aliasing, at 100 dots per inch.
 class PdfPage : public ::testing::Test {
@@ -30,18 +35,34 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        const QString pdf = dir.filePath("page.pdf");
-        window.SetPdfFileChooser([pdf](QWidget*, const QString&) { return pdf; });
         window.show();
+        PrintAndRender("page");
+    }
+
+    // Prints the page to <name>.pdf and renders it into `page`.
+    void PrintAndRender(const QString& name)
+    {
+        const QString pdf = dir.filePath(name + ".pdf");
+        window.SetPdfFileChooser([pdf](QWidget*, const QString&) { return pdf; });
         window.PrintPage();
         ASSERT_TRUE(QFile::exists(pdf));
 
         QProcess render;
         render.start(BRIVEL_PDFTOPPM, {"-r", QString::number(kDpi), "-aa", "no", "-aaVector", "no", "-png",
-                                       "-singlefile", pdf, dir.filePath("page")});
+                                       "-singlefile", pdf, dir.filePath(name)});
         ASSERT_TRUE(render.waitForFinished(60000)) << "pdftoppm did not finish";
         ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
-        ASSERT_TRUE(page.load(dir.filePath("page.png")));
+        ASSERT_TRUE(page.load(dir.filePath(name + ".png")));
+    }
+
+    // The dots of the title band, 8 u to 19 u, that pass the test.
+    int TitleDots(bool (*test)(const QColor&)) const
+    {
+        const double u = LayoutWidth(window.State().paper.PageWmm, window.State().mar) / 160.0;
+        int n = 0;
+        for (int y = std::lround(Dot(0, 8 * u).y()); y < std::lround(Dot(0, 19 * u).y()); ++y)
+            for (int x = 0; x < page.width(); ++x) n += test(page.pixelColor(x, y));
+        return n;
     }
 
     // Where page unit (x, y) lands on the rendered paper, in dots: the
@@ -130,6 +151,21 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
         const double yPhase = f.PhFrmY2 - (std::arg(zi) * 180 / M_PI + 90) * sp / 180;
         EXPECT_TRUE(RedNear(x, yLevel, 2)) << "level at " << freq << " Hz";
         EXPECT_TRUE(RedNear(x, yPhase, 2)) << "phase at " << freq << " Hz";
+    }
+}
+
+// A page ends with the curves in colour; the next page's title is black
+// all the same.
+TEST_F(PdfPage, EveryPrintStartsWithTheBlackPen)
+{
+    graph.KeptOn = 1;
+    graph.KeptCnt = 2;
+    graph.KeptLgF[1] = 3, graph.KeptLgMag[1] = 2, graph.KeptPh[1] = 0;
+    graph.KeptLgF[2] = 4, graph.KeptLgMag[2] = 3, graph.KeptPh[2] = 30;
+    for (const char* name : {"kept", "after_kept"}) {
+        PrintAndRender(name);
+        EXPECT_GT(TitleDots(Dark), 500) << name;
+        EXPECT_EQ(TitleDots(Coloured), 0) << name;
     }
 }
 

@@ -1,9 +1,16 @@
+#include <csignal>
+#include <memory>
+
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,13 +122,40 @@ TEST_F(Preview, SpinnerStepChangesOneMarginMirrorsAllAndRedraws)
     EXPECT_EQ(bottom.Value(), 50);
 }
 
-TEST_F(Preview, ClipboardImageLacksTheOutlineAndRepeatsExactly)
+// The rows of `image` from which `part` is an exact copy of it, or −1.
+int RowsCopiedFrom(const QImage& image, const QImage& part)
+{
+    const QImage whole = image.convertToFormat(QImage::Format_RGB32);
+    const QImage piece = part.convertToFormat(QImage::Format_RGB32);
+    if (piece.width() != whole.width()) return -1;
+    for (int top = 0; top + piece.height() <= whole.height(); ++top)
+        if (whole.copy(0, top, piece.width(), piece.height()) == piece) return top;
+    return -1;
+}
+
+int InkOutsideRows(const QImage& image, int top, int bottom)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && (y < top || y >= bottom); ++x)
+            n += image.pixelColor(x, y) != QColor(Qt::white);
+    return n;
+}
+
+TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
 {
     ASSERT_GT(OutlineInk(), 0);
     window.ClpCpyCmd().click();
     const QImage first = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(OutlineInk(), 0);  // the preview too, until the next preview
+
+    // The copy is a band of the preview, pixel for pixel, and every label and
+    // unit of the preview lies inside it.
+    const QImage preview = Picture();
+    const int top = RowsCopiedFrom(preview, first);
+    ASSERT_GE(top, 0) << "the copy is not the preview's pixels";
+    EXPECT_EQ(InkOutsideRows(preview, top, top + first.height()), 0);
     EXPECT_EQ(window.State().ClipMode, 0);
     EXPECT_EQ(InkInColumn(window.ClipPic().Image(), window.Picture1(), 0, 20, 150), 0);
 
@@ -215,8 +249,38 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     EXPECT_EQ(suggestions.back(), file);
 }
 
-TEST_F(Preview, FailuresEndInOrderWithAMessage)
+// A file-size limit makes the kernel refuse the PDF's bytes part-way, as a
+// full disk does, for root as well and without mounting anything.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousSignal_)(int) = nullptr;
+};
+
+QByteArray Contents(const QString& path)
 {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
+{
+    const QString failed = "プリンタへの出力に失敗しました。ページは印刷されていません。";
     QTemporaryDir dir;
 
     // The printer cannot take the page.
@@ -224,23 +288,113 @@ TEST_F(Preview, FailuresEndInOrderWithAMessage)
     window.PrtCmd().click();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(shown[0].text, "プリンタへの出力に失敗しました。ページは印刷されていません。");
+    EXPECT_EQ(shown[0].text, failed);
     EXPECT_FALSE(window.Printer().DocumentOpen());
+
+    // The disk fills up part-way: an existing file keeps its contents, a new
+    // one is not made, and no temporary file is left.
+    const QString existing = dir.filePath("page.pdf");
+    {
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the earlier report");
+    }
+    for (const QString& name : {existing, dir.filePath("new.pdf")}) {
+        pdfAnswer = name;
+        {
+            const FileSizeLimit full(4096);
+            window.PrtCmd().click();
+        }
+        EXPECT_EQ(shown.back().text, failed) << name.toStdString();
+    }
+    EXPECT_EQ(shown.size(), 3u);
+    EXPECT_EQ(Contents(existing), "the earlier report");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.pdf"});
 
     // The impedance curve fails: the page is abandoned, no file is written.
     circuit.EmfCpx = {0, 0};
-    pdfAnswer = dir.filePath("page.pdf");
+    pdfAnswer = dir.filePath("zero.pdf");
     window.PrtCmd().click();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].icon, MessageIcon::Information);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[3].icon, MessageIcon::Information);
     EXPECT_FALSE(QFile::exists(pdfAnswer));
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
     // The window stays usable.
     circuit.EmfCpx = {1, 0};
     window.PrtCmd().click();
-    EXPECT_TRUE(QFile::exists(pdfAnswer));
-    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(Contents(pdfAnswer).startsWith("%PDF-"));
+    EXPECT_EQ(shown.size(), 4u);
+}
+
+// The save dialog starts where a page was last printed, and in the home
+// folder while there is no such place: never in a folder where printing
+// failed or one that has gone.
+TEST_F(Preview, SaveDialogStartsOnlyInAnOrdinaryFolderThatTookAPage)
+{
+    const auto folderOfLastSuggestion = [this] { return QFileInfo(suggestions.back()).absolutePath(); };
+    pdfAnswer = "/proc/brivel.pdf";
+    window.PrtCmd().click();
+    ASSERT_EQ(shown.size(), 1u);
+    window.PrtCmd().click();
+    EXPECT_EQ(folderOfLastSuggestion(), QDir::homePath());
+
+    auto dir = std::make_unique<QTemporaryDir>();
+    pdfAnswer = dir->filePath("page.pdf");
+    window.PrtCmd().click();
+    ASSERT_EQ(shown.size(), 2u);  // the /proc answer above failed once more
+    pdfAnswer = "/proc/brivel.pdf";
+    window.PrtCmd().click();
+    EXPECT_EQ(suggestions.back(), dir->filePath("page.pdf"));
+
+    dir.reset();
+    window.PrtCmd().click();
+    EXPECT_EQ(suggestions.back(), QDir::home().filePath("page.pdf"));
+}
+
+// A name typed without ".pdf" is asked about with it: an existing report.pdf
+// is not replaced unasked.
+TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("report.pdf");
+    {
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the earlier report");
+    }
+    PreviewWindow plain{circuit, graph, host};
+    plain.show();
+
+    QString question;
+    const auto typeName = [&](const QString& name) {
+        QTimer::singleShot(0, [&question, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTimer::singleShot(0, [&question] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            QLineEdit* field = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(field, nullptr);
+            field->setText(name);
+            QTest::keyClick(field, Qt::Key_Return);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        plain.PrtCmd().click();
+    };
+
+    typeName(dir.filePath("report"));
+    EXPECT_TRUE(question.contains("report.pdf")) << question.toStdString();
+    EXPECT_EQ(Contents(existing), "the earlier report");
+
+    question.clear();
+    typeName(dir.filePath("fresh"));
+    EXPECT_TRUE(question.isEmpty());
+    EXPECT_TRUE(Contents(dir.filePath("fresh.pdf")).startsWith("%PDF-"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fresh.pdf", "report.pdf"}));
 }
 
 }  // namespace

@@ -111,10 +111,16 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
     EXPECT_TRUE(user.messages().empty());
 
+    // A held readout does not outlive the calculation the return runs.
+    graph.OnGraphMouseMove(0, 3, 1);
+    graph.OnGraphClick(0);
+    ASSERT_EQ(graph.lkimpflg(), -1);
     user.Click(&graph.RetCmd());
     EXPECT_EQ(user.ui().SSTab1->Current(), 0);
     EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
     EXPECT_TRUE(user.messages().empty());
+    EXPECT_EQ(graph.lkimpflg(), 0);
+    EXPECT_FALSE(graph.ImpDp(0).isVisible());
 }
 
 TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
