@@ -2,8 +2,7 @@
 // What the user entered for one branch in the element dialog: for R, L and C
 // the text as typed and the unit chosen. The main window keeps one per
 // branch; the dialog opens with it and hands a new one back on ＯＫ, and the
-// branch's values are formed from it. Kept as entered, so that the dialog
-// shows the branch again as the user wrote it.
+// branch's values are formed from it.
 
 #include <QString>
 #include <array>
@@ -22,7 +21,7 @@ inline constexpr int kResistanceEntry = 0;
 inline constexpr int kInductanceEntry = 1;
 inline constexpr int kCapacitanceEntry = 2;
 
-inline const std::array<UnitList, 3> kElementUnits = {units::kResistance, units::kInductance, units::kCapacitance};
+inline constexpr std::array<UnitList, 3> kElementUnits = {units::kResistance, units::kInductance, units::kCapacitance};
 
 struct ElementEntry {
     // A branch never entered: R = 0 Ω, L = 0 ｍＨ, no capacitor in μＦ.
