@@ -56,7 +56,6 @@ void InitCircuitData(Circuit& c) {
     if (!CountsInRange(c))
         throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
     RecreateArrays(c);
-    c.ElmRVal = c.ElmLVal = c.ElmCVal = 0;
 
     for (double& m : c.ImpDspMul) m = 1;
     const double milli = std::pow(10.0, 3.0);

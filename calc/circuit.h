@@ -46,17 +46,12 @@ struct Circuit {
     int16_t BrCnt = 0;      // 2 … 15
     int16_t LoopCnt = 0;    // 2 … 5
     int16_t CalcErr = 0;    // 1 after the solver failed; callers reset it
-    int16_t DlgCancel = 0;  // 1 when the last entry dialog was cancelled
+    int16_t DlgCancel = 0;  // 1 when the last matrix or branch-current dialog was cancelled
     int16_t SignMinus = 0;  // sign state of the matrix and branch-current dialogs
 
     // Branch elements, 0 … BrCnt.
     std::vector<double> BrR, BrL, BrC;  // C = 0: no capacitor
     std::vector<Complex> BrImp;
-
-    // Hand-over from the element dialog: values as typed and unit multipliers.
-    double ElmRVal = 0, ElmRMul = 0;
-    double ElmLVal = 0, ElmLMul = 0;
-    double ElmCVal = 0, ElmCMul = 0;
 
     // Frequency and source.
     double FrqVal = 0, FrqMul = 0, Frq = 0;
@@ -129,7 +124,7 @@ inline const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(
 // The data half of the circuit initialisation: re-creates every array with
 // zeros for the current BrCnt and LoopCnt, empties the texts, and sets the
 // starting values — display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz.
-// The element hand-over multipliers and the flags are left as they are.
+// The flags are left as they are.
 // Counts outside 2 … 15 branches / 2 … 5 loops throw std::invalid_argument.
 void InitCircuitData(Circuit& c);
 

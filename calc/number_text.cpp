@@ -179,6 +179,23 @@ bool IsNumeric(std::string_view text) {
     return range == Range::InRange;
 }
 
+bool IsUnfinishedNumber(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t mantissaDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return i == text.size();
+    if (i == text.size() || (text[i] != 'E' && text[i] != 'e')) return false;
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    return i == text.size();
+}
+
 double NumericValue(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     const size_t len = NumberLength(text);

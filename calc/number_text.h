@@ -30,6 +30,12 @@ float Dec1(double v);
 // beyond the 64-bit range is not numeric.
 bool IsNumeric(std::string_view text);
 
+// True when the text, apart from leading blanks, is the beginning of a number
+// that typing on can finish: nothing yet, a sign or a point without digits
+// ("", "-", ".", "-."), or a mantissa followed by E and perhaps a sign ("1E",
+// ".5e-"). Such a text is never numeric itself.
+bool IsUnfinishedNumber(std::string_view text);
+
 // The leading number of the text (blanks skipped; reading stops at the first
 // character that does not fit); 0 when there is none. A number beyond the
 // 64-bit range raises error 6.

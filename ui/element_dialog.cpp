@@ -3,9 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "calc/number_text.h"
-#include "look.h"
 #include "entry_field.h"
+#include "look.h"
 #include "platform/twips.h"
 #include "qstring_utf8.h"
 #include "selector.h"
@@ -20,19 +19,15 @@ constexpr std::array<twips::Box, 3> kText1 = {
     {{2153, 390, 1455, 495}, {2153, 1170, 1455, 495}, {2153, 1965, 1455, 495}}};
 constexpr std::array<twips::Box, 3> kCombo1 = {{{3713, 390, 975, 435}, {3713, 1170, 975, 435}, {3713, 1965, 975, 435}}};
 constexpr std::array<twips::Box, 2> kCommand1 = {{{1163, 2865, 1470, 540}, {3548, 2865, 1470, 540}}};
-constexpr std::array<const char*, 3> kStartText = {"0", "0", ""};
 constexpr double kFieldPoints = 15.75;
 constexpr double kButtonPoints = 12;
 
-const std::array<UnitList, 3> kUnits = {units::kResistance, units::kInductance, units::kCapacitance};
-constexpr std::array<const char*, 3> kStartUnit = {texts::kOhm, texts::kMilliHenry, texts::kMicroFarad};
-
 }  // namespace
 
-Form2::Form2(Circuit& circuit, QWidget* parent) : QDialog(parent), c_(circuit)
+Form2::Form2(const ElementEntry& shown, QWidget* parent) : QDialog(parent)
 {
     Build();
-    Load();
+    Load(shown);
 }
 
 void Form2::Build()
@@ -47,9 +42,7 @@ void Form2::Build()
         text1_[i] = new EntryField(this);
         text1_[i]->setGeometry(twips::ToRect(kText1[i]));
         text1_[i]->setFont(fieldFont);
-        text1_[i]->setText(kStartText[i]);
         SetEntryBackground(*text1_[i]);
-        connect(text1_[i], &QLineEdit::textChanged, this, [this, i] { Text1Change(i); });
 
         combo1_[i] = new Selector(this);
         combo1_[i]->setGeometry(twips::ToRect(kCombo1[i]));
@@ -57,8 +50,6 @@ void Form2::Build()
         SetEntryBackground(*combo1_[i]);
         connect(combo1_[i], &Selector::chosen, this, [this, i] { Combo1Click(i); });
     }
-    connect(text1_[0], &EntryField::enterPressed, text1_[1], qOverload<>(&QWidget::setFocus));
-    connect(text1_[1], &EntryField::enterPressed, text1_[2], qOverload<>(&QWidget::setFocus));
 
     const std::array<const char*, 2> captions = {texts::kOk, texts::kCancel};
     for (int i = 0; i < 2; ++i) {
@@ -67,56 +58,48 @@ void Form2::Build()
         command1_[i]->setFont(GothicFont(kButtonPoints));
         connect(command1_[i], &QPushButton::clicked, this, [this, i] { Command1Click(i); });
     }
-    connect(text1_[2], &EntryField::enterPressed, command1_[0], qOverload<>(&QWidget::setFocus));
+    // Enter in a field or in the unit beside it moves on to the next field,
+    // from C to ＯＫ.
+    const std::array<QWidget*, 3> next = {text1_[1], text1_[2], command1_[0]};
+    for (int i = 0; i < 3; ++i) {
+        connect(text1_[i], &EntryField::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
+        connect(combo1_[i], &Selector::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
+    }
 
     SetTabOrder({text1_[0], text1_[1], text1_[2], command1_[0], command1_[1], combo1_[1], combo1_[2], combo1_[0]});
 }
 
-void Form2::Load()
+void Form2::Load(const ElementEntry& shown)
 {
-    c_.DlgCancel = 0;
+    for (int i = 0; i < 3; ++i) {
+        text1_[i]->setText(shown.values[i].text);
+        for (const Unit& u : kElementUnits[i]) combo1_[i]->addItem(U8(u.text));
+        combo1_[i]->SetText(shown.values[i].unit);
+        unit_[i] = shown.values[i].unit;
+    }
     text1_[0]->setFocus();
     text1_[0]->selectAll();
-    c_.ElmRVal = c_.ElmLVal = c_.ElmCVal = 0;
-    for (int i = 0; i < 3; ++i) *Multipliers()[i] = *MultiplierOf(kUnits[i], kStartUnit[i]);
-    for (int i = 0; i < 3; ++i) {
-        for (const Unit& u : kUnits[i]) combo1_[i]->addItem(U8(u.text));
-        combo1_[i]->SetText(U8(kStartUnit[i]));
-    }
 }
 
-std::array<double*, 3> Form2::Values() { return {&c_.ElmRVal, &c_.ElmLVal, &c_.ElmCVal}; }
-
-std::array<double*, 3> Form2::Multipliers() { return {&c_.ElmRMul, &c_.ElmLMul, &c_.ElmCMul}; }
-
-void Form2::Text1Change(int i)
+ElementEntry Form2::Entry() const
 {
-    const std::string text = Std(text1_[i]->text());
-    if (!IsNumeric(text)) {
-        text1_[i]->setText(QString());
-        return;
-    }
-    *Values()[i] = NumericValue(text);
+    ElementEntry entry;
+    for (int i = 0; i < 3; ++i) entry.values[i] = {text1_[i]->text(), unit_[i]};
+    return entry;
 }
 
 void Form2::Combo1Click(int i)
 {
     for (int k = 0; k < 3; ++k)
-        if (const auto m = MultiplierOf(kUnits[k], Std(combo1_[k]->currentText()))) *Multipliers()[k] = *m;
+        if (MultiplierOf(kElementUnits[k], Std(combo1_[k]->currentText()))) unit_[k] = combo1_[k]->currentText();
     text1_[i]->setFocus();
     text1_[i]->selectAll();
 }
 
 void Form2::Command1Click(int i)
 {
-    if (i == 0)
+    if (i == 0 && CheckEntriesComplete(text1_, this))
         accept();
     else if (i == 1)
         reject();
-}
-
-void Form2::reject()
-{
-    c_.DlgCancel = 1;
-    QDialog::reject();
 }

@@ -3,7 +3,61 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-EntryField::EntryField(QWidget* parent) : QLineEdit(parent) { setMaxLength(kMaxChars); }
+#include "calc/number_text.h"
+#include "platform/message_box.h"
+#include "qstring_utf8.h"
+#include "texts.h"
+
+EntryField::EntryField(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(kMaxChars);
+    connect(this, &QLineEdit::textChanged, this, &EntryField::Tidy);
+}
+
+namespace {
+
+// The full-width forms of the printable ASCII characters, as a Japanese input
+// method gives them.
+constexpr char16_t kFullWidthFirst = u'！';
+constexpr char16_t kFullWidthLast = u'～';
+constexpr char16_t kFullWidthOffset = kFullWidthFirst - u'!';
+
+QString HalfWidth(QString text)
+{
+    for (QChar& ch : text) {
+        if (ch.unicode() >= kFullWidthFirst && ch.unicode() <= kFullWidthLast)
+            ch = QChar(ch.unicode() - kFullWidthOffset);
+        else if (ch == QChar(u'　'))
+            ch = QChar(u' ');
+    }
+    return text;
+}
+
+bool CanBeNumber(const QString& text)
+{
+    const std::string utf8 = Std(text);
+    return IsNumeric(utf8) || IsUnfinishedNumber(utf8);
+}
+
+}  // namespace
+
+bool EntryField::HoldsUnfinishedNumber() const { return !text().isEmpty() && !IsNumeric(Std(text())); }
+
+// Setting the tidied text raises textChanged again, and that second round
+// reports it: every kept text is reported once.
+void EntryField::Tidy()
+{
+    QString tidy = HalfWidth(text());
+    if (!CanBeNumber(tidy)) tidy.clear();
+    if (tidy == text()) {
+        emit entryChanged();
+        return;
+    }
+    // Half-width forms replace full-width ones one for one.
+    const int caret = cursorPosition();
+    setText(tidy);
+    setCursorPosition(caret);
+}
 
 void EntryField::focusInEvent(QFocusEvent* event)
 {
@@ -45,4 +99,16 @@ void EntryField::keyPressEvent(QKeyEvent* event)
     }
     if (hasSelectedText() && !IsModifierOnly(event->key())) del();
     QLineEdit::keyPressEvent(event);
+}
+
+bool CheckEntriesComplete(std::span<EntryField* const> fields, QWidget* messageParent)
+{
+    for (EntryField* field : fields) {
+        if (field->HoldsUnfinishedNumber()) {
+            ShowMessage(U8(texts::kEnterNumber), MessageIcon::None, messageParent);
+            field->setFocus();
+            return false;
+        }
+    }
+    return true;
 }

@@ -61,6 +61,7 @@ void Form1::Load()
 void Form1::InitCircuit()
 {
     InitCircuitData(c_);
+    elementEntries_.fill(ElementEntry{});
     for (int i = 0; i < c_.BrCnt; ++i) ui_.Combo2[i]->SetText(U8(texts::kOhm));
     ui_.Text1[0]->setText(QStringLiteral("1"));
     ui_.Combo1[0]->SetText(U8(texts::kVolt));

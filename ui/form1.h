@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/circuit.h"
+#include "element_entry.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
 
@@ -149,6 +150,9 @@ private:
     // Runs a redisplay; an arithmetic failure in it is shown as a message.
     void Guarded(const std::function<void()>& display);
     void ShowBranchImpedance(int b);
+    // Branch b takes the values of the entry, or on any failure keeps all
+    // it had; the failure is shown as a message.
+    void StoreElement(int b, const ElementEntry& entry);
     void SetText(QLabel* label, const std::string& text);
 
     // What the graph page asks of the window.
@@ -160,6 +164,8 @@ private:
     Circuit c_;
     GraphState g_;
     CalcControls ui_;
+    // What was entered for branch b, at b − 1.
+    std::array<ElementEntry, Circuit::MaxBranches> elementEntries_{};
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

@@ -246,7 +246,7 @@ void Form1::FillLists()
 void Form1::Connect()
 {
     for (int i = 0; i < 2; ++i) {
-        connect(ui_.Text1[i], &QLineEdit::textChanged, this, [this, i] { Text1Change(i); });
+        connect(ui_.Text1[i], &EntryField::entryChanged, this, [this, i] { Text1Change(i); });
         connect(ui_.Text1[i], &EntryField::enterPressed, this, [this, i] { Text1Enter(i); });
         connect(ui_.Combo1[i], &Selector::chosen, this, [this, i] { Combo1Click(i); });
         connect(ui_.Combo3[i], &Selector::chosen, this, [this, i] { Combo3Click(i); });

@@ -10,6 +10,7 @@
 #include "calc/loop_matrix.h"
 #include "calc/number_text.h"
 #include "calc/solver.h"
+#include "entry_field.h"
 #include "form1.h"
 #include "graph/graph_page.h"
 #include "platform/message_box.h"
@@ -20,6 +21,7 @@
 
 void Form1::Command1Click(int i)
 {
+    if (i == 0 && !CheckEntriesComplete(ui_.Text1, this)) return;
     try {
         c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
         switch (i) {

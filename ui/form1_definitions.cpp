@@ -10,6 +10,7 @@
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "calc/loop_matrix.h"
+#include "calc/number_text.h"
 #include "current_dialog.h"
 #include "element_dialog.h"
 #include "form1.h"
@@ -24,6 +25,14 @@ namespace {
 // Definition texts longer than this are shown in the small face.
 constexpr int kLongDefinition = 8;
 
+// Raises the error that showing the impedance would meet, so that it comes
+// before anything is stored.
+void CheckShowable(const Complex& z, double multiplier)
+{
+    DisplayValue(z.re, multiplier);
+    DisplayValue(z.im, multiplier);
+}
+
 }  // namespace
 
 void Form1::ClearDefinitionResults()
@@ -37,33 +46,35 @@ void Form1::Command2Click(int i)
 {
     const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
-    int error = 0;
-    QString description;
+    ClearDefinitionResults();
+    Form2 dialog(elementEntries_[i], this);
+    if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
+}
+
+void Form1::StoreElement(int b, const ElementEntry& entry)
+{
     try {
-        ClearDefinitionResults();
-        {
-            Form2 dialog(c_, this);
-            dialog.exec();
-        }
-        if (c_.DlgCancel != 1) {
-            c_.BrR[b] = checked::Chk(c_.ElmRMul * c_.ElmRVal);
-            c_.BrL[b] = checked::Chk(c_.ElmLMul * c_.ElmLVal);
-            c_.BrC[b] = checked::Chk(c_.ElmCMul * c_.ElmCVal);
-            c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
-            Complex z;
-            BrZCalc(z, c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);
-            c_.BrImp[b] = z;
-            ShowBranchImpedance(b);
-        }
+        const BranchElements elements = ElementsOf(entry);
+        const double frq = checked::Chk(c_.FrqMul * c_.FrqVal);
+        Complex z;
+        BrZCalc(z, elements.r, elements.l, elements.c, frq);
+        CheckShowable(z, c_.ImpDspMul[b]);
+
+        elementEntries_[b - 1] = entry;
+        c_.BrR[b] = elements.r;
+        c_.BrL[b] = elements.l;
+        c_.BrC[b] = elements.c;
+        c_.Frq = frq;
+        c_.BrImp[b] = z;
+        ShowBranchImpedance(b);
     } catch (const CalcError& e) {
-        error = e.number();
-        description = U8(e.description());
+        const bool capacitorAtZero = e.number() == CalcError::DivisionByZero &&
+                                     EnteredNumber(entry.values[kCapacitanceEntry]) != 0 && c_.FrqVal == 0;
+        if (capacitorAtZero)
+            ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
+        else
+            ShowMessage(U8(e.description()), MessageIcon::Information, this);
     }
-    c_.DlgCancel = 0;
-    if (error == CalcError::DivisionByZero && c_.ElmCVal != 0 && c_.FrqVal == 0)
-        ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
-    else if (error != 0)
-        ShowMessage(description, MessageIcon::Information, this);
 }
 
 void Form1::Command3Click(int i)

@@ -32,11 +32,9 @@ void Form1::Text1Change(int i)
 {
     ui_.Label12[1]->clear();
     ui_.Label12[2]->clear();
+    // Empty or an unfinished number: the value waits for a number.
     const std::string text = Std(ui_.Text1[i]->text());
-    if (!IsNumeric(text)) {
-        ui_.Text1[i]->setText(QString());
-        return;
-    }
+    if (!IsNumeric(text)) return;
     if (i == 1) {
         ClearFreqResults();
         c_.FrqVal = NumericValue(text);

@@ -1,5 +1,7 @@
 #include "selector.h"
 
+#include <QKeyEvent>
+
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
     setMaxVisibleItems(14);
@@ -28,4 +30,16 @@ void Selector::SetText(const QString& text)
         MakeEditable();
         setEditText(text);
     }
+}
+
+// The text field passes Enter on to the selector; the open list takes it
+// itself.
+void Selector::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit enterPressed();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }

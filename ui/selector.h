@@ -20,9 +20,11 @@ public:
 
 signals:
     void chosen();
+    void enterPressed();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void MakeEditable();

@@ -85,5 +85,6 @@ inline constexpr const char* kEnterCircuitFirst = graph_text::kNoCircuit;
 inline constexpr const char* kCannotCalculate = "計算出来ません";
 inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません。";
 inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
+inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 
 }  // namespace texts

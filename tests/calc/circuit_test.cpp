@@ -8,7 +8,6 @@ TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
     Circuit c;
     c.BrCnt = 4;
     c.LoopCnt = 3;
-    c.ElmRMul = 1000;
     c.CalcErr = 1;
     InitCircuitData(c);
     for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh,
@@ -36,7 +35,6 @@ TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
     EXPECT_EQ(c.Frq, 100);
     EXPECT_EQ(c.FrqVal, 100);
     EXPECT_EQ(c.FrqMul, 1);
-    EXPECT_EQ(c.ElmRMul, 1000);
     EXPECT_EQ(c.CalcErr, 1);
 }
 
@@ -54,7 +52,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
     c.ZDefText = "＋Z1";
     c.CurDefText = "＋I1";
     c.ZiAbs = 7;
-    c.ElmCVal = 2;
     c.CurDspMul[1] = 1;
     c.BrCnt = 5;
     c.LoopCnt = 4;
@@ -69,7 +66,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
     EXPECT_TRUE(c.ZDefText.empty());
     EXPECT_TRUE(c.CurDefText.empty());
     EXPECT_EQ(c.ZiAbs, 0);
-    EXPECT_EQ(c.ElmCVal, 0);
     EXPECT_EQ(c.CurDspMul[1], 1000);
 }
 

@@ -95,6 +95,11 @@ TEST(NumericTextTest, WhatCountsAsANumber) {
         EXPECT_TRUE(IsNumeric(yes)) << '"' << yes << '"';
     for (const char* no : {"", "-", ".", "1e", "12a", "1.2.3", "  ", "1 2", "+-1", "e5", "-.e1", "1E400", "1e+"})
         EXPECT_FALSE(IsNumeric(no)) << '"' << no << '"';
+    // Typed key by key, these still become numbers; the others never do.
+    for (const char* unfinished : {"", "-", ".", "-.", "+", "  ", " -", "1E", "1e-", "2.E+", "-.5E"})
+        EXPECT_TRUE(IsUnfinishedNumber(unfinished)) << '"' << unfinished << '"';
+    for (const char* never : {"2E3", "12a", "1.2.3", "1 2", "+-1", "e5", "-.e1", "1E400", "- ", "1E ", "1E-+", "5"})
+        EXPECT_FALSE(IsUnfinishedNumber(never)) << '"' << never << '"';
 }
 
 TEST(NumericTextTest, ValueOfTheLeadingNumber) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <bit>
 #include <gtest/gtest.h>
 
 #include "ui/current_dialog.h"
@@ -26,39 +27,36 @@ Circuit Sized(int loops, int branches)
     return c;
 }
 
-TEST(ElementDialog, OpensEmptyAndKeepsTheLastNumberAndUnit)
+TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 {
-    Circuit c = Sized(2, 3);
-    c.ElmRVal = 5;
-    c.DlgCancel = 1;
-    Form2 dialog(c);
+    ElementEntry stored;
+    stored.values = {{{"2.2", U("ＫΩ")}, {"-.5", U("μＨ")}, {"", U("ＰＦ")}}};
+    Form2 dialog(stored);
     EXPECT_EQ(dialog.windowTitle(), U("ＲＬＣ素子値の入力"));
-    EXPECT_EQ(c.DlgCancel, 0);
-    EXPECT_EQ(c.ElmRVal, 0);
-    EXPECT_EQ(c.ElmLMul, 1e-3);
-    EXPECT_EQ(c.ElmCMul, 1e-6);
-    EXPECT_EQ(dialog.Text1(0)->selectedText(), "0");
+    EXPECT_EQ(dialog.Text1(0)->selectedText(), "2.2");
+    EXPECT_EQ(dialog.Combo1(1)->currentText(), U("μＨ"));
+    EXPECT_EQ(dialog.Entry(), stored);
 
-    // A typed text that is no unit leaves the multiplier; ＰＦ and back is μＦ.
-    dialog.Combo1(2)->SetText(U("ＰＦ"));
+    // A typed text that is no unit leaves the unit; ＰＦ and back is μＦ.
+    dialog.Combo1(2)->SetText(U("Ｆ"));
     dialog.Combo1Click(2);
-    EXPECT_EQ(c.ElmCMul, 1e-12);
+    EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
     dialog.Combo1(2)->SetText("pF");
     dialog.Combo1Click(0);
-    EXPECT_EQ(c.ElmCMul, 1e-12);
+    EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
     dialog.Combo1(2)->SetText(U("μＦ"));
     dialog.Combo1Click(2);
-    EXPECT_EQ(c.ElmCMul, 1e-6);
+    EXPECT_EQ(dialog.Entry().values[2].unit, U("μＦ"));
 
-    dialog.Text1(1)->setText("10");
+    // An emptied field hands over what it shows: nothing, so 0.
     dialog.Text1(1)->setText("");
-    EXPECT_EQ(c.ElmLVal, 10);
+    EXPECT_EQ(dialog.Entry().values[1].text, "");
+    EXPECT_EQ(ElementsOf(dialog.Entry()).l, 0);
 }
 
-TEST(ElementDialog, EnterMovesThroughTheFieldsAndNeverPresses)
+TEST(ElementDialog, EnterMovesThroughTheFieldsAndUnitsAndOnlyOkAccepts)
 {
-    Circuit c = Sized(2, 3);
-    Form2 dialog(c);
+    Form2 dialog{ElementEntry{}};
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(dialog.Text1(0)->hasFocus());
@@ -68,19 +66,36 @@ TEST(ElementDialog, EnterMovesThroughTheFieldsAndNeverPresses)
     EXPECT_TRUE(dialog.Text1(2)->hasFocus());
     QTest::keyClick(dialog.Text1(2), Qt::Key_Return);
     EXPECT_TRUE(dialog.Command1(0)->hasFocus());
-    EXPECT_TRUE(dialog.isVisible());
+
+    // Tab from ＯＫ past キャンセル to the L unit: Enter there moves on as in
+    // the L field, and so on for each unit.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(dialog.Combo1(1)->hasFocus());
+    const std::array<QWidget*, 3> next = {dialog.Text1(1), dialog.Text1(2), dialog.Command1(0)};
+    for (int i : {1, 2, 0}) {
+        dialog.Combo1(i)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(next[i]->hasFocus()) << i;
+        EXPECT_TRUE(dialog.isVisible()) << i;
+    }
+
+    QTest::keyClick(dialog.Command1(0), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(ElementDialog, EscapeAndCloseBoxCancel)
 {
     Circuit c = Sized(2, 3);
     {
-        Form2 dialog(c);
+        Form2 dialog{ElementEntry{}};
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(c.DlgCancel, 1);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
+    c.DlgCancel = 1;
     Form3 matrix(c);
     EXPECT_EQ(c.DlgCancel, 1);  // the matrix dialog relies on the opener's reset
     c.DlgCancel = 0;
@@ -186,6 +201,47 @@ TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
     EXPECT_EQ(user.ImpedanceImag(3), "-159.155");
     user.Choose(ui.Combo2[2], U("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(3), "-0.1592");
+    EXPECT_TRUE(user.messages().empty());
+}
+
+TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    user.TypeInto(ui.Text1[1], "1");
+    user.Choose(ui.Combo1[1], U("ＫＨｚ"));
+    user.EnterElement(2, {".1218", U("ＫΩ")}, {"3.3", U("μＨ")}, {"4.7", U("ＰＦ")});
+    const Circuit& c = user.circuit();
+    const std::array<double, 5> before = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
+    const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
+
+    const bool opened = user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
+        auto& dialog = static_cast<Form2&>(w);
+        const std::array<const char*, 3> texts = {".1218", "3.3", "4.7"};
+        const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(dialog.Text1(i)->text(), texts[i]) << i;
+            EXPECT_EQ(dialog.Combo1(i)->currentText(), U(units[i])) << i;
+        }
+        user.Click(dialog.Command1(0));
+    });
+    ASSERT_TRUE(opened);
+    const std::array<double, 5> after = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
+    for (size_t k = 0; k < before.size(); ++k)
+        EXPECT_EQ(std::bit_cast<uint64_t>(after[k]), std::bit_cast<uint64_t>(before[k])) << k;
+    EXPECT_EQ(user.ImpedanceReal(2), real);
+    EXPECT_EQ(user.ImpedanceImag(2), imag);
+
+    // Emptied: R is 0 and there is no capacitor, and the dialog shows them
+    // empty again.
+    user.EnterElement(2, {"", ""}, {}, {"", ""});
+    EXPECT_EQ(c.BrR[2], 0);
+    EXPECT_EQ(c.BrL[2], before[1]);
+    EXPECT_EQ(c.BrC[2], 0);
+    user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
+        EXPECT_EQ(static_cast<Form2&>(w).Text1(0)->text(), "");
+        EXPECT_EQ(static_cast<Form2&>(w).Text1(2)->text(), "");
+    });
     EXPECT_TRUE(user.messages().empty());
 }
 

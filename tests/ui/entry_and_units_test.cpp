@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "user.h"
@@ -15,40 +17,87 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-TEST(NumericEntry, NonNumericTextIsErasedAndTheLastValueKept)
+// Text as a Japanese input method commits it.
+void Commit(QWidget* field, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(field, &event);
+}
+
+TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
 {
     User user;
     EntryField* f = user.ui().Text1[1];
 
-    user.TypeInto(f, "-");
-    EXPECT_EQ(f->text(), "");
+    // Unfinished: kept, and the value waits for a number.
+    user.TypeInto(f, "-.");
+    EXPECT_EQ(f->text(), "-.");
     EXPECT_EQ(user.circuit().FrqVal, 100);
-
-    user.TypeInto(f, ".");
-    EXPECT_EQ(f->text(), "");
-
-    user.TypeInto(f, "0.5");
-    EXPECT_EQ(f->text(), "0.5");
-    EXPECT_EQ(user.circuit().FrqVal, 0.5);
-
-    // A sign put in front of a number is fine.
-    user.TypeInto(f, "5");
-    QTest::keyClick(f, Qt::Key_Home);
-    QTest::keyClicks(f, "-");
-    EXPECT_EQ(f->text(), "-5");
+    for (const char* unfinished : {"-", ".", "1E", "1E-"}) {
+        user.TypeInto(f, unfinished);
+        EXPECT_EQ(f->text(), unfinished);
+    }
+    user.TypeInto(f, "-5");
     EXPECT_EQ(user.circuit().FrqVal, -5);
+    user.TypeInto(f, "1E3");
+    EXPECT_EQ(user.circuit().FrqVal, 1000);
+    user.TypeInto(f, ".1218");
+    EXPECT_EQ(user.circuit().FrqVal, 0.1218);
+
+    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+    Commit(f, U("－１２．５"));
+    EXPECT_EQ(f->text(), "-12.5");
+    EXPECT_EQ(user.circuit().FrqVal, -12.5);
 
     user.TypeInto(f, "7");
     QTest::keyClick(f, Qt::Key_Backspace);
     EXPECT_EQ(f->text(), "");
     EXPECT_EQ(user.circuit().FrqVal, 7);
 
+    // Text that can never become a number is still erased.
     user.TypeInto(f, "12x");
     EXPECT_EQ(f->text(), "");
     EXPECT_EQ(user.circuit().FrqVal, 12);
 
     user.TypeInto(f, "123456789");
     EXPECT_EQ(f->text(), "1234567");
+
+    // Left unfinished when the value is needed: named, focused, nothing
+    // calculated (an empty circuit would report "計算出来ません").
+    user.TypeInto(f, "2E-");
+    user.Click(user.ui().Text1[0]);
+    user.Calculate();
+    ASSERT_EQ(user.messages().size(), 1u);
+    EXPECT_EQ(user.TakeMessages()[0].text, U("数値を入力して下さい。"));
+    EXPECT_TRUE(f->hasFocus());
+    EXPECT_EQ(f->text(), "2E-");
+
+    // The element dialog's fields alike; ＯＫ is refused while one is
+    // unfinished.
+    user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
+        auto& dialog = static_cast<Form2&>(w);
+        user.TypeInto(dialog.Text1(0), "-5");
+        user.TypeInto(dialog.Text1(1), "1E3");
+        user.Click(dialog.Text1(2));
+        Commit(dialog.Text1(2), U("１２"));
+        user.Click(dialog.Command1(0));
+    });
+    EXPECT_EQ(user.circuit().BrR[1], -5);
+    EXPECT_EQ(user.circuit().BrL[1], 1000 * 1e-3);
+    EXPECT_EQ(user.circuit().BrC[1], 12 * 1e-6);
+    user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
+        auto& dialog = static_cast<Form2&>(w);
+        user.TypeInto(dialog.Text1(2), "-.");
+        user.Click(dialog.Command1(0));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(dialog.Text1(2)->hasFocus());
+        user.TypeInto(dialog.Text1(2), ".5");
+        user.Click(dialog.Command1(0));
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(user.TakeMessages().size(), 1u);
+    EXPECT_EQ(user.circuit().BrC[1], 0.5 * 1e-6);
 }
 
 TEST(NumericEntry, PastedExponentFormIsAccepted)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_error.h"
+#include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -97,16 +98,21 @@ TEST_F(ErrorPaths, ZeroEmfKeepsTheCircuit)
 
 TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
 {
-    // Entered while f = 0: the values are stored, the message names the cause,
-    // the impedance labels keep their text.
+    // Entered while f = 0: the message names the cause, and the branch keeps
+    // its values.
     user.TypeInto(user.ui().Text1[1], "0");
     user.TypeInto(user.ui().Text1[1], "0");
-    user.EnterElement(2, {"1", ""}, {}, {"1", ""});
+    user.EnterElement(2, {"2", ""}, {}, {"1", ""});
     ExpectOneMessage(user, U("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
-    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
+    EXPECT_EQ(user.circuit().BrC[2], 0);
     EXPECT_EQ(user.circuit().BrR[2], 1);
 
-    // Calculating at f = 0 meets the same division.
+    // A capacitor entered at 100 Hz meets the division when calculating at
+    // f = 0.
+    user.TypeInto(user.ui().Text1[1], "100");
+    user.EnterElement(2, {"1", ""}, {}, {"1", ""});
+    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
+    user.TypeInto(user.ui().Text1[1], "0");
     user.Calculate();
     ExpectOneMessage(user, Description(CalcError::DivisionByZero), MessageIcon::Information);
     ExpectNoResults(user);
@@ -117,7 +123,7 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
     user.Calculate();
     EXPECT_TRUE(user.TakeMessages().empty());
     EXPECT_FALSE(user.ui().Label12[1]->text().isEmpty());
-    user.EnterElement(2, {"1", ""});
+    user.EnterElement(2, {"1", ""}, {}, {"", ""});
     ExpectCorrectedRunCalculates();
 }
 
@@ -162,27 +168,38 @@ TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
     EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
 }
 
-TEST_F(ErrorPaths, OverflowInTheElementCommandIsReported)
+TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
 {
-    user.EnterElement(1, {"1", ""}, {"9E307", U("Ｈ")});
+    user.EnterElement(1, {"1E300", U("ＭΩ")}, {"2", U("Ｈ")}, {"3", ""});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
-    // Stored before the impedance failed; the labels keep the old impedance.
-    EXPECT_EQ(user.circuit().BrL[1], 9e307);
+    // The branch keeps its values, its labels and its entry.
+    EXPECT_EQ(user.circuit().BrR[1], 1);
+    EXPECT_EQ(user.circuit().BrL[1], 0);
+    EXPECT_EQ(user.circuit().BrC[1], 0);
     EXPECT_EQ(user.ImpedanceReal(1), "1");
     EXPECT_EQ(user.ImpedanceImag(1), "0");
+    ElementEntry kept;
+    kept.values[0].text = "1";
+    user.WithDialog([&] { user.Click(user.ui().Command2[0]); },
+                    [&](QWidget& w) { EXPECT_EQ(static_cast<Form2&>(w).Entry(), kept); });
 
-    user.EnterElement(1, {"1", ""});
+    // Too large to be shown is a failure too.
+    user.EnterElement(1, {"1E308", ""});
+    ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
+    EXPECT_EQ(user.circuit().BrR[1], 1);
     ExpectCorrectedRunCalculates();
 }
 
 TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
 {
     User user;
-    // Impedances this large are stored, but cannot be shown either.
-    user.EnterElement(1, {"1E308", ""});
-    user.EnterElement(2, {"1E308", ""});
-    EXPECT_EQ(user.TakeMessages().size(), 2u);
-    EXPECT_EQ(user.circuit().BrImp[2].re, 1e308);
+    // Impedances this large are shown in ＭΩ, but their sum overflows.
+    for (int b = 1; b <= 2; ++b) {
+        user.Choose(user.ui().Combo2[b - 1], U("ＭΩ"));
+        user.EnterElement(b, {"9E307", ""});
+    }
+    EXPECT_TRUE(user.TakeMessages().empty());
+    EXPECT_EQ(user.circuit().BrImp[2].re, 9e307);
     user.DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     EXPECT_EQ(user.circuit().LoopMat(1, 1).re, 0);

@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,18 +45,10 @@ void User::TypeInto(QWidget* field, const QString& text)
     else
         Click(field);
     ASSERT_TRUE(field->hasFocus());
-    QTest::keyClicks(field, text);
-}
-
-void User::PasteInto(QWidget* field, const QString& text)
-{
-    QApplication::clipboard()->setText(text);
-    QApplication::setActiveWindow(field->window());
-    if (field->hasFocus())
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
     else
-        Click(field);
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
 }
 
 void User::Choose(Selector* selector, const QString& item)
@@ -107,11 +98,7 @@ void User::EnterElement(int b, const Element& r, const Element& l, const Element
         const Element* values[] = {&r, &l, &c};
         for (int i = 0; i < 3; ++i) {
             if (!values[i]->unit.isEmpty()) Choose(dialog->Combo1(i), values[i]->unit);
-            const QString& value = values[i]->value;
-            if (value.contains('E'))
-                PasteInto(dialog->Text1(i), value);
-            else if (!value.isNull())
-                TypeInto(dialog->Text1(i), value);
+            if (!values[i]->value.isNull()) TypeInto(dialog->Text1(i), values[i]->value);
         }
         Click(ButtonCaptioned(w, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
     });

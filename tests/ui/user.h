@@ -23,7 +23,7 @@ struct Message {
 };
 
 // Value, unit text of the element dialog's fields; a null value leaves the
-// field as the dialog shows it, a value in exponent form is pasted.
+// field as the dialog shows it, an empty unit leaves the unit.
 struct Element {
     QString value;
     QString unit;
@@ -44,11 +44,9 @@ public:
 
     void Click(QWidget* w);
     // Clicks into the field, or selects all when it has the focus already,
-    // and types: the typing replaces the text.
+    // and types: the typing replaces the text. An empty text is typed as
+    // Backspace, which empties the field.
     void TypeInto(QWidget* field, const QString& text);
-    // Pastes the text whole over the field's text: an exponent form cannot be
-    // typed, as its unfinished "2E" is not a number and is erased.
-    void PasteInto(QWidget* field, const QString& text);
     void Choose(Selector* selector, const QString& item);
 
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
