@@ -30,14 +30,14 @@ struct Setup {
     BenchHost host;
     std::unique_ptr<GraphPage> page;
 
-    explicit Setup(int16_t quantity)
+    explicit Setup(PlottedQuantity quantity)
     {
-        FillBrColor(state);
+        FillBranchColours(state);
         page = std::make_unique<GraphPage>(circuit, state, host);
         host.page = page.get();
-        page->ResetForInitCircuit();
-        for (int b = 1; b <= circuit.BrCnt; ++b) page->Check1(b).setChecked(true);
-        page->OnOption3Click(quantity);
+        page->ResetForNewCircuit();
+        for (int b = 1; b <= circuit.BrCnt; ++b) page->BranchCheck(b).setChecked(true);
+        page->OnQuantityChosen(quantity);
     }
 };
 
@@ -58,16 +58,16 @@ void Analyses(benchmark::State& st, int branches)
     }
 }
 
-void Redraw(benchmark::State& st, int16_t quantity)
+void Redraw(benchmark::State& st, PlottedQuantity quantity)
 {
     Setup s(quantity);
-    for (auto _ : st) s.page->OnOption1Click(s.state.HSpanSel);
+    for (auto _ : st) s.page->OnFrequencySpanChosen(s.state.frequencySpan);
 }
 
 void BM_ImpedanceAnalyses(benchmark::State& st) { Analyses(st, 1); }
-void BM_ImpedanceRedraw(benchmark::State& st) { Redraw(st, 0); }
+void BM_ImpedanceRedraw(benchmark::State& st) { Redraw(st, PlottedQuantity::InputImpedance); }
 void BM_BranchVoltageAnalyses(benchmark::State& st) { Analyses(st, 15); }
-void BM_BranchVoltageRedraw(benchmark::State& st) { Redraw(st, 2); }
+void BM_BranchVoltageRedraw(benchmark::State& st) { Redraw(st, PlottedQuantity::BranchVoltage); }
 
 BENCHMARK(BM_ImpedanceAnalyses)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImpedanceRedraw)->Unit(benchmark::kMillisecond);

@@ -31,20 +31,24 @@ Circuit Ladder()
     return c;
 }
 
-GraphState Graph(int16_t quantity)
+// A value no control sets: the page has its title, frames, grids and labels
+// and no curve.
+constexpr auto kNoQuantity = static_cast<PlottedQuantity>(5);
+
+GraphState Graph(PlottedQuantity quantity)
 {
     GraphState g;
-    FillBrColor(g);
-    g.GrfQty = quantity;
-    g.SwpEnd = g.SwpStart * 1e4;
-    g.ZAxMax = g.ZAxMin * 1e6;
-    g.VAxMin = 1e-4;
-    g.VAxMax = 1e2;
-    g.PhAxMax = g.PhAxMin + 180;
+    FillBranchColours(g);
+    g.quantity = quantity;
+    g.sweepEnd = g.sweepStart * 1e4;
+    g.impedanceAxisMax = g.impedanceAxisMin * 1e6;
+    g.voltageAxisMin = 1e-4;
+    g.voltageAxisMax = 1e2;
+    g.phaseAxisMax = g.phaseAxisMin + 180;
     return g;
 }
 
-void PreviewPage(benchmark::State& state, int16_t quantity)
+void PreviewPage(benchmark::State& state, PlottedQuantity quantity)
 {
     Circuit c = Ladder();
     GraphState g = Graph(quantity);
@@ -59,23 +63,23 @@ void PreviewPage(benchmark::State& state, int16_t quantity)
 void Analyses(benchmark::State& state, int curves)
 {
     Circuit c = Ladder();
-    const GraphState g = Graph(0);
-    const double step = std::pow(10.0, std::log10(g.SwpEnd / g.SwpStart) / 500);
+    const GraphState g = Graph(PlottedQuantity::InputImpedance);
+    const double step = std::pow(10.0, std::log10(g.sweepEnd / g.sweepStart) / 500);
     for (auto _ : state) {
         for (int pass = 0; pass < 2 * curves; ++pass) {
-            for (c.Frq = g.SwpStart; c.Frq <= g.SwpEnd; c.Frq *= step) calciz(c);
+            for (c.Frq = g.sweepStart; c.Frq <= g.sweepEnd; c.Frq *= step) calciz(c);
         }
         benchmark::DoNotOptimize(c.ZReg);
     }
 }
 
-void BM_PreviewPageImpedance(benchmark::State& s) { PreviewPage(s, 0); }
+void BM_PreviewPageImpedance(benchmark::State& s) { PreviewPage(s, PlottedQuantity::InputImpedance); }
 void BM_AnalysesImpedance(benchmark::State& s) { Analyses(s, 1); }
-void BM_PreviewPage15BranchVoltages(benchmark::State& s) { PreviewPage(s, 2); }
+void BM_PreviewPage15BranchVoltages(benchmark::State& s) { PreviewPage(s, PlottedQuantity::BranchVoltage); }
 void BM_Analyses15BranchVoltages(benchmark::State& s) { Analyses(s, 15); }
 
 // Title, frames, grids and labels only: the fixed part of every page.
-void BM_PreviewPageWithoutCurves(benchmark::State& s) { PreviewPage(s, 5); }
+void BM_PreviewPageWithoutCurves(benchmark::State& s) { PreviewPage(s, kNoQuantity); }
 BENCHMARK(BM_PreviewPageWithoutCurves)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewPageImpedance)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysesImpedance)->Unit(benchmark::kMillisecond);

@@ -14,8 +14,8 @@ QString Num(double v) { return QString::fromStdString(FmtNum(v)); }
 
 void SetGraphScales(const GraphState& g, GraphBoxes& b)
 {
-    b.impGrf0.SetScale(g.HGridOrg, g.MagDecades, g.HDecades, g.MagGridOrg);
-    b.impGrf1.SetScale(g.HGridOrg, g.PhDivs, g.HDecades, g.PhGridOrg);
+    b.magnitudeGraph.SetScale(g.frequencyGridOrigin, g.magnitudeDecades, g.frequencyDecades, g.magnitudeGridOrigin);
+    b.phaseGraph.SetScale(g.frequencyGridOrigin, g.phaseDivisions, g.frequencyDecades, g.phaseGridOrigin);
 }
 
 // Which grid lines of the frequency axis carry a label. `step` is the grid
@@ -37,33 +37,33 @@ double LabelLeft(const DrawSurface& strip, const QString& text, double wanted, d
     return std::max(left, std::min(wanted, right - clear - strip.TextWidth(text)));
 }
 
-void FrqAxis(GraphState& g, GraphBoxes& b, int decades)
+void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
 {
     const double top = std::pow(10.0, decades);
-    g.SwpEnd = g.SwpStart * top;
-    g.HSpanSel = decades == 2 ? 0 : 1;
-    g.HGridOrg = 0;
-    g.HDecades = static_cast<float>(decades);
+    g.sweepEnd = g.sweepStart * top;
+    g.frequencySpan = decades == 2 ? FrequencySpan::TwoDecades : FrequencySpan::FourDecades;
+    g.frequencyGridOrigin = 0;
+    g.frequencyDecades = static_cast<float>(decades);
 
     SetGraphScales(g, b);
-    b.frqScl.SetScale(g.HGridOrg, 2, g.HDecades, 0);
+    b.frequencyScale.SetScale(g.frequencyGridOrigin, 2, g.frequencyDecades, 0);
 
     const double labelShift = decades == 2 ? 0.035 : 0.045;
     double k = 1;
-    double f = g.SwpStart;
+    double f = g.sweepStart;
     double step = 1;
     while (k <= top) {
         const float x = static_cast<float>(Lg10(k));
-        b.impGrf0.Line(x, g.MagGridOrg, x, g.MagDecades, kGridColour);
-        b.impGrf1.Line(x, g.PhGridOrg, x, g.PhDivs, kGridColour);
+        b.magnitudeGraph.Line(x, g.magnitudeGridOrigin, x, g.magnitudeDecades, kGridColour);
+        b.phaseGraph.Line(x, g.phaseGridOrigin, x, g.phaseDivisions, kGridColour);
         const QString label = FrequencyLabel(f);
-        g.FrqLbl = label.toStdString();
+        g.lastFrequencyLabel = label.toStdString();
         const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
-        b.frqScl.SetCurrentX(LabelLeft(b.frqScl, text, x - labelShift, g.HGridOrg, g.HDecades));
-        b.frqScl.SetCurrentY(1.6);
-        if (FrequencyLabelled(decades, k, step)) b.frqScl.Print(text);
+        b.frequencyScale.SetCurrentX(LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades));
+        b.frequencyScale.SetCurrentY(1.6);
+        if (FrequencyLabelled(decades, k, step)) b.frequencyScale.Print(text);
         k += step;
-        f += step * g.SwpStart;
+        f += step * g.sweepStart;
         // The last decade keeps its spacing up to and including 10^decades.
         if (k >= 10 * step && k < top) step *= 10;
     }
@@ -71,40 +71,40 @@ void FrqAxis(GraphState& g, GraphBoxes& b, int decades)
 
 void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
 {
-    g.VSpanSel = decades == 6 ? 0 : 1;
-    g.MagGridOrg = 0;
-    g.MagDecades = static_cast<float>(decades);
-    g.PhGridOrg = 0;
-    g.PhDivs = static_cast<float>(decades);
+    g.levelSpan = decades == 6 ? LevelSpan::SixDecades : LevelSpan::FourDecades;
+    g.magnitudeGridOrigin = 0;
+    g.magnitudeDecades = static_cast<float>(decades);
+    g.phaseGridOrigin = 0;
+    g.phaseDivisions = static_cast<float>(decades);
 
     const double span = std::pow(10.0, decades);
-    g.ZAxMax = span * g.ZAxMin;
-    g.PhAxMax = 30 * g.PhDivs + g.PhAxMin;
-    g.IAxMax = span * g.IAxMin;
-    g.VAxMax = span * g.VAxMin;
+    g.impedanceAxisMax = span * g.impedanceAxisMin;
+    g.phaseAxisMax = 30 * g.phaseDivisions + g.phaseAxisMin;
+    g.currentAxisMax = span * g.currentAxisMin;
+    g.voltageAxisMax = span * g.voltageAxisMin;
 
     SetGraphScales(g, b);
-    b.impScl0.SetScale(0, g.MagDecades, 2, g.MagGridOrg);
-    b.impScl1.SetScale(0, g.PhDivs, 2, g.PhGridOrg);
+    b.magnitudeScale.SetScale(0, g.magnitudeDecades, 2, g.magnitudeGridOrigin);
+    b.phaseScale.SetScale(0, g.phaseDivisions, 2, g.phaseGridOrigin);
 
-    const UnitTable& units = UnitsOf(g.GrfQty);
+    const UnitTable& units = UnitsOf(g.quantity);
     const double bottom = LevelBottom(g);
-    for (float y = static_cast<float>(g.MagGridOrg); y <= g.MagDecades; y += 1) {
-        b.impGrf0.Line(g.HGridOrg, y, g.HDecades, y, kGridColour);
-        b.impScl0.SetCurrentX(0.1);
-        b.impScl0.SetCurrentY(y);
+    for (float y = static_cast<float>(g.magnitudeGridOrigin); y <= g.magnitudeDecades; y += 1) {
+        b.magnitudeGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
+        b.magnitudeScale.SetCurrentX(0.1);
+        b.magnitudeScale.SetCurrentY(y);
         const double v = std::pow(10.0, y) * bottom;
         const UnitRange& range = RangeOf(units, v);
-        b.impScl0.PrintNum(InUnit(range, v));
+        b.magnitudeScale.PrintNum(InUnit(range, v));
         if (v == range.unitPoint)
-            b.impScl0.Print(QString(range.spacedOnScale ? " " : "") + QString::fromUtf8(range.unit));
+            b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + QString::fromUtf8(range.unit));
     }
-    for (float y = static_cast<float>(g.PhGridOrg); y <= g.PhDivs; y += 1) {
-        b.impGrf1.Line(g.HGridOrg, y, g.HDecades, y, kGridColour);
-        b.impScl1.SetCurrentX(0.1);
-        b.impScl1.SetCurrentY(y);
-        b.impScl1.PrintNum(30 * y + g.PhAxMin);
-        if (y == g.PhDivs) b.impScl1.Print(QString::fromUtf8(graph_text::kDegreeLabel));
+    for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1) {
+        b.phaseGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
+        b.phaseScale.SetCurrentX(0.1);
+        b.phaseScale.SetCurrentY(y);
+        b.phaseScale.PrintNum(30 * y + g.phaseAxisMin);
+        if (y == g.phaseDivisions) b.phaseScale.Print(QString::fromUtf8(graph_text::kDegreeLabel));
     }
 }
 
@@ -119,14 +119,19 @@ QString FrequencyLabel(double f)
 
 double LevelBottom(const GraphState& g)
 {
-    switch (g.GrfQty) {
-    case 1: return g.IAxMin;
-    case 2: return g.VAxMin;
-    default: return g.ZAxMin;
+    switch (g.quantity) {
+    case PlottedQuantity::BranchCurrent: return g.currentAxisMin;
+    case PlottedQuantity::BranchVoltage: return g.voltageAxisMin;
+    default: return g.impedanceAxisMin;
     }
 }
 
-void FrqAxis2(GraphState& g, GraphBoxes& boxes) { FrqAxis(g, boxes, 2); }
-void FrqAxis4(GraphState& g, GraphBoxes& boxes) { FrqAxis(g, boxes, 4); }
-void LevelAxis6(GraphState& g, GraphBoxes& boxes) { LevelAxis(g, boxes, 6); }
-void LevelAxis4(GraphState& g, GraphBoxes& boxes) { LevelAxis(g, boxes, 4); }
+void DrawFrequencyAxis(GraphState& g, GraphBoxes& boxes, FrequencySpan span)
+{
+    FrequencyAxis(g, boxes, span == FrequencySpan::TwoDecades ? 2 : 4);
+}
+
+void DrawLevelAxis(GraphState& g, GraphBoxes& boxes, LevelSpan span)
+{
+    LevelAxis(g, boxes, span == LevelSpan::SixDecades ? 6 : 4);
+}

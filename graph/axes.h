@@ -13,10 +13,8 @@
 
 inline const QColor kGridColour{255, 255, 0};
 
-void FrqAxis2(GraphState& g, GraphBoxes& boxes);
-void FrqAxis4(GraphState& g, GraphBoxes& boxes);
-void LevelAxis6(GraphState& g, GraphBoxes& boxes);
-void LevelAxis4(GraphState& g, GraphBoxes& boxes);
+void DrawFrequencyAxis(GraphState& g, GraphBoxes& boxes, FrequencySpan span);
+void DrawLevelAxis(GraphState& g, GraphBoxes& boxes, LevelSpan span);
 
 // The label of frequency f in Hz: " 100", " 1K", " 2.5M", " .01".
 QString FrequencyLabel(double f);

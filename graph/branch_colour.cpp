@@ -10,7 +10,7 @@ QColor BranchColour(int32_t packed)
     return QColor(red, green, blue);
 }
 
-void FillBrColor(GraphState& g)
+void FillBranchColours(GraphState& g)
 {
-    for (size_t b = 1; b <= kBranchColours.size(); ++b) g.BrColor[b] = PackRgb(kBranchColours[b - 1]);
+    for (size_t b = 1; b <= kBranchColours.size(); ++b) g.branchColours[b] = PackRgb(kBranchColours[b - 1]);
 }

@@ -25,5 +25,5 @@ constexpr int32_t PackRgb(const Rgb& c) { return c.r + 256 * c.g + 65536 * c.b; 
 // Unpacks by masking each byte and dividing it down.
 QColor BranchColour(int32_t packed);
 
-// Fills BrColor(1 … 15) from the table; BrColor(0) stays 0.
-void FillBrColor(GraphState& g);
+// Fills the colours of branches 1 … 15 from the table; element 0 stays 0.
+void FillBranchColours(GraphState& g);

@@ -3,21 +3,29 @@
 // phase graphs, the frequency label strip below them and the level label
 // strips beside them.
 
+#include <array>
+
 #include "platform/draw_surface.h"
 
+// The two graphs, and the controls that come in a pair, one beside each.
+enum class Graph { Magnitude, Phase };
+inline constexpr std::array<Graph, 2> kGraphs{Graph::Magnitude, Graph::Phase};
+constexpr int IndexOf(Graph graph) { return static_cast<int>(graph); }
+constexpr Graph OtherGraph(Graph graph) { return graph == Graph::Magnitude ? Graph::Phase : Graph::Magnitude; }
+
 struct GraphBoxes {
-    DrawSurface& impGrf0;  // magnitude graph
-    DrawSurface& impGrf1;  // phase graph
-    DrawSurface& frqScl;
-    DrawSurface& impScl0;
-    DrawSurface& impScl1;
+    DrawSurface& magnitudeGraph;
+    DrawSurface& phaseGraph;
+    DrawSurface& frequencyScale;
+    DrawSurface& magnitudeScale;
+    DrawSurface& phaseScale;
 };
 
 inline void ClearGraphBoxes(GraphBoxes& b)
 {
-    b.impGrf0.Cls();
-    b.impGrf1.Cls();
-    b.frqScl.Cls();
-    b.impScl0.Cls();
-    b.impScl1.Cls();
+    b.magnitudeGraph.Cls();
+    b.phaseGraph.Cls();
+    b.frequencyScale.Cls();
+    b.magnitudeScale.Cls();
+    b.phaseScale.Cls();
 }

@@ -12,29 +12,29 @@ namespace graph_layout {
 
 using twips::Box;
 
-// The page itself (the panel Picture17 of the graph tab).
+// The page itself, the panel of the graph tab.
 inline constexpr int kPageWidth = 15225;
 inline constexpr int kPageHeight = 10635;
 
-// Graphs, label strips and titles, index 0 magnitude, 1 phase.
-inline constexpr std::array<Box, 2> kImpGrf{{{1590, 825, 9825, 4485}, {1590, 5310, 9825, 4440}}};
-inline constexpr std::array<Box, 2> kImpScl{{{1110, 825, 495, 4485}, {1110, 5310, 495, 4440}}};
-inline constexpr Box kFrqScl{1590, 9765, 9825, 375};
-inline constexpr std::array<Box, 2> kGfTitl{{{750, 825, 375, 975}, {750, 5310, 375, 975}}};
-inline constexpr std::array<Box, 2> kFreq{{{11445, 2355, 1335, 375}, {11445, 7710, 1335, 375}}};
-inline constexpr std::array<Box, 2> kImpDp{{{11445, 2715, 1335, 375}, {11445, 8070, 1335, 375}}};
+// Graphs, level scales, titles and readouts, by graph: magnitude, phase.
+inline constexpr std::array<Box, 2> kGraphs{{{1590, 825, 9825, 4485}, {1590, 5310, 9825, 4440}}};
+inline constexpr std::array<Box, 2> kLevelScales{{{1110, 825, 495, 4485}, {1110, 5310, 495, 4440}}};
+inline constexpr Box kFrequencyScale{1590, 9765, 9825, 375};
+inline constexpr std::array<Box, 2> kTitles{{{750, 825, 375, 975}, {750, 5310, 375, 975}}};
+inline constexpr std::array<Box, 2> kFrequencyReadouts{{{11445, 2355, 1335, 375}, {11445, 7710, 1335, 375}}};
+inline constexpr std::array<Box, 2> kValueReadouts{{{11445, 2715, 1335, 375}, {11445, 8070, 1335, 375}}};
 
 // Frames on the page.
-inline constexpr Box kFrame6{1110, -120, 4050, 930};     // plotted quantity
-inline constexpr Box kFrame9{5430, -120, 5970, 930};     // branches
-inline constexpr Box kFrame10{11610, -120, 3375, 1500};  // commands
-inline constexpr Box kFrame12{11685, 3450, 1395, 3960};  // position
-inline constexpr Box kFrame11{13380, 3450, 1395, 3960};  // range
+inline constexpr Box kQuantityFrame{1110, -120, 4050, 930};
+inline constexpr Box kBranchFrame{5430, -120, 5970, 930};
+inline constexpr Box kCommandFrame{11610, -120, 3375, 1500};
+inline constexpr Box kPositionFrame{11685, 3450, 1395, 3960};
+inline constexpr Box kRangeFrame{13380, 3450, 1395, 3960};
 
-// Inside Frame6.
-inline constexpr std::array<Box, 3> kOption3{{{120, 255, 1170, 495}, {1440, 255, 1170, 495}, {2760, 255, 1170, 495}}};
+// Inside the quantity frame: input impedance, branch currents, branch voltages.
+inline constexpr std::array<Box, 3> kQuantityOptions{{{120, 255, 1170, 495}, {1440, 255, 1170, 495}, {2760, 255, 1170, 495}}};
 
-// Inside Frame9: Check1(1 … 8) on the upper row, Check1(9 … 15) below.
+// Inside the branch frame: branches 1 … 8 on the upper row, 9 … 15 below.
 inline constexpr std::array<int, 8> kCheckLefts{75, 818, 1561, 2304, 3047, 3790, 4533, 5280};
 inline constexpr int kCheckUpperTop = 210;
 inline constexpr int kCheckLowerTop = 570;
@@ -42,20 +42,21 @@ inline constexpr int kCheckWidth = 615;
 inline constexpr int kCheckHeight = 315;
 inline constexpr int kChecksPerRow = 8;
 
-// Inside Frame10.
-inline constexpr Box kOldDtDsp{285, 330, 1110, 435};
-inline constexpr Box kFrqPrn{2040, 315, 1110, 435};
-inline constexpr Box kRetCmd{975, 885, 1560, 495};
+// Inside the command frame; keeping and dropping the kept curve share a place.
+inline constexpr Box kKeptCurveButton{285, 330, 1110, 435};
+inline constexpr Box kPrintButton{2040, 315, 1110, 435};
+inline constexpr Box kReturnButton{975, 885, 1560, 495};
 
-// Inside Frame12.
-inline constexpr std::array<Box, 2> kImpVpos{{{285, 315, 855, 375}, {285, 675, 855, 375}}};
-inline constexpr std::array<Box, 2> kHPos{{{330, 1470, 375, 855}, {705, 1470, 375, 855}}};
-inline constexpr std::array<Box, 2> kPhVpos{{{285, 2925, 855, 375}, {285, 3285, 855, 375}}};
+// Inside the position frame, each pair up / down or left / right.
+inline constexpr std::array<Box, 2> kMagnitudeButtons{{{285, 315, 855, 375}, {285, 675, 855, 375}}};
+inline constexpr std::array<Box, 2> kFrequencyButtons{{{330, 1470, 375, 855}, {705, 1470, 375, 855}}};
+inline constexpr std::array<Box, 2> kPhaseButtons{{{285, 2925, 855, 375}, {285, 3285, 855, 375}}};
 
-// Inside Frame11: two borderless inner frames of two options each; the upper
-// holds Option2(1) over Option2(0), the lower Option1(0) over Option1(1).
-inline constexpr Box kVertRangeFrame{210, 600, 975, 975};
-inline constexpr Box kHorizRangeFrame{210, 2160, 975, 975};
+// Inside the range frame: two borderless inner frames of two options each; the
+// upper holds the four-decade level option over the six-decade one, the lower
+// the two-decade frequency option over the four-decade one.
+inline constexpr Box kLevelRangeFrame{210, 600, 975, 975};
+inline constexpr Box kFrequencyRangeFrame{210, 2160, 975, 975};
 inline constexpr Box kUpperOption{0, 0, 975, 495};
 inline constexpr Box kLowerOption{0, 480, 975, 495};
 

@@ -114,10 +114,10 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
       circuit_(circuit),
       state_(state),
       host_(host),
-      impGrf_{MakeBox(this, gl::kImpGrf[0], gl::kGraphBackColour), MakeBox(this, gl::kImpGrf[1], gl::kGraphBackColour)},
-      impScl_{MakeStrip(this, gl::kImpScl[0]), MakeStrip(this, gl::kImpScl[1])},
-      frqScl_(MakeStrip(this, gl::kFrqScl)),
-      boxes_{*impGrf_[0], *impGrf_[1], *frqScl_, *impScl_[0], *impScl_[1]}
+      graphs_{MakeBox(this, gl::kGraphs[0], gl::kGraphBackColour), MakeBox(this, gl::kGraphs[1], gl::kGraphBackColour)},
+      levelScales_{MakeStrip(this, gl::kLevelScales[0]), MakeStrip(this, gl::kLevelScales[1])},
+      frequencyScale_(MakeStrip(this, gl::kFrequencyScale)),
+      boxes_{*graphs_[0], *graphs_[1], *frequencyScale_, *levelScales_[0], *levelScales_[1]}
 {
     resize(twips::ToSize(gl::kPageWidth, gl::kPageHeight));
     Paint(this, gl::kPageColour);
@@ -137,28 +137,29 @@ void GraphPage::BuildGraphs()
 {
     const std::array<const char*, 2> titles{graph_text::kMagTitle, graph_text::kPhTitle};
     for (int i = 0; i < 2; ++i) {
-        gfTitl_[i] = MakeLabel(this, gl::kGfTitl[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
-        gfTitl_[i]->setText(Vertical(Text(titles[i])));
-        gfTitl_[i]->setAlignment(Qt::AlignCenter);
-        freq_[i] = MakeLabel(this, gl::kFreq[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
-        impDp_[i] = MakeLabel(this, gl::kImpDp[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
-        freq_[i]->hide();
-        impDp_[i]->hide();
+        titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
+        titles_[i]->setText(Vertical(Text(titles[i])));
+        titles_[i]->setAlignment(Qt::AlignCenter);
+        frequencyReadouts_[i] = MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
+        valueReadouts_[i] = MakeLabel(this, gl::kValueReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
+        frequencyReadouts_[i]->hide();
+        valueReadouts_[i]->hide();
     }
 }
 
 void GraphPage::BuildQuantityFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kFrame6);
+    QGroupBox* frame = MakeFrame(this, gl::kQuantityFrame);
     const std::array<const char*, 3> captions{graph_text::kQtyImpedance, graph_text::kQtyCurrent,
                                               graph_text::kQtyVoltage};
-    for (int k = 0; k < 3; ++k) option3_[k] = MakeOption(frame, gl::kOption3[k], captions[k], gl::kQuantityColour);
-    option3_[0]->setChecked(true);
+    for (int k = 0; k < 3; ++k)
+        quantityOptions_[k] = MakeOption(frame, gl::kQuantityOptions[k], captions[k], gl::kQuantityColour);
+    QuantityOption(PlottedQuantity::InputImpedance).setChecked(true);
 }
 
 void GraphPage::BuildBranchFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kFrame9);
+    QGroupBox* frame = MakeFrame(this, gl::kBranchFrame);
     for (int b = 1; b <= Circuit::MaxBranches; ++b) {
         const int slot = b - 1;
         const int top = slot < gl::kChecksPerRow ? gl::kCheckUpperTop : gl::kCheckLowerTop;
@@ -168,72 +169,89 @@ void GraphPage::BuildBranchFrame()
         Paint(box, gl::kQuantityColour);
         box->setFont(Mincho(gl::kCheckFontPoints));
         box->hide();
-        check1_[b] = box;
+        branchChecks_[b] = box;
     }
 }
 
+// The drop button is made first, so the keep button lies above it where both
+// are shown.
 void GraphPage::BuildCommandFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kFrame10);
-    oldDtDsp_[1] = MakeCommand(frame, gl::kOldDtDsp, graph_text::kDropKept);
-    oldDtDsp_[0] = MakeCommand(frame, gl::kOldDtDsp, graph_text::kKeep);
-    Paint(oldDtDsp_[0], gl::kKeepColour);
-    Paint(oldDtDsp_[1], gl::kDropKeptColour);
-    oldDtDsp_[1]->hide();
-    frqPrn_ = MakeCommand(frame, gl::kFrqPrn, graph_text::kPrint);
-    Paint(frqPrn_, gl::kPrintColour);
-    retCmd_ = MakeCommand(frame, gl::kRetCmd, graph_text::kReturn);
+    QGroupBox* frame = MakeFrame(this, gl::kCommandFrame);
+    dropKeptCurveButton_ = MakeCommand(frame, gl::kKeptCurveButton, graph_text::kDropKept);
+    keepCurveButton_ = MakeCommand(frame, gl::kKeptCurveButton, graph_text::kKeep);
+    Paint(keepCurveButton_, gl::kKeepColour);
+    Paint(dropKeptCurveButton_, gl::kDropKeptColour);
+    dropKeptCurveButton_->hide();
+    printButton_ = MakeCommand(frame, gl::kPrintButton, graph_text::kPrint);
+    Paint(printButton_, gl::kPrintColour);
+    returnButton_ = MakeCommand(frame, gl::kReturnButton, graph_text::kReturn);
 }
 
 void GraphPage::BuildPositionFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kFrame12, Text(graph_text::kPositionFrame));
-    impVpos_[0] = MakePositionButton(frame, gl::kImpVpos[0], TriangleDirection::Up);
-    impVpos_[1] = MakePositionButton(frame, gl::kImpVpos[1], TriangleDirection::Down);
-    hPos_[0] = MakePositionButton(frame, gl::kHPos[0], TriangleDirection::Left);
-    hPos_[1] = MakePositionButton(frame, gl::kHPos[1], TriangleDirection::Right);
-    phVpos_[0] = MakePositionButton(frame, gl::kPhVpos[0], TriangleDirection::Up);
-    phVpos_[1] = MakePositionButton(frame, gl::kPhVpos[1], TriangleDirection::Down);
+    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, Text(graph_text::kPositionFrame));
+    magnitudeUpButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[0], TriangleDirection::Up);
+    magnitudeDownButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[1], TriangleDirection::Down);
+    frequencyLeftButton_ = MakePositionButton(frame, gl::kFrequencyButtons[0], TriangleDirection::Left);
+    frequencyRightButton_ = MakePositionButton(frame, gl::kFrequencyButtons[1], TriangleDirection::Right);
+    phaseUpButton_ = MakePositionButton(frame, gl::kPhaseButtons[0], TriangleDirection::Up);
+    phaseDownButton_ = MakePositionButton(frame, gl::kPhaseButtons[1], TriangleDirection::Down);
 }
 
 void GraphPage::BuildRangeFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kFrame11, Text(graph_text::kRangeFrame));
-    auto* vertical = new QWidget(frame);
-    Place(vertical, gl::kVertRangeFrame);
-    option2_[1] = MakeOption(vertical, gl::kUpperOption, graph_text::kVert80, gl::kRangeOptionColour);
-    option2_[0] = MakeOption(vertical, gl::kLowerOption, graph_text::kVert120, gl::kRangeOptionColour);
-    auto* horizontal = new QWidget(frame);
-    Place(horizontal, gl::kHorizRangeFrame);
-    option1_[0] = MakeOption(horizontal, gl::kUpperOption, graph_text::kHoriz40, gl::kRangeOptionColour);
-    option1_[1] = MakeOption(horizontal, gl::kLowerOption, graph_text::kHoriz80, gl::kRangeOptionColour);
-    option1_[state_.HSpanSel]->setChecked(true);
-    option2_[state_.VSpanSel]->setChecked(true);
+    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, Text(graph_text::kRangeFrame));
+    auto* level = new QWidget(frame);
+    Place(level, gl::kLevelRangeFrame);
+    const auto levelOption = [this](LevelSpan span) -> QRadioButton*& { return levelSpanOptions_[static_cast<int>(span)]; };
+    levelOption(LevelSpan::FourDecades) = MakeOption(level, gl::kUpperOption, graph_text::kVert80, gl::kRangeOptionColour);
+    levelOption(LevelSpan::SixDecades) = MakeOption(level, gl::kLowerOption, graph_text::kVert120, gl::kRangeOptionColour);
+    auto* frequency = new QWidget(frame);
+    Place(frequency, gl::kFrequencyRangeFrame);
+    const auto frequencyOption = [this](FrequencySpan span) -> QRadioButton*& {
+        return frequencySpanOptions_[static_cast<int>(span)];
+    };
+    frequencyOption(FrequencySpan::TwoDecades) =
+        MakeOption(frequency, gl::kUpperOption, graph_text::kHoriz40, gl::kRangeOptionColour);
+    frequencyOption(FrequencySpan::FourDecades) =
+        MakeOption(frequency, gl::kLowerOption, graph_text::kHoriz80, gl::kRangeOptionColour);
+    CurrentFrequencySpanOption().setChecked(true);
+    CurrentLevelSpanOption().setChecked(true);
 }
 
 void GraphPage::Connect()
 {
-    for (int k = 0; k < 2; ++k) {
-        connect(option1_[k], &QRadioButton::clicked, this, [this, k] { OnOption1Click(k); });
-        connect(option2_[k], &QRadioButton::clicked, this, [this, k] { OnOption2Click(k); });
-        connect(hPos_[k], &QToolButton::clicked, this, [this, k] { OnHPos(k); });
-        connect(impVpos_[k], &QToolButton::clicked, this, [this, k] { OnImpVpos(k); });
-        connect(phVpos_[k], &QToolButton::clicked, this, [this, k] { OnPhVpos(k); });
-        connect(oldDtDsp_[k], &QPushButton::clicked, this, [this, k] { OnOldDtDsp(k); });
-        connect(impGrf_[k], &PictureBox::mouseMovedAt, this, [this, k](double x, double y) { OnGraphMouseMove(k, x, y); });
-        connect(impGrf_[k], &PictureBox::clickedAt, this, [this, k] { OnGraphClick(k); });
-    }
-    for (int k = 0; k < 3; ++k) connect(option3_[k], &QRadioButton::clicked, this, [this, k] { OnOption3Click(k); });
+    for (FrequencySpan span : {FrequencySpan::TwoDecades, FrequencySpan::FourDecades})
+        connect(&FrequencySpanOption(span), &QRadioButton::clicked, this, [this, span] { OnFrequencySpanChosen(span); });
+    for (LevelSpan span : {LevelSpan::SixDecades, LevelSpan::FourDecades})
+        connect(&LevelSpanOption(span), &QRadioButton::clicked, this, [this, span] { OnLevelSpanChosen(span); });
+    for (PlottedQuantity quantity :
+         {PlottedQuantity::InputImpedance, PlottedQuantity::BranchCurrent, PlottedQuantity::BranchVoltage})
+        connect(&QuantityOption(quantity), &QRadioButton::clicked, this, [this, quantity] { OnQuantityChosen(quantity); });
     for (int b = 1; b <= Circuit::MaxBranches; ++b)
-        connect(check1_[b], &QCheckBox::clicked, this, [this, b] { OnCheck1Click(b); });
-    connect(frqPrn_, &QPushButton::clicked, this, &GraphPage::OnFrqPrn);
-    connect(retCmd_, &QPushButton::clicked, this, &GraphPage::OnRetCmd);
+        connect(branchChecks_[b], &QCheckBox::clicked, this, [this, b] { OnBranchCheckClicked(b); });
+    connect(frequencyLeftButton_, &QToolButton::clicked, this, [this] { OnMoveFrequency(StepDirection::Down); });
+    connect(frequencyRightButton_, &QToolButton::clicked, this, [this] { OnMoveFrequency(StepDirection::Up); });
+    connect(magnitudeUpButton_, &QToolButton::clicked, this, [this] { OnMoveMagnitude(StepDirection::Up); });
+    connect(magnitudeDownButton_, &QToolButton::clicked, this, [this] { OnMoveMagnitude(StepDirection::Down); });
+    connect(phaseUpButton_, &QToolButton::clicked, this, [this] { OnMovePhase(StepDirection::Up); });
+    connect(phaseDownButton_, &QToolButton::clicked, this, [this] { OnMovePhase(StepDirection::Down); });
+    connect(keepCurveButton_, &QPushButton::clicked, this, &GraphPage::OnKeepCurve);
+    connect(dropKeptCurveButton_, &QPushButton::clicked, this, &GraphPage::OnDropKeptCurve);
+    connect(printButton_, &QPushButton::clicked, this, &GraphPage::OnPrint);
+    connect(returnButton_, &QPushButton::clicked, this, &GraphPage::OnReturn);
+    for (Graph graph : kGraphs) {
+        PictureBox* box = graphs_[IndexOf(graph)];
+        connect(box, &PictureBox::mouseMovedAt, this, [this, graph](double x, double y) { OnGraphMouseMove(graph, x, y); });
+        connect(box, &PictureBox::clickedAt, this, [this, graph] { OnGraphClick(graph); });
+    }
 }
 
 BranchChecks GraphPage::CheckedBranches() const
 {
     BranchChecks checks{};
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) checks[b] = check1_[b]->isChecked();
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) checks[b] = branchChecks_[b]->isChecked();
     return checks;
 }
 

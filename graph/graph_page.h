@@ -10,7 +10,6 @@
 // graph state it is given; both outlive it.
 
 #include <array>
-#include <cstdint>
 
 #include <QString>
 #include <QWidget>
@@ -19,6 +18,7 @@
 #include "graph/graph_boxes.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
+#include "graph/position_steps.h"
 #include "graph/sweep.h"
 
 class QAbstractButton;
@@ -36,33 +36,33 @@ public:
     GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidget* parent = nullptr);
     ~GraphPage() override;
 
-    // The graph part of the circuit initialisation: blue graphs cleared, state
-    // back to its start values, 4 frequency and 6 level decades drawn empty,
-    // "グラフ保存" offered, readouts free, Check1(1) ticked and the input
-    // impedance chosen.
-    void ResetForInitCircuit();
+    // The graph part of a new circuit: blue graphs cleared, state back to its
+    // start values, 4 frequency and 6 level decades drawn empty, "グラフ保存"
+    // offered, readouts free, branch 1 ticked and the input impedance chosen.
+    void ResetForNewCircuit();
     // Redraws as the frequency-characteristics command does: deselects and
-    // reselects the current frequency range option.
+    // reselects the current frequency span option.
     void RedrawCurrentRange();
 
-    // Range options: the redraw sequences.
-    void OnOption1Click(int k);
-    void OnOption2Click(int k);
+    // Span options: the redraw sequences.
+    void OnFrequencySpanChosen(FrequencySpan span);
+    void OnLevelSpanChosen(LevelSpan span);
     // Plotted quantity and branch boxes.
-    void OnOption3Click(int k);
-    void OnCheck1Click(int b);
-    // Position buttons: k = 0 down / up / up, k = 1 up / down / down.
-    void OnHPos(int k);
-    void OnImpVpos(int k);
-    void OnPhVpos(int k);
-    // "グラフ保存" (k = 0) and "グラフ保存消去" (k = 1).
-    void OnOldDtDsp(int k);
-    void OnFrqPrn();
-    void OnRetCmd();
-    // Cursor readout: mouse over graph i at (x, y) in its user coordinates,
-    // click on graph i, mouse over the panel outside the graphs.
-    void OnGraphMouseMove(int i, double x, double y);
-    void OnGraphClick(int i);
+    void OnQuantityChosen(PlottedQuantity quantity);
+    void OnBranchCheckClicked(int b);
+    // Position buttons: each moves the lower bound of its scale one step.
+    void OnMoveFrequency(StepDirection direction);
+    void OnMoveMagnitude(StepDirection direction);
+    void OnMovePhase(StepDirection direction);
+    // "グラフ保存" and "グラフ保存消去".
+    void OnKeepCurve();
+    void OnDropKeptCurve();
+    void OnPrint();
+    void OnReturn();
+    // Cursor readout: mouse over a graph at (x, y) in its user coordinates,
+    // click on a graph, mouse over the panel outside the graphs.
+    void OnGraphMouseMove(Graph graph, double x, double y);
+    void OnGraphClick(Graph graph);
     void OnPanelMouseMove();
     // Frees and hides both readouts and forgets every held text: what they
     // held belongs to results that are gone. For a new calculation and
@@ -71,31 +71,34 @@ public:
 
     // The boxes as drawing surfaces.
     GraphBoxes& Boxes() { return boxes_; }
-    PictureBox& ImpGrf(int i) { return *impGrf_[i]; }
-    PictureBox& ImpScl(int i) { return *impScl_[i]; }
-    PictureBox& FrqScl() { return *frqScl_; }
+    PictureBox& GraphBox(Graph graph) { return *graphs_[IndexOf(graph)]; }
+    PictureBox& LevelScale(Graph graph) { return *levelScales_[IndexOf(graph)]; }
+    PictureBox& FrequencyScale() { return *frequencyScale_; }
 
     // The branches whose box is ticked.
     BranchChecks CheckedBranches() const;
 
     // Controls, for the main window and tests.
-    QRadioButton& Option1(int k) { return *option1_[k]; }
-    QRadioButton& Option2(int k) { return *option2_[k]; }
-    QRadioButton& Option3(int k) { return *option3_[k]; }
-    QCheckBox& Check1(int b) { return *check1_[b]; }
-    QToolButton& HPos(int k) { return *hPos_[k]; }
-    QToolButton& ImpVpos(int k) { return *impVpos_[k]; }
-    QToolButton& PhVpos(int k) { return *phVpos_[k]; }
-    QPushButton& OldDtDspCmd(int k) { return *oldDtDsp_[k]; }
-    QPushButton& FrqPrnCmd() { return *frqPrn_; }
-    QPushButton& RetCmd() { return *retCmd_; }
-    QLabel& Freq(int i) { return *freq_[i]; }
-    QLabel& ImpDp(int i) { return *impDp_[i]; }
-    QLabel& GfTitl(int i) { return *gfTitl_[i]; }
+    QRadioButton& FrequencySpanOption(FrequencySpan span) { return *frequencySpanOptions_[static_cast<int>(span)]; }
+    QRadioButton& LevelSpanOption(LevelSpan span) { return *levelSpanOptions_[static_cast<int>(span)]; }
+    QRadioButton& QuantityOption(PlottedQuantity quantity) { return *quantityOptions_[static_cast<int>(quantity)]; }
+    QCheckBox& BranchCheck(int b) { return *branchChecks_[b]; }
+    QToolButton& FrequencyLeftButton() { return *frequencyLeftButton_; }
+    QToolButton& FrequencyRightButton() { return *frequencyRightButton_; }
+    QToolButton& MagnitudeUpButton() { return *magnitudeUpButton_; }
+    QToolButton& MagnitudeDownButton() { return *magnitudeDownButton_; }
+    QToolButton& PhaseUpButton() { return *phaseUpButton_; }
+    QToolButton& PhaseDownButton() { return *phaseDownButton_; }
+    QPushButton& KeepCurveButton() { return *keepCurveButton_; }
+    QPushButton& DropKeptCurveButton() { return *dropKeptCurveButton_; }
+    QPushButton& PrintButton() { return *printButton_; }
+    QPushButton& ReturnButton() { return *returnButton_; }
+    QLabel& FrequencyReadoutLabel(Graph graph) { return *frequencyReadouts_[IndexOf(graph)]; }
+    QLabel& ValueReadoutLabel(Graph graph) { return *valueReadouts_[IndexOf(graph)]; }
+    QLabel& TitleLabel(Graph graph) { return *titles_[IndexOf(graph)]; }
 
-    // Readout holds: −1 held, 0 free.
-    int16_t lkimpflg() const { return lkimpflg_; }
-    int16_t lkphflg() const { return lkphflg_; }
+    // Whether a click has held the readout of the graph.
+    bool ReadoutHeld(Graph graph) const { return readoutHeld_[IndexOf(graph)]; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -109,38 +112,46 @@ private:
     void BuildRangeFrame();
     void Connect();
 
-    void SelectOption(std::array<QRadioButton*, 2>& pair, int k);
+    static void SelectOption(std::array<QRadioButton*, 2>& pair, int chosen);
+    QRadioButton& CurrentFrequencySpanOption() { return FrequencySpanOption(state_.frequencySpan); }
+    QRadioButton& CurrentLevelSpanOption() { return LevelSpanOption(state_.levelSpan); }
     void DeselectRanges();
     void RunSweep();
     void SweepAndKeptCurve();
-    void ShowReadout(int i, bool visible);
+    void ShowKeepCurveOnly();
+    void ShowReadout(Graph graph, bool visible);
     void ShowHeldReadouts();
-    int16_t& HoldFlag(int i) { return i == 0 ? lkimpflg_ : lkphflg_; }
     // A held reading: the frequency and value texts shown at the click.
     struct HeldTexts {
         QString frequency, value;
     };
-    HeldTexts& Held(int i);
+    HeldTexts& Held(Graph graph);
 
     Circuit& circuit_;
     GraphState& state_;
     GraphHost& host_;
 
-    std::array<PictureBox*, 2> impGrf_{};
-    std::array<PictureBox*, 2> impScl_{};
-    PictureBox* frqScl_ = nullptr;
+    std::array<PictureBox*, 2> graphs_{};
+    std::array<PictureBox*, 2> levelScales_{};
+    PictureBox* frequencyScale_ = nullptr;
     GraphBoxes boxes_;
-    std::array<QLabel*, 2> gfTitl_{}, freq_{}, impDp_{};
+    std::array<QLabel*, 2> titles_{}, frequencyReadouts_{}, valueReadouts_{};
 
-    std::array<QRadioButton*, 2> option1_{}, option2_{};
-    std::array<QRadioButton*, 3> option3_{};
-    std::array<QCheckBox*, 16> check1_{};  // element 0 unused
-    std::array<QToolButton*, 2> hPos_{}, impVpos_{}, phVpos_{};
-    std::array<QPushButton*, 2> oldDtDsp_{};
-    QPushButton* frqPrn_ = nullptr;
-    QPushButton* retCmd_ = nullptr;
+    std::array<QRadioButton*, 2> frequencySpanOptions_{}, levelSpanOptions_{};
+    std::array<QRadioButton*, 3> quantityOptions_{};
+    std::array<QCheckBox*, 16> branchChecks_{};  // element 0 unused
+    QToolButton* frequencyLeftButton_ = nullptr;
+    QToolButton* frequencyRightButton_ = nullptr;
+    QToolButton* magnitudeUpButton_ = nullptr;
+    QToolButton* magnitudeDownButton_ = nullptr;
+    QToolButton* phaseUpButton_ = nullptr;
+    QToolButton* phaseDownButton_ = nullptr;
+    QPushButton* keepCurveButton_ = nullptr;
+    QPushButton* dropKeptCurveButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
 
-    int16_t lkimpflg_ = 0, lkphflg_ = 0;
+    std::array<bool, 2> readoutHeld_{};
     // By graph and plotted quantity, so a held readout shows only a reading
     // of the quantity plotted, frequency and value taken together.
     std::array<std::array<HeldTexts, 3>, 2> held_{};

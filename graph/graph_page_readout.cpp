@@ -6,60 +6,63 @@
 #include "graph/readout_text.h"
 #include "platform/picture_box.h"
 
-void GraphPage::ShowReadout(int i, bool visible)
+void GraphPage::ShowReadout(Graph graph, bool visible)
 {
-    freq_[i]->setVisible(visible);
-    impDp_[i]->setVisible(visible);
+    frequencyReadouts_[IndexOf(graph)]->setVisible(visible);
+    valueReadouts_[IndexOf(graph)]->setVisible(visible);
 }
 
-GraphPage::HeldTexts& GraphPage::Held(int i)
+GraphPage::HeldTexts& GraphPage::Held(Graph graph)
 {
-    const int quantity = state_.GrfQty == 1 || state_.GrfQty == 2 ? state_.GrfQty : 0;
-    return held_[i][quantity];
+    const bool branches =
+        state_.quantity == PlottedQuantity::BranchCurrent || state_.quantity == PlottedQuantity::BranchVoltage;
+    const PlottedQuantity quantity = branches ? state_.quantity : PlottedQuantity::InputImpedance;
+    return held_[IndexOf(graph)][static_cast<int>(quantity)];
 }
 
-void GraphPage::OnGraphMouseMove(int i, double x, double y)
+void GraphPage::OnGraphMouseMove(Graph graph, double x, double y)
 {
-    impGrf_[i]->SetCrossCursor(true);
-    const int other = 1 - i;
-    ShowReadout(other, HoldFlag(other) == -1);
-    if (HoldFlag(i) == -1) {
-        freq_[i]->setText(Held(i).frequency);
-        impDp_[i]->setText(Held(i).value);
+    const int i = IndexOf(graph);
+    graphs_[i]->SetCrossCursor(true);
+    const Graph other = OtherGraph(graph);
+    ShowReadout(other, ReadoutHeld(other));
+    if (ReadoutHeld(graph)) {
+        frequencyReadouts_[i]->setText(Held(graph).frequency);
+        valueReadouts_[i]->setText(Held(graph).value);
         return;
     }
-    ShowReadout(i, true);
-    freq_[i]->setText(FrequencyReadout(x));
-    impDp_[i]->setText(i == 0 ? MagnitudeReadout(state_.GrfQty, y) : PhaseReadout(y));
+    ShowReadout(graph, true);
+    frequencyReadouts_[i]->setText(FrequencyReadout(x));
+    valueReadouts_[i]->setText(graph == Graph::Magnitude ? MagnitudeReadout(state_.quantity, y) : PhaseReadout(y));
 }
 
-void GraphPage::OnGraphClick(int i)
+void GraphPage::OnGraphClick(Graph graph)
 {
-    HoldFlag(i) = HoldFlag(i) == 0 ? -1 : 0;
-    Held(i) = {freq_[i]->text(), impDp_[i]->text()};
+    const int i = IndexOf(graph);
+    readoutHeld_[i] = !readoutHeld_[i];
+    Held(graph) = {frequencyReadouts_[i]->text(), valueReadouts_[i]->text()};
 }
 
 void GraphPage::OnPanelMouseMove()
 {
-    ShowReadout(0, lkimpflg_ == -1);
-    ShowReadout(1, lkphflg_ == -1);
+    for (Graph graph : kGraphs) ShowReadout(graph, ReadoutHeld(graph));
 }
 
 // After a change of the plotted quantity a held readout shows what was held
 // for the new one; a free one shows a reading of the old one and goes.
 void GraphPage::ShowHeldReadouts()
 {
-    for (int i = 0; i < 2; ++i) {
-        ShowReadout(i, HoldFlag(i) == -1);
-        freq_[i]->setText(HoldFlag(i) == -1 ? Held(i).frequency : QString());
-        impDp_[i]->setText(HoldFlag(i) == -1 ? Held(i).value : QString());
+    for (Graph graph : kGraphs) {
+        const bool held = ReadoutHeld(graph);
+        ShowReadout(graph, held);
+        frequencyReadouts_[IndexOf(graph)]->setText(held ? Held(graph).frequency : QString());
+        valueReadouts_[IndexOf(graph)]->setText(held ? Held(graph).value : QString());
     }
 }
 
 void GraphPage::DropReadoutHolds()
 {
-    lkimpflg_ = 0;
-    lkphflg_ = 0;
+    readoutHeld_ = {};
     held_ = {};
     ShowHeldReadouts();
 }

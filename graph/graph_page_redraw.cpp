@@ -1,6 +1,5 @@
-// The redraw sequences of the range options, the sweep's failures, the
-// position buttons, the kept curve and the page's part of the circuit
-// initialisation.
+// The redraw sequences of the span options, the sweep's failures, the
+// position buttons, the kept curve and the page's part of a new circuit.
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -16,33 +15,33 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 
-void GraphPage::SelectOption(std::array<QRadioButton*, 2>& pair, int k)
+void GraphPage::SelectOption(std::array<QRadioButton*, 2>& pair, int chosen)
 {
-    pair[k]->setChecked(true);
-    pair[1 - k]->setChecked(false);
+    pair[chosen]->setChecked(true);
+    pair[1 - chosen]->setChecked(false);
 }
 
 void GraphPage::DeselectRanges()
 {
-    option1_[state_.HSpanSel]->setChecked(false);
-    option2_[state_.VSpanSel]->setChecked(false);
+    CurrentFrequencySpanOption().setChecked(false);
+    CurrentLevelSpanOption().setChecked(false);
 }
 
-void GraphPage::OnOption1Click(int k)
+void GraphPage::OnFrequencySpanChosen(FrequencySpan span)
 {
-    SelectOption(option1_, k);
+    SelectOption(frequencySpanOptions_, static_cast<int>(span));
     ClearGraphBoxes(boxes_);
-    k == 0 ? FrqAxis2(state_, boxes_) : FrqAxis4(state_, boxes_);
-    state_.VSpanSel == 0 ? LevelAxis6(state_, boxes_) : LevelAxis4(state_, boxes_);
+    DrawFrequencyAxis(state_, boxes_, span);
+    DrawLevelAxis(state_, boxes_, state_.levelSpan);
     SweepAndKeptCurve();
 }
 
-void GraphPage::OnOption2Click(int k)
+void GraphPage::OnLevelSpanChosen(LevelSpan span)
 {
-    SelectOption(option2_, k);
+    SelectOption(levelSpanOptions_, static_cast<int>(span));
     ClearGraphBoxes(boxes_);
-    k == 0 ? LevelAxis6(state_, boxes_) : LevelAxis4(state_, boxes_);
-    state_.HSpanSel == 0 ? FrqAxis2(state_, boxes_) : FrqAxis4(state_, boxes_);
+    DrawLevelAxis(state_, boxes_, span);
+    DrawFrequencyAxis(state_, boxes_, state_.frequencySpan);
     SweepAndKeptCurve();
 }
 
@@ -50,116 +49,124 @@ void GraphPage::OnOption2Click(int k)
 void GraphPage::SweepAndKeptCurve()
 {
     RunSweep();
-    if (state_.GrfQty == 0 && state_.KeptOn == 1) OnOldDtDsp(0);
+    if (state_.quantity == PlottedQuantity::InputImpedance && state_.keptCurve.on) OnKeepCurve();
 }
 
 void GraphPage::RedrawCurrentRange()
 {
-    option1_[state_.HSpanSel]->setChecked(false);
-    OnOption1Click(state_.HSpanSel);
+    CurrentFrequencySpanOption().setChecked(false);
+    OnFrequencySpanChosen(state_.frequencySpan);
 }
 
 void GraphPage::RunSweep()
 {
     const bool valid = host_.FrequencyCommandEnabled();
+    PictureBox& magnitude = *graphs_[IndexOf(Graph::Magnitude)];
+    PictureBox& phase = *graphs_[IndexOf(Graph::Phase)];
     SweepResult result;
-    switch (state_.GrfQty) {
-    case 1: result = SweepBrCur(circuit_, state_, *impGrf_[0], *impGrf_[1], CheckedBranches(), valid); break;
-    case 2: result = SweepBrVol(circuit_, state_, *impGrf_[0], *impGrf_[1], CheckedBranches(), valid); break;
-    default: result = SweepZi(circuit_, state_, *impGrf_[0], *impGrf_[1], valid); break;
+    switch (state_.quantity) {
+    case PlottedQuantity::BranchCurrent:
+        result = SweepBranchCurrents(circuit_, state_, magnitude, phase, CheckedBranches(), valid);
+        break;
+    case PlottedQuantity::BranchVoltage:
+        result = SweepBranchVoltages(circuit_, state_, magnitude, phase, CheckedBranches(), valid);
+        break;
+    default: result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid); break;
     }
     switch (result.kind) {
     case SweepResult::Completed: break;
     case SweepResult::NoCalculation:
         ShowMessage(QString::fromUtf8(graph_text::kNoCircuit), MessageIcon::Error, this);
-        OnRetCmd();
+        OnReturn();
         break;
     case SweepResult::Failed:
         ShowMessage(QString::fromStdString(result.description), MessageIcon::Information, this);
         // Over what the boxes show, without clearing them.
-        FrqAxis4(state_, boxes_);
-        LevelAxis6(state_, boxes_);
+        DrawFrequencyAxis(state_, boxes_, FrequencySpan::FourDecades);
+        DrawLevelAxis(state_, boxes_, LevelSpan::SixDecades);
         break;
     }
 }
 
-void GraphPage::OnHPos(int k)
+void GraphPage::OnMoveFrequency(StepDirection direction)
 {
-    option1_[state_.HSpanSel]->setChecked(false);
-    state_.HPosIdx = k == 0 ? StepDown(state_.HPosIdx) : StepUp(state_.HPosIdx, kBoundSteps);
-    state_.SwpStart = SwpStartOfStep(state_.HPosIdx);
-    OnOption1Click(state_.HSpanSel);
-    if (state_.KeptOn == 1) OnOldDtDsp(0);
+    CurrentFrequencySpanOption().setChecked(false);
+    state_.frequencyPosition = Stepped(state_.frequencyPosition, direction, kBoundSteps);
+    state_.sweepStart = SweepStartOfStep(state_.frequencyPosition);
+    OnFrequencySpanChosen(state_.frequencySpan);
+    if (state_.keptCurve.on) OnKeepCurve();
 }
 
-void GraphPage::OnImpVpos(int k)
+void GraphPage::OnMoveMagnitude(StepDirection direction)
 {
-    option2_[state_.VSpanSel]->setChecked(false);
-    auto move = [k](int16_t step) { return k == 0 ? StepUp(step, kBoundSteps) : StepDown(step); };
-    switch (state_.GrfQty) {
-    case 1:
-        state_.IPosIdx = move(state_.IPosIdx);
-        state_.IAxMin = IVAxMinOfStep(state_.IPosIdx);
+    CurrentLevelSpanOption().setChecked(false);
+    switch (state_.quantity) {
+    case PlottedQuantity::BranchCurrent:
+        state_.currentPosition = Stepped(state_.currentPosition, direction, kBoundSteps);
+        state_.currentAxisMin = CurrentVoltageMinOfStep(state_.currentPosition);
         break;
-    case 2:
-        state_.VPosIdx = move(state_.VPosIdx);
-        state_.VAxMin = IVAxMinOfStep(state_.VPosIdx);
+    case PlottedQuantity::BranchVoltage:
+        state_.voltagePosition = Stepped(state_.voltagePosition, direction, kBoundSteps);
+        state_.voltageAxisMin = CurrentVoltageMinOfStep(state_.voltagePosition);
         break;
     default:
-        state_.ZPosIdx = move(state_.ZPosIdx);
-        state_.ZAxMin = ZAxMinOfStep(state_.ZPosIdx);
+        state_.impedancePosition = Stepped(state_.impedancePosition, direction, kBoundSteps);
+        state_.impedanceAxisMin = ImpedanceMinOfStep(state_.impedancePosition);
         break;
     }
-    OnOption2Click(state_.VSpanSel);
-    if (state_.KeptOn == 1) OnOldDtDsp(0);
+    OnLevelSpanChosen(state_.levelSpan);
+    if (state_.keptCurve.on) OnKeepCurve();
 }
 
-void GraphPage::OnPhVpos(int k)
+void GraphPage::OnMovePhase(StepDirection direction)
 {
-    option2_[state_.VSpanSel]->setChecked(false);
-    state_.PhPosIdx = k == 0 ? StepUp(state_.PhPosIdx, kPhaseSteps) : StepDown(state_.PhPosIdx);
-    state_.PhAxMin = PhAxMinOfStep(state_.PhPosIdx);
-    OnOption2Click(state_.VSpanSel);
-    if (state_.KeptOn == 1) OnOldDtDsp(0);
+    CurrentLevelSpanOption().setChecked(false);
+    state_.phasePosition = Stepped(state_.phasePosition, direction, kPhaseSteps);
+    state_.phaseAxisMin = PhaseMinOfStep(state_.phasePosition);
+    OnLevelSpanChosen(state_.levelSpan);
+    if (state_.keptCurve.on) OnKeepCurve();
 }
 
-void GraphPage::OnOldDtDsp(int k)
+void GraphPage::OnKeepCurve()
 {
-    if (k == 0) {
-        state_.KeptOn = 1;
-        DrawKeptCurve(state_, *impGrf_[0], *impGrf_[1]);
-        oldDtDsp_[0]->hide();
-        oldDtDsp_[1]->show();
-        return;
-    }
+    state_.keptCurve.on = true;
+    DrawKeptCurve(state_, *graphs_[IndexOf(Graph::Magnitude)], *graphs_[IndexOf(Graph::Phase)]);
+    keepCurveButton_->hide();
+    dropKeptCurveButton_->show();
+}
+
+void GraphPage::OnDropKeptCurve()
+{
     DeselectRanges();
-    state_.KeptOn = 0;
-    OnOption1Click(state_.HSpanSel);
-    OnOption2Click(state_.VSpanSel);
-    oldDtDsp_[0]->show();
-    oldDtDsp_[1]->hide();
+    state_.keptCurve.on = false;
+    OnFrequencySpanChosen(state_.frequencySpan);
+    OnLevelSpanChosen(state_.levelSpan);
+    ShowKeepCurveOnly();
 }
 
-void GraphPage::OnFrqPrn() { host_.OpenPrintPreview(); }
+void GraphPage::ShowKeepCurveOnly()
+{
+    keepCurveButton_->show();
+    dropKeptCurveButton_->hide();
+}
 
-void GraphPage::OnRetCmd()
+void GraphPage::OnPrint() { host_.OpenPrintPreview(); }
+
+void GraphPage::OnReturn()
 {
     DeselectRanges();
     host_.PressReturn();
 }
 
-void GraphPage::ResetForInitCircuit()
+void GraphPage::ResetForNewCircuit()
 {
-    for (PictureBox* graph : impGrf_) graph->SetBackColor(graph_layout::kGraphBackColour);
+    for (PictureBox* graph : graphs_) graph->SetBackColor(graph_layout::kGraphBackColour);
     ClearGraphBoxes(boxes_);
     ResetGraphState(state_);
-    state_.HSpanSel = 1;
-    state_.VSpanSel = 0;
-    FrqAxis4(state_, boxes_);
-    LevelAxis6(state_, boxes_);
-    oldDtDsp_[0]->show();
-    oldDtDsp_[1]->hide();
+    DrawFrequencyAxis(state_, boxes_, state_.frequencySpan);
+    DrawLevelAxis(state_, boxes_, state_.levelSpan);
+    ShowKeepCurveOnly();
     DropReadoutHolds();
-    check1_[1]->setChecked(true);
-    OnOption3Click(0);
+    branchChecks_[1]->setChecked(true);
+    OnQuantityChosen(PlottedQuantity::InputImpedance);
 }

@@ -1,25 +1,28 @@
 #include "graph/graph_reset.h"
 
 #include "graph/graph_state.h"
-#include "graph/position_steps.h"
 
+// The start values are those a GraphState is made with.
 void ResetGraphState(GraphState& g)
 {
-    g.HGridOrg = 0;
-    g.HDecades = 4;
-    g.MagGridOrg = 0;
-    g.MagDecades = 6;
-    g.PhGridOrg = 0;
-    g.IPosIdx = 6;
-    g.VPosIdx = 6;
-    g.IAxMin = IVAxMinOfStep(g.IPosIdx);
-    g.VAxMin = IVAxMinOfStep(g.VPosIdx);
-    g.PhDivs = 6;
-    g.HPosIdx = 5;
-    g.SwpStart = SwpStartOfStep(g.HPosIdx);
-    g.ZPosIdx = 3;
-    g.ZAxMin = ZAxMinOfStep(g.ZPosIdx);
-    g.PhPosIdx = 10;
-    g.PhAxMin = PhAxMinOfStep(g.PhPosIdx);
-    g.KeptOn = 0;
+    const GraphState start;
+    g.frequencySpan = start.frequencySpan;
+    g.levelSpan = start.levelSpan;
+    g.frequencyGridOrigin = start.frequencyGridOrigin;
+    g.frequencyDecades = start.frequencyDecades;
+    g.magnitudeGridOrigin = start.magnitudeGridOrigin;
+    g.magnitudeDecades = start.magnitudeDecades;
+    g.phaseGridOrigin = start.phaseGridOrigin;
+    g.phaseDivisions = start.phaseDivisions;
+    g.currentPosition = start.currentPosition;
+    g.currentAxisMin = start.currentAxisMin;
+    g.voltagePosition = start.voltagePosition;
+    g.voltageAxisMin = start.voltageAxisMin;
+    g.frequencyPosition = start.frequencyPosition;
+    g.sweepStart = start.sweepStart;
+    g.impedancePosition = start.impedancePosition;
+    g.impedanceAxisMin = start.impedanceAxisMin;
+    g.phasePosition = start.phasePosition;
+    g.phaseAxisMin = start.phaseAxisMin;
+    g.keptCurve.on = start.keptCurve.on;
 }

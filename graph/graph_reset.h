@@ -1,8 +1,8 @@
 #pragma once
 struct GraphState;
 
-// Spans, bounds, position steps and the kept-curve flag back to their start
-// values (100 Hz, 1 Ω, 1 mA, 1 mV, −90°, 4 frequency and 6 level decades, no
-// kept curve). The span selectors, the plotted quantity, the recording and
-// the colours are left as they are.
+// Spans, grids, bounds, position steps and the kept-curve flag back to the
+// values a GraphState starts with: no kept curve, the bounds and spans of the
+// first graph. The plotted quantity, the recording and the colours are left as
+// they are.
 void ResetGraphState(GraphState& g);

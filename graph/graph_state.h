@@ -8,35 +8,46 @@
 #include <cstdint>
 #include <string>
 
+enum class PlottedQuantity { InputImpedance, BranchCurrent, BranchVoltage };
+enum class FrequencySpan { TwoDecades, FourDecades };
+enum class LevelSpan { SixDecades, FourDecades };
+
+// The input-impedance curve of the last sweep in log10 coordinates, kept to be
+// drawn again in white over later curves.
+struct KeptCurve {
+    static constexpr int kSize = 551;  // indices 0 … 550, 0 unused
+
+    bool on = false;  // drawn over the curves, and no longer recorded
+    int16_t count = 0;
+    std::array<float, kSize> logFrequency{}, logMagnitude{}, phase{};
+};
+
 struct GraphState {
-    static constexpr int KeptSize = 551;  // indices 0 … 550, 0 unused
+    FrequencySpan frequencySpan = FrequencySpan::FourDecades;
+    LevelSpan levelSpan = LevelSpan::SixDecades;
+    // The grids in decade coordinates: origin and extent of each axis.
+    double frequencyGridOrigin = 0;
+    float frequencyDecades = 4;
+    double magnitudeGridOrigin = 0;
+    float magnitudeDecades = 6;
+    double phaseGridOrigin = 0;
+    float phaseDivisions = 6;
+    std::string lastFrequencyLabel;
 
-    int16_t HSpanSel = 1;   // 0: 2 frequency decades, 1: 4
-    int16_t VSpanSel = 0;   // 0: 6 level decades, 1: 4
-    double HGridOrg = 0;
-    float HDecades = 4;
-    double MagGridOrg = 0;
-    float MagDecades = 6;
-    double PhGridOrg = 0;
-    float PhDivs = 6;
-    std::string FrqLbl;
-
-    double SwpStart = 100, SwpEnd = 0, SwpStep = 0;
-    double ZAxMin = 1, ZAxMax = 0;
-    double IAxMin = 0.001, IAxMax = 0;
-    double VAxMin = 0.001, VAxMax = 0;
-    double PhAxMin = -90, PhAxMax = 0;
+    double sweepStart = 100, sweepEnd = 0, sweepStep = 0;
+    double impedanceAxisMin = 1, impedanceAxisMax = 0;
+    double currentAxisMin = 0.001, currentAxisMax = 0;
+    double voltageAxisMin = 0.001, voltageAxisMax = 0;
+    double phaseAxisMin = -90, phaseAxisMax = 0;
 
     // Position steps; each always changes together with its bound above.
-    int16_t HPosIdx = 5, ZPosIdx = 3, IPosIdx = 6, VPosIdx = 6, PhPosIdx = 10;
+    int16_t frequencyPosition = 5, impedancePosition = 3, currentPosition = 6, voltagePosition = 6,
+            phasePosition = 10;
 
-    int16_t GrfQty = 0;  // 0 input impedance, 1 branch currents, 2 branch voltages
+    PlottedQuantity quantity = PlottedQuantity::InputImpedance;
 
-    // Recording of the input-impedance curve in log10 coordinates.
-    int16_t KeptOn = 0;
-    int16_t KeptCnt = 0;
-    std::array<float, KeptSize> KeptLgF{}, KeptLgMag{}, KeptPh{};
+    KeptCurve keptCurve;
 
     // Curve colour of branch b, packed red + 256 × green + 65536 × blue.
-    std::array<int32_t, 16> BrColor{};
+    std::array<int32_t, 16> branchColours{};
 };

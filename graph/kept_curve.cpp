@@ -1,14 +1,14 @@
 #include "graph/kept_curve.h"
 
-void DrawKeptCurve(const GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1)
+void DrawKeptCurve(const GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph)
 {
-    for (int16_t j = 1; j <= g.KeptCnt && j < GraphState::KeptSize; ++j) {
+    for (int16_t j = 1; j <= g.keptCurve.count && j < KeptCurve::kSize; ++j) {
         if (j == 1) {
-            impGrf0.PSet(g.KeptLgF[j], g.KeptLgMag[j], kKeptCurveColour);
-            impGrf1.PSet(g.KeptLgF[j], g.KeptPh[j], kKeptCurveColour);
+            magnitudeGraph.PSet(g.keptCurve.logFrequency[j], g.keptCurve.logMagnitude[j], kKeptCurveColour);
+            phaseGraph.PSet(g.keptCurve.logFrequency[j], g.keptCurve.phase[j], kKeptCurveColour);
         } else {
-            impGrf0.LineTo(g.KeptLgF[j], g.KeptLgMag[j], kKeptCurveColour);
-            impGrf1.LineTo(g.KeptLgF[j], g.KeptPh[j], kKeptCurveColour);
+            magnitudeGraph.LineTo(g.keptCurve.logFrequency[j], g.keptCurve.logMagnitude[j], kKeptCurveColour);
+            phaseGraph.LineTo(g.keptCurve.logFrequency[j], g.keptCurve.phase[j], kKeptCurveColour);
         }
     }
 }

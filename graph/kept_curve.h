@@ -11,4 +11,4 @@
 
 inline const QColor kKeptCurveColour{255, 255, 255};
 
-void DrawKeptCurve(const GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1);
+void DrawKeptCurve(const GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph);

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-const UnitTable& UnitsOf(int16_t grfQty)
+const UnitTable& UnitsOf(PlottedQuantity quantity)
 {
-    switch (grfQty) {
-    case 1: return kCurrentUnits;
-    case 2: return kVoltageUnits;
+    switch (quantity) {
+    case PlottedQuantity::BranchCurrent: return kCurrentUnits;
+    case PlottedQuantity::BranchVoltage: return kVoltageUnits;
     default: return kImpedanceUnits;
     }
 }

@@ -4,10 +4,10 @@
 // ten the value is divided by and the unit text.
 
 #include <array>
-#include <cstdint>
 #include <limits>
 
 #include "calc/unit_texts.h"
+#include "graph/graph_state.h"
 
 struct UnitRange {
     double upper;      // the range holds values below this
@@ -40,8 +40,8 @@ inline constexpr UnitTable kVoltageUnits{{
     {kNoUpper, 3, 1000, unit_text::kKiloVolt, false},
 }};
 
-// The table of plotted quantity GrfQty (0 impedance, 1 currents, 2 voltages).
-const UnitTable& UnitsOf(int16_t grfQty);
+// The table of the plotted quantity.
+const UnitTable& UnitsOf(PlottedQuantity quantity);
 
 // The range of v, comparing in 64 or in 32 bits.
 const UnitRange& RangeOf(const UnitTable& table, double v);

@@ -25,10 +25,10 @@ QString FrequencyReadout(double x)
     return text + QString::fromUtf8(graph_text::kReadoutHz);
 }
 
-QString MagnitudeReadout(int16_t grfQty, double y)
+QString MagnitudeReadout(PlottedQuantity quantity, double y)
 {
     const auto v = static_cast<float>(std::pow(10.0, y));
-    const UnitRange& range = RangeOf(UnitsOf(grfQty), v);
+    const UnitRange& range = RangeOf(UnitsOf(quantity), v);
     return Rounded(InUnit(range, v)) + QString::fromUtf8(range.unit);
 }
 

@@ -4,13 +4,13 @@
 // y = log10 of the value, on the phase graph y in degrees. Values are rounded
 // to one decimal.
 
-#include <cstdint>
-
 #include <QString>
+
+#include "graph/graph_state.h"
 
 // " 3.2KHz" for x = 3.5.
 QString FrequencyReadout(double x);
-// " 100Ω" for y = 2 with the impedance plotted (GrfQty = 0).
-QString MagnitudeReadout(int16_t grfQty, double y);
+// " 100Ω" for y = 2 with the input impedance plotted.
+QString MagnitudeReadout(PlottedQuantity quantity, double y);
 // "-45.3°" for y = −45.26.
 QString PhaseReadout(double y);

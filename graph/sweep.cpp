@@ -13,8 +13,8 @@
 
 namespace {
 
-// The frequencies of one pass, SwpStart × SwpStep^k while they stay at or
-// below SwpEnd, and their x coordinates.
+// The frequencies of one pass, sweepStart × sweepStep^k while they stay at or
+// below sweepEnd, and their x coordinates.
 struct SweepPoints {
     std::vector<double> frq;
     std::vector<float> x;
@@ -25,17 +25,17 @@ struct SweepPoints {
 float StartSweep(Circuit& c, GraphState& g, double bottom, double top, DrawSurface& mag, DrawSurface& ph,
                  SweepPoints& points)
 {
-    g.SwpStep = SweepStep(g.SwpStart, g.SwpEnd);
-    for (double f = g.SwpStart; f <= g.SwpEnd; f = f * g.SwpStep) {
+    g.sweepStep = SweepStep(g.sweepStart, g.sweepEnd);
+    for (double f = g.sweepStart; f <= g.sweepEnd; f = f * g.sweepStep) {
         points.frq.push_back(f);
         points.x.push_back(static_cast<float>(Lg10(f)));
     }
-    const auto xL = static_cast<float>(Lg10(g.SwpStart));
-    const auto xR = static_cast<float>(Lg10(g.SwpEnd));
+    const auto xL = static_cast<float>(Lg10(g.sweepStart));
+    const auto xR = static_cast<float>(Lg10(g.sweepEnd));
     const auto yB = static_cast<float>(Lg10(bottom));
     const auto yT = static_cast<float>(Lg10(top));
-    const auto pB = static_cast<float>(g.PhAxMin);
-    const auto pT = static_cast<float>(g.PhAxMax);
+    const auto pB = static_cast<float>(g.phaseAxisMin);
+    const auto pT = static_cast<float>(g.phaseAxisMax);
     mag.SetScale(xL, yT, xR, yB);
     ph.SetScale(xL, pT, xR, pB);
     c.Emf = checked::Chk(c.EmfVal * c.EmfMul);
@@ -165,15 +165,15 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
     float yB = 0;
     SweepPoints points;
     try {
-        yB = voltage ? StartSweep(c, g, g.VAxMin, g.VAxMax, mag, ph, points)
-                     : StartSweep(c, g, g.IAxMin, g.IAxMax, mag, ph, points);
+        yB = voltage ? StartSweep(c, g, g.voltageAxisMin, g.voltageAxisMax, mag, ph, points)
+                     : StartSweep(c, g, g.currentAxisMin, g.currentAxisMax, mag, ph, points);
     } catch (const CalcError& e) {
         return {SweepResult::Failed, e.description()};
     }
     const BranchAnalyses analyses = AnalyseBranches(c, points, calculationValid, voltage);
     for (int b = 1; b <= c.BrCnt; ++b) {
         if (checked[b]) {
-            const auto end = DrawBranch(analyses, points, b, BranchColour(g.BrColor[b]), yB, mag, ph);
+            const auto end = DrawBranch(analyses, points, b, BranchColour(g.branchColours[b]), yB, mag, ph);
             if (end) return *end;
         }
         if (analyses.end) return *analyses.end;
@@ -188,18 +188,18 @@ double SweepStep(double start, double end)
     return checked::Chk(std::pow(10.0, Lg10(checked::Div(end, start)) / kSweepIntervals));
 }
 
-SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                     bool calculationValid)
 {
     float yB = 0;
     SweepPoints points;
     try {
-        yB = StartSweep(c, g, g.ZAxMin, g.ZAxMax, impGrf0, impGrf1, points);
+        yB = StartSweep(c, g, g.impedanceAxisMin, g.impedanceAxisMax, magnitudeGraph, phaseGraph, points);
     } catch (const CalcError& e) {
         return {SweepResult::Failed, e.description()};
     }
     PhaseTracking phase;
-    Curve magCurve(impGrf0), phCurve(impGrf1);
+    Curve magCurve(magnitudeGraph), phCurve(phaseGraph);
     int16_t i = 1;
     for (size_t k = 0; k < points.frq.size(); ++k) {
         c.Frq = points.frq[k];
@@ -213,27 +213,27 @@ SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface
             const float phi = phase.Next(value);
             if (nonZero) magCurve.To(x, y, kLiveCurveColour);
             phCurve.To(x, phi, kLiveCurveColour);
-            if (g.KeptOn == 0 && i < GraphState::KeptSize) {
-                g.KeptLgF[i] = x;
-                g.KeptLgMag[i] = y;
-                g.KeptPh[i] = phi;
+            if (!g.keptCurve.on && i < KeptCurve::kSize) {
+                g.keptCurve.logFrequency[i] = x;
+                g.keptCurve.logMagnitude[i] = y;
+                g.keptCurve.phase[i] = phi;
             }
             ++i;
         });
         if (end) return *end;
     }
-    g.KeptCnt = static_cast<int16_t>(i - 1);
+    g.keptCurve.count = static_cast<int16_t>(i - 1);
     return {};
 }
 
-SweepResult SweepBrCur(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+SweepResult SweepBranchCurrents(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                        const BranchChecks& checked, bool calculationValid)
 {
-    return SweepBranches(c, g, impGrf0, impGrf1, checked, calculationValid, false);
+    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, false);
 }
 
-SweepResult SweepBrVol(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+SweepResult SweepBranchVoltages(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                        const BranchChecks& checked, bool calculationValid)
 {
-    return SweepBranches(c, g, impGrf0, impGrf1, checked, calculationValid, true);
+    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, true);
 }

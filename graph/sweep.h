@@ -1,6 +1,6 @@
 #pragma once
-// The frequency sweeps: 501 points spaced logarithmically from SwpStart while
-// the frequency stays at or below SwpEnd, one analysis per point, drawn as a
+// The frequency sweeps: 501 points spaced logarithmically from sweepStart while
+// the frequency stays at or below sweepEnd, one analysis per point, drawn as a
 // magnitude curve in log10 coordinates on the magnitude graph and a phase
 // curve in degrees on the phase graph. A sweep draws over the grid and never
 // clears the boxes.
@@ -38,16 +38,16 @@ inline const QColor kLiveCurveColour{255, 0, 0};
 // The frequency ratio of neighbouring points: 10^(log10(end / start) / 500).
 double SweepStep(double start, double end);
 
-// Input impedance in red. While KeptOn is 0 every drawn point is recorded in
-// KeptLgF / KeptLgMag / KeptPh from index 1; a completed sweep sets KeptCnt to
-// the number of points recorded or, with KeptOn = 1, that would have been.
-SweepResult SweepZi(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+// Input impedance in red. While no curve is kept every drawn point is recorded
+// in the kept curve from index 1; a completed sweep sets its count to the
+// number of points recorded or, with a curve kept, that would have been.
+SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                     bool calculationValid);
 
 // Currents or voltages of the checked branches, each in its branch colour,
 // one branch after the other. One analysis per frequency serves them all; it
 // runs, with its failure checks, whether any branch is checked or not.
-SweepResult SweepBrCur(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+SweepResult SweepBranchCurrents(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                        const BranchChecks& checked, bool calculationValid);
-SweepResult SweepBrVol(Circuit& c, GraphState& g, DrawSurface& impGrf0, DrawSurface& impGrf1,
+SweepResult SweepBranchVoltages(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
                        const BranchChecks& checked, bool calculationValid);

@@ -15,12 +15,14 @@ bool PageDrawer::DrawPage()
     try {
         DrawHead();
         if (!DrawFrequencyGrid()) return true;
-        if (g_.VSpanSel == 0) DrawLevelScale(6);
-        else if (g_.VSpanSel == 1) DrawLevelScale(4);
-        switch (g_.GrfQty) {
-        case 0: return PlotZiPage();
-        case 1: return PlotBrPage(false);
-        case 2: return PlotBrPage(true);
+        switch (g_.levelSpan) {
+        case LevelSpan::SixDecades: DrawLevelScale(6); break;
+        case LevelSpan::FourDecades: DrawLevelScale(4); break;
+        }
+        switch (g_.quantity) {
+        case PlottedQuantity::InputImpedance: return PlotZiPage();
+        case PlottedQuantity::BranchCurrent: return PlotBrPage(false);
+        case PlottedQuantity::BranchVoltage: return PlotBrPage(true);
         default: return true;
         }
     } catch (const CalcError& e) {

@@ -15,14 +15,14 @@
 namespace {
 
 struct FrequencyStep {
-    double step;  // of m, and of f in multiples of SwpStart
+    double step;  // of m, and of f in multiples of sweepStart
     bool label;
     bool unit;    // the label carries "Ｈｚ"
 };
 
 // Grid lines at 1 … 10, 20 … 100 (two decades) or 1 … 10, 20 … 100, 200 …
-// 10000 (four decades) times SwpStart; labels at 1, 2, 4, 6, 8, 10, 20, 40,
-// 60, 80, 100 or at 1, 10, 100, 1000 times SwpStart.
+// 10000 (four decades) times sweepStart; labels at 1, 2, 4, 6, 8, 10, 20, 40,
+// 60, 80, 100 or at 1, 10, 100, 1000 times sweepStart.
 FrequencyStep StepAt(int decades, double m)
 {
     const auto mi = static_cast<int32_t>(std::nearbyint(m));
@@ -75,17 +75,19 @@ constexpr LevelUnit kVoltageUnits[] = {
 bool PageDrawer::DrawFrequencyGrid()
 {
     int decades;
-    if (g_.HSpanSel == 0) {
+    switch (g_.frequencySpan) {
+    case FrequencySpan::TwoDecades:
         decades = 2;
-        g_.SwpEnd = g_.SwpStart * 100;
-    } else if (g_.HSpanSel == 1) {
+        g_.sweepEnd = g_.sweepStart * 100;
+        break;
+    case FrequencySpan::FourDecades:
         decades = 4;
-        g_.SwpEnd = g_.SwpStart * 10000;
-    } else {
-        return false;
+        g_.sweepEnd = g_.sweepStart * 10000;
+        break;
+    default: return false;
     }
-    g_.HGridOrg = 0;
-    g_.HDecades = static_cast<float>(decades);
+    g_.frequencyGridOrigin = 0;
+    g_.frequencyDecades = static_cast<float>(decades);
 
     DrawSurface& s = surf();
     const FrameCorners& fr = prt_.frm;
@@ -95,7 +97,7 @@ bool PageDrawer::DrawFrequencyGrid()
     const double last = std::pow(10.0, decades);
 
     double m = 1;
-    double f = g_.SwpStart;
+    double f = g_.sweepStart;
     while (m <= last) {
         const auto g = static_cast<float>(Lg10(m));
         const auto xm = static_cast<float>(magW * g / decades + fr.MagFrmX1);
@@ -103,25 +105,25 @@ bool PageDrawer::DrawFrequencyGrid()
         const auto xp = static_cast<float>(phW * g / decades + fr.PhFrmX1);
         s.Line(xp, fr.PhFrmY1, xp, fr.PhFrmY2);
 
-        g_.FrqLbl = FrequencyLabel(f);
+        g_.lastFrequencyLabel = FrequencyLabel(f);
         s.SetCurrentX(fr.MagFrmX1 + magW * (static_cast<double>(g) - 0.035) / decades);
         s.SetCurrentY(labelTop);
         const FrequencyStep st = StepAt(decades, m);
-        if (st.label) s.Print(QString::fromStdString(g_.FrqLbl) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
+        if (st.label) s.Print(QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
         m += st.step;
-        f += g_.SwpStart * st.step;
+        f += g_.sweepStart * st.step;
     }
     return true;
 }
 
 void PageDrawer::DrawLevelScale(int n)
 {
-    g_.MagGridOrg = 0;
-    g_.MagDecades = static_cast<float>(n);
-    g_.PhGridOrg = 0;
-    g_.PhDivs = static_cast<float>(n);
-    g_.ZAxMax = std::pow(10.0, n) * g_.ZAxMin;
-    g_.PhAxMax = n * 30 + g_.PhAxMin;
+    g_.magnitudeGridOrigin = 0;
+    g_.magnitudeDecades = static_cast<float>(n);
+    g_.phaseGridOrigin = 0;
+    g_.phaseDivisions = static_cast<float>(n);
+    g_.impedanceAxisMax = std::pow(10.0, n) * g_.impedanceAxisMin;
+    g_.phaseAxisMax = n * 30 + g_.phaseAxisMin;
 
     DrawSurface& s = surf();
     const FrameCorners& fr = prt_.frm;
@@ -142,7 +144,7 @@ void PageDrawer::DrawLevelScale(int n)
         s.Line(fr.PhFrmX1, y, fr.PhFrmX2, y);
         s.SetCurrentX((static_cast<double>(fr.PhFrmX2) - fr.PhFrmX1) * 0.2 * (10.0 / 150.0) / 2);
         s.SetCurrentY(y);
-        s.PrintNum(static_cast<double>(i * 30) + g_.PhAxMin);
+        s.PrintNum(static_cast<double>(i * 30) + g_.phaseAxisMin);
         if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));
     }
 }
@@ -152,10 +154,10 @@ void PageDrawer::PrintLevelLabel(float row)
 {
     std::span<const LevelUnit> units;
     double bottom;
-    switch (g_.GrfQty) {
-    case 0: units = kImpedanceUnits; bottom = g_.ZAxMin; break;
-    case 1: units = kCurrentUnits; bottom = g_.IAxMin; break;
-    case 2: units = kVoltageUnits; bottom = g_.VAxMin; break;
+    switch (g_.quantity) {
+    case PlottedQuantity::InputImpedance: units = kImpedanceUnits; bottom = g_.impedanceAxisMin; break;
+    case PlottedQuantity::BranchCurrent: units = kCurrentUnits; bottom = g_.currentAxisMin; break;
+    case PlottedQuantity::BranchVoltage: units = kVoltageUnits; bottom = g_.voltageAxisMin; break;
     default: return;
     }
     const double v = std::pow(10.0, static_cast<double>(row)) * bottom;

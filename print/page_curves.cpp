@@ -67,15 +67,15 @@ private:
 
 PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
 {
-    g_.SwpStep = SweepStep(g_.SwpStart, g_.SwpEnd);
+    g_.sweepStep = SweepStep(g_.sweepStart, g_.sweepEnd);
     CurveScale s{};
     s.fr = prt_.frm;
-    s.xL = static_cast<float>(Lg10(g_.SwpStart));
-    s.xR = static_cast<float>(Lg10(g_.SwpEnd));
+    s.xL = static_cast<float>(Lg10(g_.sweepStart));
+    s.xR = static_cast<float>(Lg10(g_.sweepEnd));
     s.yB = static_cast<float>(Lg10(bottom));
     s.yT = static_cast<float>(Lg10(top));
-    s.pB = static_cast<float>(g_.PhAxMin);
-    s.pT = static_cast<float>(g_.PhAxMax);
+    s.pB = static_cast<float>(g_.phaseAxisMin);
+    s.pT = static_cast<float>(g_.phaseAxisMax);
     const float D = LayoutWidth(prt_.paper.PageWmm, prt_.mar);
     const float height = D * (60.0f / 160.0f);
     s.sy = static_cast<float>(checked::Div(height, s.yT - s.yB));
@@ -86,8 +86,8 @@ PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
 
 PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
 {
-    c_.Frq = g_.SwpStart;
-    while (c_.Frq <= g_.SwpEnd) {
+    c_.Frq = g_.sweepStart;
+    while (c_.Frq <= g_.sweepEnd) {
         try {
             const auto x = static_cast<float>(Lg10(c_.Frq));
             calciz(c_);
@@ -99,7 +99,7 @@ PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
         } catch (const CalcError& e) {
             if (e.number() != CalcError::DivisionByZero) throw;
         }
-        c_.Frq = checked::Chk(c_.Frq * g_.SwpStep);
+        c_.Frq = checked::Chk(c_.Frq * g_.sweepStep);
     }
     return PassEnd::Complete;
 }
@@ -119,7 +119,7 @@ PageDrawer::PointCheck PageDrawer::CheckSingular()
 
 bool PageDrawer::PlotZiPage()
 {
-    const CurveScale s = MakeScale(g_.ZAxMin, g_.ZAxMax);
+    const CurveScale s = MakeScale(g_.impedanceAxisMin, g_.impedanceAxisMax);
 
     PenTrace level(surf(), kLiveCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
     const PassEnd levelEnd = Sweep([&](float x) {
@@ -134,7 +134,7 @@ bool PageDrawer::PlotZiPage()
     const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
     if (phaseEnd == PassEnd::Stopped) return false;
 
-    if (g_.KeptOn == 1) PlotKeptCurve(s);
+    if (g_.keptCurve.on) PlotKeptCurve(s);
     return true;
 }
 
@@ -142,11 +142,11 @@ bool PageDrawer::PlotZiPage()
 // scales put them; points beyond the frequency span are left out too.
 void PageDrawer::PlotKeptCurve(const CurveScale& s)
 {
-    const int count = std::min<int>(g_.KeptCnt, GraphState::KeptSize - 1);
+    const int count = std::min<int>(g_.keptCurve.count, KeptCurve::kSize - 1);
     const auto trace = [&](float top, float bottom, const auto& at) {
         PenTrace pen(surf(), kKeptColour, top, bottom);
         for (int i = 1; i <= count; ++i) {
-            if (g_.KeptLgF[i] < s.xL || g_.KeptLgF[i] > s.xR) {
+            if (g_.keptCurve.logFrequency[i] < s.xL || g_.keptCurve.logFrequency[i] > s.xR) {
                 pen.Lift();
             } else {
                 const auto [X, Y] = at(i);
@@ -155,8 +155,8 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
         }
     };
     trace(s.fr.MagFrmY1, s.fr.MagFrmY2,
-          [&](int i) { return std::pair{s.MagX(g_.KeptLgF[i]), s.MagY(g_.KeptLgMag[i])}; });
-    trace(s.fr.PhFrmY1, s.fr.PhFrmY2, [&](int i) { return std::pair{s.PhX(g_.KeptLgF[i]), s.PhY(g_.KeptPh[i])}; });
+          [&](int i) { return std::pair{s.MagX(g_.keptCurve.logFrequency[i]), s.MagY(g_.keptCurve.logMagnitude[i])}; });
+    trace(s.fr.PhFrmY1, s.fr.PhFrmY2, [&](int i) { return std::pair{s.PhX(g_.keptCurve.logFrequency[i]), s.PhY(g_.keptCurve.phase[i])}; });
 }
 
 // An error other than a division by zero ends the branch curves silently,
@@ -164,12 +164,12 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
 bool PageDrawer::PlotBrPage(bool voltages)
 {
     try {
-        const CurveScale s = voltages ? MakeScale(g_.VAxMin, g_.VAxMax) : MakeScale(g_.IAxMin, g_.IAxMax);
+        const CurveScale s = voltages ? MakeScale(g_.voltageAxisMin, g_.voltageAxisMax) : MakeScale(g_.currentAxisMin, g_.currentAxisMax);
         std::vector<float> Mag(c_.BrCnt + 1, 0.0f), Ph(c_.BrCnt + 1, 0.0f);
         for (int b = 1; b <= c_.BrCnt; ++b) {
             PhaseTracking phase;
             if (!host_.BranchChecked(b)) continue;
-            const QColor colour = BranchColour(g_.BrColor[b]);
+            const QColor colour = BranchColour(g_.branchColours[b]);
             const auto value = [&]() -> const Complex& { return voltages ? c_.BrVol[b] : c_.BrCur[b]; };
 
             PenTrace level(surf(), colour, s.fr.MagFrmY1, s.fr.MagFrmY2);

@@ -14,8 +14,8 @@ void PageDrawer::DrawHead()
     s.SetFontName(QString::fromUtf8(kFaceMinchoNoSpace));
     s.SetFontSize(prt_.FontScale * 20.0f);
     s.SetFontItalic(true);
-    if (g_.GrfQty >= 0 && g_.GrfQty < static_cast<int>(std::size(prtext::kTitles)))
-        prt_.PageTitle = QString::fromUtf8(prtext::kTitles[g_.GrfQty]);
+    const auto quantity = static_cast<size_t>(g_.quantity);
+    if (quantity < std::size(prtext::kTitles)) prt_.PageTitle = QString::fromUtf8(prtext::kTitles[quantity]);
     prt_.TitleW = static_cast<float>(s.TextWidth(prt_.PageTitle));
     prt_.TitleX = (D - prt_.TitleW) / 2;
     s.SetCurrentX(prt_.TitleX);

@@ -6,7 +6,7 @@
 
 namespace prtext {
 
-// Page titles by plotted quantity 0, 1, 2.
+// Page titles in the order of PlottedQuantity.
 inline constexpr const char* kTitles[] = {
     "入力インピーダンスの周波数特性",
     "枝路電流の周波数特性",

@@ -54,7 +54,7 @@ void Form1::Load()
     FillLists();
     ui_.Combo3[0]->SetText(U8(texts::kCounts[0]));
     ui_.Combo3[1]->SetText(U8(texts::kCounts[1]));
-    FillBrColor(g_);
+    FillBranchColours(g_);
     InitCircuit();
 }
 
@@ -120,7 +120,7 @@ void Form1::InitCircuit()
     // would redraw while "周波数特性" is still enabled.
     ui_.SSTab1->SetCurrent(0);
     ui_.Command1[1]->setEnabled(false);
-    graph_->ResetForInitCircuit();
+    graph_->ResetForNewCircuit();
 }
 
 std::array<QWidget*, 5> Form1::BranchRow(int i) const
@@ -174,4 +174,4 @@ void Form1::SSTab1GotFocus()
     }
 }
 
-void Form1::RetCmdClick() { graph_->OnRetCmd(); }
+void Form1::RetCmdClick() { graph_->OnReturn(); }

@@ -37,18 +37,18 @@ std::vector<double> VerticalGrid(const RecordingSurface& s)
 
 TEST_F(AxesTest, TwoDecadesFromOneHundredthOfAHertz)
 {
-    g.SwpStart = 0.01;
-    FrqAxis2(g, b.boxes);
+    g.sweepStart = 0.01;
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::TwoDecades);
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6",
                                     " .8", " 1"}));
-    EXPECT_EQ(g.SwpEnd, 1.0);
-    EXPECT_EQ(g.HSpanSel, 0);
-    EXPECT_EQ(g.HDecades, 2.0f);
+    EXPECT_EQ(g.sweepEnd, 1.0);
+    EXPECT_EQ(g.frequencySpan, FrequencySpan::TwoDecades);
+    EXPECT_EQ(g.frequencyDecades, 2.0f);
 }
 
 TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
 {
-    FrqAxis2(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::TwoDecades);
     std::vector<double> want;
     for (int k = 1; k <= 10; ++k) want.push_back(static_cast<float>(std::log10(k)));
     for (int k = 20; k <= 100; k += 10) want.push_back(static_cast<float>(std::log10(k)));
@@ -57,7 +57,7 @@ TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
     for (const DrawCall& c : b.grf1.CallsOf(DrawCall::Line)) {
         EXPECT_EQ(c.colour, QColor(255, 255, 0));
         EXPECT_EQ(c.y1, 0.0);
-        EXPECT_EQ(c.y2, 6.0);  // PhDivs
+        EXPECT_EQ(c.y2, 6.0);  // phaseDivisions
     }
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K",
                                     " 8K", " 10K"}));
@@ -65,28 +65,28 @@ TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
 
 TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
 {
-    FrqAxis4(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 1K", " 10K", " 100K"}));
     EXPECT_EQ(VerticalGrid(b.grf0).size(), 37u);
     EXPECT_EQ(VerticalGrid(b.grf0).back(), 4.0);
-    EXPECT_EQ(g.SwpEnd, 1e6);
+    EXPECT_EQ(g.sweepEnd, 1e6);
 
-    g.SwpStart = 1e5;
+    g.sweepStart = 1e5;
     b.frq.ClearCalls();
-    FrqAxis4(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100KＨｚ"), " 1M", " 10M", " 100M"}));
-    EXPECT_EQ(g.SwpEnd, 1e9);
+    EXPECT_EQ(g.sweepEnd, 1e9);
 
-    g.SwpStart = 0.01;
+    g.sweepStart = 0.01;
     b.frq.ClearCalls();
-    FrqAxis4(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
     EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .1", " 1", " 10"}));
 }
 
 // Except at the ends of the strip, where a label moves inside it.
 TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
 {
-    FrqAxis4(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
     const auto prints = b.frq.CallsOf(DrawCall::Print);
     ASSERT_EQ(prints.size(), 4u);
     EXPECT_EQ(prints[0].x1, 0.0);
@@ -100,7 +100,7 @@ TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
     EXPECT_EQ(scales.back().y2, 0.0);
 
     b.frq.ClearCalls();
-    FrqAxis2(g, b.boxes);
+    DrawFrequencyAxis(g, b.boxes, FrequencySpan::TwoDecades);
     const auto twoDecades = b.frq.CallsOf(DrawCall::Print);
     EXPECT_NEAR(twoDecades[1].x1, static_cast<float>(std::log10(2.0)) - 0.035, 1e-12);
     // " 10K" and a quarter of a space end at the right edge: characters of 7 pixels.
@@ -109,10 +109,10 @@ TEST_F(AxesTest, FrequencyLabelsSitJustLeftOfTheirGridLine)
 
 TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)
 {
-    LevelAxis6(g, b.boxes);
+    DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
     EXPECT_EQ(b.scl0.Texts(),
               (Texts{" 1 ", " 10 ", U(" Ω"), " 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
-    EXPECT_EQ(g.ZAxMax, 1e6);
+    EXPECT_EQ(g.impedanceAxisMax, 1e6);
 
     // A unit prints as a second line, right below its number at the left edge.
     const auto prints = b.scl0.CallsOf(DrawCall::Print);
@@ -121,49 +121,49 @@ TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)
     EXPECT_LT(prints[2].y1, 1.0);
 
     b.scl0.ClearCalls();
-    g.ZAxMin = 100;
-    LevelAxis4(g, b.boxes);
+    g.impedanceAxisMin = 100;
+    DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
     EXPECT_EQ(b.scl0.Texts(), (Texts{" 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
-    EXPECT_EQ(g.ZAxMax, 1e6);
+    EXPECT_EQ(g.impedanceAxisMax, 1e6);
 }
 
 TEST_F(AxesTest, CurrentAndVoltageLevelsAtSeveralBottoms)
 {
-    g.GrfQty = 1;
-    LevelAxis6(g, b.boxes);
+    g.quantity = PlottedQuantity::BranchCurrent;
+    DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
     EXPECT_EQ(b.scl0.Texts(), (Texts{" 1 ", U("ｍＡ"), " 10 ", " 100 ", " 1 ", U(" Ａ"), " 10 ", " 100 ", " 1 ",
                                      U("ＫＡ")}));
-    EXPECT_NEAR(g.IAxMax, 1000, 1e-9);
+    EXPECT_NEAR(g.currentAxisMax, 1000, 1e-9);
 
     b.scl0.ClearCalls();
-    g.IAxMin = 1e-7;
-    LevelAxis6(g, b.boxes);
+    g.currentAxisMin = 1e-7;
+    DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
     EXPECT_EQ(b.scl0.Texts(), (Texts{" .1 ", " 1 ", U("μＡ"), " 10 ", " 100 ", " 1 ", U("ｍＡ"), " 10 ", " 100 "}));
 
     b.scl0.ClearCalls();
-    g.GrfQty = 2;
-    g.VAxMin = 1e-5;
-    LevelAxis4(g, b.boxes);
+    g.quantity = PlottedQuantity::BranchVoltage;
+    g.voltageAxisMin = 1e-5;
+    DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
     EXPECT_EQ(b.scl0.Texts(), (Texts{" 10 ", " 100 ", " 1 ", U("ｍＶ"), " 10 ", " 100 "}));
-    EXPECT_NEAR(g.VAxMax, 0.1, 1e-15);
+    EXPECT_NEAR(g.voltageAxisMax, 0.1, 1e-15);
 }
 
 TEST_F(AxesTest, PhaseLabelsEndWithDegrees)
 {
-    LevelAxis6(g, b.boxes);
+    DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
     EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", U(" 度")}));
-    EXPECT_EQ(g.PhAxMax, 90.0);
+    EXPECT_EQ(g.phaseAxisMax, 90.0);
 
     b.scl1.ClearCalls();
-    LevelAxis4(g, b.boxes);
+    DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
     EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", U(" 度")}));
-    EXPECT_EQ(g.PhAxMax, 30.0);
-    EXPECT_EQ(g.VSpanSel, 1);
+    EXPECT_EQ(g.phaseAxisMax, 30.0);
+    EXPECT_EQ(g.levelSpan, LevelSpan::FourDecades);
 }
 
 TEST_F(AxesTest, LevelGridRowsAndLabelPositions)
 {
-    LevelAxis4(g, b.boxes);
+    DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
     std::vector<double> rows0, rows1;
     for (const DrawCall& c : b.grf0.CallsOf(DrawCall::Line)) rows0.push_back(c.y1);
     for (const DrawCall& c : b.grf1.CallsOf(DrawCall::Line)) rows1.push_back(c.y1);
@@ -171,7 +171,7 @@ TEST_F(AxesTest, LevelGridRowsAndLabelPositions)
     EXPECT_EQ(rows1, rows0);
     for (const DrawCall& c : b.grf0.CallsOf(DrawCall::Line)) {
         EXPECT_EQ(c.x1, 0.0);
-        EXPECT_EQ(c.x2, 4.0);  // HDecades
+        EXPECT_EQ(c.x2, 4.0);  // frequencyDecades
     }
     const auto prints = b.scl1.CallsOf(DrawCall::Print);
     EXPECT_EQ(prints[0].x1, 0.1);

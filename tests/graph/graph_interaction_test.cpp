@@ -64,7 +64,7 @@ protected:
     }
     void Click(QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); }
     QPoint At(PictureBox& box, double x, double y) { return box.ToPainter(x, y).toPoint(); }
-    QColor BranchCol(int b) const { return BranchColour(state.BrColor[b]); }
+    QColor BranchCol(int b) const { return BranchColour(state.branchColours[b]); }
 };
 
 class FourBranchTest : public InteractionTest {
@@ -74,144 +74,144 @@ protected:
 
 TEST_F(FourBranchTest, BranchCurrentsOfferFourBoxesInTheirColoursAndDrawOnlyTheTicked)
 {
-    Click(page->Option3(1));
-    EXPECT_EQ(state.GrfQty, 1);
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    EXPECT_EQ(state.quantity, PlottedQuantity::BranchCurrent);
     for (int b = 1; b <= 4; ++b) {
-        EXPECT_TRUE(page->Check1(b).isVisible()) << b;
-        EXPECT_EQ(page->Check1(b).text(), QStringLiteral("I0%1").arg(b));
-        EXPECT_EQ(page->Check1(b).palette().color(QPalette::Window), BranchCol(b)) << b;
+        EXPECT_TRUE(page->BranchCheck(b).isVisible()) << b;
+        EXPECT_EQ(page->BranchCheck(b).text(), QStringLiteral("I0%1").arg(b));
+        EXPECT_EQ(page->BranchCheck(b).palette().color(QPalette::Window), BranchCol(b)) << b;
     }
-    EXPECT_FALSE(page->Check1(5).isVisible());
-    EXPECT_FALSE(page->OldDtDspCmd(0).isVisible());
-    EXPECT_FALSE(page->OldDtDspCmd(1).isVisible());
+    EXPECT_FALSE(page->BranchCheck(5).isVisible());
+    EXPECT_FALSE(page->KeepCurveButton().isVisible());
+    EXPECT_FALSE(page->DropKeptCurveButton().isVisible());
 
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     EXPECT_TRUE(Drawn(mag, BranchCol(1)));
     EXPECT_TRUE(Drawn(ph, BranchCol(1)));
     // Branch 2's colour is the red of the impedance curve, which is gone too.
     EXPECT_FALSE(Drawn(mag, BranchCol(2)));
     EXPECT_FALSE(Drawn(mag, BranchCol(3)));
 
-    Click(page->Check1(3));
-    EXPECT_TRUE(page->Check1(3).isChecked());
+    Click(page->BranchCheck(3));
+    EXPECT_TRUE(page->BranchCheck(3).isChecked());
     EXPECT_TRUE(Drawn(mag, BranchCol(1)));
     EXPECT_TRUE(Drawn(mag, BranchCol(3)));
     EXPECT_TRUE(Drawn(ph, BranchCol(3)));
     EXPECT_FALSE(Drawn(mag, BranchCol(4)));
     EXPECT_FALSE(Drawn(ph, BranchCol(2)));
 
-    Click(page->Option3(2));
-    EXPECT_EQ(page->Check1(3).text(), "V03");
+    Click(page->QuantityOption(PlottedQuantity::BranchVoltage));
+    EXPECT_EQ(page->BranchCheck(3).text(), "V03");
     EXPECT_TRUE(Drawn(mag, BranchCol(3)));
 }
 
 TEST_F(InteractionTest, ChoosingABranchQuantityDropsTheKeptCurve)
 {
-    Click(page->OldDtDspCmd(0));
-    EXPECT_EQ(state.KeptOn, 1);
-    EXPECT_GT(CountPixels(page->ImpGrf(0), Whitish), 100);
-    EXPECT_TRUE(page->OldDtDspCmd(1).isVisible());
+    Click(page->KeepCurveButton());
+    EXPECT_TRUE(state.keptCurve.on);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 100);
+    EXPECT_TRUE(page->DropKeptCurveButton().isVisible());
 
-    Click(page->Option3(2));
-    EXPECT_EQ(state.KeptOn, 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(0), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(1), Whitish), 0);
+    Click(page->QuantityOption(PlottedQuantity::BranchVoltage));
+    EXPECT_FALSE(state.keptCurve.on);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
 
-    Click(page->Option3(0));
-    EXPECT_EQ(CountPixels(page->ImpGrf(0), Whitish), 0);
-    EXPECT_GT(CountPixels(page->ImpGrf(0), Reddish), 100);
-    EXPECT_TRUE(page->OldDtDspCmd(0).isVisible());
-    EXPECT_FALSE(page->Check1(1).isVisible());
+    Click(page->QuantityOption(PlottedQuantity::InputImpedance));
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Reddish), 100);
+    EXPECT_TRUE(page->KeepCurveButton().isVisible());
+    EXPECT_FALSE(page->BranchCheck(1).isVisible());
 }
 
 TEST_F(InteractionTest, BranchBoxesRedrawOnlyWhileABranchQuantityIsPlotted)
 {
     const int presses = host.frequencyPresses;
-    Mark(page->ImpGrf(0));
-    page->Check1(2).click();  // hidden while the impedance is plotted
-    EXPECT_TRUE(Marked(page->ImpGrf(0)));
+    Mark(page->GraphBox(Graph::Magnitude));
+    page->BranchCheck(2).click();  // hidden while the impedance is plotted
+    EXPECT_TRUE(Marked(page->GraphBox(Graph::Magnitude)));
     EXPECT_EQ(host.frequencyPresses, presses);
-    EXPECT_EQ(state.GrfQty, 0);
+    EXPECT_EQ(state.quantity, PlottedQuantity::InputImpedance);
 
     // The box was ticked all the same.
-    Click(page->Option3(1));
-    EXPECT_TRUE(Drawn(page->ImpGrf(0), BranchCol(2)));
-    Mark(page->ImpGrf(0));
-    Click(page->Check1(2));
-    EXPECT_FALSE(page->Check1(2).isChecked());
-    EXPECT_FALSE(Marked(page->ImpGrf(0)));
-    EXPECT_FALSE(Drawn(page->ImpGrf(0), BranchCol(2)));
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    EXPECT_TRUE(Drawn(page->GraphBox(Graph::Magnitude), BranchCol(2)));
+    Mark(page->GraphBox(Graph::Magnitude));
+    Click(page->BranchCheck(2));
+    EXPECT_FALSE(page->BranchCheck(2).isChecked());
+    EXPECT_FALSE(Marked(page->GraphBox(Graph::Magnitude)));
+    EXPECT_FALSE(Drawn(page->GraphBox(Graph::Magnitude), BranchCol(2)));
 }
 
 TEST_F(InteractionTest, WithoutAValidCalculationAQuantityChangesControlsOnly)
 {
     host.enabled = false;
-    page->ResetForInitCircuit();
+    page->ResetForNewCircuit();
     const int presses = host.frequencyPresses;
-    Click(page->Option3(1));
-    EXPECT_EQ(state.GrfQty, 1);
-    EXPECT_TRUE(page->Check1(3).isVisible());
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    EXPECT_EQ(state.quantity, PlottedQuantity::BranchCurrent);
+    EXPECT_TRUE(page->BranchCheck(3).isVisible());
     EXPECT_EQ(host.frequencyPresses, presses);
-    EXPECT_FALSE(Drawn(page->ImpGrf(0), BranchCol(1)));
+    EXPECT_FALSE(Drawn(page->GraphBox(Graph::Magnitude), BranchCol(1)));
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(InteractionTest, FrequencyPositionStepsADecadeAndStopsAtItsLimits)
 {
-    Click(page->HPos(1));
-    EXPECT_EQ(state.SwpStart, 1000.0);
-    EXPECT_EQ(state.SwpEnd, 1e7);
-    EXPECT_TRUE(page->Option1(1).isChecked());
-    for (int i = 0; i < 4; ++i) Click(page->HPos(1));
-    EXPECT_EQ(state.SwpStart, 1e5);
-    EXPECT_EQ(state.SwpEnd, 1e9);
-    EXPECT_EQ(state.HPosIdx, 8);
+    Click(page->FrequencyRightButton());
+    EXPECT_EQ(state.sweepStart, 1000.0);
+    EXPECT_EQ(state.sweepEnd, 1e7);
+    EXPECT_TRUE(page->FrequencySpanOption(FrequencySpan::FourDecades).isChecked());
+    for (int i = 0; i < 4; ++i) Click(page->FrequencyRightButton());
+    EXPECT_EQ(state.sweepStart, 1e5);
+    EXPECT_EQ(state.sweepEnd, 1e9);
+    EXPECT_EQ(state.frequencyPosition, 8);
 
     // At the limit a press still redraws.
-    Mark(page->ImpGrf(1));
-    Click(page->HPos(1));
-    EXPECT_EQ(state.SwpStart, 1e5);
-    EXPECT_FALSE(Marked(page->ImpGrf(1)));
+    Mark(page->GraphBox(Graph::Phase));
+    Click(page->FrequencyRightButton());
+    EXPECT_EQ(state.sweepStart, 1e5);
+    EXPECT_FALSE(Marked(page->GraphBox(Graph::Phase)));
 
-    for (int i = 0; i < 9; ++i) Click(page->HPos(0));
-    EXPECT_EQ(state.SwpStart, 0.01);
-    EXPECT_EQ(state.HPosIdx, 1);
+    for (int i = 0; i < 9; ++i) Click(page->FrequencyLeftButton());
+    EXPECT_EQ(state.sweepStart, 0.01);
+    EXPECT_EQ(state.frequencyPosition, 1);
 }
 
 TEST_F(InteractionTest, MagnitudePositionIsKeptPerQuantity)
 {
-    for (int i = 0; i < 5; ++i) Click(page->ImpVpos(0));
-    EXPECT_EQ(state.ZAxMin, 1e5);
-    EXPECT_EQ(state.ZAxMax, 1e11);
-    Mark(page->ImpGrf(0));
-    Click(page->ImpVpos(0));
-    EXPECT_EQ(state.ZAxMin, 1e5);
-    EXPECT_FALSE(Marked(page->ImpGrf(0)));
-    EXPECT_TRUE(page->Option2(0).isChecked());
+    for (int i = 0; i < 5; ++i) Click(page->MagnitudeUpButton());
+    EXPECT_EQ(state.impedanceAxisMin, 1e5);
+    EXPECT_EQ(state.impedanceAxisMax, 1e11);
+    Mark(page->GraphBox(Graph::Magnitude));
+    Click(page->MagnitudeUpButton());
+    EXPECT_EQ(state.impedanceAxisMin, 1e5);
+    EXPECT_FALSE(Marked(page->GraphBox(Graph::Magnitude)));
+    EXPECT_TRUE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
 
-    Click(page->Option3(1));
-    Click(page->ImpVpos(1));
-    EXPECT_EQ(state.IAxMin, 1e-4);
-    EXPECT_EQ(state.IPosIdx, 5);
-    EXPECT_EQ(state.ZAxMin, 1e5);
-    EXPECT_EQ(state.VAxMin, 0.001);
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    Click(page->MagnitudeDownButton());
+    EXPECT_EQ(state.currentAxisMin, 1e-4);
+    EXPECT_EQ(state.currentPosition, 5);
+    EXPECT_EQ(state.impedanceAxisMin, 1e5);
+    EXPECT_EQ(state.voltageAxisMin, 0.001);
 
-    Click(page->Option3(0));
-    EXPECT_EQ(state.ZPosIdx, 8);
-    EXPECT_EQ(state.ZAxMax, 1e11);
+    Click(page->QuantityOption(PlottedQuantity::InputImpedance));
+    EXPECT_EQ(state.impedancePosition, 8);
+    EXPECT_EQ(state.impedanceAxisMax, 1e11);
 }
 
 TEST_F(InteractionTest, PhasePositionStopsAtZeroAndMinus360)
 {
-    for (int i = 0; i < 3; ++i) Click(page->PhVpos(0));
-    EXPECT_EQ(state.PhAxMin, 0.0);
-    Click(page->PhVpos(0));
-    EXPECT_EQ(state.PhAxMin, 0.0);
-    EXPECT_EQ(state.PhAxMax, 180.0);
-    for (int i = 0; i < 14; ++i) Click(page->PhVpos(1));
-    EXPECT_EQ(state.PhAxMin, -360.0);
-    EXPECT_EQ(state.PhPosIdx, 1);
+    for (int i = 0; i < 3; ++i) Click(page->PhaseUpButton());
+    EXPECT_EQ(state.phaseAxisMin, 0.0);
+    Click(page->PhaseUpButton());
+    EXPECT_EQ(state.phaseAxisMin, 0.0);
+    EXPECT_EQ(state.phaseAxisMax, 180.0);
+    for (int i = 0; i < 14; ++i) Click(page->PhaseDownButton());
+    EXPECT_EQ(state.phaseAxisMin, -360.0);
+    EXPECT_EQ(state.phasePosition, 1);
 }
 
 // log10 |Zi| and the phase of the two-loop sample with Z3's resistance r3.
@@ -228,14 +228,14 @@ std::pair<double, double> SamplePoint(double r3, double f)
 
 TEST_F(InteractionTest, KeptCurveMovesWithTheLiveCurve)
 {
-    Click(page->OldDtDspCmd(0));
+    Click(page->KeepCurveButton());
     circuit.BrR[3] = 1000;
     host.PressFrequencyCommand();
-    Click(page->HPos(0));
-    EXPECT_EQ(state.SwpStart, 10.0);
+    Click(page->FrequencyLeftButton());
+    EXPECT_EQ(state.sweepStart, 10.0);
 
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     auto apart = [](PictureBox& box, double x, double y1, double y2) {
         return std::abs(box.ToPainter(x, y1).y() - box.ToPainter(x, y2).y()) > 4;
     };
@@ -261,148 +261,148 @@ TEST_F(InteractionTest, KeptCurveMovesWithTheLiveCurve)
 
 TEST_F(InteractionTest, ReadoutTextsFollowTheCursor)
 {
-    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
     QTest::mouseMove(&mag, At(mag, 3.3, 2.0));
-    EXPECT_TRUE(page->Freq(0).isVisible());
-    EXPECT_EQ(page->Freq(0).text(), " 2KHz");
-    EXPECT_TRUE(page->ImpDp(0).text().endsWith(U("Ω")));
-    const double shown = page->ImpDp(0).text().chopped(1).toDouble();
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Magnitude).isVisible());
+    EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Magnitude).text(), " 2KHz");
+    EXPECT_TRUE(page->ValueReadoutLabel(Graph::Magnitude).text().endsWith(U("Ω")));
+    const double shown = page->ValueReadoutLabel(Graph::Magnitude).text().chopped(1).toDouble();
     EXPECT_GT(shown, 95);
     EXPECT_LT(shown, 105);
     EXPECT_EQ(mag.cursor().shape(), Qt::CrossCursor);
 
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     QTest::mouseMove(&ph, At(ph, 3.3, -45));
-    EXPECT_EQ(page->Freq(1).text(), " 2KHz");
-    EXPECT_TRUE(page->ImpDp(1).text().startsWith("-4"));
-    EXPECT_FALSE(page->Freq(0).isVisible());
+    EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Phase).text(), " 2KHz");
+    EXPECT_TRUE(page->ValueReadoutLabel(Graph::Phase).text().startsWith("-4"));
+    EXPECT_FALSE(page->FrequencyReadoutLabel(Graph::Magnitude).isVisible());
 
-    Click(page->Option3(1));
-    page->OnGraphMouseMove(0, 3.5, std::log10(4e-8));
-    EXPECT_EQ(page->ImpDp(0).text(), U(" 0μＡ"));
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    page->OnGraphMouseMove(Graph::Magnitude, 3.5, std::log10(4e-8));
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), U(" 0μＡ"));
 }
 
 TEST_F(InteractionTest, AClickHoldsTheReadoutAcrossARedrawAndASecondFreesIt)
 {
-    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
     const QPoint a = At(mag, 3.3, 2.0), b = At(mag, 4.6, 4.2);
     QTest::mouseMove(&mag, a);
-    const QString heldFreq = page->Freq(0).text(), heldValue = page->ImpDp(0).text();
+    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
     QTest::mouseClick(&mag, Qt::LeftButton, {}, a);
-    EXPECT_EQ(page->lkimpflg(), -1);
+    EXPECT_TRUE(page->ReadoutHeld(Graph::Magnitude));
 
     host.PressFrequencyCommand();
     QTest::mouseMove(&mag, b);
-    EXPECT_EQ(page->Freq(0).text(), heldFreq);
-    EXPECT_EQ(page->ImpDp(0).text(), heldValue);
+    EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldFreq);
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), heldValue);
 
     QTest::mouseClick(&mag, Qt::LeftButton, {}, b);
-    EXPECT_EQ(page->lkimpflg(), 0);
+    EXPECT_FALSE(page->ReadoutHeld(Graph::Magnitude));
     QTest::mouseMove(&mag, b + QPoint(1, 0));
-    EXPECT_TRUE(page->Freq(0).text().startsWith(" 4"));
-    EXPECT_TRUE(page->Freq(0).text().endsWith("KHz"));
-    EXPECT_NE(page->ImpDp(0).text(), heldValue);
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Magnitude).text().startsWith(" 4"));
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Magnitude).text().endsWith("KHz"));
+    EXPECT_NE(page->ValueReadoutLabel(Graph::Magnitude).text(), heldValue);
 }
 
 TEST_F(InteractionTest, MovingOverThePanelHidesOnlyTheFreeReadouts)
 {
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     QTest::mouseMove(&ph, At(ph, 3, 0));
     QTest::mouseClick(&ph, Qt::LeftButton, {}, At(ph, 3, 0));
-    PictureBox& mag = page->ImpGrf(0);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
     QTest::mouseMove(&mag, At(mag, 3, 3));
-    EXPECT_TRUE(page->Freq(0).isVisible());
-    EXPECT_TRUE(page->Freq(1).isVisible());
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Magnitude).isVisible());
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Phase).isVisible());
 
     QTest::mouseMove(page.get(), QPoint(20, page->height() - 20));
-    EXPECT_FALSE(page->Freq(0).isVisible());
-    EXPECT_FALSE(page->ImpDp(0).isVisible());
-    EXPECT_TRUE(page->Freq(1).isVisible());
-    EXPECT_TRUE(page->ImpDp(1).isVisible());
-    EXPECT_EQ(page->Freq(1).text(), " 1KHz");
+    EXPECT_FALSE(page->FrequencyReadoutLabel(Graph::Magnitude).isVisible());
+    EXPECT_FALSE(page->ValueReadoutLabel(Graph::Magnitude).isVisible());
+    EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Phase).isVisible());
+    EXPECT_TRUE(page->ValueReadoutLabel(Graph::Phase).isVisible());
+    EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Phase).text(), " 1KHz");
 }
 
 // A held readout shows only what was held for the quantity plotted, at once
 // on a change of quantity, and never a reading of results that are gone.
 TEST_F(InteractionTest, HeldReadingsBelongToTheirQuantityAndGoWithTheResults)
 {
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     const auto hold = [this](PictureBox& box, double x, double y) {
         QTest::mouseMove(&box, At(box, x, y));
         QTest::mouseClick(&box, Qt::LeftButton, {}, At(box, x, y));
     };
     hold(mag, 3, 3);
-    const QString heldFreq = page->Freq(0).text(), heldValue = page->ImpDp(0).text();
+    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
     hold(ph, 3.5, -30);
-    const QString heldPhase = page->ImpDp(1).text();
+    const QString heldPhase = page->ValueReadoutLabel(Graph::Phase).text();
 
     // Nothing is held for the currents yet.
-    Click(page->Option3(1));
-    for (int i : {0, 1}) {
-        EXPECT_TRUE(page->ImpDp(i).isVisible()) << i;
-        EXPECT_EQ(page->Freq(i).text(), "") << i;
-        EXPECT_EQ(page->ImpDp(i).text(), "") << i;
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    for (Graph graph : kGraphs) {
+        EXPECT_TRUE(page->ValueReadoutLabel(graph).isVisible()) << IndexOf(graph);
+        EXPECT_EQ(page->FrequencyReadoutLabel(graph).text(), "") << IndexOf(graph);
+        EXPECT_EQ(page->ValueReadoutLabel(graph).text(), "") << IndexOf(graph);
     }
     QTest::mouseMove(&mag, At(mag, 4, 1));
-    EXPECT_EQ(page->ImpDp(0).text(), "");
-    EXPECT_EQ(page->ImpDp(1).text(), "");
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), "");
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Phase).text(), "");
 
     // Released and held again with the currents plotted.
     QTest::mouseClick(&mag, Qt::LeftButton, {}, At(mag, 4, 1));
     hold(mag, 4, -2);
-    const QString heldCurrent = page->ImpDp(0).text();
+    const QString heldCurrent = page->ValueReadoutLabel(Graph::Magnitude).text();
     ASSERT_TRUE(heldCurrent.endsWith(U("Ａ")));
 
-    Click(page->Option3(0));
-    EXPECT_EQ(page->Freq(0).text(), heldFreq);
-    EXPECT_EQ(page->ImpDp(0).text(), heldValue);
-    EXPECT_EQ(page->ImpDp(1).text(), heldPhase);
+    Click(page->QuantityOption(PlottedQuantity::InputImpedance));
+    EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldFreq);
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), heldValue);
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Phase).text(), heldPhase);
 
     page->DropReadoutHolds();
-    EXPECT_EQ(page->lkimpflg(), 0);
-    EXPECT_EQ(page->lkphflg(), 0);
-    EXPECT_FALSE(page->ImpDp(0).isVisible());
-    EXPECT_FALSE(page->ImpDp(1).isVisible());
+    EXPECT_FALSE(page->ReadoutHeld(Graph::Magnitude));
+    EXPECT_FALSE(page->ReadoutHeld(Graph::Phase));
+    EXPECT_FALSE(page->ValueReadoutLabel(Graph::Magnitude).isVisible());
+    EXPECT_FALSE(page->ValueReadoutLabel(Graph::Phase).isVisible());
 
     // The current held before belongs to the earlier results.
     hold(mag, 3.5, 2);
-    Click(page->Option3(1));
-    EXPECT_EQ(page->ImpDp(0).text(), "");
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), "");
 }
 
 TEST_F(PageTest, KeepingBeforeAnySweepOnlySwitchesState)
 {
     page->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
-    QTest::mouseClick(&page->OldDtDspCmd(0), Qt::LeftButton);
-    EXPECT_EQ(state.KeptOn, 1);
-    EXPECT_EQ(state.KeptCnt, 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(0), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(1), Whitish), 0);
-    EXPECT_FALSE(page->OldDtDspCmd(0).isVisible());
-    EXPECT_TRUE(page->OldDtDspCmd(1).isVisible());
+    QTest::mouseClick(&page->KeepCurveButton(), Qt::LeftButton);
+    EXPECT_TRUE(state.keptCurve.on);
+    EXPECT_EQ(state.keptCurve.count, 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
+    EXPECT_FALSE(page->KeepCurveButton().isVisible());
+    EXPECT_TRUE(page->DropKeptCurveButton().isVisible());
 }
 
 TEST_F(InteractionTest, DroppingTheKeptCurveClearsItAndRecordingResumes)
 {
-    Click(page->OldDtDspCmd(0));
-    const float keptAt100 = state.KeptLgMag[100];
+    Click(page->KeepCurveButton());
+    const float keptAt100 = state.keptCurve.logMagnitude[100];
     circuit.BrR[1] = 300;
     host.PressFrequencyCommand();
-    EXPECT_EQ(state.KeptLgMag[100], keptAt100);
-    EXPECT_GT(CountPixels(page->ImpGrf(0), Whitish), 100);
+    EXPECT_EQ(state.keptCurve.logMagnitude[100], keptAt100);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 100);
 
-    Click(page->OldDtDspCmd(1));
-    EXPECT_EQ(state.KeptOn, 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(0), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->ImpGrf(1), Whitish), 0);
-    EXPECT_TRUE(page->OldDtDspCmd(0).isVisible());
-    EXPECT_FALSE(page->OldDtDspCmd(1).isVisible());
-    EXPECT_TRUE(page->Option1(1).isChecked());
-    EXPECT_TRUE(page->Option2(0).isChecked());
-    EXPECT_NE(state.KeptLgMag[100], keptAt100);
-    EXPECT_GT(state.KeptLgMag[1], 2.4f);  // above 300 Ω at 100 Hz
+    Click(page->DropKeptCurveButton());
+    EXPECT_FALSE(state.keptCurve.on);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
+    EXPECT_TRUE(page->KeepCurveButton().isVisible());
+    EXPECT_FALSE(page->DropKeptCurveButton().isVisible());
+    EXPECT_TRUE(page->FrequencySpanOption(FrequencySpan::FourDecades).isChecked());
+    EXPECT_TRUE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
+    EXPECT_NE(state.keptCurve.logMagnitude[100], keptAt100);
+    EXPECT_GT(state.keptCurve.logMagnitude[1], 2.4f);  // above 300 Ω at 100 Hz
 }
 
 }  // namespace

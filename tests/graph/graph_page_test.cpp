@@ -21,8 +21,8 @@ const QColor kGraphBlue(50, 50, 170);
 
 TEST_F(PageTest, InitialisedPageShowsTheEmptyFourByDecadeGrid)
 {
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     const double midMag = 2.5, midPh = 3.5;  // between two rows
     for (int k : {1, 2, 5, 9, 10, 30, 100, 700, 1000, 4000}) {
         const double x = std::log10(k);
@@ -36,10 +36,10 @@ TEST_F(PageTest, InitialisedPageShowsTheEmptyFourByDecadeGrid)
     // Between lines the ground is the graph blue, and nothing else is drawn.
     EXPECT_EQ(PixelAt(mag, DevicePixel(mag, std::log10(1.5), 2.5)), kGraphBlue);
     EXPECT_EQ(CountPixels(mag, Reddish), 0);
-    EXPECT_EQ(state.HSpanSel, 1);
-    EXPECT_EQ(state.SwpEnd, 1e6);
-    EXPECT_TRUE(page->Check1(1).isChecked());
-    EXPECT_TRUE(page->Option3(0).isChecked());
+    EXPECT_EQ(state.frequencySpan, FrequencySpan::FourDecades);
+    EXPECT_EQ(state.sweepEnd, 1e6);
+    EXPECT_TRUE(page->BranchCheck(1).isChecked());
+    EXPECT_TRUE(page->QuantityOption(PlottedQuantity::InputImpedance).isChecked());
     EXPECT_EQ(host.frequencyPresses, 0);
 }
 
@@ -62,8 +62,8 @@ TEST_F(PageTest, RedCurvesPassThroughTheComputedImpedance)
 {
     Calculated();
     page->RedrawCurrentRange();
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     for (double f : {150.0, 900.0, 1300.0, 2000.0, 7000.0, 60000.0, 5e5}) {
         const Expected e = Analyse(circuit, f);
         EXPECT_TRUE(FoundNear(mag, e.x, e.mag, 2, Reddish)) << f << " Hz, magnitude";
@@ -75,18 +75,18 @@ TEST_F(PageTest, RedCurvesPassThroughTheComputedImpedance)
 TEST_F(PageTest, BranchVoltagesDrawOnlyTheCheckedBranchesInTheirColours)
 {
     Calculated();
-    page->Check1(3).setChecked(true);
-    page->OnOption3Click(2);
-    PictureBox& mag = page->ImpGrf(0);
-    PictureBox& ph = page->ImpGrf(1);
+    page->BranchCheck(3).setChecked(true);
+    page->OnQuantityChosen(PlottedQuantity::BranchVoltage);
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
     for (int b : {1, 3}) {
-        const QColor colour = BranchColour(state.BrColor[b]);
+        const QColor colour = BranchColour(state.branchColours[b]);
         EXPECT_GT(CountPixels(mag, Near(colour)), 50) << "branch " << b;
         EXPECT_GT(CountPixels(ph, Near(colour)), 50) << "branch " << b;
     }
-    EXPECT_EQ(CountPixels(mag, Near(BranchColour(state.BrColor[2]))), 0);
-    EXPECT_EQ(CountPixels(ph, Near(BranchColour(state.BrColor[2]))), 0);
-    EXPECT_EQ(page->Check1(2).text(), "V02");
+    EXPECT_EQ(CountPixels(mag, Near(BranchColour(state.branchColours[2]))), 0);
+    EXPECT_EQ(CountPixels(ph, Near(BranchColour(state.branchColours[2]))), 0);
+    EXPECT_EQ(page->BranchCheck(2).text(), "V02");
 }
 
 TEST_F(PageTest, SweepBeforeAnyCalculationAsksForTheCircuitAndReturns)
@@ -97,28 +97,28 @@ TEST_F(PageTest, SweepBeforeAnyCalculationAsksForTheCircuitAndReturns)
     EXPECT_EQ(messages[0].text, QString::fromUtf8(graph_text::kNoCircuit));
     EXPECT_EQ(messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(host.returns, 1);
-    EXPECT_FALSE(page->Option1(1).isChecked());
-    EXPECT_FALSE(page->Option2(0).isChecked());
-    EXPECT_EQ(CountPixels(page->ImpGrf(1), Reddish), 0);
+    EXPECT_FALSE(page->FrequencySpanOption(FrequencySpan::FourDecades).isChecked());
+    EXPECT_FALSE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Reddish), 0);
 }
 
 TEST_F(PageTest, OverflowShowsItsDescriptionAndDrawsTheWideAxesOverTheBoxes)
 {
     circuit = sample::TwoLoop({0, 1e306, 0}, {1, 0, 0}, {1, 0, 0});
     Calculated();
-    page->OnOption1Click(0);
+    page->OnFrequencySpanChosen(FrequencySpan::TwoDecades);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString::fromStdString(CalcError(CalcError::Overflow).description()));
     EXPECT_EQ(messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(state.HSpanSel, 1);
-    EXPECT_EQ(state.VSpanSel, 0);
-    EXPECT_EQ(state.HDecades, 4.0f);
-    EXPECT_TRUE(page->Option1(0).isChecked());
+    EXPECT_EQ(state.frequencySpan, FrequencySpan::FourDecades);
+    EXPECT_EQ(state.levelSpan, LevelSpan::SixDecades);
+    EXPECT_EQ(state.frequencyDecades, 4.0f);
+    EXPECT_TRUE(page->FrequencySpanOption(FrequencySpan::TwoDecades).isChecked());
     EXPECT_EQ(host.returns, 0);
 
-    // The four-decade column at 1000 × SwpStart is drawn over the two-decade
-    // grid, whose column at 30 × SwpStart is still there.
-    PictureBox& mag = page->ImpGrf(0);
+    // The four-decade column at 1000 × sweepStart is drawn over the two-decade
+    // grid, whose column at 30 × sweepStart is still there.
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
     const int width = mag.width();
     const int row = mag.height() / 2 + 3;
     EXPECT_EQ(mag.Image().pixelColor(static_cast<int>(0.75 * width), row), kYellow);
@@ -147,10 +147,10 @@ public:
 TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
 {
     LabelSpy strip(page.get());
-    strip.setGeometry(page->FrqScl().geometry());
-    strip.SetFontName(page->FrqScl().FontName());
-    strip.SetFontSize(page->FrqScl().FontSize());
-    GraphBoxes boxes{page->ImpGrf(0), page->ImpGrf(1), strip, page->ImpScl(0), page->ImpScl(1)};
+    strip.setGeometry(page->FrequencyScale().geometry());
+    strip.SetFontName(page->FrequencyScale().FontName());
+    strip.SetFontSize(page->FrequencyScale().FontSize());
+    GraphBoxes boxes{page->GraphBox(Graph::Magnitude), page->GraphBox(Graph::Phase), strip, page->LevelScale(Graph::Magnitude), page->LevelScale(Graph::Phase)};
 
     const qreal ratio = strip.devicePixelRatioF();
     QImage device(1, 1, QImage::Format_RGB32);
@@ -160,10 +160,10 @@ TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
     const QFontMetricsF metrics(strip.Font(), &device);
 
     for (double start : {0.01, 100.0, 1e5}) {
-        for (auto axis : {FrqAxis2, FrqAxis4}) {
-            state.SwpStart = start;
+        for (FrequencySpan span : {FrequencySpan::TwoDecades, FrequencySpan::FourDecades}) {
+            state.sweepStart = start;
             strip.printed.clear();
-            axis(state, boxes);
+            DrawFrequencyAxis(state, boxes, span);
             ASSERT_FALSE(strip.printed.empty());
             for (const LabelSpy::Printed& p : strip.printed) {
                 const QRectF ink = metrics.boundingRect(p.text);

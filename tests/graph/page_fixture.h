@@ -40,10 +40,10 @@ protected:
     {
         previousInterceptor = SetMessageInterceptor(
             [this](const QString& text, MessageIcon icon) { messages.push_back({text, icon}); });
-        FillBrColor(state);
+        FillBranchColours(state);
         page = std::make_unique<GraphPage>(circuit, state, host);
         host.page = page.get();
-        page->ResetForInitCircuit();
+        page->ResetForNewCircuit();
     }
     ~PageTest() override { SetMessageInterceptor(previousInterceptor); }
 

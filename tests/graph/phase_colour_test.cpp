@@ -62,13 +62,13 @@ TEST(PhaseTracking, NegativeRealValueHoldsTheCurveLevel)
 TEST(BranchColour, PackedColoursUnpackToTheTable)
 {
     GraphState g;
-    FillBrColor(g);
-    EXPECT_EQ(g.BrColor[0], 0);
-    EXPECT_EQ(g.BrColor[1], 255 + 256 * 160);
-    EXPECT_EQ(g.BrColor[8], 176 + 256 * 176 + 65536 * 255);
+    FillBranchColours(g);
+    EXPECT_EQ(g.branchColours[0], 0);
+    EXPECT_EQ(g.branchColours[1], 255 + 256 * 160);
+    EXPECT_EQ(g.branchColours[8], 176 + 256 * 176 + 65536 * 255);
     for (int b = 1; b <= 15; ++b) {
         const Rgb& want = kBranchColours[b - 1];
-        EXPECT_EQ(BranchColour(g.BrColor[b]), QColor(want.r, want.g, want.b)) << "branch " << b;
+        EXPECT_EQ(BranchColour(g.branchColours[b]), QColor(want.r, want.g, want.b)) << "branch " << b;
     }
     EXPECT_EQ(BranchColour(0x00C08020), QColor(0x20, 0x80, 0xC0));
 }

@@ -22,24 +22,24 @@ TEST(ReadoutText, FrequencyInHertzKiloAndMega)
 
 TEST(ReadoutText, ImpedanceUnitsFollowTheNumberWithoutASpace)
 {
-    EXPECT_EQ(MagnitudeReadout(0, 2), U(" 100Ω"));
-    EXPECT_EQ(MagnitudeReadout(0, 3), U(" 1ＫΩ"));
-    EXPECT_EQ(MagnitudeReadout(0, 6.5), U(" 3.2ＭΩ"));
-    EXPECT_EQ(MagnitudeReadout(0, 10), U(" 10ＧΩ"));
-    EXPECT_EQ(MagnitudeReadout(0, -1), U(" .1Ω"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::InputImpedance, 2), U(" 100Ω"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::InputImpedance, 3), U(" 1ＫΩ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::InputImpedance, 6.5), U(" 3.2ＭΩ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::InputImpedance, 10), U(" 10ＧΩ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::InputImpedance, -1), U(" .1Ω"));
 }
 
 TEST(ReadoutText, CurrentAndVoltageUnits)
 {
-    EXPECT_EQ(MagnitudeReadout(1, std::log10(4e-8)), U(" 0μＡ"));
-    EXPECT_EQ(MagnitudeReadout(1, std::log10(2.5e-5)), U(" 25μＡ"));
-    EXPECT_EQ(MagnitudeReadout(1, -3), U(" 1ｍＡ"));  // 10^-3 in 32 bits is not below the bound
-    EXPECT_EQ(MagnitudeReadout(1, 0), U(" 1Ａ"));
-    EXPECT_EQ(MagnitudeReadout(1, 3.5), U(" 3.2ＫＡ"));
-    EXPECT_EQ(MagnitudeReadout(2, -4), U(" 100μＶ"));
-    EXPECT_EQ(MagnitudeReadout(2, -1), U(" 100ｍＶ"));
-    EXPECT_EQ(MagnitudeReadout(2, 2), U(" 100Ｖ"));
-    EXPECT_EQ(MagnitudeReadout(2, 4), U(" 10ＫＶ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, std::log10(4e-8)), U(" 0μＡ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, std::log10(2.5e-5)), U(" 25μＡ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, -3), U(" 1ｍＡ"));  // 10^-3 in 32 bits is not below the bound
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, 0), U(" 1Ａ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, 3.5), U(" 3.2ＫＡ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchVoltage, -4), U(" 100μＶ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchVoltage, -1), U(" 100ｍＶ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchVoltage, 2), U(" 100Ｖ"));
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchVoltage, 4), U(" 10ＫＶ"));
 }
 
 TEST(ReadoutText, PhaseKeepsItsSign)

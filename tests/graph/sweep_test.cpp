@@ -45,25 +45,25 @@ protected:
     SweepTest()
     {
         ResetGraphState(g);
-        FillBrColor(g);
+        FillBranchColours(g);
         RecordingSurface frq, scl0, scl1;
         GraphBoxes boxes{mag, ph, frq, scl0, scl1};
-        FrqAxis4(g, boxes);
-        LevelAxis6(g, boxes);
+        DrawFrequencyAxis(g, boxes, FrequencySpan::FourDecades);
+        DrawLevelAxis(g, boxes, LevelSpan::SixDecades);
         mag.ClearCalls();
         ph.ClearCalls();
     }
     void SetSpan(double start, int decades)
     {
-        g.SwpStart = start;
-        g.SwpEnd = start * std::pow(10.0, decades);
+        g.sweepStart = start;
+        g.sweepEnd = start * std::pow(10.0, decades);
     }
     // The frequencies of a sweep, formed as the sweep forms them.
     std::vector<double> Frequencies() const
     {
         std::vector<double> out;
-        const double step = std::pow(10.0, Lg10(g.SwpEnd / g.SwpStart) / 500);
-        for (double f = g.SwpStart; f <= g.SwpEnd; f *= step) out.push_back(f);
+        const double step = std::pow(10.0, Lg10(g.sweepEnd / g.sweepStart) / 500);
+        for (double f = g.sweepStart; f <= g.sweepEnd; f *= step) out.push_back(f);
         return out;
     }
 
@@ -74,7 +74,7 @@ protected:
 TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
 {
     Circuit c = sample::TwoLoopRlc();
-    const SweepResult r = SweepZi(c, g, mag, ph, true);
+    const SweepResult r = SweepInputImpedance(c, g, mag, ph, true);
     EXPECT_EQ(r.kind, SweepResult::Completed);
 
     const auto phase = Curve(ph);
@@ -83,7 +83,7 @@ TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
     ASSERT_EQ(magnitude.size(), 501u);
     EXPECT_TRUE(phase[0].set);
     EXPECT_EQ(phase[0].x, 2.0);  // exactly 100 Hz
-    EXPECT_NEAR(g.SwpStep, std::pow(10.0, 4.0 / 500), 1e-15);
+    EXPECT_NEAR(g.sweepStep, std::pow(10.0, 4.0 / 500), 1e-15);
     for (size_t i = 1; i < phase.size(); ++i) {
         EXPECT_FALSE(phase[i].set);
         EXPECT_FALSE(magnitude[i].set);
@@ -106,10 +106,10 @@ TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
 TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
 {
     Circuit c = sample::TwoLoopRlc();
-    SweepZi(c, g, mag, ph, true);
+    SweepInputImpedance(c, g, mag, ph, true);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
-    ASSERT_EQ(g.KeptCnt, 501);
+    ASSERT_EQ(g.keptCurve.count, 501);
     const std::vector<double> freqs = Frequencies();
     for (size_t i : {0u, 120u, 250u, 377u, 500u}) {
         const double f = freqs[i];
@@ -117,23 +117,23 @@ TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
         const std::complex<double> zi = Z(z1, f) + Z(z2, f) * Z(z3, f) / (Z(z2, f) + Z(z3, f));
         EXPECT_NEAR(magnitude[i].y, std::log10(std::abs(zi)), 1e-5) << "point " << i;
         EXPECT_NEAR(phase[i].y, std::arg(zi) * 180 / M_PI, 1e-3) << "point " << i;
-        EXPECT_EQ(g.KeptLgF[i + 1], static_cast<float>(magnitude[i].x));
-        EXPECT_EQ(g.KeptLgMag[i + 1], static_cast<float>(magnitude[i].y));
-        EXPECT_EQ(g.KeptPh[i + 1], static_cast<float>(phase[i].y));
+        EXPECT_EQ(g.keptCurve.logFrequency[i + 1], static_cast<float>(magnitude[i].x));
+        EXPECT_EQ(g.keptCurve.logMagnitude[i + 1], static_cast<float>(magnitude[i].y));
+        EXPECT_EQ(g.keptCurve.phase[i + 1], static_cast<float>(phase[i].y));
     }
-    EXPECT_EQ(g.KeptLgF[0], 0.0f);
+    EXPECT_EQ(g.keptCurve.logFrequency[0], 0.0f);
 }
 
 TEST_F(SweepTest, KeptRecordingIsFrozenButCounted)
 {
     Circuit c = sample::TwoLoopRlc();
-    g.KeptOn = 1;
-    g.KeptCnt = 7;
-    g.KeptLgF[1] = 42;
-    SweepZi(c, g, mag, ph, true);
-    EXPECT_EQ(g.KeptLgF[1], 42.0f);
-    EXPECT_EQ(g.KeptLgF[2], 0.0f);
-    EXPECT_EQ(g.KeptCnt, 501);
+    g.keptCurve.on = true;
+    g.keptCurve.count = 7;
+    g.keptCurve.logFrequency[1] = 42;
+    SweepInputImpedance(c, g, mag, ph, true);
+    EXPECT_EQ(g.keptCurve.logFrequency[1], 42.0f);
+    EXPECT_EQ(g.keptCurve.logFrequency[2], 0.0f);
+    EXPECT_EQ(g.keptCurve.count, 501);
 }
 
 // A parallel L-C seen from a source of 10^-170 V: near the anti-resonance
@@ -143,7 +143,7 @@ TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
     Circuit c = sample::TwoLoop({}, {0, 1e-22, 0}, {0, 0, 1e12});
     c.EmfVal = 1e-170;
     SetSpan(1000, 2);
-    ASSERT_EQ(SweepZi(c, g, mag, ph, true).kind, SweepResult::Completed);
+    ASSERT_EQ(SweepInputImpedance(c, g, mag, ph, true).kind, SweepResult::Completed);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
     // The repeated product may step just past 10^5 and drop the last point.
@@ -163,8 +163,8 @@ TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
 
     // Zero points are recorded at the bottom edge (log10 of 1 Ω).
     int bottom = 0;
-    for (int j = 1; j <= g.KeptCnt; ++j) bottom += g.KeptLgMag[j] == 0.0f;
-    EXPECT_EQ(g.KeptCnt, static_cast<int>(phase.size()));
+    for (int j = 1; j <= g.keptCurve.count; ++j) bottom += g.keptCurve.logMagnitude[j] == 0.0f;
+    EXPECT_EQ(g.keptCurve.count, static_cast<int>(phase.size()));
     EXPECT_EQ(bottom, static_cast<int>(phase.size() - magnitude.size()));
 }
 
@@ -173,7 +173,7 @@ TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
 TEST_F(SweepTest, PhaseFallingThroughMinus180ContinuesBelowIt)
 {
     Circuit c = sample::TwoLoop({-10, 0.01, 1e-6}, {}, {1, 0, 0});
-    SweepZi(c, g, mag, ph, true);
+    SweepInputImpedance(c, g, mag, ph, true);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 501u);
     EXPECT_NEAR(phase.front().y, -90.4, 0.1);
@@ -198,7 +198,7 @@ protected:
 
 TEST_F(SingularPointTest, AfterAValidCalculationThePointIsLeftOut)
 {
-    ASSERT_EQ(SweepZi(circuit, g, mag, ph, true).kind, SweepResult::Completed);
+    ASSERT_EQ(SweepInputImpedance(circuit, g, mag, ph, true).kind, SweepResult::Completed);
     EXPECT_EQ(circuit.CalcErr, 0);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 500u);
@@ -206,16 +206,16 @@ TEST_F(SingularPointTest, AfterAValidCalculationThePointIsLeftOut)
     for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
     EXPECT_NEAR(phase[250].x - phase[249].x, 2 * 4.0 / 500, 2e-6);
     EXPECT_FALSE(phase[250].set);
-    EXPECT_EQ(g.KeptCnt, 500);
+    EXPECT_EQ(g.keptCurve.count, 500);
 }
 
 TEST_F(SingularPointTest, WithoutAValidCalculationTheSweepEnds)
 {
-    g.KeptCnt = 3;
-    EXPECT_EQ(SweepZi(circuit, g, mag, ph, false).kind, SweepResult::NoCalculation);
+    g.keptCurve.count = 3;
+    EXPECT_EQ(SweepInputImpedance(circuit, g, mag, ph, false).kind, SweepResult::NoCalculation);
     EXPECT_EQ(circuit.CalcErr, 0);
     EXPECT_EQ(Curve(ph).size(), 250u);
-    EXPECT_EQ(g.KeptCnt, 3);
+    EXPECT_EQ(g.keptCurve.count, 3);
 }
 
 // The branches are analysed once per frequency for all of them; the point
@@ -224,13 +224,13 @@ TEST_F(SingularPointTest, AfterAValidCalculationEveryBranchLeavesThePointOut)
 {
     BranchChecks checked{};
     checked[1] = checked[3] = true;
-    ASSERT_EQ(SweepBrCur(circuit, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(SweepBranchCurrents(circuit, g, mag, ph, checked, true).kind, SweepResult::Completed);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 2 * 500u);
     const double missing = static_cast<float>(Lg10(Frequencies()[250]));
     for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
     EXPECT_TRUE(phase[500].set);
-    EXPECT_EQ(phase[500].colour, BranchColour(g.BrColor[3]));
+    EXPECT_EQ(phase[500].colour, BranchColour(g.branchColours[3]));
 }
 
 // As when each branch ran its own pass: the first branch's curves up to the
@@ -239,11 +239,11 @@ TEST_F(SingularPointTest, WithoutAValidCalculationABranchSweepEndsInTheFirstBran
 {
     BranchChecks checked{};
     checked[1] = checked[3] = true;
-    EXPECT_EQ(SweepBrVol(circuit, g, mag, ph, checked, false).kind, SweepResult::NoCalculation);
+    EXPECT_EQ(SweepBranchVoltages(circuit, g, mag, ph, checked, false).kind, SweepResult::NoCalculation);
     EXPECT_EQ(circuit.CalcErr, 0);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 250u);
-    EXPECT_EQ(phase.back().colour, BranchColour(g.BrColor[1]));
+    EXPECT_EQ(phase.back().colour, BranchColour(g.branchColours[1]));
 }
 
 // R-L parallel with C, seen from 10^-160 V: around the anti-resonance the
@@ -253,13 +253,13 @@ TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)
     Circuit c = sample::TwoLoop({}, {15, 1e-3, 0}, {0, 0, 1e-6});
     c.EmfVal = 1e-160;
     SetSpan(1000, 2);
-    ASSERT_EQ(SweepZi(c, g, mag, ph, true).kind, SweepResult::Completed);
+    ASSERT_EQ(SweepInputImpedance(c, g, mag, ph, true).kind, SweepResult::Completed);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
     ASSERT_LT(phase.size(), 480u);
     ASSERT_GT(phase.size(), 400u);
     EXPECT_EQ(magnitude.size(), phase.size());
-    EXPECT_EQ(g.KeptCnt, static_cast<int>(phase.size()));
+    EXPECT_EQ(g.keptCurve.count, static_cast<int>(phase.size()));
 
     // Every drawn point is the analysis at its own frequency: no point
     // repeats the results of an earlier one.
@@ -275,7 +275,7 @@ TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)
 TEST_F(SweepTest, OverflowEndsTheSweepWithItsDescription)
 {
     Circuit c = sample::TwoLoop({0, 1e306, 0}, {1, 0, 0}, {1, 0, 0});
-    const SweepResult r = SweepZi(c, g, mag, ph, true);
+    const SweepResult r = SweepInputImpedance(c, g, mag, ph, true);
     EXPECT_EQ(r.kind, SweepResult::Failed);
     EXPECT_EQ(r.description, CalcError(CalcError::Overflow).description());
     EXPECT_TRUE(Curve(ph).empty());
@@ -286,15 +286,15 @@ TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
     Circuit c = sample::Ladder(3);
     BranchChecks checked{};
     checked[2] = checked[7] = true;
-    g.KeptCnt = 9;
-    ASSERT_EQ(SweepBrCur(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    g.keptCurve.count = 9;
+    ASSERT_EQ(SweepBranchCurrents(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 2 * 501u);
-    EXPECT_EQ(g.KeptCnt, 9);
+    EXPECT_EQ(g.keptCurve.count, 9);
     for (size_t i = 0; i < phase.size(); ++i) {
         const int b = i < 501 ? 2 : 7;
-        EXPECT_EQ(phase[i].colour, BranchColour(g.BrColor[b]));
+        EXPECT_EQ(phase[i].colour, BranchColour(g.branchColours[b]));
         EXPECT_EQ(magnitude[i].colour, phase[i].colour);
         EXPECT_EQ(phase[i].set, i % 501 == 0);
     }
@@ -304,7 +304,7 @@ TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
     EXPECT_NEAR(scale.y2, -3.0, 1e-6);
 
     Circuit check = c;
-    check.Frq = g.SwpStart;
+    check.Frq = g.sweepStart;
     check.EmfCpx = {1, 0};
     calciz(check);
     EXPECT_NEAR(magnitude[501].y, std::log10(check.BrCurAbs[7]), 1e-5);
@@ -314,12 +314,12 @@ TEST_F(SweepTest, BranchVoltagesAndNoBranchChecked)
 {
     Circuit c = sample::Ladder(2);
     BranchChecks checked{};
-    ASSERT_EQ(SweepBrVol(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(SweepBranchVoltages(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
     EXPECT_TRUE(Curve(ph).empty());
     EXPECT_TRUE(Curve(mag).empty());
 
     checked[4] = true;
-    SweepBrVol(c, g, mag, ph, checked, true);
+    SweepBranchVoltages(c, g, mag, ph, checked, true);
     const auto magnitude = Curve(mag);
     ASSERT_EQ(magnitude.size(), 501u);
     Circuit check = c;

@@ -27,9 +27,9 @@ TEST(GraphPageHost, ReadsTheBranchBoxesAndTheCalculationSignAndReturns)
     GraphPage page(circuit, state, main);
     GraphPageHost host(page, main);
 
-    page.Check1(1).setChecked(true);
-    page.Check1(3).setChecked(true);
-    page.Check1(2).setChecked(false);
+    page.BranchCheck(1).setChecked(true);
+    page.BranchCheck(3).setChecked(true);
+    page.BranchCheck(2).setChecked(false);
     EXPECT_TRUE(host.BranchChecked(1));
     EXPECT_FALSE(host.BranchChecked(2));
     EXPECT_TRUE(host.BranchChecked(3));

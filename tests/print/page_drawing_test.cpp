@@ -140,8 +140,8 @@ TEST_F(PageDrawing, ClipboardPageHasNoOutlineAndUnknownSelectorsDrawLess)
 {
     prt.ClipMode = 1;
     prt.PageTitle = "前の題";
-    g.GrfQty = 7;      // keeps the previous title, draws no curve
-    g.HSpanSel = 5;    // ends the page after the frames
+    g.quantity = static_cast<PlottedQuantity>(7);     // keeps the previous title, draws no curve
+    g.frequencySpan = static_cast<FrequencySpan>(5);  // ends the page after the frames
     ASSERT_TRUE(Draw());
     EXPECT_TRUE(picture.Calls().empty());
     EXPECT_EQ(page.Texts(), std::vector<QString>{"前の題"});
@@ -152,33 +152,33 @@ TEST_F(PageDrawing, ClipboardPageHasNoOutlineAndUnknownSelectorsDrawLess)
 
 TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
 {
-    g.GrfQty = 5;  // grids and labels only
-    g.SwpStart = 10;
+    g.quantity = static_cast<PlottedQuantity>(5);  // grids and labels only
+    g.sweepStart = 10;
 
-    g.HSpanSel = 0;
+    g.frequencySpan = FrequencySpan::TwoDecades;
     ASSERT_TRUE(Draw());
     EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
               (std::vector<QString>{" 10Ｈｚ", " 20", " 40", " 60", " 80", " 100", " 200", " 400", " 600", " 800",
                                     " 1K"}));
     EXPECT_EQ(VerticalLinesIn(25, 100), 19);
     EXPECT_EQ(VerticalLinesIn(106.25, 181.25), 19);
-    EXPECT_EQ(g.SwpEnd, 1000);
-    EXPECT_EQ(g.HDecades, 2.0f);
+    EXPECT_EQ(g.sweepEnd, 1000);
+    EXPECT_EQ(g.frequencyDecades, 2.0f);
     // Each label starts a little left of its grid line.
     const auto labels = PrintsIn(kLabelRow, kLabelRow);
     EXPECT_NEAR(labels[1].x1, 12.5 + 187.5 * (std::log10(2.0) - 0.035) / 2, 1e-4);
 
     page.ClearCalls();
-    g.HSpanSel = 1;
+    g.frequencySpan = FrequencySpan::FourDecades;
     ASSERT_TRUE(Draw());
     EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)), (std::vector<QString>{" 10Ｈｚ", " 100", " 1K", " 10K"}));
     EXPECT_EQ(VerticalLinesIn(25, 100), 37);
     EXPECT_EQ(VerticalLinesIn(106.25, 181.25), 37);
-    EXPECT_EQ(g.SwpEnd, 1e5);
+    EXPECT_EQ(g.sweepEnd, 1e5);
 
     page.ClearCalls();
-    g.HSpanSel = 0;
-    g.SwpStart = 0.01;
+    g.frequencySpan = FrequencySpan::TwoDecades;
+    g.sweepStart = 0.01;
     ASSERT_TRUE(Draw());
     EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
               (std::vector<QString>{" .01Ｈｚ", " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6", " .8",
@@ -187,11 +187,11 @@ TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
 
 TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
 {
-    g.ZAxMin = 1;
-    g.VSpanSel = 0;
+    g.impedanceAxisMin = 1;
+    g.levelSpan = LevelSpan::SixDecades;
     ASSERT_TRUE(Draw());
-    EXPECT_EQ(g.ZAxMax, 1e6);
-    EXPECT_EQ(g.PhAxMax, 90);
+    EXPECT_EQ(g.impedanceAxisMax, 1e6);
+    EXPECT_EQ(g.phaseAxisMax, 90);
 
     const double h = LineHeight();
     const auto rows = PrintsIn(25 - 1e-6, 106);
@@ -213,16 +213,16 @@ TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
 
 TEST_F(PageDrawing, CurrentRowsOverFourDecades)
 {
-    g.GrfQty = 1;
-    g.IAxMin = 1e-7;
-    g.IAxMax = 1e-3;
-    g.VSpanSel = 1;
+    g.quantity = PlottedQuantity::BranchCurrent;
+    g.currentAxisMin = 1e-7;
+    g.currentAxisMax = 1e-3;
+    g.levelSpan = LevelSpan::FourDecades;
     ASSERT_TRUE(Draw());
     const auto rows = PrintsIn(25 - 1e-6, 106);
     EXPECT_EQ(TextsOf(rows), (std::vector<QString>{" .1 ", " 1 ", "μＡ", " 10 ", " 100 ", " 1 ", "ｍＡ"}));
     const auto phase = PrintsIn(106.25 - 1e-6, 181.25);
     EXPECT_EQ(TextsOf(phase), (std::vector<QString>{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", "　度"}));
-    EXPECT_EQ(g.PhAxMax, 30);
+    EXPECT_EQ(g.phaseAxisMax, 30);
     // No branch is checked: nothing is drawn.
     EXPECT_TRUE(page.CallsOf(DrawCall::PSet).empty());
 }
@@ -231,7 +231,7 @@ TEST_F(PageDrawing, ImpedanceCurveFollowsTheAnalysis)
 {
     const SampleValues v;
     c = SampleCircuit(v);
-    g.ZAxMin = 1;
+    g.impedanceAxisMin = 1;
     ASSERT_TRUE(Draw());
 
     const auto level = CurveCalls(kRed, 25, 100);
@@ -263,8 +263,8 @@ TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
     tank.r2 = 1, tank.l2 = 0.01, tank.c2 = 0;
     tank.r3 = 1, tank.l3 = 0, tank.c3 = 1e-6;
     c = SampleCircuit(tank);
-    g.ZAxMin = 0.1;
-    g.VSpanSel = 1;
+    g.impedanceAxisMin = 0.1;
+    g.levelSpan = LevelSpan::FourDecades;
     ASSERT_TRUE(Draw());
 
     const auto level = CurveCalls(kRed, -1e9, 1e9);
@@ -295,13 +295,13 @@ TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
 
 TEST_F(PageDrawing, KeptCurveInCyanWithinTheSpan)
 {
-    g.KeptOn = 1;
-    g.KeptCnt = 4;
+    g.keptCurve.on = true;
+    g.keptCurve.count = 4;
     // log10 f, log10 |Z|, phase; the third point lies beyond the span.
     const float lf[] = {0, 2.5f, 3.0f, 7.0f, 4.0f};
     const float lm[] = {0, 1.0f, 2.0f, 2.0f, 3.0f};
     const float ph[] = {0, 0.0f, 10.0f, 10.0f, -30.0f};
-    for (int i = 1; i <= 4; ++i) g.KeptLgF[i] = lf[i], g.KeptLgMag[i] = lm[i], g.KeptPh[i] = ph[i];
+    for (int i = 1; i <= 4; ++i) g.keptCurve.logFrequency[i] = lf[i], g.keptCurve.logMagnitude[i] = lm[i], g.keptCurve.phase[i] = ph[i];
     ASSERT_TRUE(Draw());
 
     const auto level = CurveCalls(kCyan, 25, 100);
@@ -321,13 +321,13 @@ TEST_F(PageDrawing, KeptCurveInCyanWithinTheSpan)
 
 TEST_F(PageDrawing, BranchVoltagesOnlyForCheckedBranchesInTheirColours)
 {
-    g.GrfQty = 2;
+    g.quantity = PlottedQuantity::BranchVoltage;
     host.checked = {1, 3};
     ASSERT_TRUE(Draw());
     std::vector<QColor> starts;
     for (const DrawCall& d : page.CallsOf(DrawCall::PSet)) starts.push_back(d.colour);
-    const QColor b1 = BranchColour(g.BrColor[1]);
-    const QColor b3 = BranchColour(g.BrColor[3]);
+    const QColor b1 = BranchColour(g.branchColours[1]);
+    const QColor b3 = BranchColour(g.branchColours[3]);
     EXPECT_EQ(starts, (std::vector<QColor>{b1, b1, b3, b3}));  // level then phase, per branch
     for (const DrawCall& d : page.CallsOf(DrawCall::LineTo)) EXPECT_TRUE(d.colour == b1 || d.colour == b3);
     EXPECT_EQ(page.CallsOf(DrawCall::LineTo).size(), 4u * 500);
@@ -351,8 +351,8 @@ TEST_F(PageDrawing, ArithmeticErrorOfTheImpedanceCurveIsReportedButADivisionByZe
     tank.r3 = 0, tank.c3 = 1e-6;
     c = SampleCircuit(tank);
     c.EmfCpx = {1e-160, 0};
-    g.SwpStart = 1000;
-    g.HSpanSel = 0;
+    g.sweepStart = 1000;
+    g.frequencySpan = FrequencySpan::TwoDecades;
     shown.clear();
     page.ClearCalls();
     EXPECT_TRUE(Draw());
@@ -374,7 +374,7 @@ TEST_F(PageDrawing, SingularMatrixSkipsPointsOrSendsTheUserBack)
     EXPECT_TRUE(CurveCalls(kRed, -1e9, 1e9).empty());
 
     host.frequencyEnabled = false;
-    g.GrfQty = 1;
+    g.quantity = PlottedQuantity::BranchCurrent;
     host.checked = {2};
     EXPECT_FALSE(Draw());
     ASSERT_EQ(shown.size(), 1u);

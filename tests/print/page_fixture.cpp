@@ -99,11 +99,11 @@ PrintState PageState(int16_t marL, int16_t marR, int16_t marT, int16_t marB)
 GraphState DefaultGraph()
 {
     GraphState g;
-    FillBrColor(g);
-    g.SwpEnd = g.SwpStart * 10000;
-    g.ZAxMax = g.ZAxMin * 1e6;
-    g.IAxMax = g.IAxMin * 1e6;
-    g.VAxMax = g.VAxMin * 1e6;
-    g.PhAxMax = g.PhAxMin + 180;
+    FillBranchColours(g);
+    g.sweepEnd = g.sweepStart * 10000;
+    g.impedanceAxisMax = g.impedanceAxisMin * 1e6;
+    g.currentAxisMax = g.currentAxisMin * 1e6;
+    g.voltageAxisMax = g.voltageAxisMin * 1e6;
+    g.phaseAxisMax = g.phaseAxisMin + 180;
     return g;
 }

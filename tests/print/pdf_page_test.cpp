@@ -158,10 +158,10 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
 // all the same.
 TEST_F(PdfPage, EveryPrintStartsWithTheBlackPen)
 {
-    graph.KeptOn = 1;
-    graph.KeptCnt = 2;
-    graph.KeptLgF[1] = 3, graph.KeptLgMag[1] = 2, graph.KeptPh[1] = 0;
-    graph.KeptLgF[2] = 4, graph.KeptLgMag[2] = 3, graph.KeptPh[2] = 30;
+    graph.keptCurve.on = true;
+    graph.keptCurve.count = 2;
+    graph.keptCurve.logFrequency[1] = 3, graph.keptCurve.logMagnitude[1] = 2, graph.keptCurve.phase[1] = 0;
+    graph.keptCurve.logFrequency[2] = 4, graph.keptCurve.logMagnitude[2] = 3, graph.keptCurve.phase[2] = 30;
     for (const char* name : {"kept", "after_kept"}) {
         PrintAndRender(name);
         EXPECT_GT(TitleDots(Dark), 500) << name;

@@ -93,8 +93,8 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
 
     // Zi = 1.5 Ω at every frequency: log10 1.5 on the 1 Ω … 1 MΩ scale, and
     // 0° on the −90° … 90° scale.
-    const QImage magnitude = graph.ImpGrf(0).Image();
-    const QImage phase = graph.ImpGrf(1).Image();
+    const QImage magnitude = graph.GraphBox(Graph::Magnitude).Image();
+    const QImage phase = graph.GraphBox(Graph::Phase).Image();
     EXPECT_TRUE(RedNear(magnitude, std::log10(1.5), 6, 0));
     EXPECT_TRUE(RedNear(phase, 0, 90, -90));
 
@@ -104,23 +104,23 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
         seen = &w;
         w.close();
     };
-    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.FrqPrnCmd()); }, preview));
+    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, preview));
     EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
     ASSERT_NE(seen, nullptr);
-    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.FrqPrnCmd()); }, preview));
+    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, preview));
     EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
     EXPECT_TRUE(user.messages().empty());
 
     // A held readout does not outlive the calculation the return runs.
-    graph.OnGraphMouseMove(0, 3, 1);
-    graph.OnGraphClick(0);
-    ASSERT_EQ(graph.lkimpflg(), -1);
-    user.Click(&graph.RetCmd());
+    graph.OnGraphMouseMove(Graph::Magnitude, 3, 1);
+    graph.OnGraphClick(Graph::Magnitude);
+    ASSERT_TRUE(graph.ReadoutHeld(Graph::Magnitude));
+    user.Click(&graph.ReturnButton());
     EXPECT_EQ(user.ui().SSTab1->Current(), 0);
     EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
     EXPECT_TRUE(user.messages().empty());
-    EXPECT_EQ(graph.lkimpflg(), 0);
-    EXPECT_FALSE(graph.ImpDp(0).isVisible());
+    EXPECT_FALSE(graph.ReadoutHeld(Graph::Magnitude));
+    EXPECT_FALSE(graph.ValueReadoutLabel(Graph::Magnitude).isVisible());
 }
 
 TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
