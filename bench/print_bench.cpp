@@ -20,7 +20,7 @@ class AllChecked : public PageHost {
 public:
     bool BranchChecked(int) const override { return true; }
     bool FrequencyCommandEnabled() const override { return true; }
-    void PressRetCmd() override {}
+    void PressReturn() override {}
 };
 
 // The five-mesh ladder of 15 branches, with R, L and C in most branches.

@@ -20,9 +20,9 @@ bool PageDrawer::DrawPage()
         case LevelSpan::FourDecades: DrawLevelScale(4); break;
         }
         switch (g_.quantity) {
-        case PlottedQuantity::InputImpedance: return PlotZiPage();
-        case PlottedQuantity::BranchCurrent: return PlotBrPage(false);
-        case PlottedQuantity::BranchVoltage: return PlotBrPage(true);
+        case PlottedQuantity::InputImpedance: return PlotImpedancePage();
+        case PlottedQuantity::BranchCurrent: return PlotBranchPage(false);
+        case PlottedQuantity::BranchVoltage: return PlotBranchPage(true);
         default: return true;
         }
     } catch (const CalcError& e) {

@@ -13,7 +13,7 @@ public:
 
     bool BranchChecked(int b) const override { return b >= 1 && b <= 15 && page_.CheckedBranches()[b]; }
     bool FrequencyCommandEnabled() const override { return host_.FrequencyCommandEnabled(); }
-    void PressRetCmd() override { page_.OnReturn(); }
+    void PressReturn() override { page_.OnReturn(); }
 
 private:
     GraphPage& page_;

@@ -90,23 +90,23 @@ bool PageDrawer::DrawFrequencyGrid()
     g_.frequencyDecades = static_cast<float>(decades);
 
     DrawSurface& s = surf();
-    const FrameCorners& fr = prt_.frm;
-    const double magW = static_cast<double>(fr.MagFrmX2) - fr.MagFrmX1;
-    const double phW = static_cast<double>(fr.PhFrmX2) - fr.PhFrmX1;
-    const double labelTop = fr.PhFrmY2 + (static_cast<double>(fr.PhFrmY2) - fr.PhFrmY1) * 0.4 / 6 / 2;
+    const FrameCorners& fr = prt_.frames;
+    const double magW = static_cast<double>(fr.magnitudeRight) - fr.magnitudeLeft;
+    const double phW = static_cast<double>(fr.phaseRight) - fr.phaseLeft;
+    const double labelTop = fr.phaseBottom + (static_cast<double>(fr.phaseBottom) - fr.phaseTop) * 0.4 / 6 / 2;
     const double last = std::pow(10.0, decades);
 
     double m = 1;
     double f = g_.sweepStart;
     while (m <= last) {
         const auto g = static_cast<float>(Lg10(m));
-        const auto xm = static_cast<float>(magW * g / decades + fr.MagFrmX1);
-        s.Line(xm, fr.MagFrmY1, xm, fr.MagFrmY2);
-        const auto xp = static_cast<float>(phW * g / decades + fr.PhFrmX1);
-        s.Line(xp, fr.PhFrmY1, xp, fr.PhFrmY2);
+        const auto xm = static_cast<float>(magW * g / decades + fr.magnitudeLeft);
+        s.Line(xm, fr.magnitudeTop, xm, fr.magnitudeBottom);
+        const auto xp = static_cast<float>(phW * g / decades + fr.phaseLeft);
+        s.Line(xp, fr.phaseTop, xp, fr.phaseBottom);
 
         g_.lastFrequencyLabel = FrequencyLabel(f);
-        s.SetCurrentX(fr.MagFrmX1 + magW * (static_cast<double>(g) - 0.035) / decades);
+        s.SetCurrentX(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades);
         s.SetCurrentY(labelTop);
         const FrequencyStep st = StepAt(decades, m);
         if (st.label) s.Print(QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
@@ -126,23 +126,23 @@ void PageDrawer::DrawLevelScale(int n)
     g_.phaseAxisMax = n * 30 + g_.phaseAxisMin;
 
     DrawSurface& s = surf();
-    const FrameCorners& fr = prt_.frm;
+    const FrameCorners& fr = prt_.frames;
     const float nf = static_cast<float>(n);
 
-    const double magH = static_cast<double>(fr.MagFrmY2) - fr.MagFrmY1;
+    const double magH = static_cast<double>(fr.magnitudeBottom) - fr.magnitudeTop;
     for (float i = 0; i <= nf; i += 1) {
-        const auto y = static_cast<float>(fr.MagFrmY2 - magH * i / nf);
-        s.Line(fr.MagFrmX1, y, fr.MagFrmX2, y);
-        s.SetCurrentX((static_cast<double>(fr.MagFrmX2) - fr.MagFrmX1) * 0.2 * (10.0 / 150.0) / 2);
+        const auto y = static_cast<float>(fr.magnitudeBottom - magH * i / nf);
+        s.Line(fr.magnitudeLeft, y, fr.magnitudeRight, y);
+        s.SetCurrentX((static_cast<double>(fr.magnitudeRight) - fr.magnitudeLeft) * 0.2 * (10.0 / 150.0) / 2);
         s.SetCurrentY(y);
         PrintLevelLabel(i);
     }
 
-    const double phH = static_cast<double>(fr.PhFrmY2) - fr.PhFrmY1;
+    const double phH = static_cast<double>(fr.phaseBottom) - fr.phaseTop;
     for (float i = 0; i <= nf; i += 1) {
-        const auto y = static_cast<float>(fr.PhFrmY2 - phH * i / nf);
-        s.Line(fr.PhFrmX1, y, fr.PhFrmX2, y);
-        s.SetCurrentX((static_cast<double>(fr.PhFrmX2) - fr.PhFrmX1) * 0.2 * (10.0 / 150.0) / 2);
+        const auto y = static_cast<float>(fr.phaseBottom - phH * i / nf);
+        s.Line(fr.phaseLeft, y, fr.phaseRight, y);
+        s.SetCurrentX((static_cast<double>(fr.phaseRight) - fr.phaseLeft) * 0.2 * (10.0 / 150.0) / 2);
         s.SetCurrentY(y);
         s.PrintNum(static_cast<double>(i * 30) + g_.phaseAxisMin);
         if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));

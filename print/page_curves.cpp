@@ -30,10 +30,10 @@ struct PageDrawer::CurveScale {
     float sx, sy, sp;
     FrameCorners fr;
 
-    double MagX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.MagFrmX1; }
-    double PhX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.PhFrmX1; }
-    float MagY(float y) const { return static_cast<float>(fr.MagFrmY2 - (static_cast<double>(y) - yB) * sy); }
-    float PhY(float p) const { return static_cast<float>(fr.PhFrmY2 - (static_cast<double>(p) - pB) * sp); }
+    double MagX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.magnitudeLeft; }
+    double PhX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.phaseLeft; }
+    float MagY(float y) const { return static_cast<float>(fr.magnitudeBottom - (static_cast<double>(y) - yB) * sy); }
+    float PhY(float p) const { return static_cast<float>(fr.phaseBottom - (static_cast<double>(p) - pB) * sp); }
 };
 
 // One curve inside one frame. A point above or below the frame lifts the pen;
@@ -69,14 +69,14 @@ PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
 {
     g_.sweepStep = SweepStep(g_.sweepStart, g_.sweepEnd);
     CurveScale s{};
-    s.fr = prt_.frm;
+    s.fr = prt_.frames;
     s.xL = static_cast<float>(Lg10(g_.sweepStart));
     s.xR = static_cast<float>(Lg10(g_.sweepEnd));
     s.yB = static_cast<float>(Lg10(bottom));
     s.yT = static_cast<float>(Lg10(top));
     s.pB = static_cast<float>(g_.phaseAxisMin);
     s.pT = static_cast<float>(g_.phaseAxisMax);
-    const float D = LayoutWidth(prt_.paper.PageWmm, prt_.mar);
+    const float D = LayoutWidth(prt_.paper.paperWidthMm, prt_.margins);
     const float height = D * (60.0f / 160.0f);
     s.sy = static_cast<float>(checked::Div(height, s.yT - s.yB));
     s.sp = static_cast<float>(checked::Div(height, s.pT - s.pB));
@@ -113,15 +113,15 @@ PageDrawer::PointCheck PageDrawer::CheckSingular()
     c_.CalcErr = 0;
     if (host_.FrequencyCommandEnabled()) return PointCheck::Skip;
     Report(MessageIcon::Error, QString::fromUtf8(prtext::kEnterCircuit));
-    host_.PressRetCmd();
+    host_.PressReturn();
     return PointCheck::Stop;
 }
 
-bool PageDrawer::PlotZiPage()
+bool PageDrawer::PlotImpedancePage()
 {
     const CurveScale s = MakeScale(g_.impedanceAxisMin, g_.impedanceAxisMax);
 
-    PenTrace level(surf(), kLiveCurveColour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+    PenTrace level(surf(), kLiveCurveColour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
     const PassEnd levelEnd = Sweep([&](float x) {
         const Complex v = c_.ZReg;
         if (IsZero(v)) return;
@@ -130,7 +130,7 @@ bool PageDrawer::PlotZiPage()
     if (levelEnd == PassEnd::Stopped) return false;
 
     PhaseTracking phase;
-    PenTrace angle(surf(), kLiveCurveColour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+    PenTrace angle(surf(), kLiveCurveColour, s.fr.phaseTop, s.fr.phaseBottom);
     const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
     if (phaseEnd == PassEnd::Stopped) return false;
 
@@ -154,14 +154,14 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
             }
         }
     };
-    trace(s.fr.MagFrmY1, s.fr.MagFrmY2,
+    trace(s.fr.magnitudeTop, s.fr.magnitudeBottom,
           [&](int i) { return std::pair{s.MagX(g_.keptCurve.logFrequency[i]), s.MagY(g_.keptCurve.logMagnitude[i])}; });
-    trace(s.fr.PhFrmY1, s.fr.PhFrmY2, [&](int i) { return std::pair{s.PhX(g_.keptCurve.logFrequency[i]), s.PhY(g_.keptCurve.phase[i])}; });
+    trace(s.fr.phaseTop, s.fr.phaseBottom, [&](int i) { return std::pair{s.PhX(g_.keptCurve.logFrequency[i]), s.PhY(g_.keptCurve.phase[i])}; });
 }
 
 // An error other than a division by zero ends the branch curves silently,
 // leaving the page as far as it was drawn.
-bool PageDrawer::PlotBrPage(bool voltages)
+bool PageDrawer::PlotBranchPage(bool voltages)
 {
     try {
         const CurveScale s = voltages ? MakeScale(g_.voltageAxisMin, g_.voltageAxisMax) : MakeScale(g_.currentAxisMin, g_.currentAxisMax);
@@ -172,7 +172,7 @@ bool PageDrawer::PlotBrPage(bool voltages)
             const QColor colour = BranchColour(g_.branchColours[b]);
             const auto value = [&]() -> const Complex& { return voltages ? c_.BrVol[b] : c_.BrCur[b]; };
 
-            PenTrace level(surf(), colour, s.fr.MagFrmY1, s.fr.MagFrmY2);
+            PenTrace level(surf(), colour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
             const PassEnd levelEnd = Sweep([&](float x) {
                 if (IsZero(value())) {
                     Mag[b] = s.yB;
@@ -183,7 +183,7 @@ bool PageDrawer::PlotBrPage(bool voltages)
             });
             if (levelEnd == PassEnd::Stopped) return false;
 
-            PenTrace angle(surf(), colour, s.fr.PhFrmY1, s.fr.PhFrmY2);
+            PenTrace angle(surf(), colour, s.fr.phaseTop, s.fr.phaseBottom);
             const PassEnd phaseEnd = Sweep([&](float x) {
                 Ph[b] = phase.Next(value());
                 angle.Plot(s.PhX(x), s.PhY(Ph[b]));

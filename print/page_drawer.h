@@ -1,7 +1,7 @@
 #pragma once
 // Draws the report page — title, frames, frequency grid, level and phase
 // scales and the curves of the plotted quantity — on whichever surface
-// PrintState::PrtSurf is. The curves are computed afresh by the analysis at
+// PrintState::surface is. The curves are computed afresh by the analysis at
 // every point, so the page shows what the graph page shows, laid out for paper.
 
 #include <functional>
@@ -20,7 +20,7 @@ struct GraphState;
 class PageDrawer {
 public:
     // `picture` is the preview picture, which receives the dotted margin
-    // outline whatever the current surface is (unless ClipMode is 1).
+    // outline whatever the current surface is (unless it is drawn for the clipboard).
     // Messages are shown over `messageParent`.
     PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit, PageHost& host,
                QWidget* messageParent = nullptr);
@@ -39,8 +39,8 @@ private:
     bool DrawFrequencyGrid();
     void DrawLevelScale(int n);
     void PrintLevelLabel(float row);
-    bool PlotZiPage();
-    bool PlotBrPage(bool voltages);
+    bool PlotImpedancePage();
+    bool PlotBranchPage(bool voltages);
     void PlotKeptCurve(const CurveScale& s);
     CurveScale MakeScale(double bottom, double top);
     // One pass over the page's 501 frequencies: analysis, then `point` with
@@ -51,7 +51,7 @@ private:
     PointCheck CheckSingular();
     void Report(MessageIcon icon, const QString& text) const;
 
-    DrawSurface& surf() const { return *prt_.PrtSurf; }
+    DrawSurface& surf() const { return *prt_.surface; }
 
     PrintState& prt_;
     DrawSurface& picture_;

@@ -19,36 +19,36 @@ float BlockX(float D, long double xu)
 
 }  // namespace
 
-PaperMetrics MeasurePaper(float pageWmm, float pageHmm, float areaW, float areaH)
+PaperMetrics MeasurePaper(float paperWidthMm, float paperHeightMm, float printableWidthMm, float printableHeightMm)
 {
     PaperMetrics p;
-    p.PageWmm = pageWmm;
-    p.PageHmm = pageHmm;
-    p.PrnAreaW = areaW;
-    p.PrnAreaH = areaH;
-    p.PrnOffX = (pageWmm - areaW) / 2;
-    p.PrnOffY = (pageHmm - areaH) / 2;
-    p.MinMarX = static_cast<int16_t>(std::floor(checked::Chk(p.PrnOffX + 0.5)));
-    p.MinMarY = static_cast<int16_t>(std::floor(checked::Chk(p.PrnOffY + 0.5)));
+    p.paperWidthMm = paperWidthMm;
+    p.paperHeightMm = paperHeightMm;
+    p.printableWidthMm = printableWidthMm;
+    p.printableHeightMm = printableHeightMm;
+    p.unprintableLeftMm = (paperWidthMm - printableWidthMm) / 2;
+    p.unprintableTopMm = (paperHeightMm - printableHeightMm) / 2;
+    p.minSideMargin = static_cast<int16_t>(std::floor(checked::Chk(p.unprintableLeftMm + 0.5)));
+    p.minTopBottomMargin = static_cast<int16_t>(std::floor(checked::Chk(p.unprintableTopMm + 0.5)));
     return p;
 }
 
-float LayoutWidth(float pageWmm, const Margins& m)
+float LayoutWidth(float paperWidthMm, const Margins& m)
 {
-    return pageWmm - static_cast<float>(m.MarL) - static_cast<float>(m.MarR);
+    return paperWidthMm - static_cast<float>(m.left) - static_cast<float>(m.right);
 }
 
 FrameCorners Frames(float D)
 {
     FrameCorners f;
-    f.MagFrmX1 = BlockX(D, 10);
-    f.MagFrmY1 = BlockY(D, 20);
-    f.MagFrmX2 = D;
-    f.MagFrmY2 = BlockY(D, 80);
-    f.PhFrmX1 = BlockX(D, 10);
-    f.PhFrmY1 = BlockY(D, 85);
-    f.PhFrmX2 = D;
-    f.PhFrmY2 = BlockY(D, 145);
+    f.magnitudeLeft = BlockX(D, 10);
+    f.magnitudeTop = BlockY(D, 20);
+    f.magnitudeRight = D;
+    f.magnitudeBottom = BlockY(D, 80);
+    f.phaseLeft = BlockX(D, 10);
+    f.phaseTop = BlockY(D, 85);
+    f.phaseRight = D;
+    f.phaseBottom = BlockY(D, 145);
     return f;
 }
 
@@ -59,21 +59,21 @@ double TitleTop(float D)
 
 ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m)
 {
-    const int16_t left = static_cast<int16_t>(p.MinMarX - m.MarL);
-    const int16_t top = static_cast<int16_t>(p.MinMarY - m.MarT);
+    const int16_t left = static_cast<int16_t>(p.minSideMargin - m.left);
+    const int16_t top = static_cast<int16_t>(p.minTopBottomMargin - m.top);
     return {static_cast<double>(left), static_cast<double>(top),
-            static_cast<double>(p.PageWmm - p.MinMarX - 1 - m.MarL),
-            static_cast<double>(p.PageHmm - p.MinMarY - 1 - m.MarT)};
+            static_cast<double>(p.paperWidthMm - p.minSideMargin - 1 - m.left),
+            static_cast<double>(p.paperHeightMm - p.minTopBottomMargin - 1 - m.top)};
 }
 
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m)
 {
-    return {static_cast<double>(-m.MarL), static_cast<double>(-m.MarT),
-            static_cast<double>(p.PageWmm - m.MarL - 1), static_cast<double>(p.PageHmm - m.MarT - 1)};
+    return {static_cast<double>(-m.left), static_cast<double>(-m.top),
+            static_cast<double>(p.paperWidthMm - m.left - 1), static_cast<double>(p.paperHeightMm - m.top - 1)};
 }
 
 ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m)
 {
-    return {static_cast<double>(-m.MarL), 0, static_cast<double>(p.PageWmm - m.MarL - 1),
-            static_cast<double>(LayoutWidth(p.PageWmm, m)) * kBlockAspect};
+    return {static_cast<double>(-m.left), 0, static_cast<double>(p.paperWidthMm - m.left - 1),
+            static_cast<double>(LayoutWidth(p.paperWidthMm, m)) * kBlockAspect};
 }

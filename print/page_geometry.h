@@ -8,22 +8,23 @@
 
 // The paper as the printer reports it, measured once.
 struct PaperMetrics {
-    float PageWmm = 0, PageHmm = 0;    // physical paper
-    float PrnAreaW = 0, PrnAreaH = 0;  // printable area
-    float PrnOffX = 0, PrnOffY = 0;    // unprintable strip at the left / top edge
-    int16_t MinMarX = 0, MinMarY = 0;  // smallest side / top-bottom margins
+    float paperWidthMm = 0, paperHeightMm = 0;
+    float printableWidthMm = 0, printableHeightMm = 0;
+    float unprintableLeftMm = 0, unprintableTopMm = 0;  // the strip at the left / top edge
+    int16_t minSideMargin = 0, minTopBottomMargin = 0;
 };
 
 // The unprintable border is taken to be the same on opposite edges.
-PaperMetrics MeasurePaper(float pageWmm, float pageHmm, float areaW, float areaH);
+PaperMetrics MeasurePaper(float paperWidthMm, float paperHeightMm, float printableWidthMm, float printableHeightMm);
 
+// The four margins in millimetres.
 struct Margins {
-    int16_t MarL = 0, MarR = 0, MarT = 0, MarB = 0;
+    int16_t left = 0, right = 0, top = 0, bottom = 0;
 };
 
 struct FrameCorners {
-    float MagFrmX1 = 0, MagFrmY1 = 0, MagFrmX2 = 0, MagFrmY2 = 0;
-    float PhFrmX1 = 0, PhFrmY1 = 0, PhFrmX2 = 0, PhFrmY2 = 0;
+    float magnitudeLeft = 0, magnitudeTop = 0, magnitudeRight = 0, magnitudeBottom = 0;
+    float phaseLeft = 0, phaseTop = 0, phaseRight = 0, phaseBottom = 0;
 };
 
 // A user coordinate system given by its top-left and bottom-right corners.
@@ -35,15 +36,16 @@ inline constexpr int16_t kMaxMargin = 50;
 // Height of the page block over its width (155 u / 160 u).
 inline constexpr double kBlockAspect = 155.0 / 160.0;
 
-// D = PageWmm − MarL − MarR.
-float LayoutWidth(float pageWmm, const Margins& m);
+// D = paper width − left margin − right margin.
+float LayoutWidth(float paperWidthMm, const Margins& m);
 // The level frame spans 10 … 160 u × 20 … 80 u, the phase frame 10 … 160 u × 85 … 145 u.
 FrameCorners Frames(float D);
 // Top of the title text: 8 u.
 double TitleTop(float D);
 
 // The printer's origin is the corner of its printable area; this puts page
-// unit 0 at MarL mm from the left edge of the paper and MarT mm from its top.
+// unit 0 at the left margin from the left edge of the paper and the top
+// margin from its top.
 ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m);
 // The whole preview picture is the whole sheet.
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m);

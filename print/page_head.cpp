@@ -9,32 +9,32 @@
 void PageDrawer::DrawHead()
 {
     DrawSurface& s = surf();
-    const float D = LayoutWidth(prt_.paper.PageWmm, prt_.mar);
+    const float D = LayoutWidth(prt_.paper.paperWidthMm, prt_.margins);
 
     s.SetFontName(QString::fromUtf8(kFaceMinchoNoSpace));
-    s.SetFontSize(prt_.FontScale * 20.0f);
+    s.SetFontSize(prt_.fontScale * 20.0f);
     s.SetFontItalic(true);
     const auto quantity = static_cast<size_t>(g_.quantity);
-    if (quantity < std::size(prtext::kTitles)) prt_.PageTitle = QString::fromUtf8(prtext::kTitles[quantity]);
-    prt_.TitleW = static_cast<float>(s.TextWidth(prt_.PageTitle));
-    prt_.TitleX = (D - prt_.TitleW) / 2;
-    s.SetCurrentX(prt_.TitleX);
+    if (quantity < std::size(prtext::kTitles)) prt_.pageTitle = QString::fromUtf8(prtext::kTitles[quantity]);
+    prt_.titleWidth = static_cast<float>(s.TextWidth(prt_.pageTitle));
+    prt_.titleLeft = (D - prt_.titleWidth) / 2;
+    s.SetCurrentX(prt_.titleLeft);
     s.SetCurrentY(TitleTop(D));
-    s.Print(prt_.PageTitle);
+    s.Print(prt_.pageTitle);
     s.SetFontItalic(false);
 
     // The area inside the four margins, for the eye only: never printed or copied.
-    if (prt_.ClipMode == 0) {
+    if (!prt_.forClipboard) {
         picture_.SetDotted(true);
-        picture_.Rect(0, 0, D, prt_.paper.PageHmm - prt_.mar.MarT - prt_.mar.MarB);
+        picture_.Rect(0, 0, D, prt_.paper.paperHeightMm - prt_.margins.top - prt_.margins.bottom);
         picture_.SetDotted(false);
     }
 
-    prt_.frm = Frames(D);
-    const FrameCorners& f = prt_.frm;
-    s.Rect(f.MagFrmX1, f.MagFrmY1, f.MagFrmX2, f.MagFrmY2);
-    s.Rect(f.PhFrmX1, f.PhFrmY1, f.PhFrmX2, f.PhFrmY2);
+    prt_.frames = Frames(D);
+    const FrameCorners& f = prt_.frames;
+    s.Rect(f.magnitudeLeft, f.magnitudeTop, f.magnitudeRight, f.magnitudeBottom);
+    s.Rect(f.phaseLeft, f.phaseTop, f.phaseRight, f.phaseBottom);
 
     s.SetFontName(QString::fromUtf8(kFacePGothic));
-    s.SetFontSize(prt_.FontScale * 12.0f);
+    s.SetFontSize(prt_.fontScale * 12.0f);
 }

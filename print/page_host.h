@@ -5,10 +5,10 @@ class PageHost {
 public:
     virtual ~PageHost() = default;
 
-    // Branch check box Check1(b) of the graph page, b = 1 … 15.
+    // Whether the graph page's box of branch b is ticked, b = 1 … 15.
     virtual bool BranchChecked(int b) const = 0;
     // Whether "周波数特性" is enabled, the sign that a valid calculation exists.
     virtual bool FrequencyCommandEnabled() const = 0;
-    // Presses the graph page's return button RetCmd.
-    virtual void PressRetCmd() = 0;
+    // Presses the graph page's return button.
+    virtual void PressReturn() = 0;
 };

@@ -9,47 +9,47 @@
 #include "print/page_drawer.h"
 #include "print/preview_window.h"
 #include "print/print_texts.h"
-#include "print/up_down.h"
+#include "print/arrow_spinner.h"
 
 void PreviewWindow::CoordinateSetup()
 {
-    prt_.mar = {static_cast<int16_t>(upDown1_[0]->Value()), static_cast<int16_t>(upDown1_[1]->Value()),
-                static_cast<int16_t>(upDown1_[2]->Value()), static_cast<int16_t>(upDown1_[3]->Value())};
+    prt_.margins = {static_cast<int16_t>(marginSpinners_[0]->Value()), static_cast<int16_t>(marginSpinners_[1]->Value()),
+                static_cast<int16_t>(marginSpinners_[2]->Value()), static_cast<int16_t>(marginSpinners_[3]->Value())};
     printer_.SetScaleMillimetres();
     SizePictures();
-    clipPic_.SetScaleMillimetres();
+    clipboardPicture_.SetScaleMillimetres();
     const auto apply = [](DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); };
-    apply(printer_, PrinterScale(prt_.paper, prt_.mar));
-    apply(*picture1_, PictureScale(prt_.paper, prt_.mar));
-    apply(clipPic_, ClipScale(prt_.paper, prt_.mar));
+    apply(printer_, PrinterScale(prt_.paper, prt_.margins));
+    apply(*previewPicture_, PictureScale(prt_.paper, prt_.margins));
+    apply(clipboardPicture_, ClipScale(prt_.paper, prt_.margins));
 }
 
-float PreviewWindow::CalcFontRatio()
+float PreviewWindow::MeasureFontRatio()
 {
     printer_.SetFontSize(10);
-    picture1_->SetFontSize(10);
+    previewPicture_->SetFontSize(10);
     const QString probe = QString::fromUtf8(prtext::kFontProbe);
-    return static_cast<float>(checked::Div(printer_.TextWidth(probe), picture1_->TextWidth(probe)));
+    return static_cast<float>(checked::Div(printer_.TextWidth(probe), previewPicture_->TextWidth(probe)));
 }
 
 bool PreviewWindow::DrawPage()
 {
-    PageDrawer drawer(prt_, *picture1_, graph_, circuit_, host_, this);
+    PageDrawer drawer(prt_, *previewPicture_, graph_, circuit_, host_, this);
     return drawer.DrawPage();
 }
 
 void PreviewWindow::Preview()
 {
-    picture1_->Cls();
+    previewPicture_->Cls();
     CoordinateSetup();
     try {
-        prt_.FontRatio = CalcFontRatio();
+        prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
         ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
         return;
     }
-    prt_.PrtSurf = picture1_;
-    prt_.FontScale = prt_.FontRatio;
+    prt_.surface = previewPicture_;
+    prt_.fontScale = prt_.fontRatio;
     DrawPage();
 }
 
@@ -70,8 +70,8 @@ void PreviewWindow::PrintPage()
         if (file.isEmpty()) return;
         printer_.SetOutputFile(file);
     }
-    prt_.PrtSurf = &printer_;
-    prt_.FontScale = 1;
+    prt_.surface = &printer_;
+    prt_.fontScale = 1;
     if (!DrawPage()) {
         printer_.KillDoc();
         return;
@@ -104,34 +104,34 @@ void PreviewWindow::PrintSetup()
 // margin outline; the preview keeps that look until the next preview.
 void PreviewWindow::CopyToClipboard()
 {
-    prt_.ClipMode = 1;
-    picture1_->Cls();
-    clipPic_.Cls();
+    prt_.forClipboard = true;
+    previewPicture_->Cls();
+    clipboardPicture_.Cls();
     try {
-        prt_.FontRatio = CalcFontRatio();
+        prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
-        prt_.ClipMode = 0;
+        prt_.forClipboard = false;
         ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
         return;
     }
-    prt_.PrtSurf = picture1_;
-    prt_.FontScale = prt_.FontRatio;
+    prt_.surface = previewPicture_;
+    prt_.fontScale = prt_.fontRatio;
     const bool complete = DrawPage();
-    prt_.ClipMode = 0;
+    prt_.forClipboard = false;
     if (!complete) return;
 
     // Whole pixels of the preview, and the clipboard picture just as large:
     // the copy is the preview's own pixels, neither stretched nor resampled.
-    const ScaleCorners area = ClipScale(prt_.paper, prt_.mar);
-    const QRect source = QRectF(picture1_->ToPainter(area.left, area.top), picture1_->ToPainter(area.right, area.bottom))
+    const ScaleCorners area = ClipScale(prt_.paper, prt_.margins);
+    const QRect source = QRectF(previewPicture_->ToPainter(area.left, area.top), previewPicture_->ToPainter(area.right, area.bottom))
                              .toAlignedRect()
-                             .intersected(picture1_->rect());
-    clipPic_.Resize(source.size(), picture1_->devicePixelRatioF());
-    clipPic_.PaintPicture(picture1_->Image(), source,
+                             .intersected(previewPicture_->rect());
+    clipboardPicture_.Resize(source.size(), previewPicture_->devicePixelRatioF());
+    clipboardPicture_.PaintPicture(previewPicture_->Image(), source,
                           QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(clipPic_.Image());
+    clipboard->setImage(clipboardPicture_.Image());
 }
 
 void PreviewWindow::CloseWindow()

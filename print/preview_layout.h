@@ -8,26 +8,26 @@ namespace preview_layout {
 
 inline constexpr int kClientWidth = 12630;
 inline constexpr int kClientHeight = 8535;
-inline constexpr int kPicture1Left = 255;
-inline constexpr int kPicture1Top = 0;
+inline constexpr int kPreviewLeft = 255;
+inline constexpr int kPreviewTop = 0;
 inline constexpr double kCaptionPoints = 9;
 
-inline constexpr twips::Box kFrame4{8790, 2130, 3690, 3135};  // "余白サイズ"
-inline constexpr twips::Box kFrame1{8805, 6180, 1500, 1635};  // set-up and print
-inline constexpr twips::Box kFrame2{10875, 6165, 1500, 810};  // clipboard
-inline constexpr twips::Box kFrame3{10875, 7020, 1500, 810};  // close
+inline constexpr twips::Box kMarginFrame{8790, 2130, 3690, 3135};  // "余白サイズ"
+inline constexpr twips::Box kPrintFrame{8805, 6180, 1500, 1635};   // set-up and print
+inline constexpr twips::Box kCopyFrame{10875, 6165, 1500, 810};
+inline constexpr twips::Box kCloseFrame{10875, 7020, 1500, 810};
 
-inline constexpr twips::Box kPrViewCmd{9435, 390, 1200, 495};
-inline constexpr twips::Box kPrtSetCmd{150, 300, 1200, 495};   // in Frame1
-inline constexpr twips::Box kPrtCmd{135, 900, 1200, 495};      // in Frame1
-inline constexpr twips::Box kClpCpyCmd{150, 210, 1200, 495};   // in Frame2
-inline constexpr twips::Box kPrgEndCmd{135, 210, 1200, 495};   // in Frame3
+inline constexpr twips::Box kPreviewButton{9435, 390, 1200, 495};
+inline constexpr twips::Box kPrintSetupButton{150, 300, 1200, 495};  // in the print frame
+inline constexpr twips::Box kPrintButton{135, 900, 1200, 495};       // in the print frame
+inline constexpr twips::Box kCopyButton{150, 210, 1200, 495};        // in the copy frame
+inline constexpr twips::Box kCloseButton{135, 210, 1200, 495};       // in the close frame
 
-// One margin's caption, mirror text box and spinner inside Frame4, by the
-// index of the margin: 0 left, 1 right, 2 top, 3 bottom. The four groups sit
-// like the edges of a sheet.
+// One margin's caption, mirror field and spinner inside the margin frame, by
+// the index of the margin: 0 left, 1 right, 2 top, 3 bottom. The four groups
+// sit like the edges of a sheet.
 struct MarginControls {
-    twips::Box label, text, spinner;
+    twips::Box caption, field, spinner;
 };
 inline constexpr MarginControls kMarginControls[4] = {
     {{75, 1425, 1215, 315}, {1275, 1290, 495, 480}, {1800, 1230, 240, 660}},

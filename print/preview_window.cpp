@@ -17,7 +17,7 @@
 #include "platform/picture_box.h"
 #include "print/preview_layout.h"
 #include "print/print_texts.h"
-#include "print/up_down.h"
+#include "print/arrow_spinner.h"
 
 namespace pl = preview_layout;
 
@@ -99,39 +99,39 @@ void PreviewWindow::BuildControls()
 {
     setFixedSize(twips::ToSize(pl::kClientWidth, pl::kClientHeight));
 
-    picture1_ = new PictureBox(this);
-    picture1_->move(twips::ToPoint(pl::kPicture1Left, pl::kPicture1Top));
+    previewPicture_ = new PictureBox(this);
+    previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
 
-    QGroupBox* frame4 = MakeFrame(this, prtext::kMarginFrame, pl::kFrame4);
+    QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);
     for (int i = 0; i < 4; ++i) {
         const pl::MarginControls& at = pl::kMarginControls[i];
-        auto* label = new QLabel(QString::fromUtf8(prtext::kMarginCaptions[i]), frame4);
+        auto* label = new QLabel(QString::fromUtf8(prtext::kMarginCaptions[i]), marginFrame);
         label->setFont(CaptionFont());
-        label->setGeometry(twips::ToRect(at.label));
-        text1_[i] = new QLineEdit(frame4);
-        text1_[i]->setFont(textFont);
-        text1_[i]->setGeometry(twips::ToRect(at.text));
-        text1_[i]->setAlignment(Qt::AlignCenter);
-        text1_[i]->setReadOnly(true);
-        upDown1_[i] = new UpDown(frame4);
-        upDown1_[i]->setGeometry(twips::ToRect(at.spinner));
-        connect(upDown1_[i], &UpDown::changed, this, &PreviewWindow::MarginChanged);
+        label->setGeometry(twips::ToRect(at.caption));
+        marginFields_[i] = new QLineEdit(marginFrame);
+        marginFields_[i]->setFont(textFont);
+        marginFields_[i]->setGeometry(twips::ToRect(at.field));
+        marginFields_[i]->setAlignment(Qt::AlignCenter);
+        marginFields_[i]->setReadOnly(true);
+        marginSpinners_[i] = new ArrowSpinner(marginFrame);
+        marginSpinners_[i]->setGeometry(twips::ToRect(at.spinner));
+        connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
     }
 
-    prViewCmd_ = MakeButton(this, prtext::kPreview, pl::kPrViewCmd);
-    QGroupBox* frame1 = MakeFrame(this, "", pl::kFrame1);
-    prtSetCmd_ = MakeButton(frame1, prtext::kPrintSetup, pl::kPrtSetCmd);
-    prtCmd_ = MakeButton(frame1, prtext::kPrint, pl::kPrtCmd);
-    clpCpyCmd_ = MakeButton(MakeFrame(this, "", pl::kFrame2), prtext::kCopy, pl::kClpCpyCmd);
-    prgEndCmd_ = MakeButton(MakeFrame(this, "", pl::kFrame3), prtext::kClose, pl::kPrgEndCmd);
+    previewButton_ = MakeButton(this, prtext::kPreview, pl::kPreviewButton);
+    QGroupBox* printFrame = MakeFrame(this, "", pl::kPrintFrame);
+    printSetupButton_ = MakeButton(printFrame, prtext::kPrintSetup, pl::kPrintSetupButton);
+    printButton_ = MakeButton(printFrame, prtext::kPrint, pl::kPrintButton);
+    copyButton_ = MakeButton(MakeFrame(this, "", pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
+    closeButton_ = MakeButton(MakeFrame(this, "", pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
 
-    for (QPushButton* b : {prViewCmd_, prtSetCmd_, prtCmd_, clpCpyCmd_, prgEndCmd_}) b->setAutoDefault(false);
-    connect(prViewCmd_, &QPushButton::clicked, this, &PreviewWindow::Preview);
-    connect(prtSetCmd_, &QPushButton::clicked, this, &PreviewWindow::PrintSetup);
-    connect(prtCmd_, &QPushButton::clicked, this, &PreviewWindow::PrintPage);
-    connect(clpCpyCmd_, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
-    connect(prgEndCmd_, &QPushButton::clicked, this, &PreviewWindow::CloseWindow);
+    for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_}) b->setAutoDefault(false);
+    connect(previewButton_, &QPushButton::clicked, this, &PreviewWindow::Preview);
+    connect(printSetupButton_, &QPushButton::clicked, this, &PreviewWindow::PrintSetup);
+    connect(printButton_, &QPushButton::clicked, this, &PreviewWindow::PrintPage);
+    connect(copyButton_, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
+    connect(closeButton_, &QPushButton::clicked, this, &PreviewWindow::CloseWindow);
 }
 
 // Once, when the window is created: the paper decides the page geometry and
@@ -146,14 +146,14 @@ void PreviewWindow::PaperSetup()
                               static_cast<float>(printer_.PrintableWidthMm()),
                               static_cast<float>(printer_.PrintableHeightMm()));
     for (int i = 0; i < 4; ++i) {
-        const int16_t least = i < 2 ? prt_.paper.MinMarX : prt_.paper.MinMarY;
-        upDown1_[i]->SetRange(least, kMaxMargin, least);
+        const int16_t least = i < 2 ? prt_.paper.minSideMargin : prt_.paper.minTopBottomMargin;
+        marginSpinners_[i]->SetRange(least, kMaxMargin, least);
     }
     MirrorMargins();
-    prViewCmd_->hide();
-    picture1_->SetBackColor(Qt::white);
-    clipPic_.SetBackColor(Qt::white);
-    prt_.ClipMode = 0;
+    previewButton_->hide();
+    previewPicture_->SetBackColor(Qt::white);
+    clipboardPicture_.SetBackColor(Qt::white);
+    prt_.forClipboard = false;
 }
 
 // The preview follows the paper as the printer has it now, at half its size.
@@ -162,12 +162,12 @@ void PreviewWindow::SizePictures()
     const double w = printer_.PaperWidthTwips() / 2.0;
     const double h = printer_.PaperHeightTwips() / 2.0;
     const auto px = [](double t) { return static_cast<int>(std::lround(twips::ToPixelsF(t))); };
-    picture1_->resize(px(w), px(h));
+    previewPicture_->resize(px(w), px(h));
 }
 
 void PreviewWindow::MirrorMargins()
 {
-    for (int i = 0; i < 4; ++i) text1_[i]->setText(QString::number(upDown1_[i]->Value()));
+    for (int i = 0; i < 4; ++i) marginFields_[i]->setText(QString::number(marginSpinners_[i]->Value()));
 }
 
 void PreviewWindow::SetPdfFileChooser(PdfFileChooser chooser)

@@ -1,5 +1,5 @@
 #pragma once
-// The preview window Prvfrm: the report page at half size with its four
+// The preview window: the report page at half size with its four
 // margins, printing, the printer set-up, a copy of the graphs to the
 // clipboard and closing. Create it on first use and keep it: closing only
 // hides it, so the margins persist. ShowModal previews and waits until the
@@ -12,14 +12,14 @@
 #include <QString>
 
 #include "platform/printer_surface.h"
-#include "print/clip_picture.h"
+#include "print/clipboard_picture.h"
 #include "print/print_state.h"
 
 class PageHost;
 class PictureBox;
 class QLineEdit;
 class QPushButton;
-class UpDown;
+class ArrowSpinner;
 struct Circuit;
 struct GraphState;
 
@@ -33,29 +33,30 @@ public:
     void ShowModal();
 
     // The commands of the window, as its controls run them.
-    void Preview();          // PrView_Cmd, pressed on every opening
-    void MarginChanged();    // any UpDown1(i)
-    void PrintPage();        // Prt_cmd "印刷"
-    void PrintSetup();       // PrtSet_Cmd "印刷の設定"
-    void CopyToClipboard();  // ClpCpy_Cmd "クリップボードへコピー"
-    void CloseWindow();      // PrgEnd_Cmd "閉じる", the close box and Esc
+    void Preview();          // "印刷プレビュー", hidden, run on every opening
+    void MarginChanged();    // any margin spinner
+    void PrintPage();        // "印刷"
+    void PrintSetup();       // "印刷の設定"
+    void CopyToClipboard();  // "クリップボードへコピー"
+    void CloseWindow();      // "閉じる", the close box and Esc
 
     // Printer text width over preview text width, both at 10 points.
-    float CalcFontRatio();
+    float MeasureFontRatio();
 
     // Asks for the PDF file "印刷" writes when the machine has no printer;
     // an empty answer cancels. The default asks with a save dialog.
     using PdfFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     void SetPdfFileChooser(PdfFileChooser chooser);
 
-    PictureBox& Picture1() { return *picture1_; }
-    ClipPicture& ClipPic() { return clipPic_; }
-    UpDown& UpDown1(int i) { return *upDown1_[i]; }
-    QLineEdit& Text1(int i) { return *text1_[i]; }
-    QPushButton& PrtSetCmd() { return *prtSetCmd_; }
-    QPushButton& PrtCmd() { return *prtCmd_; }
-    QPushButton& ClpCpyCmd() { return *clpCpyCmd_; }
-    QPushButton& PrgEndCmd() { return *prgEndCmd_; }
+    PictureBox& PreviewPicture() { return *previewPicture_; }
+    ClipboardPicture& CopyPicture() { return clipboardPicture_; }
+    // Margin i: 0 left, 1 right, 2 top, 3 bottom.
+    ArrowSpinner& MarginSpinner(int i) { return *marginSpinners_[i]; }
+    QLineEdit& MarginField(int i) { return *marginFields_[i]; }
+    QPushButton& PrintSetupButton() { return *printSetupButton_; }
+    QPushButton& PrintButton() { return *printButton_; }
+    QPushButton& CopyButton() { return *copyButton_; }
+    QPushButton& CloseButton() { return *closeButton_; }
     PrinterSurface& Printer() { return printer_; }
     const PrintState& State() const { return prt_; }
 
@@ -81,16 +82,16 @@ private:
     PageHost& host_;
     PrintState prt_;
     PrinterSurface printer_;
-    ClipPicture clipPic_;
+    ClipboardPicture clipboardPicture_;
     PdfFileChooser chooser_;
     QString lastPdf_;  // the last file a page was printed to
 
-    PictureBox* picture1_ = nullptr;
-    std::array<UpDown*, 4> upDown1_{};
-    std::array<QLineEdit*, 4> text1_{};
-    QPushButton* prViewCmd_ = nullptr;
-    QPushButton* prtSetCmd_ = nullptr;
-    QPushButton* prtCmd_ = nullptr;
-    QPushButton* clpCpyCmd_ = nullptr;
-    QPushButton* prgEndCmd_ = nullptr;
+    PictureBox* previewPicture_ = nullptr;
+    std::array<ArrowSpinner*, 4> marginSpinners_{};
+    std::array<QLineEdit*, 4> marginFields_{};
+    QPushButton* previewButton_ = nullptr;
+    QPushButton* printSetupButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };

@@ -40,7 +40,7 @@ TEST(GraphPageHost, ReadsTheBranchBoxesAndTheCalculationSignAndReturns)
     main.enabled = true;
     EXPECT_TRUE(host.FrequencyCommandEnabled());
 
-    host.PressRetCmd();
+    host.PressReturn();
     EXPECT_EQ(main.returns, 1);
 }
 

@@ -27,10 +27,10 @@ protected:
     void SetUp() override
     {
         previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
-        const ScaleCorners s = PictureScale(prt.paper, prt.mar);
+        const ScaleCorners s = PictureScale(prt.paper, prt.margins);
         page.SetScale(s.left, s.top, s.right, s.bottom);
         page.ClearCalls();
-        prt.PrtSurf = &page;
+        prt.surface = &page;
     }
     void TearDown() override { SetMessageInterceptor(previous_); }
 
@@ -92,7 +92,7 @@ constexpr double kLabelRow = 181.25 + 2.5;  // 2 u below the phase frame
 
 TEST_F(PageDrawing, HeadTitleOutlineAndFrames)
 {
-    prt.FontScale = 0.5f;
+    prt.fontScale = 0.5f;
     ASSERT_TRUE(Draw());
 
     const auto prints = page.CallsOf(DrawCall::Print);
@@ -101,7 +101,7 @@ TEST_F(PageDrawing, HeadTitleOutlineAndFrames)
     EXPECT_EQ(title.text, "入力インピーダンスの周波数特性");
     EXPECT_DOUBLE_EQ(title.y1, 10.0);
     EXPECT_FLOAT_EQ(static_cast<float>(title.x1), (200 - static_cast<float>(page.TextWidth(title.text))) / 2);
-    EXPECT_EQ(prt.PageTitle, title.text);
+    EXPECT_EQ(prt.pageTitle, title.text);
 
     const auto sizes = page.CallsOf(DrawCall::FontSize);
     ASSERT_EQ(sizes.size(), 2u);
@@ -138,8 +138,8 @@ TEST_F(PageDrawing, HeadTitleOutlineAndFrames)
 
 TEST_F(PageDrawing, ClipboardPageHasNoOutlineAndUnknownSelectorsDrawLess)
 {
-    prt.ClipMode = 1;
-    prt.PageTitle = "前の題";
+    prt.forClipboard = true;
+    prt.pageTitle = "前の題";
     g.quantity = static_cast<PlottedQuantity>(7);     // keeps the previous title, draws no curve
     g.frequencySpan = static_cast<FrequencySpan>(5);  // ends the page after the frames
     ASSERT_TRUE(Draw());
@@ -380,7 +380,7 @@ TEST_F(PageDrawing, SingularMatrixSkipsPointsOrSendsTheUserBack)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "回路定数を入力して下さい");
     EXPECT_EQ(shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(host.retPressed, 1);
+    EXPECT_EQ(host.returnPresses, 1);
     EXPECT_EQ(c.CalcErr, 0);
 }
 

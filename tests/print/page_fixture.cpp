@@ -87,12 +87,12 @@ PaperMetrics A4()
     return MeasurePaper(210, 297, 202, 289);
 }
 
-PrintState PageState(int16_t marL, int16_t marR, int16_t marT, int16_t marB)
+PrintState PageState(int16_t leftMargin, int16_t rightMargin, int16_t topMargin, int16_t bottomMargin)
 {
     PrintState p;
     p.paper = A4();
-    p.mar = {marL, marR, marT, marB};
-    p.FontScale = 1;
+    p.margins = {leftMargin, rightMargin, topMargin, bottomMargin};
+    p.fontScale = 1;
     return p;
 }
 

@@ -19,11 +19,11 @@ class FakeHost : public PageHost {
 public:
     std::set<int> checked;
     bool frequencyEnabled = true;
-    int retPressed = 0;
+    int returnPresses = 0;
 
     bool BranchChecked(int b) const override { return checked.count(b) > 0; }
     bool FrequencyCommandEnabled() const override { return frequencyEnabled; }
-    void PressRetCmd() override { ++retPressed; }
+    void PressReturn() override { ++returnPresses; }
 };
 
 // The two-loop sample: Z11 = Z1＋Z2, Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1,
@@ -43,5 +43,5 @@ Circuit LadderCircuit();
 
 // A4 paper as a printer with a 4 mm unprintable border reports it.
 PaperMetrics A4();
-PrintState PageState(int16_t marL = 5, int16_t marR = 5, int16_t marT = 5, int16_t marB = 5);
+PrintState PageState(int16_t leftMargin = 5, int16_t rightMargin = 5, int16_t topMargin = 5, int16_t bottomMargin = 5);
 GraphState DefaultGraph();

@@ -6,15 +6,15 @@
 TEST(PaperSetup, MinimumMarginsAreTheRoundedUnprintableStrips)
 {
     const PaperMetrics p = MeasurePaper(210, 297, 202.94f, 289.94f);
-    EXPECT_NEAR(p.PrnOffX, 3.53, 1e-4);
-    EXPECT_NEAR(p.PrnOffY, 3.53, 1e-4);
-    EXPECT_EQ(p.MinMarX, 4);
-    EXPECT_EQ(p.MinMarY, 4);
+    EXPECT_NEAR(p.unprintableLeftMm, 3.53, 1e-4);
+    EXPECT_NEAR(p.unprintableTopMm, 3.53, 1e-4);
+    EXPECT_EQ(p.minSideMargin, 4);
+    EXPECT_EQ(p.minTopBottomMargin, 4);
 
     const PaperMetrics q = MeasurePaper(210, 297, 201, 291);
-    EXPECT_EQ(q.MinMarX, 5);  // 4.5 rounds up
-    EXPECT_EQ(q.MinMarY, 3);
-    EXPECT_EQ(MeasurePaper(210, 297, 210, 297).MinMarX, 0);
+    EXPECT_EQ(q.minSideMargin, 5);  // 4.5 rounds up
+    EXPECT_EQ(q.minTopBottomMargin, 3);
+    EXPECT_EQ(MeasurePaper(210, 297, 210, 297).minSideMargin, 0);
 }
 
 TEST(PageLayout, A4WithFiveMillimetreSideMargins)
@@ -22,14 +22,14 @@ TEST(PageLayout, A4WithFiveMillimetreSideMargins)
     const float D = LayoutWidth(210, {5, 5, 5, 5});
     EXPECT_EQ(D, 200.0f);
     const FrameCorners f = Frames(D);
-    EXPECT_EQ(f.MagFrmX1, 12.5f);
-    EXPECT_EQ(f.MagFrmX2, 200.0f);
-    EXPECT_EQ(f.MagFrmY1, 25.0f);
-    EXPECT_EQ(f.MagFrmY2, 100.0f);
-    EXPECT_EQ(f.PhFrmX1, 12.5f);
-    EXPECT_EQ(f.PhFrmX2, 200.0f);
-    EXPECT_EQ(f.PhFrmY1, 106.25f);
-    EXPECT_EQ(f.PhFrmY2, 181.25f);
+    EXPECT_EQ(f.magnitudeLeft, 12.5f);
+    EXPECT_EQ(f.magnitudeRight, 200.0f);
+    EXPECT_EQ(f.magnitudeTop, 25.0f);
+    EXPECT_EQ(f.magnitudeBottom, 100.0f);
+    EXPECT_EQ(f.phaseLeft, 12.5f);
+    EXPECT_EQ(f.phaseRight, 200.0f);
+    EXPECT_EQ(f.phaseTop, 106.25f);
+    EXPECT_EQ(f.phaseBottom, 181.25f);
     EXPECT_DOUBLE_EQ(TitleTop(D), 10.0);
 }
 
@@ -38,10 +38,10 @@ TEST(PageLayout, WidestMarginsShrinkTheBlockFromTheMarginCorner)
     const float D = LayoutWidth(210, {50, 50, 5, 5});
     EXPECT_EQ(D, 110.0f);
     const FrameCorners f = Frames(D);
-    EXPECT_FLOAT_EQ(f.MagFrmX1, 10 * 0.6875f);
-    EXPECT_FLOAT_EQ(f.MagFrmY1, 20 * 0.6875f);
-    EXPECT_FLOAT_EQ(f.PhFrmY2, 145 * 0.6875f);
-    EXPECT_EQ(f.MagFrmX2, 110.0f);
+    EXPECT_FLOAT_EQ(f.magnitudeLeft, 10 * 0.6875f);
+    EXPECT_FLOAT_EQ(f.magnitudeTop, 20 * 0.6875f);
+    EXPECT_FLOAT_EQ(f.phaseBottom, 145 * 0.6875f);
+    EXPECT_EQ(f.magnitudeRight, 110.0f);
     EXPECT_DOUBLE_EQ(TitleTop(D), 8 * 0.6875);
 }
 
@@ -50,7 +50,7 @@ TEST(PageLayout, TopAndBottomMarginsMoveTheBlockWithoutResizingIt)
     const PaperMetrics a4 = A4();
     const Margins near{5, 5, 5, 5};
     const Margins far{5, 5, 40, 30};
-    EXPECT_EQ(LayoutWidth(a4.PageWmm, near), LayoutWidth(a4.PageWmm, far));
+    EXPECT_EQ(LayoutWidth(a4.paperWidthMm, near), LayoutWidth(a4.paperWidthMm, far));
 
     // The same page unit lands 35 mm lower on the paper: the picture spans
     // the sheet, so its top edge is 35 units further above page unit 0.
@@ -66,7 +66,7 @@ TEST(PageLayout, TopAndBottomMarginsMoveTheBlockWithoutResizingIt)
     EXPECT_DOUBLE_EQ(rn.bottom - rn.top, rf.bottom - rf.top);
 
     // A side margin changes the width of the block.
-    EXPECT_EQ(LayoutWidth(a4.PageWmm, {20, 5, 5, 5}), 185.0f);
+    EXPECT_EQ(LayoutWidth(a4.paperWidthMm, {20, 5, 5, 5}), 185.0f);
 }
 
 TEST(PageLayout, SurfaceCoordinatesOfPrinterPreviewAndClipboard)

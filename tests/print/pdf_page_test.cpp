@@ -58,7 +58,7 @@ protected:
     // The dots of the title band, 8 u to 19 u, that pass the test.
     int TitleDots(bool (*test)(const QColor&)) const
     {
-        const double u = LayoutWidth(window.State().paper.PageWmm, window.State().mar) / 160.0;
+        const double u = LayoutWidth(window.State().paper.paperWidthMm, window.State().margins) / 160.0;
         int n = 0;
         for (int y = std::lround(Dot(0, 8 * u).y()); y < std::lround(Dot(0, 19 * u).y()); ++y)
             for (int x = 0; x < page.width(); ++x) n += test(page.pixelColor(x, y));
@@ -71,9 +71,9 @@ protected:
     QPointF Dot(double x, double y) const
     {
         const PrintState& s = window.State();
-        const ScaleCorners c = PrinterScale(s.paper, s.mar);
-        const double mmX = s.paper.PrnOffX + (x - c.left) * s.paper.PrnAreaW / (c.right - c.left);
-        const double mmY = s.paper.PrnOffY + (y - c.top) * s.paper.PrnAreaH / (c.bottom - c.top);
+        const ScaleCorners c = PrinterScale(s.paper, s.margins);
+        const double mmX = s.paper.unprintableLeftMm + (x - c.left) * s.paper.printableWidthMm / (c.right - c.left);
+        const double mmY = s.paper.unprintableTopMm + (y - c.top) * s.paper.printableHeightMm / (c.bottom - c.top);
         return {mmX / 25.4 * kDpi, mmY / 25.4 * kDpi};
     }
 
@@ -117,13 +117,13 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
 {
     ASSERT_EQ(page.width(), 827);  // A4 at 100 dpi
     ASSERT_NEAR(page.height(), 1169, 1);
-    const float D = LayoutWidth(window.State().paper.PageWmm, window.State().mar);
+    const float D = LayoutWidth(window.State().paper.paperWidthMm, window.State().margins);
     const double u = D / 160.0;
     const FrameCorners f = Frames(D);
 
     // Both frames, all four edges.
-    for (const auto& [x1, y1, x2, y2] : {std::array{f.MagFrmX1, f.MagFrmY1, f.MagFrmX2, f.MagFrmY2},
-                                         std::array{f.PhFrmX1, f.PhFrmY1, f.PhFrmX2, f.PhFrmY2}}) {
+    for (const auto& [x1, y1, x2, y2] : {std::array{f.magnitudeLeft, f.magnitudeTop, f.magnitudeRight, f.magnitudeBottom},
+                                         std::array{f.phaseLeft, f.phaseTop, f.phaseRight, f.phaseBottom}}) {
         EXPECT_GT(DarkShare(x1, y1, x2, y1), 0.95);
         EXPECT_GT(DarkShare(x1, y2, x2, y2), 0.95);
         EXPECT_GT(DarkShare(x1, y1, x1, y2), 0.95);
@@ -143,12 +143,12 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
     EXPECT_GT(right - left, Dot(60 * u, 0).x() - Dot(0, 0).x());
 
     // Red curves through the level and phase of Zi at several frequencies.
-    const double sy = f.MagFrmY2 - f.MagFrmY1, sp = f.PhFrmY2 - f.PhFrmY1, sx = f.MagFrmX2 - f.MagFrmX1;
+    const double sy = f.magnitudeBottom - f.magnitudeTop, sp = f.phaseBottom - f.phaseTop, sx = f.magnitudeRight - f.magnitudeLeft;
     for (double freq : {200.0, 1000.0, 5000.0, 30000.0, 300000.0}) {
         const std::complex<double> zi = SampleZi(values, freq);
-        const double x = f.MagFrmX1 + (std::log10(freq) - 2) * sx / 4;
-        const double yLevel = f.MagFrmY2 - std::log10(std::abs(zi)) * sy / 6;
-        const double yPhase = f.PhFrmY2 - (std::arg(zi) * 180 / M_PI + 90) * sp / 180;
+        const double x = f.magnitudeLeft + (std::log10(freq) - 2) * sx / 4;
+        const double yLevel = f.magnitudeBottom - std::log10(std::abs(zi)) * sy / 6;
+        const double yPhase = f.phaseBottom - (std::arg(zi) * 180 / M_PI + 90) * sp / 180;
         EXPECT_TRUE(RedNear(x, yLevel, 2)) << "level at " << freq << " Hz";
         EXPECT_TRUE(RedNear(x, yPhase, 2)) << "phase at " << freq << " Hz";
     }

@@ -24,7 +24,7 @@
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
-#include "print/up_down.h"
+#include "print/arrow_spinner.h"
 #include "tests/print/page_fixture.h"
 
 namespace {
@@ -60,9 +60,9 @@ protected:
     }
     void TearDown() override { SetMessageInterceptor(previous_); }
 
-    QImage Picture() { return window.Picture1().Image().copy(); }
+    QImage Picture() { return window.PreviewPicture().Image().copy(); }
     // The dotted margin outline runs down page x = 0; nothing else does.
-    int OutlineInk() { return InkInColumn(Picture(), window.Picture1(), 0, 20, 250); }
+    int OutlineInk() { return InkInColumn(Picture(), window.PreviewPicture(), 0, 20, 250); }
 
     Circuit circuit = SampleCircuit();
     GraphState graph = DefaultGraph();
@@ -81,42 +81,42 @@ TEST_F(Preview, OpensAtHalfPaperSizeWithTheSmallestMargins)
     EXPECT_EQ(window.windowTitle(), "回路の周波数特性の印刷プレビューと印刷");
     EXPECT_EQ(window.size(), QSize(842, 569));
     // A4 is 11906 × 16838 twips; half of it in pixels.
-    EXPECT_EQ(window.Picture1().size(), QSize(397, 561));
+    EXPECT_EQ(window.PreviewPicture().size(), QSize(397, 561));
     const PrintState& s = window.State();
-    EXPECT_FLOAT_EQ(s.paper.PageWmm, 210);
-    EXPECT_FLOAT_EQ(s.paper.PageHmm, 297);
+    EXPECT_FLOAT_EQ(s.paper.paperWidthMm, 210);
+    EXPECT_FLOAT_EQ(s.paper.paperHeightMm, 297);
     for (int i = 0; i < 4; ++i) {
-        const int least = i < 2 ? s.paper.MinMarX : s.paper.MinMarY;
-        EXPECT_EQ(window.UpDown1(i).Min(), least);
-        EXPECT_EQ(window.UpDown1(i).Max(), 50);
-        EXPECT_EQ(window.UpDown1(i).Value(), least);
-        EXPECT_EQ(window.Text1(i).text(), QString::number(least));
+        const int least = i < 2 ? s.paper.minSideMargin : s.paper.minTopBottomMargin;
+        EXPECT_EQ(window.MarginSpinner(i).Min(), least);
+        EXPECT_EQ(window.MarginSpinner(i).Max(), 50);
+        EXPECT_EQ(window.MarginSpinner(i).Value(), least);
+        EXPECT_EQ(window.MarginField(i).text(), QString::number(least));
     }
-    EXPECT_EQ(s.mar.MarL, s.paper.MinMarX);
-    EXPECT_EQ(s.PrtSurf, static_cast<DrawSurface*>(&window.Picture1()));
-    EXPECT_NEAR(s.FontRatio, 0.5, 0.05);
-    EXPECT_FLOAT_EQ(s.FontScale, s.FontRatio);
+    EXPECT_EQ(s.margins.left, s.paper.minSideMargin);
+    EXPECT_EQ(s.surface, static_cast<DrawSurface*>(&window.PreviewPicture()));
+    EXPECT_NEAR(s.fontRatio, 0.5, 0.05);
+    EXPECT_FLOAT_EQ(s.fontScale, s.fontRatio);
     EXPECT_GT(OutlineInk(), 0);
 }
 
 TEST_F(Preview, SpinnerStepChangesOneMarginMirrorsAllAndRedraws)
 {
     const QImage before = Picture();
-    const int left = window.UpDown1(0).Value();
-    QTest::mouseClick(window.UpDown1(0).UpArrow(), Qt::LeftButton);
-    EXPECT_EQ(window.UpDown1(0).Value(), left + 1);
-    EXPECT_EQ(window.State().mar.MarL, left + 1);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.Text1(i).text(), QString::number(window.UpDown1(i).Value()));
+    const int left = window.MarginSpinner(0).Value();
+    QTest::mouseClick(window.MarginSpinner(0).UpArrow(), Qt::LeftButton);
+    EXPECT_EQ(window.MarginSpinner(0).Value(), left + 1);
+    EXPECT_EQ(window.State().margins.left, left + 1);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.MarginField(i).text(), QString::number(window.MarginSpinner(i).Value()));
     EXPECT_NE(Picture(), before);
 
     // The block moved one unit right: the outline now runs where page x = 0 is.
     EXPECT_GT(OutlineInk(), 0);
 
     // Limits hold: the least margin and 50.
-    QTest::mouseClick(window.UpDown1(0).DownArrow(), Qt::LeftButton);
-    QTest::mouseClick(window.UpDown1(0).DownArrow(), Qt::LeftButton);
-    EXPECT_EQ(window.UpDown1(0).Value(), window.State().paper.MinMarX);
-    UpDown& bottom = window.UpDown1(3);
+    QTest::mouseClick(window.MarginSpinner(0).DownArrow(), Qt::LeftButton);
+    QTest::mouseClick(window.MarginSpinner(0).DownArrow(), Qt::LeftButton);
+    EXPECT_EQ(window.MarginSpinner(0).Value(), window.State().paper.minSideMargin);
+    ArrowSpinner& bottom = window.MarginSpinner(3);
     bottom.SetRange(bottom.Min(), bottom.Max(), 50);
     QTest::mouseClick(bottom.UpArrow(), Qt::LeftButton);
     EXPECT_EQ(bottom.Value(), 50);
@@ -145,7 +145,7 @@ int InkOutsideRows(const QImage& image, int top, int bottom)
 TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
 {
     ASSERT_GT(OutlineInk(), 0);
-    window.ClpCpyCmd().click();
+    window.CopyButton().click();
     const QImage first = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(OutlineInk(), 0);  // the preview too, until the next preview
@@ -156,14 +156,14 @@ TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
     const int top = RowsCopiedFrom(preview, first);
     ASSERT_GE(top, 0) << "the copy is not the preview's pixels";
     EXPECT_EQ(InkOutsideRows(preview, top, top + first.height()), 0);
-    EXPECT_EQ(window.State().ClipMode, 0);
-    EXPECT_EQ(InkInColumn(window.ClipPic().Image(), window.Picture1(), 0, 20, 150), 0);
+    EXPECT_FALSE(window.State().forClipboard);
+    EXPECT_EQ(InkInColumn(window.CopyPicture().Image(), window.PreviewPicture(), 0, 20, 150), 0);
 
     // The copy holds the graphs: the level frame's left edge at 10 u.
-    const double u = LayoutWidth(210, window.State().mar) / 160;
-    EXPECT_GT(InkInColumn(window.ClipPic().Image(), window.Picture1(), 10 * u, 30 * u, 70 * u), 20);
+    const double u = LayoutWidth(210, window.State().margins) / 160;
+    EXPECT_GT(InkInColumn(window.CopyPicture().Image(), window.PreviewPicture(), 10 * u, 30 * u, 70 * u), 20);
 
-    window.ClpCpyCmd().click();
+    window.CopyButton().click();
     EXPECT_EQ(QGuiApplication::clipboard()->image(), first);
 
     window.Preview();
@@ -172,22 +172,22 @@ TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
 
 TEST_F(Preview, ClosingHidesAndReopeningKeepsTheMarginsAndPreviewsAgain)
 {
-    QTest::mouseClick(window.UpDown1(2).UpArrow(), Qt::LeftButton);
-    QTest::mouseClick(window.UpDown1(2).UpArrow(), Qt::LeftButton);
-    const int top = window.UpDown1(2).Value();
-    window.ClpCpyCmd().click();
+    QTest::mouseClick(window.MarginSpinner(2).UpArrow(), Qt::LeftButton);
+    QTest::mouseClick(window.MarginSpinner(2).UpArrow(), Qt::LeftButton);
+    const int top = window.MarginSpinner(2).Value();
+    window.CopyButton().click();
     ASSERT_EQ(OutlineInk(), 0);
 
-    window.PrgEndCmd().click();
+    window.CloseButton().click();
     EXPECT_FALSE(window.isVisible());
     window.show();
-    EXPECT_EQ(window.UpDown1(2).Value(), top);
-    EXPECT_EQ(window.Text1(2).text(), QString::number(top));
-    EXPECT_EQ(window.State().mar.MarT, top);
+    EXPECT_EQ(window.MarginSpinner(2).Value(), top);
+    EXPECT_EQ(window.MarginField(2).text(), QString::number(top));
+    EXPECT_EQ(window.State().margins.top, top);
     EXPECT_GT(OutlineInk(), 0);
 
     // Modal opening returns when the window is closed.
-    QTimer::singleShot(0, [this] { window.PrgEndCmd().click(); });
+    QTimer::singleShot(0, [this] { window.CloseButton().click(); });
     window.ShowModal();
     EXPECT_FALSE(window.isVisible());
 }
@@ -200,7 +200,7 @@ TEST_F(Preview, CancelledSetUpChangesNothingAndLandscapeIsKept)
         ASSERT_NE(dialog, nullptr);
         dialog->reject();
     });
-    window.PrtSetCmd().click();
+    window.PrintSetupButton().click();
     EXPECT_EQ(window.Printer().Orientation(), PrinterSurface::kPortrait);
     EXPECT_EQ(Picture(), before);
 
@@ -212,11 +212,11 @@ TEST_F(Preview, CancelledSetUpChangesNothingAndLandscapeIsKept)
         landscape->click();
         dialog->accept();
     });
-    window.PrtSetCmd().click();
+    window.PrintSetupButton().click();
     EXPECT_EQ(window.Printer().Orientation(), PrinterSurface::kLandscape);
     // The pictures take the landscape proportions; the layout keeps the width measured at load.
-    EXPECT_GT(window.Picture1().width(), window.Picture1().height());
-    EXPECT_FLOAT_EQ(window.State().paper.PageWmm, 210);
+    EXPECT_GT(window.PreviewPicture().width(), window.PreviewPicture().height());
+    EXPECT_FLOAT_EQ(window.State().paper.paperWidthMm, 210);
 }
 
 TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
@@ -226,7 +226,7 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     const QString file = dir.filePath("page.pdf");
 
     pdfAnswer.clear();
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_FALSE(window.Printer().DocumentOpen());
     ASSERT_EQ(suggestions.size(), 1u);
@@ -234,18 +234,18 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     EXPECT_TRUE(suggestions[0].endsWith(".pdf"));
 
     pdfAnswer = file;
-    window.PrtCmd().click();
+    window.PrintButton().click();
     ASSERT_TRUE(QFile::exists(file));
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
-    EXPECT_FLOAT_EQ(window.State().FontScale, 1);
+    EXPECT_FLOAT_EQ(window.State().fontScale, 1);
     EXPECT_FALSE(window.Printer().DocumentOpen());
     EXPECT_TRUE(shown.empty());
 
     // The next print offers the name chosen last.
     pdfAnswer.clear();
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_EQ(suggestions.back(), file);
 }
 
@@ -285,7 +285,7 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
 
     // The printer cannot take the page.
     pdfAnswer = dir.filePath("missing/folder/page.pdf");
-    window.PrtCmd().click();
+    window.PrintButton().click();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(shown[0].text, failed);
@@ -303,7 +303,7 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
         pdfAnswer = name;
         {
             const FileSizeLimit full(4096);
-            window.PrtCmd().click();
+            window.PrintButton().click();
         }
         EXPECT_EQ(shown.back().text, failed) << name.toStdString();
     }
@@ -314,7 +314,7 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     // The impedance curve fails: the page is abandoned, no file is written.
     circuit.EmfCpx = {0, 0};
     pdfAnswer = dir.filePath("zero.pdf");
-    window.PrtCmd().click();
+    window.PrintButton().click();
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[3].icon, MessageIcon::Information);
     EXPECT_FALSE(QFile::exists(pdfAnswer));
@@ -322,7 +322,7 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
 
     // The window stays usable.
     circuit.EmfCpx = {1, 0};
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_TRUE(Contents(pdfAnswer).startsWith("%PDF-"));
     EXPECT_EQ(shown.size(), 4u);
 }
@@ -334,21 +334,21 @@ TEST_F(Preview, SaveDialogStartsOnlyInAnOrdinaryFolderThatTookAPage)
 {
     const auto folderOfLastSuggestion = [this] { return QFileInfo(suggestions.back()).absolutePath(); };
     pdfAnswer = "/proc/brivel.pdf";
-    window.PrtCmd().click();
+    window.PrintButton().click();
     ASSERT_EQ(shown.size(), 1u);
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_EQ(folderOfLastSuggestion(), QDir::homePath());
 
     auto dir = std::make_unique<QTemporaryDir>();
     pdfAnswer = dir->filePath("page.pdf");
-    window.PrtCmd().click();
+    window.PrintButton().click();
     ASSERT_EQ(shown.size(), 2u);  // the /proc answer above failed once more
     pdfAnswer = "/proc/brivel.pdf";
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_EQ(suggestions.back(), dir->filePath("page.pdf"));
 
     dir.reset();
-    window.PrtCmd().click();
+    window.PrintButton().click();
     EXPECT_EQ(suggestions.back(), QDir::home().filePath("page.pdf"));
 }
 
@@ -383,7 +383,7 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
             QTest::keyClick(field, Qt::Key_Return);
             if (dialog->isVisible()) dialog->reject();
         });
-        plain.PrtCmd().click();
+        plain.PrintButton().click();
     };
 
     typeName(dir.filePath("report"));

@@ -6,7 +6,7 @@
 
 #include "platform/image_surface.h"
 
-class ClipPicture : public ImageSurface {
+class ClipboardPicture : public ImageSurface {
 public:
     // Draws the part `source` (in the source image's logical pixels) of
     // `image` into the rectangle `dest` given in this picture's user

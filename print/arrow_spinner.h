@@ -7,10 +7,10 @@
 
 class QToolButton;
 
-class UpDown : public QWidget {
+class ArrowSpinner : public QWidget {
     Q_OBJECT
 public:
-    explicit UpDown(QWidget* parent = nullptr);
+    explicit ArrowSpinner(QWidget* parent = nullptr);
 
     // Sets the limits and the value without reporting a change. A minimum
     // above the maximum is kept as it is; the value then stays at the minimum.

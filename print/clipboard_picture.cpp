@@ -1,8 +1,8 @@
-#include "print/clip_picture.h"
+#include "print/clipboard_picture.h"
 
 #include <QPainter>
 
-void ClipPicture::PaintPicture(const QImage& image, const QRectF& source, const QRectF& dest)
+void ClipboardPicture::PaintPicture(const QImage& image, const QRectF& source, const QRectF& dest)
 {
     QPaintDevice* device = Target();
     if (device == nullptr) return;

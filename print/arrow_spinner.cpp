@@ -1,10 +1,10 @@
-#include "print/up_down.h"
+#include "print/arrow_spinner.h"
 
 #include <algorithm>
 
 #include <QToolButton>
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+ArrowSpinner::ArrowSpinner(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
@@ -16,14 +16,14 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
     connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void UpDown::SetRange(int minimum, int maximum, int value)
+void ArrowSpinner::SetRange(int minimum, int maximum, int value)
 {
     min_ = minimum;
     max_ = maximum;
     value_ = std::max(min_, std::min(value, max_));
 }
 
-void UpDown::Step(int delta)
+void ArrowSpinner::Step(int delta)
 {
     const int next = std::max(min_, std::min(value_ + delta, max_));
     if (next == value_) return;
@@ -31,7 +31,7 @@ void UpDown::Step(int delta)
     emit changed();
 }
 
-void UpDown::resizeEvent(QResizeEvent*)
+void ArrowSpinner::resizeEvent(QResizeEvent*)
 {
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
