@@ -17,6 +17,7 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
+#include "platform/placed_widgets.h"
 
 namespace gl = graph_layout;
 
@@ -30,12 +31,10 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QFont Mincho(double points, bool bold = false) { return MakeFont(Text(kFaceMincho), points, bold); }
 
-void Place(QWidget* w, const twips::Box& box) { w->setGeometry(twips::ToRect(box)); }
-
 PictureBox* MakeBox(QWidget* parent, const twips::Box& box, const QColor& back)
 {
     auto* p = new PictureBox(parent);
-    Place(p, box);
+    PlaceAt(*p, box);
     p->SetBackColor(back);
     return p;
 }
@@ -52,7 +51,7 @@ PictureBox* MakeStrip(QWidget* parent, const twips::Box& box)
 QLabel* MakeLabel(QWidget* parent, const twips::Box& box, const QColor& back, const QFont& font)
 {
     auto* label = new QLabel(parent);
-    Place(label, box);
+    PlaceAt(*label, box);
     Paint(label, back);
     label->setFont(font);
     return label;
@@ -68,8 +67,7 @@ QString Vertical(const QString& s)
 
 QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const QString& caption = {})
 {
-    auto* frame = new QGroupBox(caption, parent);
-    Place(frame, box);
+    QGroupBox* frame = FrameAt(parent, box, caption);
     Paint(frame, gl::kPageColour);
     frame->setFont(Mincho(gl::kFrameFontPoints));
     return frame;
@@ -79,7 +77,7 @@ QRadioButton* MakeOption(QWidget* parent, const twips::Box& box, const char* cap
 {
     auto* option = new QRadioButton(parent);
     option->setAutoExclusive(false);
-    Place(option, box);
+    PlaceAt(*option, box);
     Paint(option, back);
     option->setFont(Mincho(gl::kOptionFontPoints));
     const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
@@ -90,8 +88,7 @@ QRadioButton* MakeOption(QWidget* parent, const twips::Box& box, const char* cap
 
 QPushButton* MakeCommand(QWidget* parent, const twips::Box& box, const char* caption)
 {
-    auto* button = new QPushButton(parent);
-    Place(button, box);
+    QPushButton* button = ButtonAt(parent, box);
     button->setFont(Mincho(gl::kCommandFontPoints, true));
     SetFittedCaption(*button, Text(caption), button->width() - kButtonMargins, button->height() - kButtonMargins);
     return button;
@@ -100,7 +97,7 @@ QPushButton* MakeCommand(QWidget* parent, const twips::Box& box, const char* cap
 QToolButton* MakePositionButton(QWidget* parent, const twips::Box& box, TriangleDirection direction)
 {
     auto* button = new QToolButton(parent);
-    Place(button, box);
+    PlaceAt(*button, box);
     const QSize size = twips::ToSize(box.width, box.height);
     button->setIcon(TriangleIcon(direction, size));
     button->setIconSize(size - QSize(4, 4));
@@ -165,7 +162,7 @@ void GraphPage::BuildBranchFrame()
         const int top = slot < gl::kChecksPerRow ? gl::kCheckUpperTop : gl::kCheckLowerTop;
         const int left = gl::kCheckLefts[slot % gl::kChecksPerRow];
         auto* box = new QCheckBox(BranchCaption(QLatin1Char('I'), b), frame);
-        Place(box, {left, top, gl::kCheckWidth, gl::kCheckHeight});
+        PlaceAt(*box, {left, top, gl::kCheckWidth, gl::kCheckHeight});
         Paint(box, gl::kQuantityColour);
         box->setFont(Mincho(gl::kCheckFontPoints));
         box->hide();
@@ -203,12 +200,12 @@ void GraphPage::BuildRangeFrame()
 {
     QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, Text(graph_text::kRangeFrame));
     auto* level = new QWidget(frame);
-    Place(level, gl::kLevelRangeFrame);
+    PlaceAt(*level, gl::kLevelRangeFrame);
     const auto levelOption = [this](LevelSpan span) -> QRadioButton*& { return levelSpanOptions_[static_cast<int>(span)]; };
     levelOption(LevelSpan::FourDecades) = MakeOption(level, gl::kUpperOption, graph_text::kVert80, gl::kRangeOptionColour);
     levelOption(LevelSpan::SixDecades) = MakeOption(level, gl::kLowerOption, graph_text::kVert120, gl::kRangeOptionColour);
     auto* frequency = new QWidget(frame);
-    Place(frequency, gl::kFrequencyRangeFrame);
+    PlaceAt(*frequency, gl::kFrequencyRangeFrame);
     const auto frequencyOption = [this](FrequencySpan span) -> QRadioButton*& {
         return frequencySpanOptions_[static_cast<int>(span)];
     };

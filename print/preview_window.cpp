@@ -15,6 +15,7 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
+#include "platform/placed_widgets.h"
 #include "print/preview_layout.h"
 #include "print/print_texts.h"
 #include "print/arrow_spinner.h"
@@ -42,18 +43,16 @@ QString FitCaption(const QString& caption, const QFont& font, int width)
 
 QPushButton* MakeButton(QWidget* parent, const char* caption, const twips::Box& box)
 {
-    auto* button = new QPushButton(parent);
+    QPushButton* button = ButtonAt(parent, box);
     button->setFont(CaptionFont());
-    button->setGeometry(twips::ToRect(box));
     button->setText(FitCaption(QString::fromUtf8(caption), button->font(), button->width()));
     return button;
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box)
 {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    QGroupBox* frame = FrameAt(parent, box, QString::fromUtf8(caption));
     frame->setFont(CaptionFont());
-    frame->setGeometry(twips::ToRect(box));
     return frame;
 }
 
@@ -108,14 +107,14 @@ void PreviewWindow::BuildControls()
         const pl::MarginControls& at = pl::kMarginControls[i];
         auto* label = new QLabel(QString::fromUtf8(prtext::kMarginCaptions[i]), marginFrame);
         label->setFont(CaptionFont());
-        label->setGeometry(twips::ToRect(at.caption));
+        PlaceAt(*label, at.caption);
         marginFields_[i] = new QLineEdit(marginFrame);
         marginFields_[i]->setFont(textFont);
-        marginFields_[i]->setGeometry(twips::ToRect(at.field));
+        PlaceAt(*marginFields_[i], at.field);
         marginFields_[i]->setAlignment(Qt::AlignCenter);
         marginFields_[i]->setReadOnly(true);
         marginSpinners_[i] = new ArrowSpinner(marginFrame);
-        marginSpinners_[i]->setGeometry(twips::ToRect(at.spinner));
+        PlaceAt(*marginSpinners_[i], at.spinner);
         connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
     }
 
