@@ -2,7 +2,6 @@
 #include <cmath>
 #include <functional>
 #include <utility>
-#include <vector>
 
 #include "calc/analysis.h"
 #include "calc/checked.h"
@@ -164,8 +163,8 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
 bool PageDrawer::PlotBranchPage(bool voltages)
 {
     try {
-        const CurveScale s = voltages ? MakeScale(g_.voltageAxisMin, g_.voltageAxisMax) : MakeScale(g_.currentAxisMin, g_.currentAxisMax);
-        std::vector<float> Mag(c_.BrCnt + 1, 0.0f), Ph(c_.BrCnt + 1, 0.0f);
+        const CurveScale s = voltages ? MakeScale(g_.voltageAxisMin, g_.voltageAxisMax)
+                                      : MakeScale(g_.currentAxisMin, g_.currentAxisMax);
         for (int b = 1; b <= c_.BrCnt; ++b) {
             PhaseTracking phase;
             if (!host_.BranchChecked(b)) continue;
@@ -174,20 +173,14 @@ bool PageDrawer::PlotBranchPage(bool voltages)
 
             PenTrace level(surf(), colour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
             const PassEnd levelEnd = Sweep([&](float x) {
-                if (IsZero(value())) {
-                    Mag[b] = s.yB;
-                    return;
-                }
-                Mag[b] = static_cast<float>(Lg10(voltages ? c_.BrVolAbs[b] : c_.BrCurAbs[b]));
-                level.Plot(s.MagX(x), s.MagY(Mag[b]));
+                if (IsZero(value())) return;
+                const auto logMagnitude = static_cast<float>(Lg10(voltages ? c_.BrVolAbs[b] : c_.BrCurAbs[b]));
+                level.Plot(s.MagX(x), s.MagY(logMagnitude));
             });
             if (levelEnd == PassEnd::Stopped) return false;
 
             PenTrace angle(surf(), colour, s.fr.phaseTop, s.fr.phaseBottom);
-            const PassEnd phaseEnd = Sweep([&](float x) {
-                Ph[b] = phase.Next(value());
-                angle.Plot(s.PhX(x), s.PhY(Ph[b]));
-            });
+            const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(value()))); });
             if (phaseEnd == PassEnd::Stopped) return false;
         }
     } catch (const CalcError&) {
