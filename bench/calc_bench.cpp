@@ -11,6 +11,7 @@
 #include "calc/branch_impedance.h"
 #include "calc/circuit.h"
 #include "calc/loop_matrix.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
 
@@ -22,35 +23,9 @@ std::vector<double> SweepFrequencies() {
     return f;
 }
 
-void SetDef(Circuit& c, int code, std::initializer_list<std::pair<int, int>> marks) {
-    c.ZDefWork.assign(16, 0);
-    for (auto [b, m] : marks) c.ZDefWork[b] = static_cast<int16_t>(m);
-    if (code % 11 == 0)
-        SetZDiagDef(c, code);
-    else
-        SetZMutDef(c, code);
-}
-
-void SetCurrent(Circuit& c, int b, std::initializer_list<std::pair<int, int>> marks) {
-    c.CurDefWork.assign(6, 0);
-    for (auto [k, m] : marks) c.CurDefWork[k] = static_cast<int16_t>(m);
-    SetCurDef(c, b);
-}
-
 // Two loops, three branches: Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3.
 Circuit SampleCircuit() {
-    Circuit c;
-    c.LoopCnt = 2;
-    c.BrCnt = 3;
-    InitCircuitData(c);
-    const double R[] = {0, 10, 47, 22}, L[] = {0, 1e-3, 0, 4.7e-3}, C[] = {0, 0, 1e-6, 2.2e-6};
-    for (int b = 1; b <= 3; ++b) c.BrR[b] = R[b], c.BrL[b] = L[b], c.BrC[b] = C[b];
-    SetDef(c, 11, {{1, 1}, {2, 1}});
-    SetDef(c, 12, {{2, -1}});
-    SetDef(c, 22, {{2, 1}, {3, 1}});
-    SetCurrent(c, 1, {{1, 1}});
-    SetCurrent(c, 2, {{1, 1}, {2, -1}});
-    SetCurrent(c, 3, {{2, 1}});
+    Circuit c = sample::TwoLoop({10, 1e-3, 0}, {47, 0, 1e-6}, {22, 4.7e-3, 2.2e-6});
     c.EmfCpx = {1, 0};
     return c;
 }
@@ -58,40 +33,36 @@ Circuit SampleCircuit() {
 // Five loops in a ladder: branch 1 feeds loop 1, loop k has two series
 // branches (one in loop 5) and the rungs 11 … 15 lie between the loops.
 Circuit LadderCircuit() {
-    Circuit c;
-    c.LoopCnt = 5;
-    c.BrCnt = 15;
-    InitCircuitData(c);
+    Circuit c = sample::Empty(5, 15);
     for (int b = 1; b <= 15; ++b) {
-        c.BrR[b] = 2.0 + 7.0 * b;
-        c.BrL[b] = b % 4 == 0 ? 0 : 1e-3 * (1 + b % 5);
-        c.BrC[b] = b % 3 == 0 ? 0 : 1e-7 * (1 + b % 7);
+        const double l = b % 4 == 0 ? 0 : 1e-3 * (1 + b % 5);
+        const double cap = b % 3 == 0 ? 0 : 1e-7 * (1 + b % 7);
+        sample::SetBranch(c, b, {2.0 + 7.0 * b, l, cap});
     }
     const int series[5][2] = {{2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 0}};
     for (int k = 1; k <= 5; ++k) {
-        c.ZDefWork.assign(16, 0);
-        if (k == 1) c.ZDefWork[1] = 1;
-        else c.ZDefWork[9 + k] = 1;
+        Marks diagonal(sample::kMatrixPlaces, 0);
+        diagonal[k == 1 ? 1 : 9 + k] = 1;
         for (int s : series[k - 1])
-            if (s != 0) c.ZDefWork[s] = 1;
-        c.ZDefWork[10 + k] = 1;
-        SetZDiagDef(c, 11 * k);
+            if (s != 0) diagonal[s] = 1;
+        diagonal[10 + k] = 1;
+        sample::DefineZByMarks(c, 11 * k, diagonal);
         for (int m = k + 1; m <= 5; ++m) {
             if (m == k + 1)
-                SetDef(c, 10 * k + m, {{10 + k, -1}});
+                sample::DefineZ(c, 10 * k + m, {{10 + k, -1}});
             else
-                SetDef(c, 10 * k + m, {{0, 1}});
+                sample::DefineZ(c, 10 * k + m, {{0, 1}});
         }
     }
-    SetCurrent(c, 1, {{1, 1}});
+    sample::DefineCurrent(c, 1, {{1, 1}});
     for (int k = 1; k <= 5; ++k)
         for (int s : series[k - 1])
-            if (s != 0) SetCurrent(c, s, {{k, 1}});
+            if (s != 0) sample::DefineCurrent(c, s, {{k, 1}});
     for (int k = 1; k <= 5; ++k) {
         if (k < 5)
-            SetCurrent(c, 10 + k, {{k, 1}, {k + 1, -1}});
+            sample::DefineCurrent(c, 10 + k, {{k, 1}, {k + 1, -1}});
         else
-            SetCurrent(c, 15, {{5, 1}});
+            sample::DefineCurrent(c, 15, {{5, 1}});
     }
     c.EmfCpx = {1, 0};
     return c;

@@ -99,27 +99,37 @@ void Answer(const std::function<void()>& open, const std::function<void(Dialog&)
 void RunSample(Form1& form)
 {
     for (int i = 0; i < 3; ++i)
-        Answer<Form2>([&] { form.Command2Click(i); }, [](Form2& d) {
-            d.Text1(0)->setText("1");
-            d.Command1Click(0);
+        Answer<ElementDialog>([&] { form.Command2Click(i); }, [](ElementDialog& d) {
+            d.ValueField(kResistanceEntry)->setText("1");
+            d.OnOk();
         });
+    // A press is a term number or one of the signs.
+    constexpr int kPlus = 0, kMinus = -1;
+    const auto press = [](SignedSumDialog& d, int term, const std::function<void(int)>& pressTerm) {
+        if (term > 0)
+            pressTerm(term);
+        else if (term == kPlus)
+            d.OnPlus();
+        else
+            d.OnMinus();
+    };
     const auto matrix = [&](int i, std::initializer_list<int> presses) {
-        Answer<Form3>([&] { form.Command3Click(i); }, [presses](Form3& d) {
-            for (int p : presses) p < 0 ? d.Command3Click(-p - 1) : d.Command1Click(p);
-            d.Command2Click(0);
+        Answer<MatrixElementDialog>([&] { form.Command3Click(i); }, [presses, press](MatrixElementDialog& d) {
+            for (int p : presses) press(d, p, [&d](int b) { d.OnBranchButton(b); });
+            d.OnOk();
         });
     };
-    matrix(0, {1, -1, 2});
-    matrix(1, {-2, 2});
-    matrix(6, {2, -1, 3});
+    matrix(0, {1, kPlus, 2});
+    matrix(1, {kMinus, 2});
+    matrix(6, {2, kPlus, 3});
     const auto current = [&](int i, std::initializer_list<int> presses) {
-        Answer<Form4>([&] { form.Command4Click(i); }, [presses](Form4& d) {
-            for (int p : presses) p < 0 ? d.Command3Click(-p - 1) : d.Command1Click(p);
-            d.Command2Click(0);
+        Answer<BranchCurrentDialog>([&] { form.Command4Click(i); }, [presses, press](BranchCurrentDialog& d) {
+            for (int p : presses) press(d, p, [&d](int k) { d.OnLoopButton(k); });
+            d.OnOk();
         });
     };
     current(0, {1});
-    current(1, {1, -2, 2});
+    current(1, {1, kMinus, 2});
     current(2, {2});
     form.Command1Click(0);
     form.Command1Click(1);

@@ -19,12 +19,12 @@ Complex BranchCurrent(const Circuit& c, int b) {
 
 }  // namespace
 
-void SetCurDef(Circuit& c, int b) {
+void SetCurDef(Circuit& c, int b, const Marks& marks) {
     if (b < 1 || b > Circuit::MaxBranches) return;
     Marks& def = c.CurDef[b];
     const int last = std::min<int>(c.LoopCnt, static_cast<int>(def.size()) - 1);
     for (int k = 1; k <= last; ++k)
-        def[k] = k < static_cast<int>(c.CurDefWork.size()) ? c.CurDefWork[k] : 0;
+        def[k] = k < static_cast<int>(marks.size()) ? marks[k] : 0;
 }
 
 void CalcBrCur(Circuit& c, int b) {

@@ -1,8 +1,10 @@
 #pragma once
 #include "circuit.h"
 
-// CurDef<b>[1 … LoopCnt] = CurDefWork[1 … LoopCnt].
-void SetCurDef(Circuit& c, int b);
+// CurDef<b>[1 … LoopCnt] = marks[1 … LoopCnt], the marks of the loop
+// currents as the user entered them; marks shorter than LoopCnt + 1 count as
+// zeros beyond their end.
+void SetCurDef(Circuit& c, int b, const Marks& marks);
 // BrCur[b] = signed sum of the loop currents marked in CurDef<b>.
 void CalcBrCur(Circuit& c, int b);
 

@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
-constexpr int ZDefWorkSize = 16;
-constexpr int CurDefWorkSize = 6;
 
 template <typename T>
 void Recreate(std::vector<T>& v, int last) {
@@ -35,11 +33,9 @@ void RecreateArrays(Circuit& c) {
     Recreate(c.BrImp, nb);
     Recreate(c.ImpDspMul, nb);
     for (int code : ZDefCodes) Recreate(*c.ZDef(code), nb);
-    Recreate(c.ZDefWork, ZDefWorkSize - 1);
     Recreate(c.LoopCur, nl);
     Recreate(c.BrCur, nb);
     Recreate(c.BrVol, nb);
-    Recreate(c.CurDefWork, CurDefWorkSize - 1);
     for (Marks& def : c.CurDef) Recreate(def, nl);
     Recreate(c.BrCurAbs, nb);
     Recreate(c.CurDspMul, nb);
@@ -73,8 +69,6 @@ void InitCircuitData(Circuit& c) {
     c.Frq = 100;
 
     c.ZReg = Complex{};
-    c.ZDefText.clear();
-    c.CurDefText.clear();
     c.ZiAbs = 0;
     c.ZiPh = 0;
 }

@@ -46,8 +46,6 @@ struct Circuit {
     int16_t BrCnt = 0;      // 2 … 15
     int16_t LoopCnt = 0;    // 2 … 5
     int16_t CalcErr = 0;    // 1 after the solver failed; callers reset it
-    int16_t DlgCancel = 0;  // 1 when the last matrix or branch-current dialog was cancelled
-    int16_t SignMinus = 0;  // sign state of the matrix and branch-current dialogs
 
     // Branch elements, 0 … BrCnt.
     std::vector<double> BrR, BrL, BrC;  // C = 0: no capacitor
@@ -67,14 +65,10 @@ struct Circuit {
     Marks ZDef33, ZDef34, ZDef35;
     Marks ZDef44, ZDef45;
     Marks ZDef55;
-    Marks ZDefWork;  // 0 … 15, built by the matrix dialog
-    std::string ZDefText;
 
     // Branch-current definitions, 0 … LoopCnt each; CurDef[b] is CurDef<b>,
     // CurDef[0] is unused.
     std::array<Marks, MaxBranches + 1> CurDef;
-    Marks CurDefWork;  // 0 … 5, built by the branch-current dialog
-    std::string CurDefText;
 
     // Results.
     std::vector<Complex> LoopCur;  // 0 … LoopCnt
@@ -122,13 +116,11 @@ inline Marks* Circuit::ZDef(int code) {
 inline const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(this)->ZDef(code); }
 
 // The data half of the circuit initialisation: re-creates every array with
-// zeros for the current BrCnt and LoopCnt, empties the texts, and sets the
-// starting values — display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz.
-// The flags are left as they are.
+// zeros for the current BrCnt and LoopCnt and sets the starting values —
+// display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz. CalcErr is left as it is.
 // Counts outside 2 … 15 branches / 2 … 5 loops throw std::invalid_argument.
 void InitCircuitData(Circuit& c);
 
 // True when the counts are in range and every array the analysis uses has
-// the bounds InitCircuitData gives it for them (the work arrays of the
-// dialogs are not among them).
+// the bounds InitCircuitData gives it for them.
 bool ArraysMatchCounts(const Circuit& c);

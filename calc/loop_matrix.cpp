@@ -6,15 +6,14 @@
 
 namespace {
 
-// Copies work[first … BrCnt] into the definition of the code; a work array
-// shorter than that counts as zeros beyond its end, and nothing is written
-// beyond the end of the definition.
-void CopyDef(Circuit& c, int code, int first) {
+// Copies marks[first … BrCnt] into the definition of the code; nothing is
+// written beyond the end of the definition.
+void CopyDef(Circuit& c, int code, const Marks& marks, int first) {
     Marks* def = c.ZDef(code);
     if (def == nullptr) return;
     const int last = std::min<int>(c.BrCnt, static_cast<int>(def->size()) - 1);
     for (int b = first; b <= last; ++b)
-        (*def)[b] = b < static_cast<int>(c.ZDefWork.size()) ? c.ZDefWork[b] : 0;
+        (*def)[b] = b < static_cast<int>(marks.size()) ? marks[b] : 0;
 }
 
 // The element sums are formed in local values and handed back by value:
@@ -32,9 +31,9 @@ inline Complex ElementSum(const Circuit& c, const Marks* def, bool diagonal) {
 
 }  // namespace
 
-void SetZDiagDef(Circuit& c, int code) { CopyDef(c, code, 1); }
+void SetZDiagDef(Circuit& c, int code, const Marks& marks) { CopyDef(c, code, marks, 1); }
 
-void SetZMutDef(Circuit& c, int code) { CopyDef(c, code, 0); }
+void SetZMutDef(Circuit& c, int code, const Marks& marks) { CopyDef(c, code, marks, 0); }
 
 void CalcZDiag(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), true); }
 

@@ -16,30 +16,26 @@ constexpr std::array<twips::Box, 2> kSigns = {{{2453, 1695, kButtonWidth, kButto
                                                {4283, 1695, kButtonWidth, kButtonHeight}}};
 constexpr std::array<twips::Box, 2> kClosing = {{{1883, 2955, 1470, 540}, {4328, 2955, 1470, 540}}};
 constexpr double kTermPoints = 12;
-// Always five loop places, whatever the number of loops.
-constexpr int kWorkSize = 6;
+// Always five loop places after the unused place 0, whatever the number of
+// loops.
+constexpr int kPlaces = Circuit::MaxLoops + 1;
 
 }  // namespace
 
-Form4::Form4(Circuit& circuit, QWidget* parent)
-    : SignedSumDialog(circuit, circuit.CurDefWork, circuit.CurDefText, 'I', parent)
+BranchCurrentDialog::BranchCurrentDialog(int loopCount, QWidget* parent) : SignedSumDialog(kPlaces, 'I', parent)
 {
     SetUpFixedDialog(*this, U8(texts::kCurrentCaption), kClient);
-    for (int k = 1; k <= 5; ++k) {
-        command1_[k] = new QPushButton(U8(texts::kLoopButtons[k - 1]), this);
-        command1_[k]->setGeometry(twips::ToRect(kColumns[k - 1], kRow, kButtonWidth, kButtonHeight));
-        command1_[k]->setFont(GothicFont(kTermPoints));
-        connect(command1_[k], &QPushButton::clicked, this, [this, k] { Command1Click(k); });
+    for (int k = 1; k <= Circuit::MaxLoops; ++k) {
+        loopButtons_[k] = new QPushButton(U8(texts::kLoopButtons[k - 1]), this);
+        loopButtons_[k]->setGeometry(twips::ToRect(kColumns[k - 1], kRow, kButtonWidth, kButtonHeight));
+        loopButtons_[k]->setFont(GothicFont(kTermPoints));
+        connect(loopButtons_[k], &QPushButton::clicked, this, [this, k] { OnLoopButton(k); });
     }
     BuildCommonButtons(kSigns, kClosing);
 
-    Begin(kWorkSize);
-    for (int k = 1; k <= 5; ++k) command1_[k]->setVisible(k <= c_.LoopCnt);
+    for (int k = 1; k <= Circuit::MaxLoops; ++k) loopButtons_[k]->setVisible(k <= loopCount);
 }
 
-void Form4::Command1Click(int k)
-{
-    if (k >= 1 && k <= 5) PressTerm(k);
-}
+void BranchCurrentDialog::OnLoopButton(int k) { PressTerm(k); }
 
-void Form4::BeforeOk() { text_ += "="; }
+void BranchCurrentDialog::BeforeOk() { entry_.text += QStringLiteral("="); }

@@ -14,92 +14,100 @@
 namespace {
 
 constexpr twips::Box kClient{0, 0, 6180, 3990};
-constexpr std::array<twips::Box, 3> kLabel1 = {{{1493, 435, 735, 495}, {1493, 1200, 735, 495}, {1493, 1965, 735, 495}}};
-constexpr std::array<twips::Box, 3> kText1 = {
+constexpr std::array<twips::Box, 3> kNameLabels = {
+    {{1493, 435, 735, 495}, {1493, 1200, 735, 495}, {1493, 1965, 735, 495}}};
+constexpr std::array<twips::Box, 3> kValueFields = {
     {{2153, 390, 1455, 495}, {2153, 1170, 1455, 495}, {2153, 1965, 1455, 495}}};
-constexpr std::array<twips::Box, 3> kCombo1 = {{{3713, 390, 975, 435}, {3713, 1170, 975, 435}, {3713, 1965, 975, 435}}};
-constexpr std::array<twips::Box, 2> kCommand1 = {{{1163, 2865, 1470, 540}, {3548, 2865, 1470, 540}}};
+constexpr std::array<twips::Box, 3> kUnitSelectors = {
+    {{3713, 390, 975, 435}, {3713, 1170, 975, 435}, {3713, 1965, 975, 435}}};
+constexpr twips::Box kOk{1163, 2865, 1470, 540};
+constexpr twips::Box kCancel{3548, 2865, 1470, 540};
 constexpr double kFieldPoints = 15.75;
 constexpr double kButtonPoints = 12;
 
+QPushButton* ClosingButton(QWidget* parent, const char* caption, const twips::Box& at)
+{
+    auto* button = new QPushButton(U8(caption), parent);
+    button->setGeometry(twips::ToRect(at));
+    button->setFont(GothicFont(kButtonPoints));
+    return button;
+}
+
 }  // namespace
 
-Form2::Form2(const ElementEntry& shown, QWidget* parent) : QDialog(parent)
+ElementDialog::ElementDialog(const ElementEntry& shown, QWidget* parent) : QDialog(parent)
 {
     Build();
     Load(shown);
 }
 
-void Form2::Build()
+void ElementDialog::Build()
 {
     SetUpFixedDialog(*this, U8(texts::kElementCaption), kClient);
     const QFont fieldFont = GothicFont(kFieldPoints);
     for (int i = 0; i < 3; ++i) {
-        label1_[i] = new QLabel(U8(texts::kElementNames[i]), this);
-        label1_[i]->setGeometry(twips::ToRect(kLabel1[i]));
-        label1_[i]->setFont(fieldFont);
+        nameLabels_[i] = new QLabel(U8(texts::kElementNames[i]), this);
+        nameLabels_[i]->setGeometry(twips::ToRect(kNameLabels[i]));
+        nameLabels_[i]->setFont(fieldFont);
 
-        text1_[i] = new EntryField(this);
-        text1_[i]->setGeometry(twips::ToRect(kText1[i]));
-        text1_[i]->setFont(fieldFont);
-        SetEntryBackground(*text1_[i]);
+        valueFields_[i] = new EntryField(this);
+        valueFields_[i]->setGeometry(twips::ToRect(kValueFields[i]));
+        valueFields_[i]->setFont(fieldFont);
+        SetEntryBackground(*valueFields_[i]);
 
-        combo1_[i] = new Selector(this);
-        combo1_[i]->setGeometry(twips::ToRect(kCombo1[i]));
-        combo1_[i]->setFont(fieldFont);
-        SetEntryBackground(*combo1_[i]);
-        connect(combo1_[i], &Selector::chosen, this, [this, i] { Combo1Click(i); });
+        unitSelectors_[i] = new Selector(this);
+        unitSelectors_[i]->setGeometry(twips::ToRect(kUnitSelectors[i]));
+        unitSelectors_[i]->setFont(fieldFont);
+        SetEntryBackground(*unitSelectors_[i]);
+        connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
     }
 
-    const std::array<const char*, 2> captions = {texts::kOk, texts::kCancel};
-    for (int i = 0; i < 2; ++i) {
-        command1_[i] = new QPushButton(U8(captions[i]), this);
-        command1_[i]->setGeometry(twips::ToRect(kCommand1[i]));
-        command1_[i]->setFont(GothicFont(kButtonPoints));
-        connect(command1_[i], &QPushButton::clicked, this, [this, i] { Command1Click(i); });
-    }
+    okButton_ = ClosingButton(this, texts::kOk, kOk);
+    cancelButton_ = ClosingButton(this, texts::kCancel, kCancel);
+    connect(okButton_, &QPushButton::clicked, this, &ElementDialog::OnOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &ElementDialog::reject);
     // Enter in a field or in the unit beside it moves on to the next field,
     // from C to ＯＫ.
-    const std::array<QWidget*, 3> next = {text1_[1], text1_[2], command1_[0]};
+    const std::array<QWidget*, 3> next = {valueFields_[1], valueFields_[2], okButton_};
     for (int i = 0; i < 3; ++i) {
-        connect(text1_[i], &EntryField::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
-        connect(combo1_[i], &Selector::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
+        connect(valueFields_[i], &EntryField::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
+        connect(unitSelectors_[i], &Selector::enterPressed, next[i], qOverload<>(&QWidget::setFocus));
     }
 
-    SetTabOrder({text1_[0], text1_[1], text1_[2], command1_[0], command1_[1], combo1_[1], combo1_[2], combo1_[0]});
+    SetTabOrder({valueFields_[0], valueFields_[1], valueFields_[2], okButton_, cancelButton_, unitSelectors_[1],
+                 unitSelectors_[2], unitSelectors_[0]});
 }
 
-void Form2::Load(const ElementEntry& shown)
+void ElementDialog::Load(const ElementEntry& shown)
 {
     for (int i = 0; i < 3; ++i) {
-        text1_[i]->setText(shown.values[i].text);
-        for (const Unit& u : kElementUnits[i]) combo1_[i]->addItem(U8(u.text));
-        combo1_[i]->SetText(shown.values[i].unit);
-        unit_[i] = shown.values[i].unit;
+        valueFields_[i]->setText(shown.values[i].text);
+        for (const Unit& u : kElementUnits[i]) unitSelectors_[i]->addItem(U8(u.text));
+        unitSelectors_[i]->SetText(shown.values[i].unit);
+        chosenUnits_[i] = shown.values[i].unit;
     }
-    text1_[0]->setFocus();
-    text1_[0]->selectAll();
+    valueFields_[0]->setFocus();
+    valueFields_[0]->selectAll();
 }
 
-ElementEntry Form2::Entry() const
+ElementEntry ElementDialog::Entry() const
 {
     ElementEntry entry;
-    for (int i = 0; i < 3; ++i) entry.values[i] = {text1_[i]->text(), unit_[i]};
+    for (int i = 0; i < 3; ++i) entry.values[i] = {valueFields_[i]->text(), chosenUnits_[i]};
     return entry;
 }
 
-void Form2::Combo1Click(int i)
+void ElementDialog::OnUnitChosen(int quantity)
 {
-    for (int k = 0; k < 3; ++k)
-        if (MultiplierOf(kElementUnits[k], Std(combo1_[k]->currentText()))) unit_[k] = combo1_[k]->currentText();
-    text1_[i]->setFocus();
-    text1_[i]->selectAll();
+    for (int k = 0; k < 3; ++k) {
+        const QString unit = unitSelectors_[k]->currentText();
+        if (MultiplierOf(kElementUnits[k], Std(unit))) chosenUnits_[k] = unit;
+    }
+    valueFields_[quantity]->setFocus();
+    valueFields_[quantity]->selectAll();
 }
 
-void Form2::Command1Click(int i)
+void ElementDialog::OnOk()
 {
-    if (i == 0 && CheckEntriesComplete(text1_, this))
-        accept();
-    else if (i == 1)
-        reject();
+    if (CheckEntriesComplete(valueFields_, this)) accept();
 }

@@ -1,8 +1,11 @@
 #pragma once
-// Form2, the element dialog: R, L and C of one branch with their units. It
-// knows nothing of the branch: it opens with the entry it is given and, when
-// ＯＫ accepts it, Entry() is what the fields and the chosen units hold.
-// Created anew at every opening.
+// The element dialog: R, L and C of one branch with their units. It knows
+// nothing of the branch: it opens with the entry it is given and, when ＯＫ
+// accepts it, Entry() is what the fields and the chosen units hold. Created
+// anew at every opening.
+//
+// Its rows are indexed by quantity: kResistanceEntry, kInductanceEntry,
+// kCapacitanceEntry.
 
 #include <QDialog>
 #include <array>
@@ -14,32 +17,34 @@ class QLabel;
 class QPushButton;
 class Selector;
 
-class Form2 : public QDialog {
+class ElementDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Form2(const ElementEntry& shown, QWidget* parent = nullptr);
+    explicit ElementDialog(const ElementEntry& shown, QWidget* parent = nullptr);
 
-    EntryField* Text1(int i) const { return text1_[i]; }
-    Selector* Combo1(int i) const { return combo1_[i]; }
-    QPushButton* Command1(int i) const { return command1_[i]; }
+    EntryField* ValueField(int quantity) const { return valueFields_[quantity]; }
+    Selector* UnitSelector(int quantity) const { return unitSelectors_[quantity]; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
 
     ElementEntry Entry() const;
 
-    // 0 "ＯＫ": accepts unless a field holds an unfinished number, which is
-    // named in a message and given the focus; 1 "キャンセル".
-    void Command1Click(int i);
-    // A unit was chosen: the units of all three selectors are taken again.
-    void Combo1Click(int i);
+    // Accepts unless a field holds an unfinished number, which is named in a
+    // message and given the focus.
+    void OnOk();
+    // The units of all three selectors are taken again.
+    void OnUnitChosen(int quantity);
 
 private:
     void Build();
     void Load(const ElementEntry& shown);
 
-    std::array<QLabel*, 3> label1_{};
-    std::array<EntryField*, 3> text1_{};
-    std::array<Selector*, 3> combo1_{};
-    std::array<QPushButton*, 2> command1_{};
+    std::array<QLabel*, 3> nameLabels_{};
+    std::array<EntryField*, 3> valueFields_{};
+    std::array<Selector*, 3> unitSelectors_{};
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     // The last unit chosen from each list; a text typed into a selector
     // that is no unit leaves it.
-    std::array<QString, 3> unit_{};
+    std::array<QString, 3> chosenUnits_{};
 };

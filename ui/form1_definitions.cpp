@@ -47,7 +47,7 @@ void Form1::Command2Click(int i)
     const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
     ClearDefinitionResults();
-    Form2 dialog(elementEntries_[i], this);
+    ElementDialog dialog(elementEntries_[i], this);
     if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
 }
 
@@ -85,31 +85,28 @@ void Form1::Command3Click(int i)
     if (j > k || k > c_.LoopCnt) return;
 
     ClearDefinitionResults();
-    {
-        Form3 dialog(c_, this);
-        dialog.exec();
-    }
+    MatrixElementDialog dialog(c_.BrCnt, this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const SignedSumEntry& entry = dialog.Entry();
+    // The caption face follows what was pressed, even in a cancelled dialog.
     QPushButton* button = ui_.Command3[i];
     QFont font = button->font();
-    font.setPointSizeF(QString::fromStdString(c_.ZDefText).size() > kLongDefinition ? layout::kLongMatrixPoints
-                                                                                     : layout::kMatrixPoints);
+    font.setPointSizeF(entry.text.size() > kLongDefinition ? layout::kLongMatrixPoints : layout::kMatrixPoints);
     button->setFont(font);
 
-    if (c_.DlgCancel == 1) {
-        c_.DlgCancel = 0;
-    } else {
-        if (!c_.ZDefText.empty()) {
-            button->setText(U8(c_.ZDefText));
-            if (j < k) ui_.Command3[(k - 1) * 5 + (j - 1)]->setText(U8(c_.ZDefText));
+    if (accepted) {
+        if (!entry.text.isEmpty()) {
+            button->setText(entry.text);
+            if (j < k) ui_.Command3[(k - 1) * 5 + (j - 1)]->setText(entry.text);
         } else {
             button->setText(DefaultMatrixCaption(i));
         }
         try {
             if (j == k) {
-                SetZDiagDef(c_, 11 * j);
+                SetZDiagDef(c_, 11 * j, entry.marks);
                 CalcZDiag(c_, 11 * j);
             } else {
-                SetZMutDef(c_, 10 * j + k);
+                SetZMutDef(c_, 10 * j + k, entry.marks);
                 CalcZMut(c_, 10 * j + k);
             }
         } catch (const CalcError& e) {
@@ -126,14 +123,8 @@ void Form1::Command4Click(int i)
     const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
     ClearDefinitionResults();
-    {
-        Form4 dialog(c_, this);
-        dialog.exec();
-    }
-    if (c_.DlgCancel == 1) {
-        c_.DlgCancel = 0;
-        return;
-    }
-    ui_.Label7[i]->setText(U8(c_.CurDefText));
-    SetCurDef(c_, b);
+    BranchCurrentDialog dialog(c_.LoopCnt, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ui_.Label7[i]->setText(dialog.Entry().text);
+    SetCurDef(c_, b, dialog.Entry().marks);
 }

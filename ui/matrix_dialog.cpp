@@ -17,36 +17,42 @@ constexpr std::array<twips::Box, 2> kSigns = {{{2468, 2475, kButtonWidth, kButto
                                                {4298, 2475, kButtonWidth, kButtonHeight}}};
 constexpr std::array<twips::Box, 2> kClosing = {{{1898, 3255, 1470, 540}, {4343, 3255, 1470, 540}}};
 constexpr double kTermPoints = 12;
-constexpr int kWorkSize = 16;
+// Place 0 for "０", then one per branch.
+constexpr int kPlaces = Circuit::MaxBranches + 1;
 
 twips::Box BranchBox(int b)
 {
     return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5], kButtonWidth, kButtonHeight};
 }
 
+QPushButton* TermButton(QWidget* parent, const char* caption, const twips::Box& at)
+{
+    auto* button = new QPushButton(U8(caption), parent);
+    button->setGeometry(twips::ToRect(at));
+    button->setFont(GothicFont(kTermPoints));
+    return button;
+}
+
 }  // namespace
 
-Form3::Form3(Circuit& circuit, QWidget* parent) : SignedSumDialog(circuit, circuit.ZDefWork, circuit.ZDefText, 'Z', parent)
+MatrixElementDialog::MatrixElementDialog(int branchCount, QWidget* parent) : SignedSumDialog(kPlaces, 'Z', parent)
 {
     SetUpFixedDialog(*this, U8(texts::kMatrixCaption), kClient);
-    for (int i = 0; i < 16; ++i) {
-        command1_[i] = new QPushButton(U8(i == 0 ? texts::kZeroButton : texts::kBranchButtons[i - 1]), this);
-        command1_[i]->setGeometry(twips::ToRect(i == 0 ? kZero : BranchBox(i)));
-        command1_[i]->setFont(GothicFont(kTermPoints));
-        connect(command1_[i], &QPushButton::clicked, this, [this, i] { Command1Click(i); });
+    zeroButton_ = TermButton(this, texts::kZeroButton, kZero);
+    connect(zeroButton_, &QPushButton::clicked, this, &MatrixElementDialog::OnZero);
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) {
+        branchButtons_[b] = TermButton(this, texts::kBranchButtons[b - 1], BranchBox(b));
+        connect(branchButtons_[b], &QPushButton::clicked, this, [this, b] { OnBranchButton(b); });
     }
     BuildCommonButtons(kSigns, kClosing);
 
-    Begin(kWorkSize);
-    for (int b = 1; b < 16; ++b) command1_[b]->setVisible(b <= c_.BrCnt);
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) branchButtons_[b]->setVisible(b <= branchCount);
 }
 
-void Form3::Command1Click(int i)
+void MatrixElementDialog::OnZero()
 {
-    if (i == 0) {
-        text_ += "0";
-        work_[0] = 1;
-    } else {
-        PressTerm(i);
-    }
+    entry_.text += QStringLiteral("0");
+    entry_.marks[0] = 1;
 }
+
+void MatrixElementDialog::OnBranchButton(int b) { PressTerm(b); }

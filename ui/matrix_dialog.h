@@ -1,19 +1,25 @@
 #pragma once
-// Form3, the matrix element dialog: one element of the loop impedance matrix
-// as a signed sum of branch impedances, left in ZDefWork and ZDefText.
-// "０" declares the element zero. Created anew at every opening.
+// The matrix element dialog: one element of the loop impedance matrix as a
+// signed sum of branch impedances. "０" declares the element zero: it marks
+// place 0. Created anew at every opening.
 
 #include "signed_sum_dialog.h"
 
-class Form3 : public SignedSumDialog {
+class MatrixElementDialog : public SignedSumDialog {
     Q_OBJECT
 public:
-    Form3(Circuit& circuit, QWidget* parent = nullptr);
+    // Buttons are offered for the branches 1 … branchCount.
+    explicit MatrixElementDialog(int branchCount, QWidget* parent = nullptr);
 
-    // 0 "０", 1 … 15 the branches "Ｚ１" … "Ｚ１５".
-    QPushButton* Command1(int i) const { return command1_[i]; }
-    void Command1Click(int i);
+    QPushButton* ZeroButton() const { return zeroButton_; }
+    // "Ｚ１" … "Ｚ１５" by branch number b = 1 … 15.
+    QPushButton* BranchButton(int b) const { return branchButtons_[b]; }
+
+    void OnZero();
+    void OnBranchButton(int b);
 
 private:
-    std::array<QPushButton*, 16> command1_{};
+    QPushButton* zeroButton_ = nullptr;
+    // Element 0 is null.
+    std::array<QPushButton*, Circuit::MaxBranches + 1> branchButtons_{};
 };

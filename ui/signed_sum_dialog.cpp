@@ -11,67 +11,55 @@ namespace {
 constexpr double kSignPoints = 18;
 constexpr double kClosingPoints = 12;
 
-}  // namespace
-
-SignedSumDialog::SignedSumDialog(Circuit& circuit, Marks& work, std::string& text, char letter, QWidget* parent)
-    : QDialog(parent), c_(circuit), work_(work), text_(text), letter_(letter)
+QPushButton* Button(QWidget* parent, const char* caption, const twips::Box& at, double points)
 {
+    auto* button = new QPushButton(U8(caption), parent);
+    button->setGeometry(twips::ToRect(at));
+    button->setFont(GothicFont(points));
+    return button;
 }
 
+}  // namespace
+
+SignedSumDialog::SignedSumDialog(int places, char letter, QWidget* parent) : QDialog(parent), letter_(letter)
+{
+    entry_.marks.assign(static_cast<size_t>(places), 0);
+}
+
+// Made in this order, which is also their focus order: ＋, ＯＫ, －, キャンセル.
 void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
                                          const std::array<twips::Box, 2>& closing)
 {
-    const std::array<const char*, 2> signTexts = {texts::kPlus, texts::kMinus};
-    const std::array<const char*, 2> closingTexts = {texts::kOk, texts::kCancel};
-    for (int i = 0; i < 2; ++i) {
-        command3_[i] = new QPushButton(U8(signTexts[i]), this);
-        command3_[i]->setGeometry(twips::ToRect(signs[i]));
-        command3_[i]->setFont(GothicFont(kSignPoints));
-        connect(command3_[i], &QPushButton::clicked, this, [this, i] { Command3Click(i); });
-
-        command2_[i] = new QPushButton(U8(closingTexts[i]), this);
-        command2_[i]->setGeometry(twips::ToRect(closing[i]));
-        command2_[i]->setFont(GothicFont(kClosingPoints));
-        connect(command2_[i], &QPushButton::clicked, this, [this, i] { Command2Click(i); });
-    }
-}
-
-void SignedSumDialog::Begin(int size)
-{
-    work_.assign(static_cast<size_t>(size), 0);
-    c_.SignMinus = 0;
-    text_.clear();
+    plusButton_ = Button(this, texts::kPlus, signs[0], kSignPoints);
+    okButton_ = Button(this, texts::kOk, closing[0], kClosingPoints);
+    minusButton_ = Button(this, texts::kMinus, signs[1], kSignPoints);
+    cancelButton_ = Button(this, texts::kCancel, closing[1], kClosingPoints);
+    connect(plusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnPlus);
+    connect(okButton_, &QPushButton::clicked, this, &SignedSumDialog::OnOk);
+    connect(minusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnMinus);
+    connect(cancelButton_, &QPushButton::clicked, this, &SignedSumDialog::reject);
 }
 
 void SignedSumDialog::PressTerm(int k)
 {
-    text_ += letter_ + std::to_string(k);
-    work_[k] = c_.SignMinus == 0 ? 1 : -1;
+    entry_.text += QChar::fromLatin1(letter_) + QString::number(k);
+    entry_.marks[k] = sign_ == Sign::Plus ? 1 : -1;
 }
 
-void SignedSumDialog::Command3Click(int i)
+void SignedSumDialog::OnPlus()
 {
-    if (i == 0) {
-        c_.SignMinus = 0;
-        text_ += texts::kPlus;
-    } else if (i == 1) {
-        c_.SignMinus = 1;
-        text_ += texts::kMinus;
-    }
+    sign_ = Sign::Plus;
+    entry_.text += U8(texts::kPlus);
 }
 
-void SignedSumDialog::Command2Click(int i)
+void SignedSumDialog::OnMinus()
 {
-    if (i == 0) {
-        BeforeOk();
-        accept();
-    } else if (i == 1) {
-        reject();
-    }
+    sign_ = Sign::Minus;
+    entry_.text += U8(texts::kMinus);
 }
 
-void SignedSumDialog::reject()
+void SignedSumDialog::OnOk()
 {
-    c_.DlgCancel = 1;
-    QDialog::reject();
+    BeforeOk();
+    accept();
 }

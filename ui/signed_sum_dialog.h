@@ -3,36 +3,36 @@
 // built by pressing term buttons and sign buttons. The sign is a state that
 // applies to every term pressed after it (+ at opening); pressing a term
 // appends its name to the text and marks it +1 or −1, the last press winning.
-// "ＯＫ" closes; "キャンセル", the close box and Esc set DlgCancel and close.
+// "ＯＫ" accepts; "キャンセル", the close box and Esc reject. Entry() is what
+// was pressed, whichever way the dialog closed.
 
 #include <QDialog>
 #include <array>
-#include <string>
 
-#include "calc/circuit.h"
 #include "platform/twips.h"
+#include "signed_sum_entry.h"
 
 class QPushButton;
 
 class SignedSumDialog : public QDialog {
     Q_OBJECT
 public:
-    QPushButton* Command2(int i) const { return command2_[i]; }
-    QPushButton* Command3(int i) const { return command3_[i]; }
+    QPushButton* PlusButton() const { return plusButton_; }
+    QPushButton* MinusButton() const { return minusButton_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
 
-    // 0 "ＯＫ", 1 "キャンセル".
-    void Command2Click(int i);
-    // 0 "＋", 1 "－".
-    void Command3Click(int i);
+    const SignedSumEntry& Entry() const { return entry_; }
 
-    void reject() override;
+    void OnPlus();
+    void OnMinus();
+    void OnOk();
 
 protected:
-    // Term k appends letter followed by k in ASCII digits.
-    SignedSumDialog(Circuit& circuit, Marks& work, std::string& text, char letter, QWidget* parent);
+    // An empty definition of the marks 0 … places − 1 with the sign +; term k
+    // appends letter followed by k in ASCII digits.
+    SignedSumDialog(int places, char letter, QWidget* parent);
 
-    // Starts an empty definition of places 0 … size − 1 with the sign +.
-    void Begin(int size);
     // Appends term k's name and marks it with the current sign.
     void PressTerm(int k);
     // Places the sign buttons "＋" / "－" and "ＯＫ" / "キャンセル".
@@ -40,12 +40,15 @@ protected:
     // Called by ＯＫ just before the dialog closes.
     virtual void BeforeOk() {}
 
-    Circuit& c_;
-    Marks& work_;
-    std::string& text_;
+    SignedSumEntry entry_;
 
 private:
+    enum class Sign { Plus, Minus };
+
     char letter_;
-    std::array<QPushButton*, 2> command2_{};
-    std::array<QPushButton*, 2> command3_{};
+    Sign sign_ = Sign::Plus;
+    QPushButton* plusButton_ = nullptr;
+    QPushButton* minusButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };

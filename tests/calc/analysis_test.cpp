@@ -5,23 +5,9 @@
 #include "complex.h"
 #include "loop_matrix.h"
 #include "number_text.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
-
-void Define(Circuit& c, int code, std::initializer_list<int16_t> marks) {
-    c.ZDefWork.assign(16, 0);
-    std::copy(marks.begin(), marks.end(), c.ZDefWork.begin());
-    if (code % 11 == 0)
-        SetZDiagDef(c, code);
-    else
-        SetZMutDef(c, code);
-}
-
-void DefineCurrent(Circuit& c, int b, std::initializer_list<int16_t> marks) {
-    c.CurDefWork.assign(6, 0);
-    std::copy(marks.begin(), marks.end(), c.CurDefWork.begin());
-    SetCurDef(c, b);
-}
 
 // The sample of two loops and three branches: Z11 = Z1 + Z2, Z12 = −Z2,
 // Z22 = Z2 + Z3; I01 = I1, I02 = I1 − I2, I03 = I2.
@@ -32,12 +18,12 @@ protected:
         c.BrCnt = 3;
         InitCircuitData(c);
         for (int b = 1; b <= 3; ++b) c.BrR[b] = 1;
-        Define(c, 11, {0, 1, 1, 0});
-        Define(c, 12, {0, 0, -1, 0});
-        Define(c, 22, {0, 0, 1, 1});
-        DefineCurrent(c, 1, {0, 1, 0});
-        DefineCurrent(c, 2, {0, 1, -1});
-        DefineCurrent(c, 3, {0, 0, 1});
+        sample::DefineZByMarks(c, 11, {0, 1, 1, 0});
+        sample::DefineZByMarks(c, 12, {0, 0, -1, 0});
+        sample::DefineZByMarks(c, 22, {0, 0, 1, 1});
+        SetCurDef(c, 1, {0, 1, 0});
+        SetCurDef(c, 2, {0, 1, -1});
+        SetCurDef(c, 3, {0, 0, 1});
         c.EmfCpx = {c.Emf, 0};
     }
     Circuit c;
@@ -80,7 +66,7 @@ TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff) {
 }
 
 TEST_F(SampleCircuitTest, BranchWithoutCurrentDefinitionCarriesNothing) {
-    DefineCurrent(c, 3, {0, 0, 0});
+    SetCurDef(c, 3, {0, 0, 0});
     calciz(c);
     EXPECT_TRUE(IsZero(c.BrCur[3]));
     EXPECT_TRUE(IsZero(c.BrVol[3]));
@@ -107,21 +93,21 @@ TEST_F(SampleCircuitTest, OverflowNearTheLimitRaisesOverflow) {
 // A singular matrix is reported through CalcErr, not as an arithmetic error
 // of the steps after the solve, and the flag survives later good analyses.
 TEST_F(SampleCircuitTest, SingularMatrixSetsTheFlagOnly) {
-    Define(c, 12, {0, 1, 1, 0});  // Z12 = Z11 = Z22 = 2
+    sample::DefineZByMarks(c, 12, {0, 1, 1, 0});  // Z12 = Z11 = Z22 = 2
     EXPECT_NO_THROW(calciz(c));
     EXPECT_EQ(c.CalcErr, 1);
-    Define(c, 12, {0, 0, -1, 0});
+    sample::DefineZByMarks(c, 12, {0, 0, -1, 0});
     calciz(c);
     EXPECT_EQ(c.CalcErr, 1);
     EXPECT_NEAR(c.ZReg.re, 1.5, 1e-15);
 }
 
 TEST_F(SampleCircuitTest, CurrentDefinitionCopiesOnlyTheLoopsOfTheCircuit) {
-    c.CurDefWork = {1, 1, -1, 1, 1, 1};
-    SetCurDef(c, 4);
+    const Marks entered = {1, 1, -1, 1, 1, 1};
+    SetCurDef(c, 4, entered);
     EXPECT_EQ(c.CurDef[4], (Marks{0, 1, -1}));
-    SetCurDef(c, 16);  // no such branch: nothing happens
-    SetCurDef(c, 0);
+    SetCurDef(c, 16, entered);  // no such branch: nothing happens
+    SetCurDef(c, 0, entered);
     EXPECT_EQ(c.CurDef[0], (Marks{0, 0, 0}));
 }
 
@@ -131,8 +117,6 @@ TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused) {
     c.LoopCnt = 2;
     EXPECT_THROW(calciz(c), std::logic_error);
     InitCircuitData(c);
-    c.CurDefWork.assign(3, 0);  // the dialogs' work arrays do not matter
-    c.ZDefWork.clear();
     EXPECT_NO_THROW(calciz(c));
     c.ZDef23.resize(2);
     EXPECT_THROW(calciz(c), std::logic_error);

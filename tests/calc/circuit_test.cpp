@@ -21,8 +21,6 @@ TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
     EXPECT_EQ(c.LoopMat.Rows(), 3);
     EXPECT_EQ(c.LoopMat.Cols(), 6);
     EXPECT_EQ(c.ZDef55.size(), 5u);
-    EXPECT_EQ(c.ZDefWork.size(), 16u);
-    EXPECT_EQ(c.CurDefWork.size(), 6u);
     for (const Marks& def : c.CurDef) EXPECT_EQ(def, Marks(4, 0));
 
     EXPECT_EQ(c.ImpDspMul, std::vector<double>(5, 1.0));
@@ -49,8 +47,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
     c.CurDef[3][2] = 1;
     c.LoopMat(2, 4) = {1, 1};
     c.ZReg = {3, 3};
-    c.ZDefText = "＋Z1";
-    c.CurDefText = "＋I1";
     c.ZiAbs = 7;
     c.CurDspMul[1] = 1;
     c.BrCnt = 5;
@@ -63,8 +59,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
     for (int r = 1; r <= 4; ++r)
         for (int k = 1; k <= 8; ++k) EXPECT_TRUE(IsZero(c.LoopMat(r, k)));
     EXPECT_TRUE(IsZero(c.ZReg));
-    EXPECT_TRUE(c.ZDefText.empty());
-    EXPECT_TRUE(c.CurDefText.empty());
     EXPECT_EQ(c.ZiAbs, 0);
     EXPECT_EQ(c.CurDspMul[1], 1000);
 }

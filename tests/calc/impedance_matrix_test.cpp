@@ -6,6 +6,7 @@
 #include "calc_error_expect.h"
 #include "loop_matrix.h"
 #include "number_text.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
 
@@ -54,14 +55,7 @@ protected:
         c.BrImp[2] = {0, 5};
         c.BrImp[3] = {3, -4};
     }
-    void Define(int code, std::initializer_list<int16_t> marks) {
-        c.ZDefWork.assign(16, 0);
-        std::copy(marks.begin(), marks.end(), c.ZDefWork.begin());
-        if (code % 11 == 0)
-            SetZDiagDef(c, code);
-        else
-            SetZMutDef(c, code);
-    }
+    void Define(int code, const Marks& marks) { sample::DefineZByMarks(c, code, marks); }
     Complex Eval(int code) {
         if (code % 11 == 0)
             CalcZDiag(c, code);

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "analysis.h"
-#include "loop_matrix.h"
+#include "tests/support/sample_circuits.h"
 
 int Orientation(const Network& net, int loop, int branch) {
     for (const LoopTerm& t : net.loops[loop - 1])
@@ -31,28 +31,24 @@ void DefineMatrix(Circuit& c, const Network& net) {
     const int n = c.LoopCnt;
     for (int j = 1; j <= n; ++j) {
         for (int k = j; k <= n; ++k) {
-            c.ZDefWork.assign(16, 0);
+            Marks marks(sample::kMatrixPlaces, 0);
             bool any = false;
             for (int b = 1; b <= c.BrCnt; ++b) {
                 const int mark = Orientation(net, j, b) * Orientation(net, k, b);
-                c.ZDefWork[b] = static_cast<int16_t>(j == k ? (mark != 0 ? 1 : 0) : mark);
+                marks[b] = static_cast<int16_t>(j == k ? (mark != 0 ? 1 : 0) : mark);
                 any = any || mark != 0;
             }
-            if (j == k) {
-                SetZDiagDef(c, 11 * j);
-            } else {
-                c.ZDefWork[0] = any ? 0 : 1;
-                SetZMutDef(c, 10 * j + k);
-            }
+            if (j != k && !any) marks[0] = 1;
+            sample::DefineZByMarks(c, 10 * j + k, marks);
         }
     }
 }
 
 void DefineCurrents(Circuit& c, const Network& net) {
     for (int b = 1; b <= c.BrCnt; ++b) {
-        c.CurDefWork.assign(6, 0);
-        for (int k = 1; k <= c.LoopCnt; ++k) c.CurDefWork[k] = static_cast<int16_t>(Orientation(net, k, b));
-        SetCurDef(c, b);
+        Marks marks(sample::kCurrentPlaces, 0);
+        for (int k = 1; k <= c.LoopCnt; ++k) marks[k] = static_cast<int16_t>(Orientation(net, k, b));
+        SetCurDef(c, b, marks);
     }
 }
 
@@ -60,13 +56,10 @@ void DefineCurrents(Circuit& c, const Network& net) {
 
 void LoadNetwork(Circuit& c, const Network& net) {
     RequireClosedLoops(net);
-    c.BrCnt = static_cast<int16_t>(net.branches.size());
-    c.LoopCnt = static_cast<int16_t>(net.loops.size());
-    InitCircuitData(c);
+    c = sample::Empty(static_cast<int>(net.loops.size()), static_cast<int>(net.branches.size()));
     for (int b = 1; b <= c.BrCnt; ++b) {
-        c.BrR[b] = net.branches[b - 1].R;
-        c.BrL[b] = net.branches[b - 1].L;
-        c.BrC[b] = net.branches[b - 1].C;
+        const NetBranch& branch = net.branches[b - 1];
+        sample::SetBranch(c, b, {branch.R, branch.L, branch.C});
     }
     DefineMatrix(c, net);
     DefineCurrents(c, net);

@@ -29,7 +29,7 @@ struct Network {
 int Orientation(const Network& net, int loop, int branch);
 
 // Sets the counts, initialises the circuit, stores R, L, C and enters every
-// matrix-element and branch-current definition through the work arrays.
+// matrix-element and branch-current definition as the user would enter it.
 void LoadNetwork(Circuit& c, const Network& net);
 
 // Bridge: 3 loops, 6 branches. Grid: 4 loops, 12 branches, one mesh turned

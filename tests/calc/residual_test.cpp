@@ -14,6 +14,7 @@
 #include "analysis.h"
 #include "loop_matrix.h"
 #include "network.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ RandomCircuit Build(Circuit& c, int n, std::mt19937& rng) {
     RandomCircuit rc;
     rc.loops = n;
     const int shared = std::min(15 - n, n * (n - 1) / 2 + static_cast<int>(rng() % 3));
-    c.LoopCnt = static_cast<int16_t>(n);
-    c.BrCnt = static_cast<int16_t>(n + shared);
-    InitCircuitData(c);
+    c = sample::Empty(n, n + shared);
     c.Frq = 10 + 990 * u(rng);
     c.EmfCpx = {0.5 + 20 * u(rng), 0};
     rc.a.assign(c.BrCnt + 1, 0);
@@ -56,22 +55,19 @@ RandomCircuit Build(Circuit& c, int n, std::mt19937& rng) {
     }
     for (int j = 1; j <= n; ++j)
         for (int k = j; k <= n; ++k) {
-            c.ZDefWork.assign(16, 0);
+            Marks marks(sample::kMatrixPlaces, 0);
             for (int br = 1; br <= c.BrCnt; ++br) {
                 const bool inJ = rc.a[br] == j || rc.b[br] == j;
                 const bool inK = rc.a[br] == k || rc.b[br] == k;
-                if (j == k && inJ) c.ZDefWork[br] = 1;
-                if (j != k && inJ && inK) c.ZDefWork[br] = static_cast<int16_t>(rc.sign[br]);
+                if (j == k && inJ) marks[br] = 1;
+                if (j != k && inJ && inK) marks[br] = static_cast<int16_t>(rc.sign[br]);
             }
-            if (j == k)
-                SetZDiagDef(c, 11 * j);
-            else
-                SetZMutDef(c, 10 * j + k);
+            sample::DefineZByMarks(c, 10 * j + k, marks);
         }
     for (int br = 1; br <= c.BrCnt; ++br) {
-        c.CurDefWork.assign(6, 0);
-        for (int k = 1; k <= n; ++k) c.CurDefWork[k] = static_cast<int16_t>(rng() % 3) - 1;
-        SetCurDef(c, br);
+        Marks marks(sample::kCurrentPlaces, 0);
+        for (int k = 1; k <= n; ++k) marks[k] = static_cast<int16_t>(rng() % 3) - 1;
+        SetCurDef(c, br, marks);
     }
     return rc;
 }

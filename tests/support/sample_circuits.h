@@ -1,7 +1,10 @@
 #pragma once
 // Circuits for tests and benchmarks, built through the calculation API the
-// way the entry dialogs build them: branch values, matrix-element marks
-// through ZDefWork and branch-current marks through CurDefWork.
+// way the main window builds them from what the entry dialogs hand back:
+// branch values, matrix-element marks and branch-current marks.
+//
+// Header only, so that the calc tests and benchmarks use it without the
+// toolkit.
 
 #include <initializer_list>
 #include <utility>
@@ -16,8 +19,21 @@ struct Rlc {
     double R = 0, L = 0, C = 0;
 };
 
-// (branch or loop, sign) pairs of a signed sum.
+// (place, sign) pairs of a signed sum: a branch, 0 for the "0" mark of an
+// off-diagonal element, or a loop current.
 using Terms = std::initializer_list<std::pair<int, int>>;
+
+// The marks the dialogs hand back: "０" and the 15 branches, or the 5 loop
+// currents after an unused place 0.
+inline constexpr int kMatrixPlaces = Circuit::MaxBranches + 1;
+inline constexpr int kCurrentPlaces = Circuit::MaxLoops + 1;
+
+inline Marks MarksOf(Terms terms, int places)
+{
+    Marks marks(static_cast<size_t>(places), 0);
+    for (auto [place, sign] : terms) marks[place] = static_cast<int16_t>(sign);
+    return marks;
+}
 
 inline Circuit Empty(int loops, int branches)
 {
@@ -35,24 +51,20 @@ inline void SetBranch(Circuit& c, int b, const Rlc& z)
     c.BrC[b] = z.C;
 }
 
-// Zjk as the signed sum of the listed branches; code jk with j ≤ k.
-inline void DefineZ(Circuit& c, int code, Terms branches)
+// Zjk from its marks; code jk with j ≤ k.
+inline void DefineZByMarks(Circuit& c, int code, const Marks& marks)
 {
-    for (auto& m : c.ZDefWork) m = 0;
-    for (auto [b, sign] : branches) c.ZDefWork[b] = static_cast<int16_t>(sign);
     if (code / 10 == code % 10)
-        SetZDiagDef(c, code);
+        SetZDiagDef(c, code, marks);
     else
-        SetZMutDef(c, code);
+        SetZMutDef(c, code, marks);
 }
 
+// Zjk as the signed sum of the listed branches.
+inline void DefineZ(Circuit& c, int code, Terms branches) { DefineZByMarks(c, code, MarksOf(branches, kMatrixPlaces)); }
+
 // Branch b's current as the signed sum of the listed loop currents.
-inline void DefineCurrent(Circuit& c, int b, Terms loops)
-{
-    for (auto& m : c.CurDefWork) m = 0;
-    for (auto [k, sign] : loops) c.CurDefWork[k] = static_cast<int16_t>(sign);
-    SetCurDef(c, b);
-}
+inline void DefineCurrent(Circuit& c, int b, Terms loops) { SetCurDef(c, b, MarksOf(loops, kCurrentPlaces)); }
 
 // The two-loop sample: Z1 in the left mesh, Z2 shared, Z3 in the right mesh,
 // both loop currents clockwise. Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <bit>
 #include <gtest/gtest.h>
 
@@ -18,134 +19,122 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-Circuit Sized(int loops, int branches)
-{
-    Circuit c;
-    c.LoopCnt = static_cast<int16_t>(loops);
-    c.BrCnt = static_cast<int16_t>(branches);
-    InitCircuitData(c);
-    return c;
-}
-
 TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 {
     ElementEntry stored;
     stored.values = {{{"2.2", U("ＫΩ")}, {"-.5", U("μＨ")}, {"", U("ＰＦ")}}};
-    Form2 dialog(stored);
+    ElementDialog dialog(stored);
     EXPECT_EQ(dialog.windowTitle(), U("ＲＬＣ素子値の入力"));
-    EXPECT_EQ(dialog.Text1(0)->selectedText(), "2.2");
-    EXPECT_EQ(dialog.Combo1(1)->currentText(), U("μＨ"));
+    EXPECT_EQ(dialog.ValueField(kResistanceEntry)->selectedText(), "2.2");
+    EXPECT_EQ(dialog.UnitSelector(kInductanceEntry)->currentText(), U("μＨ"));
     EXPECT_EQ(dialog.Entry(), stored);
 
     // A typed text that is no unit leaves the unit; ＰＦ and back is μＦ.
-    dialog.Combo1(2)->SetText(U("Ｆ"));
-    dialog.Combo1Click(2);
+    dialog.UnitSelector(kCapacitanceEntry)->SetText(U("Ｆ"));
+    dialog.OnUnitChosen(kCapacitanceEntry);
     EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
-    dialog.Combo1(2)->SetText("pF");
-    dialog.Combo1Click(0);
+    dialog.UnitSelector(kCapacitanceEntry)->SetText("pF");
+    dialog.OnUnitChosen(kResistanceEntry);
     EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
-    dialog.Combo1(2)->SetText(U("μＦ"));
-    dialog.Combo1Click(2);
+    dialog.UnitSelector(kCapacitanceEntry)->SetText(U("μＦ"));
+    dialog.OnUnitChosen(kCapacitanceEntry);
     EXPECT_EQ(dialog.Entry().values[2].unit, U("μＦ"));
 
     // An emptied field hands over what it shows: nothing, so 0.
-    dialog.Text1(1)->setText("");
+    dialog.ValueField(kInductanceEntry)->setText("");
     EXPECT_EQ(dialog.Entry().values[1].text, "");
     EXPECT_EQ(ElementsOf(dialog.Entry()).l, 0);
 }
 
 TEST(ElementDialog, EnterMovesThroughTheFieldsAndUnitsAndOnlyOkAccepts)
 {
-    Form2 dialog{ElementEntry{}};
+    ElementDialog dialog{ElementEntry{}};
     dialog.show();
     QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(dialog.Text1(0)->hasFocus());
-    QTest::keyClick(dialog.Text1(0), Qt::Key_Return);
-    EXPECT_TRUE(dialog.Text1(1)->hasFocus());
-    QTest::keyClick(dialog.Text1(1), Qt::Key_Return);
-    EXPECT_TRUE(dialog.Text1(2)->hasFocus());
-    QTest::keyClick(dialog.Text1(2), Qt::Key_Return);
-    EXPECT_TRUE(dialog.Command1(0)->hasFocus());
+    ASSERT_TRUE(dialog.ValueField(kResistanceEntry)->hasFocus());
+    QTest::keyClick(dialog.ValueField(kResistanceEntry), Qt::Key_Return);
+    EXPECT_TRUE(dialog.ValueField(kInductanceEntry)->hasFocus());
+    QTest::keyClick(dialog.ValueField(kInductanceEntry), Qt::Key_Return);
+    EXPECT_TRUE(dialog.ValueField(kCapacitanceEntry)->hasFocus());
+    QTest::keyClick(dialog.ValueField(kCapacitanceEntry), Qt::Key_Return);
+    EXPECT_TRUE(dialog.OkButton()->hasFocus());
 
     // Tab from ＯＫ past キャンセル to the L unit: Enter there moves on as in
     // the L field, and so on for each unit.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_TRUE(dialog.Combo1(1)->hasFocus());
-    const std::array<QWidget*, 3> next = {dialog.Text1(1), dialog.Text1(2), dialog.Command1(0)};
+    ASSERT_TRUE(dialog.UnitSelector(kInductanceEntry)->hasFocus());
+    const std::array<QWidget*, 3> next = {dialog.ValueField(kInductanceEntry), dialog.ValueField(kCapacitanceEntry),
+                                          dialog.OkButton()};
     for (int i : {1, 2, 0}) {
-        dialog.Combo1(i)->setFocus();
+        dialog.UnitSelector(i)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(next[i]->hasFocus()) << i;
         EXPECT_TRUE(dialog.isVisible()) << i;
     }
 
-    QTest::keyClick(dialog.Command1(0), Qt::Key_Return);
+    QTest::keyClick(dialog.OkButton(), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(ElementDialog, EscapeAndCloseBoxCancel)
 {
-    Circuit c = Sized(2, 3);
     {
-        Form2 dialog{ElementEntry{}};
+        ElementDialog dialog{ElementEntry{}};
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
-    c.DlgCancel = 1;
-    Form3 matrix(c);
-    EXPECT_EQ(c.DlgCancel, 1);  // the matrix dialog relies on the opener's reset
-    c.DlgCancel = 0;
-    matrix.show();
-    matrix.close();
-    EXPECT_EQ(c.DlgCancel, 1);
+    // What was pressed stays readable after the close box.
+    MatrixElementDialog matrix(3);
+    matrix.OnBranchButton(1);
+    QTimer::singleShot(0, &matrix, [&] { matrix.close(); });
+    EXPECT_EQ(matrix.exec(), QDialog::Rejected);
+    EXPECT_EQ(matrix.Entry().text, "Z1");
 }
 
 TEST(MatrixDialog, SignsAreAStateAndTheLastPressWins)
 {
-    Circuit c = Sized(2, 3);
-    Form3 first(c);
-    EXPECT_FALSE(first.Command1(4)->isVisibleTo(&first));
-    EXPECT_TRUE(first.Command1(3)->isVisibleTo(&first));
-    EXPECT_TRUE(first.Command1(0)->isVisibleTo(&first));
-    first.Command1Click(1);
-    first.Command3Click(1);
-    first.Command1Click(2);
-    first.Command1Click(3);
-    EXPECT_EQ(c.ZDefText, "Z1－Z2Z3");
-    EXPECT_EQ(c.ZDefWork, (Marks{0, 1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    MatrixElementDialog first(3);
+    EXPECT_FALSE(first.BranchButton(4)->isVisibleTo(&first));
+    EXPECT_TRUE(first.BranchButton(3)->isVisibleTo(&first));
+    EXPECT_TRUE(first.ZeroButton()->isVisibleTo(&first));
+    first.OnBranchButton(1);
+    first.OnMinus();
+    first.OnBranchButton(2);
+    first.OnBranchButton(3);
+    EXPECT_EQ(first.Entry().text, U8("Z1－Z2Z3"));
+    EXPECT_EQ(first.Entry().marks, (Marks{0, 1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-    Form3 second(c);
-    EXPECT_EQ(c.ZDefText, "");
-    EXPECT_EQ(c.SignMinus, 0);
-    second.Command1Click(2);
-    second.Command3Click(1);
-    second.Command1Click(2);
-    EXPECT_EQ(c.ZDefText, "Z2－Z2");
-    EXPECT_EQ(c.ZDefWork[2], -1);
+    MatrixElementDialog second(3);
+    EXPECT_EQ(second.Entry().text, "");
+    second.OnBranchButton(2);
+    EXPECT_EQ(second.Entry().marks[2], 1);
+    second.OnMinus();
+    second.OnBranchButton(2);
+    EXPECT_EQ(second.Entry().text, U8("Z2－Z2"));
+    EXPECT_EQ(second.Entry().marks[2], -1);
 
-    Form3 zero(c);
-    zero.Command1Click(0);
-    EXPECT_EQ(c.ZDefText, "0");
-    EXPECT_EQ(c.ZDefWork, (Marks{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    MatrixElementDialog zero(3);
+    zero.OnZero();
+    EXPECT_EQ(zero.Entry().text, "0");
+    EXPECT_EQ(zero.Entry().marks, (Marks{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(CurrentDialog, BuildsTheDefinitionEndingInEquals)
 {
-    Circuit c = Sized(2, 3);
-    Form4 dialog(c);
-    EXPECT_TRUE(dialog.Command1(2)->isVisibleTo(&dialog));
-    EXPECT_FALSE(dialog.Command1(3)->isVisibleTo(&dialog));
-    EXPECT_EQ(c.CurDefWork.size(), 6u);
-    dialog.Command3Click(1);
-    dialog.Command1Click(2);
-    dialog.Command2Click(0);
-    EXPECT_EQ(c.CurDefText, "－I2=");
-    EXPECT_EQ(c.CurDefWork, (Marks{0, 0, -1, 0, 0, 0}));
-    EXPECT_EQ(c.DlgCancel, 0);
+    BranchCurrentDialog dialog(2);
+    EXPECT_TRUE(dialog.LoopButton(2)->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.LoopButton(3)->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.Entry().marks.size(), 6u);
+    dialog.OnMinus();
+    dialog.OnLoopButton(2);
+    dialog.OnOk();
+    EXPECT_EQ(dialog.Entry().text, U8("－I2="));
+    EXPECT_EQ(dialog.Entry().marks, (Marks{0, 0, -1, 0, 0, 0}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
@@ -173,7 +162,6 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
     user.DefineMatrix(0, {"Ｚ４"}, false);
     EXPECT_EQ(ui.Command3[0]->text(), "Z11");
     EXPECT_EQ(user.circuit().ZDef11, Marks(14, 0));
-    EXPECT_EQ(user.circuit().DlgCancel, 0);
 }
 
 TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
@@ -216,14 +204,14 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
 
     const bool opened = user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<Form2&>(w);
+        auto& dialog = static_cast<ElementDialog&>(w);
         const std::array<const char*, 3> texts = {".1218", "3.3", "4.7"};
         const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(dialog.Text1(i)->text(), texts[i]) << i;
-            EXPECT_EQ(dialog.Combo1(i)->currentText(), U(units[i])) << i;
+            EXPECT_EQ(dialog.ValueField(i)->text(), texts[i]) << i;
+            EXPECT_EQ(dialog.UnitSelector(i)->currentText(), U(units[i])) << i;
         }
-        user.Click(dialog.Command1(0));
+        user.Click(dialog.OkButton());
     });
     ASSERT_TRUE(opened);
     const std::array<double, 5> after = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
@@ -239,8 +227,8 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     EXPECT_EQ(c.BrL[2], before[1]);
     EXPECT_EQ(c.BrC[2], 0);
     user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
-        EXPECT_EQ(static_cast<Form2&>(w).Text1(0)->text(), "");
-        EXPECT_EQ(static_cast<Form2&>(w).Text1(2)->text(), "");
+        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kResistanceEntry)->text(), "");
+        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kCapacitanceEntry)->text(), "");
     });
     EXPECT_TRUE(user.messages().empty());
 }

@@ -76,24 +76,24 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     // The element dialog's fields alike; ＯＫ is refused while one is
     // unfinished.
     user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<Form2&>(w);
-        user.TypeInto(dialog.Text1(0), "-5");
-        user.TypeInto(dialog.Text1(1), "1E3");
-        user.Click(dialog.Text1(2));
-        Commit(dialog.Text1(2), U("１２"));
-        user.Click(dialog.Command1(0));
+        auto& dialog = static_cast<ElementDialog&>(w);
+        user.TypeInto(dialog.ValueField(kResistanceEntry), "-5");
+        user.TypeInto(dialog.ValueField(kInductanceEntry), "1E3");
+        user.Click(dialog.ValueField(kCapacitanceEntry));
+        Commit(dialog.ValueField(kCapacitanceEntry), U("１２"));
+        user.Click(dialog.OkButton());
     });
     EXPECT_EQ(user.circuit().BrR[1], -5);
     EXPECT_EQ(user.circuit().BrL[1], 1000 * 1e-3);
     EXPECT_EQ(user.circuit().BrC[1], 12 * 1e-6);
     user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<Form2&>(w);
-        user.TypeInto(dialog.Text1(2), "-.");
-        user.Click(dialog.Command1(0));
+        auto& dialog = static_cast<ElementDialog&>(w);
+        user.TypeInto(dialog.ValueField(kCapacitanceEntry), "-.");
+        user.Click(dialog.OkButton());
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.Text1(2)->hasFocus());
-        user.TypeInto(dialog.Text1(2), ".5");
-        user.Click(dialog.Command1(0));
+        EXPECT_TRUE(dialog.ValueField(kCapacitanceEntry)->hasFocus());
+        user.TypeInto(dialog.ValueField(kCapacitanceEntry), ".5");
+        user.Click(dialog.OkButton());
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_EQ(user.TakeMessages().size(), 1u);

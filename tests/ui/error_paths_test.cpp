@@ -181,7 +181,7 @@ TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
     ElementEntry kept;
     kept.values[0].text = "1";
     user.WithDialog([&] { user.Click(user.ui().Command2[0]); },
-                    [&](QWidget& w) { EXPECT_EQ(static_cast<Form2&>(w).Entry(), kept); });
+                    [&](QWidget& w) { EXPECT_EQ(static_cast<ElementDialog&>(w).Entry(), kept); });
 
     // Too large to be shown is a failure too.
     user.EnterElement(1, {"1E308", ""});

@@ -93,12 +93,12 @@ QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)
 void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
 {
     const bool opened = WithDialog([&] { Click(ui().Command2[b - 1]); }, [&](QWidget& w) {
-        auto* dialog = qobject_cast<Form2*>(&w);
+        auto* dialog = qobject_cast<ElementDialog*>(&w);
         ASSERT_NE(dialog, nullptr);
         const Element* values[] = {&r, &l, &c};
         for (int i = 0; i < 3; ++i) {
-            if (!values[i]->unit.isEmpty()) Choose(dialog->Combo1(i), values[i]->unit);
-            if (!values[i]->value.isNull()) TypeInto(dialog->Text1(i), values[i]->value);
+            if (!values[i]->unit.isEmpty()) Choose(dialog->UnitSelector(i), values[i]->unit);
+            if (!values[i]->value.isNull()) TypeInto(dialog->ValueField(i), values[i]->value);
         }
         Click(ButtonCaptioned(w, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
     });

@@ -30,29 +30,29 @@ void Describe(Circuit& c) {
     }
     // Loop j holds series branch j and the rungs 4 + j − 1 and 4 + j.
     for (int j = 1; j <= Loops; ++j) {
-        c.ZDefWork.assign(16, 0);
-        c.ZDefWork[j] = 1;
-        if (j > 1) c.ZDefWork[3 + j] = 1;
-        if (j < Loops) c.ZDefWork[4 + j] = 1;
-        SetZDiagDef(c, 11 * j);
+        Marks diagonal(Branches + 1, 0);
+        diagonal[j] = 1;
+        if (j > 1) diagonal[3 + j] = 1;
+        if (j < Loops) diagonal[4 + j] = 1;
+        SetZDiagDef(c, 11 * j, diagonal);
         for (int k = j + 1; k <= Loops; ++k) {
-            c.ZDefWork.assign(16, 0);
+            Marks mutual(Branches + 1, 0);
             if (k == j + 1)
-                c.ZDefWork[4 + j] = -1;
+                mutual[4 + j] = -1;
             else
-                c.ZDefWork[0] = 1;
-            SetZMutDef(c, 10 * j + k);
+                mutual[0] = 1;
+            SetZMutDef(c, 10 * j + k, mutual);
         }
     }
     for (int b = 1; b <= Branches; ++b) {
-        c.CurDefWork.assign(6, 0);
+        Marks loops(Loops + 1, 0);
         if (b <= Loops) {
-            c.CurDefWork[b] = 1;
+            loops[b] = 1;
         } else {
-            c.CurDefWork[b - 4] = 1;
-            c.CurDefWork[b - 3] = -1;
+            loops[b - 4] = 1;
+            loops[b - 3] = -1;
         }
-        SetCurDef(c, b);
+        SetCurDef(c, b, loops);
     }
     c.Frq = 1000;
     c.EmfCpx = {c.Emf, 0};
