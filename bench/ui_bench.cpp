@@ -21,13 +21,14 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
-#include "ui/texts.h"
 #include "ui/matrix_dialog.h"
+#include "ui/texts.h"
 
 namespace {
 
@@ -59,8 +60,8 @@ void ShowUntilPainted(QWidget& w)
 std::unique_ptr<QMainWindow> EmptyWindow(QSize size)
 {
     auto window = std::make_unique<QMainWindow>();
-    auto* label = new QLabel(QString::fromUtf8(texts::kWindowCaption));
-    label->setFont(MakeFont(QString::fromUtf8(kFacePGothic), 12));
+    auto* label = new QLabel(U8(texts::kWindowCaption));
+    label->setFont(MakeFont(U8(kFacePGothic), 12));
     window->setCentralWidget(label);
     window->setFixedSize(size);
     return window;
@@ -173,7 +174,7 @@ struct ChildFigures {
 ChildFigures RunChild(const char* mode)
 {
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(mode)});
+    child.start(QCoreApplication::applicationFilePath(), {U8(mode)});
     child.waitForFinished(60000);
     const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
     if (fields.size() != 2) return {};

@@ -18,6 +18,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "platform/qstring_utf8.h"
 
 namespace gl = graph_layout;
 
@@ -27,9 +28,7 @@ namespace {
 constexpr int kCaptionMargin = 2;
 constexpr int kButtonMargins = 8;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QFont Mincho(double points, bool bold = false) { return MakeFont(Text(kFaceMincho), points, bold); }
+QFont Mincho(double points, bool bold = false) { return MakeFont(U8(kFaceMincho), points, bold); }
 
 PictureBox* MakeBox(QWidget* parent, const twips::Box& box, const QColor& back)
 {
@@ -43,7 +42,7 @@ PictureBox* MakeBox(QWidget* parent, const twips::Box& box, const QColor& back)
 PictureBox* MakeStrip(QWidget* parent, const twips::Box& box)
 {
     PictureBox* p = MakeBox(parent, box, gl::kStripColour);
-    p->SetFontName(Text(kFaceMincho));
+    p->SetFontName(U8(kFaceMincho));
     p->SetFontSize(gl::kScaleFontPoints);
     return p;
 }
@@ -82,7 +81,7 @@ QRadioButton* MakeOption(QWidget* parent, const twips::Box& box, const char* cap
     option->setFont(Mincho(gl::kOptionFontPoints));
     const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
                           option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
-    SetFittedCaption(*option, Text(caption), option->width() - indicator - kCaptionMargin, option->height());
+    SetFittedCaption(*option, U8(caption), option->width() - indicator - kCaptionMargin, option->height());
     return option;
 }
 
@@ -90,7 +89,7 @@ QPushButton* MakeCommand(QWidget* parent, const twips::Box& box, const char* cap
 {
     QPushButton* button = ButtonAt(parent, box);
     button->setFont(Mincho(gl::kCommandFontPoints, true));
-    SetFittedCaption(*button, Text(caption), button->width() - kButtonMargins, button->height() - kButtonMargins);
+    SetFittedCaption(*button, U8(caption), button->width() - kButtonMargins, button->height() - kButtonMargins);
     return button;
 }
 
@@ -135,7 +134,7 @@ void GraphPage::BuildGraphs()
     const std::array<const char*, 2> titles{graph_text::kMagTitle, graph_text::kPhTitle};
     for (int i = 0; i < 2; ++i) {
         titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
-        titles_[i]->setText(Vertical(Text(titles[i])));
+        titles_[i]->setText(Vertical(U8(titles[i])));
         titles_[i]->setAlignment(Qt::AlignCenter);
         frequencyReadouts_[i] = MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
         valueReadouts_[i] = MakeLabel(this, gl::kValueReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
@@ -187,7 +186,7 @@ void GraphPage::BuildCommandFrame()
 
 void GraphPage::BuildPositionFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, Text(graph_text::kPositionFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, U8(graph_text::kPositionFrame));
     magnitudeUpButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[0], TriangleDirection::Up);
     magnitudeDownButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[1], TriangleDirection::Down);
     frequencyLeftButton_ = MakePositionButton(frame, gl::kFrequencyButtons[0], TriangleDirection::Left);
@@ -198,7 +197,7 @@ void GraphPage::BuildPositionFrame()
 
 void GraphPage::BuildRangeFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, Text(graph_text::kRangeFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, U8(graph_text::kRangeFrame));
     auto* level = new QWidget(frame);
     PlaceAt(*level, gl::kLevelRangeFrame);
     const auto levelOption = [this](LevelSpan span) -> QRadioButton*& { return levelSpanOptions_[static_cast<int>(span)]; };

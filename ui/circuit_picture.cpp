@@ -6,6 +6,7 @@
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
+#include "platform/qstring_utf8.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void DrawLoopCurrent(QPainter& p, QPointF centre, const QString& name)
 CircuitPicture::CircuitPicture(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(kWidth, kHeight);
-    setFont(MakeFont(QString::fromUtf8(kFacePGothic), 10));
+    setFont(MakeFont(U8(kFacePGothic), 10));
 }
 
 void CircuitPicture::paintEvent(QPaintEvent*)

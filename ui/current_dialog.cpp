@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "look.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "texts.h"
 
 namespace {

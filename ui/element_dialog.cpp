@@ -5,8 +5,8 @@
 
 #include "entry_field.h"
 #include "look.h"
+#include "platform/qstring_utf8.h"
 #include "platform/twips.h"
-#include "qstring_utf8.h"
 #include "selector.h"
 #include "texts.h"
 #include "units.h"

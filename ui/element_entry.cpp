@@ -2,7 +2,7 @@
 
 #include "calc/checked.h"
 #include "calc/number_text.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 
 double EnteredNumber(const ValueEntry& value) { return NumericValue(Std(value.text)); }
 

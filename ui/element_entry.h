@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "units.h"
 
 struct ValueEntry {

@@ -5,7 +5,7 @@
 
 #include "calc/number_text.h"
 #include "platform/message_box.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "texts.h"
 
 EntryField::EntryField(QWidget* parent) : QLineEdit(parent)

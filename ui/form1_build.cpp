@@ -12,7 +12,7 @@
 #include "graph/graph_page.h"
 #include "look.h"
 #include "matrix_brackets.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"

@@ -14,7 +14,7 @@
 #include "form1.h"
 #include "graph/graph_page.h"
 #include "platform/message_box.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"

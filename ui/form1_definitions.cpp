@@ -17,7 +17,7 @@
 #include "form1_layout.h"
 #include "matrix_dialog.h"
 #include "platform/message_box.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "texts.h"
 
 namespace {

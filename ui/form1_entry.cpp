@@ -11,7 +11,7 @@
 #include "entry_field.h"
 #include "form1.h"
 #include "platform/message_box.h"
-#include "qstring_utf8.h"
+#include "platform/qstring_utf8.h"
 #include "selector.h"
 #include "units.h"
 

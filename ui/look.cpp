@@ -5,10 +5,11 @@
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
+#include "platform/qstring_utf8.h"
 
-QFont GothicFont(double points) { return MakeFont(QString::fromUtf8(kFacePGothic), points); }
+QFont GothicFont(double points) { return MakeFont(U8(kFacePGothic), points); }
 
-QFont MinchoFont(double points) { return MakeFont(QString::fromUtf8(kFaceMincho), points); }
+QFont MinchoFont(double points) { return MakeFont(U8(kFaceMincho), points); }
 
 void SetEntryBackground(QWidget& w)
 {

@@ -5,6 +5,7 @@
 
 #include "graph/axes.h"
 #include "graph/graph_reset.h"
+#include "platform/qstring_utf8.h"
 #include "tests/support/qstring_printer.h"
 #include "tests/support/recording_surface.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 using Texts = std::vector<QString>;
 
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 struct Boxes {
     RecordingSurface grf0{655, 299}, grf1{655, 296}, frq{655, 25}, scl0{33, 299}, scl1{33, 296};
@@ -39,7 +39,7 @@ TEST_F(AxesTest, TwoDecadesFromOneHundredthOfAHertz)
 {
     g.sweepStart = 0.01;
     DrawFrequencyAxis(g, b.boxes, FrequencySpan::TwoDecades);
-    EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6",
+    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6",
                                     " .8", " 1"}));
     EXPECT_EQ(g.sweepEnd, 1.0);
     EXPECT_EQ(g.frequencySpan, FrequencySpan::TwoDecades);
@@ -59,14 +59,14 @@ TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
         EXPECT_EQ(c.y1, 0.0);
         EXPECT_EQ(c.y2, 6.0);  // phaseDivisions
     }
-    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K",
+    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K",
                                     " 8K", " 10K"}));
 }
 
 TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
 {
     DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
-    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100Ｈｚ"), " 1K", " 10K", " 100K"}));
+    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" 100Ｈｚ"), " 1K", " 10K", " 100K"}));
     EXPECT_EQ(VerticalGrid(b.grf0).size(), 37u);
     EXPECT_EQ(VerticalGrid(b.grf0).back(), 4.0);
     EXPECT_EQ(g.sweepEnd, 1e6);
@@ -74,13 +74,13 @@ TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
     g.sweepStart = 1e5;
     b.frq.ClearCalls();
     DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
-    EXPECT_EQ(b.frq.Texts(), (Texts{U(" 100KＨｚ"), " 1M", " 10M", " 100M"}));
+    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" 100KＨｚ"), " 1M", " 10M", " 100M"}));
     EXPECT_EQ(g.sweepEnd, 1e9);
 
     g.sweepStart = 0.01;
     b.frq.ClearCalls();
     DrawFrequencyAxis(g, b.boxes, FrequencySpan::FourDecades);
-    EXPECT_EQ(b.frq.Texts(), (Texts{U(" .01Ｈｚ"), " .1", " 1", " 10"}));
+    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" .01Ｈｚ"), " .1", " 1", " 10"}));
 }
 
 // Except at the ends of the strip, where a label moves inside it.
@@ -111,7 +111,7 @@ TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)
 {
     DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
     EXPECT_EQ(b.scl0.Texts(),
-              (Texts{" 1 ", " 10 ", U(" Ω"), " 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
+              (Texts{" 1 ", " 10 ", U8(" Ω"), " 100 ", " 1 ", U8("ＫΩ"), " 10 ", " 100 ", " 1 ", U8("ＭΩ")}));
     EXPECT_EQ(g.impedanceAxisMax, 1e6);
 
     // A unit prints as a second line, right below its number at the left edge.
@@ -123,7 +123,7 @@ TEST_F(AxesTest, ImpedanceLevelsWithUnitLines)
     b.scl0.ClearCalls();
     g.impedanceAxisMin = 100;
     DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
-    EXPECT_EQ(b.scl0.Texts(), (Texts{" 100 ", " 1 ", U("ＫΩ"), " 10 ", " 100 ", " 1 ", U("ＭΩ")}));
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 100 ", " 1 ", U8("ＫΩ"), " 10 ", " 100 ", " 1 ", U8("ＭΩ")}));
     EXPECT_EQ(g.impedanceAxisMax, 1e6);
 }
 
@@ -131,32 +131,32 @@ TEST_F(AxesTest, CurrentAndVoltageLevelsAtSeveralBottoms)
 {
     g.quantity = PlottedQuantity::BranchCurrent;
     DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
-    EXPECT_EQ(b.scl0.Texts(), (Texts{" 1 ", U("ｍＡ"), " 10 ", " 100 ", " 1 ", U(" Ａ"), " 10 ", " 100 ", " 1 ",
-                                     U("ＫＡ")}));
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 1 ", U8("ｍＡ"), " 10 ", " 100 ", " 1 ", U8(" Ａ"), " 10 ", " 100 ", " 1 ",
+                                     U8("ＫＡ")}));
     EXPECT_NEAR(g.currentAxisMax, 1000, 1e-9);
 
     b.scl0.ClearCalls();
     g.currentAxisMin = 1e-7;
     DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
-    EXPECT_EQ(b.scl0.Texts(), (Texts{" .1 ", " 1 ", U("μＡ"), " 10 ", " 100 ", " 1 ", U("ｍＡ"), " 10 ", " 100 "}));
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" .1 ", " 1 ", U8("μＡ"), " 10 ", " 100 ", " 1 ", U8("ｍＡ"), " 10 ", " 100 "}));
 
     b.scl0.ClearCalls();
     g.quantity = PlottedQuantity::BranchVoltage;
     g.voltageAxisMin = 1e-5;
     DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
-    EXPECT_EQ(b.scl0.Texts(), (Texts{" 10 ", " 100 ", " 1 ", U("ｍＶ"), " 10 ", " 100 "}));
+    EXPECT_EQ(b.scl0.Texts(), (Texts{" 10 ", " 100 ", " 1 ", U8("ｍＶ"), " 10 ", " 100 "}));
     EXPECT_NEAR(g.voltageAxisMax, 0.1, 1e-15);
 }
 
 TEST_F(AxesTest, PhaseLabelsEndWithDegrees)
 {
     DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
-    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", U(" 度")}));
+    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", U8(" 度")}));
     EXPECT_EQ(g.phaseAxisMax, 90.0);
 
     b.scl1.ClearCalls();
     DrawLevelAxis(g, b.boxes, LevelSpan::FourDecades);
-    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", U(" 度")}));
+    EXPECT_EQ(b.scl1.Texts(), (Texts{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", U8(" 度")}));
     EXPECT_EQ(g.phaseAxisMax, 30.0);
     EXPECT_EQ(g.levelSpan, LevelSpan::FourDecades);
 }

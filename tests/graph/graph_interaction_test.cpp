@@ -12,13 +12,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "platform/qstring_utf8.h"
 #include "tests/graph/page_fixture.h"
 #include "tests/graph/pixels.h"
 #include "tests/support/qstring_printer.h"
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 // Two loops, four branches: Z4 in series with Z3 in the right mesh.
 Circuit FourBranches()
@@ -265,7 +264,7 @@ TEST_F(InteractionTest, ReadoutTextsFollowTheCursor)
     QTest::mouseMove(&mag, At(mag, 3.3, 2.0));
     EXPECT_TRUE(page->FrequencyReadoutLabel(Graph::Magnitude).isVisible());
     EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Magnitude).text(), " 2KHz");
-    EXPECT_TRUE(page->ValueReadoutLabel(Graph::Magnitude).text().endsWith(U("Ω")));
+    EXPECT_TRUE(page->ValueReadoutLabel(Graph::Magnitude).text().endsWith(U8("Ω")));
     const double shown = page->ValueReadoutLabel(Graph::Magnitude).text().chopped(1).toDouble();
     EXPECT_GT(shown, 95);
     EXPECT_LT(shown, 105);
@@ -279,7 +278,7 @@ TEST_F(InteractionTest, ReadoutTextsFollowTheCursor)
 
     Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
     page->OnGraphMouseMove(Graph::Magnitude, 3.5, std::log10(4e-8));
-    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), U(" 0μＡ"));
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), U8(" 0μＡ"));
 }
 
 TEST_F(InteractionTest, AClickHoldsTheReadoutAcrossARedrawAndASecondFreesIt)
@@ -352,7 +351,7 @@ TEST_F(InteractionTest, HeldReadingsBelongToTheirQuantityAndGoWithTheResults)
     QTest::mouseClick(&mag, Qt::LeftButton, {}, At(mag, 4, 1));
     hold(mag, 4, -2);
     const QString heldCurrent = page->ValueReadoutLabel(Graph::Magnitude).text();
-    ASSERT_TRUE(heldCurrent.endsWith(U("Ａ")));
+    ASSERT_TRUE(heldCurrent.endsWith(U8("Ａ")));
 
     Click(page->QuantityOption(PlottedQuantity::InputImpedance));
     EXPECT_EQ(page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldFreq);

@@ -8,6 +8,7 @@
 #include <bit>
 #include <gtest/gtest.h>
 
+#include "platform/qstring_utf8.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
@@ -17,28 +18,26 @@
 
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
 TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 {
     ElementEntry stored;
-    stored.values = {{{"2.2", U("ＫΩ")}, {"-.5", U("μＨ")}, {"", U("ＰＦ")}}};
+    stored.values = {{{"2.2", U8("ＫΩ")}, {"-.5", U8("μＨ")}, {"", U8("ＰＦ")}}};
     ElementDialog dialog(stored);
-    EXPECT_EQ(dialog.windowTitle(), U("ＲＬＣ素子値の入力"));
+    EXPECT_EQ(dialog.windowTitle(), U8("ＲＬＣ素子値の入力"));
     EXPECT_EQ(dialog.ValueField(kResistanceEntry)->selectedText(), "2.2");
-    EXPECT_EQ(dialog.UnitSelector(kInductanceEntry)->currentText(), U("μＨ"));
+    EXPECT_EQ(dialog.UnitSelector(kInductanceEntry)->currentText(), U8("μＨ"));
     EXPECT_EQ(dialog.Entry(), stored);
 
     // A typed text that is no unit leaves the unit; ＰＦ and back is μＦ.
-    dialog.UnitSelector(kCapacitanceEntry)->SetText(U("Ｆ"));
+    dialog.UnitSelector(kCapacitanceEntry)->SetText(U8("Ｆ"));
     dialog.OnUnitChosen(kCapacitanceEntry);
-    EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
+    EXPECT_EQ(dialog.Entry().values[2].unit, U8("Ｆ"));
     dialog.UnitSelector(kCapacitanceEntry)->SetText("pF");
     dialog.OnUnitChosen(kResistanceEntry);
-    EXPECT_EQ(dialog.Entry().values[2].unit, U("Ｆ"));
-    dialog.UnitSelector(kCapacitanceEntry)->SetText(U("μＦ"));
+    EXPECT_EQ(dialog.Entry().values[2].unit, U8("Ｆ"));
+    dialog.UnitSelector(kCapacitanceEntry)->SetText(U8("μＦ"));
     dialog.OnUnitChosen(kCapacitanceEntry);
-    EXPECT_EQ(dialog.Entry().values[2].unit, U("μＦ"));
+    EXPECT_EQ(dialog.Entry().values[2].unit, U8("μＦ"));
 
     // An emptied field hands over what it shows: nothing, so 0.
     dialog.ValueField(kInductanceEntry)->setText("");
@@ -141,11 +140,11 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.Choose(ui.Combo3[1], U("１３"));
+    user.Choose(ui.Combo3[1], U8("１３"));
     user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ１３"});
-    EXPECT_EQ(ui.Command3[1]->text(), U("Z1＋Z2＋Z13"));
+    EXPECT_EQ(ui.Command3[1]->text(), U8("Z1＋Z2＋Z13"));
     EXPECT_EQ(ui.Command3[1]->font().pointSizeF(), 8);
-    EXPECT_EQ(ui.Command3[5]->text(), U("Z1＋Z2＋Z13"));
+    EXPECT_EQ(ui.Command3[5]->text(), U8("Z1＋Z2＋Z13"));
     EXPECT_EQ(user.circuit().ZDef12[13], 1);
 
     user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ３"});
@@ -155,7 +154,7 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
     // keeps the last definition, the element is zero.
     user.DefineMatrix(1, {});
     EXPECT_EQ(ui.Command3[1]->text(), "Z12");
-    EXPECT_EQ(ui.Command3[5]->text(), U("Z1＋Z2＋Z3"));
+    EXPECT_EQ(ui.Command3[5]->text(), U8("Z1＋Z2＋Z3"));
     EXPECT_EQ(user.circuit().ZDef12, Marks(14, 0));
 
     // Cancelled: nothing changes.
@@ -172,7 +171,7 @@ TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
     EXPECT_EQ(user.ImpedanceReal(1), "10");
     EXPECT_EQ(user.ImpedanceImag(1), "0");
 
-    user.EnterElement(2, {"2.2", U("ＫΩ")}, {"10", ""}, {"100", U("ＰＦ")});
+    user.EnterElement(2, {"2.2", U8("ＫΩ")}, {"10", ""}, {"100", U8("ＰＦ")});
     EXPECT_EQ(user.circuit().BrR[2], 2200);
     EXPECT_EQ(user.circuit().BrL[2], 0.01);
     EXPECT_EQ(user.circuit().BrC[2], 100 * 1e-12);
@@ -184,10 +183,10 @@ TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
 
     // 1 μF at 1 kHz.
     user.TypeInto(ui.Text1[1], "1");
-    user.Choose(ui.Combo1[1], U("ＫＨｚ"));
+    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
     user.EnterElement(3, {}, {}, {"1", ""});
     EXPECT_EQ(user.ImpedanceImag(3), "-159.155");
-    user.Choose(ui.Combo2[2], U("ＫΩ"));
+    user.Choose(ui.Combo2[2], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(3), "-0.1592");
     EXPECT_TRUE(user.messages().empty());
 }
@@ -197,8 +196,8 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     User user;
     const CalcControls& ui = user.ui();
     user.TypeInto(ui.Text1[1], "1");
-    user.Choose(ui.Combo1[1], U("ＫＨｚ"));
-    user.EnterElement(2, {".1218", U("ＫΩ")}, {"3.3", U("μＨ")}, {"4.7", U("ＰＦ")});
+    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
+    user.EnterElement(2, {".1218", U8("ＫΩ")}, {"3.3", U8("μＨ")}, {"4.7", U8("ＰＦ")});
     const Circuit& c = user.circuit();
     const std::array<double, 5> before = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
     const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
@@ -209,7 +208,7 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
         const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(dialog.ValueField(i)->text(), texts[i]) << i;
-            EXPECT_EQ(dialog.UnitSelector(i)->currentText(), U(units[i])) << i;
+            EXPECT_EQ(dialog.UnitSelector(i)->currentText(), U8(units[i])) << i;
         }
         user.Click(dialog.OkButton());
     });

@@ -8,14 +8,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "user.h"
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 // Text as a Japanese input method commits it.
 void Commit(QWidget* field, const QString& text)
@@ -46,7 +45,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(user.circuit().FrqVal, 0.1218);
 
     QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
-    Commit(f, U("－１２．５"));
+    Commit(f, U8("－１２．５"));
     EXPECT_EQ(f->text(), "-12.5");
     EXPECT_EQ(user.circuit().FrqVal, -12.5);
 
@@ -69,7 +68,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     user.Click(user.ui().Text1[0]);
     user.Calculate();
     ASSERT_EQ(user.messages().size(), 1u);
-    EXPECT_EQ(user.TakeMessages()[0].text, U("数値を入力して下さい。"));
+    EXPECT_EQ(user.TakeMessages()[0].text, U8("数値を入力して下さい。"));
     EXPECT_TRUE(f->hasFocus());
     EXPECT_EQ(f->text(), "2E-");
 
@@ -80,7 +79,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
         user.TypeInto(dialog.ValueField(kResistanceEntry), "-5");
         user.TypeInto(dialog.ValueField(kInductanceEntry), "1E3");
         user.Click(dialog.ValueField(kCapacitanceEntry));
-        Commit(dialog.ValueField(kCapacitanceEntry), U("１２"));
+        Commit(dialog.ValueField(kCapacitanceEntry), U8("１２"));
         user.Click(dialog.OkButton());
     });
     EXPECT_EQ(user.circuit().BrR[1], -5);
@@ -148,7 +147,7 @@ TEST(NumericEntry, TypingEmptiesOnlyTheResultsItMakesStale)
 
     user.Calculate();
     EXPECT_EQ(ui.Label8[1]->text(), "666.6667");
-    user.Choose(ui.Combo1[1], U("ＫＨｚ"));
+    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
     EXPECT_TRUE(ui.Text1[1]->hasFocus());
@@ -163,20 +162,20 @@ TEST(DisplayUnits, ImpedanceIsShownAgainWithoutRecalculating)
     const CalcControls& ui = user.ui();
     // ω L = 196.162 × 6.283184 × 1.00166 = 1234.56793 Ω.
     user.TypeInto(ui.Text1[1], "196.162");
-    user.EnterElement(1, {}, {"1.00166", U("Ｈ")});
+    user.EnterElement(1, {}, {"1.00166", U8("Ｈ")});
     EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
     user.TypeInto(ui.Text1[1], "1");  // stale, but the units only re-show
-    user.Choose(ui.Combo2[0], U("ＫΩ"));
+    user.Choose(ui.Combo2[0], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "1.2346");
     EXPECT_EQ(user.ImpedanceReal(1), "0");
-    user.Choose(ui.Combo2[0], U("ＭΩ"));
+    user.Choose(ui.Combo2[0], U8("ＭΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "0.0012");
-    user.Choose(ui.Combo2[0], U("Ω"));
+    user.Choose(ui.Combo2[0], U8("Ω"));
     EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
     // A branch never calculated shows zeros.
-    user.Choose(ui.Combo2[1], U("ＫΩ"));
+    user.Choose(ui.Combo2[1], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceReal(2), "0");
     EXPECT_EQ(user.ImpedanceImag(2), "0");
 }
@@ -187,35 +186,35 @@ TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
     const CalcControls& ui = user.ui();
     user.EnterSampleCircuit();
     user.TypeInto(ui.Text1[0], "37.5");
-    user.Choose(ui.Combo1[0], U("ｍＶ"));
+    user.Choose(ui.Combo1[0], U8("ｍＶ"));
     user.Calculate();
     ASSERT_EQ(ui.Label8[2]->text(), "12.5");
 
-    user.Choose(ui.Combo4[2], U("μＡ"));
+    user.Choose(ui.Combo4[2], U8("μＡ"));
     EXPECT_EQ(ui.Label8[2]->text(), "12500");
-    user.Choose(ui.Combo4[2], U("Ａ"));
+    user.Choose(ui.Combo4[2], U8("Ａ"));
     EXPECT_EQ(ui.Label8[2]->text(), "0.0125");
     EXPECT_EQ(ui.Label10[2]->text(), "0");
 
-    user.Choose(ui.Combo5, U("ＫΩ"));
+    user.Choose(ui.Combo5, U8("ＫΩ"));
     EXPECT_EQ(ui.Label12[1]->text(), "0.0015");
 
     // Branch 2 carries 12.5 mA through 1 Ω.
-    user.Choose(ui.Combo6[1], U("Ｖ02"));
+    user.Choose(ui.Combo6[1], U8("Ｖ02"));
     EXPECT_EQ(ui.Label13[1]->text(), "0.0125");
-    user.Choose(ui.Combo6[2], U("ｍＶ"));
+    user.Choose(ui.Combo6[2], U8("ｍＶ"));
     EXPECT_EQ(ui.Label13[1]->text(), "12.5");
-    user.Choose(ui.Combo6[1], U("Ｖ01"));
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U("Ｖ"));
+    user.Choose(ui.Combo6[1], U8("Ｖ01"));
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("Ｖ"));
     EXPECT_EQ(ui.Label13[1]->text(), "0.025");
-    user.Choose(ui.Combo6[1], U("Ｖ02"));
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U("ｍＶ"));
+    user.Choose(ui.Combo6[1], U8("Ｖ02"));
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("ｍＶ"));
     EXPECT_EQ(ui.Label13[1]->text(), "12.5");
     EXPECT_EQ(ui.Label13[2]->text(), "0");
 
     // A typed branch that does not exist changes nothing.
-    ui.Combo6[1]->setEditText(U("Ｖ99"));
-    user.Choose(ui.Combo6[2], U("μＶ"));
+    ui.Combo6[1]->setEditText(U8("Ｖ99"));
+    user.Choose(ui.Combo6[2], U8("μＶ"));
     EXPECT_EQ(ui.Label13[1]->text(), "12.5");
     EXPECT_TRUE(user.messages().empty());
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_error.h"
+#include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
@@ -15,8 +16,6 @@
 #include "user.h"
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 QString Description(int number) { return QString::fromStdString(CalcError(number).description()); }
 
@@ -40,10 +39,10 @@ void ExpectSampleDescription(const User& user)
     EXPECT_EQ(c.ZDef12, (Marks{0, 0, -1, 0}));
     EXPECT_EQ(c.ZDef22, (Marks{0, 0, 1, 1}));
     EXPECT_EQ(c.CurDef[2], (Marks{0, 1, -1}));
-    EXPECT_EQ(ui.Command3[0]->text(), U("Z1＋Z2"));
-    EXPECT_EQ(ui.Command3[5]->text(), U("－Z2"));
-    EXPECT_EQ(ui.Label7[1]->text(), U("I1－I2="));
-    EXPECT_EQ(ui.Combo4[1]->currentText(), U("μＡ"));
+    EXPECT_EQ(ui.Command3[0]->text(), U8("Z1＋Z2"));
+    EXPECT_EQ(ui.Command3[5]->text(), U8("－Z2"));
+    EXPECT_EQ(ui.Label7[1]->text(), U8("I1－I2="));
+    EXPECT_EQ(ui.Combo4[1]->currentText(), U8("μＡ"));
     EXPECT_EQ(c.CurDspMul[2], 1e6);
 }
 
@@ -65,7 +64,7 @@ protected:
     void SetUp() override
     {
         user.EnterSampleCircuit();
-        user.Choose(user.ui().Combo4[1], U("μＡ"));
+        user.Choose(user.ui().Combo4[1], U8("μＡ"));
         user.Calculate();
         ASSERT_TRUE(user.TakeMessages().empty());
         ASSERT_TRUE(user.ui().Command1[1]->isEnabled());
@@ -103,7 +102,7 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
     user.TypeInto(user.ui().Text1[1], "0");
     user.TypeInto(user.ui().Text1[1], "0");
     user.EnterElement(2, {"2", ""}, {}, {"1", ""});
-    ExpectOneMessage(user, U("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
+    ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
     EXPECT_EQ(user.circuit().BrC[2], 0);
     EXPECT_EQ(user.circuit().BrR[2], 1);
 
@@ -132,7 +131,7 @@ TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
     user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２"});
     user.DefineMatrix(6, {"Ｚ１", "＋", "Ｚ２"});
     user.Calculate();
-    ExpectOneMessage(user, U("計算出来ません"), MessageIcon::None);
+    ExpectOneMessage(user, U8("計算出来ません"), MessageIcon::None);
     for (int b = 1; b <= 3; ++b) {
         EXPECT_TRUE(user.ImpedanceReal(b).isEmpty());
         EXPECT_TRUE(user.ImpedanceImag(b).isEmpty());
@@ -155,7 +154,7 @@ TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
     user.DefineCurrent(1, {"Ｉ１"});
     user.DefineCurrent(3, {"Ｉ２"});
     user.Calculate();
-    ExpectOneMessage(user, U("枝路電流がセットされていません。"), MessageIcon::None);
+    ExpectOneMessage(user, U8("枝路電流がセットされていません。"), MessageIcon::None);
     EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
     EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
     EXPECT_TRUE(ui.Label8[2]->text().isEmpty());
@@ -170,7 +169,7 @@ TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
 
 TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
 {
-    user.EnterElement(1, {"1E300", U("ＭΩ")}, {"2", U("Ｈ")}, {"3", ""});
+    user.EnterElement(1, {"1E300", U8("ＭΩ")}, {"2", U8("Ｈ")}, {"3", ""});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     // The branch keeps its values, its labels and its entry.
     EXPECT_EQ(user.circuit().BrR[1], 1);
@@ -195,7 +194,7 @@ TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
     User user;
     // Impedances this large are shown in ＭΩ, but their sum overflows.
     for (int b = 1; b <= 2; ++b) {
-        user.Choose(user.ui().Combo2[b - 1], U("ＭΩ"));
+        user.Choose(user.ui().Combo2[b - 1], U8("ＭΩ"));
         user.EnterElement(b, {"9E307", ""});
     }
     EXPECT_TRUE(user.TakeMessages().empty());
@@ -215,9 +214,9 @@ TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
     // nothing entered the matrix cannot be solved.
     const std::vector<Message> shown = user.TakeMessages();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, U("回路定数を入力して下さい"));
+    EXPECT_EQ(shown[0].text, U8("回路定数を入力して下さい"));
     EXPECT_EQ(shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(shown[1].text, U("計算出来ません"));
+    EXPECT_EQ(shown[1].text, U8("計算出来ません"));
     EXPECT_EQ(user.ui().SSTab1->Current(), 0);
 }
 

@@ -5,14 +5,13 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "platform/qstring_utf8.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
 #include "user.h"
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 QStringList Items(const Selector* s)
 {
@@ -51,24 +50,24 @@ void ExpectRowsOf(const CalcControls& ui, int branches)
         EXPECT_EQ(Shown(ui.Combo4[b - 1]), on) << b;
     }
     QStringList voltages;
-    for (int b = 1; b <= branches; ++b) voltages << U("Ｖ") + QStringLiteral("%1").arg(b, 2, 10, QLatin1Char('0'));
+    for (int b = 1; b <= branches; ++b) voltages << U8("Ｖ") + QStringLiteral("%1").arg(b, 2, 10, QLatin1Char('0'));
     EXPECT_EQ(Items(ui.Combo6[1]), voltages);
-    EXPECT_EQ(ui.Combo6[1]->currentText(), U("Ｖ01"));
+    EXPECT_EQ(ui.Combo6[1]->currentText(), U8("Ｖ01"));
 }
 
 TEST(StartUp, ShowsTheDefaultCircuit)
 {
     User user;
     const CalcControls& ui = user.ui();
-    EXPECT_EQ(user.form().windowTitle(), U("Wexlar　Ｖｅｒ．１．０"));
+    EXPECT_EQ(user.form().windowTitle(), U8("Wexlar　Ｖｅｒ．１．０"));
     EXPECT_EQ(user.form().size(), QSize(1018, 736));
     EXPECT_EQ(ui.SSTab1->Current(), 0);
-    EXPECT_EQ(ui.Combo3[0]->currentText(), U("２"));
-    EXPECT_EQ(ui.Combo3[1]->currentText(), U("３"));
+    EXPECT_EQ(ui.Combo3[0]->currentText(), U8("２"));
+    EXPECT_EQ(ui.Combo3[1]->currentText(), U8("３"));
     EXPECT_EQ(ui.Text1[0]->text(), "1");
-    EXPECT_EQ(ui.Combo1[0]->currentText(), U("Ｖ"));
+    EXPECT_EQ(ui.Combo1[0]->currentText(), U8("Ｖ"));
     EXPECT_EQ(ui.Text1[1]->text(), "100");
-    EXPECT_EQ(ui.Combo1[1]->currentText(), U("Ｈｚ"));
+    EXPECT_EQ(ui.Combo1[1]->currentText(), U8("Ｈｚ"));
     ExpectMatrixOf(ui, 2);
     ExpectRowsOf(ui, 3);
     for (int b = 1; b <= 3; ++b) {
@@ -77,22 +76,22 @@ TEST(StartUp, ShowsTheDefaultCircuit)
         EXPECT_TRUE(ui.Label7[b - 1]->text().isEmpty());
         EXPECT_EQ(ui.Command2[b - 1]->text(), QStringLiteral("Z%1=").arg(b));
         EXPECT_EQ(ui.Command4[b - 1]->text(), QStringLiteral("I0%1=").arg(b));
-        EXPECT_EQ(ui.Combo2[b - 1]->currentText(), U("Ω"));
-        EXPECT_EQ(ui.Combo4[b - 1]->currentText(), U("ｍＡ"));
+        EXPECT_EQ(ui.Combo2[b - 1]->currentText(), U8("Ω"));
+        EXPECT_EQ(ui.Combo4[b - 1]->currentText(), U8("ｍＡ"));
     }
     EXPECT_FALSE(ui.Command1[1]->isEnabled());
     EXPECT_TRUE(ui.Command1[0]->isEnabled());
 
     // The lists, in their order.
-    EXPECT_EQ(Items(ui.Combo1[0]), (QStringList{U("ｍＶ"), U("Ｖ"), U("ＫＶ")}));
-    EXPECT_EQ(Items(ui.Combo1[1]), (QStringList{U("Ｈｚ"), U("ＫＨｚ"), U("ＭＨｚ")}));
-    EXPECT_EQ(Items(ui.Combo3[0]), (QStringList{U("２"), U("３"), U("４"), U("５")}));
+    EXPECT_EQ(Items(ui.Combo1[0]), (QStringList{U8("ｍＶ"), U8("Ｖ"), U8("ＫＶ")}));
+    EXPECT_EQ(Items(ui.Combo1[1]), (QStringList{U8("Ｈｚ"), U8("ＫＨｚ"), U8("ＭＨｚ")}));
+    EXPECT_EQ(Items(ui.Combo3[0]), (QStringList{U8("２"), U8("３"), U8("４"), U8("５")}));
     EXPECT_EQ(Items(ui.Combo3[1]).size(), 14);
-    EXPECT_EQ(Items(ui.Combo3[1]).last(), U("１５"));
-    EXPECT_EQ(Items(ui.Combo2[14]), (QStringList{U("Ω"), U("ＫΩ"), U("ＭΩ")}));
-    EXPECT_EQ(Items(ui.Combo4[14]), (QStringList{U("μＡ"), U("ｍＡ"), U("Ａ")}));
-    EXPECT_EQ(Items(ui.Combo5), (QStringList{U("Ω"), U("ＫΩ"), U("ＭΩ")}));
-    EXPECT_EQ(Items(ui.Combo6[2]), (QStringList{U("μＶ"), U("ｍＶ"), U("Ｖ"), U("ＫＶ")}));
+    EXPECT_EQ(Items(ui.Combo3[1]).last(), U8("１５"));
+    EXPECT_EQ(Items(ui.Combo2[14]), (QStringList{U8("Ω"), U8("ＫΩ"), U8("ＭΩ")}));
+    EXPECT_EQ(Items(ui.Combo4[14]), (QStringList{U8("μＡ"), U8("ｍＡ"), U8("Ａ")}));
+    EXPECT_EQ(Items(ui.Combo5), (QStringList{U8("Ω"), U8("ＫΩ"), U8("ＭΩ")}));
+    EXPECT_EQ(Items(ui.Combo6[2]), (QStringList{U8("μＶ"), U8("ｍＶ"), U8("Ｖ"), U8("ＫＶ")}));
 
     const Circuit& c = user.circuit();
     EXPECT_EQ(c.LoopCnt, 2);
@@ -109,7 +108,7 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     user.Calculate();
     ASSERT_TRUE(ui.Command1[1]->isEnabled());
 
-    user.Choose(ui.Combo3[0], U("４"));
+    user.Choose(ui.Combo3[0], U8("４"));
     EXPECT_EQ(user.circuit().LoopCnt, 4);
     ExpectMatrixOf(ui, 4);
     ExpectRowsOf(ui, 3);
@@ -122,14 +121,14 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     EXPECT_EQ(user.circuit().ZDef11[1], 0);
     EXPECT_TRUE(ui.Text1[0]->hasFocus());
 
-    user.Choose(ui.Combo3[1], U("１５"));
+    user.Choose(ui.Combo3[1], U8("１５"));
     EXPECT_EQ(user.circuit().BrCnt, 15);
     ExpectMatrixOf(ui, 4);
     ExpectRowsOf(ui, 15);
     EXPECT_EQ(user.circuit().LoopMat.Rows(), 4);
 
-    user.Choose(ui.Combo3[0], U("２"));
-    user.Choose(ui.Combo3[1], U("２"));
+    user.Choose(ui.Combo3[0], U8("２"));
+    user.Choose(ui.Combo3[1], U8("２"));
     ExpectMatrixOf(ui, 2);
     ExpectRowsOf(ui, 2);
     EXPECT_EQ(user.circuit().BrCnt, 2);
@@ -141,7 +140,7 @@ TEST(CircuitSize, ChoosingTheSameCountStillStartsAfresh)
     User user;
     const CalcControls& ui = user.ui();
     user.EnterSampleCircuit();
-    user.Choose(ui.Combo3[1], U("３"));
+    user.Choose(ui.Combo3[1], U8("３"));
     EXPECT_EQ(user.circuit().BrCnt, 3);
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_EQ(ui.Command3[0]->text(), "Z11");
@@ -152,10 +151,10 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.Choose(ui.Combo3[1], U("４"));
+    user.Choose(ui.Combo3[1], U8("４"));
     user.EnterSampleCircuit();
     user.TypeInto(ui.Text1[0], "5");
-    user.Choose(ui.Combo2[0], U("ＫΩ"));
+    user.Choose(ui.Combo2[0], U8("ＫΩ"));
     user.Calculate();
     user.TakeMessages();
 
@@ -171,7 +170,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     ExpectRowsOf(ui, 4);
     EXPECT_EQ(ui.Text1[0]->text(), "1");
     EXPECT_EQ(user.circuit().EmfVal, 1);
-    EXPECT_EQ(ui.Combo2[0]->currentText(), U("Ω"));
+    EXPECT_EQ(ui.Combo2[0]->currentText(), U8("Ω"));
     EXPECT_EQ(user.circuit().ImpDspMul[1], 1);
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_TRUE(ui.Label7[0]->text().isEmpty());

@@ -11,13 +11,12 @@
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
 
+#include "platform/qstring_utf8.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
 #include "user.h"
 
 namespace {
-
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
 {
@@ -31,13 +30,13 @@ TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
         EXPECT_EQ(user.ImpedanceImag(b), "0") << b;
     }
     const CalcControls& ui = user.ui();
-    EXPECT_EQ(ui.Command3[0]->text(), U("Z1＋Z2"));
-    EXPECT_EQ(ui.Command3[1]->text(), U("－Z2"));
-    EXPECT_EQ(ui.Command3[5]->text(), U("－Z2"));  // the mirror Z21
-    EXPECT_EQ(ui.Command3[6]->text(), U("Z2＋Z3"));
-    EXPECT_EQ(ui.Label7[0]->text(), U("I1="));
-    EXPECT_EQ(ui.Label7[1]->text(), U("I1－I2="));
-    EXPECT_EQ(ui.Label7[2]->text(), U("I2="));
+    EXPECT_EQ(ui.Command3[0]->text(), U8("Z1＋Z2"));
+    EXPECT_EQ(ui.Command3[1]->text(), U8("－Z2"));
+    EXPECT_EQ(ui.Command3[5]->text(), U8("－Z2"));  // the mirror Z21
+    EXPECT_EQ(ui.Command3[6]->text(), U8("Z2＋Z3"));
+    EXPECT_EQ(ui.Label7[0]->text(), U8("I1="));
+    EXPECT_EQ(ui.Label7[1]->text(), U8("I1－I2="));
+    EXPECT_EQ(ui.Label7[2]->text(), U8("I2="));
     EXPECT_FALSE(ui.Command1[1]->isEnabled());
 
     user.Calculate();
@@ -45,15 +44,15 @@ TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
     EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
     EXPECT_EQ(ui.Label8[1]->text(), "333.3333");
     EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
-    EXPECT_EQ(ui.Combo4[1]->currentText(), U("ｍＡ"));
+    EXPECT_EQ(ui.Combo4[1]->currentText(), U8("ｍＡ"));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(ui.Label10[i]->text(), "0") << i;
     EXPECT_EQ(ui.Label12[1]->text(), "1.5");
-    EXPECT_EQ(ui.Combo5->currentText(), U("Ω"));
+    EXPECT_EQ(ui.Combo5->currentText(), U8("Ω"));
     EXPECT_EQ(ui.Label12[2]->text(), "0");
     // The voltage display shows branch 1: 2/3 A through 1 Ω.
-    EXPECT_EQ(ui.Combo6[1]->currentText(), U("Ｖ01"));
+    EXPECT_EQ(ui.Combo6[1]->currentText(), U8("Ｖ01"));
     EXPECT_EQ(ui.Label13[1]->text(), "0.6667");
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U("Ｖ"));
+    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("Ｖ"));
     EXPECT_EQ(ui.Label13[2]->text(), "0");
     EXPECT_TRUE(ui.Command1[1]->isEnabled());
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
@@ -100,7 +101,7 @@ void User::EnterElement(int b, const Element& r, const Element& l, const Element
             if (!values[i]->unit.isEmpty()) Choose(dialog->UnitSelector(i), values[i]->unit);
             if (!values[i]->value.isNull()) TypeInto(dialog->ValueField(i), values[i]->value);
         }
-        Click(ButtonCaptioned(w, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
+        Click(ButtonCaptioned(w, U8(ok ? "ＯＫ" : "キャンセル")));
     });
     EXPECT_TRUE(opened) << "no element dialog for branch " << b;
 }
@@ -110,8 +111,8 @@ namespace {
 void PressAll(User& user, QWidget& dialog, const std::vector<const char*>& presses, bool ok)
 {
     for (const char* caption : presses)
-        if (QWidget* button = ButtonCaptioned(dialog, QString::fromUtf8(caption))) user.Click(button);
-    user.Click(ButtonCaptioned(dialog, QString::fromUtf8(ok ? "ＯＫ" : "キャンセル")));
+        if (QWidget* button = ButtonCaptioned(dialog, U8(caption))) user.Click(button);
+    user.Click(ButtonCaptioned(dialog, U8(ok ? "ＯＫ" : "キャンセル")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Conversions between the UTF-8 texts of the program and the toolkit's strings.
+// Conversions between the UTF-8 texts of the program and the toolkit's
+// strings; every folder above calc uses these.
 
 #include <QString>
 #include <string>
