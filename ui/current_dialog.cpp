@@ -26,9 +26,8 @@ BranchCurrentDialog::BranchCurrentDialog(int loopCount, QWidget* parent) : Signe
 {
     SetUpFixedDialog(*this, U8(texts::kCurrentCaption), kClient);
     for (int k = 1; k <= Circuit::MaxLoops; ++k) {
-        loopButtons_[k] = new QPushButton(U8(texts::kLoopButtons[k - 1]), this);
-        loopButtons_[k]->setGeometry(twips::ToRect(kColumns[k - 1], kRow, kButtonWidth, kButtonHeight));
-        loopButtons_[k]->setFont(GothicFont(kTermPoints));
+        const twips::Box at{kColumns[k - 1], kRow, kButtonWidth, kButtonHeight};
+        loopButtons_[k] = GothicButton(this, U8(texts::kLoopButtons[k - 1]), at, kTermPoints);
         connect(loopButtons_[k], &QPushButton::clicked, this, [this, k] { OnLoopButton(k); });
     }
     BuildCommonButtons(kSigns, kClosing);

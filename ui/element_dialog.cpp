@@ -5,6 +5,7 @@
 
 #include "entry_field.h"
 #include "look.h"
+#include "platform/placed_widgets.h"
 #include "platform/qstring_utf8.h"
 #include "platform/twips.h"
 #include "selector.h"
@@ -25,14 +26,6 @@ constexpr twips::Box kCancel{3548, 2865, 1470, 540};
 constexpr double kFieldPoints = 15.75;
 constexpr double kButtonPoints = 12;
 
-QPushButton* ClosingButton(QWidget* parent, const char* caption, const twips::Box& at)
-{
-    auto* button = new QPushButton(U8(caption), parent);
-    button->setGeometry(twips::ToRect(at));
-    button->setFont(GothicFont(kButtonPoints));
-    return button;
-}
-
 }  // namespace
 
 ElementDialog::ElementDialog(const ElementEntry& shown, QWidget* parent) : QDialog(parent)
@@ -47,23 +40,23 @@ void ElementDialog::Build()
     const QFont fieldFont = GothicFont(kFieldPoints);
     for (int i = 0; i < 3; ++i) {
         nameLabels_[i] = new QLabel(U8(texts::kElementNames[i]), this);
-        nameLabels_[i]->setGeometry(twips::ToRect(kNameLabels[i]));
+        PlaceAt(*nameLabels_[i], kNameLabels[i]);
         nameLabels_[i]->setFont(fieldFont);
 
         valueFields_[i] = new EntryField(this);
-        valueFields_[i]->setGeometry(twips::ToRect(kValueFields[i]));
+        PlaceAt(*valueFields_[i], kValueFields[i]);
         valueFields_[i]->setFont(fieldFont);
         SetEntryBackground(*valueFields_[i]);
 
         unitSelectors_[i] = new Selector(this);
-        unitSelectors_[i]->setGeometry(twips::ToRect(kUnitSelectors[i]));
+        PlaceAt(*unitSelectors_[i], kUnitSelectors[i]);
         unitSelectors_[i]->setFont(fieldFont);
         SetEntryBackground(*unitSelectors_[i]);
         connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
     }
 
-    okButton_ = ClosingButton(this, texts::kOk, kOk);
-    cancelButton_ = ClosingButton(this, texts::kCancel, kCancel);
+    okButton_ = GothicButton(this, U8(texts::kOk), kOk, kButtonPoints);
+    cancelButton_ = GothicButton(this, U8(texts::kCancel), kCancel, kButtonPoints);
     connect(okButton_, &QPushButton::clicked, this, &ElementDialog::OnOk);
     connect(cancelButton_, &QPushButton::clicked, this, &ElementDialog::reject);
     // Enter in a field or in the unit beside it moves on to the next field,

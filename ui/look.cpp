@@ -2,14 +2,24 @@
 
 #include <QDialog>
 #include <QPalette>
+#include <QPushButton>
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
+#include "platform/placed_widgets.h"
 #include "platform/qstring_utf8.h"
 
 QFont GothicFont(double points) { return MakeFont(U8(kFacePGothic), points); }
 
 QFont MinchoFont(double points) { return MakeFont(U8(kFaceMincho), points); }
+
+QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::Box& at, double points)
+{
+    QPushButton* button = ButtonAt(parent, at);
+    button->setText(caption);
+    button->setFont(GothicFont(points));
+    return button;
+}
 
 void SetEntryBackground(QWidget& w)
 {

@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 
 class QDialog;
+class QPushButton;
 class QWidget;
 
 inline const QColor kEntryBackground(192, 255, 255);
@@ -17,6 +18,9 @@ inline const QColor kEntryBackground(192, 255, 255);
 QFont GothicFont(double points);
 // The Mincho face at the given size.
 QFont MinchoFont(double points);
+
+// A push button at a box of a twips layout, captioned in the Gothic face.
+QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::Box& at, double points);
 
 // Base colour (fields, selectors) or window colour (labels, frames).
 void SetEntryBackground(QWidget& w);

@@ -25,23 +25,15 @@ twips::Box BranchBox(int b)
     return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5], kButtonWidth, kButtonHeight};
 }
 
-QPushButton* TermButton(QWidget* parent, const char* caption, const twips::Box& at)
-{
-    auto* button = new QPushButton(U8(caption), parent);
-    button->setGeometry(twips::ToRect(at));
-    button->setFont(GothicFont(kTermPoints));
-    return button;
-}
-
 }  // namespace
 
 MatrixElementDialog::MatrixElementDialog(int branchCount, QWidget* parent) : SignedSumDialog(kPlaces, 'Z', parent)
 {
     SetUpFixedDialog(*this, U8(texts::kMatrixCaption), kClient);
-    zeroButton_ = TermButton(this, texts::kZeroButton, kZero);
+    zeroButton_ = GothicButton(this, U8(texts::kZeroButton), kZero, kTermPoints);
     connect(zeroButton_, &QPushButton::clicked, this, &MatrixElementDialog::OnZero);
     for (int b = 1; b <= Circuit::MaxBranches; ++b) {
-        branchButtons_[b] = TermButton(this, texts::kBranchButtons[b - 1], BranchBox(b));
+        branchButtons_[b] = GothicButton(this, U8(texts::kBranchButtons[b - 1]), BranchBox(b), kTermPoints);
         connect(branchButtons_[b], &QPushButton::clicked, this, [this, b] { OnBranchButton(b); });
     }
     BuildCommonButtons(kSigns, kClosing);

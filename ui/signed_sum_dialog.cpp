@@ -11,14 +11,6 @@ namespace {
 constexpr double kSignPoints = 18;
 constexpr double kClosingPoints = 12;
 
-QPushButton* Button(QWidget* parent, const char* caption, const twips::Box& at, double points)
-{
-    auto* button = new QPushButton(U8(caption), parent);
-    button->setGeometry(twips::ToRect(at));
-    button->setFont(GothicFont(points));
-    return button;
-}
-
 }  // namespace
 
 SignedSumDialog::SignedSumDialog(int places, char letter, QWidget* parent) : QDialog(parent), letter_(letter)
@@ -30,10 +22,10 @@ SignedSumDialog::SignedSumDialog(int places, char letter, QWidget* parent) : QDi
 void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
                                          const std::array<twips::Box, 2>& closing)
 {
-    plusButton_ = Button(this, texts::kPlus, signs[0], kSignPoints);
-    okButton_ = Button(this, texts::kOk, closing[0], kClosingPoints);
-    minusButton_ = Button(this, texts::kMinus, signs[1], kSignPoints);
-    cancelButton_ = Button(this, texts::kCancel, closing[1], kClosingPoints);
+    plusButton_ = GothicButton(this, U8(texts::kPlus), signs[0], kSignPoints);
+    okButton_ = GothicButton(this, U8(texts::kOk), closing[0], kClosingPoints);
+    minusButton_ = GothicButton(this, U8(texts::kMinus), signs[1], kSignPoints);
+    cancelButton_ = GothicButton(this, U8(texts::kCancel), closing[1], kClosingPoints);
     connect(plusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnPlus);
     connect(okButton_, &QPushButton::clicked, this, &SignedSumDialog::OnOk);
     connect(minusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnMinus);
