@@ -37,6 +37,7 @@ void Form1::Command2Click(int i)
 {
     const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
+    ShowUsedValue(1);
     int error = 0;
     QString description;
     try {

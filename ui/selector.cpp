@@ -1,8 +1,18 @@
 #include "selector.h"
 
+#include <QWheelEvent>
+
+namespace {
+
+// The longest list, the branch-voltage selector of fifteen branches, opens
+// without a scroll bar.
+constexpr int kMostVisibleItems = 15;
+
+}  // namespace
+
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
-    setMaxVisibleItems(14);
+    setMaxVisibleItems(kMostVisibleItems);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
 }
 
@@ -28,4 +38,12 @@ void Selector::SetText(const QString& text)
         MakeEditable();
         setEditText(text);
     }
+}
+
+void Selector::wheelEvent(QWheelEvent* event)
+{
+    if (wheelChooses_)
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
