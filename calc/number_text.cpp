@@ -37,20 +37,28 @@ Decimal ToDecimal(T v, int precision) {
     return d;
 }
 
+// The digits with an exponent of at least two digits: "1.5E+16", "2E-05".
+std::string ExponentDigits(const Decimal& d) {
+    const std::string& s = d.digits;
+    const int e = d.exponent;
+    std::string out = s.substr(0, 1);
+    if (s.size() > 1) out += "." + s.substr(1);
+    const int mag = e < 0 ? -e : e;
+    out += e < 0 ? "E-" : "E+";
+    if (mag < 10) out += '0';
+    out += std::to_string(mag);
+    return out;
+}
+
 // Magnitudes from 10^precision up, or below 10^-4, are written with an
-// exponent of at least two digits ("1.5E+16", "2E-05"); the others in plain
-// decimals, with or without the zero before the point (0.5 or .5).
+// exponent; the others in plain decimals, with or without the zero before
+// the point (0.5 or .5).
 std::string Digits(const Decimal& d, int precision, bool zeroBeforePoint) {
     const std::string& s = d.digits;
     const int e = d.exponent;
     std::string out;
     if (e >= precision || e < -4) {
-        out = s.substr(0, 1);
-        if (s.size() > 1) out += "." + s.substr(1);
-        const int mag = e < 0 ? -e : e;
-        out += e < 0 ? "E-" : "E+";
-        if (mag < 10) out += '0';
-        out += std::to_string(mag);
+        out = ExponentDigits(d);
     } else if (e >= 0) {
         const size_t intLen = static_cast<size_t>(e) + 1;
         out = s.substr(0, intLen);
@@ -157,6 +165,15 @@ std::string GeneralText(double v) {
     if (!std::isfinite(v)) return NonFinite(v);
     const Decimal d = ToDecimal(v, 15);
     return (d.negative ? "-" : "") + Digits(d, 15, true);
+}
+
+std::string ExponentText(double v, int significant) {
+    if (v == 0) return "0";
+    if (!std::isfinite(v)) return NonFinite(v);
+    const int digits = std::clamp(significant, 1, 17);
+    Decimal d = ToDecimal(v, digits);
+    d.digits.resize(static_cast<size_t>(digits), '0');
+    return (d.negative ? "-" : "") + ExponentDigits(d);
 }
 
 std::string DisplayValue(double v, double mul) { return GeneralText(Round4(Chk(mul * v))); }

@@ -12,6 +12,11 @@ double Round4(double x);
 // is "0".
 std::string GeneralText(double v);
 
+// Exponent form of v rounded to `significant` digits (1 … 17), trailing
+// zeros kept, so that the text tells its precision: 9999999000000 is
+// "9.999999E+12" with 7 digits and "1.00000E+13" with 6; zero is "0".
+std::string ExponentText(double v, int significant);
+
 // The text of a shown magnitude: GeneralText(Round4(mul × v)).
 std::string DisplayValue(double v, double mul);
 

@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -32,6 +33,17 @@ void ShowMessage(const QString& text, MessageIcon icon, QWidget* parent)
     }
     QMessageBox box(BoxIcon(icon), QStringLiteral("Brivel"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+Answer Ask(const QString& question, const QString& yes, const QString& no, QWidget* parent)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brivel"), question, QMessageBox::NoButton, parent);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::YesRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::NoRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton ? Answer::Yes : Answer::No;
 }
 
 MessageInterceptor SetMessageInterceptor(MessageInterceptor interceptor)

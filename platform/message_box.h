@@ -1,5 +1,6 @@
 #pragma once
-// Modal message boxes titled "Brivel" with one OK button.
+// Modal message boxes titled "Brivel": messages with one OK button, and
+// yes/no questions.
 
 #include <QString>
 
@@ -11,6 +12,13 @@ enum class MessageIcon { None, Information, Error };
 
 // Shows the box and waits for OK, unless an interceptor is set.
 void ShowMessage(const QString& text, MessageIcon icon = MessageIcon::None, QWidget* parent = nullptr);
+
+enum class Answer { Yes, No };
+
+// Asks a question that may lose data: two buttons captioned yes and no;
+// Enter and Escape answer No, as does closing the box. Always shown, also
+// while a message interceptor is set.
+Answer Ask(const QString& question, const QString& yes, const QString& no, QWidget* parent = nullptr);
 
 // Test seam: while set, ShowMessage hands (text, icon) to the interceptor and
 // shows nothing. Pass an empty function to show boxes again. Returns the

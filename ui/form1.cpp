@@ -160,18 +160,47 @@ void Form1::Combo3Click(int i)
     const QString text = ui_.Combo3[i]->currentText();
     const int choices = i == 0 ? 4 : static_cast<int>(texts::kCounts.size());
     int16_t& count = i == 0 ? c_.LoopCnt : c_.BrCnt;
+    int16_t chosen = count;
     for (int k = 0; k < choices; ++k)
-        if (text == U8(texts::kCounts[k])) count = static_cast<int16_t>(k + 2);
+        if (text == U8(texts::kCounts[k])) chosen = static_cast<int16_t>(k + 2);
+    if (chosen == count || !MayDiscardEntries()) {
+        ui_.Combo3[i]->SetText(U8(texts::kCounts[count - 2]));
+        return;
+    }
+    count = chosen;
     ui_.Text1[0]->setFocus();
     InitCircuit();
 }
 
+bool Form1::MayDiscardEntries()
+{
+    return !HoldsEntry() || Ask(U8(texts::kDiscardEntries), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes;
+}
+
+bool Form1::HoldsEntry() const
+{
+    for (int b = 1; b <= c_.BrCnt; ++b)
+        if (c_.BrR[b] != 0 || c_.BrL[b] != 0 || c_.BrC[b] != 0 || !ui_.Label7[b - 1]->text().isEmpty()) return true;
+    for (int i = 0; i < 25; ++i)
+        if (ui_.Command3[i]->text() != DefaultMatrixCaption(i)) return true;
+    Circuit start;
+    start.LoopCnt = c_.LoopCnt;
+    start.BrCnt = c_.BrCnt;
+    InitCircuitData(start);
+    return c_.EmfVal != start.EmfVal || c_.EmfMul != start.EmfMul || c_.FrqVal != start.FrqVal ||
+           c_.FrqMul != start.FrqMul;
+}
+
 void Form1::SSTab1GotFocus()
 {
-    if (ui_.SSTab1->Current() == 1 && !ui_.Command1[1]->isEnabled()) {
+    if (ui_.SSTab1->Current() != 1) return;
+    if (!ui_.Command1[1]->isEnabled()) {
         ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
         RetCmdClick();
+        return;
     }
+    // Every command of the graph page calculates with E.
+    ShowUsedValue(0);
 }
 
 void Form1::RetCmdClick() { graph_->OnReturn(); }

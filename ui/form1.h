@@ -139,11 +139,21 @@ private:
 
     // Start-up.
     void Load();
+    // Whether the circuit holds anything entered that the circuit
+    // initialisation would discard: element values, matrix and branch-current
+    // definitions, E and f with their units.
+    bool HoldsEntry() const;
+    // True when nothing would be lost, or the user agrees to lose it.
+    bool MayDiscardEntries();
 
     // Commands.
     void Calculate();
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
+    // A calculation needs the value of an emptied entry field: the field
+    // shows the value in use again.
+    void ShowUsedValue(int i);
+    bool HasCapacitor() const;
     // The results that a new E, a new definition or a new frequency make stale.
     void ClearEmfResults();
     void ClearDefinitionResults();
@@ -166,6 +176,8 @@ private:
     CalcControls ui_;
     // What was entered for branch b, at b − 1.
     std::array<ElementEntry, Circuit::MaxBranches> elementEntries_{};
+    // The last numeric text of each entry field, whose value is in use.
+    std::array<QString, 2> usedText_;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

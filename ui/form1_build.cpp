@@ -13,6 +13,7 @@
 #include "look.h"
 #include "matrix_brackets.h"
 #include "platform/qstring_utf8.h"
+#include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
@@ -47,17 +48,21 @@ QLabel* FixedLabel(QWidget* parent, const char* text, const twips::Box& at, doub
     return label;
 }
 
-// A label that shows a result: white, sunken, empty until a command writes
-// it. Nine characters such as -328.6373 fit its width.
-QLabel* ResultLabel(QWidget* parent, const QRect& at)
+// The look of a label that shows a result: white, sunken, empty until a
+// command writes it.
+template <typename Label>
+Label* Sunken(Label* label, const QRect& at)
 {
-    auto* label = new QLabel(parent);
     label->setGeometry(at);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setIndent(2);
     SetBackground(*label, Qt::white);
     return label;
 }
+
+QLabel* DefinitionLabel(QWidget* parent, const QRect& at) { return Sunken(new QLabel(parent), at); }
+
+QLabel* ValueLabel(QWidget* parent, const QRect& at) { return Sunken(new ResultLabel(parent), at); }
 
 QGroupBox* Frame(QWidget* parent, const char* caption, const twips::Box& at)
 {
@@ -128,6 +133,7 @@ void Form1::BuildStateFrame(QWidget* page)
     for (int i = 0; i < 4; ++i) ui_.Label1[i] = FixedLabel(ui_.Frame3, captions[i], layout::kLabel1[i], kStatePoints);
     for (int i = 0; i < 2; ++i) {
         ui_.Combo3[i] = MakeSelector(ui_.Frame3, twips::ToRect(layout::kCombo3[i]));
+        ui_.Combo3[i]->SetWheelChooses(false);
         ui_.Text1[i] = new EntryField(ui_.Frame3);
         ui_.Text1[i]->setGeometry(twips::ToRect(layout::kText1[i]));
         ui_.Text1[i]->setFont(GothicFont(kTextPoints));
@@ -156,13 +162,13 @@ void Form1::BuildImpedanceRows(QWidget* page)
             const int b = 5 * t + r + 1;
             const int y = layout::kImpRowTop + layout::kImpRowStep * r;
             ui_.Command2[b - 1] = Button(tab, QStringLiteral("Z%1=").arg(b), Row(layout::kCommand2, y));
-            ui_.Label3[RealLabel(b)] = ResultLabel(tab, Row(layout::kLabel3Real, y));
+            ui_.Label3[RealLabel(b)] = ValueLabel(tab, Row(layout::kLabel3Real, y));
             ui_.Label4[b - 1] = new QLabel(U8(texts::kPlusJ), tab);
             ui_.Label4[b - 1]->setGeometry(Row(layout::kLabel4, y));
             ui_.Label4[b - 1]->setFont(GothicFont(kTextPoints));
             ui_.Label4[b - 1]->setAlignment(Qt::AlignCenter);
             SetBackground(*ui_.Label4[b - 1], kPlusJBackground);
-            ui_.Label3[ImagLabel(b)] = ResultLabel(tab, Row(layout::kLabel3Imag, y));
+            ui_.Label3[ImagLabel(b)] = ValueLabel(tab, Row(layout::kLabel3Imag, y));
             ui_.Combo2[b - 1] = MakeSelector(tab, Row(layout::kCombo2, y));
         }
     }
@@ -195,13 +201,13 @@ void Form1::BuildCurrentRows(QWidget* page)
             const int y = layout::kCurRowTop + layout::kCurRowStep * r;
             ui_.Command4[i] = Button(frame, QStringLiteral("I%1=").arg(i + 1, 2, 10, QLatin1Char('0')),
                                      Row(layout::kCommand4, y));
-            ui_.Label7[i] = ResultLabel(frame, Row(layout::kLabel7, y));
-            ui_.Label8[i] = ResultLabel(frame, Row(layout::kLabel8, y));
+            ui_.Label7[i] = DefinitionLabel(frame, Row(layout::kLabel7, y));
+            ui_.Label8[i] = ValueLabel(frame, Row(layout::kLabel8, y));
             ui_.Combo4[i] = MakeSelector(frame, Row(layout::kCombo4, y));
             ui_.Label9[i] = new QLabel(U8(texts::kPhaseIs), frame);
             ui_.Label9[i]->setGeometry(Row(layout::kLabel9, y));
             ui_.Label9[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            ui_.Label10[i] = ResultLabel(frame, Row(layout::kLabel10, y));
+            ui_.Label10[i] = ValueLabel(frame, Row(layout::kLabel10, y));
             ui_.Label11[i] = new QLabel(U8(texts::kDegrees), frame);
             ui_.Label11[i]->setGeometry(Row(layout::kLabel11, y));
             ui_.Label11[i]->setFont(GothicFont(kTextPoints));
@@ -214,8 +220,8 @@ void Form1::BuildResultFrames(QWidget* page)
 {
     ui_.Frame5 = Frame(page, texts::kFrameInputImpedance, layout::kFrame5);
     ui_.Label12[0] = FixedLabel(ui_.Frame5, texts::kZiIs, layout::kLabel12[0]);
-    ui_.Label12[1] = ResultLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[1]));
-    ui_.Label12[2] = ResultLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[2]));
+    ui_.Label12[1] = ValueLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[1]));
+    ui_.Label12[2] = ValueLabel(ui_.Frame5, twips::ToRect(layout::kLabel12[2]));
     ui_.Label12[3] = FixedLabel(ui_.Frame5, texts::kDegrees, layout::kLabel12[3]);
     ui_.Combo5 = MakeSelector(ui_.Frame5, twips::ToRect(layout::kCombo5));
 
@@ -223,7 +229,7 @@ void Form1::BuildResultFrames(QWidget* page)
     for (int i = 1; i <= 2; ++i) {
         ui_.Combo6[i] = MakeSelector(ui_.Frame13, twips::ToRect(layout::kCombo6[i]));
         ui_.Combo6[i]->setFont(MinchoFont(kBasePoints));
-        ui_.Label13[i] = ResultLabel(ui_.Frame13, twips::ToRect(layout::kLabel13[i]));
+        ui_.Label13[i] = ValueLabel(ui_.Frame13, twips::ToRect(layout::kLabel13[i]));
     }
     QPalette buttonFace = ui_.Combo6[1]->palette();
     buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));

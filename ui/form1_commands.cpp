@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "calc/analysis.h"
 #include "calc/branch_impedance.h"
@@ -21,6 +22,8 @@
 
 void Form1::Command1Click(int i)
 {
+    ShowUsedValue(0);
+    ShowUsedValue(1);
     if (i == 0 && !CheckEntriesComplete(ui_.Text1, this)) return;
     try {
         c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
@@ -58,8 +61,36 @@ void Form1::ShowRunTimeError(const QString& description)
     ui_.SSTab1->SetCurrent(0);
 }
 
+void Form1::ShowUsedValue(int i)
+{
+    EntryField* field = ui_.Text1[i];
+    if (!field->text().isEmpty()) return;
+    // The change handling would only take the value it already has, and
+    // empty results that still hold.
+    const QSignalBlocker unchanged(field);
+    field->setText(usedText_[i]);
+}
+
+bool Form1::HasCapacitor() const
+{
+    for (int b = 1; b <= c_.BrCnt; ++b)
+        if (c_.BrC[b] != 0) return true;
+    return false;
+}
+
+// An E of zero drives no current, and a capacitor at zero frequency has no
+// finite impedance: either is refused before anything is calculated, with
+// the circuit and what is shown left as they are.
 void Form1::Calculate()
 {
+    if (c_.EmfMul * c_.EmfVal == 0) {
+        ShowMessage(U8(texts::kEmfNotZero), MessageIcon::None, this);
+        return;
+    }
+    if (c_.Frq == 0 && HasCapacitor()) {
+        ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
+        return;
+    }
     graph_->DropReadoutHolds();
     for (int b = 1; b <= c_.BrCnt; ++b) {
         BrZCalc(c_.BrImp[b], c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);

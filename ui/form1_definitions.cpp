@@ -46,6 +46,7 @@ void Form1::Command2Click(int i)
 {
     const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
+    ShowUsedValue(1);
     ClearDefinitionResults();
     ElementDialog dialog(elementEntries_[i], this);
     if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());

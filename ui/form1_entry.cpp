@@ -42,6 +42,7 @@ void Form1::Text1Change(int i)
         ClearEmfResults();
         c_.EmfVal = NumericValue(text);
     }
+    usedText_[i] = ui_.Text1[i]->text();
 }
 
 void Form1::Text1Enter(int i)

@@ -1,10 +1,19 @@
 #include "selector.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
+
+namespace {
+
+// The longest list, the branch-voltage selector of fifteen branches, opens
+// without a scroll bar.
+constexpr int kMostVisibleItems = 15;
+
+}  // namespace
 
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
-    setMaxVisibleItems(14);
+    setMaxVisibleItems(kMostVisibleItems);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
 }
 
@@ -42,4 +51,12 @@ void Selector::keyPressEvent(QKeyEvent* event)
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+void Selector::wheelEvent(QWheelEvent* event)
+{
+    if (wheelChooses_)
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }

@@ -18,6 +18,10 @@ public:
     // item of that text when there is one.
     void SetText(const QString& text);
 
+    // Whether the wheel over the closed selector steps through its items
+    // (and raises chosen()); on by default.
+    void SetWheelChooses(bool chooses) { wheelChooses_ = chooses; }
+
 signals:
     void chosen();
     void enterPressed();
@@ -25,7 +29,10 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void MakeEditable();
+
+    bool wheelChooses_ = true;
 };

@@ -86,5 +86,11 @@ inline constexpr const char* kCannotCalculate = "計算出来ません";
 inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません。";
 inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
+inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
+
+// The question before a new circuit size discards the entries.
+inline constexpr const char* kDiscardEntries = "回路の入力内容が消去されます。よろしいですか？";
+inline constexpr const char* kYes = "はい";
+inline constexpr const char* kNo = "いいえ";
 
 }  // namespace texts

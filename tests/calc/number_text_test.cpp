@@ -31,6 +31,11 @@ TEST(GeneralTextTest, ExponentForms) {
     EXPECT_EQ(GeneralText(999999999999999.9), "1E+15");
     EXPECT_EQ(GeneralText(1e-5), "1E-05");
     EXPECT_EQ(GeneralText(-2.5e-7), "-2.5E-07");
+    // Forced, with fewer digits where a label is narrow; rounding may carry.
+    EXPECT_EQ(ExponentText(9999999000000, 7), "9.999999E+12");
+    EXPECT_EQ(ExponentText(9999999000000, 6), "1.00000E+13");
+    EXPECT_EQ(ExponentText(-1591.5498, 4), "-1.592E+03");
+    EXPECT_EQ(ExponentText(84673.3066, 12), "8.46733066000E+04");
 }
 
 TEST(Round4Test, FloorRuleRoundsHalvesUpward) {

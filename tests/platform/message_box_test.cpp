@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -62,6 +64,33 @@ TEST(MessageBox, TheBoxIsTitledBrivelWithOneOkButtonAndTheIcon)
         EXPECT_EQ(shown.icon, expected);
         EXPECT_EQ(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
+}
+
+// A question that may lose data is answered Yes only by its yes button:
+// Enter, Escape and closing the box answer No.
+TEST(MessageBox, AQuestionAnswersYesOnlyByItsYesButton)
+{
+    const auto answer = [](const std::function<void(QMessageBox&)>& act) {
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Brivel"));
+                EXPECT_EQ(box->text(), kText);
+                act(*box);
+            }
+        });
+        return Ask(kText, QStringLiteral("yes"), QStringLiteral("no"));
+    };
+    const auto press = [](int key) {
+        return [key](QMessageBox& box) { QTest::keyClick(&box, static_cast<Qt::Key>(key)); };
+    };
+    EXPECT_EQ(answer(press(Qt::Key_Return)), Answer::No);
+    EXPECT_EQ(answer(press(Qt::Key_Escape)), Answer::No);
+    EXPECT_EQ(answer([](QMessageBox& box) { box.close(); }), Answer::No);
+    const auto clickYes = [](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == "yes") button->click();
+    };
+    EXPECT_EQ(answer(clickYes), Answer::Yes);
 }
 
 }  // namespace

@@ -3,14 +3,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
+#include "calc/number_text.h"
 #include "ui/entry_field.h"
+#include "ui/result_label.h"
 #include "ui/selector.h"
 #include "user.h"
 
@@ -97,6 +103,39 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     });
     EXPECT_EQ(user.TakeMessages().size(), 1u);
     EXPECT_EQ(user.circuit().BrC[1], 0.5 * 1e-6);
+}
+
+// A value in use is never hidden by an emptied field: 計算実行 uses E and f,
+// the element command f, the graph page E.
+TEST(NumericEntry, AnEmptiedFieldShowsTheValueInUseWhenCalculating)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    user.EnterSampleCircuit();
+    user.TypeInto(ui.Text1[0], "2");
+    user.TypeInto(ui.Text1[1], "50");
+    const auto empty = [&](EntryField* field) {
+        user.TypeInto(field, "");
+        QTest::keyClick(field, Qt::Key_Backspace);
+        ASSERT_TRUE(field->text().isEmpty());
+    };
+
+    empty(ui.Text1[0]);
+    empty(ui.Text1[1]);
+    user.Calculate();
+    EXPECT_EQ(ui.Text1[0]->text(), "2");
+    EXPECT_EQ(ui.Text1[1]->text(), "50");
+    EXPECT_EQ(ui.Label8[0]->text(), "1333.3333");
+
+    empty(ui.Text1[1]);
+    user.EnterElement(1, {"1", ""});
+    EXPECT_EQ(ui.Text1[1]->text(), "50");
+    EXPECT_EQ(user.ImpedanceReal(1), "1");
+
+    empty(ui.Text1[0]);
+    user.Click(ui.Command1[1]);
+    EXPECT_EQ(ui.Text1[0]->text(), "2");
+    EXPECT_TRUE(user.messages().empty());
 }
 
 TEST(NumericEntry, PastedExponentFormIsAccepted)
@@ -217,6 +256,67 @@ TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
     user.Choose(ui.Combo6[2], U8("μＶ"));
     EXPECT_EQ(ui.Label13[1]->text(), "12.5");
     EXPECT_TRUE(user.messages().empty());
+}
+
+// Every result label shows its value whole: in a face of 8 points or more,
+// or else in exponent form, the same number to the digits shown; the tool
+// tip holds the full text. Run at pixel ratio 1 and again at 2.
+TEST(ResultLabels, LongestTextsOfEveryFormAreReadable)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    const double ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    struct Case {
+        const char* text;
+        bool whole;  // whether it must fit without exponent form
+    };
+    const Case cases[] = {
+        {"-1591.5498", true},          // C = 1 μF at 100 Hz
+        {"84673.3066", true},
+        {"-179.9999", true},           // the longest phase
+        {"9999999000000", false},      // R = 9999999 ＭΩ
+        {"999999999999999", false},    // 15 digits, the largest without exponent
+        {"-12345678901.2345", false},  // 17 characters, the longest without exponent
+        {"-1.23456789012345E+15", false},  // 21 characters
+        {"1.23456789012345E+304", false},
+    };
+    // An impedance part, a current, a phase, Zi and its phase, a branch
+    // voltage and its phase.
+    for (QLabel* label : {ui.Label3[0], ui.Label3[5], ui.Label8[0], ui.Label10[0], ui.Label12[1], ui.Label12[2],
+                          ui.Label13[1], ui.Label13[2]}) {
+        auto* result = qobject_cast<ResultLabel*>(label);
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(label->devicePixelRatioF(), ratio);
+        for (const Case& c : cases) {
+            const QString full = QString::fromLatin1(c.text);
+            label->setText(full);
+            const ResultLabel::Shown shown = result->Fitted();
+            SCOPED_TRACE(c.text);
+            EXPECT_LE(QFontMetricsF(shown.font, label).horizontalAdvance(shown.text), result->TextRect().width());
+            EXPECT_GE(shown.font.pointSizeF(), ResultLabel::kSmallestPoints);
+            if (c.whole) {
+                EXPECT_EQ(shown.text, full);
+            }
+            if (shown.text != full) {
+                // d.ddd…E±x rounded, not cut, with as many digits as fit at
+                // 8 points (one more leaves less than a pixel to spare).
+                const QString mantissa = shown.text.section('E', 0, 0).remove('-').remove('.');
+                const int digits = static_cast<int>(mantissa.size());
+                const int exponent = shown.text.section('E', 1).toInt();
+                EXPECT_GE(digits, 5);
+                EXPECT_LE(std::fabs(shown.text.toDouble() - full.toDouble()),
+                          0.5 * std::pow(10.0, exponent - digits + 1) * (1 + 1e-12));
+                QFont smallest = shown.font;
+                smallest.setPointSizeF(ResultLabel::kSmallestPoints);
+                const QString longer = QString::fromStdString(ExponentText(full.toDouble(), digits + 1));
+                EXPECT_GT(QFontMetricsF(smallest, label).horizontalAdvance(longer), result->TextRect().width() - 1);
+            }
+            QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(label, &hover);
+            EXPECT_EQ(QToolTip::text(), full);
+        }
+        label->clear();
+    }
 }
 
 }  // namespace

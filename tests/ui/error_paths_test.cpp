@@ -59,6 +59,18 @@ void ExpectNoResults(const User& user)
     EXPECT_FALSE(ui.Command1[1]->isEnabled());
 }
 
+// What a new E or f made stale stays empty.
+void ExpectNoStaleResults(const User& user)
+{
+    const CalcControls& ui = user.ui();
+    for (int b = 1; b <= 3; ++b) {
+        EXPECT_TRUE(ui.Label8[b - 1]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.Label10[b - 1]->text().isEmpty()) << b;
+    }
+    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
+    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
+}
+
 class ErrorPaths : public ::testing::Test {
 protected:
     void SetUp() override
@@ -82,16 +94,33 @@ protected:
     User user;
 };
 
+// Refused with a message that names the entry; the circuit and the results
+// that still hold stay as they are.
 TEST_F(ErrorPaths, ZeroEmfKeepsTheCircuit)
 {
-    user.TypeInto(user.ui().Text1[0], "0");
+    user.TypeInto(user.ui().Text1[0], "-0");
+    user.Calculate();
+    ExpectOneMessage(user, U8("起電力Ｅを０以外の値にして下さい。"), MessageIcon::None);
+    ExpectNoStaleResults(user);
+    EXPECT_EQ(user.ImpedanceReal(2), "1");
+    ExpectSampleDescription(user);
+    EXPECT_EQ(user.ui().Text1[0]->text(), "-0");
+
+    user.TypeInto(user.ui().Text1[0], "1");
+    ExpectCorrectedRunCalculates();
+}
+
+TEST_F(ErrorPaths, RunTimeErrorKeepsTheCircuit)
+{
+    user.TypeInto(user.ui().Text1[0], "9E307");
+    user.Choose(user.ui().Combo1[0], U8("ＫＶ"));
     user.Calculate();
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     ExpectNoResults(user);
     ExpectSampleDescription(user);
-    EXPECT_EQ(user.ui().Text1[0]->text(), "0");
 
     user.TypeInto(user.ui().Text1[0], "1");
+    user.Choose(user.ui().Combo1[0], U8("Ｖ"));
     ExpectCorrectedRunCalculates();
 }
 
@@ -106,16 +135,18 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
     EXPECT_EQ(user.circuit().BrC[2], 0);
     EXPECT_EQ(user.circuit().BrR[2], 1);
 
-    // A capacitor entered at 100 Hz meets the division when calculating at
-    // f = 0.
+    // A capacitor entered at 100 Hz: calculating at f = 0 is refused with
+    // the same message.
     user.TypeInto(user.ui().Text1[1], "100");
     user.EnterElement(2, {"1", ""}, {}, {"1", ""});
     EXPECT_EQ(user.circuit().BrC[2], 1e-6);
     user.TypeInto(user.ui().Text1[1], "0");
     user.Calculate();
-    ExpectOneMessage(user, Description(CalcError::DivisionByZero), MessageIcon::Information);
-    ExpectNoResults(user);
+    ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
+    ExpectNoStaleResults(user);
+    EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     ExpectSampleDescription(user);
+    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
 
     // At 100 Hz the capacitor is fine; without it the sample's results return.
     user.TypeInto(user.ui().Text1[1], "100");

@@ -1,8 +1,12 @@
 // The start-up state and the circuit-size selectors.
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
@@ -108,7 +112,8 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     user.Calculate();
     ASSERT_TRUE(ui.Command1[1]->isEnabled());
 
-    user.Choose(ui.Combo3[0], U8("４"));
+    EXPECT_EQ(user.Answering("はい", [&] { user.Choose(ui.Combo3[0], U8("４")); }),
+              U8("回路の入力内容が消去されます。よろしいですか？"));
     EXPECT_EQ(user.circuit().LoopCnt, 4);
     ExpectMatrixOf(ui, 4);
     ExpectRowsOf(ui, 3);
@@ -121,11 +126,18 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     EXPECT_EQ(user.circuit().ZDef11[1], 0);
     EXPECT_TRUE(ui.Text1[0]->hasFocus());
 
-    user.Choose(ui.Combo3[1], U8("１５"));
+    // Nothing entered since: no question.
+    EXPECT_TRUE(user.Answering("はい", [&] { user.Choose(ui.Combo3[1], U8("１５")); }).isEmpty());
     EXPECT_EQ(user.circuit().BrCnt, 15);
     ExpectMatrixOf(ui, 4);
     ExpectRowsOf(ui, 15);
     EXPECT_EQ(user.circuit().LoopMat.Rows(), 4);
+    // All fifteen branch voltages are in sight without scrolling.
+    ui.Combo6[1]->showPopup();
+    const QAbstractItemView* list = ui.Combo6[1]->view();
+    for (int row = 0; row < 15; ++row)
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->model()->index(row, 0)))) << row;
+    ui.Combo6[1]->hidePopup();
 
     user.Choose(ui.Combo3[0], U8("２"));
     user.Choose(ui.Combo3[1], U8("２"));
@@ -135,16 +147,51 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     EXPECT_EQ(user.circuit().LoopCnt, 2);
 }
 
-TEST(CircuitSize, ChoosingTheSameCountStillStartsAfresh)
+// A circuit is discarded only when the count really changes and the user
+// agrees; the wheel over a closed count selector changes nothing.
+TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
 {
     User user;
     const CalcControls& ui = user.ui();
+    const auto expectSample = [&](const char* step) {
+        EXPECT_EQ(user.circuit().BrCnt, 3) << step;
+        EXPECT_EQ(ui.Combo3[1]->currentText(), U8("３")) << step;
+        EXPECT_EQ(user.ImpedanceReal(1), "1") << step;
+        EXPECT_EQ(ui.Command3[0]->text(), U8("Z1＋Z2")) << step;
+        EXPECT_EQ(ui.Label7[1]->text(), U8("I1－I2=")) << step;
+    };
     user.EnterSampleCircuit();
-    user.Choose(ui.Combo3[1], U8("３"));
-    EXPECT_EQ(user.circuit().BrCnt, 3);
+
+    const auto wheelNotch = [](Selector* selector) {
+        QWheelEvent notch(QPointF(5, 5), selector->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(selector, &notch);
+    };
+    EXPECT_TRUE(user.Answering("はい", [&] { wheelNotch(ui.Combo3[1]); }).isEmpty());
+    expectSample("a wheel notch");
+    // The same notch steps a unit selector.
+    wheelNotch(ui.Combo2[2]);
+    EXPECT_EQ(ui.Combo2[2]->currentText(), U8("ＫΩ"));
+
+    EXPECT_TRUE(user.Answering("はい", [&] { user.Choose(ui.Combo3[1], U8("３")); }).isEmpty());
+    expectSample("the same count");
+
+    ui.Combo3[1]->setFocus();
+    EXPECT_EQ(user.Answering("いいえ", [&] { QTest::keyClick(ui.Combo3[1], Qt::Key_Down); }),
+              U8("回路の入力内容が消去されます。よろしいですか？"));
+    expectSample("an arrow key answered いいえ");
+
+    user.Answering("はい", [&] { QTest::keyClick(ui.Combo3[1], Qt::Key_Down); });
+    EXPECT_EQ(user.circuit().BrCnt, 4);
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_EQ(ui.Command3[0]->text(), "Z11");
-    EXPECT_TRUE(ui.Label7[0]->text().isEmpty());
+    EXPECT_TRUE(ui.Label7[1]->text().isEmpty());
+
+    // E alone is an entry too.
+    user.TypeInto(ui.Text1[0], "5");
+    user.Answering("いいえ", [&] { user.Choose(ui.Combo3[0], U8("３")); });
+    EXPECT_EQ(user.circuit().LoopCnt, 2);
+    EXPECT_EQ(user.circuit().EmfVal, 5);
 }
 
 TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)

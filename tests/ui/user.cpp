@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -81,6 +82,19 @@ bool User::WithDialog(const std::function<void()>& open, const std::function<voi
     timer.start(0);
     open();
     return seen;
+}
+
+QString User::Answering(const char* answer, const std::function<void()>& ask)
+{
+    QString question;
+    WithDialog(ask, [&](QWidget& w) {
+        auto* box = qobject_cast<QMessageBox*>(&w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Brivel");
+        question = box->text();
+        if (QWidget* button = ButtonCaptioned(w, U8(answer))) Click(button);
+    });
+    return question;
 }
 
 QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)

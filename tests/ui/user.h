@@ -65,6 +65,9 @@ public:
 
     // Runs act on the modal dialog that open brings up; false when none came.
     bool WithDialog(const std::function<void()>& open, const std::function<void(QWidget&)>& act);
+    // Runs ask and answers the question box it brings up with the button
+    // captioned answer; the question's text, empty when none was asked.
+    QString Answering(const char* answer, const std::function<void()>& ask);
 
     QString ImpedanceReal(int b) const;
     QString ImpedanceImag(int b) const;
