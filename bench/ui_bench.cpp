@@ -25,8 +25,8 @@
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
-#include "ui/form1.h"
-#include "ui/form1_layout.h"
+#include "ui/main_window.h"
+#include "ui/main_window_layout.h"
 #include "ui/matrix_dialog.h"
 #include "ui/texts.h"
 
@@ -67,19 +67,19 @@ std::unique_ptr<QMainWindow> EmptyWindow(QSize size)
     return window;
 }
 
-QSize Form1Size() { return twips::ToSize(layout::kClient.width, layout::kClient.height); }
+QSize MainWindowSize() { return twips::ToSize(layout::kClient.width, layout::kClient.height); }
 
-void Form1FirstFrame(benchmark::State& st)
+void MainWindowFirstFrame(benchmark::State& st)
 {
     for (auto _ : st) {
-        Form1 form;
-        ShowUntilPainted(form);
+        MainWindow window;
+        ShowUntilPainted(window);
     }
 }
 
 void EmptyWindowFirstFrame(benchmark::State& st)
 {
-    const QSize size = Form1Size();
+    const QSize size = MainWindowSize();
     for (auto _ : st) {
         auto window = EmptyWindow(size);
         ShowUntilPainted(*window);
@@ -97,10 +97,10 @@ void Answer(const std::function<void()>& open, const std::function<void(Dialog&)
 }
 
 // The sample circuit of 1 Ω branches, calculated and drawn.
-void RunSample(Form1& form)
+void RunSample(MainWindow& window)
 {
-    for (int i = 0; i < 3; ++i)
-        Answer<ElementDialog>([&] { form.Command2Click(i); }, [](ElementDialog& d) {
+    for (int b = 1; b <= 3; ++b)
+        Answer<ElementDialog>([&] { window.OnElementButton(b); }, [](ElementDialog& d) {
             d.ValueField(kResistanceEntry)->setText("1");
             d.OnOk();
         });
@@ -114,26 +114,26 @@ void RunSample(Form1& form)
         else
             d.OnMinus();
     };
-    const auto matrix = [&](int i, std::initializer_list<int> presses) {
-        Answer<MatrixElementDialog>([&] { form.Command3Click(i); }, [presses, press](MatrixElementDialog& d) {
+    const auto matrix = [&](int j, int k, std::initializer_list<int> presses) {
+        Answer<MatrixElementDialog>([&] { window.OnMatrixButton(j, k); }, [presses, press](MatrixElementDialog& d) {
             for (int p : presses) press(d, p, [&d](int b) { d.OnBranchButton(b); });
             d.OnOk();
         });
     };
-    matrix(0, {1, kPlus, 2});
-    matrix(1, {kMinus, 2});
-    matrix(6, {2, kPlus, 3});
-    const auto current = [&](int i, std::initializer_list<int> presses) {
-        Answer<BranchCurrentDialog>([&] { form.Command4Click(i); }, [presses, press](BranchCurrentDialog& d) {
+    matrix(1, 1, {1, kPlus, 2});
+    matrix(1, 2, {kMinus, 2});
+    matrix(2, 2, {2, kPlus, 3});
+    const auto current = [&](int b, std::initializer_list<int> presses) {
+        Answer<BranchCurrentDialog>([&] { window.OnCurrentButton(b); }, [presses, press](BranchCurrentDialog& d) {
             for (int p : presses) press(d, p, [&d](int k) { d.OnLoopButton(k); });
             d.OnOk();
         });
     };
-    current(0, {1});
-    current(1, {1, kMinus, 2});
-    current(2, {2});
-    form.Command1Click(0);
-    form.Command1Click(1);
+    current(1, {1});
+    current(2, {1, kMinus, 2});
+    current(3, {2});
+    window.OnCalculate();
+    window.OnShowFrequencyCharacteristics();
 }
 
 long PeakKilobytes()
@@ -152,13 +152,13 @@ int PeakChild(const char* mode, const QElapsedTimer& sinceStart)
         SetMessageInterceptor([](const QString& text, MessageIcon) {
             std::fprintf(stderr, "unexpected message: %s\n", text.toUtf8().constData());
         });
-        Form1 form;
-        ShowUntilPainted(form);
+        MainWindow window;
+        ShowUntilPainted(window);
         firstFrameMs = sinceStart.nsecsElapsed() / 1e6;
-        RunSample(form);
+        RunSample(window);
         QCoreApplication::processEvents();
     } else {
-        auto window = EmptyWindow(Form1Size());
+        auto window = EmptyWindow(MainWindowSize());
         ShowUntilPainted(*window);
         firstFrameMs = sinceStart.nsecsElapsed() / 1e6;
     }
@@ -213,7 +213,7 @@ int main(int argc, char** argv)
         return PeakChild(argv[1], sinceStart);
 
     benchmark::RegisterBenchmark("EmptyWindowFirstFrame", EmptyWindowFirstFrame)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Form1FirstFrame", Form1FirstFrame)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("MainWindowFirstFrame", MainWindowFirstFrame)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FreshProcesses", FreshProcesses)->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -6,7 +6,7 @@
 
 #include "platform/fonts.h"
 #include "platform/toolkit_language.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     InstallToolkitTranslation();
-    Form1 form;
-    QObject::connect(&form, &Form1::endRequested, &app, &QCoreApplication::quit);
-    form.show();
+    MainWindow window;
+    QObject::connect(&window, &MainWindow::endRequested, &app, &QCoreApplication::quit);
+    window.show();
     return app.exec();
 }

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "form1_layout.h"
+#include "main_window_layout.h"
 
 namespace {
 

@@ -38,8 +38,11 @@ inline constexpr std::array<const char*, 3> kCurrentTabs = {"Ｉ０１～Ｉ０�
 inline constexpr std::array<const char*, 14> kCounts = {"２", "３", "４", "５", "６", "７", "８",
                                                         "９", "１０", "１１", "１２", "１３", "１４", "１５"};
 
-// Commands, in the order of their indices.
-inline constexpr std::array<const char*, 4> kCommands = {"計算実行", "周波数特性", "クリア", "終了"};
+// Commands.
+inline constexpr const char* kCalculate = "計算実行";
+inline constexpr const char* kFrequencyCharacteristics = "周波数特性";
+inline constexpr const char* kClear = "クリア";
+inline constexpr const char* kQuit = "終了";
 
 // Units.
 inline constexpr const char* kMilliVolt = unit_text::kMilliVolt;

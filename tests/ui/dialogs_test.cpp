@@ -140,26 +140,26 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.Choose(ui.Combo3[1], U8("１３"));
-    user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ１３"});
-    EXPECT_EQ(ui.Command3[1]->text(), U8("Z1＋Z2＋Z13"));
-    EXPECT_EQ(ui.Command3[1]->font().pointSizeF(), 8);
-    EXPECT_EQ(ui.Command3[5]->text(), U8("Z1＋Z2＋Z13"));
+    user.Choose(ui.branchCount, U8("１３"));
+    user.DefineMatrix(1, 2, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ１３"});
+    EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("Z1＋Z2＋Z13"));
+    EXPECT_EQ(ui.matrixButtons[1][2]->font().pointSizeF(), 8);
+    EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z13"));
     EXPECT_EQ(user.circuit().ZDef12[13], 1);
 
-    user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ３"});
-    EXPECT_EQ(ui.Command3[1]->font().pointSizeF(), 10);
+    user.DefineMatrix(1, 2, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ３"});
+    EXPECT_EQ(ui.matrixButtons[1][2]->font().pointSizeF(), 10);
 
     // Confirmed empty: the clicked button shows its name again, the mirror
     // keeps the last definition, the element is zero.
-    user.DefineMatrix(1, {});
-    EXPECT_EQ(ui.Command3[1]->text(), "Z12");
-    EXPECT_EQ(ui.Command3[5]->text(), U8("Z1＋Z2＋Z3"));
+    user.DefineMatrix(1, 2, {});
+    EXPECT_EQ(ui.matrixButtons[1][2]->text(), "Z12");
+    EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z3"));
     EXPECT_EQ(user.circuit().ZDef12, Marks(14, 0));
 
     // Cancelled: nothing changes.
-    user.DefineMatrix(0, {"Ｚ４"}, false);
-    EXPECT_EQ(ui.Command3[0]->text(), "Z11");
+    user.DefineMatrix(1, 1, {"Ｚ４"}, false);
+    EXPECT_EQ(ui.matrixButtons[1][1]->text(), "Z11");
     EXPECT_EQ(user.circuit().ZDef11, Marks(14, 0));
 }
 
@@ -182,11 +182,11 @@ TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
     EXPECT_EQ(user.ImpedanceReal(1), "10");
 
     // 1 μF at 1 kHz.
-    user.TypeInto(ui.Text1[1], "1");
-    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
+    user.TypeInto(ui.frequencyField, "1");
+    user.Choose(ui.frequencyUnit, U8("ＫＨｚ"));
     user.EnterElement(3, {}, {}, {"1", ""});
     EXPECT_EQ(user.ImpedanceImag(3), "-159.155");
-    user.Choose(ui.Combo2[2], U8("ＫΩ"));
+    user.Choose(ui.impedanceUnit[3], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(3), "-0.1592");
     EXPECT_TRUE(user.messages().empty());
 }
@@ -195,14 +195,14 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.TypeInto(ui.Text1[1], "1");
-    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
+    user.TypeInto(ui.frequencyField, "1");
+    user.Choose(ui.frequencyUnit, U8("ＫＨｚ"));
     user.EnterElement(2, {".1218", U8("ＫΩ")}, {"3.3", U8("μＨ")}, {"4.7", U8("ＰＦ")});
     const Circuit& c = user.circuit();
     const std::array<double, 5> before = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
     const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
 
-    const bool opened = user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
+    const bool opened = user.WithDialog([&] { user.Click(ui.elementButtons[2]); }, [&](QWidget& w) {
         auto& dialog = static_cast<ElementDialog&>(w);
         const std::array<const char*, 3> texts = {".1218", "3.3", "4.7"};
         const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
@@ -225,7 +225,7 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     EXPECT_EQ(c.BrR[2], 0);
     EXPECT_EQ(c.BrL[2], before[1]);
     EXPECT_EQ(c.BrC[2], 0);
-    user.WithDialog([&] { user.Click(ui.Command2[1]); }, [&](QWidget& w) {
+    user.WithDialog([&] { user.Click(ui.elementButtons[2]); }, [&](QWidget& w) {
         EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kResistanceEntry)->text(), "");
         EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kCapacitanceEntry)->text(), "");
     });
@@ -240,17 +240,17 @@ TEST(DefinitionCommands, EachCommandEmptiesTheStaleResults)
     user.Calculate();
     user.EnterElement(1, {}, {}, {}, false);
     EXPECT_EQ(user.ImpedanceReal(1), "1");
-    EXPECT_TRUE(ui.Label8[0]->text().isEmpty());
-    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
+    EXPECT_TRUE(ui.currentMagnitude[1]->text().isEmpty());
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(ui.voltageMagnitude->text().isEmpty());
 
     // A branch current confirmed with nothing pressed is zero, not missing.
     user.DefineCurrent(2, {});
-    EXPECT_EQ(ui.Label7[1]->text(), "=");
+    EXPECT_EQ(ui.currentDefinition[2]->text(), "=");
     user.Calculate();
     EXPECT_TRUE(user.messages().empty());
-    EXPECT_EQ(ui.Label8[1]->text(), "0");
-    EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
+    EXPECT_EQ(ui.currentMagnitude[2]->text(), "0");
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "333.3333");
 }
 
 }  // namespace

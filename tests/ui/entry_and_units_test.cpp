@@ -33,7 +33,7 @@ void Commit(QWidget* field, const QString& text)
 TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
 {
     User user;
-    EntryField* f = user.ui().Text1[1];
+    EntryField* f = user.ui().frequencyField;
 
     // Unfinished: kept, and the value waits for a number.
     user.TypeInto(f, "-.");
@@ -71,7 +71,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     // Left unfinished when the value is needed: named, focused, nothing
     // calculated (an empty circuit would report "計算出来ません").
     user.TypeInto(f, "2E-");
-    user.Click(user.ui().Text1[0]);
+    user.Click(user.ui().emfField);
     user.Calculate();
     ASSERT_EQ(user.messages().size(), 1u);
     EXPECT_EQ(user.TakeMessages()[0].text, U8("数値を入力して下さい。"));
@@ -80,7 +80,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
 
     // The element dialog's fields alike; ＯＫ is refused while one is
     // unfinished.
-    user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); }, [&](QWidget& w) {
         auto& dialog = static_cast<ElementDialog&>(w);
         user.TypeInto(dialog.ValueField(kResistanceEntry), "-5");
         user.TypeInto(dialog.ValueField(kInductanceEntry), "1E3");
@@ -91,7 +91,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(user.circuit().BrR[1], -5);
     EXPECT_EQ(user.circuit().BrL[1], 1000 * 1e-3);
     EXPECT_EQ(user.circuit().BrC[1], 12 * 1e-6);
-    user.WithDialog([&] { user.Click(user.ui().Command2[0]); }, [&](QWidget& w) {
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); }, [&](QWidget& w) {
         auto& dialog = static_cast<ElementDialog&>(w);
         user.TypeInto(dialog.ValueField(kCapacitanceEntry), "-.");
         user.Click(dialog.OkButton());
@@ -112,36 +112,36 @@ TEST(NumericEntry, AnEmptiedFieldShowsTheValueInUseWhenCalculating)
     User user;
     const CalcControls& ui = user.ui();
     user.EnterSampleCircuit();
-    user.TypeInto(ui.Text1[0], "2");
-    user.TypeInto(ui.Text1[1], "50");
+    user.TypeInto(ui.emfField, "2");
+    user.TypeInto(ui.frequencyField, "50");
     const auto empty = [&](EntryField* field) {
         user.TypeInto(field, "");
         QTest::keyClick(field, Qt::Key_Backspace);
         ASSERT_TRUE(field->text().isEmpty());
     };
 
-    empty(ui.Text1[0]);
-    empty(ui.Text1[1]);
+    empty(ui.emfField);
+    empty(ui.frequencyField);
     user.Calculate();
-    EXPECT_EQ(ui.Text1[0]->text(), "2");
-    EXPECT_EQ(ui.Text1[1]->text(), "50");
-    EXPECT_EQ(ui.Label8[0]->text(), "1333.3333");
+    EXPECT_EQ(ui.emfField->text(), "2");
+    EXPECT_EQ(ui.frequencyField->text(), "50");
+    EXPECT_EQ(ui.currentMagnitude[1]->text(), "1333.3333");
 
-    empty(ui.Text1[1]);
+    empty(ui.frequencyField);
     user.EnterElement(1, {"1", ""});
-    EXPECT_EQ(ui.Text1[1]->text(), "50");
+    EXPECT_EQ(ui.frequencyField->text(), "50");
     EXPECT_EQ(user.ImpedanceReal(1), "1");
 
-    empty(ui.Text1[0]);
-    user.Click(ui.Command1[1]);
-    EXPECT_EQ(ui.Text1[0]->text(), "2");
+    empty(ui.emfField);
+    user.Click(ui.frequencyButton);
+    EXPECT_EQ(ui.emfField->text(), "2");
     EXPECT_TRUE(user.messages().empty());
 }
 
 TEST(NumericEntry, PastedExponentFormIsAccepted)
 {
     User user;
-    EntryField* f = user.ui().Text1[0];
+    EntryField* f = user.ui().emfField;
     QApplication::clipboard()->setText("2E3");
     user.Click(f);
     QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
@@ -153,18 +153,18 @@ TEST(NumericEntry, FocusSelectsAndEnterMovesOn)
 {
     User user;
     const CalcControls& ui = user.ui();
-    user.Click(ui.Text1[0]);
-    EXPECT_EQ(ui.Text1[0]->selectedText(), "1");
+    user.Click(ui.emfField);
+    EXPECT_EQ(ui.emfField->selectedText(), "1");
 
-    QTest::keyClick(ui.Text1[0], Qt::Key_Return);
-    EXPECT_TRUE(ui.Text1[1]->hasFocus());
-    EXPECT_EQ(ui.Text1[0]->text(), "1");
-    EXPECT_FALSE(ui.Text1[0]->hasSelectedText());
-    EXPECT_EQ(ui.Text1[0]->cursorPosition(), 1);
-    EXPECT_EQ(ui.Text1[1]->selectedText(), "100");
+    QTest::keyClick(ui.emfField, Qt::Key_Return);
+    EXPECT_TRUE(ui.frequencyField->hasFocus());
+    EXPECT_EQ(ui.emfField->text(), "1");
+    EXPECT_FALSE(ui.emfField->hasSelectedText());
+    EXPECT_EQ(ui.emfField->cursorPosition(), 1);
+    EXPECT_EQ(ui.frequencyField->selectedText(), "100");
 
-    QTest::keyClick(ui.Text1[1], Qt::Key_Enter);
-    EXPECT_TRUE(ui.Command2[0]->hasFocus());
+    QTest::keyClick(ui.frequencyField, Qt::Key_Enter);
+    EXPECT_TRUE(ui.elementButtons[1]->hasFocus());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(user.circuit().FrqVal, 100);
 }
@@ -176,21 +176,21 @@ TEST(NumericEntry, TypingEmptiesOnlyTheResultsItMakesStale)
     user.EnterSampleCircuit();
     user.Calculate();
 
-    user.TypeInto(ui.Text1[0], "2");
+    user.TypeInto(ui.emfField, "2");
     EXPECT_EQ(user.ImpedanceReal(1), "1");
-    EXPECT_TRUE(ui.Label8[0]->text().isEmpty());
-    EXPECT_TRUE(ui.Label10[0]->text().isEmpty());
-    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
-    EXPECT_EQ(ui.Label7[0]->text(), "I1=");
+    EXPECT_TRUE(ui.currentMagnitude[1]->text().isEmpty());
+    EXPECT_TRUE(ui.currentPhase[1]->text().isEmpty());
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(ui.voltageMagnitude->text().isEmpty());
+    EXPECT_EQ(ui.currentDefinition[1]->text(), "I1=");
 
     user.Calculate();
-    EXPECT_EQ(ui.Label8[1]->text(), "666.6667");
-    user.Choose(ui.Combo1[1], U8("ＫＨｚ"));
+    EXPECT_EQ(ui.currentMagnitude[2]->text(), "666.6667");
+    user.Choose(ui.frequencyUnit, U8("ＫＨｚ"));
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
-    EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Text1[1]->hasFocus());
-    EXPECT_EQ(ui.Text1[1]->selectedText(), "100");
+    EXPECT_TRUE(ui.currentMagnitude[2]->text().isEmpty());
+    EXPECT_TRUE(ui.frequencyField->hasFocus());
+    EXPECT_EQ(ui.frequencyField->selectedText(), "100");
     user.Calculate();
     EXPECT_EQ(user.circuit().Frq, 100000);
 }
@@ -200,21 +200,21 @@ TEST(DisplayUnits, ImpedanceIsShownAgainWithoutRecalculating)
     User user;
     const CalcControls& ui = user.ui();
     // ω L = 196.162 × 6.283184 × 1.00166 = 1234.56793 Ω.
-    user.TypeInto(ui.Text1[1], "196.162");
+    user.TypeInto(ui.frequencyField, "196.162");
     user.EnterElement(1, {}, {"1.00166", U8("Ｈ")});
     EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
-    user.TypeInto(ui.Text1[1], "1");  // stale, but the units only re-show
-    user.Choose(ui.Combo2[0], U8("ＫΩ"));
+    user.TypeInto(ui.frequencyField, "1");  // stale, but the units only re-show
+    user.Choose(ui.impedanceUnit[1], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "1.2346");
     EXPECT_EQ(user.ImpedanceReal(1), "0");
-    user.Choose(ui.Combo2[0], U8("ＭΩ"));
+    user.Choose(ui.impedanceUnit[1], U8("ＭΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "0.0012");
-    user.Choose(ui.Combo2[0], U8("Ω"));
+    user.Choose(ui.impedanceUnit[1], U8("Ω"));
     EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
     // A branch never calculated shows zeros.
-    user.Choose(ui.Combo2[1], U8("ＫΩ"));
+    user.Choose(ui.impedanceUnit[2], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceReal(2), "0");
     EXPECT_EQ(user.ImpedanceImag(2), "0");
 }
@@ -224,37 +224,37 @@ TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
     User user;
     const CalcControls& ui = user.ui();
     user.EnterSampleCircuit();
-    user.TypeInto(ui.Text1[0], "37.5");
-    user.Choose(ui.Combo1[0], U8("ｍＶ"));
+    user.TypeInto(ui.emfField, "37.5");
+    user.Choose(ui.emfUnit, U8("ｍＶ"));
     user.Calculate();
-    ASSERT_EQ(ui.Label8[2]->text(), "12.5");
+    ASSERT_EQ(ui.currentMagnitude[3]->text(), "12.5");
 
-    user.Choose(ui.Combo4[2], U8("μＡ"));
-    EXPECT_EQ(ui.Label8[2]->text(), "12500");
-    user.Choose(ui.Combo4[2], U8("Ａ"));
-    EXPECT_EQ(ui.Label8[2]->text(), "0.0125");
-    EXPECT_EQ(ui.Label10[2]->text(), "0");
+    user.Choose(ui.currentUnit[3], U8("μＡ"));
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "12500");
+    user.Choose(ui.currentUnit[3], U8("Ａ"));
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "0.0125");
+    EXPECT_EQ(ui.currentPhase[3]->text(), "0");
 
-    user.Choose(ui.Combo5, U8("ＫΩ"));
-    EXPECT_EQ(ui.Label12[1]->text(), "0.0015");
+    user.Choose(ui.inputImpedanceUnit, U8("ＫΩ"));
+    EXPECT_EQ(ui.inputImpedanceMagnitude->text(), "0.0015");
 
     // Branch 2 carries 12.5 mA through 1 Ω.
-    user.Choose(ui.Combo6[1], U8("Ｖ02"));
-    EXPECT_EQ(ui.Label13[1]->text(), "0.0125");
-    user.Choose(ui.Combo6[2], U8("ｍＶ"));
-    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
-    user.Choose(ui.Combo6[1], U8("Ｖ01"));
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("Ｖ"));
-    EXPECT_EQ(ui.Label13[1]->text(), "0.025");
-    user.Choose(ui.Combo6[1], U8("Ｖ02"));
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("ｍＶ"));
-    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
-    EXPECT_EQ(ui.Label13[2]->text(), "0");
+    user.Choose(ui.voltageBranch, U8("Ｖ02"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "0.0125");
+    user.Choose(ui.voltageUnit, U8("ｍＶ"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "12.5");
+    user.Choose(ui.voltageBranch, U8("Ｖ01"));
+    EXPECT_EQ(ui.voltageUnit->currentText(), U8("Ｖ"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "0.025");
+    user.Choose(ui.voltageBranch, U8("Ｖ02"));
+    EXPECT_EQ(ui.voltageUnit->currentText(), U8("ｍＶ"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "12.5");
+    EXPECT_EQ(ui.voltagePhase->text(), "0");
 
     // A typed branch that does not exist changes nothing.
-    ui.Combo6[1]->setEditText(U8("Ｖ99"));
-    user.Choose(ui.Combo6[2], U8("μＶ"));
-    EXPECT_EQ(ui.Label13[1]->text(), "12.5");
+    ui.voltageBranch->setEditText(U8("Ｖ99"));
+    user.Choose(ui.voltageUnit, U8("μＶ"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "12.5");
     EXPECT_TRUE(user.messages().empty());
 }
 
@@ -282,8 +282,8 @@ TEST(ResultLabels, LongestTextsOfEveryFormAreReadable)
     };
     // An impedance part, a current, a phase, Zi and its phase, a branch
     // voltage and its phase.
-    for (QLabel* label : {ui.Label3[0], ui.Label3[5], ui.Label8[0], ui.Label10[0], ui.Label12[1], ui.Label12[2],
-                          ui.Label13[1], ui.Label13[2]}) {
+    for (QLabel* label : {ui.impedanceRe[1], ui.impedanceIm[1], ui.currentMagnitude[1], ui.currentPhase[1],
+                          ui.inputImpedanceMagnitude, ui.inputImpedancePhase, ui.voltageMagnitude, ui.voltagePhase}) {
         auto* result = qobject_cast<ResultLabel*>(label);
         ASSERT_NE(result, nullptr);
         EXPECT_EQ(label->devicePixelRatioF(), ratio);

@@ -39,10 +39,10 @@ void ExpectSampleDescription(const User& user)
     EXPECT_EQ(c.ZDef12, (Marks{0, 0, -1, 0}));
     EXPECT_EQ(c.ZDef22, (Marks{0, 0, 1, 1}));
     EXPECT_EQ(c.CurDef[2], (Marks{0, 1, -1}));
-    EXPECT_EQ(ui.Command3[0]->text(), U8("Z1＋Z2"));
-    EXPECT_EQ(ui.Command3[5]->text(), U8("－Z2"));
-    EXPECT_EQ(ui.Label7[1]->text(), U8("I1－I2="));
-    EXPECT_EQ(ui.Combo4[1]->currentText(), U8("μＡ"));
+    EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
+    EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("－Z2"));
+    EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2="));
+    EXPECT_EQ(ui.currentUnit[2]->currentText(), U8("μＡ"));
     EXPECT_EQ(c.CurDspMul[2], 1e6);
 }
 
@@ -51,12 +51,12 @@ void ExpectNoResults(const User& user)
     const CalcControls& ui = user.ui();
     for (int b = 1; b <= 3; ++b) {
         EXPECT_TRUE(user.ImpedanceReal(b).isEmpty()) << b;
-        EXPECT_TRUE(ui.Label8[b - 1]->text().isEmpty()) << b;
-        EXPECT_TRUE(ui.Label10[b - 1]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.currentMagnitude[b]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.currentPhase[b]->text().isEmpty()) << b;
     }
-    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
-    EXPECT_FALSE(ui.Command1[1]->isEnabled());
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(ui.voltageMagnitude->text().isEmpty());
+    EXPECT_FALSE(ui.frequencyButton->isEnabled());
 }
 
 // What a new E or f made stale stays empty.
@@ -64,11 +64,11 @@ void ExpectNoStaleResults(const User& user)
 {
     const CalcControls& ui = user.ui();
     for (int b = 1; b <= 3; ++b) {
-        EXPECT_TRUE(ui.Label8[b - 1]->text().isEmpty()) << b;
-        EXPECT_TRUE(ui.Label10[b - 1]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.currentMagnitude[b]->text().isEmpty()) << b;
+        EXPECT_TRUE(ui.currentPhase[b]->text().isEmpty()) << b;
     }
-    EXPECT_TRUE(ui.Label12[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Label13[1]->text().isEmpty());
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(ui.voltageMagnitude->text().isEmpty());
 }
 
 class ErrorPaths : public ::testing::Test {
@@ -76,19 +76,19 @@ protected:
     void SetUp() override
     {
         user.EnterSampleCircuit();
-        user.Choose(user.ui().Combo4[1], U8("μＡ"));
+        user.Choose(user.ui().currentUnit[2], U8("μＡ"));
         user.Calculate();
         ASSERT_TRUE(user.TakeMessages().empty());
-        ASSERT_TRUE(user.ui().Command1[1]->isEnabled());
+        ASSERT_TRUE(user.ui().frequencyButton->isEnabled());
     }
 
     void ExpectCorrectedRunCalculates()
     {
         user.Calculate();
         EXPECT_TRUE(user.TakeMessages().empty());
-        EXPECT_EQ(user.ui().Label8[1]->text(), "333333.3333");
-        EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
-        EXPECT_TRUE(user.ui().Command1[1]->isEnabled());
+        EXPECT_EQ(user.ui().currentMagnitude[2]->text(), "333333.3333");
+        EXPECT_EQ(user.ui().inputImpedanceMagnitude->text(), "1.5");
+        EXPECT_TRUE(user.ui().frequencyButton->isEnabled());
     }
 
     User user;
@@ -98,29 +98,29 @@ protected:
 // that still hold stay as they are.
 TEST_F(ErrorPaths, ZeroEmfKeepsTheCircuit)
 {
-    user.TypeInto(user.ui().Text1[0], "-0");
+    user.TypeInto(user.ui().emfField, "-0");
     user.Calculate();
     ExpectOneMessage(user, U8("起電力Ｅを０以外の値にして下さい。"), MessageIcon::None);
     ExpectNoStaleResults(user);
     EXPECT_EQ(user.ImpedanceReal(2), "1");
     ExpectSampleDescription(user);
-    EXPECT_EQ(user.ui().Text1[0]->text(), "-0");
+    EXPECT_EQ(user.ui().emfField->text(), "-0");
 
-    user.TypeInto(user.ui().Text1[0], "1");
+    user.TypeInto(user.ui().emfField, "1");
     ExpectCorrectedRunCalculates();
 }
 
 TEST_F(ErrorPaths, RunTimeErrorKeepsTheCircuit)
 {
-    user.TypeInto(user.ui().Text1[0], "9E307");
-    user.Choose(user.ui().Combo1[0], U8("ＫＶ"));
+    user.TypeInto(user.ui().emfField, "9E307");
+    user.Choose(user.ui().emfUnit, U8("ＫＶ"));
     user.Calculate();
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     ExpectNoResults(user);
     ExpectSampleDescription(user);
 
-    user.TypeInto(user.ui().Text1[0], "1");
-    user.Choose(user.ui().Combo1[0], U8("Ｖ"));
+    user.TypeInto(user.ui().emfField, "1");
+    user.Choose(user.ui().emfUnit, U8("Ｖ"));
     ExpectCorrectedRunCalculates();
 }
 
@@ -128,8 +128,8 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
 {
     // Entered while f = 0: the message names the cause, and the branch keeps
     // its values.
-    user.TypeInto(user.ui().Text1[1], "0");
-    user.TypeInto(user.ui().Text1[1], "0");
+    user.TypeInto(user.ui().frequencyField, "0");
+    user.TypeInto(user.ui().frequencyField, "0");
     user.EnterElement(2, {"2", ""}, {}, {"1", ""});
     ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
     EXPECT_EQ(user.circuit().BrC[2], 0);
@@ -137,10 +137,10 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
 
     // A capacitor entered at 100 Hz: calculating at f = 0 is refused with
     // the same message.
-    user.TypeInto(user.ui().Text1[1], "100");
+    user.TypeInto(user.ui().frequencyField, "100");
     user.EnterElement(2, {"1", ""}, {}, {"1", ""});
     EXPECT_EQ(user.circuit().BrC[2], 1e-6);
-    user.TypeInto(user.ui().Text1[1], "0");
+    user.TypeInto(user.ui().frequencyField, "0");
     user.Calculate();
     ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
     ExpectNoStaleResults(user);
@@ -149,18 +149,18 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
     EXPECT_EQ(user.circuit().BrC[2], 1e-6);
 
     // At 100 Hz the capacitor is fine; without it the sample's results return.
-    user.TypeInto(user.ui().Text1[1], "100");
+    user.TypeInto(user.ui().frequencyField, "100");
     user.Calculate();
     EXPECT_TRUE(user.TakeMessages().empty());
-    EXPECT_FALSE(user.ui().Label12[1]->text().isEmpty());
+    EXPECT_FALSE(user.ui().inputImpedanceMagnitude->text().isEmpty());
     user.EnterElement(2, {"1", ""}, {}, {"", ""});
     ExpectCorrectedRunCalculates();
 }
 
 TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
 {
-    user.DefineMatrix(1, {"Ｚ１", "＋", "Ｚ２"});
-    user.DefineMatrix(6, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(1, 2, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(2, 2, {"Ｚ１", "＋", "Ｚ２"});
     user.Calculate();
     ExpectOneMessage(user, U8("計算出来ません"), MessageIcon::None);
     for (int b = 1; b <= 3; ++b) {
@@ -169,8 +169,8 @@ TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
     }
     EXPECT_EQ(user.circuit().CalcErr, 0);
 
-    user.DefineMatrix(1, {"－", "Ｚ２"});
-    user.DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    user.DefineMatrix(1, 2, {"－", "Ｚ２"});
+    user.DefineMatrix(2, 2, {"Ｚ２", "＋", "Ｚ３"});
     ExpectCorrectedRunCalculates();
 }
 
@@ -179,23 +179,23 @@ TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
     User user;
     const CalcControls& ui = user.ui();
     for (int b = 1; b <= 3; ++b) user.EnterElement(b, {"1", ""});
-    user.DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
-    user.DefineMatrix(1, {"－", "Ｚ２"});
-    user.DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    user.DefineMatrix(1, 1, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(1, 2, {"－", "Ｚ２"});
+    user.DefineMatrix(2, 2, {"Ｚ２", "＋", "Ｚ３"});
     user.DefineCurrent(1, {"Ｉ１"});
     user.DefineCurrent(3, {"Ｉ２"});
     user.Calculate();
     ExpectOneMessage(user, U8("枝路電流がセットされていません。"), MessageIcon::None);
-    EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
-    EXPECT_TRUE(ui.Label8[1]->text().isEmpty());
-    EXPECT_TRUE(ui.Label8[2]->text().isEmpty());
-    EXPECT_EQ(ui.Label12[1]->text(), "1.5");
-    EXPECT_TRUE(ui.Command1[1]->isEnabled());
+    EXPECT_EQ(ui.currentMagnitude[1]->text(), "666.6667");
+    EXPECT_TRUE(ui.currentMagnitude[2]->text().isEmpty());
+    EXPECT_TRUE(ui.currentMagnitude[3]->text().isEmpty());
+    EXPECT_EQ(ui.inputImpedanceMagnitude->text(), "1.5");
+    EXPECT_TRUE(ui.frequencyButton->isEnabled());
 
     user.DefineCurrent(2, {"Ｉ１", "－", "Ｉ２"});
     user.Calculate();
     EXPECT_TRUE(user.TakeMessages().empty());
-    EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "333.3333");
 }
 
 TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
@@ -210,7 +210,7 @@ TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
     EXPECT_EQ(user.ImpedanceImag(1), "0");
     ElementEntry kept;
     kept.values[0].text = "1";
-    user.WithDialog([&] { user.Click(user.ui().Command2[0]); },
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); },
                     [&](QWidget& w) { EXPECT_EQ(static_cast<ElementDialog&>(w).Entry(), kept); });
 
     // Too large to be shown is a failure too.
@@ -225,12 +225,12 @@ TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
     User user;
     // Impedances this large are shown in ＭΩ, but their sum overflows.
     for (int b = 1; b <= 2; ++b) {
-        user.Choose(user.ui().Combo2[b - 1], U8("ＭΩ"));
+        user.Choose(user.ui().impedanceUnit[b], U8("ＭΩ"));
         user.EnterElement(b, {"9E307", ""});
     }
     EXPECT_TRUE(user.TakeMessages().empty());
     EXPECT_EQ(user.circuit().BrImp[2].re, 9e307);
-    user.DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
+    user.DefineMatrix(1, 1, {"Ｚ１", "＋", "Ｚ２"});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     EXPECT_EQ(user.circuit().LoopMat(1, 1).re, 0);
     EXPECT_EQ(user.circuit().ZDef11, (Marks{0, 1, 1, 0}));
@@ -239,7 +239,7 @@ TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
 TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
 {
     User user;
-    QTabBar* bar = user.ui().SSTab1->Bar();
+    QTabBar* bar = user.ui().pageTabs->Bar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     // Refused, back on the calculation page, and the calculation ran: with
     // nothing entered the matrix cannot be solved.
@@ -248,7 +248,7 @@ TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
     EXPECT_EQ(shown[0].text, U8("回路定数を入力して下さい"));
     EXPECT_EQ(shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(shown[1].text, U8("計算出来ません"));
-    EXPECT_EQ(user.ui().SSTab1->Current(), 0);
+    EXPECT_EQ(user.ui().pageTabs->Current(), 0);
 }
 
 }  // namespace

@@ -30,31 +30,31 @@ TEST(TypicalRun, SampleCircuitGivesTheWorkedResults)
         EXPECT_EQ(user.ImpedanceImag(b), "0") << b;
     }
     const CalcControls& ui = user.ui();
-    EXPECT_EQ(ui.Command3[0]->text(), U8("Z1＋Z2"));
-    EXPECT_EQ(ui.Command3[1]->text(), U8("－Z2"));
-    EXPECT_EQ(ui.Command3[5]->text(), U8("－Z2"));  // the mirror Z21
-    EXPECT_EQ(ui.Command3[6]->text(), U8("Z2＋Z3"));
-    EXPECT_EQ(ui.Label7[0]->text(), U8("I1="));
-    EXPECT_EQ(ui.Label7[1]->text(), U8("I1－I2="));
-    EXPECT_EQ(ui.Label7[2]->text(), U8("I2="));
-    EXPECT_FALSE(ui.Command1[1]->isEnabled());
+    EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
+    EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("－Z2"));
+    EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("－Z2"));  // the mirror Z21
+    EXPECT_EQ(ui.matrixButtons[2][2]->text(), U8("Z2＋Z3"));
+    EXPECT_EQ(ui.currentDefinition[1]->text(), U8("I1="));
+    EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2="));
+    EXPECT_EQ(ui.currentDefinition[3]->text(), U8("I2="));
+    EXPECT_FALSE(ui.frequencyButton->isEnabled());
 
     user.Calculate();
     EXPECT_TRUE(user.messages().empty());
-    EXPECT_EQ(ui.Label8[0]->text(), "666.6667");
-    EXPECT_EQ(ui.Label8[1]->text(), "333.3333");
-    EXPECT_EQ(ui.Label8[2]->text(), "333.3333");
-    EXPECT_EQ(ui.Combo4[1]->currentText(), U8("ｍＡ"));
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(ui.Label10[i]->text(), "0") << i;
-    EXPECT_EQ(ui.Label12[1]->text(), "1.5");
-    EXPECT_EQ(ui.Combo5->currentText(), U8("Ω"));
-    EXPECT_EQ(ui.Label12[2]->text(), "0");
+    EXPECT_EQ(ui.currentMagnitude[1]->text(), "666.6667");
+    EXPECT_EQ(ui.currentMagnitude[2]->text(), "333.3333");
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "333.3333");
+    EXPECT_EQ(ui.currentUnit[2]->currentText(), U8("ｍＡ"));
+    for (int b = 1; b <= 3; ++b) EXPECT_EQ(ui.currentPhase[b]->text(), "0") << b;
+    EXPECT_EQ(ui.inputImpedanceMagnitude->text(), "1.5");
+    EXPECT_EQ(ui.inputImpedanceUnit->currentText(), U8("Ω"));
+    EXPECT_EQ(ui.inputImpedancePhase->text(), "0");
     // The voltage display shows branch 1: 2/3 A through 1 Ω.
-    EXPECT_EQ(ui.Combo6[1]->currentText(), U8("Ｖ01"));
-    EXPECT_EQ(ui.Label13[1]->text(), "0.6667");
-    EXPECT_EQ(ui.Combo6[2]->currentText(), U8("Ｖ"));
-    EXPECT_EQ(ui.Label13[2]->text(), "0");
-    EXPECT_TRUE(ui.Command1[1]->isEnabled());
+    EXPECT_EQ(ui.voltageBranch->currentText(), U8("Ｖ01"));
+    EXPECT_EQ(ui.voltageMagnitude->text(), "0.6667");
+    EXPECT_EQ(ui.voltageUnit->currentText(), U8("Ｖ"));
+    EXPECT_EQ(ui.voltagePhase->text(), "0");
+    EXPECT_TRUE(ui.frequencyButton->isEnabled());
 }
 
 // Rows of column x of the image that are drawn in red (the curve may be
@@ -84,9 +84,9 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     User user;
     user.EnterSampleCircuit();
     user.Calculate();
-    user.Click(user.ui().Command1[1]);
-    EXPECT_EQ(user.ui().SSTab1->Current(), 1);
-    GraphPage& graph = user.form().Graph();
+    user.Click(user.ui().frequencyButton);
+    EXPECT_EQ(user.ui().pageTabs->Current(), 1);
+    GraphPage& graph = user.window().Graph();
     EXPECT_TRUE(graph.isVisible());
     EXPECT_TRUE(user.messages().empty());
 
@@ -104,10 +104,10 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
         w.close();
     };
     EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, preview));
-    EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
+    EXPECT_EQ(seen, static_cast<QWidget*>(user.window().Preview()));
     ASSERT_NE(seen, nullptr);
     EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, preview));
-    EXPECT_EQ(seen, static_cast<QWidget*>(user.form().Preview()));
+    EXPECT_EQ(seen, static_cast<QWidget*>(user.window().Preview()));
     EXPECT_TRUE(user.messages().empty());
 
     // A held readout does not outlive the calculation the return runs.
@@ -115,8 +115,8 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     graph.OnGraphClick(Graph::Magnitude);
     ASSERT_TRUE(graph.ReadoutHeld(Graph::Magnitude));
     user.Click(&graph.ReturnButton());
-    EXPECT_EQ(user.ui().SSTab1->Current(), 0);
-    EXPECT_EQ(user.ui().Label12[1]->text(), "1.5");
+    EXPECT_EQ(user.ui().pageTabs->Current(), 0);
+    EXPECT_EQ(user.ui().inputImpedanceMagnitude->text(), "1.5");
     EXPECT_TRUE(user.messages().empty());
     EXPECT_FALSE(graph.ReadoutHeld(Graph::Magnitude));
     EXPECT_FALSE(graph.ValueReadoutLabel(Graph::Magnitude).isVisible());
@@ -133,11 +133,11 @@ TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
     const CalcControls& ui = user.ui();
     EXPECT_EQ(user.ImpedanceImag(3), "1");
     // Z = 1 + (1 ∥ (1 + j)) = 1.6 + j0.2: Zi = 1.6125 at 7.125°.
-    EXPECT_EQ(ui.Label12[1]->text(), "1.6125");
-    EXPECT_EQ(ui.Label12[2]->text(), "7.125");
+    EXPECT_EQ(ui.inputImpedanceMagnitude->text(), "1.6125");
+    EXPECT_EQ(ui.inputImpedancePhase->text(), "7.125");
     // I3 = I1 × 1 / (2 + j) lags I1 by 26.5651°; I1 lags E by 7.125°.
-    EXPECT_EQ(ui.Label10[2]->text(), "-33.6901");
-    EXPECT_EQ(ui.Label10[0]->text(), "-7.125");
+    EXPECT_EQ(ui.currentPhase[3]->text(), "-33.6901");
+    EXPECT_EQ(ui.currentPhase[1]->text(), "-7.125");
 }
 
 }  // namespace

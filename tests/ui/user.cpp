@@ -15,13 +15,13 @@
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 
-User::User() : form_(std::make_unique<Form1>())
+User::User() : window_(std::make_unique<MainWindow>())
 {
     previous_ = SetMessageInterceptor(
         [this](const QString& text, MessageIcon icon) { messages_.push_back({text, icon}); });
-    form_->show();
-    QApplication::setActiveWindow(form_.get());
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 User::~User() { SetMessageInterceptor(previous_); }
@@ -107,7 +107,7 @@ QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)
 
 void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
 {
-    const bool opened = WithDialog([&] { Click(ui().Command2[b - 1]); }, [&](QWidget& w) {
+    const bool opened = WithDialog([&] { Click(ui().elementButtons[b]); }, [&](QWidget& w) {
         auto* dialog = qobject_cast<ElementDialog*>(&w);
         ASSERT_NE(dialog, nullptr);
         const Element* values[] = {&r, &l, &c};
@@ -131,31 +131,31 @@ void PressAll(User& user, QWidget& dialog, const std::vector<const char*>& press
 
 }  // namespace
 
-void User::DefineMatrix(int i, const std::vector<const char*>& presses, bool ok)
+void User::DefineMatrix(int j, int k, const std::vector<const char*>& presses, bool ok)
 {
-    const bool opened =
-        WithDialog([&] { Click(ui().Command3[i]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
-    EXPECT_TRUE(opened) << "no matrix dialog for button " << i;
+    const bool opened = WithDialog([&] { Click(ui().matrixButtons[j][k]); },
+                                   [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+    EXPECT_TRUE(opened) << "no matrix dialog for Z" << j << k;
 }
 
 void User::DefineCurrent(int b, const std::vector<const char*>& presses, bool ok)
 {
     const bool opened =
-        WithDialog([&] { Click(ui().Command4[b - 1]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+        WithDialog([&] { Click(ui().currentButtons[b]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
     EXPECT_TRUE(opened) << "no branch-current dialog for branch " << b;
 }
 
 void User::EnterSampleCircuit()
 {
     for (int b = 1; b <= 3; ++b) EnterElement(b, {"1", ""});
-    DefineMatrix(0, {"Ｚ１", "＋", "Ｚ２"});
-    DefineMatrix(1, {"－", "Ｚ２"});
-    DefineMatrix(6, {"Ｚ２", "＋", "Ｚ３"});
+    DefineMatrix(1, 1, {"Ｚ１", "＋", "Ｚ２"});
+    DefineMatrix(1, 2, {"－", "Ｚ２"});
+    DefineMatrix(2, 2, {"Ｚ２", "＋", "Ｚ３"});
     DefineCurrent(1, {"Ｉ１"});
     DefineCurrent(2, {"Ｉ１", "－", "Ｉ２"});
     DefineCurrent(3, {"Ｉ２"});
 }
 
-QString User::ImpedanceReal(int b) const { return ui().Label3[Form1::RealLabel(b)]->text(); }
+QString User::ImpedanceReal(int b) const { return ui().impedanceRe[b]->text(); }
 
-QString User::ImpedanceImag(int b) const { return ui().Label3[Form1::ImagLabel(b)]->text(); }
+QString User::ImpedanceImag(int b) const { return ui().impedanceIm[b]->text(); }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 class QLabel;
 class QWidget;
@@ -34,9 +34,9 @@ public:
     User();
     ~User();
 
-    Form1& form() { return *form_; }
-    const CalcControls& ui() const { return form_->Controls(); }
-    const Circuit& circuit() const { return form_->circuit(); }
+    MainWindow& window() { return *window_; }
+    const CalcControls& ui() const { return window_->Controls(); }
+    const Circuit& circuit() const { return window_->circuit(); }
 
     // Messages shown so far; Take… also forgets them.
     const std::vector<Message>& messages() const { return messages_; }
@@ -52,16 +52,16 @@ public:
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
     // キャンセル when ok is false).
     void EnterElement(int b, const Element& r, const Element& l = {}, const Element& c = {}, bool ok = true);
-    // The matrix dialog of button i: presses the buttons with these captions
-    // ("Ｚ１", "＋", "０" …), then ＯＫ (or キャンセル).
-    void DefineMatrix(int i, const std::vector<const char*>& presses, bool ok = true);
+    // The matrix dialog of element j, k: presses the buttons with these
+    // captions ("Ｚ１", "＋", "０" …), then ＯＫ (or キャンセル).
+    void DefineMatrix(int j, int k, const std::vector<const char*>& presses, bool ok = true);
     // The branch-current dialog of branch b, likewise ("Ｉ１", "－" …).
     void DefineCurrent(int b, const std::vector<const char*>& presses, bool ok = true);
 
     // The Overview's sample: 2 loops, 3 branches of 1 Ω, Z11 = Z1＋Z2,
     // Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1, I02 = I1－I2, I03 = I2.
     void EnterSampleCircuit();
-    void Calculate() { Click(ui().Command1[0]); }
+    void Calculate() { Click(ui().calculateButton); }
 
     // Runs act on the modal dialog that open brings up; false when none came.
     bool WithDialog(const std::function<void()>& open, const std::function<void(QWidget&)>& act);
@@ -73,7 +73,7 @@ public:
     QString ImpedanceImag(int b) const;
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> window_;
     std::vector<Message> messages_;
     MessageInterceptor previous_;
 };

@@ -12,7 +12,7 @@
 #include "calc/number_text.h"
 #include "calc/solver.h"
 #include "entry_field.h"
-#include "form1.h"
+#include "main_window.h"
 #include "graph/graph_page.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
@@ -20,29 +20,37 @@
 #include "tab_control.h"
 #include "texts.h"
 
-void Form1::Command1Click(int i)
+void MainWindow::OnCalculate()
 {
-    ShowUsedValue(0);
-    ShowUsedValue(1);
-    if (i == 0 && !CheckEntriesComplete(ui_.Text1, this)) return;
+    ShowUsedValues();
+    const std::array<EntryField*, 2> fields = {ui_.emfField, ui_.frequencyField};
+    if (!CheckEntriesComplete(fields, this)) return;
+    RunCommand([this] { Calculate(); });
+}
+
+void MainWindow::OnShowFrequencyCharacteristics()
+{
+    ShowUsedValues();
+    RunCommand([this] { ShowFrequencyCharacteristics(); });
+}
+
+void MainWindow::OnClear()
+{
+    ShowUsedValues();
+    RunCommand([this] { InitCircuit(); });
+}
+
+void MainWindow::OnQuit()
+{
+    ShowUsedValues();
+    RunCommand([this] { emit endRequested(); });
+}
+
+void MainWindow::RunCommand(const std::function<void()>& command)
+{
     try {
         c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
-        switch (i) {
-        case 0:
-            Calculate();
-            break;
-        case 1:
-            ShowFrequencyCharacteristics();
-            break;
-        case 2:
-            InitCircuit();
-            break;
-        case 3:
-            emit endRequested();
-            break;
-        default:
-            break;
-        }
+        command();
     } catch (const CalcError& e) {
         ShowRunTimeError(U8(e.description()));
     }
@@ -51,27 +59,32 @@ void Form1::Command1Click(int i)
 // A run-time error keeps the whole circuit description: only the results,
 // which no longer hold, are taken away, and the graph page is refused until
 // the next successful calculation.
-void Form1::ShowRunTimeError(const QString& description)
+void MainWindow::ShowRunTimeError(const QString& description)
 {
     ShowMessage(description, MessageIcon::Information, this);
     graph_->DropReadoutHolds();
     for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
     ClearDefinitionResults();
-    ui_.Command1[1]->setEnabled(false);
-    ui_.SSTab1->SetCurrent(0);
+    ui_.frequencyButton->setEnabled(false);
+    ui_.pageTabs->SetCurrent(0);
 }
 
-void Form1::ShowUsedValue(int i)
+void MainWindow::ShowUsedValue(EntryField* field, const QString& usedText)
 {
-    EntryField* field = ui_.Text1[i];
     if (!field->text().isEmpty()) return;
     // The change handling would only take the value it already has, and
     // empty results that still hold.
     const QSignalBlocker unchanged(field);
-    field->setText(usedText_[i]);
+    field->setText(usedText);
 }
 
-bool Form1::HasCapacitor() const
+void MainWindow::ShowUsedValues()
+{
+    ShowUsedValue(ui_.emfField, usedEmfText_);
+    ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
+}
+
+bool MainWindow::HasCapacitor() const
 {
     for (int b = 1; b <= c_.BrCnt; ++b)
         if (c_.BrC[b] != 0) return true;
@@ -81,7 +94,7 @@ bool Form1::HasCapacitor() const
 // An E of zero drives no current, and a capacitor at zero frequency has no
 // finite impedance: either is refused before anything is calculated, with
 // the circuit and what is shown left as they are.
-void Form1::Calculate()
+void MainWindow::Calculate()
 {
     if (c_.EmfMul * c_.EmfVal == 0) {
         ShowMessage(U8(texts::kEmfNotZero), MessageIcon::None, this);
@@ -110,16 +123,16 @@ void Form1::Calculate()
     for (int k = 1; k <= c_.LoopCnt; ++k) CpxMul(c_.LoopCur[k], c_.LoopMat(k, c_.LoopCnt + 1), c_.EmfCpx);
 
     for (int b = 1; b <= c_.BrCnt; ++b) {
-        if (ui_.Label7[b - 1]->text().isEmpty()) {
+        if (ui_.currentDefinition[b]->text().isEmpty()) {
             ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
             break;
         }
         CalcBrCur(c_, b);
         c_.BrCurAbs[b] = CpxAbs(c_.BrCur[b]);
-        SetText(ui_.Label8[b - 1], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b]));
+        SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b]));
         CpxPh(c_.BrCur[b], c_.AngRes);
         c_.BrCurPh[b] = c_.AngRes;
-        SetText(ui_.Label10[b - 1], GeneralText(c_.BrCurPh[b]));
+        SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
         CpxMul(c_.BrVol[b], c_.BrCur[b], c_.BrImp[b]);
         c_.BrVolAbs[b] = CpxAbs(c_.BrVol[b]);
         CpxPh(c_.BrVol[b], c_.AngRes);
@@ -130,19 +143,19 @@ void Form1::Calculate()
     c_.ZiAbs = CpxAbs(c_.ZReg);
     CpxPh(c_.ZReg, c_.AngRes);
     c_.ZiPh = c_.AngRes;
-    SetText(ui_.Label12[1], DisplayValue(c_.ZiAbs, c_.ImpDspMul[0]));
-    SetText(ui_.Label12[2], GeneralText(c_.ZiPh));
+    SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, c_.ImpDspMul[0]));
+    SetText(ui_.inputImpedancePhase, GeneralText(c_.ZiPh));
 
-    ui_.Combo6[1]->SetText(ui_.Combo6[1]->itemText(0));
-    SetText(ui_.Label13[1], DisplayValue(c_.BrVolAbs[1], c_.VolDspMul[1]));
-    ui_.Combo6[2]->SetText(U8(c_.VolUnitTxt[1]));
-    SetText(ui_.Label13[2], GeneralText(c_.BrVolPh[1]));
+    ui_.voltageBranch->SetText(ui_.voltageBranch->itemText(0));
+    SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[1], c_.VolDspMul[1]));
+    ui_.voltageUnit->SetText(U8(c_.VolUnitTxt[1]));
+    SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[1]));
 
-    ui_.Command1[1]->setEnabled(true);
+    ui_.frequencyButton->setEnabled(true);
 }
 
-void Form1::ShowFrequencyCharacteristics()
+void MainWindow::ShowFrequencyCharacteristics()
 {
-    ui_.SSTab1->SetCurrent(1);
+    ui_.pageTabs->SetCurrent(1);
     graph_->RedrawCurrentRange();
 }

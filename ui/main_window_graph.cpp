@@ -4,23 +4,23 @@
 
 #include <QPushButton>
 
-#include "form1.h"
+#include "main_window.h"
 #include "graph/graph_page.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
 #include "tab_control.h"
 
-bool Form1::FrequencyCommandEnabled() const { return ui_.Command1[1]->isEnabled(); }
+bool MainWindow::FrequencyCommandEnabled() const { return ui_.frequencyButton->isEnabled(); }
 
-void Form1::PressFrequencyCommand() { Command1Click(1); }
+void MainWindow::PressFrequencyCommand() { OnShowFrequencyCharacteristics(); }
 
-void Form1::PressReturn()
+void MainWindow::PressReturn()
 {
-    ui_.SSTab1->SetCurrent(0);
-    Command1Click(0);
+    ui_.pageTabs->SetCurrent(0);
+    OnCalculate();
 }
 
-void Form1::OpenPrintPreview()
+void MainWindow::OpenPrintPreview()
 {
     if (!preview_) {
         pageHost_ = std::make_unique<GraphPageHost>(*graph_, static_cast<GraphHost&>(*this));

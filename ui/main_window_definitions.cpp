@@ -13,8 +13,8 @@
 #include "calc/number_text.h"
 #include "current_dialog.h"
 #include "element_dialog.h"
-#include "form1.h"
-#include "form1_layout.h"
+#include "main_window.h"
+#include "main_window_layout.h"
 #include "matrix_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
@@ -35,24 +35,22 @@ void CheckShowable(const Complex& z, double multiplier)
 
 }  // namespace
 
-void Form1::ClearDefinitionResults()
+void MainWindow::ClearDefinitionResults()
 {
     ClearEmfResults();
-    ui_.Label12[1]->clear();
-    ui_.Label12[2]->clear();
+    ClearInputImpedance();
 }
 
-void Form1::Command2Click(int i)
+void MainWindow::OnElementButton(int b)
 {
-    const int b = i + 1;
     if (b < 1 || b > c_.BrCnt) return;
-    ShowUsedValue(1);
+    ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
     ClearDefinitionResults();
-    ElementDialog dialog(elementEntries_[i], this);
+    ElementDialog dialog(elementEntries_[b], this);
     if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
 }
 
-void Form1::StoreElement(int b, const ElementEntry& entry)
+void MainWindow::StoreElement(int b, const ElementEntry& entry)
 {
     try {
         const BranchElements elements = ElementsOf(entry);
@@ -61,7 +59,7 @@ void Form1::StoreElement(int b, const ElementEntry& entry)
         BrZCalc(z, elements.r, elements.l, elements.c, frq);
         CheckShowable(z, c_.ImpDspMul[b]);
 
-        elementEntries_[b - 1] = entry;
+        elementEntries_[b] = entry;
         c_.BrR[b] = elements.r;
         c_.BrL[b] = elements.l;
         c_.BrC[b] = elements.c;
@@ -78,54 +76,54 @@ void Form1::StoreElement(int b, const ElementEntry& entry)
     }
 }
 
-void Form1::Command3Click(int i)
+void MainWindow::OnMatrixButton(int j, int k)
 {
-    if (i < 0 || i >= 25) return;
-    const int j = i / 5 + 1;
-    const int k = i % 5 + 1;
-    if (j > k || k > c_.LoopCnt) return;
-
+    if (j < 1 || j > k || k > c_.LoopCnt) return;
     ClearDefinitionResults();
     MatrixElementDialog dialog(c_.BrCnt, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    const SignedSumEntry& entry = dialog.Entry();
     // The caption face follows what was pressed, even in a cancelled dialog.
-    QPushButton* button = ui_.Command3[i];
+    QPushButton* button = ui_.matrixButtons[j][k];
     QFont font = button->font();
-    font.setPointSizeF(entry.text.size() > kLongDefinition ? layout::kLongMatrixPoints : layout::kMatrixPoints);
+    font.setPointSizeF(dialog.Entry().text.size() > kLongDefinition ? layout::kLongMatrixPoints
+                                                                    : layout::kMatrixPoints);
     button->setFont(font);
-
-    if (accepted) {
-        if (!entry.text.isEmpty()) {
-            button->setText(entry.text);
-            if (j < k) ui_.Command3[(k - 1) * 5 + (j - 1)]->setText(entry.text);
-        } else {
-            button->setText(DefaultMatrixCaption(i));
-        }
-        try {
-            if (j == k) {
-                SetZDiagDef(c_, 11 * j, entry.marks);
-                CalcZDiag(c_, 11 * j);
-            } else {
-                SetZMutDef(c_, 10 * j + k, entry.marks);
-                CalcZMut(c_, 10 * j + k);
-            }
-        } catch (const CalcError& e) {
-            ShowMessage(U8(e.description()), MessageIcon::Information, this);
-            return;
-        }
-        c_.LoopMat(j, k) = c_.ZReg;
-    }
+    if (accepted && !StoreMatrixElement(j, k, dialog.Entry())) return;
     MirrorLoopMat(c_);
 }
 
-void Form1::Command4Click(int i)
+// An empty definition shows the element's name again; the mirror element
+// keeps its caption then.
+bool MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
 {
-    const int b = i + 1;
+    if (!entry.text.isEmpty()) {
+        ui_.matrixButtons[j][k]->setText(entry.text);
+        if (j < k) ui_.matrixButtons[k][j]->setText(entry.text);
+    } else {
+        ui_.matrixButtons[j][k]->setText(DefaultMatrixCaption(j, k));
+    }
+    try {
+        if (j == k) {
+            SetZDiagDef(c_, 11 * j, entry.marks);
+            CalcZDiag(c_, 11 * j);
+        } else {
+            SetZMutDef(c_, 10 * j + k, entry.marks);
+            CalcZMut(c_, 10 * j + k);
+        }
+    } catch (const CalcError& e) {
+        ShowMessage(U8(e.description()), MessageIcon::Information, this);
+        return false;
+    }
+    c_.LoopMat(j, k) = c_.ZReg;
+    return true;
+}
+
+void MainWindow::OnCurrentButton(int b)
+{
     if (b < 1 || b > c_.BrCnt) return;
     ClearDefinitionResults();
     BranchCurrentDialog dialog(c_.LoopCnt, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    ui_.Label7[i]->setText(dialog.Entry().text);
+    ui_.currentDefinition[b]->setText(dialog.Entry().text);
     SetCurDef(c_, b, dialog.Entry().marks);
 }

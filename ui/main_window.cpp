@@ -1,0 +1,190 @@
+// The main window's start-up, the circuit initialisation, the circuit-size
+// selectors and the navigation between the pages.
+
+#include "main_window.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+#include "entry_field.h"
+#include "main_window_layout.h"
+#include "graph/branch_colour.h"
+#include "graph/graph_page.h"
+#include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
+#include "print/graph_page_host.h"
+#include "print/preview_window.h"
+#include "selector.h"
+#include "tab_control.h"
+#include "texts.h"
+
+namespace {
+
+// "Ｖ01" … "Ｖ09", "Ｖ10" … "Ｖ15".
+QString VoltageItem(int b)
+{
+    return U8(texts::kVoltagePrefix) + (b <= 9 ? QStringLiteral("0") : QString()) + QString::number(b);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+{
+    Build();
+    Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::DefaultMatrixCaption(int j, int k) { return QStringLiteral("Z%1%2").arg(j).arg(k); }
+
+void MainWindow::ClearBranchImpedance(int b)
+{
+    ui_.impedanceRe[b]->clear();
+    ui_.impedanceIm[b]->clear();
+}
+
+void MainWindow::Load()
+{
+    setWindowTitle(U8(texts::kWindowCaption));
+    c_.LoopCnt = 2;
+    c_.BrCnt = 3;
+    FillLists();
+    ui_.loopCount->SetText(U8(texts::kCounts[0]));
+    ui_.branchCount->SetText(U8(texts::kCounts[1]));
+    FillBranchColours(g_);
+    InitCircuit();
+}
+
+void MainWindow::InitCircuit()
+{
+    InitCircuitData(c_);
+    elementEntries_.fill(ElementEntry{});
+    for (int b = 1; b <= c_.BrCnt; ++b) ui_.impedanceUnit[b]->SetText(U8(texts::kOhm));
+    ui_.emfField->setText(QStringLiteral("1"));
+    ui_.emfUnit->SetText(U8(texts::kVolt));
+    ui_.frequencyField->setText(QStringLiteral("100"));
+    ui_.frequencyUnit->SetText(U8(texts::kHertz));
+
+    for (int j = 1; j <= Circuit::MaxLoops; ++j) {
+        for (int k = 1; k <= Circuit::MaxLoops; ++k) {
+            QPushButton* button = ui_.matrixButtons[j][k];
+            QFont font = button->font();
+            font.setPointSizeF(layout::kMatrixPoints);
+            button->setFont(font);
+            button->setText(DefaultMatrixCaption(j, k));
+        }
+    }
+    ShowMatrixButtons(c_.LoopCnt);
+
+    HideBranchRows();
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        for (QWidget* w : BranchRow(b)) w->setVisible(true);
+        ClearBranchImpedance(b);
+    }
+    HideCurrentRows();
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        for (QWidget* w : CurrentRow(b)) w->setVisible(true);
+        ui_.currentDefinition[b]->clear();
+        ui_.currentMagnitude[b]->clear();
+        ui_.currentUnit[b]->SetText(U8(texts::kMilliAmpere));
+        ui_.currentPhase[b]->clear();
+    }
+
+    ClearInputImpedance();
+    ui_.inputImpedanceUnit->SetText(U8(texts::kOhm));
+    ui_.voltageBranch->clear();
+    for (int b = 1; b <= c_.BrCnt; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
+    ui_.voltageBranch->SetText(VoltageItem(1));
+    ui_.voltageUnit->SetText(U8(texts::kVolt));
+    ui_.voltageMagnitude->clear();
+    ui_.voltagePhase->clear();
+
+    // The graph page's own reset ends by choosing the input impedance, which
+    // would redraw while "周波数特性" is still enabled.
+    ui_.pageTabs->SetCurrent(0);
+    ui_.frequencyButton->setEnabled(false);
+    graph_->ResetForNewCircuit();
+}
+
+std::array<QWidget*, 5> MainWindow::BranchRow(int b) const
+{
+    return {ui_.elementButtons[b], ui_.impedanceRe[b], ui_.plusJ[b], ui_.impedanceIm[b], ui_.impedanceUnit[b]};
+}
+
+std::array<QWidget*, 7> MainWindow::CurrentRow(int b) const
+{
+    return {ui_.currentButtons[b],      ui_.currentDefinition[b], ui_.currentMagnitude[b], ui_.currentUnit[b],
+            ui_.currentPhaseCaption[b], ui_.currentPhase[b],      ui_.currentDegrees[b]};
+}
+
+void MainWindow::ShowMatrixButtons(int loops)
+{
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = 1; k <= Circuit::MaxLoops; ++k) ui_.matrixButtons[j][k]->setVisible(j <= loops && k <= loops);
+}
+
+void MainWindow::HideBranchRows()
+{
+    for (int b = 1; b <= Circuit::MaxBranches; ++b)
+        for (QWidget* w : BranchRow(b)) w->setVisible(false);
+}
+
+void MainWindow::HideCurrentRows()
+{
+    for (int b = 1; b <= Circuit::MaxBranches; ++b)
+        for (QWidget* w : CurrentRow(b)) w->setVisible(false);
+}
+
+void MainWindow::OnLoopCountChosen() { ChooseCount(ui_.loopCount, Circuit::MaxLoops, c_.LoopCnt); }
+
+void MainWindow::OnBranchCountChosen() { ChooseCount(ui_.branchCount, Circuit::MaxBranches, c_.BrCnt); }
+
+void MainWindow::ChooseCount(Selector* selector, int most, int16_t& count)
+{
+    const QString text = selector->currentText();
+    int16_t chosen = count;
+    for (int n = 2; n <= most; ++n)
+        if (text == U8(texts::kCounts[n - 2])) chosen = static_cast<int16_t>(n);
+    if (chosen == count || !MayDiscardEntries()) {
+        selector->SetText(U8(texts::kCounts[count - 2]));
+        return;
+    }
+    count = chosen;
+    ui_.emfField->setFocus();
+    InitCircuit();
+}
+
+bool MainWindow::MayDiscardEntries()
+{
+    return !HoldsEntry() || Ask(U8(texts::kDiscardEntries), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes;
+}
+
+bool MainWindow::HoldsEntry() const
+{
+    for (int b = 1; b <= c_.BrCnt; ++b)
+        if (c_.BrR[b] != 0 || c_.BrL[b] != 0 || c_.BrC[b] != 0 || !ui_.currentDefinition[b]->text().isEmpty())
+            return true;
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = 1; k <= Circuit::MaxLoops; ++k)
+            if (ui_.matrixButtons[j][k]->text() != DefaultMatrixCaption(j, k)) return true;
+    Circuit start;
+    start.LoopCnt = c_.LoopCnt;
+    start.BrCnt = c_.BrCnt;
+    InitCircuitData(start);
+    return c_.EmfVal != start.EmfVal || c_.EmfMul != start.EmfMul || c_.FrqVal != start.FrqVal ||
+           c_.FrqMul != start.FrqMul;
+}
+
+void MainWindow::OnPageChosen()
+{
+    if (ui_.pageTabs->Current() != 1) return;
+    if (!ui_.frequencyButton->isEnabled()) {
+        ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
+        graph_->OnReturn();
+        return;
+    }
+    // Every command of the graph page calculates with E.
+    ShowUsedValue(ui_.emfField, usedEmfText_);
+}

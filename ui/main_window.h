@@ -1,0 +1,237 @@
+#pragma once
+// The main window: the calculation page with circuit entry and results, and
+// the graph page. It owns the circuit data and the graph state for the whole
+// run. Each control has its handler, named after the event; a row of like
+// controls has one handler that takes the branch or the matrix cell.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "calc/circuit.h"
+#include "element_entry.h"
+#include "graph/graph_host.h"
+#include "graph/graph_state.h"
+#include "signed_sum_entry.h"
+
+class CircuitPicture;
+class EntryField;
+class GraphPage;
+class GraphPageHost;
+class PreviewWindow;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class Selector;
+class TabControl;
+
+// One per branch, indexed by the branch number b = 1 … 15 as the circuit's
+// arrays are; element 0 is unused (a null control).
+template <typename T>
+using ByBranch = std::array<T, Circuit::MaxBranches + 1>;
+
+// The controls of the calculation page. The matrix buttons are indexed by
+// the element's row and column j, k = 1 … 5; row 0 and column 0 are null.
+struct CalcControls {
+    TabControl* pageTabs = nullptr;  // the calculation page and the graph page
+    QLabel* title = nullptr;
+
+    QGroupBox* stateFrame = nullptr;
+    QLabel* emfCaption = nullptr;
+    QLabel* frequencyCaption = nullptr;
+    QLabel* loopCountCaption = nullptr;
+    QLabel* branchCountCaption = nullptr;
+    Selector* loopCount = nullptr;
+    Selector* branchCount = nullptr;
+    EntryField* emfField = nullptr;
+    EntryField* frequencyField = nullptr;
+    Selector* emfUnit = nullptr;
+    Selector* frequencyUnit = nullptr;
+
+    QGroupBox* sampleFrame = nullptr;
+    CircuitPicture* samplePicture = nullptr;
+
+    QGroupBox* commandFrame = nullptr;
+    QPushButton* calculateButton = nullptr;
+    QPushButton* frequencyButton = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* quitButton = nullptr;
+
+    // Branch impedances, five branches to a tab.
+    TabControl* impedanceTabs = nullptr;
+    std::array<QLabel*, 3> impedanceHeadings{};
+    ByBranch<QPushButton*> elementButtons{};
+    ByBranch<QLabel*> impedanceRe{};
+    ByBranch<QLabel*> plusJ{};
+    ByBranch<QLabel*> impedanceIm{};
+    ByBranch<Selector*> impedanceUnit{};
+
+    QLabel* matrixHeading = nullptr;
+    std::array<std::array<QPushButton*, Circuit::MaxLoops + 1>, Circuit::MaxLoops + 1> matrixButtons{};
+
+    // Branch currents, five branches to a tab, in a frame on each.
+    TabControl* currentTabs = nullptr;
+    std::array<QGroupBox*, 3> currentFrames{};
+    ByBranch<QPushButton*> currentButtons{};
+    ByBranch<QLabel*> currentDefinition{};
+    ByBranch<QLabel*> currentMagnitude{};
+    ByBranch<Selector*> currentUnit{};
+    ByBranch<QLabel*> currentPhaseCaption{};
+    ByBranch<QLabel*> currentPhase{};
+    ByBranch<QLabel*> currentDegrees{};
+
+    QGroupBox* inputImpedanceFrame = nullptr;
+    QLabel* inputImpedanceCaption = nullptr;
+    QLabel* inputImpedanceMagnitude = nullptr;
+    Selector* inputImpedanceUnit = nullptr;
+    QLabel* inputImpedancePhase = nullptr;
+    QLabel* inputImpedanceDegrees = nullptr;
+
+    QGroupBox* voltageFrame = nullptr;
+    Selector* voltageBranch = nullptr;
+    QLabel* voltageMagnitude = nullptr;
+    Selector* voltageUnit = nullptr;
+    QLabel* voltagePhase = nullptr;
+    QLabel* voltageDegrees = nullptr;
+};
+
+class MainWindow : public QWidget, private GraphHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const CalcControls& Controls() const { return ui_; }
+    const Circuit& circuit() const { return c_; }
+    const GraphState& graphState() const { return g_; }
+    // The graph page, tab 1.
+    GraphPage& Graph() { return *graph_; }
+    // The print preview, once "グラフ印刷" has opened it.
+    PreviewWindow* Preview() { return preview_.get(); }
+
+    // The circuit size.
+    void OnLoopCountChosen();
+    void OnBranchCountChosen();
+    void OnPageChosen();
+
+    // Entry fields and unit selectors.
+    void OnEmfEdited();
+    void OnFrequencyEdited();
+    void OnEnterInEmfField();
+    void OnEnterInFrequencyField();
+    void OnEmfUnitChosen();
+    void OnFrequencyUnitChosen();
+    void OnImpedanceUnitChosen(int b);
+    void OnCurrentUnitChosen(int b);
+    void OnInputImpedanceUnitChosen();
+    void OnVoltageBranchChosen();
+    void OnVoltageUnitChosen();
+
+    // The commands.
+    void OnCalculate();
+    void OnShowFrequencyCharacteristics();
+    void OnClear();
+    void OnQuit();
+
+    // The definitions: element values, matrix element, branch current.
+    void OnElementButton(int b);
+    void OnMatrixButton(int j, int k);
+    void OnCurrentButton(int b);
+
+signals:
+    // "終了": the program is to end at once.
+    void endRequested();
+
+private:
+    // Building the window.
+    void Build();
+    void BuildCalcPage(QWidget* page);
+    void BuildStateFrame(QWidget* page);
+    void BuildCommandFrame(QWidget* page);
+    void BuildImpedanceRows(QWidget* page);
+    void BuildMatrix(QWidget* page);
+    void BuildCurrentRows(QWidget* page);
+    void BuildResultFrames(QWidget* page);
+    void FillLists();
+    void Connect();
+    void SetFocusOrder();
+
+    // The widgets of branch b's impedance row and current row.
+    std::array<QWidget*, 5> BranchRow(int b) const;
+    std::array<QWidget*, 7> CurrentRow(int b) const;
+
+    // Start-up and circuit size.
+    void Load();
+    void InitCircuit();
+    // The matrix buttons of the first loops × loops elements are shown.
+    void ShowMatrixButtons(int loops);
+    void HideBranchRows();
+    void HideCurrentRows();
+    // "Z11" … "Z55", the caption of matrix button j, k when it holds no
+    // definition.
+    static QString DefaultMatrixCaption(int j, int k);
+    // The count chosen in the selector, 2 … most, becomes count once the
+    // user agrees to lose what was entered; otherwise the selector shows
+    // count again.
+    void ChooseCount(Selector* selector, int most, int16_t& count);
+    // Whether the circuit holds anything entered that the circuit
+    // initialisation would discard: element values, matrix and branch-current
+    // definitions, E and f with their units.
+    bool HoldsEntry() const;
+    // True when nothing would be lost, or the user agrees to lose it.
+    bool MayDiscardEntries();
+
+    // Entry fields. A field's number, once it holds one, is stored in value
+    // and its text kept as the value in use; true then.
+    bool TakeNumber(const EntryField* field, double& value, QString& usedText);
+    // A calculation needs the value of an emptied entry field: the field
+    // shows the value in use again.
+    void ShowUsedValue(EntryField* field, const QString& usedText);
+    void ShowUsedValues();
+    // The branch the branch-voltage selector names, 0 when it names none of
+    // the circuit.
+    int ChosenVoltageBranch() const;
+
+    // Commands. Each takes f first; a failure shows as a run-time error.
+    void RunCommand(const std::function<void()>& command);
+    void Calculate();
+    void ShowFrequencyCharacteristics();
+    void ShowRunTimeError(const QString& description);
+    bool HasCapacitor() const;
+    // The results that a new E, a new definition or a new frequency make stale.
+    void ClearInputImpedance();
+    void ClearEmfResults();
+    void ClearFrequencyResults();
+    void ClearDefinitionResults();
+    void ClearBranchImpedance(int b);
+    // Runs a redisplay; an arithmetic failure in it is shown as a message.
+    void Guarded(const std::function<void()>& display);
+    void ShowBranchImpedance(int b);
+    // Branch b takes the values of the entry, or on any failure keeps all
+    // it had; the failure is shown as a message.
+    void StoreElement(int b, const ElementEntry& entry);
+    // Element j, k takes the definition and its value; false when the value
+    // failed, which is shown as a message.
+    bool StoreMatrixElement(int j, int k, const SignedSumEntry& entry);
+    void SetText(QLabel* label, const std::string& text);
+
+    // What the graph page asks of the window.
+    bool FrequencyCommandEnabled() const override;
+    void PressFrequencyCommand() override;
+    void PressReturn() override;
+    void OpenPrintPreview() override;
+
+    Circuit c_;
+    GraphState g_;
+    CalcControls ui_;
+    // What was entered for each branch.
+    ByBranch<ElementEntry> elementEntries_{};
+    // The last numeric text of each entry field, whose value is in use.
+    QString usedEmfText_;
+    QString usedFrequencyText_;
+    GraphPage* graph_ = nullptr;
+    std::unique_ptr<GraphPageHost> pageHost_;
+    std::unique_ptr<PreviewWindow> preview_;
+};
