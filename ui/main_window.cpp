@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "entry_field.h"
-#include "main_window_layout.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
+#include "main_window_layout.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
 #include "print/graph_page_host.h"

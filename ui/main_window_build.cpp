@@ -7,10 +7,10 @@
 
 #include "circuit_picture.h"
 #include "entry_field.h"
-#include "main_window.h"
-#include "main_window_layout.h"
 #include "graph/graph_page.h"
 #include "look.h"
+#include "main_window.h"
+#include "main_window_layout.h"
 #include "matrix_brackets.h"
 #include "platform/placed_widgets.h"
 #include "platform/qstring_utf8.h"

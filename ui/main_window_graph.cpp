@@ -4,8 +4,8 @@
 
 #include <QPushButton>
 
-#include "main_window.h"
 #include "graph/graph_page.h"
+#include "main_window.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
 #include "tab_control.h"

@@ -12,9 +12,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "calc/number_text.h"
 #include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
-#include "calc/number_text.h"
 #include "ui/entry_field.h"
 #include "ui/result_label.h"
 #include "ui/selector.h"
