@@ -88,6 +88,26 @@ inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コ�
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
 
+// Circuit files: the refusal of a file and its reasons, the failure of a
+// save. A refusal names the place in the file after its reason.
+inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
+inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
+inline constexpr const char* kPlaceOpen = "（";
+inline constexpr const char* kPlaceClose = "）";
+inline constexpr const char* kFileNotOpened = "ファイルを開けません";
+inline constexpr const char* kFileNotJson = "JSON の文書ではありません";
+inline constexpr const char* kFileNotCircuit = "Brivel の回路ファイルではありません";
+inline constexpr const char* kFileNewerVersion = "このプログラムより新しい版のファイルです";
+inline constexpr const char* kFileMissingOrWrongType = "項目がないか、形式が違います";
+inline constexpr const char* kFileUnknownKey = "知らない項目です";
+inline constexpr const char* kFileCountOutOfRange = "数が範囲外です";
+inline constexpr const char* kFileUnknownUnit = "知らない単位です";
+inline constexpr const char* kFileNotNumber = "数値ではありません";
+inline constexpr const char* kFileOverflow = "単位を掛けると桁あふれします";
+inline constexpr const char* kFileBadExpression = "式の形が違います";
+inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
+inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
+
 // The question before a new circuit size discards the entries.
 inline constexpr const char* kDiscardEntries = "回路の入力内容が消去されます。よろしいですか？";
 inline constexpr const char* kYes = "はい";
