@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <charconv>
 
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
@@ -60,11 +59,7 @@ int IntegerIn(const QJsonObject& object, const QString& key, int first, int last
 // A JSON number stands for the shortest text that reads back to it.
 QString NumberText(const QJsonValue& v, const QString& place, bool emptyAllowed)
 {
-    if (v.isDouble()) {
-        char text[32];
-        const auto end = std::to_chars(text, text + sizeof text, v.toDouble()).ptr;
-        return QString::fromLatin1(text, end - text);
-    }
+    if (v.isDouble()) return U8(ShortestText(v.toDouble()));
     const QString text = StringAt(v, place);
     if (!(emptyAllowed && text.isEmpty()) && !IsNumeric(Std(text))) Refuse(texts::kFileNotNumber, place);
     return text;
