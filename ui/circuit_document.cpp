@@ -14,3 +14,11 @@ CircuitDocument EmptyDocument(int loops, int branches)
     d.currents.resize(static_cast<size_t>(branches));
     return d;
 }
+
+DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
+{
+    if (document.display) return *document.display;
+    const auto n = static_cast<size_t>(document.branches);
+    return {U8(texts::kOhm), std::vector(n, U8(texts::kOhm)), std::vector(n, U8(texts::kMilliAmpere)),
+            std::vector(n, U8(texts::kVolt))};
+}

@@ -50,6 +50,9 @@ struct CircuitDocument {
 
 inline constexpr int MatrixPosition(int j, int k) { return (j - 1) * Circuit::MaxLoops + (k - 1); }
 
+// The document's display units, or the ones the program starts with.
+DisplayUnits DisplayUnitsOf(const CircuitDocument& document);
+
 // A document of the given counts with nothing entered: E = 1 V and
 // f = 100 Hz as the fields start.
 CircuitDocument EmptyDocument(int loops, int branches);

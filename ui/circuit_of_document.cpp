@@ -70,6 +70,6 @@ Circuit CircuitOf(const CircuitDocument& d)
     SetElements(c, d);
     SetSource(c, d);
     SetDefinitions(c, d);
-    if (d.display) SetDisplayUnits(c, *d.display);
+    SetDisplayUnits(c, DisplayUnitsOf(d));
     return c;
 }

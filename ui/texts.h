@@ -108,6 +108,15 @@ inline constexpr const char* kFileBadExpression = "式の形が違います";
 inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
 inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
 
+// The command line.
+inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
+inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";
+inline constexpr const char* kHelpSweep = "FILE の回路の周波数特性を CSV で出力します。";
+inline constexpr const char* kHelpQuantity = "周波数特性の量：impedance、current、voltage（既定 impedance）。";
+inline constexpr const char* kHelpFrom = "周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。";
+inline constexpr const char* kHelpDecades = "周波数特性の幅：2 または 4 ディケード（既定 4）。";
+inline constexpr const char* kUsageError = "引数が正しくありません：";
+
 // The question before a new circuit size discards the entries.
 inline constexpr const char* kDiscardEntries = "回路の入力内容が消去されます。よろしいですか？";
 inline constexpr const char* kYes = "はい";
