@@ -6,6 +6,24 @@
 // otherwise; LoopMat alone is indexed from 1. Counts, marks and flags are
 // 16-bit, electrical values 64-bit, all in base units (Ω, H, F, Hz, V, A,
 // degrees).
+//
+// The names are short domain abbreviations, read as follows:
+//   Br    branch (1 … BrCnt)            Loop  loop, mesh (1 … LoopCnt)
+//   Cnt   count                         Cpx   complex number
+//   R L C resistance, inductance,       Imp   impedance
+//         capacitance                   Cur   current
+//   Vol   voltage                       Frq   frequency
+//   Emf   source voltage E, in loop 1   Def   definition (a signed sum)
+//   Mat   matrix                        Abs   magnitude
+//   Ph    phase in degrees              Dsp   display
+//   Mul   multiplier of a unit          Val   value as typed
+//   Zi    input impedance E ÷ I1        Asm   assemble
+//   Inv   invert                        Lg10  common logarithm
+//   ZDefjk  the definition of loop-matrix element Zjk, one mark per branch
+//   CurDef  the definition of a branch current, one mark per loop current
+//   ZReg    the input impedance as a complex number
+//   AngRes  where CpxPh leaves the phase it computed
+//   calciz  the single-frequency analysis of the whole circuit
 
 #include <array>
 #include <cstdint>
