@@ -30,9 +30,9 @@ CircuitDocument EveryField()
     CircuitDocument d = EmptyDocument(5, 15);
     d.emf = {" -1.2345678901234567E+2 ", U("ｍＶ")};
     d.frequency = {".000000000000000000000000000123", U("ＭＨｚ")};
-    d.elements[0] = Element("1.7976931348623157E+308", "Ω", "4.9406564584124654E-324", "Ｈ", "1", "Ｆ");
-    d.elements[1] = Element("", "ＫΩ", "-0", "μＨ", "", "ＰＦ");
-    d.elements[2] = Element("123456789012345678901234567890", "ＭΩ", "1e-300", "ｍＨ", "2.2e+2", "μＦ");
+    d.elements[0] = Entry("1.7976931348623157E+308", "Ω", "4.9406564584124654E-324", "Ｈ", "1", "Ｆ");
+    d.elements[1] = Entry("", "ＫΩ", "-0", "μＨ", "", "ＰＦ");
+    d.elements[2] = Entry("123456789012345678901234567890", "ＭΩ", "1e-300", "ｍＨ", "2.2e+2", "μＦ");
     d.elements[14] = ElementEntry{};
     d.matrix[MatrixPosition(1, 1)] = MatrixMarks({{1, 1}, {15, 1}, {7, -1}});
     d.matrix[MatrixPosition(1, 5)] = MatrixMarks({{0, 1}});

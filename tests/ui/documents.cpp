@@ -20,7 +20,7 @@ SignedSumMarks Marked(Terms terms, int places)
 SignedSumMarks MatrixMarks(Terms terms) { return Marked(terms, kMatrixMarkPlaces); }
 SignedSumMarks CurrentMarks(Terms terms) { return Marked(terms, kCurrentMarkPlaces); }
 
-ElementEntry Element(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
+ElementEntry Entry(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
                      const char* cUnit)
 {
     ElementEntry e;
@@ -31,9 +31,9 @@ ElementEntry Element(const QString& r, const char* rUnit, const QString& l, cons
 CircuitDocument Sample()
 {
     CircuitDocument d = EmptyDocument(2, 3);
-    d.elements[0] = Element("10", "Ω", "10", "ｍＨ", "", "μＦ");
-    d.elements[1] = Element("5", "Ω", "0", "Ｈ", "1", "μＦ");
-    d.elements[2] = Element("100", "Ω", "0", "Ｈ", "0.1", "μＦ");
+    d.elements[0] = Entry("10", "Ω", "10", "ｍＨ", "", "μＦ");
+    d.elements[1] = Entry("5", "Ω", "0", "Ｈ", "1", "μＦ");
+    d.elements[2] = Entry("100", "Ω", "0", "Ｈ", "0.1", "μＦ");
     d.matrix[MatrixPosition(1, 1)] = MatrixMarks({{1, 1}, {2, 1}});
     d.matrix[MatrixPosition(1, 2)] = MatrixMarks({{2, -1}});
     d.matrix[MatrixPosition(2, 2)] = MatrixMarks({{2, 1}, {3, 1}});

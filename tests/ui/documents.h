@@ -14,7 +14,7 @@ using Terms = std::initializer_list<std::pair<int, int>>;
 
 SignedSumMarks MatrixMarks(Terms terms);
 SignedSumMarks CurrentMarks(Terms terms);
-ElementEntry Element(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
+ElementEntry Entry(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
                      const char* cUnit);
 
 // The sample: 2 loops, 3 branches, Z11 = Z1+Z2, Z12 = −Z2, Z22 = Z2+Z3,
