@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <cmath>
 
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
@@ -50,8 +51,8 @@ QString StringAt(const QJsonValue& v, const QString& place)
 int IntegerIn(const QJsonObject& object, const QString& key, int first, int last)
 {
     const QJsonValue v = Member(object, {}, key);
-    const double d = v.toDouble(-1);
-    if (!v.isDouble() || d != static_cast<int>(d)) Refuse(texts::kFileMissingOrWrongType, key);
+    const double d = v.toDouble();
+    if (!v.isDouble() || d != std::floor(d)) Refuse(texts::kFileMissingOrWrongType, key);
     if (d < first || d > last) Refuse(texts::kFileCountOutOfRange, key);
     return static_cast<int>(d);
 }

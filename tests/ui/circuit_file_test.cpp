@@ -155,6 +155,7 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
         {SampleWith(Set({"version"}, 2)), "このプログラムより新しい版のファイルです", "version"},
         {SampleWith(Set({"version"}, "1")), "項目がないか、形式が違います", "version"},
         {SampleWith(Set({"loops"}, 6)), "数が範囲外です", "loops"},
+        {SampleWith(Set({"loops"}, 1e300)), "数が範囲外です", "loops"},
         {SampleWith(Set({"branches"}, 1)), "数が範囲外です", "branches"},
         {SampleWith(Set({"branches"}, 2.5)), "項目がないか、形式が違います", "branches"},
         {SampleWith(Set({"branches"}, 4)), "項目がないか、形式が違います", "elements"},
