@@ -182,6 +182,20 @@ std::string FmtNum(double v) { return NumberForm(v, 15); }
 
 std::string FmtNum(float v) { return NumberForm(v, 7); }
 
+namespace {
+
+template <class T>
+std::string Shortest(T v) {
+    char text[40];
+    return {text, std::to_chars(text, text + sizeof text, v).ptr};
+}
+
+}  // namespace
+
+std::string ShortestText(double v) { return Shortest(v); }
+
+std::string ShortestText(float v) { return Shortest(v); }
+
 float Dec1(double v) {
     const double r = std::floor(Chk(v * 10) + 0.5) / 10;
     if (std::fabs(r) > std::numeric_limits<float>::max()) checked::Raise(CalcError::Overflow);

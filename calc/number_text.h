@@ -27,6 +27,12 @@ std::string DisplayValue(double v, double mul);
 std::string FmtNum(double v);
 std::string FmtNum(float v);
 
+// The shortest text that reads back to the same value, "." as the point
+// whatever the locale: "0.1", "1e-07", "12345678901234567168". 32-bit
+// values read back as 32-bit.
+std::string ShortestText(double v);
+std::string ShortestText(float v);
+
 // Dec1(v) = floor(v × 10 + 0.5) / 10 as a 32-bit float.
 float Dec1(double v);
 

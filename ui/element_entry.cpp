@@ -6,12 +6,16 @@
 
 double EnteredNumber(const ValueEntry& value) { return NumericValue(Std(value.text)); }
 
+double EnteredBaseValue(const ValueEntry& value, UnitList units)
+{
+    return checked::Chk(MultiplierOf(units, Std(value.unit)).value() * EnteredNumber(value));
+}
+
 namespace {
 
 double BaseValue(const ElementEntry& entry, int quantity)
 {
-    const ValueEntry& value = entry.values[quantity];
-    return checked::Chk(MultiplierOf(kElementUnits[quantity], Std(value.unit)).value() * EnteredNumber(value));
+    return EnteredBaseValue(entry.values[quantity], kElementUnits[quantity]);
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ struct BranchElements {
 // The number of an entered text, 0 for the empty text.
 double EnteredNumber(const ValueEntry& value);
 
+// The entered number times the multiplier of its unit in the list; an
+// overflow raises a CalcError.
+double EnteredBaseValue(const ValueEntry& value, UnitList units);
+
 // Each number times the multiplier of its unit; an overflow raises a
 // CalcError.
 BranchElements ElementsOf(const ElementEntry& entry);

@@ -6,6 +6,7 @@
 
 #include "platform/fonts.h"
 #include "platform/toolkit_language.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -24,6 +25,7 @@ bool DisplayAvailable()
 
 int main(int argc, char* argv[])
 {
+    if (IsCommandLineMode(argc, argv)) return RunCommandLine(argc, argv);
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "brivel: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
                              "start it in a graphical session.\n");

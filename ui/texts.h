@@ -91,6 +91,35 @@ inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コ�
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
 
+// Circuit files: the refusal of a file and its reasons, the failure of a
+// save. A refusal names the place in the file after its reason.
+inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
+inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
+inline constexpr const char* kPlaceOpen = "（";
+inline constexpr const char* kPlaceClose = "）";
+inline constexpr const char* kFileNotOpened = "ファイルを開けません";
+inline constexpr const char* kFileNotJson = "JSON の文書ではありません";
+inline constexpr const char* kFileNotCircuit = "Brivel の回路ファイルではありません";
+inline constexpr const char* kFileNewerVersion = "このプログラムより新しい版のファイルです";
+inline constexpr const char* kFileMissingOrWrongType = "項目がないか、形式が違います";
+inline constexpr const char* kFileUnknownKey = "知らない項目です";
+inline constexpr const char* kFileCountOutOfRange = "数が範囲外です";
+inline constexpr const char* kFileUnknownUnit = "知らない単位です";
+inline constexpr const char* kFileNotNumber = "数値ではありません";
+inline constexpr const char* kFileOverflow = "単位を掛けると桁あふれします";
+inline constexpr const char* kFileBadExpression = "式の形が違います";
+inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
+inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
+
+// The command line.
+inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
+inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";
+inline constexpr const char* kHelpSweep = "FILE の回路の周波数特性を CSV で出力します。";
+inline constexpr const char* kHelpQuantity = "周波数特性の量：impedance、current、voltage（既定 impedance）。";
+inline constexpr const char* kHelpFrom = "周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。";
+inline constexpr const char* kHelpDecades = "周波数特性の幅：2 または 4 ディケード（既定 4）。";
+inline constexpr const char* kUsageError = "引数が正しくありません：";
+
 // The question before a new circuit size discards the entries.
 inline constexpr const char* kDiscardEntries = "回路の入力内容が消去されます。よろしいですか？";
 inline constexpr const char* kYes = "はい";

@@ -11,30 +11,34 @@
 
 #include "texts.h"
 
+// fileKey names the unit in circuit files: plain ASCII, so that a file reads
+// the same whatever the program's language.
 struct Unit {
     const char* text;
     int exponent;
+    const char* fileKey;
 };
 
 using UnitList = std::span<const Unit>;
 
 namespace units {
 
-inline constexpr std::array<Unit, 3> kEmf = {{{texts::kMilliVolt, -3}, {texts::kVolt, 0}, {texts::kKiloVolt, 3}}};
+inline constexpr std::array<Unit, 3> kEmf = {
+    {{texts::kMilliVolt, -3, "mV"}, {texts::kVolt, 0, "V"}, {texts::kKiloVolt, 3, "kV"}}};
 inline constexpr std::array<Unit, 3> kFrequency = {
-    {{texts::kHertz, 0}, {texts::kKiloHertz, 3}, {texts::kMegaHertz, 6}}};
+    {{texts::kHertz, 0, "Hz"}, {texts::kKiloHertz, 3, "kHz"}, {texts::kMegaHertz, 6, "MHz"}}};
 inline constexpr std::array<Unit, 3> kResistance = {
-    {{texts::kOhm, 0}, {texts::kKiloOhm, 3}, {texts::kMegaOhm, 6}}};
+    {{texts::kOhm, 0, "ohm"}, {texts::kKiloOhm, 3, "kohm"}, {texts::kMegaOhm, 6, "Mohm"}}};
 inline constexpr std::array<Unit, 3> kInductance = {
-    {{texts::kHenry, 0}, {texts::kMilliHenry, -3}, {texts::kMicroHenry, -6}}};
+    {{texts::kHenry, 0, "H"}, {texts::kMilliHenry, -3, "mH"}, {texts::kMicroHenry, -6, "uH"}}};
 inline constexpr std::array<Unit, 3> kCapacitance = {
-    {{texts::kFarad, 0}, {texts::kMicroFarad, -6}, {texts::kPicoFarad, -12}}};
+    {{texts::kFarad, 0, "F"}, {texts::kMicroFarad, -6, "uF"}, {texts::kPicoFarad, -12, "pF"}}};
 inline constexpr std::array<Unit, 3> kImpedanceDisplay = {
-    {{texts::kOhm, 0}, {texts::kKiloOhm, -3}, {texts::kMegaOhm, -6}}};
+    {{texts::kOhm, 0, "ohm"}, {texts::kKiloOhm, -3, "kohm"}, {texts::kMegaOhm, -6, "Mohm"}}};
 inline constexpr std::array<Unit, 3> kCurrentDisplay = {
-    {{texts::kMicroAmpere, 6}, {texts::kMilliAmpere, 3}, {texts::kAmpere, 0}}};
+    {{texts::kMicroAmpere, 6, "uA"}, {texts::kMilliAmpere, 3, "mA"}, {texts::kAmpere, 0, "A"}}};
 inline constexpr std::array<Unit, 4> kVoltageDisplay = {
-    {{texts::kMicroVolt, 6}, {texts::kMilliVolt, 3}, {texts::kVolt, 0}, {texts::kKiloVolt, -3}}};
+    {{texts::kMicroVolt, 6, "uV"}, {texts::kMilliVolt, 3, "mV"}, {texts::kVolt, 0, "V"}, {texts::kKiloVolt, -3, "kV"}}};
 
 }  // namespace units
 
@@ -45,3 +49,8 @@ double Multiplier(int exponent);
 // The multiplier of the unit whose text equals text exactly; nothing when
 // no unit of the list has that text.
 std::optional<double> MultiplierOf(UnitList list, std::string_view text);
+
+// The unit of the list whose text, or whose file key, equals the given one;
+// nullptr when none does.
+const Unit* UnitWithText(UnitList list, std::string_view text);
+const Unit* UnitWithFileKey(UnitList list, std::string_view key);

@@ -1,139 +1,23 @@
-// calciz against ngspice's AC analysis of the same networks. ngspice uses the
-// exact 2π, so it runs at f × 6.283184 / 2π to meet Brivel's ω = f × 6.283184.
+// calciz against ngspice's AC analysis of the same networks.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis.h"
 #include "network.h"
-
-#ifndef BRIVEL_NGSPICE
-#define BRIVEL_NGSPICE "ngspice"
-#endif
+#include "ngspice_runner.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Cx = std::complex<double>;
 
 constexpr double Emf = 10.0;
 const std::vector<double> Frequencies = {30, 400, 2500, 5000, 20000, 150000};
-
-std::string Node(int n) { return n == 0 ? "0" : "n" + std::to_string(n); }
-std::string Tap(int b) { return "t" + std::to_string(b); }
-
-std::string Number(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
-
-// Each branch is: (source, for branch 1) → 0 V ammeter → tap node → R → L → C,
-// leaving out the elements that are 0. The branch voltage is v(tap) − v(to).
-std::string Netlist(const Network& net) {
-    std::ostringstream out;
-    out << "brivel oracle\n";
-    for (size_t i = 0; i < net.branches.size(); ++i) {
-        const int b = static_cast<int>(i) + 1;
-        const NetBranch& br = net.branches[i];
-        std::string at = Node(br.from);
-        if (b == 1) {
-            out << "VE s1 " << at << " DC 0 AC " << Number(Emf) << "\n";
-            at = "s1";
-        }
-        out << "VAM" << b << " " << at << " " << Tap(b) << " DC 0\n";
-        at = Tap(b);
-        struct Part {
-            char kind;
-            double value;
-        };
-        std::vector<Part> parts;
-        for (Part p : {Part{'R', br.R}, Part{'L', br.L}, Part{'C', br.C}})
-            if (p.value != 0) parts.push_back(p);
-        for (size_t p = 0; p < parts.size(); ++p) {
-            const std::string next = p + 1 == parts.size() ? Node(br.to) : Tap(b) + "_" + std::to_string(p);
-            out << parts[p].kind << b << " " << at << " " << next << " " << Number(parts[p].value) << "\n";
-            at = next;
-        }
-    }
-    out << ".control\nset numdgt=15\nset wr_singlescale\n";
-    for (size_t f = 0; f < Frequencies.size(); ++f) {
-        const std::string hz = Number(Frequencies[f] * 6.283184 / (2 * std::numbers::pi));
-        out << "ac lin 1 " << hz << " " << hz << "\nwrdata out" << f << ".txt";
-        for (size_t b = 1; b <= net.branches.size(); ++b) out << " i(vam" << b << ")";
-        for (size_t b = 1; b <= net.branches.size(); ++b) out << " v(" << Tap(static_cast<int>(b)) << ")";
-        for (int n = 1; n < net.nodes; ++n) out << " v(" << Node(n) << ")";
-        out << "\n";
-    }
-    out << ".endc\n.end\n";
-    return out.str();
-}
-
-struct Solution {
-    std::vector<Cx> current, voltage;  // index b − 1
-};
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// One row: the frequency, then real and imaginary part of each vector.
-bool ParseRow(const fs::path& file, const Network& net, Solution& sol) {
-    std::ifstream in(file);
-    std::vector<double> cols;
-    for (double x; in >> x;) cols.push_back(x);
-    const size_t nb = net.branches.size();
-    const size_t vectors = 2 * nb + static_cast<size_t>(net.nodes) - 1;
-    if (cols.size() != 1 + 2 * vectors) return false;
-    auto vec = [&](size_t i) { return Cx(cols[1 + 2 * i], cols[2 + 2 * i]); };
-    auto node = [&](int n) { return n == 0 ? Cx(0, 0) : vec(2 * nb + static_cast<size_t>(n) - 1); };
-    for (size_t b = 0; b < nb; ++b) {
-        sol.current.push_back(vec(b));
-        sol.voltage.push_back(vec(nb + b) - node(net.branches[b].to));
-    }
-    return true;
-}
-
-// Runs ngspice in batch mode in a fresh directory. Its exit status is 1 even
-// after a good run, so only the files it writes tell success.
-std::vector<Solution> RunNgspice(const Network& net) {
-    char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    if (dir == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary directory";
-        return {};
-    }
-    const fs::path work(dir);
-    std::ofstream(work / "net.cir") << Netlist(net);
-    const std::string cmd =
-        "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
-    std::system(cmd.c_str());
-    std::vector<Solution> sols(Frequencies.size());
-    bool ok = true;
-    for (size_t f = 0; f < Frequencies.size() && ok; ++f)
-        ok = ParseRow(work / ("out" + std::to_string(f) + ".txt"), net, sols[f]);
-    if (!ok) {
-        ADD_FAILURE() << "ngspice (" BRIVEL_NGSPICE ") gave no usable result; its log:\n"
-                      << ReadAll(work / "log.txt");
-        sols.clear();
-    }
-    fs::remove_all(work);
-    return sols;
-}
 
 Cx ToCx(const Complex& z) { return {z.re, z.im}; }
 
@@ -144,17 +28,17 @@ double Largest(const std::vector<Cx>& v) {
 }
 
 void ExpectAgreement(const Network& net) {
-    const std::vector<Solution> oracle = RunNgspice(net);
+    const std::vector<NgspiceSolution> oracle = RunNgspice(net, Emf, Frequencies);
     if (oracle.empty()) return;
     Circuit c;
     LoadNetwork(c, net);
     for (size_t f = 0; f < Frequencies.size(); ++f) {
-        SCOPED_TRACE("f = " + Number(Frequencies[f]) + " Hz");
+        SCOPED_TRACE("f = " + std::to_string(Frequencies[f]) + " Hz");
         c.Frq = Frequencies[f];
         c.EmfCpx = {Emf, 0};
         calciz(c);
         ASSERT_EQ(c.CalcErr, 0);
-        const Solution& s = oracle[f];
+        const NgspiceSolution& s = oracle[f];
         const double iTol = 1e-9 * Largest(s.current);
         const double vTol = 1e-9 * Largest(s.voltage);
         for (int b = 1; b <= c.BrCnt; ++b) {

@@ -1,7 +1,4 @@
-#include <csignal>
 #include <memory>
-
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +23,7 @@
 #include "print/preview_window.h"
 #include "print/arrow_spinner.h"
 #include "tests/print/page_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 
@@ -248,29 +246,6 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     window.PrintButton().click();
     EXPECT_EQ(suggestions.back(), file);
 }
-
-// A file-size limit makes the kernel refuse the PDF's bytes part-way, as a
-// full disk does, for root as well and without mounting anything.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousSignal_)(int) = nullptr;
-};
 
 QByteArray Contents(const QString& path)
 {

@@ -1,0 +1,98 @@
+// The command-line modes run without a display: their exit status, what they
+// print and where, for good and bad files and arguments.
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "platform/qstring_utf8.h"
+#include "program.h"
+#include "tests/support/qstring_printer.h"
+
+namespace {
+
+
+// The sample example with one change, written into the directory.
+QString SampleWith(const QTemporaryDir& dir, const char* name, const std::function<void(QJsonObject&)>& change)
+{
+    QFile sample(ExampleFile("sample.brivel"));
+    sample.open(QIODevice::ReadOnly);
+    QJsonObject file = QJsonDocument::fromJson(sample.readAll()).object();
+    change(file);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(QJsonDocument(file).toJson());
+    return path;
+}
+
+TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
+{
+    QTemporaryDir dir;
+    const QString sample = ExampleFile("sample.brivel");
+    const QString badUnit = SampleWith(dir, "unit.brivel", [](QJsonObject& f) {
+        QJsonArray elements = f["elements"].toArray();
+        QJsonObject second = elements[1].toObject();
+        second["L"] = QJsonObject{{"value", "1"}, {"unit", "mF"}};
+        elements[1] = second;
+        f["elements"] = elements;
+    });
+    const QString noCurrent = SampleWith(dir, "current.brivel", [](QJsonObject& f) {
+        QJsonObject currents = f["currents"].toObject();
+        currents.remove("I02");
+        f["currents"] = currents;
+    });
+    const QString singular = SampleWith(dir, "singular.brivel", [](QJsonObject& f) { f.remove("matrix"); });
+    const QString noEmf = SampleWith(dir, "emf.brivel", [](QJsonObject& f) {
+        f["emf"] = QJsonObject{{"value", "0"}, {"unit", "kV"}};
+    });
+
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        int outLines;        // −1: any number, but some
+        const char* err;     // the whole of standard error, or its start when it ends in "…"
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, -1, ""},
+        {{"--version"}, 0, 1, ""},
+        {{"--results", sample}, 0, 10, ""},
+        {{"--full", "--results=" + sample}, 0, 10, ""},
+        {{"--decades", "4", "--quantity", "voltage", "--sweep", sample, "--from", "1E2"}, 0, 502, ""},
+        {{"--sweep", noCurrent}, 0, 502, ""},
+        {{"--results", dir.filePath("missing.brivel")}, 2, 0, "ファイルを読み込めません：ファイルを開けません…"},
+        {{"--sweep", badUnit}, 2, 0, "ファイルを読み込めません：知らない単位です（elements[1].L.unit）\n"},
+        {{"--results", noCurrent}, 1, 0, "枝路電流がセットされていません。\n"},
+        {{"--results", singular}, 1, 0, "計算出来ません\n"},
+        {{"--sweep", noEmf}, 1, 0, "起電力Ｅを０以外の値にして下さい。\n"},
+        {{"--sweep", sample, "--decades", "3"}, 2, 0, "引数が正しくありません：…"},
+        {{"--sweep", sample, "--from", "50"}, 2, 0, "引数が正しくありません：…"},
+        {{"--sweep", sample, "--quantity", "power"}, 2, 0, "引数が正しくありません：…"},
+        {{"--results", sample, "--sweep", sample}, 2, 0, "引数が正しくありません：…"},
+        {{"--results", sample, "--from", "100"}, 2, 0, "引数が正しくありません：…"},
+        {{"--results", sample, "more.brivel"}, 2, 0, "引数が正しくありません：…"},
+        {{"--results"}, 2, 0, "引数が正しくありません：…"},
+        {{"--full"}, 2, 0, "引数が正しくありません：…"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ProgramRun run = RunProgram(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        const qsizetype lines = run.out.count('\n');
+        if (c.outLines < 0)
+            EXPECT_GT(lines, 0);
+        else
+            EXPECT_EQ(lines, c.outLines);
+        QString err = U8(c.err);
+        if (err.endsWith(U8("…")))
+            EXPECT_TRUE(run.err.startsWith(err.chopped(1))) << run.err.toStdString();
+        else
+            EXPECT_EQ(run.err, err);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// Each example circuit, calculated by the program through --results --full,
+// against ngspice's analysis of the same network. The files hold the meshes,
+// not the nodes: each example's branches are given here by their nodes, in
+// the direction of the branch currents the file defines.
+
+#include <QStringList>
+#include <cmath>
+#include <complex>
+#include <gtest/gtest.h>
+#include <map>
+#include <numbers>
+#include <utility>
+
+#include "ngspice_runner.h"
+#include "program.h"
+#include "ui/circuit_file.h"
+#include "ui/circuit_of_document.h"
+
+namespace {
+
+using Cx = std::complex<double>;
+
+struct Example {
+    const char* file;
+    int nodes;
+    std::vector<std::pair<int, int>> branches;  // from, to
+};
+
+const Example kExamples[] = {
+    {"sample.brivel", 2, {{0, 1}, {1, 0}, {1, 0}}},
+    {"bridge.brivel", 4, {{0, 1}, {1, 2}, {1, 3}, {2, 3}, {2, 0}, {3, 0}}},
+    {"ladder_filter.brivel", 4, {{0, 1}, {1, 2}, {2, 0}, {2, 3}, {3, 0}, {3, 0}}},
+    {"artificial_line.brivel",
+     11,
+     {{0, 1}, {1, 7}, {7, 2}, {2, 8}, {8, 3}, {3, 9}, {9, 4}, {4, 10}, {10, 5}, {5, 6}, {2, 0}, {3, 0}, {4, 0},
+      {5, 0}, {6, 0}}},
+};
+
+// "name" → (magnitude or real part, phase or imaginary part).
+std::map<QString, std::pair<double, double>> Lines(const QString& out)
+{
+    std::map<QString, std::pair<double, double>> lines;
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList cells = line.split('\t');
+        if (cells.size() == 4) lines[cells[0]] = {cells[1].toDouble(), cells[2].toDouble()};
+    }
+    return lines;
+}
+
+double Degrees(const Cx& z) { return std::arg(z) * 180 / std::numbers::pi; }
+
+// Phases are shown to 4 decimals.
+void ExpectPhase(double shown, double exact)
+{
+    EXPECT_NEAR(std::remainder(shown - exact, 360.0), 0, 1e-4 + 1e-9);
+}
+
+void ExpectAgreement(const Example& example)
+{
+    const CircuitFileRead read = ReadCircuitFile(ExampleFile(example.file));
+    ASSERT_TRUE(read.document) << read.error.Message().toStdString();
+    const Circuit c = CircuitOf(*read.document);
+    Network net;
+    net.nodes = example.nodes;
+    for (int b = 1; b <= c.BrCnt; ++b) {
+        const auto [from, to] = example.branches[b - 1];
+        net.branches.push_back({from, to, c.BrR[b], c.BrL[b], c.BrC[b]});
+    }
+    const std::vector<NgspiceSolution> oracle = RunNgspice(net, c.Emf, {c.Frq});
+    ASSERT_EQ(oracle.size(), 1u);
+
+    const ProgramRun run = RunProgram({"--results", ExampleFile(example.file), "--full"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3 * static_cast<size_t>(c.BrCnt) + 1);
+    for (int b = 1; b <= c.BrCnt; ++b) {
+        SCOPED_TRACE("branch " + std::to_string(b));
+        const QString n = QStringLiteral("%1").arg(b, 2, 10, QChar('0'));
+        const Cx i = oracle[0].current[b - 1], v = oracle[0].voltage[b - 1];
+        EXPECT_NEAR(lines.at("I" + n).first, std::abs(i), 1e-9 * std::abs(oracle[0].current[0]));
+        EXPECT_NEAR(lines.at("V" + n).first, std::abs(v), 1e-9 * c.Emf);
+        ExpectPhase(lines.at("I" + n).second, Degrees(i));
+        ExpectPhase(lines.at("V" + n).second, Degrees(v));
+        if (std::abs(i) > 1e-12) {
+            const Cx z = v / i;
+            EXPECT_NEAR(lines.at(QStringLiteral("Z%1").arg(b)).first, z.real(), 1e-9 * std::abs(z));
+            EXPECT_NEAR(lines.at(QStringLiteral("Z%1").arg(b)).second, z.imag(), 1e-9 * std::abs(z));
+        }
+    }
+    const Cx zi = c.Emf / oracle[0].current[0];
+    EXPECT_NEAR(lines.at("Zi").first, std::abs(zi), 1e-9 * std::abs(zi));
+    ExpectPhase(lines.at("Zi").second, Degrees(zi));
+}
+
+TEST(Examples, AgreeWithNgspice)
+{
+    for (const Example& example : kExamples) {
+        SCOPED_TRACE(example.file);
+        ExpectAgreement(example);
+    }
+}
+
+}  // namespace

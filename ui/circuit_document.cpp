@@ -1,0 +1,24 @@
+#include "circuit_document.h"
+
+#include "platform/qstring_utf8.h"
+#include "texts.h"
+
+CircuitDocument EmptyDocument(int loops, int branches)
+{
+    CircuitDocument d;
+    d.loops = loops;
+    d.branches = branches;
+    d.emf = {QStringLiteral("1"), U8(texts::kVolt)};
+    d.frequency = {QStringLiteral("100"), U8(texts::kHertz)};
+    d.elements.resize(static_cast<size_t>(branches));
+    d.currents.resize(static_cast<size_t>(branches));
+    return d;
+}
+
+DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
+{
+    if (document.display) return *document.display;
+    const auto n = static_cast<size_t>(document.branches);
+    return {U8(texts::kOhm), std::vector(n, U8(texts::kOhm)), std::vector(n, U8(texts::kMilliAmpere)),
+            std::vector(n, U8(texts::kVolt))};
+}

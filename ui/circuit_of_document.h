@@ -1,0 +1,12 @@
+#pragma once
+// The one place where a document becomes a circuit: counts, E, f, branch
+// elements, matrix and branch-current definitions and display multipliers,
+// as the fields, dialogs and unit selectors store them. Results are left
+// empty, as before 計算実行.
+
+#include "calc/circuit.h"
+#include "circuit_document.h"
+
+// Raises a CalcError when a value overflows with its unit's multiplier; a
+// document read from a file never does.
+Circuit CircuitOf(const CircuitDocument& document);

@@ -1,0 +1,56 @@
+#include "results_text.h"
+
+#include "calc/number_text.h"
+#include "circuit_of_document.h"
+#include "page_calculation.h"
+#include "platform/qstring_utf8.h"
+#include "texts.h"
+
+namespace {
+
+QString Line(const QString& name, const std::string& first, const std::string& second, const QString& unit)
+{
+    return name + '\t' + U8(first) + '\t' + U8(second) + '\t' + unit + '\n';
+}
+
+QString Numbered(char letter, int b) { return QChar(letter) + QStringLiteral("%1").arg(b, 2, 10, QChar('0')); }
+
+QString ShownLines(const Circuit& c, const DisplayUnits& units)
+{
+    QString text;
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(c.BrImp[b].re, c.ImpDspMul[b]),
+                     DisplayValue(c.BrImp[b].im, c.ImpDspMul[b]), units.impedance[b - 1]);
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(Numbered('I', b), DisplayValue(c.BrCurAbs[b], c.CurDspMul[b]), GeneralText(c.BrCurPh[b]),
+                     units.current[b - 1]);
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(Numbered('V', b), DisplayValue(c.BrVolAbs[b], c.VolDspMul[b]), GeneralText(c.BrVolPh[b]),
+                     units.voltage[b - 1]);
+    return text + Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, c.ImpDspMul[0]), GeneralText(c.ZiPh),
+                       units.inputImpedance);
+}
+
+QString FullLines(const Circuit& c)
+{
+    QString text;
+    const QString ohm = U8(texts::kOhm), ampere = U8(texts::kAmpere), volt = U8(texts::kVolt);
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(QStringLiteral("Z%1").arg(b), ShortestText(c.BrImp[b].re), ShortestText(c.BrImp[b].im), ohm);
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(Numbered('I', b), ShortestText(c.BrCurAbs[b]), ShortestText(c.BrCurPh[b]), ampere);
+    for (int b = 1; b <= c.BrCnt; ++b)
+        text += Line(Numbered('V', b), ShortestText(c.BrVolAbs[b]), ShortestText(c.BrVolPh[b]), volt);
+    return text + Line(QStringLiteral("Zi"), ShortestText(c.ZiAbs), ShortestText(c.ZiPh), ohm);
+}
+
+}  // namespace
+
+ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
+{
+    Circuit c = CircuitOf(document);
+    const PageCalculation page = CalculatePage(c, document);
+    if (page.failure) return {{}, U8(*page.failure)};
+    if (page.branchesWithCurrents < c.BrCnt) return {{}, U8(texts::kNoBranchCurrent)};
+    return {form == ResultsForm::Full ? FullLines(c) : ShownLines(c, DisplayUnitsOf(document)), std::nullopt};
+}

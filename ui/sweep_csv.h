@@ -1,0 +1,25 @@
+#pragma once
+// The sweep of the graph page as CSV: a header line with the units, then one
+// row per swept frequency — the frequency in Hz, then magnitude and plotted
+// phase of the input impedance or of every branch's current or voltage.
+// Empty value cells where the graph leaves the point out.
+
+#include <QString>
+#include <optional>
+
+#include "circuit_document.h"
+#include "graph/graph_state.h"
+
+struct SweepRange {
+    double from = 100;  // the left edge, one of the graph's steps
+    int decades = 4;    // 2 or 4
+};
+
+struct SweepCsv {
+    QString text;
+    std::optional<QString> failure;  // why there is no sweep
+};
+
+// As after 計算実行 and 周波数特性: a circuit the page cannot calculate has no
+// sweep.
+SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range);
