@@ -31,7 +31,7 @@ void CalcBrCur(Circuit& c, int b) {
     if (b >= 1 && b <= c.BrCnt) c.BrCur[b] = BranchCurrent(c, b);
 }
 
-void calciz(Circuit& c) {
+AnalysisOutcome calciz(Circuit& c) {
     // Arrays of other bounds are a programming error, not a circuit.
     if (!ArraysMatchCounts(c)) throw std::logic_error("calciz: circuit arrays do not match BrCnt and LoopCnt");
     const int nb = c.BrCnt;
@@ -39,8 +39,8 @@ void calciz(Circuit& c) {
     for (int b = 1; b <= nb; ++b) BrZCalc(c.BrImp[b], c.BrR[b], c.BrL[b], c.BrC[b], c.Frq);
     AsmLoopMat(c);
     // Going on after a failed solve could only turn the singular matrix into
-    // an arithmetic error (E ÷ 0 in the last step) and hide CalcErr.
-    if (!TryInvLoopMat(c)) return;
+    // an arithmetic error (E ÷ 0 in the last step) and hide the outcome.
+    if (!TryInvLoopMat(c)) return AnalysisOutcome::Singular;
     for (int k = 1; k <= nl; ++k) CpxMul(c.LoopCur[k], c.LoopMat(k, nl + 1), c.EmfCpx);
     for (int b = 1; b <= nb; ++b) {
         const Complex cur = BranchCurrent(c, b);
@@ -54,4 +54,5 @@ void calciz(Circuit& c) {
         c.BrVolAbs[b] = CpxAbs(vol);
     }
     CpxDiv(c.ZReg, c.EmfCpx, c.LoopCur[1]);
+    return AnalysisOutcome::Solved;
 }

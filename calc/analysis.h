@@ -8,10 +8,11 @@ void SetCurDef(Circuit& c, int b, const Marks& marks);
 // BrCur[b] = signed sum of the loop currents marked in CurDef<b>.
 void CalcBrCur(Circuit& c, int b);
 
+enum class AnalysisOutcome { Solved, Singular };
+
 // Single-frequency analysis at c.Frq with the source c.EmfCpx in loop 1:
 // BrImp, LoopMat, LoopCur, BrCur, BrCurAbs, BrVol, BrVolAbs and ZReg = Zi.
 // Computes no phases. Arithmetic errors propagate as CalcError; a singular
-// loop matrix sets CalcErr = 1, which the caller must test and reset, and
-// ends the analysis there: the results after the solve keep their old
-// values and mean nothing.
-void calciz(Circuit& c);
+// loop matrix ends the analysis after the solve, whose results then keep
+// their old values and mean nothing.
+AnalysisOutcome calciz(Circuit& c);

@@ -63,7 +63,7 @@ struct Circuit {
     // Circuit size and flags.
     int16_t BrCnt = 0;      // 2 … 15
     int16_t LoopCnt = 0;    // 2 … 5
-    int16_t CalcErr = 0;    // 1 after the solver failed; callers reset it
+    int16_t CalcErr = 0;    // 1 after InvLoopMat failed; its callers reset it
 
     // Branch elements, 0 … BrCnt.
     std::vector<double> BrR, BrL, BrC;  // C = 0: no capacitor

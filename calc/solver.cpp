@@ -119,9 +119,9 @@ bool Invert(LoopMatrix& m, int n) {
 bool TryInvLoopMat(Circuit& c) {
     const int n = c.LoopCnt;
     if (c.LoopMat.Rows() != n) throw std::logic_error("InvLoopMat: LoopMat does not match LoopCnt");
-    const bool ok = Invert(c.LoopMat, n);
-    if (!ok) c.CalcErr = 1;
-    return ok;
+    return Invert(c.LoopMat, n);
 }
 
-void InvLoopMat(Circuit& c) { TryInvLoopMat(c); }
+void InvLoopMat(Circuit& c) {
+    if (!TryInvLoopMat(c)) c.CalcErr = 1;
+}

@@ -20,6 +20,6 @@ inline constexpr double TinyPivotRatio = 1e-3;
 // CalcErr = 1 (and never clears it); the matrix is then undefined.
 void InvLoopMat(Circuit& c);
 
-// InvLoopMat that also tells whether this inversion succeeded (CalcErr may
-// already have been 1 before the call).
+// InvLoopMat that tells whether the inversion succeeded instead of setting
+// CalcErr.
 bool TryInvLoopMat(Circuit& c);

@@ -33,11 +33,11 @@ std::optional<SweepResult> EndOfFailure(const std::optional<CalcError>& error)
 // Runs one point's work and the failure checks after it. Returns the result
 // that ends the sweep, or nothing to go on with the next frequency.
 template <class Work>
-std::optional<SweepResult> RunPoint(Circuit& c, bool calculationValid, Work work)
+std::optional<SweepResult> RunPoint(bool calculationValid, Work work)
 {
-    const std::optional<CalcError> error = Caught(work);
-    if (c.CalcErr == 1) {
-        c.CalcErr = 0;
+    bool singular = false;
+    const std::optional<CalcError> error = Caught([&] { singular = work() == AnalysisOutcome::Singular; });
+    if (singular) {
         if (!calculationValid) return SweepResult{SweepResult::NoCalculation, {}};
         return std::nullopt;
     }
@@ -59,10 +59,10 @@ SweepCurve InputImpedanceCurve(Circuit& c, const SweepFrequencies& sweep, bool c
     for (double frq : sweep.frequency) {
         c.Frq = frq;
         std::optional<SweepValue> value;
-        curve.end = RunPoint(c, calculationValid, [&] {
-            calciz(c);
-            if (c.CalcErr == 1) return;
+        curve.end = RunPoint(calculationValid, [&] {
+            if (calciz(c) == AnalysisOutcome::Singular) return AnalysisOutcome::Singular;
             value = ValueOf(c.ZReg, CpxAbs(c.ZReg), phase);
+            return AnalysisOutcome::Solved;
         });
         if (curve.end) break;
         curve.values.push_back(value);
@@ -89,13 +89,13 @@ BranchAnalyses AnalyseBranches(Circuit& c, const SweepFrequencies& sweep, bool c
     for (double frq : sweep.frequency) {
         c.Frq = frq;
         std::optional<std::vector<BranchValue>> values;
-        end = RunPoint(c, calculationValid, [&] {
-            calciz(c);
-            if (c.CalcErr == 1) return;
+        end = RunPoint(calculationValid, [&] {
+            if (calciz(c) == AnalysisOutcome::Singular) return AnalysisOutcome::Singular;
             values.emplace();
             for (int b = 1; b <= c.BrCnt; ++b)
                 values->push_back(voltage ? BranchValue{c.BrVol[b], c.BrVolAbs[b]}
                                           : BranchValue{c.BrCur[b], c.BrCurAbs[b]});
+            return AnalysisOutcome::Solved;
         });
         if (end) break;
         analyses.push_back(std::move(values));

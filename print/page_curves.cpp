@@ -89,8 +89,7 @@ PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
     while (c_.Frq <= g_.sweepEnd) {
         try {
             const auto x = static_cast<float>(Lg10(c_.Frq));
-            calciz(c_);
-            switch (CheckSingular()) {
+            switch (CheckSingular(calciz(c_))) {
             case PointCheck::Draw: point(x); break;
             case PointCheck::Skip: break;
             case PointCheck::Stop: return PassEnd::Stopped;
@@ -106,10 +105,9 @@ PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
 // A loop matrix that cannot be inverted at this frequency leaves the point
 // out. Before any valid calculation there is nothing to draw at all, and the
 // user is sent back to enter the circuit.
-PageDrawer::PointCheck PageDrawer::CheckSingular()
+PageDrawer::PointCheck PageDrawer::CheckSingular(AnalysisOutcome outcome)
 {
-    if (c_.CalcErr != 1) return PointCheck::Draw;
-    c_.CalcErr = 0;
+    if (outcome == AnalysisOutcome::Solved) return PointCheck::Draw;
     if (host_.FrequencyCommandEnabled()) return PointCheck::Skip;
     Report(MessageIcon::Error, QString::fromUtf8(prtext::kEnterCircuit));
     host_.PressReturn();

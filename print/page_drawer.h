@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "calc/analysis.h"
 #include "platform/message_box.h"
 #include "print/print_state.h"
 
@@ -48,7 +49,7 @@ private:
     // divides by zero is left out, as on the screen; any other arithmetic
     // error ends the pass.
     PassEnd Sweep(const std::function<void(float)>& point);
-    PointCheck CheckSingular();
+    PointCheck CheckSingular(AnalysisOutcome outcome);
     void Report(MessageIcon icon, const QString& text) const;
 
     DrawSurface& surf() const { return *prt_.surface; }

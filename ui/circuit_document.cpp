@@ -22,3 +22,10 @@ DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
     return {U8(texts::kOhm), std::vector(n, U8(texts::kOhm)), std::vector(n, U8(texts::kMilliAmpere)),
             std::vector(n, U8(texts::kVolt))};
 }
+
+int LeadingDefinedCurrents(const CircuitDocument& document)
+{
+    int b = 0;
+    while (b < document.branches && b < static_cast<int>(document.currents.size()) && document.currents[b]) ++b;
+    return b;
+}

@@ -53,6 +53,9 @@ inline constexpr int MatrixPosition(int j, int k) { return (j - 1) * Circuit::Ma
 // The document's display units, or the ones the program starts with.
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document);
 
+// How many branches from branch 1 on have a branch-current definition.
+int LeadingDefinedCurrents(const CircuitDocument& document);
+
 // A document of the given counts with nothing entered: E = 1 V and
 // f = 100 Hz as the fields start.
 CircuitDocument EmptyDocument(int loops, int branches);

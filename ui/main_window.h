@@ -197,9 +197,10 @@ private:
     // Commands. Each takes f first; a failure shows as a run-time error.
     void RunCommand(const std::function<void()>& command);
     void Calculate();
+    int LeadingDefinedCurrents() const;
+    void ShowResults(int branchesWithCurrents);
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
-    bool HasCapacitor() const;
     // The results that a new E, a new definition or a new frequency make stale.
     void ClearInputImpedance();
     void ClearEmfResults();

@@ -14,6 +14,7 @@
 #include "entry_field.h"
 #include "graph/graph_page.h"
 #include "main_window.h"
+#include "page_calculation.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
 #include "selector.h"
@@ -84,65 +85,39 @@ void MainWindow::ShowUsedValues()
     ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
 }
 
-bool MainWindow::HasCapacitor() const
-{
-    for (int b = 1; b <= c_.BrCnt; ++b)
-        if (c_.BrC[b] != 0) return true;
-    return false;
-}
-
-// An E of zero drives no current, and a capacitor at zero frequency has no
-// finite impedance: either is refused before anything is calculated, with
-// the circuit and what is shown left as they are.
 void MainWindow::Calculate()
 {
-    if (c_.EmfMul * c_.EmfVal == 0) {
-        ShowMessage(U8(texts::kEmfNotZero), MessageIcon::None, this);
-        return;
-    }
-    if (c_.Frq == 0 && HasCapacitor()) {
-        ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
+    const PageCalculation page = CalculatePage(c_, LeadingDefinedCurrents());
+    if (page.failure && !page.singular) {
+        ShowMessage(U8(*page.failure), MessageIcon::None, this);
         return;
     }
     graph_->DropReadoutHolds();
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        BrZCalc(c_.BrImp[b], c_.BrR[b], c_.BrL[b], c_.BrC[b], c_.Frq);
-        ShowBranchImpedance(b);
-    }
-    AsmLoopMat(c_);
-    InvLoopMat(c_);
-    if (c_.CalcErr == 1) {
-        ShowMessage(U8(texts::kCannotCalculate), MessageIcon::None, this);
-        c_.CalcErr = 0;
+    if (page.singular) {
+        ShowMessage(U8(*page.failure), MessageIcon::None, this);
         for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
         return;
     }
+    ShowResults(page.branchesWithCurrents);
+    ui_.frequencyButton->setEnabled(true);
+}
 
-    c_.Emf = checked::Chk(c_.EmfMul * c_.EmfVal);
-    c_.EmfCpx = Complex{c_.Emf, 0};
-    for (int k = 1; k <= c_.LoopCnt; ++k) CpxMul(c_.LoopCur[k], c_.LoopMat(k, c_.LoopCnt + 1), c_.EmfCpx);
+int MainWindow::LeadingDefinedCurrents() const
+{
+    int b = 0;
+    while (b < c_.BrCnt && !ui_.currentDefinition[b + 1]->text().isEmpty()) ++b;
+    return b;
+}
 
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        if (ui_.currentDefinition[b]->text().isEmpty()) {
-            ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
-            break;
-        }
-        CalcBrCur(c_, b);
-        c_.BrCurAbs[b] = CpxAbs(c_.BrCur[b]);
+// Later branches keep what they showed, as the page always did.
+void MainWindow::ShowResults(int branchesWithCurrents)
+{
+    for (int b = 1; b <= c_.BrCnt; ++b) ShowBranchImpedance(b);
+    for (int b = 1; b <= branchesWithCurrents; ++b) {
         SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b]));
-        CpxPh(c_.BrCur[b], c_.AngRes);
-        c_.BrCurPh[b] = c_.AngRes;
         SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
-        CpxMul(c_.BrVol[b], c_.BrCur[b], c_.BrImp[b]);
-        c_.BrVolAbs[b] = CpxAbs(c_.BrVol[b]);
-        CpxPh(c_.BrVol[b], c_.AngRes);
-        c_.BrVolPh[b] = c_.AngRes;
     }
-
-    CpxDiv(c_.ZReg, c_.EmfCpx, c_.LoopCur[1]);
-    c_.ZiAbs = CpxAbs(c_.ZReg);
-    CpxPh(c_.ZReg, c_.AngRes);
-    c_.ZiPh = c_.AngRes;
+    if (branchesWithCurrents < c_.BrCnt) ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
     SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, c_.ImpDspMul[0]));
     SetText(ui_.inputImpedancePhase, GeneralText(c_.ZiPh));
 
@@ -150,8 +125,6 @@ void MainWindow::Calculate()
     SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[1], c_.VolDspMul[1]));
     ui_.voltageUnit->SetText(U8(c_.VolUnitTxt[1]));
     SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[1]));
-
-    ui_.frequencyButton->setEnabled(true);
 }
 
 void MainWindow::ShowFrequencyCharacteristics()

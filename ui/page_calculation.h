@@ -1,20 +1,24 @@
 #pragma once
-// 計算実行 without the window: the same refusals, in the same order, and the
-// same results in the circuit, for the command line.
+// 計算実行 as one analysis: the refusals in their order, then calciz at the
+// entered frequency and the phases the calculation page shows. The window
+// and the command line both calculate through it.
 
 #include <optional>
 #include <string>
 
 #include "calc/circuit.h"
-#include "circuit_document.h"
 
 struct PageCalculation {
-    // The message that stopped the calculation; nothing is shown then.
+    // The message that stopped the calculation; nothing is calculated then.
     std::optional<std::string> failure;
-    // Branches 1 … this have their currents and voltages; the window stops
-    // at the first branch without a branch-current definition.
+    // The failure was a singular loop matrix, found after the branch
+    // impedances were formed.
+    bool singular = false;
+    // Branches 1 … this have their phases; the page stops at the first
+    // branch without a branch-current definition.
     int branchesWithCurrents = 0;
 };
 
-// c is CircuitOf(document).
-PageCalculation CalculatePage(Circuit& c, const CircuitDocument& document);
+// definedBranches: how many branches from branch 1 on have a branch-current
+// definition. Arithmetic errors propagate as CalcError.
+PageCalculation CalculatePage(Circuit& c, int definedBranches);

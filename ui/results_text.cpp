@@ -1,5 +1,6 @@
 #include "results_text.h"
 
+#include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "circuit_of_document.h"
 #include "page_calculation.h"
@@ -49,8 +50,14 @@ QString FullLines(const Circuit& c)
 ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
     Circuit c = CircuitOf(document);
-    const PageCalculation page = CalculatePage(c, document);
-    if (page.failure) return {{}, U8(*page.failure)};
-    if (page.branchesWithCurrents < c.BrCnt) return {{}, U8(texts::kNoBranchCurrent)};
-    return {form == ResultsForm::Full ? FullLines(c) : ShownLines(c, DisplayUnitsOf(document)), std::nullopt};
+    try {
+        const PageCalculation page = CalculatePage(c, LeadingDefinedCurrents(document));
+        if (page.failure) return {{}, U8(*page.failure)};
+        if (page.branchesWithCurrents < c.BrCnt) return {{}, U8(texts::kNoBranchCurrent)};
+        // Showing a value can overflow, as it does on the calculation page.
+        const QString shown = ShownLines(c, DisplayUnitsOf(document));
+        return {form == ResultsForm::Full ? FullLines(c) : shown, std::nullopt};
+    } catch (const CalcError& e) {
+        return {{}, U8(e.description())};
+    }
 }

@@ -92,6 +92,8 @@ TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt) {
     c.CalcErr = 0;
     c.LoopMat(1, 1) = c.LoopMat(1, 2) = c.LoopMat(2, 1) = c.LoopMat(2, 2) = {1, 0};
     EXPECT_FALSE(TryInvLoopMat(c));
+    EXPECT_EQ(c.CalcErr, 0);
+    InvLoopMat(c);
     EXPECT_EQ(c.CalcErr, 1);
 }
 

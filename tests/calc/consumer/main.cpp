@@ -75,14 +75,15 @@ bool KirchhoffHolds(const Circuit& c) {
 
 int main() {
     Circuit c;
+    AnalysisOutcome outcome;
     try {
         Describe(c);
-        calciz(c);
+        outcome = calciz(c);
     } catch (const CalcError& e) {
         std::printf("error %d: %s\n", e.number(), e.description().c_str());
         return 1;
     }
-    if (c.CalcErr != 0) {
+    if (outcome == AnalysisOutcome::Singular) {
         std::printf("singular loop matrix\n");
         return 1;
     }
