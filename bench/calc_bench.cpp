@@ -17,14 +17,16 @@ namespace {
 
 constexpr int Points = 501;
 
-std::vector<double> SweepFrequencies() {
+std::vector<double> SweepFrequencies()
+{
     std::vector<double> f(Points);
     for (int i = 0; i < Points; ++i) f[i] = std::pow(10.0, 2 + 4.0 * i / (Points - 1));
     return f;
 }
 
 // Two loops, three branches: Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3.
-Circuit SampleCircuit() {
+Circuit SampleCircuit()
+{
     Circuit c = sample::TwoLoop({10, 1e-3, 0}, {47, 0, 1e-6}, {22, 4.7e-3, 2.2e-6});
     c.EmfCpx = {1, 0};
     return c;
@@ -32,7 +34,8 @@ Circuit SampleCircuit() {
 
 // Five loops in a ladder: branch 1 feeds loop 1, loop k has two series
 // branches (one in loop 5) and the rungs 11 … 15 lie between the loops.
-Circuit LadderCircuit() {
+Circuit LadderCircuit()
+{
     Circuit c = sample::Empty(5, 15);
     for (int b = 1; b <= 15; ++b) {
         const double l = b % 4 == 0 ? 0 : 1e-3 * (1 + b % 5);
@@ -68,7 +71,8 @@ Circuit LadderCircuit() {
     return c;
 }
 
-void Sweep(benchmark::State& state, Circuit c) {
+void Sweep(benchmark::State& state, Circuit c)
+{
     const std::vector<double> freqs = SweepFrequencies();
     for (auto _ : state) {
         bool singular = false;
@@ -90,7 +94,8 @@ struct Cx {
 };
 inline Cx operator-(Cx a, Cx b) { return {a.re - b.re, a.im - b.im}; }
 inline Cx operator*(Cx a, Cx b) { return {a.re * b.re - a.im * b.im, a.im * b.re + a.re * b.im}; }
-inline Cx operator/(Cx a, Cx b) {
+inline Cx operator/(Cx a, Cx b)
+{
     const double d = b.re * b.re + b.im * b.im;
     return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
 }
@@ -98,7 +103,8 @@ inline Cx operator/(Cx a, Cx b) {
 constexpr int N = 5;
 using Augmented = Cx[N][2 * N];
 
-void BareInvert(Augmented& m) {
+void BareInvert(Augmented& m)
+{
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < N; ++j) m[i][N + j] = i == j ? Cx{1, 0} : Cx{0, 0};
     for (int k = 0; k < N; ++k)
@@ -112,7 +118,8 @@ void BareInvert(Augmented& m) {
 }
 
 // The reference inverts the ladder's own loop matrices of the sweep.
-void BM_BareInversion_5x5(benchmark::State& state) {
+void BM_BareInversion_5x5(benchmark::State& state)
+{
     Circuit c = LadderCircuit();
     const std::vector<double> freqs = SweepFrequencies();
     std::vector<Cx> mats;

@@ -3,7 +3,6 @@
 // needs alone (a level pass and a phase pass of 501 points per curve), in the
 // same run. The ratio page / analyses is the figure that matters.
 
-
 #include <benchmark/benchmark.h>
 
 #include "calc/analysis.h"

@@ -100,10 +100,11 @@ void Answer(const std::function<void()>& open, const std::function<void(Dialog&)
 void RunSample(MainWindow& window)
 {
     for (int b = 1; b <= 3; ++b)
-        Answer<ElementDialog>([&] { window.OnElementButton(b); }, [](ElementDialog& d) {
-            d.ValueField(kResistanceEntry)->setText("1");
-            d.OnOk();
-        });
+        Answer<ElementDialog>([&] { window.OnElementButton(b); },
+                              [](ElementDialog& d) {
+                                  d.ValueField(kResistanceEntry)->setText("1");
+                                  d.OnOk();
+                              });
     // A press is a term number or one of the signs.
     constexpr int kPlus = 0, kMinus = -1;
     const auto press = [](SignedSumDialog& d, int term, const std::function<void(int)>& pressTerm) {
@@ -115,19 +116,21 @@ void RunSample(MainWindow& window)
             d.OnMinus();
     };
     const auto matrix = [&](int j, int k, std::initializer_list<int> presses) {
-        Answer<MatrixElementDialog>([&] { window.OnMatrixButton(j, k); }, [presses, press](MatrixElementDialog& d) {
-            for (int p : presses) press(d, p, [&d](int b) { d.OnBranchButton(b); });
-            d.OnOk();
-        });
+        Answer<MatrixElementDialog>([&] { window.OnMatrixButton(j, k); },
+                                    [presses, press](MatrixElementDialog& d) {
+                                        for (int p : presses) press(d, p, [&d](int b) { d.OnBranchButton(b); });
+                                        d.OnOk();
+                                    });
     };
     matrix(1, 1, {1, kPlus, 2});
     matrix(1, 2, {kMinus, 2});
     matrix(2, 2, {2, kPlus, 3});
     const auto current = [&](int b, std::initializer_list<int> presses) {
-        Answer<BranchCurrentDialog>([&] { window.OnCurrentButton(b); }, [presses, press](BranchCurrentDialog& d) {
-            for (int p : presses) press(d, p, [&d](int k) { d.OnLoopButton(k); });
-            d.OnOk();
-        });
+        Answer<BranchCurrentDialog>([&] { window.OnCurrentButton(b); },
+                                    [presses, press](BranchCurrentDialog& d) {
+                                        for (int p : presses) press(d, p, [&d](int k) { d.OnLoopButton(k); });
+                                        d.OnOk();
+                                    });
     };
     current(1, {1});
     current(2, {1, kMinus, 2});

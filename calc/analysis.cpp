@@ -11,7 +11,8 @@
 namespace {
 
 // Formed in a local value: see the element sums of the loop matrix.
-Complex BranchCurrent(const Circuit& c, int b) {
+Complex BranchCurrent(const Circuit& c, int b)
+{
     Complex sum = SignedSum(c.CurDef[b].data(), c.LoopCur.data(), 1, c.LoopCnt, true);
     cpx_detail::Store(sum, sum);
     return sum;
@@ -19,19 +20,21 @@ Complex BranchCurrent(const Circuit& c, int b) {
 
 }  // namespace
 
-void SetCurDef(Circuit& c, int b, const Marks& marks) {
+void SetCurDef(Circuit& c, int b, const Marks& marks)
+{
     if (b < 1 || b > Circuit::MaxBranches) return;
     Marks& def = c.CurDef[b];
     const int last = std::min<int>(c.LoopCnt, static_cast<int>(def.size()) - 1);
-    for (int k = 1; k <= last; ++k)
-        def[k] = k < static_cast<int>(marks.size()) ? marks[k] : 0;
+    for (int k = 1; k <= last; ++k) def[k] = k < static_cast<int>(marks.size()) ? marks[k] : 0;
 }
 
-void CalcBrCur(Circuit& c, int b) {
+void CalcBrCur(Circuit& c, int b)
+{
     if (b >= 1 && b <= c.BrCnt) c.BrCur[b] = BranchCurrent(c, b);
 }
 
-AnalysisOutcome calciz(Circuit& c) {
+AnalysisOutcome calciz(Circuit& c)
+{
     // Arrays of other bounds are a programming error, not a circuit.
     if (!ArraysMatchCounts(c)) throw std::logic_error("calciz: circuit arrays do not match BrCnt and LoopCnt");
     const int nb = c.BrCnt;

@@ -6,7 +6,8 @@
 // ω = Frq × 6.283184. C = 0 means no capacitor (the term is left out);
 // Frq = 0 with C ≠ 0 raises error 11.
 // Inline: the analysis evaluates every branch at every frequency point.
-inline void BrZCalc(Complex& result, double R, double L, double C, double Frq) {
+inline void BrZCalc(Complex& result, double R, double L, double C, double Frq)
+{
     using checked::Chk;
     constexpr double TwoPi = 6.283184;
     const double omega = Chk(Frq * TwoPi);

@@ -2,7 +2,8 @@
 
 namespace {
 
-const std::string& DescriptionOf(int number) {
+const std::string& DescriptionOf(int number)
+{
     static const std::string divisionByZero = "ゼロによる除算が発生しました。";
     static const std::string overflow = "オーバーフローが発生しました。";
     return number == CalcError::DivisionByZero ? divisionByZero : overflow;

@@ -10,12 +10,14 @@ namespace checked {
 
 [[noreturn]] void Raise(int number);
 
-inline double Chk(double v) {
+inline double Chk(double v)
+{
     if (!std::isfinite(v)) Raise(CalcError::Overflow);
     return v;
 }
 
-inline double Div(double a, double b) {
+inline double Div(double a, double b)
+{
     if (b == 0.0) Raise(std::isfinite(a) && a != 0.0 ? CalcError::DivisionByZero : CalcError::Overflow);
     return Chk(a / b);
 }

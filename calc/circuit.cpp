@@ -10,20 +10,24 @@ namespace {
 constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
 
 template <typename T>
-void Recreate(std::vector<T>& v, int last) {
+void Recreate(std::vector<T>& v, int last)
+{
     v.assign(static_cast<size_t>(last) + 1, T{});
 }
 
-bool CountsInRange(const Circuit& c) {
+bool CountsInRange(const Circuit& c)
+{
     return c.BrCnt >= 2 && c.BrCnt <= Circuit::MaxBranches && c.LoopCnt >= 2 && c.LoopCnt <= Circuit::MaxLoops;
 }
 
 template <typename... Vectors>
-bool AllHaveSize(size_t size, const Vectors&... v) {
+bool AllHaveSize(size_t size, const Vectors&... v)
+{
     return ((v.size() == size) && ...);
 }
 
-void RecreateArrays(Circuit& c) {
+void RecreateArrays(Circuit& c)
+{
     const int nb = c.BrCnt;
     const int nl = c.LoopCnt;
     c.LoopMat.Recreate(nl);
@@ -48,9 +52,9 @@ void RecreateArrays(Circuit& c) {
 
 }  // namespace
 
-void InitCircuitData(Circuit& c) {
-    if (!CountsInRange(c))
-        throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
+void InitCircuitData(Circuit& c)
+{
+    if (!CountsInRange(c)) throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
     RecreateArrays(c);
 
     for (double& m : c.ImpDspMul) m = 1;
@@ -73,7 +77,8 @@ void InitCircuitData(Circuit& c) {
     c.ZiPh = 0;
 }
 
-bool ArraysMatchCounts(const Circuit& c) {
+bool ArraysMatchCounts(const Circuit& c)
+{
     if (!CountsInRange(c)) return false;
     const size_t nb = static_cast<size_t>(c.BrCnt) + 1;
     const size_t nl = static_cast<size_t>(c.LoopCnt) + 1;

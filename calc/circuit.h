@@ -39,7 +39,8 @@ using Marks = std::vector<int16_t>;
 // Z, the solver leaves the first column of the inverse in column n + 1.
 class LoopMatrix {
 public:
-    void Recreate(int n) {
+    void Recreate(int n)
+    {
         n_ = n;
         cells_.assign(static_cast<size_t>(n) * 2 * n, Complex{});
     }
@@ -61,9 +62,9 @@ struct Circuit {
     static constexpr int MaxLoops = 5;
 
     // Circuit size and flags.
-    int16_t BrCnt = 0;      // 2 … 15
-    int16_t LoopCnt = 0;    // 2 … 5
-    int16_t CalcErr = 0;    // 1 after InvLoopMat failed; its callers reset it
+    int16_t BrCnt = 0;    // 2 … 15
+    int16_t LoopCnt = 0;  // 2 … 5
+    int16_t CalcErr = 0;  // 1 after InvLoopMat failed; its callers reset it
 
     // Branch elements, 0 … BrCnt.
     std::vector<double> BrR, BrL, BrC;  // C = 0: no capacitor
@@ -124,7 +125,8 @@ inline const Marks& UpperZDef(const Circuit& c, int j, int k) { return c.*ZDefMe
 
 }  // namespace circuit_detail
 
-inline Marks* Circuit::ZDef(int code) {
+inline Marks* Circuit::ZDef(int code)
+{
     const int j = code / 10, k = code % 10;
     if (j < 1 || j > MaxLoops || k < 1 || k > MaxLoops) return nullptr;
     Marks Circuit::*const member = circuit_detail::ZDefMembers[j - 1][k - 1];

@@ -9,14 +9,16 @@ using checked::Div;
 
 namespace cpx_detail {
 
-void DivFailed(Complex a, Complex b) {
+void DivFailed(Complex a, Complex b)
+{
     const double d = Chk(b.re * b.re + b.im * b.im);
     Div(Chk(a.im * b.im + a.re * b.re), d);
     Div(Chk(a.im * b.re - a.re * b.im), d);
     checked::Raise(CalcError::Overflow);
 }
 
-void AbsFailed(Complex a) {
+void AbsFailed(Complex a)
+{
     Chk(Chk(std::pow(a.im, 2.0)) + Chk(std::pow(a.re, 2.0)));
     checked::Raise(CalcError::Overflow);
 }
@@ -30,14 +32,16 @@ constexpr double Pi = 3.1415926;
 // The arctangent in degrees, kept to single precision. A quotient beyond the
 // double range still has the right arctangent (±90°), so it is not treated
 // as an overflow: the phase of a value with a non-zero real part never fails.
-double SingleAngle(double re, double im) {
+double SingleAngle(double re, double im)
+{
     const double degrees = std::atan(im / re) * 180.0 / Pi;
     return static_cast<double>(static_cast<float>(degrees));
 }
 
 }  // namespace
 
-void CpxPh(const Complex& a, double& AngRes) {
+void CpxPh(const Complex& a, double& AngRes)
+{
     double angle;
     if (a.re == 0.0) {
         angle = a.im > 0.0 ? 90.0 : a.im < 0.0 ? -90.0 : 0.0;
@@ -54,7 +58,8 @@ void CpxPh(const Complex& a, double& AngRes) {
     AngRes = std::floor(scale * angle + 0.5) / scale;
 }
 
-double Lg10(double x) {
+double Lg10(double x)
+{
     const double ln10 = std::log(10.0);
     return Chk(Chk(std::log(x)) / ln10);
 }

@@ -30,7 +30,8 @@ inline bool Finite(const Complex& z) { return Finite(z.re) & Finite(z.im); }
 
 inline Complex Plus(const Complex& a, const Complex& b) { return {a.re + b.re, a.im + b.im}; }
 inline Complex Minus(const Complex& a, const Complex& b) { return {a.re - b.re, a.im - b.im}; }
-inline Complex Times(const Complex& a, const Complex& b) {
+inline Complex Times(const Complex& a, const Complex& b)
+{
     return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re};
 }
 
@@ -41,7 +42,8 @@ struct Quotient {
     Complex value;
     double d;
 };
-inline Quotient Over(const Complex& a, const Complex& b) {
+inline Quotient Over(const Complex& a, const Complex& b)
+{
     const double d = b.re * b.re + b.im * b.im;
     return {{(a.im * b.im + a.re * b.re) / d, (a.im * b.re - a.re * b.im) / d}, d};
 }
@@ -51,7 +53,8 @@ inline bool Finite(const Quotient& q) { return Finite(q.d) & Finite(q.value); }
 // Summed over many values and tested once, it tells whether all of them
 // were finite, at two operations a value.
 inline Complex Taint(const Complex& z) { return Minus(z, z); }
-inline Complex Taint(const Quotient& q) {
+inline Complex Taint(const Quotient& q)
+{
     const Complex t = Taint(q.value);
     return {t.re + (q.d - q.d), t.im};
 }
@@ -64,7 +67,8 @@ inline Complex Taint(const Quotient& q) {
 
 // An overflow inside a sum, a difference or a product stays infinite (or
 // turns NaN) up to the result, so the result alone is tested.
-inline void Store(Complex& result, const Complex& value) {
+inline void Store(Complex& result, const Complex& value)
+{
     if (!Finite(value)) [[unlikely]]
         checked::Raise(CalcError::Overflow);
     result = value;
@@ -74,22 +78,26 @@ inline void Store(Complex& result, const Complex& value) {
 
 // The result may be the same object as an operand: both parts are computed
 // from the operands as they were on entry.
-inline void CpxAdd(Complex& result, const Complex& a, const Complex& b) {
+inline void CpxAdd(Complex& result, const Complex& a, const Complex& b)
+{
     cpx_detail::Store(result, cpx_detail::Plus(a, b));
 }
 
-inline void CpxSub(Complex& result, const Complex& a, const Complex& b) {
+inline void CpxSub(Complex& result, const Complex& a, const Complex& b)
+{
     cpx_detail::Store(result, cpx_detail::Minus(a, b));
 }
 
 // re = a.re·b.re − b.im·a.im, im = a.im·b.re + b.im·a.re.
-inline void CpxMul(Complex& result, const Complex& a, const Complex& b) {
+inline void CpxMul(Complex& result, const Complex& a, const Complex& b)
+{
     cpx_detail::Store(result, cpx_detail::Times(a, b));
 }
 
 // d = b.re·b.re + b.im·b.im; re = (a.im·b.im + a.re·b.re) ÷ d;
 // im = (a.im·b.re − a.re·b.im) ÷ d.
-inline void CpxDiv(Complex& result, const Complex& a, const Complex& b) {
+inline void CpxDiv(Complex& result, const Complex& a, const Complex& b)
+{
     const cpx_detail::Quotient q = cpx_detail::Over(a, b);
     if (!cpx_detail::Finite(q)) [[unlikely]]
         cpx_detail::DivFailed(a, b);
@@ -97,7 +105,8 @@ inline void CpxDiv(Complex& result, const Complex& a, const Complex& b) {
 }
 
 // sqrt(im^2 + re^2), squares formed by the general power function.
-inline double CpxAbs(const Complex& a) {
+inline double CpxAbs(const Complex& a)
+{
     const double sum = std::pow(a.im, 2.0) + std::pow(a.re, 2.0);
     if (!cpx_detail::Finite(sum)) [[unlikely]]
         cpx_detail::AbsFailed(a);

@@ -8,12 +8,12 @@ namespace {
 
 // Copies marks[first … BrCnt] into the definition of the code; nothing is
 // written beyond the end of the definition.
-void CopyDef(Circuit& c, int code, const Marks& marks, int first) {
+void CopyDef(Circuit& c, int code, const Marks& marks, int first)
+{
     Marks* def = c.ZDef(code);
     if (def == nullptr) return;
     const int last = std::min<int>(c.BrCnt, static_cast<int>(def->size()) - 1);
-    for (int b = first; b <= last; ++b)
-        (*def)[b] = b < static_cast<int>(marks.size()) ? marks[b] : 0;
+    for (int b = first; b <= last; ++b) (*def)[b] = b < static_cast<int>(marks.size()) ? marks[b] : 0;
 }
 
 // The element sums are formed in local values and handed back by value:
@@ -21,7 +21,8 @@ void CopyDef(Circuit& c, int code, const Marks& marks, int first) {
 // forming it. Each sum is tested once, when it is complete: an infinity or
 // NaN met on the way stays in the sum to its end, and any of them is the
 // same error 6. A missing definition (an unknown code) sums to 0.
-inline Complex ElementSum(const Circuit& c, const Marks* def, bool diagonal) {
+inline Complex ElementSum(const Circuit& c, const Marks* def, bool diagonal)
+{
     Complex sum;
     // −1 marks do not count on the diagonal.
     if (def != nullptr) sum = SignedSum(def->data(), c.BrImp.data(), 1, c.BrCnt, !diagonal);
@@ -42,7 +43,8 @@ void CalcZMut(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), false
 // Row j of the upper triangle is evaluated before row j + 1 is mirrored from
 // the columns above it; only the order in which errors are met depends on it.
 // ZReg ends as the last element evaluated, as after CalcZDiag / CalcZMut.
-void AsmLoopMat(Circuit& c) {
+void AsmLoopMat(Circuit& c)
+{
     const int n = c.LoopCnt;
     Complex z;
     using circuit_detail::UpperZDef;
@@ -60,7 +62,8 @@ void AsmLoopMat(Circuit& c) {
     c.ZReg = z;
 }
 
-void MirrorLoopMat(Circuit& c) {
+void MirrorLoopMat(Circuit& c)
+{
     const int n = c.LoopCnt;
     for (int j = 1; j < n; ++j)
         for (int k = j + 1; k <= n; ++k) c.LoopMat(k, j) = c.LoopMat(j, k);

@@ -21,7 +21,8 @@ struct Decimal {
 };
 
 template <typename T>
-Decimal ToDecimal(T v, int precision) {
+Decimal ToDecimal(T v, int precision)
+{
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision - 1);
     Decimal d;
@@ -38,7 +39,8 @@ Decimal ToDecimal(T v, int precision) {
 }
 
 // The digits with an exponent of at least two digits: "1.5E+16", "2E-05".
-std::string ExponentDigits(const Decimal& d) {
+std::string ExponentDigits(const Decimal& d)
+{
     const std::string& s = d.digits;
     const int e = d.exponent;
     std::string out = s.substr(0, 1);
@@ -53,7 +55,8 @@ std::string ExponentDigits(const Decimal& d) {
 // Magnitudes from 10^precision up, or below 10^-4, are written with an
 // exponent; the others in plain decimals, with or without the zero before
 // the point (0.5 or .5).
-std::string Digits(const Decimal& d, int precision, bool zeroBeforePoint) {
+std::string Digits(const Decimal& d, int precision, bool zeroBeforePoint)
+{
     const std::string& s = d.digits;
     const int e = d.exponent;
     std::string out;
@@ -71,13 +74,15 @@ std::string Digits(const Decimal& d, int precision, bool zeroBeforePoint) {
     return out;
 }
 
-std::string NonFinite(double v) {
+std::string NonFinite(double v)
+{
     if (std::isnan(v)) return "NaN";
     return v < 0 ? "-Inf" : "Inf";
 }
 
 template <typename T>
-std::string NumberForm(T v, int precision) {
+std::string NumberForm(T v, int precision)
+{
     if (v == 0) return " 0";
     if (!std::isfinite(v)) return v < 0 ? NonFinite(v) : " " + NonFinite(v);
     const Decimal d = ToDecimal(v, precision);
@@ -90,7 +95,8 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 // Length of the longest prefix of text that reads as a number: optional sign,
 // digits with at most one point (one digit at least), optional exponent with
 // an optionally signed integer. 0 when there is none.
-size_t NumberLength(std::string_view text) {
+size_t NumberLength(std::string_view text)
+{
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     size_t mantissaDigits = 0;
@@ -113,14 +119,15 @@ size_t NumberLength(std::string_view text) {
 // The decimal exponent of the first significant digit of an unsigned number
 // text, enough to tell an overflow from an underflow. The exponent saturates
 // instead of overflowing itself.
-long long DecimalMagnitude(std::string_view number) {
+long long DecimalMagnitude(std::string_view number)
+{
     const size_t ePos = number.find_first_of("eE");
     const std::string_view mantissa = number.substr(0, ePos);
     const size_t point = std::min(mantissa.find('.'), mantissa.size());
     const size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos) return 0;
-    long long magnitude = first < point ? static_cast<long long>(point - first) - 1
-                                        : -static_cast<long long>(first - point);
+    long long magnitude =
+        first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
     if (ePos != std::string_view::npos) {
         long long exponent = 0;
         for (char ch : number.substr(ePos + 1))
@@ -134,7 +141,8 @@ enum class Range { InRange, Overflow };
 
 // Reads a text that NumberLength accepted in full. Values too small for a
 // 64-bit float read as zero.
-double ReadNumber(std::string_view number, Range& range) {
+double ReadNumber(std::string_view number, Range& range)
+{
     range = Range::InRange;
     const bool negative = number[0] == '-';
     const std::string_view body = number.substr(number[0] == '+' || number[0] == '-' ? 1 : 0);
@@ -147,7 +155,8 @@ double ReadNumber(std::string_view number, Range& range) {
     return negative ? -value : value;
 }
 
-std::string_view Trim(std::string_view text) {
+std::string_view Trim(std::string_view text)
+{
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
@@ -155,19 +164,22 @@ std::string_view Trim(std::string_view text) {
 
 }  // namespace
 
-double Round4(double x) {
+double Round4(double x)
+{
     static const double scale = std::pow(10.0, 4.0);
     return std::floor(Chk(scale * x) + 0.5) / scale;
 }
 
-std::string GeneralText(double v) {
+std::string GeneralText(double v)
+{
     if (v == 0) return "0";
     if (!std::isfinite(v)) return NonFinite(v);
     const Decimal d = ToDecimal(v, 15);
     return (d.negative ? "-" : "") + Digits(d, 15, true);
 }
 
-std::string ExponentText(double v, int significant) {
+std::string ExponentText(double v, int significant)
+{
     if (v == 0) return "0";
     if (!std::isfinite(v)) return NonFinite(v);
     const int digits = std::clamp(significant, 1, 17);
@@ -185,7 +197,8 @@ std::string FmtNum(float v) { return NumberForm(v, 7); }
 namespace {
 
 template <class T>
-std::string Shortest(T v) {
+std::string Shortest(T v)
+{
     char text[40];
     return {text, std::to_chars(text, text + sizeof text, v).ptr};
 }
@@ -196,13 +209,15 @@ std::string ShortestText(double v) { return Shortest(v); }
 
 std::string ShortestText(float v) { return Shortest(v); }
 
-float Dec1(double v) {
+float Dec1(double v)
+{
     const double r = std::floor(Chk(v * 10) + 0.5) / 10;
     if (std::fabs(r) > std::numeric_limits<float>::max()) checked::Raise(CalcError::Overflow);
     return static_cast<float>(r);
 }
 
-bool IsNumeric(std::string_view text) {
+bool IsNumeric(std::string_view text)
+{
     const std::string_view t = Trim(text);
     if (t.empty() || NumberLength(t) != t.size()) return false;
     Range range;
@@ -210,7 +225,8 @@ bool IsNumeric(std::string_view text) {
     return range == Range::InRange;
 }
 
-bool IsUnfinishedNumber(std::string_view text) {
+bool IsUnfinishedNumber(std::string_view text)
+{
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -227,7 +243,8 @@ bool IsUnfinishedNumber(std::string_view text) {
     return i == text.size();
 }
 
-double NumericValue(std::string_view text) {
+double NumericValue(std::string_view text)
+{
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     const size_t len = NumberLength(text);
     if (len == 0) return 0;

@@ -13,7 +13,8 @@
 //
 // Not checked: an overflow on the way stays infinite or NaN up to the
 // result, which the caller tests.
-inline Complex SignedSum(const int16_t* mark, const Complex* value, int first, int last, bool minusCounts) {
+inline Complex SignedSum(const int16_t* mark, const Complex* value, int first, int last, bool minusCounts)
+{
     Complex sum;
 #pragma GCC unroll 4
     for (int i = first; i <= last; ++i) {

@@ -24,7 +24,8 @@ double Size(const Complex& z) { return std::max(std::fabs(z.re), std::fabs(z.im)
 // against the largest candidate below it switches to partial pivoting for
 // the rest of the elimination.
 template <int N>
-int PivotRow(Complex* const rows[], int k, bool& exchanging) {
+int PivotRow(Complex* const rows[], int k, bool& exchanging)
+{
     const double pivotSize = Size(rows[k][k]);
     int largest = k;
     double largestSize = pivotSize;
@@ -74,7 +75,8 @@ int PivotRow(Complex* const rows[], int k, bool& exchanging) {
 // otherwise, and the normalisation of the pivot row divides by that same
 // squared magnitude, so it fails in exactly the same cases.
 template <int N>
-bool Invert(LoopMatrix& m) {
+bool Invert(LoopMatrix& m)
+{
     Complex* rows[N];
     for (int r = 0; r < N; ++r) {
         rows[r] = m.Row(r + 1);
@@ -104,24 +106,32 @@ bool Invert(LoopMatrix& m) {
     return Finite(taint);
 }
 
-bool Invert(LoopMatrix& m, int n) {
+bool Invert(LoopMatrix& m, int n)
+{
     switch (n) {
-        case 2: return Invert<2>(m);
-        case 3: return Invert<3>(m);
-        case 4: return Invert<4>(m);
-        case 5: return Invert<5>(m);
-        default: return false;
+    case 2:
+        return Invert<2>(m);
+    case 3:
+        return Invert<3>(m);
+    case 4:
+        return Invert<4>(m);
+    case 5:
+        return Invert<5>(m);
+    default:
+        return false;
     }
 }
 
 }  // namespace
 
-bool TryInvLoopMat(Circuit& c) {
+bool TryInvLoopMat(Circuit& c)
+{
     const int n = c.LoopCnt;
     if (c.LoopMat.Rows() != n) throw std::logic_error("InvLoopMat: LoopMat does not match LoopCnt");
     return Invert(c.LoopMat, n);
 }
 
-void InvLoopMat(Circuit& c) {
+void InvLoopMat(Circuit& c)
+{
     if (!TryInvLoopMat(c)) c.CalcErr = 1;
 }

@@ -6,9 +6,8 @@
 // in the written order thus scales the rows below it by at most about 10^3,
 // which costs at most some 3 of the 16 digits where later steps cancel: 12
 // or more remain for the well-conditioned matrices of real circuits. A
-// near-resonant loop's pivot, 10^-6 … 10^-10 of its coupling, is exchanged. A larger ratio would buy little accuracy and
-// exchange rows for sound pivots of ordinary circuits, whose results would
-// then no longer keep their bits.
+// near-resonant loop's pivot, 10^-6 … 10^-10 of its coupling, is exchanged. A larger ratio would buy little accuracy
+// and exchange rows for sound pivots of ordinary circuits, whose results would then no longer keep their bits.
 inline constexpr double TinyPivotRatio = 1e-3;
 
 // Inverts LoopMat by Gauss–Jordan elimination in the written row order,

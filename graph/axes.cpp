@@ -59,7 +59,8 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
         const QString label = FrequencyLabel(f);
         g.lastFrequencyLabel = label.toStdString();
         const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
-        b.frequencyScale.SetCurrentX(LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades));
+        b.frequencyScale.SetCurrentX(
+            LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades));
         b.frequencyScale.SetCurrentY(1.6);
         if (FrequencyLabelled(decades, k, step)) b.frequencyScale.Print(text);
         k += step;
@@ -120,9 +121,12 @@ QString FrequencyLabel(double f)
 double LevelBottom(const GraphState& g)
 {
     switch (g.quantity) {
-    case PlottedQuantity::BranchCurrent: return g.currentAxisMin;
-    case PlottedQuantity::BranchVoltage: return g.voltageAxisMin;
-    default: return g.impedanceAxisMin;
+    case PlottedQuantity::BranchCurrent:
+        return g.currentAxisMin;
+    case PlottedQuantity::BranchVoltage:
+        return g.voltageAxisMin;
+    default:
+        return g.impedanceAxisMin;
     }
 }
 

@@ -32,7 +32,8 @@ inline constexpr Box kPositionFrame{11685, 3450, 1395, 3960};
 inline constexpr Box kRangeFrame{13380, 3450, 1395, 3960};
 
 // Inside the quantity frame: input impedance, branch currents, branch voltages.
-inline constexpr std::array<Box, 3> kQuantityOptions{{{120, 255, 1170, 495}, {1440, 255, 1170, 495}, {2760, 255, 1170, 495}}};
+inline constexpr std::array<Box, 3> kQuantityOptions{
+    {{120, 255, 1170, 495}, {1440, 255, 1170, 495}, {2760, 255, 1170, 495}}};
 
 // Inside the branch frame: branches 1 … 8 on the upper row, 9 … 15 below.
 inline constexpr std::array<int, 8> kCheckLefts{75, 818, 1561, 2304, 3047, 3790, 4533, 5280};

@@ -136,7 +136,8 @@ void GraphPage::BuildGraphs()
         titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
         titles_[i]->setText(Vertical(U8(titles[i])));
         titles_[i]->setAlignment(Qt::AlignCenter);
-        frequencyReadouts_[i] = MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
+        frequencyReadouts_[i] =
+            MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
         valueReadouts_[i] = MakeLabel(this, gl::kValueReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
         frequencyReadouts_[i]->hide();
         valueReadouts_[i]->hide();
@@ -200,9 +201,13 @@ void GraphPage::BuildRangeFrame()
     QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, U8(graph_text::kRangeFrame));
     auto* level = new QWidget(frame);
     PlaceAt(*level, gl::kLevelRangeFrame);
-    const auto levelOption = [this](LevelSpan span) -> QRadioButton*& { return levelSpanOptions_[static_cast<int>(span)]; };
-    levelOption(LevelSpan::FourDecades) = MakeOption(level, gl::kUpperOption, graph_text::kVert80, gl::kRangeOptionColour);
-    levelOption(LevelSpan::SixDecades) = MakeOption(level, gl::kLowerOption, graph_text::kVert120, gl::kRangeOptionColour);
+    const auto levelOption = [this](LevelSpan span) -> QRadioButton*& {
+        return levelSpanOptions_[static_cast<int>(span)];
+    };
+    levelOption(LevelSpan::FourDecades) =
+        MakeOption(level, gl::kUpperOption, graph_text::kVert80, gl::kRangeOptionColour);
+    levelOption(LevelSpan::SixDecades) =
+        MakeOption(level, gl::kLowerOption, graph_text::kVert120, gl::kRangeOptionColour);
     auto* frequency = new QWidget(frame);
     PlaceAt(*frequency, gl::kFrequencyRangeFrame);
     const auto frequencyOption = [this](FrequencySpan span) -> QRadioButton*& {
@@ -219,12 +224,14 @@ void GraphPage::BuildRangeFrame()
 void GraphPage::Connect()
 {
     for (FrequencySpan span : {FrequencySpan::TwoDecades, FrequencySpan::FourDecades})
-        connect(&FrequencySpanOption(span), &QRadioButton::clicked, this, [this, span] { OnFrequencySpanChosen(span); });
+        connect(&FrequencySpanOption(span), &QRadioButton::clicked, this,
+                [this, span] { OnFrequencySpanChosen(span); });
     for (LevelSpan span : {LevelSpan::SixDecades, LevelSpan::FourDecades})
         connect(&LevelSpanOption(span), &QRadioButton::clicked, this, [this, span] { OnLevelSpanChosen(span); });
     for (PlottedQuantity quantity :
          {PlottedQuantity::InputImpedance, PlottedQuantity::BranchCurrent, PlottedQuantity::BranchVoltage})
-        connect(&QuantityOption(quantity), &QRadioButton::clicked, this, [this, quantity] { OnQuantityChosen(quantity); });
+        connect(&QuantityOption(quantity), &QRadioButton::clicked, this,
+                [this, quantity] { OnQuantityChosen(quantity); });
     for (int b = 1; b <= Circuit::MaxBranches; ++b)
         connect(branchChecks_[b], &QCheckBox::clicked, this, [this, b] { OnBranchCheckClicked(b); });
     connect(frequencyLeftButton_, &QToolButton::clicked, this, [this] { OnMoveFrequency(StepDirection::Down); });
@@ -239,7 +246,8 @@ void GraphPage::Connect()
     connect(returnButton_, &QPushButton::clicked, this, &GraphPage::OnReturn);
     for (Graph graph : kGraphs) {
         PictureBox* box = graphs_[IndexOf(graph)];
-        connect(box, &PictureBox::mouseMovedAt, this, [this, graph](double x, double y) { OnGraphMouseMove(graph, x, y); });
+        connect(box, &PictureBox::mouseMovedAt, this,
+                [this, graph](double x, double y) { OnGraphMouseMove(graph, x, y); });
         connect(box, &PictureBox::clickedAt, this, [this, graph] { OnGraphClick(graph); });
     }
 }

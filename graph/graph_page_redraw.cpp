@@ -71,10 +71,13 @@ void GraphPage::RunSweep()
     case PlottedQuantity::BranchVoltage:
         result = SweepBranchVoltages(circuit_, state_, magnitude, phase, CheckedBranches(), valid);
         break;
-    default: result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid); break;
+    default:
+        result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid);
+        break;
     }
     switch (result.kind) {
-    case SweepResult::Completed: break;
+    case SweepResult::Completed:
+        break;
     case SweepResult::NoCalculation:
         ShowMessage(QString::fromUtf8(graph_text::kNoCircuit), MessageIcon::Error, this);
         OnReturn();

@@ -41,8 +41,7 @@ struct GraphState {
     double phaseAxisMin = -90, phaseAxisMax = 0;
 
     // Position steps; each always changes together with its bound above.
-    int16_t frequencyPosition = 5, impedancePosition = 3, currentPosition = 6, voltagePosition = 6,
-            phasePosition = 10;
+    int16_t frequencyPosition = 5, impedancePosition = 3, currentPosition = 6, voltagePosition = 6, phasePosition = 10;
 
     PlottedQuantity quantity = PlottedQuantity::InputImpedance;
 

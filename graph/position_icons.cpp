@@ -17,10 +17,14 @@ QPolygonF Triangle(TriangleDirection direction, QPointF centre, qreal half)
 {
     const qreal x = centre.x(), y = centre.y();
     switch (direction) {
-    case TriangleDirection::Up: return QPolygonF{{{x - half, y + half / 2}, {x + half, y + half / 2}, {x, y - half / 2}}};
-    case TriangleDirection::Down: return QPolygonF{{{x - half, y - half / 2}, {x + half, y - half / 2}, {x, y + half / 2}}};
-    case TriangleDirection::Left: return QPolygonF{{{x + half / 2, y - half}, {x + half / 2, y + half}, {x - half / 2, y}}};
-    case TriangleDirection::Right: return QPolygonF{{{x - half / 2, y - half}, {x - half / 2, y + half}, {x + half / 2, y}}};
+    case TriangleDirection::Up:
+        return QPolygonF{{{x - half, y + half / 2}, {x + half, y + half / 2}, {x, y - half / 2}}};
+    case TriangleDirection::Down:
+        return QPolygonF{{{x - half, y - half / 2}, {x + half, y - half / 2}, {x, y + half / 2}}};
+    case TriangleDirection::Left:
+        return QPolygonF{{{x + half / 2, y - half}, {x + half / 2, y + half}, {x - half / 2, y}}};
+    case TriangleDirection::Right:
+        return QPolygonF{{{x - half / 2, y - half}, {x - half / 2, y + half}, {x + half / 2, y}}};
     }
     return {};
 }

@@ -5,9 +5,12 @@
 const UnitTable& UnitsOf(PlottedQuantity quantity)
 {
     switch (quantity) {
-    case PlottedQuantity::BranchCurrent: return kCurrentUnits;
-    case PlottedQuantity::BranchVoltage: return kVoltageUnits;
-    default: return kImpedanceUnits;
+    case PlottedQuantity::BranchCurrent:
+        return kCurrentUnits;
+    case PlottedQuantity::BranchVoltage:
+        return kVoltageUnits;
+    default:
+        return kImpedanceUnits;
     }
 }
 

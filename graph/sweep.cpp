@@ -47,8 +47,8 @@ private:
 
 // Draws the curve's values; calls recorded(x, y, phase) for each point drawn.
 template <class Recorded>
-void DrawCurve(const SweepCurve& curve, const SweepFrequencies& sweep, const QColor& colour, float yB,
-               DrawSurface& mag, DrawSurface& ph, Recorded recorded)
+void DrawCurve(const SweepCurve& curve, const SweepFrequencies& sweep, const QColor& colour, float yB, DrawSurface& mag,
+               DrawSurface& ph, Recorded recorded)
 {
     Curve magCurve(mag), phCurve(ph);
     for (size_t k = 0; k < curve.values.size(); ++k) {
@@ -64,8 +64,8 @@ void DrawCurve(const SweepCurve& curve, const SweepFrequencies& sweep, const QCo
 // The branches are drawn one after the other as if each ran its own pass of
 // analyses: an end met by the analyses comes after the first branch's curves
 // up to it.
-SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph,
-                          const BranchChecks& checked, bool calculationValid, PlottedQuantity quantity)
+SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph, const BranchChecks& checked,
+                          bool calculationValid, PlottedQuantity quantity)
 {
     float yB = 0;
     SweepFrequencies sweep;
@@ -91,7 +91,7 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
 }  // namespace
 
 SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                    bool calculationValid)
+                                bool calculationValid)
 {
     float yB = 0;
     SweepFrequencies sweep;
@@ -102,27 +102,28 @@ SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitud
     }
     const SweepData data = AnalyseSweep(c, sweep, PlottedQuantity::InputImpedance, calculationValid);
     int16_t i = 1;
-    DrawCurve(data.curves[0], sweep, kLiveCurveColour, yB, magnitudeGraph, phaseGraph, [&](float x, float y, float phi) {
-        if (!g.keptCurve.on && i < KeptCurve::kSize) {
-            g.keptCurve.logFrequency[i] = x;
-            g.keptCurve.logMagnitude[i] = y;
-            g.keptCurve.phase[i] = phi;
-        }
-        ++i;
-    });
+    DrawCurve(data.curves[0], sweep, kLiveCurveColour, yB, magnitudeGraph, phaseGraph,
+              [&](float x, float y, float phi) {
+                  if (!g.keptCurve.on && i < KeptCurve::kSize) {
+                      g.keptCurve.logFrequency[i] = x;
+                      g.keptCurve.logMagnitude[i] = y;
+                      g.keptCurve.phase[i] = phi;
+                  }
+                  ++i;
+              });
     if (data.curves[0].end) return *data.curves[0].end;
     g.keptCurve.count = static_cast<int16_t>(i - 1);
     return {};
 }
 
 SweepResult SweepBranchCurrents(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                       const BranchChecks& checked, bool calculationValid)
+                                const BranchChecks& checked, bool calculationValid)
 {
     return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchCurrent);
 }
 
 SweepResult SweepBranchVoltages(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                       const BranchChecks& checked, bool calculationValid)
+                                const BranchChecks& checked, bool calculationValid)
 {
     return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchVoltage);
 }

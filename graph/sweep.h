@@ -19,12 +19,12 @@ inline const QColor kLiveCurveColour{255, 0, 0};
 // in the kept curve from index 1; a completed sweep sets its count to the
 // number of points recorded or, with a curve kept, that would have been.
 SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                    bool calculationValid);
+                                bool calculationValid);
 
 // Currents or voltages of the checked branches, each in its branch colour,
 // one branch after the other. One analysis per frequency serves them all; it
 // runs, with its failure checks, whether any branch is checked or not.
 SweepResult SweepBranchCurrents(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                       const BranchChecks& checked, bool calculationValid);
+                                const BranchChecks& checked, bool calculationValid);
 SweepResult SweepBranchVoltages(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                       const BranchChecks& checked, bool calculationValid);
+                                const BranchChecks& checked, bool calculationValid);

@@ -36,8 +36,8 @@ public:
     virtual void SetFontSize(double points) = 0;
     virtual void SetFontBold(bool bold) = 0;
     virtual void SetFontItalic(bool italic) = 0;
-    virtual double TextWidth(const QString& text) const = 0;  // user units
-    virtual double TextHeight(const QString& text) const = 0; // user units, positive
+    virtual double TextWidth(const QString& text) const = 0;   // user units
+    virtual double TextHeight(const QString& text) const = 0;  // user units, positive
 
     virtual double CurrentX() const = 0;
     virtual double CurrentY() const = 0;

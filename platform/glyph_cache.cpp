@@ -7,14 +7,11 @@
 bool GlyphCache::Draw(QPainter& painter, const QPointF& baseline, const QString& text)
 {
     const QPaintDevice* device = painter.device();
-    if (text.isEmpty() || device->devType() != QInternal::Image || device->devicePixelRatio() != 1)
-        return false;
+    if (text.isEmpty() || device->devType() != QInternal::Image || device->devicePixelRatio() != 1) return false;
     const Shaped& shaped = ShapedFor(painter, text);
-    if (!shaped.oneLine)
-        return false;
+    if (!shaped.oneLine) return false;
     const QPointF origin(baseline.x(), baseline.y() - shaped.ascent);
-    for (const QGlyphRun& run : shaped.runs)
-        painter.drawGlyphRun(origin, run);
+    for (const QGlyphRun& run : shaped.runs) painter.drawGlyphRun(origin, run);
     return true;
 }
 
@@ -30,8 +27,7 @@ const GlyphCache::Shaped& GlyphCache::ShapedFor(QPainter& painter, const QString
         font_ = painter.font();
     }
     auto it = shaped_.find(text);
-    if (it != shaped_.end())
-        return *it;
+    if (it != shaped_.end()) return *it;
     QTextLayout layout(text, font_, painter.device());
     layout.beginLayout();
     const QTextLine line = layout.createLine();

@@ -13,15 +13,9 @@ constexpr int kDpi = 96;
 
 }  // namespace
 
-ImageSurface::ImageSurface(QSize logicalSize, qreal pixelRatio)
-{
-    Resize(logicalSize, pixelRatio);
-}
+ImageSurface::ImageSurface(QSize logicalSize, qreal pixelRatio) { Resize(logicalSize, pixelRatio); }
 
-ImageSurface::~ImageSurface()
-{
-    EndPainting();
-}
+ImageSurface::~ImageSurface() { EndPainting(); }
 
 void ImageSurface::Resize(QSize logicalSize, qreal pixelRatio)
 {
@@ -51,17 +45,8 @@ const QImage& ImageSurface::Image()
     return image_;
 }
 
-QPaintDevice* ImageSurface::Target()
-{
-    return image_.isNull() ? nullptr : &image_;
-}
+QPaintDevice* ImageSurface::Target() { return image_.isNull() ? nullptr : &image_; }
 
-QSizeF ImageSurface::TargetSize() const
-{
-    return size_;
-}
+QSizeF ImageSurface::TargetSize() const { return size_; }
 
-int ImageSurface::TargetDpi() const
-{
-    return kDpi;
-}
+int ImageSurface::TargetDpi() const { return kDpi; }

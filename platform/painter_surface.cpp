@@ -31,10 +31,7 @@ const QPaintDevice& MetricsDevice(int dpi)
     return it->second;
 }
 
-QPointF Snap(const QPointF& p)
-{
-    return {std::floor(p.x()), std::floor(p.y())};
-}
+QPointF Snap(const QPointF& p) { return {std::floor(p.x()), std::floor(p.y())}; }
 
 }  // namespace
 
@@ -45,8 +42,7 @@ PainterSurface::~PainterSurface() = default;
 QPainter* PainterSurface::ActivePainter()
 {
     QPaintDevice* device = Target();
-    if (painter_.isActive() && painter_.device() != device)
-        EndPainting();
+    if (painter_.isActive() && painter_.device() != device) EndPainting();
     if (!painter_.isActive() && device != nullptr && device->width() > 0 && device->height() > 0) {
         painter_.begin(device);
         penState_.reset();
@@ -74,8 +70,7 @@ void PainterSurface::EndPainting()
 {
     UpperVectorStateGuard clearing;
     FlushCurve();
-    if (painter_.isActive())
-        painter_.end();
+    if (painter_.isActive()) painter_.end();
     penState_.reset();
 }
 
@@ -113,39 +108,26 @@ void PainterSurface::SetScale(double left, double top, double right, double bott
     user_ = {left, top, right - left, bottom - top};
 }
 
-void PainterSurface::SetScaleMillimetres()
-{
-    mode_ = ScaleMode::Millimetres;
-}
+void PainterSurface::SetScaleMillimetres() { mode_ = ScaleMode::Millimetres; }
 
-double PainterSurface::ScaleLeft() const
-{
-    return mode_ == ScaleMode::User ? user_.left : 0;
-}
+double PainterSurface::ScaleLeft() const { return mode_ == ScaleMode::User ? user_.left : 0; }
 
-double PainterSurface::ScaleTop() const
-{
-    return mode_ == ScaleMode::User ? user_.top : 0;
-}
+double PainterSurface::ScaleTop() const { return mode_ == ScaleMode::User ? user_.top : 0; }
 
-double PainterSurface::ScaleWidth() const
-{
-    return Window(TargetSize()).width;
-}
+double PainterSurface::ScaleWidth() const { return Window(TargetSize()).width; }
 
-double PainterSurface::ScaleHeight() const
-{
-    return Window(TargetSize()).height;
-}
+double PainterSurface::ScaleHeight() const { return Window(TargetSize()).height; }
 
 ScaleWindow PainterSurface::Window(const QSizeF& viewport) const
 {
     switch (mode_) {
-    case ScaleMode::Pixels: return {0, 0, viewport.width(), viewport.height()};
+    case ScaleMode::Pixels:
+        return {0, 0, viewport.width(), viewport.height()};
     case ScaleMode::Millimetres:
         return {0, 0, viewport.width() * twips::kMmPerInch / TargetDpi(),
                 viewport.height() * twips::kMmPerInch / TargetDpi()};
-    case ScaleMode::User: break;
+    case ScaleMode::User:
+        break;
     }
     return user_;
 }
@@ -180,15 +162,11 @@ QPen PainterSurface::GridPen(const QColor& colour) const
     return QPen(colour, 0, dotted_ ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
 }
 
-GridStroke PainterSurface::GridStrokeOf(const QColor& colour) const
-{
-    return {colour, dotted_, TargetSize()};
-}
+GridStroke PainterSurface::GridStrokeOf(const QColor& colour) const { return {colour, dotted_, TargetSize()}; }
 
 void PainterSurface::UsePen(QPainter& painter, const QPen& pen, bool antialiased)
 {
-    if (penState_ && penState_->pen == pen && penState_->antialiased == antialiased)
-        return;
+    if (penState_ && penState_->pen == pen && penState_->antialiased == antialiased) return;
     painter.setPen(pen);
     painter.setRenderHint(QPainter::Antialiasing, antialiased);
     penState_ = PenState{pen, antialiased};
@@ -247,15 +225,13 @@ void PainterSurface::LineTo(double x, double y, const QColor& colour)
         Paint([&](QPainter& p) {
             curveStyle_ = CurveStyleFor(colour);
             curve_.append(segment());
-            if (!Gathers(p, curveStyle_))
-                FlushCurve();
+            if (!Gathers(p, curveStyle_)) FlushCurve();
         });
     }
     MoveTo(x, y);
     // The picture was reported changed when the gathering began; what is
     // gathered is drawn before the picture can be read.
-    if (!extended)
-        Changed();
+    if (!extended) Changed();
 }
 
 void PainterSurface::PSet(double x, double y, const QColor& colour)
@@ -285,15 +261,9 @@ void PainterSurface::Rect(double x1, double y1, double x2, double y2)
     Changed();
 }
 
-void PainterSurface::SetDotted(bool dotted)
-{
-    dotted_ = dotted;
-}
+void PainterSurface::SetDotted(bool dotted) { dotted_ = dotted; }
 
-void PainterSurface::SetForeColor(const QColor& colour)
-{
-    fore_ = colour;
-}
+void PainterSurface::SetForeColor(const QColor& colour) { fore_ = colour; }
 
 void PainterSurface::SetFontName(const QString& name)
 {
@@ -329,10 +299,7 @@ const PainterSurface::MeasuredFont& PainterSurface::Measured() const
     return *measured_;
 }
 
-QFont PainterSurface::Font() const
-{
-    return Measured().font;
-}
+QFont PainterSurface::Font() const { return Measured().font; }
 
 double PainterSurface::TextWidth(const QString& text) const
 {
@@ -344,25 +311,13 @@ double PainterSurface::TextHeight(const QString&) const
     return Measured().metrics.lineSpacing() * std::abs(Map().UnitsPerPixelY());
 }
 
-double PainterSurface::CurrentX() const
-{
-    return currentX_;
-}
+double PainterSurface::CurrentX() const { return currentX_; }
 
-double PainterSurface::CurrentY() const
-{
-    return currentY_;
-}
+double PainterSurface::CurrentY() const { return currentY_; }
 
-void PainterSurface::SetCurrentX(double x)
-{
-    currentX_ = x;
-}
+void PainterSurface::SetCurrentX(double x) { currentX_ = x; }
 
-void PainterSurface::SetCurrentY(double y)
-{
-    currentY_ = y;
-}
+void PainterSurface::SetCurrentY(double y) { currentY_ = y; }
 
 void PainterSurface::Print(const QString& text)
 {
@@ -374,16 +329,14 @@ void PainterSurface::Print(const QString& text)
         // so the text has its size at TargetDpi() whatever the device reports.
         QFont drawn = font;
         const int deviceDpi = p.device()->logicalDpiY();
-        if (deviceDpi > 0 && deviceDpi != TargetDpi())
-            drawn.setPointSizeF(points_ * TargetDpi() / deviceDpi);
+        if (deviceDpi > 0 && deviceDpi != TargetDpi()) drawn.setPointSizeF(points_ * TargetDpi() / deviceDpi);
         p.setFont(drawn);
         // The text pen leaves the anti-aliasing as it was, outside UsePen.
         p.setPen(fore_);
         penState_.reset();
         const QPointF cell = ToPainter(currentX_, currentY_);
         const QPointF baseline(cell.x(), cell.y() + metrics.ascent());
-        if (!FastPathsOn() || !glyphs_.Draw(p, baseline, text))
-            p.drawText(baseline, text);
+        if (!FastPathsOn() || !glyphs_.Draw(p, baseline, text)) p.drawText(baseline, text);
     });
     currentX_ = ScaleLeft();
     currentY_ += metrics.lineSpacing() * Map().UnitsPerPixelY();

@@ -21,20 +21,13 @@ void PictureBox::SetCrossCursor(bool cross)
 // resize event, so the image follows them here rather than in resizeEvent.
 QPaintDevice* PictureBox::Target()
 {
-    if (LogicalSize() != size() || PixelRatio() != devicePixelRatioF())
-        Resize(size(), devicePixelRatioF());
+    if (LogicalSize() != size() || PixelRatio() != devicePixelRatioF()) Resize(size(), devicePixelRatioF());
     return ImageSurface::Target();
 }
 
-QSizeF PictureBox::TargetSize() const
-{
-    return size();
-}
+QSizeF PictureBox::TargetSize() const { return size(); }
 
-void PictureBox::Changed()
-{
-    update();
-}
+void PictureBox::Changed() { update(); }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
@@ -52,14 +45,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
+    if (event->button() == Qt::LeftButton) pressed_ = true;
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !pressed_)
-        return;
+    if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
     if (rect().contains(event->position().toPoint())) {
         const QPointF at = ToUser(event->position());

@@ -21,10 +21,7 @@ constexpr PaperCode kPaperCodes[] = {
 
 constexpr double kTwipsPerPoint = 20;
 
-int32_t ToTwips(double points)
-{
-    return static_cast<int32_t>(std::nearbyint(points * kTwipsPerPoint));
-}
+int32_t ToTwips(double points) { return static_cast<int32_t>(std::nearbyint(points * kTwipsPerPoint)); }
 
 }  // namespace
 
@@ -34,20 +31,11 @@ PrinterSurface::PrinterSurface() : printer_(QPrinter::HighResolution)
     SetOrientation(kPortrait);
 }
 
-PrinterSurface::~PrinterSurface()
-{
-    EndPainting();
-}
+PrinterSurface::~PrinterSurface() { EndPainting(); }
 
-bool PrinterSurface::HasPrinter() const
-{
-    return printer_.outputFormat() == QPrinter::NativeFormat;
-}
+bool PrinterSurface::HasPrinter() const { return printer_.outputFormat() == QPrinter::NativeFormat; }
 
-void PrinterSurface::SetOutputFile(const QString& path)
-{
-    outputFile_ = path;
-}
+void PrinterSurface::SetOutputFile(const QString& path) { outputFile_ = path; }
 
 bool PrinterSurface::SetPaperSize(int16_t code)
 {
@@ -67,55 +55,28 @@ int16_t PrinterSurface::Orientation() const
     return printer_.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;
 }
 
-int32_t PrinterSurface::PaperWidthTwips() const
-{
-    return ToTwips(printer_.paperRect(QPrinter::Point).width());
-}
+int32_t PrinterSurface::PaperWidthTwips() const { return ToTwips(printer_.paperRect(QPrinter::Point).width()); }
 
-int32_t PrinterSurface::PaperHeightTwips() const
-{
-    return ToTwips(printer_.paperRect(QPrinter::Point).height());
-}
+int32_t PrinterSurface::PaperHeightTwips() const { return ToTwips(printer_.paperRect(QPrinter::Point).height()); }
 
-double PrinterSurface::PaperWidthMm() const
-{
-    return printer_.paperRect(QPrinter::Millimeter).width();
-}
+double PrinterSurface::PaperWidthMm() const { return printer_.paperRect(QPrinter::Millimeter).width(); }
 
-double PrinterSurface::PaperHeightMm() const
-{
-    return printer_.paperRect(QPrinter::Millimeter).height();
-}
+double PrinterSurface::PaperHeightMm() const { return printer_.paperRect(QPrinter::Millimeter).height(); }
 
-double PrinterSurface::PrintableWidthMm() const
-{
-    return printer_.pageRect(QPrinter::Millimeter).width();
-}
+double PrinterSurface::PrintableWidthMm() const { return printer_.pageRect(QPrinter::Millimeter).width(); }
 
-double PrinterSurface::PrintableHeightMm() const
-{
-    return printer_.pageRect(QPrinter::Millimeter).height();
-}
+double PrinterSurface::PrintableHeightMm() const { return printer_.pageRect(QPrinter::Millimeter).height(); }
 
-QPaintDevice* PrinterSurface::Target()
-{
-    return sendingTo_;
-}
+QPaintDevice* PrinterSurface::Target() { return sendingTo_; }
 
-QSizeF PrinterSurface::TargetSize() const
-{
-    return printer_.pageRect(QPrinter::DevicePixel).size();
-}
+QSizeF PrinterSurface::TargetSize() const { return printer_.pageRect(QPrinter::DevicePixel).size(); }
 
-int PrinterSurface::TargetDpi() const
-{
-    return printer_.resolution();
-}
+int PrinterSurface::TargetDpi() const { return printer_.resolution(); }
 
 PrinterSurface::State PrinterSurface::Capture() const
 {
-    return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight(), CurrentX(), CurrentY(), ForeColor(), Dotted(),
-            FontName(), FontSize(), FontBold(), FontItalic()};
+    return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight(), CurrentX(), CurrentY(),
+            ForeColor(), Dotted(),   FontName(),   FontSize(),    FontBold(), FontItalic()};
 }
 
 void PrinterSurface::Restore(const State& s)
@@ -131,10 +92,7 @@ void PrinterSurface::Restore(const State& s)
     SetFontItalic(s.italic);
 }
 
-void PrinterSurface::Keep(std::function<void(PainterSurface&)> draw)
-{
-    calls_.push_back({Capture(), std::move(draw)});
-}
+void PrinterSurface::Keep(std::function<void(PainterSurface&)> draw) { calls_.push_back({Capture(), std::move(draw)}); }
 
 bool PrinterSurface::EndDoc()
 {
@@ -179,10 +137,7 @@ bool PrinterSurface::WritePdf(const std::vector<Call>& calls)
     return drawn && file.commit();
 }
 
-void PrinterSurface::KillDoc()
-{
-    calls_.clear();
-}
+void PrinterSurface::KillDoc() { calls_.clear(); }
 
 void PrinterSurface::Cls()
 {

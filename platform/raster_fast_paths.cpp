@@ -17,9 +17,9 @@ namespace {
 void FillPixels(QPainter& painter, const QRectF& logical, const QColor& colour)
 {
     auto& image = *static_cast<QImage*>(painter.device());
-    const bool direct = colour.alpha() == 255 && image.isDetached() && image.depth() == 32 &&
-                        !painter.hasClipping() && painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
-                        painter.opacity() == 1 && painter.worldTransform().isIdentity();
+    const bool direct = colour.alpha() == 255 && image.isDetached() && image.depth() == 32 && !painter.hasClipping() &&
+                        painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1 &&
+                        painter.worldTransform().isIdentity();
     if (!direct) {
         painter.fillRect(logical, colour);
         return;
@@ -28,8 +28,7 @@ void FillPixels(QPainter& painter, const QRectF& logical, const QColor& colour)
     const QRect pixels = QRect(qRound(logical.left() * ratio), qRound(logical.top() * ratio),
                                qRound(logical.width() * ratio), qRound(logical.height() * ratio))
                              .intersected(image.rect());
-    if (pixels.isEmpty())
-        return;
+    if (pixels.isEmpty()) return;
     const QRgb value = colour.rgba();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
@@ -74,13 +73,11 @@ bool FillGridLine(QPainter& painter, const QPointF& from, const QPointF& to, con
 {
     const QRectF ends = QRectF(from, to).normalized();
     const std::optional<qreal> pixel = FillablePixel(painter, stroke);
-    if (!pixel || (ends.width() != 0 && ends.height() != 0))
-        return false;
-    const QRectF run(ends.topLeft(), QSizeF(ends.width() == 0 ? *pixel : ends.width(),
-                                            ends.height() == 0 ? *pixel : ends.height()));
+    if (!pixel || (ends.width() != 0 && ends.height() != 0)) return false;
+    const QRectF run(ends.topLeft(),
+                     QSizeF(ends.width() == 0 ? *pixel : ends.width(), ends.height() == 0 ? *pixel : ends.height()));
     const QRectF shown = run.intersected(QRectF(QPointF(0, 0), stroke.picture));
-    if (!shown.isEmpty())
-        FillPixels(painter, shown, stroke.colour);
+    if (!shown.isEmpty()) FillPixels(painter, shown, stroke.colour);
     return true;
 }
 
@@ -88,8 +85,7 @@ bool FillGridLine(QPainter& painter, const QPointF& from, const QPointF& to, con
 bool FillOutline(QPainter& painter, const QRectF& r, const GridStroke& stroke)
 {
     const std::optional<qreal> pixel = FillablePixel(painter, stroke);
-    if (!pixel || !OnPicture(r, *pixel, stroke.picture))
-        return false;
+    if (!pixel || !OnPicture(r, *pixel, stroke.picture)) return false;
     if (!r.isNull()) {
         const qreal across = r.width() + *pixel, down = r.height() + *pixel;
         FillPixels(painter, QRectF(r.left(), r.top(), across, *pixel), stroke.colour);

@@ -2,15 +2,9 @@
 
 namespace {
 
-double UnitsPerPixel(double extent, double pixels)
-{
-    return pixels > 0 ? extent / pixels : 0;
-}
+double UnitsPerPixel(double extent, double pixels) { return pixels > 0 ? extent / pixels : 0; }
 
-double Pixels(double offset, double unitsPerPixel)
-{
-    return unitsPerPixel != 0 ? offset / unitsPerPixel : 0;
-}
+double Pixels(double offset, double unitsPerPixel) { return unitsPerPixel != 0 ? offset / unitsPerPixel : 0; }
 
 }  // namespace
 

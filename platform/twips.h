@@ -23,19 +23,13 @@ struct Box {
 
 // Nearest logical pixel. A twips value is an integer, so an exact half
 // (which would need 7.5 twips) cannot occur.
-constexpr int ToPixels(int t)
-{
-    return t >= 0 ? (t + kPerPixel / 2) / kPerPixel : -((-t + kPerPixel / 2) / kPerPixel);
-}
+constexpr int ToPixels(int t) { return t >= 0 ? (t + kPerPixel / 2) / kPerPixel : -((-t + kPerPixel / 2) / kPerPixel); }
 
 constexpr double ToPixelsF(double t) { return t / kPerPixel; }
 
 inline QPoint ToPoint(int x, int y) { return {ToPixels(x), ToPixels(y)}; }
 inline QSize ToSize(int width, int height) { return {ToPixels(width), ToPixels(height)}; }
-inline QRect ToRect(int left, int top, int width, int height)
-{
-    return {ToPoint(left, top), ToSize(width, height)};
-}
+inline QRect ToRect(int left, int top, int width, int height) { return {ToPoint(left, top), ToSize(width, height)}; }
 inline QRect ToRect(const Box& b) { return ToRect(b.left, b.top, b.width, b.height); }
 
 }  // namespace twips

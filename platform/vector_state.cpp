@@ -5,10 +5,7 @@
 
 namespace {
 
-__attribute__((target("avx"))) void ZeroUpper()
-{
-    _mm256_zeroupper();
-}
+__attribute__((target("avx"))) void ZeroUpper() { _mm256_zeroupper(); }
 
 }  // namespace
 
@@ -17,8 +14,7 @@ UpperVectorStateGuard::~UpperVectorStateGuard()
     // The instruction exists only where AVX does, and only there can the
     // state be in use.
     static const bool avx = __builtin_cpu_supports("avx");
-    if (avx)
-        ZeroUpper();
+    if (avx) ZeroUpper();
 }
 
 #else

@@ -2,8 +2,8 @@
 #include "graph/graph_state.h"
 #include "print/page_drawer.h"
 
-PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit,
-                       PageHost& host, QWidget* messageParent)
+PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit, PageHost& host,
+                       QWidget* messageParent)
     : prt_(prt), picture_(picture), g_(graph), c_(circuit), host_(host), messageParent_(messageParent)
 {
 }
@@ -16,14 +16,22 @@ bool PageDrawer::DrawPage()
         DrawHead();
         if (!DrawFrequencyGrid()) return true;
         switch (g_.levelSpan) {
-        case LevelSpan::SixDecades: DrawLevelScale(6); break;
-        case LevelSpan::FourDecades: DrawLevelScale(4); break;
+        case LevelSpan::SixDecades:
+            DrawLevelScale(6);
+            break;
+        case LevelSpan::FourDecades:
+            DrawLevelScale(4);
+            break;
         }
         switch (g_.quantity) {
-        case PlottedQuantity::InputImpedance: return PlotImpedancePage();
-        case PlottedQuantity::BranchCurrent: return PlotBranchPage(false);
-        case PlottedQuantity::BranchVoltage: return PlotBranchPage(true);
-        default: return true;
+        case PlottedQuantity::InputImpedance:
+            return PlotImpedancePage();
+        case PlottedQuantity::BranchCurrent:
+            return PlotBranchPage(false);
+        case PlottedQuantity::BranchVoltage:
+            return PlotBranchPage(true);
+        default:
+            return true;
         }
     } catch (const CalcError& e) {
         Report(MessageIcon::Information, QString::fromStdString(e.description()));
@@ -31,7 +39,4 @@ bool PageDrawer::DrawPage()
     }
 }
 
-void PageDrawer::Report(MessageIcon icon, const QString& text) const
-{
-    ShowMessage(text, icon, messageParent_);
-}
+void PageDrawer::Report(MessageIcon icon, const QString& text) const { ShowMessage(text, icon, messageParent_); }

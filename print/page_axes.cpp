@@ -17,7 +17,7 @@ namespace {
 struct FrequencyStep {
     double step;  // of m, and of f in multiples of sweepStart
     bool label;
-    bool unit;    // the label carries "Ｈｚ"
+    bool unit;  // the label carries "Ｈｚ"
 };
 
 // Grid lines at 1 … 10, 20 … 100 (two decades) or 1 … 10, 20 … 100, 200 …
@@ -42,10 +42,10 @@ std::string FrequencyLabel(double f)
 }
 
 struct LevelUnit {
-    double below;     // the row's value v is under this bound
-    bool multiply;    // printed as v × factor, else v / factor
+    double below;   // the row's value v is under this bound
+    bool multiply;  // printed as v × factor, else v / factor
     double factor;
-    double unitPoint; // the unit line follows only the row of exactly this value
+    double unitPoint;  // the unit line follows only the row of exactly this value
     const char* unit;
 };
 
@@ -84,7 +84,8 @@ bool PageDrawer::DrawFrequencyGrid()
         decades = 4;
         g_.sweepEnd = g_.sweepStart * 10000;
         break;
-    default: return false;
+    default:
+        return false;
     }
     g_.frequencyGridOrigin = 0;
     g_.frequencyDecades = static_cast<float>(decades);
@@ -109,7 +110,9 @@ bool PageDrawer::DrawFrequencyGrid()
         s.SetCurrentX(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades);
         s.SetCurrentY(labelTop);
         const FrequencyStep st = StepAt(decades, m);
-        if (st.label) s.Print(QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
+        if (st.label)
+            s.Print(QString::fromStdString(g_.lastFrequencyLabel) +
+                    (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
         m += st.step;
         f += g_.sweepStart * st.step;
     }
@@ -155,10 +158,20 @@ void PageDrawer::PrintLevelLabel(float row)
     std::span<const LevelUnit> units;
     double bottom;
     switch (g_.quantity) {
-    case PlottedQuantity::InputImpedance: units = kImpedanceUnits; bottom = g_.impedanceAxisMin; break;
-    case PlottedQuantity::BranchCurrent: units = kCurrentUnits; bottom = g_.currentAxisMin; break;
-    case PlottedQuantity::BranchVoltage: units = kVoltageUnits; bottom = g_.voltageAxisMin; break;
-    default: return;
+    case PlottedQuantity::InputImpedance:
+        units = kImpedanceUnits;
+        bottom = g_.impedanceAxisMin;
+        break;
+    case PlottedQuantity::BranchCurrent:
+        units = kCurrentUnits;
+        bottom = g_.currentAxisMin;
+        break;
+    case PlottedQuantity::BranchVoltage:
+        units = kVoltageUnits;
+        bottom = g_.voltageAxisMin;
+        break;
+    default:
+        return;
     }
     const double v = std::pow(10.0, static_cast<double>(row)) * bottom;
     for (const LevelUnit& u : units) {

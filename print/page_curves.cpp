@@ -42,7 +42,9 @@ struct PageDrawer::CurveScale {
 class PageDrawer::PenTrace {
 public:
     PenTrace(DrawSurface& s, const QColor& colour, float top, float bottom)
-        : s_(s), colour_(colour), top_(top), bottom_(bottom) {}
+        : s_(s), colour_(colour), top_(top), bottom_(bottom)
+    {
+    }
 
     void Plot(double X, float Y)
     {
@@ -90,9 +92,13 @@ PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
         try {
             const auto x = static_cast<float>(Lg10(c_.Frq));
             switch (CheckSingular(calciz(c_))) {
-            case PointCheck::Draw: point(x); break;
-            case PointCheck::Skip: break;
-            case PointCheck::Stop: return PassEnd::Stopped;
+            case PointCheck::Draw:
+                point(x);
+                break;
+            case PointCheck::Skip:
+                break;
+            case PointCheck::Stop:
+                return PassEnd::Stopped;
             }
         } catch (const CalcError& e) {
             if (e.number() != CalcError::DivisionByZero) throw;
@@ -151,9 +157,12 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
             }
         }
     };
-    trace(s.fr.magnitudeTop, s.fr.magnitudeBottom,
-          [&](int i) { return std::pair{s.MagX(g_.keptCurve.logFrequency[i]), s.MagY(g_.keptCurve.logMagnitude[i])}; });
-    trace(s.fr.phaseTop, s.fr.phaseBottom, [&](int i) { return std::pair{s.PhX(g_.keptCurve.logFrequency[i]), s.PhY(g_.keptCurve.phase[i])}; });
+    trace(s.fr.magnitudeTop, s.fr.magnitudeBottom, [&](int i) {
+        return std::pair{s.MagX(g_.keptCurve.logFrequency[i]), s.MagY(g_.keptCurve.logMagnitude[i])};
+    });
+    trace(s.fr.phaseTop, s.fr.phaseBottom, [&](int i) {
+        return std::pair{s.PhX(g_.keptCurve.logFrequency[i]), s.PhY(g_.keptCurve.phase[i])};
+    });
 }
 
 // An error other than a division by zero ends the branch curves silently,

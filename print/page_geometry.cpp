@@ -12,10 +12,7 @@ float BlockY(float D, long double yu)
     return static_cast<float>(static_cast<long double>(D) * (155.0L / 160.0L) * (yu / 155.0L));
 }
 
-float BlockX(float D, long double xu)
-{
-    return static_cast<float>(static_cast<long double>(D) * xu / 160.0L);
-}
+float BlockX(float D, long double xu) { return static_cast<float>(static_cast<long double>(D) * xu / 160.0L); }
 
 }  // namespace
 
@@ -52,10 +49,7 @@ FrameCorners Frames(float D)
     return f;
 }
 
-double TitleTop(float D)
-{
-    return static_cast<double>(D) * (150.0 / 160.0) * (8.0 / 150.0);
-}
+double TitleTop(float D) { return static_cast<double>(D) * (150.0 / 160.0) * (8.0 / 150.0); }
 
 ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m)
 {
@@ -68,8 +62,8 @@ ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m)
 
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m)
 {
-    return {static_cast<double>(-m.left), static_cast<double>(-m.top),
-            static_cast<double>(p.paperWidthMm - m.left - 1), static_cast<double>(p.paperHeightMm - m.top - 1)};
+    return {static_cast<double>(-m.left), static_cast<double>(-m.top), static_cast<double>(p.paperWidthMm - m.left - 1),
+            static_cast<double>(p.paperHeightMm - m.top - 1)};
 }
 
 ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m)

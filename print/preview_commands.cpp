@@ -13,8 +13,9 @@
 
 void PreviewWindow::CoordinateSetup()
 {
-    prt_.margins = {static_cast<int16_t>(marginSpinners_[0]->Value()), static_cast<int16_t>(marginSpinners_[1]->Value()),
-                static_cast<int16_t>(marginSpinners_[2]->Value()), static_cast<int16_t>(marginSpinners_[3]->Value())};
+    prt_.margins = {
+        static_cast<int16_t>(marginSpinners_[0]->Value()), static_cast<int16_t>(marginSpinners_[1]->Value()),
+        static_cast<int16_t>(marginSpinners_[2]->Value()), static_cast<int16_t>(marginSpinners_[3]->Value())};
     printer_.SetScaleMillimetres();
     SizePictures();
     clipboardPicture_.SetScaleMillimetres();
@@ -96,7 +97,7 @@ void PreviewWindow::PrintSetup()
     QPageSetupDialog dialog(&choice, this);
     if (dialog.exec() != QDialog::Accepted) return;
     printer_.SetOrientation(choice.pageLayout().orientation() == QPageLayout::Landscape ? PrinterSurface::kLandscape
-                                                                                         : PrinterSurface::kPortrait);
+                                                                                        : PrinterSurface::kPortrait);
     Preview();
 }
 
@@ -123,12 +124,13 @@ void PreviewWindow::CopyToClipboard()
     // Whole pixels of the preview, and the clipboard picture just as large:
     // the copy is the preview's own pixels, neither stretched nor resampled.
     const ScaleCorners area = ClipScale(prt_.paper, prt_.margins);
-    const QRect source = QRectF(previewPicture_->ToPainter(area.left, area.top), previewPicture_->ToPainter(area.right, area.bottom))
-                             .toAlignedRect()
-                             .intersected(previewPicture_->rect());
+    const QRect source =
+        QRectF(previewPicture_->ToPainter(area.left, area.top), previewPicture_->ToPainter(area.right, area.bottom))
+            .toAlignedRect()
+            .intersected(previewPicture_->rect());
     clipboardPicture_.Resize(source.size(), previewPicture_->devicePixelRatioF());
     clipboardPicture_.PaintPicture(previewPicture_->Image(), source,
-                          QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
+                                   QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(clipboardPicture_.Image());

@@ -24,10 +24,7 @@ namespace pl = preview_layout;
 
 namespace {
 
-QFont CaptionFont()
-{
-    return MakeFont(QString::fromUtf8(kFacePGothic), pl::kCaptionPoints);
-}
+QFont CaptionFont() { return MakeFont(QString::fromUtf8(kFacePGothic), pl::kCaptionPoints); }
 
 // A caption too wide for its button goes on two lines, broken where the
 // first line is full.
@@ -83,7 +80,11 @@ bool OrdinaryWritableFolder(const QString& path)
 }  // namespace
 
 PreviewWindow::PreviewWindow(Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent)
-    : QDialog(parent), circuit_(circuit), graph_(graph), host_(host), chooser_(DefaultPdfChooser),
+    : QDialog(parent),
+      circuit_(circuit),
+      graph_(graph),
+      host_(host),
+      chooser_(DefaultPdfChooser),
       lastPdf_(QDir::home().filePath(QString::fromUtf8(prtext::kPdfDefaultName)))
 {
     setWindowTitle(QString::fromUtf8(prtext::kWindowCaption));
@@ -125,7 +126,8 @@ void PreviewWindow::BuildControls()
     copyButton_ = MakeButton(MakeFrame(this, "", pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
     closeButton_ = MakeButton(MakeFrame(this, "", pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
 
-    for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_}) b->setAutoDefault(false);
+    for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_})
+        b->setAutoDefault(false);
     connect(previewButton_, &QPushButton::clicked, this, &PreviewWindow::Preview);
     connect(printSetupButton_, &QPushButton::clicked, this, &PreviewWindow::PrintSetup);
     connect(printButton_, &QPushButton::clicked, this, &PreviewWindow::PrintPage);
@@ -141,9 +143,9 @@ void PreviewWindow::PaperSetup()
     printer_.SetOrientation(PrinterSurface::kPortrait);
     printer_.SetScaleMillimetres();
     SizePictures();
-    prt_.paper = MeasurePaper(static_cast<float>(printer_.PaperWidthMm()), static_cast<float>(printer_.PaperHeightMm()),
-                              static_cast<float>(printer_.PrintableWidthMm()),
-                              static_cast<float>(printer_.PrintableHeightMm()));
+    prt_.paper =
+        MeasurePaper(static_cast<float>(printer_.PaperWidthMm()), static_cast<float>(printer_.PaperHeightMm()),
+                     static_cast<float>(printer_.PrintableWidthMm()), static_cast<float>(printer_.PrintableHeightMm()));
     for (int i = 0; i < 4; ++i) {
         const int16_t least = i < 2 ? prt_.paper.minSideMargin : prt_.paper.minTopBottomMargin;
         marginSpinners_[i]->SetRange(least, kMaxMargin, least);
@@ -169,10 +171,7 @@ void PreviewWindow::MirrorMargins()
     for (int i = 0; i < 4; ++i) marginFields_[i]->setText(QString::number(marginSpinners_[i]->Value()));
 }
 
-void PreviewWindow::SetPdfFileChooser(PdfFileChooser chooser)
-{
-    chooser_ = std::move(chooser);
-}
+void PreviewWindow::SetPdfFileChooser(PdfFileChooser chooser) { chooser_ = std::move(chooser); }
 
 QString PreviewWindow::PdfSuggestion() const
 {
@@ -180,10 +179,7 @@ QString PreviewWindow::PdfSuggestion() const
     return QDir::home().filePath(QFileInfo(lastPdf_).fileName());
 }
 
-void PreviewWindow::ShowModal()
-{
-    exec();
-}
+void PreviewWindow::ShowModal() { exec(); }
 
 void PreviewWindow::showEvent(QShowEvent* event)
 {
@@ -191,7 +187,4 @@ void PreviewWindow::showEvent(QShowEvent* event)
     if (!event->spontaneous()) Preview();
 }
 
-void PreviewWindow::reject()
-{
-    CloseWindow();
-}
+void PreviewWindow::reject() { CloseWindow(); }

@@ -15,7 +15,7 @@ struct PrintState {
     float fontRatio = 0;             // printer text width / preview text width
     float fontScale = 0;             // 1 on the printer, fontRatio on the preview
     FrameCorners frames;
-    bool forClipboard = false;       // while the page is drawn for the clipboard
-    QString pageTitle;               // keeps its last value between pages
+    bool forClipboard = false;  // while the page is drawn for the clipboard
+    QString pageTitle;          // keeps its last value between pages
     float titleWidth = 0, titleLeft = 0;
 };

@@ -32,14 +32,16 @@ inline constexpr const char* kKiloVolt = unit_text::kKiloVolt;
 inline constexpr const char* kFontProbe = "abcdefあいうえお";
 
 inline constexpr const char* kEnterCircuit = graph_text::kNoCircuit;
-inline constexpr const char* kPrinterFailed =
-    "プリンタへの出力に失敗しました。ページは印刷されていません。";
+inline constexpr const char* kPrinterFailed = "プリンタへの出力に失敗しました。ページは印刷されていません。";
 
 // The preview window.
 inline constexpr const char* kWindowCaption = "回路の周波数特性の印刷プレビューと印刷";
 inline constexpr const char* kMarginFrame = "余白サイズ";
 inline constexpr const char* kMarginCaptions[] = {
-    "左余白［ｍｍ］", "右余白［ｍｍ］", "上余白［ｍｍ］", "下余白［ｍｍ］",
+    "左余白［ｍｍ］",
+    "右余白［ｍｍ］",
+    "上余白［ｍｍ］",
+    "下余白［ｍｍ］",
 };
 inline constexpr const char* kPreview = "印刷プレビュー";
 inline constexpr const char* kPrintSetup = "印刷の設定";

@@ -110,9 +110,12 @@ SignedSumMarks SumAt(const QJsonValue& v, const QString& place, SumKind kind, in
     const ParsedSum parsed = ParseSumExpression(StringAt(v, place), kind, terms);
     if (!parsed.refusal) return parsed.marks;
     switch (*parsed.refusal) {
-    case SumRefusal::TermOutOfRange: Refuse(texts::kFileTermOutOfRange, place);
-    case SumRefusal::TermTwice: Refuse(texts::kFileTermTwice, place);
-    case SumRefusal::Malformed: break;
+    case SumRefusal::TermOutOfRange:
+        Refuse(texts::kFileTermOutOfRange, place);
+    case SumRefusal::TermTwice:
+        Refuse(texts::kFileTermTwice, place);
+    case SumRefusal::Malformed:
+        break;
     }
     Refuse(texts::kFileBadExpression, place);
 }
@@ -183,7 +186,8 @@ void CheckFormat(const QJsonObject& file)
     if (Member(file, {}, QStringLiteral("format")).toString() != QStringLiteral("brivel-circuit"))
         Refuse(texts::kFileNotCircuit, QStringLiteral("format"));
     const QJsonValue version = Member(file, {}, QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1) Refuse(texts::kFileMissingOrWrongType, QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() < 1)
+        Refuse(texts::kFileMissingOrWrongType, QStringLiteral("version"));
     if (version.toDouble() > kVersion) Refuse(texts::kFileNewerVersion, QStringLiteral("version"));
 }
 

@@ -106,7 +106,8 @@ int RunMode(const QCommandLineParser& parser, const Options& o)
     if (results && (parser.isSet(o.quantity) || parser.isSet(o.from) || parser.isSet(o.decades)))
         return UsageError("--results: --quantity, --from, --decades");
     if (sweep && parser.isSet(o.full)) return UsageError("--sweep: --full");
-    if (results) return RunResults(parser.value(o.results), parser.isSet(o.full) ? ResultsForm::Full : ResultsForm::Shown);
+    if (results)
+        return RunResults(parser.value(o.results), parser.isSet(o.full) ? ResultsForm::Full : ResultsForm::Shown);
     return RunSweep(parser, o);
 }
 

@@ -12,8 +12,8 @@ constexpr twips::Box kClient{0, 0, 7680, 4035};
 constexpr std::array<int, 5> kColumns = {548, 1958, 3368, 4778, 6188};
 constexpr int kRow = 555;
 constexpr int kButtonWidth = 945, kButtonHeight = 540;
-constexpr std::array<twips::Box, 2> kSigns = {{{2453, 1695, kButtonWidth, kButtonHeight},
-                                               {4283, 1695, kButtonWidth, kButtonHeight}}};
+constexpr std::array<twips::Box, 2> kSigns = {
+    {{2453, 1695, kButtonWidth, kButtonHeight}, {4283, 1695, kButtonWidth, kButtonHeight}}};
 constexpr std::array<twips::Box, 2> kClosing = {{{1883, 2955, 1470, 540}, {4328, 2955, 1470, 540}}};
 constexpr double kTermPoints = 12;
 // Always five loop places after the unused place 0, whatever the number of

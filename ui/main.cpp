@@ -27,8 +27,9 @@ int main(int argc, char* argv[])
 {
     if (IsCommandLineMode(argc, argv)) return RunCommandLine(argc, argv);
     if (!DisplayAvailable()) {
-        std::fprintf(stderr, "brivel: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
-                             "start it in a graphical session.\n");
+        std::fprintf(stderr,
+                     "brivel: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                     "start it in a graphical session.\n");
         return 1;
     }
     QApplication app(argc, argv);

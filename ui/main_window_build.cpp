@@ -318,7 +318,8 @@ void MainWindow::SetFocusOrder()
     order.insert(order.end(), {ui_.calculateButton, ui_.frequencyButton, ui_.clearButton, ui_.quitButton, ui_.emfUnit,
                                ui_.frequencyUnit, ui_.loopCount, ui_.branchCount, ui_.inputImpedanceUnit});
     for (int b = 1; b <= Circuit::MaxBranches; ++b) order.push_back(ui_.impedanceUnit[b]);
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) order.insert(order.end(), {ui_.currentButtons[b], ui_.currentUnit[b]});
+    for (int b = 1; b <= Circuit::MaxBranches; ++b)
+        order.insert(order.end(), {ui_.currentButtons[b], ui_.currentUnit[b]});
     order.insert(order.end(), {ui_.voltageBranch, ui_.voltageUnit});
     SetTabOrder(order);
 }

@@ -13,17 +13,14 @@ constexpr std::array<int, 5> kColumns = {563, 1973, 3383, 4793, 6203};
 constexpr std::array<int, 3> kRows = {180, 930, 1680};
 constexpr int kButtonWidth = 945, kButtonHeight = 540;
 constexpr twips::Box kZero{6203, 2475, kButtonWidth, kButtonHeight};
-constexpr std::array<twips::Box, 2> kSigns = {{{2468, 2475, kButtonWidth, kButtonHeight},
-                                               {4298, 2475, kButtonWidth, kButtonHeight}}};
+constexpr std::array<twips::Box, 2> kSigns = {
+    {{2468, 2475, kButtonWidth, kButtonHeight}, {4298, 2475, kButtonWidth, kButtonHeight}}};
 constexpr std::array<twips::Box, 2> kClosing = {{{1898, 3255, 1470, 540}, {4343, 3255, 1470, 540}}};
 constexpr double kTermPoints = 12;
 // Place 0 for "０", then one per branch.
 constexpr int kPlaces = Circuit::MaxBranches + 1;
 
-twips::Box BranchBox(int b)
-{
-    return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5], kButtonWidth, kButtonHeight};
-}
+twips::Box BranchBox(int b) { return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5], kButtonWidth, kButtonHeight}; }
 
 }  // namespace
 

@@ -28,8 +28,8 @@ QString ShownLines(const Circuit& c, const DisplayUnits& units)
     for (int b = 1; b <= c.BrCnt; ++b)
         text += Line(Numbered('V', b), DisplayValue(c.BrVolAbs[b], c.VolDspMul[b]), GeneralText(c.BrVolPh[b]),
                      units.voltage[b - 1]);
-    return text + Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, c.ImpDspMul[0]), GeneralText(c.ZiPh),
-                       units.inputImpedance);
+    return text +
+           Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, c.ImpDspMul[0]), GeneralText(c.ZiPh), units.inputImpedance);
 }
 
 QString FullLines(const Circuit& c)

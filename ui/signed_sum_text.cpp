@@ -73,8 +73,8 @@ ParsedSum ParseSumExpression(const QString& text, SumKind kind, int terms)
             sign = 1;
         qsizetype digitsEnd = at + 1;
         while (digitsEnd < rest.size() && digitsEnd - at <= 2 && rest[digitsEnd].isDigit()) ++digitsEnd;
-        if (sign == 0 || at >= rest.size() || rest[at] != Letter(kind) || digitsEnd == at + 1 ||
-            rest[at + 1] == '0' || (digitsEnd < rest.size() && rest[digitsEnd].isDigit())) {
+        if (sign == 0 || at >= rest.size() || rest[at] != Letter(kind) || digitsEnd == at + 1 || rest[at + 1] == '0' ||
+            (digitsEnd < rest.size() && rest[digitsEnd].isDigit())) {
             parsed.refusal = SumRefusal::Malformed;
             break;
         }

@@ -18,7 +18,9 @@ QString Header(PlottedQuantity quantity, int branches)
         header += QStringLiteral(",|%1|[%2],phase(%1)[deg]").arg(name, QString::fromLatin1(unit));
     };
     switch (quantity) {
-    case PlottedQuantity::InputImpedance: columns(QStringLiteral("Zi"), "ohm"); break;
+    case PlottedQuantity::InputImpedance:
+        columns(QStringLiteral("Zi"), "ohm");
+        break;
     case PlottedQuantity::BranchCurrent:
         for (int b = 1; b <= branches; ++b) columns(QStringLiteral("I%1").arg(b, 2, 10, QChar('0')), "A");
         break;

@@ -35,7 +35,7 @@ inline constexpr std::array<const char*, 3> kCurrentTabs = {"Ｉ０１～Ｉ０�
 
 // The counts of the circuit-size selectors, 2 … 15; the loop selector
 // offers the first four.
-inline constexpr std::array<const char*, 14> kCounts = {"２", "３", "４", "５", "６", "７", "８",
+inline constexpr std::array<const char*, 14> kCounts = {"２", "３",   "４",   "５",   "６",   "７",   "８",
                                                         "９", "１０", "１１", "１２", "１３", "１４", "１５"};
 
 // Commands.
@@ -74,8 +74,8 @@ inline constexpr std::array<const char*, 3> kElementNames = {"Ｒ＝", "Ｌ＝",
 inline constexpr const char* kOk = "ＯＫ";
 inline constexpr const char* kCancel = "キャンセル";
 inline constexpr const char* kMatrixCaption = "マトリクスの要素の入力";
-inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１", "Ｚ２", "Ｚ３", "Ｚ４", "Ｚ５",
-                                                               "Ｚ６", "Ｚ７", "Ｚ８", "Ｚ９", "Ｚ１０",
+inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１",   "Ｚ２",   "Ｚ３",   "Ｚ４",   "Ｚ５",
+                                                               "Ｚ６",   "Ｚ７",   "Ｚ８",   "Ｚ９",   "Ｚ１０",
                                                                "Ｚ１１", "Ｚ１２", "Ｚ１３", "Ｚ１４", "Ｚ１５"};
 inline constexpr const char* kZeroButton = "０";
 inline constexpr const char* kPlus = "＋";

@@ -13,7 +13,8 @@ namespace {
 // Z22 = Z2 + Z3; I01 = I1, I02 = I1 − I2, I03 = I2.
 class SampleCircuitTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         c.LoopCnt = 2;
         c.BrCnt = 3;
         InitCircuitData(c);
@@ -29,7 +30,8 @@ protected:
     Circuit c;
 };
 
-TEST_F(SampleCircuitTest, ResistiveSample) {
+TEST_F(SampleCircuitTest, ResistiveSample)
+{
     calciz(c);
     ASSERT_EQ(c.CalcErr, 0);
     EXPECT_NEAR(c.LoopCur[1].re, 2.0 / 3, 1e-15);
@@ -44,7 +46,8 @@ TEST_F(SampleCircuitTest, ResistiveSample) {
     EXPECT_EQ(DisplayValue(CpxAbs(c.ZReg), 1e-3), "0.0015");
 }
 
-TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff) {
+TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff)
+{
     c.BrL[1] = 10e-3;
     c.BrC[2] = 4.7e-6;
     c.BrL[3] = 2e-3;
@@ -65,7 +68,8 @@ TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff) {
     EXPECT_NEAR(product.im, 0, 1e-12);
 }
 
-TEST_F(SampleCircuitTest, BranchWithoutCurrentDefinitionCarriesNothing) {
+TEST_F(SampleCircuitTest, BranchWithoutCurrentDefinitionCarriesNothing)
+{
     SetCurDef(c, 3, {0, 0, 0});
     calciz(c);
     EXPECT_TRUE(IsZero(c.BrCur[3]));
@@ -73,18 +77,21 @@ TEST_F(SampleCircuitTest, BranchWithoutCurrentDefinitionCarriesNothing) {
     EXPECT_EQ(c.BrVolAbs[3], 0);
 }
 
-TEST_F(SampleCircuitTest, ZeroSourceRaisesOverflow) {
+TEST_F(SampleCircuitTest, ZeroSourceRaisesOverflow)
+{
     c.EmfCpx = {0, 0};
     EXPECT_CALC_ERROR(calciz(c), 6);
 }
 
-TEST_F(SampleCircuitTest, CapacitorAtZeroFrequencyRaisesDivisionByZero) {
+TEST_F(SampleCircuitTest, CapacitorAtZeroFrequencyRaisesDivisionByZero)
+{
     c.BrC[2] = 1e-6;
     c.Frq = 0;
     EXPECT_CALC_ERROR(calciz(c), 11);
 }
 
-TEST_F(SampleCircuitTest, OverflowNearTheLimitRaisesOverflow) {
+TEST_F(SampleCircuitTest, OverflowNearTheLimitRaisesOverflow)
+{
     c.BrR[1] = 1e308;
     c.BrR[2] = 1e308;
     EXPECT_CALC_ERROR(calciz(c), 6);
@@ -92,7 +99,8 @@ TEST_F(SampleCircuitTest, OverflowNearTheLimitRaisesOverflow) {
 
 // A singular matrix is the analysis's outcome, not an arithmetic error of
 // the steps after the solve, and leaves nothing behind for the next one.
-TEST_F(SampleCircuitTest, SingularMatrixIsTheOutcomeOnly) {
+TEST_F(SampleCircuitTest, SingularMatrixIsTheOutcomeOnly)
+{
     sample::DefineZByMarks(c, 12, {0, 1, 1, 0});  // Z12 = Z11 = Z22 = 2
     AnalysisOutcome outcome = AnalysisOutcome::Solved;
     EXPECT_NO_THROW(outcome = calciz(c));
@@ -102,7 +110,8 @@ TEST_F(SampleCircuitTest, SingularMatrixIsTheOutcomeOnly) {
     EXPECT_NEAR(c.ZReg.re, 1.5, 1e-15);
 }
 
-TEST_F(SampleCircuitTest, CurrentDefinitionCopiesOnlyTheLoopsOfTheCircuit) {
+TEST_F(SampleCircuitTest, CurrentDefinitionCopiesOnlyTheLoopsOfTheCircuit)
+{
     const Marks entered = {1, 1, -1, 1, 1, 1};
     SetCurDef(c, 4, entered);
     EXPECT_EQ(c.CurDef[4], (Marks{0, 1, -1}));
@@ -111,7 +120,8 @@ TEST_F(SampleCircuitTest, CurrentDefinitionCopiesOnlyTheLoopsOfTheCircuit) {
     EXPECT_EQ(c.CurDef[0], (Marks{0, 0, 0}));
 }
 
-TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused) {
+TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused)
+{
     Circuit c;
     c.BrCnt = 3;
     c.LoopCnt = 2;

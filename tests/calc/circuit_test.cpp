@@ -4,14 +4,15 @@
 
 namespace {
 
-TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
+TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues)
+{
     Circuit c;
     c.BrCnt = 4;
     c.LoopCnt = 3;
     c.CalcErr = 1;
     InitCircuitData(c);
-    for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh,
-                          &c.ImpDspMul, &c.CurDspMul, &c.VolDspMul})
+    for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh, &c.ImpDspMul,
+                          &c.CurDspMul, &c.VolDspMul})
         EXPECT_EQ(v->size(), 5u);
     EXPECT_EQ(c.BrImp.size(), 5u);
     EXPECT_EQ(c.BrCur.size(), 5u);
@@ -36,7 +37,8 @@ TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues) {
     EXPECT_EQ(c.CalcErr, 1);
 }
 
-TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
+TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit)
+{
     Circuit c;
     c.BrCnt = 3;
     c.LoopCnt = 2;
@@ -63,7 +65,8 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit) {
     EXPECT_EQ(c.CurDspMul[1], 1000);
 }
 
-TEST(CircuitTest, SizesOutsideTheRangeAreRefused) {
+TEST(CircuitTest, SizesOutsideTheRangeAreRefused)
+{
     Circuit c;
     c.BrCnt = 16;
     c.LoopCnt = 2;

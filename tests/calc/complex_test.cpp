@@ -12,13 +12,15 @@ namespace {
 
 constexpr double Huge = 1.7e308;
 
-double Phase(double re, double im) {
+double Phase(double re, double im)
+{
     double ang = 12345;
     CpxPh({re, im}, ang);
     return ang;
 }
 
-TEST(CalcErrorTest, CarriesNumberAndJapaneseDescription) {
+TEST(CalcErrorTest, CarriesNumberAndJapaneseDescription)
+{
     const CalcError div(11);
     EXPECT_EQ(div.number(), 11);
     EXPECT_EQ(div.description(), "ゼロによる除算が発生しました。");
@@ -29,7 +31,8 @@ TEST(CalcErrorTest, CarriesNumberAndJapaneseDescription) {
     EXPECT_CALC_ERROR(checked::Raise(11), 11);
 }
 
-TEST(CheckedTest, DivisionByZeroIsElevenOnlyForAFiniteNonZeroDividend) {
+TEST(CheckedTest, DivisionByZeroIsElevenOnlyForAFiniteNonZeroDividend)
+{
     EXPECT_CALC_ERROR(checked::Div(1.0, 0.0), 11);
     EXPECT_CALC_ERROR(checked::Div(-3.0, 0.0), 11);
     EXPECT_CALC_ERROR(checked::Div(0.0, 0.0), 6);
@@ -38,7 +41,8 @@ TEST(CheckedTest, DivisionByZeroIsElevenOnlyForAFiniteNonZeroDividend) {
     EXPECT_CALC_ERROR(checked::Chk(std::numeric_limits<double>::quiet_NaN()), 6);
 }
 
-TEST(ComplexTest, FourOperationsFollowTheirFormulas) {
+TEST(ComplexTest, FourOperationsFollowTheirFormulas)
+{
     Complex r;
     CpxAdd(r, {1, 2}, {3, -5});
     EXPECT_EQ(r.re, 4);
@@ -55,7 +59,8 @@ TEST(ComplexTest, FourOperationsFollowTheirFormulas) {
     EXPECT_EQ(CpxAbs({3, 4}), 5);
 }
 
-TEST(ComplexTest, ResultMayBeAnOperand) {
+TEST(ComplexTest, ResultMayBeAnOperand)
+{
     Complex a{1, 2};
     CpxMul(a, a, Complex{3, -5});
     EXPECT_EQ(a.re, 13);
@@ -70,7 +75,8 @@ TEST(ComplexTest, ResultMayBeAnOperand) {
     EXPECT_EQ(s.im, 12);
 }
 
-TEST(ComplexTest, PhaseOnTheAxesAndInEveryQuadrant) {
+TEST(ComplexTest, PhaseOnTheAxesAndInEveryQuadrant)
+{
     EXPECT_EQ(Phase(0, 0), 0);
     EXPECT_EQ(Phase(0, 5), 90);
     EXPECT_EQ(Phase(0, -5), -90);
@@ -85,18 +91,21 @@ TEST(ComplexTest, PhaseOnTheAxesAndInEveryQuadrant) {
 
 // The exact angles are 63.434948…° and 71.565051…°: the single-precision
 // step and the constant 3.1415926 carry them across the rounding boundary.
-TEST(ComplexTest, PhaseUsesSinglePrecisionAndItsOwnPi) {
+TEST(ComplexTest, PhaseUsesSinglePrecisionAndItsOwnPi)
+{
     EXPECT_EQ(GeneralText(Phase(1, 2)), "63.435");
     EXPECT_EQ(GeneralText(Phase(-1, -2)), "-116.565");
     EXPECT_EQ(GeneralText(Phase(1, 3)), "71.5651");
 }
 
-TEST(ComplexTest, PhaseOfAHugeRatioIsRightAngle) {
+TEST(ComplexTest, PhaseOfAHugeRatioIsRightAngle)
+{
     EXPECT_EQ(Phase(1e-300, 1e300), 90);
     EXPECT_EQ(Phase(-1e-300, -1e300), -90);
 }
 
-TEST(ComplexTest, ArithmeticErrors) {
+TEST(ComplexTest, ArithmeticErrors)
+{
     Complex r;
     EXPECT_CALC_ERROR(CpxDiv(r, {1, 1}, {0, 0}), 6);
     EXPECT_CALC_ERROR(CpxAdd(r, {Huge, 0}, {Huge, 0}), 6);
@@ -107,7 +116,8 @@ TEST(ComplexTest, ArithmeticErrors) {
     EXPECT_CALC_ERROR(CpxAbs({1e200, 1e200}), 6);
 }
 
-TEST(ComplexTest, CommonLogarithm) {
+TEST(ComplexTest, CommonLogarithm)
+{
     EXPECT_NEAR(Lg10(1000), 3, 1e-15);
     EXPECT_NEAR(Lg10(0.01), -2, 1e-15);
     EXPECT_EQ(Lg10(1), 0);

@@ -10,13 +10,15 @@
 
 namespace {
 
-Complex Z(double R, double L, double C, double f) {
+Complex Z(double R, double L, double C, double f)
+{
     Complex z;
     BrZCalc(z, R, L, C, f);
     return z;
 }
 
-TEST(BranchImpedanceTest, SeriesRlc) {
+TEST(BranchImpedanceTest, SeriesRlc)
+{
     const Complex r = Z(10, 0, 0, 1234);
     EXPECT_EQ(r.re, 10);
     EXPECT_EQ(r.im, 0);
@@ -28,7 +30,8 @@ TEST(BranchImpedanceTest, SeriesRlc) {
     EXPECT_EQ(Z(0, 1e-3, 1e-6, 2000).im, omega * 1e-3 - 1 / (omega * 1e-6));
 }
 
-TEST(BranchImpedanceTest, CapacitorDisplayValues) {
+TEST(BranchImpedanceTest, CapacitorDisplayValues)
+{
     const Complex c = Z(0, 0, 1e-6, 1000);
     EXPECT_NEAR(c.im, -159.15497, 1e-5);
     EXPECT_EQ(DisplayValue(c.im, 1), "-159.155");
@@ -36,7 +39,8 @@ TEST(BranchImpedanceTest, CapacitorDisplayValues) {
     EXPECT_EQ(DisplayValue(c.re, 1), "0");
 }
 
-TEST(BranchImpedanceTest, ZeroFrequency) {
+TEST(BranchImpedanceTest, ZeroFrequency)
+{
     const Complex z = Z(5, 1, 0, 0);
     EXPECT_EQ(z.re, 5);
     EXPECT_EQ(z.im, 0);
@@ -47,7 +51,8 @@ TEST(BranchImpedanceTest, ZeroFrequency) {
 
 class LoopMatrixTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         c.BrCnt = 3;
         c.LoopCnt = 3;
         InitCircuitData(c);
@@ -56,7 +61,8 @@ protected:
         c.BrImp[3] = {3, -4};
     }
     void Define(int code, const Marks& marks) { sample::DefineZByMarks(c, code, marks); }
-    Complex Eval(int code) {
+    Complex Eval(int code)
+    {
         if (code % 11 == 0)
             CalcZDiag(c, code);
         else
@@ -66,7 +72,8 @@ protected:
     Circuit c;
 };
 
-TEST_F(LoopMatrixTest, DiagonalAddsOnlyThePlusMarks) {
+TEST_F(LoopMatrixTest, DiagonalAddsOnlyThePlusMarks)
+{
     Define(11, {0, 1, 1, 0});
     Complex z = Eval(11);
     EXPECT_EQ(z.re, 10);
@@ -77,7 +84,8 @@ TEST_F(LoopMatrixTest, DiagonalAddsOnlyThePlusMarks) {
     EXPECT_EQ(z.im, -4);
 }
 
-TEST_F(LoopMatrixTest, MutualElementIsASignedSum) {
+TEST_F(LoopMatrixTest, MutualElementIsASignedSum)
+{
     Define(12, {0, 0, -1, 0});
     EXPECT_EQ(Eval(12).im, -5);
     Define(12, {0, 0, 1, 1});
@@ -88,7 +96,8 @@ TEST_F(LoopMatrixTest, MutualElementIsASignedSum) {
     EXPECT_EQ(Eval(12).im, -9);
 }
 
-TEST_F(LoopMatrixTest, CopiesTheZeroMarkOnlyOffTheDiagonal) {
+TEST_F(LoopMatrixTest, CopiesTheZeroMarkOnlyOffTheDiagonal)
+{
     Define(13, {1, 0, 0, 0});
     EXPECT_EQ((*c.ZDef(13))[0], 1);
     EXPECT_TRUE(IsZero(Eval(13)));
@@ -97,7 +106,8 @@ TEST_F(LoopMatrixTest, CopiesTheZeroMarkOnlyOffTheDiagonal) {
     EXPECT_EQ((*c.ZDef(33))[3], 1);
 }
 
-TEST_F(LoopMatrixTest, UnknownCodesChangeNothingAndEvaluateToZero) {
+TEST_F(LoopMatrixTest, UnknownCodesChangeNothingAndEvaluateToZero)
+{
     Define(11, {0, 1, 1, 1});
     Define(21, {0, 1, 1, 1});
     Define(66, {0, 1, 1, 1});
@@ -115,7 +125,8 @@ TEST_F(LoopMatrixTest, UnknownCodesChangeNothingAndEvaluateToZero) {
     EXPECT_EQ(c.ZDef(24), &c.ZDef24);
 }
 
-TEST_F(LoopMatrixTest, AssemblyMirrorsTheUpperTriangle) {
+TEST_F(LoopMatrixTest, AssemblyMirrorsTheUpperTriangle)
+{
     Define(11, {0, 1, 1, 0});
     Define(22, {0, 0, 1, 1});
     Define(33, {0, 1, 0, 1});
@@ -137,7 +148,8 @@ TEST_F(LoopMatrixTest, AssemblyMirrorsTheUpperTriangle) {
         }
 }
 
-TEST_F(LoopMatrixTest, MirrorCopiesUpperToLower) {
+TEST_F(LoopMatrixTest, MirrorCopiesUpperToLower)
+{
     c.LoopMat(1, 2) = {1, 2};
     c.LoopMat(1, 3) = {3, 4};
     c.LoopMat(2, 3) = {5, 6};
@@ -150,7 +162,8 @@ TEST_F(LoopMatrixTest, MirrorCopiesUpperToLower) {
 }
 
 // The third row's definitions would overflow, so evaluating them shows up.
-TEST_F(LoopMatrixTest, OnlyTheCodesOfTheCurrentSizeAreEvaluated) {
+TEST_F(LoopMatrixTest, OnlyTheCodesOfTheCurrentSizeAreEvaluated)
+{
     c.BrImp[1] = {1e308, 0};
     c.BrImp[3] = {1e308, 0};
     Define(11, {0, 0, 1, 0});

@@ -5,7 +5,8 @@
 #include "analysis.h"
 #include "tests/support/sample_circuits.h"
 
-int Orientation(const Network& net, int loop, int branch) {
+int Orientation(const Network& net, int loop, int branch)
+{
     for (const LoopTerm& t : net.loops[loop - 1])
         if (t.branch == branch) return t.dir;
     return 0;
@@ -14,7 +15,8 @@ int Orientation(const Network& net, int loop, int branch) {
 namespace {
 
 // Every node of a mesh must be entered as often as it is left.
-void RequireClosedLoops(const Network& net) {
+void RequireClosedLoops(const Network& net)
+{
     for (const auto& loop : net.loops) {
         std::vector<int> balance(net.nodes, 0);
         for (const LoopTerm& t : loop) {
@@ -27,7 +29,8 @@ void RequireClosedLoops(const Network& net) {
     }
 }
 
-void DefineMatrix(Circuit& c, const Network& net) {
+void DefineMatrix(Circuit& c, const Network& net)
+{
     const int n = c.LoopCnt;
     for (int j = 1; j <= n; ++j) {
         for (int k = j; k <= n; ++k) {
@@ -44,7 +47,8 @@ void DefineMatrix(Circuit& c, const Network& net) {
     }
 }
 
-void DefineCurrents(Circuit& c, const Network& net) {
+void DefineCurrents(Circuit& c, const Network& net)
+{
     for (int b = 1; b <= c.BrCnt; ++b) {
         Marks marks(sample::kCurrentPlaces, 0);
         for (int k = 1; k <= c.LoopCnt; ++k) marks[k] = static_cast<int16_t>(Orientation(net, k, b));
@@ -54,7 +58,8 @@ void DefineCurrents(Circuit& c, const Network& net) {
 
 }  // namespace
 
-void LoadNetwork(Circuit& c, const Network& net) {
+void LoadNetwork(Circuit& c, const Network& net)
+{
     RequireClosedLoops(net);
     c = sample::Empty(static_cast<int>(net.loops.size()), static_cast<int>(net.branches.size()));
     for (int b = 1; b <= c.BrCnt; ++b) {
@@ -65,11 +70,12 @@ void LoadNetwork(Circuit& c, const Network& net) {
     DefineCurrents(c, net);
 }
 
-Network BridgeNetwork() {
+Network BridgeNetwork()
+{
     Network net;
     net.nodes = 4;
     net.branches = {
-        {0, 1, 12.0, 2.2e-3, 0},       {1, 2, 47.0, 10e-3, 1e-6},   {1, 3, 33.0, 0, 470e-9},
+        {0, 1, 12.0, 2.2e-3, 0},       {1, 2, 47.0, 10e-3, 1e-6},  {1, 3, 33.0, 0, 470e-9},
         {2, 3, 100.0, 4.7e-3, 2.2e-6}, {2, 0, 22.0, 15e-3, 10e-6}, {3, 0, 68.0, 1e-3, 680e-9},
     };
     net.loops = {
@@ -81,15 +87,16 @@ Network BridgeNetwork() {
 }
 
 // Nodes of a 3 × 3 grid, row r and column c at 3r + c.
-Network GridNetwork() {
+Network GridNetwork()
+{
     Network net;
     net.nodes = 9;
     auto node = [](int r, int c) { return 3 * r + c; };
     // Horizontal edges first (branch 1 is the top left one), then vertical.
     const double values[12][3] = {
-        {5.0, 1e-3, 0},     {18.0, 3.3e-3, 1e-6},  {27.0, 0, 2.2e-6},    {39.0, 6.8e-3, 330e-9},
-        {8.2, 2.7e-3, 4.7e-6}, {56.0, 12e-3, 1.5e-6}, {15.0, 5.6e-3, 680e-9}, {82.0, 1.2e-3, 0},
-        {10.0, 8.2e-3, 3.3e-6}, {4.7, 0.47e-3, 220e-9}, {33.0, 22e-3, 10e-6}, {120.0, 3.9e-3, 1e-6},
+        {5.0, 1e-3, 0},         {18.0, 3.3e-3, 1e-6},   {27.0, 0, 2.2e-6},      {39.0, 6.8e-3, 330e-9},
+        {8.2, 2.7e-3, 4.7e-6},  {56.0, 12e-3, 1.5e-6},  {15.0, 5.6e-3, 680e-9}, {82.0, 1.2e-3, 0},
+        {10.0, 8.2e-3, 3.3e-6}, {4.7, 0.47e-3, 220e-9}, {33.0, 22e-3, 10e-6},   {120.0, 3.9e-3, 1e-6},
     };
     int v = 0;
     for (int r = 0; r < 3; ++r)
@@ -114,7 +121,8 @@ Network GridNetwork() {
 
 // Rungs from the top nodes t0 … t5 to the reference node; the first four top
 // edges are split in two by a middle node each.
-Network LadderNetwork() {
+Network LadderNetwork()
+{
     Network net;
     constexpr int t0 = 1;      // top nodes 1 … 6
     constexpr int middle = 7;  // middle nodes 7 … 10
@@ -122,9 +130,9 @@ Network LadderNetwork() {
     net.branches.push_back({0, t0, 3.3, 1.5e-3, 0});
     std::vector<std::vector<int>> top(5);
     const double topValues[9][3] = {
-        {10.0, 2.2e-3, 4.7e-6}, {4.7, 0, 1e-6},       {22.0, 1e-3, 2.2e-6},
+        {10.0, 2.2e-3, 4.7e-6}, {4.7, 0, 1e-6},          {22.0, 1e-3, 2.2e-6},
         {6.8, 3.3e-3, 0},       {15.0, 0.68e-3, 680e-9}, {2.2, 4.7e-3, 1.5e-6},
-        {33.0, 1.2e-3, 330e-9}, {12.0, 2.7e-3, 3.3e-6}, {18.0, 5.6e-3, 1e-6},
+        {33.0, 1.2e-3, 330e-9}, {12.0, 2.7e-3, 3.3e-6},  {18.0, 5.6e-3, 1e-6},
     };
     int v = 0;
     for (int e = 0; e < 5; ++e) {

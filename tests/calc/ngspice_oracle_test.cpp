@@ -21,13 +21,15 @@ const std::vector<double> Frequencies = {30, 400, 2500, 5000, 20000, 150000};
 
 Cx ToCx(const Complex& z) { return {z.re, z.im}; }
 
-double Largest(const std::vector<Cx>& v) {
+double Largest(const std::vector<Cx>& v)
+{
     double m = 0;
     for (const Cx& z : v) m = std::max(m, std::abs(z));
     return m;
 }
 
-void ExpectAgreement(const Network& net) {
+void ExpectAgreement(const Network& net)
+{
     const std::vector<NgspiceSolution> oracle = RunNgspice(net, Emf, Frequencies);
     if (oracle.empty()) return;
     Circuit c;

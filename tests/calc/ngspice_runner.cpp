@@ -22,7 +22,8 @@ using Cx = std::complex<double>;
 std::string Node(int n) { return n == 0 ? "0" : "n" + std::to_string(n); }
 std::string Tap(int b) { return "t" + std::to_string(b); }
 
-std::string Number(double v) {
+std::string Number(double v)
+{
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17g", v);
     return buf;
@@ -30,7 +31,8 @@ std::string Number(double v) {
 
 // Each branch is: (source, for branch 1) → 0 V ammeter → tap node → R → L → C,
 // leaving out the elements that are 0. The branch voltage is v(tap) − v(to).
-std::string Netlist(const Network& net, double emf, const std::vector<double>& frequencies) {
+std::string Netlist(const Network& net, double emf, const std::vector<double>& frequencies)
+{
     std::ostringstream out;
     out << "brivel oracle\n";
     for (size_t i = 0; i < net.branches.size(); ++i) {
@@ -69,7 +71,8 @@ std::string Netlist(const Network& net, double emf, const std::vector<double>& f
     return out.str();
 }
 
-std::string ReadAll(const fs::path& p) {
+std::string ReadAll(const fs::path& p)
+{
     std::ifstream in(p);
     std::stringstream s;
     s << in.rdbuf();
@@ -77,7 +80,8 @@ std::string ReadAll(const fs::path& p) {
 }
 
 // One row: the frequency, then real and imaginary part of each vector.
-bool ParseRow(const fs::path& file, const Network& net, NgspiceSolution& sol) {
+bool ParseRow(const fs::path& file, const Network& net, NgspiceSolution& sol)
+{
     std::ifstream in(file);
     std::vector<double> cols;
     for (double x; in >> x;) cols.push_back(x);
@@ -97,7 +101,8 @@ bool ParseRow(const fs::path& file, const Network& net, NgspiceSolution& sol) {
 
 // Runs ngspice in batch mode in a fresh directory. Its exit status is 1 even
 // after a good run, so only the files it writes tell success.
-std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const std::vector<double>& frequencies) {
+std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const std::vector<double>& frequencies)
+{
     char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
     const char* dir = mkdtemp(pattern);
     if (dir == nullptr) {
@@ -106,19 +111,16 @@ std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const st
     }
     const fs::path work(dir);
     std::ofstream(work / "net.cir") << Netlist(net, emf, frequencies);
-    const std::string cmd =
-        "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
+    const std::string cmd = "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
     std::system(cmd.c_str());
     std::vector<NgspiceSolution> sols(frequencies.size());
     bool ok = true;
     for (size_t f = 0; f < frequencies.size() && ok; ++f)
         ok = ParseRow(work / ("out" + std::to_string(f) + ".txt"), net, sols[f]);
     if (!ok) {
-        ADD_FAILURE() << "ngspice (" BRIVEL_NGSPICE ") gave no usable result; its log:\n"
-                      << ReadAll(work / "log.txt");
+        ADD_FAILURE() << "ngspice (" BRIVEL_NGSPICE ") gave no usable result; its log:\n" << ReadAll(work / "log.txt");
         sols.clear();
     }
     fs::remove_all(work);
     return sols;
 }
-

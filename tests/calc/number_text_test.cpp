@@ -5,7 +5,8 @@
 
 namespace {
 
-TEST(GeneralTextTest, PlainDecimals) {
+TEST(GeneralTextTest, PlainDecimals)
+{
     EXPECT_EQ(GeneralText(0), "0");
     EXPECT_EQ(GeneralText(-0.0), "0");
     EXPECT_EQ(GeneralText(1.5), "1.5");
@@ -22,7 +23,8 @@ TEST(GeneralTextTest, PlainDecimals) {
     EXPECT_EQ(GeneralText(0.1 + 0.2), "0.3");
 }
 
-TEST(GeneralTextTest, ExponentForms) {
+TEST(GeneralTextTest, ExponentForms)
+{
     EXPECT_EQ(GeneralText(1e15), "1E+15");
     EXPECT_EQ(GeneralText(1.5e16), "1.5E+16");
     EXPECT_EQ(GeneralText(-2.25e20), "-2.25E+20");
@@ -38,7 +40,8 @@ TEST(GeneralTextTest, ExponentForms) {
     EXPECT_EQ(ExponentText(84673.3066, 12), "8.46733066000E+04");
 }
 
-TEST(Round4Test, FloorRuleRoundsHalvesUpward) {
+TEST(Round4Test, FloorRuleRoundsHalvesUpward)
+{
     // ±1.03125 are exact, so 10^4 × x lies exactly on a half.
     EXPECT_EQ(Round4(1.03125), 1.0313);
     EXPECT_EQ(Round4(-1.03125), -1.0312);
@@ -48,7 +51,8 @@ TEST(Round4Test, FloorRuleRoundsHalvesUpward) {
     EXPECT_CALC_ERROR(Round4(1e305), 6);
 }
 
-TEST(Round4Test, DisplayValueShowsTheRoundedProduct) {
+TEST(Round4Test, DisplayValueShowsTheRoundedProduct)
+{
     EXPECT_EQ(DisplayValue(1.0 / 3, 1000), "333.3333");
     EXPECT_EQ(DisplayValue(-0.00004, 1), "0");
     EXPECT_EQ(DisplayValue(-0.00006, 1), "-0.0001");
@@ -57,7 +61,8 @@ TEST(Round4Test, DisplayValueShowsTheRoundedProduct) {
     EXPECT_EQ(DisplayValue(3e14, 10), "3E+15");
 }
 
-TEST(FmtNumTest, DoubleForm) {
+TEST(FmtNumTest, DoubleForm)
+{
     EXPECT_EQ(FmtNum(0.5), " .5");
     EXPECT_EQ(FmtNum(100.0), " 100");
     EXPECT_EQ(FmtNum(-2.5), "-2.5");
@@ -72,7 +77,8 @@ TEST(FmtNumTest, DoubleForm) {
     EXPECT_EQ(FmtNum(-1e-6), "-1E-06");
 }
 
-TEST(FmtNumTest, SingleFormHasSevenDigits) {
+TEST(FmtNumTest, SingleFormHasSevenDigits)
+{
     EXPECT_EQ(FmtNum(0.1f), " .1");
     EXPECT_EQ(FmtNum(3.2f), " 3.2");
     EXPECT_EQ(FmtNum(-45.3f), "-45.3");
@@ -83,7 +89,8 @@ TEST(FmtNumTest, SingleFormHasSevenDigits) {
     EXPECT_EQ(FmtNum(0.0f), " 0");
 }
 
-TEST(Dec1Test, RoundsToOneDecimalAsSingle) {
+TEST(Dec1Test, RoundsToOneDecimalAsSingle)
+{
     EXPECT_EQ(Dec1(3.16227766), 3.2f);
     EXPECT_EQ(Dec1(-45.26), -45.3f);
     EXPECT_EQ(Dec1(0.04), 0.0f);
@@ -95,7 +102,8 @@ TEST(Dec1Test, RoundsToOneDecimalAsSingle) {
     EXPECT_CALC_ERROR(Dec1(1e300), 6);
 }
 
-TEST(NumericTextTest, WhatCountsAsANumber) {
+TEST(NumericTextTest, WhatCountsAsANumber)
+{
     for (const char* yes : {"2E3", " 12 ", "-.5", "5.", "+7", "1e-3", "0.25", "1E+2", "  3.5\t"})
         EXPECT_TRUE(IsNumeric(yes)) << '"' << yes << '"';
     for (const char* no : {"", "-", ".", "1e", "12a", "1.2.3", "  ", "1 2", "+-1", "e5", "-.e1", "1E400", "1e+"})
@@ -107,7 +115,8 @@ TEST(NumericTextTest, WhatCountsAsANumber) {
         EXPECT_FALSE(IsUnfinishedNumber(never)) << '"' << never << '"';
 }
 
-TEST(NumericTextTest, ValueOfTheLeadingNumber) {
+TEST(NumericTextTest, ValueOfTheLeadingNumber)
+{
     EXPECT_EQ(NumericValue(" 12 "), 12);
     EXPECT_EQ(NumericValue("12a"), 12);
     EXPECT_EQ(NumericValue("1.2.3"), 1.2);

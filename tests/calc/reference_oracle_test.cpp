@@ -20,12 +20,14 @@
 
 namespace {
 
-::testing::AssertionResult SameBits(double expected, double actual) {
+::testing::AssertionResult SameBits(double expected, double actual)
+{
     if (std::bit_cast<uint64_t>(expected) == std::bit_cast<uint64_t>(actual)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << std::hexfloat << "expected " << expected << ", got " << actual;
 }
 
-::testing::AssertionResult SameBits(const Complex& expected, const Complex& actual) {
+::testing::AssertionResult SameBits(const Complex& expected, const Complex& actual)
+{
     ::testing::AssertionResult re = SameBits(expected.re, actual.re);
     if (!re) return re << " (real part)";
     ::testing::AssertionResult im = SameBits(expected.im, actual.im);
@@ -41,7 +43,8 @@ double Size(const Complex& z) { return std::max(std::fabs(z.re), std::fabs(z.im)
 // order until a pivot is zero or below TinyPivotRatio times the largest
 // entry under it; from then on every pivot is the first largest entry of its
 // column from its row down, whole rows exchanged. Tells whether it exchanged.
-bool ReferenceInvert(LoopMatrix& m, bool& exchanged) {
+bool ReferenceInvert(LoopMatrix& m, bool& exchanged)
+{
     const int n = m.Rows();
     exchanged = false;
     bool pivoting = false;
@@ -76,7 +79,8 @@ bool ReferenceInvert(LoopMatrix& m, bool& exchanged) {
     return true;
 }
 
-Circuit WithMatrix(const std::vector<Complex>& cells, int n) {
+Circuit WithMatrix(const std::vector<Complex>& cells, int n)
+{
     Circuit c;
     c.BrCnt = 2;
     c.LoopCnt = static_cast<int16_t>(n);
@@ -88,7 +92,8 @@ Circuit WithMatrix(const std::vector<Complex>& cells, int n) {
 
 // The solver's first inverse column (the only one the analysis reads) and
 // its verdict against the reference. Returns the verdict.
-bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n, bool& exchanged) {
+bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n, bool& exchanged)
+{
     Circuit c = WithMatrix(cells, n);
     LoopMatrix reference = c.LoopMat;
     const bool expectedOk = ReferenceInvert(reference, exchanged);
@@ -101,13 +106,15 @@ bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n, bool
     return expectedOk;
 }
 
-bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n) {
+bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n)
+{
     bool exchanged = false;
     return ExpectSolverMatchesReference(cells, n, exchanged);
 }
 
 // Parts of widely spread magnitude and either sign, now and then exactly 0.
-double RandomPart(std::mt19937& rng) {
+double RandomPart(std::mt19937& rng)
+{
     std::uniform_real_distribution<double> mantissa(1, 10);
     std::uniform_int_distribution<int> exponent(-4, 4);
     if (rng() % 5 == 0) return 0;
@@ -115,13 +122,15 @@ double RandomPart(std::mt19937& rng) {
     return rng() % 2 ? v : -v;
 }
 
-std::vector<Complex> RandomCells(std::mt19937& rng, int n) {
+std::vector<Complex> RandomCells(std::mt19937& rng, int n)
+{
     std::vector<Complex> cells(n * n);
     for (Complex& z : cells) z = {RandomPart(rng), RandomPart(rng)};
     return cells;
 }
 
-TEST(SolverOracleTest, RandomMatricesOfEverySize) {
+TEST(SolverOracleTest, RandomMatricesOfEverySize)
+{
     std::mt19937 rng(20240611);
     int solved = 0, exchanged = 0;
     for (int trial = 0; trial < 400; ++trial) {
@@ -139,7 +148,8 @@ TEST(SolverOracleTest, RandomMatricesOfEverySize) {
 // Integer matrices whose leading block is singular: the elimination meets
 // an exact zero pivot, although the diagonal was non-zero. An exchange
 // solves the regular ones; a repeated row stays singular.
-TEST(SolverOracleTest, ZeroPivotsMetDuringElimination) {
+TEST(SolverOracleTest, ZeroPivotsMetDuringElimination)
+{
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> small(1, 9);
     for (int n = 2; n <= 5; ++n)
@@ -160,7 +170,8 @@ TEST(SolverOracleTest, ZeroPivotsMetDuringElimination) {
         }
 }
 
-TEST(SolverOracleTest, ZeroDiagonalsAndArithmeticErrors) {
+TEST(SolverOracleTest, ZeroDiagonalsAndArithmeticErrors)
+{
     std::mt19937 rng(99);
     for (int n = 2; n <= 5; ++n) {
         for (int k = 1; k <= n; ++k) {
@@ -196,7 +207,8 @@ struct ReferenceResults {
     std::vector<double> brCurAbs, brVolAbs;
 };
 
-Complex ReferenceSum(const Marks& marks, const std::vector<Complex>& values, int count, bool signedSum) {
+Complex ReferenceSum(const Marks& marks, const std::vector<Complex>& values, int count, bool signedSum)
+{
     Complex sum;
     for (int i = 1; i <= count; ++i) {
         if (marks[i] == 1) CpxAdd(sum, sum, values[i]);
@@ -205,7 +217,8 @@ Complex ReferenceSum(const Marks& marks, const std::vector<Complex>& values, int
     return sum;
 }
 
-void ReferenceSteps(const Circuit& in, ReferenceResults& out) {
+void ReferenceSteps(const Circuit& in, ReferenceResults& out)
+{
     const int nb = in.BrCnt, nl = in.LoopCnt;
     out.brImp.assign(nb + 1, Complex{});
     for (int b = 1; b <= nb; ++b) {
@@ -243,7 +256,8 @@ void ReferenceSteps(const Circuit& in, ReferenceResults& out) {
     CpxDiv(out.zReg, in.EmfCpx, out.loopCur[1]);
 }
 
-ReferenceResults Reference(const Circuit& in) {
+ReferenceResults Reference(const Circuit& in)
+{
     ReferenceResults out;
     try {
         ReferenceSteps(in, out);
@@ -255,7 +269,8 @@ ReferenceResults Reference(const Circuit& in) {
 
 // Runs calciz on c and compares everything it produces with the reference.
 // Returns false when the analysis failed (error raised or singular).
-bool ExpectCalcizMatchesReference(Circuit& c) {
+bool ExpectCalcizMatchesReference(Circuit& c)
+{
     const ReferenceResults expected = Reference(c);
     std::optional<int> error;
     AnalysisOutcome outcome = AnalysisOutcome::Solved;
@@ -280,7 +295,8 @@ bool ExpectCalcizMatchesReference(Circuit& c) {
     return true;
 }
 
-TEST(CalcizOracleTest, SweepsOfTheTestNetworks) {
+TEST(CalcizOracleTest, SweepsOfTheTestNetworks)
+{
     for (const Network& net : {BridgeNetwork(), GridNetwork(), LadderNetwork()}) {
         Circuit c;
         LoadNetwork(c, net);
@@ -294,7 +310,8 @@ TEST(CalcizOracleTest, SweepsOfTheTestNetworks) {
 
 // Random marks make singular matrices, zero diagonals and empty branch
 // currents; zero frequencies and zero sources raise errors on the way.
-TEST(CalcizOracleTest, RandomDefinitionsIncludingFailures) {
+TEST(CalcizOracleTest, RandomDefinitionsIncludingFailures)
+{
     std::mt19937 rng(31337);
     std::uniform_real_distribution<double> u(0, 1);
     int succeeded = 0, failed = 0;

@@ -28,7 +28,8 @@ struct RandomCircuit {
     std::vector<int> a, b, sign;  // per branch, 1-based; a == b for a strong branch
 };
 
-RandomCircuit Build(Circuit& c, int n, std::mt19937& rng) {
+RandomCircuit Build(Circuit& c, int n, std::mt19937& rng)
+{
     std::uniform_real_distribution<double> u(0, 1);
     RandomCircuit rc;
     rc.loops = n;
@@ -72,7 +73,8 @@ RandomCircuit Build(Circuit& c, int n, std::mt19937& rng) {
     return rc;
 }
 
-Cx BranchImpedance(const Circuit& c, int br) {
+Cx BranchImpedance(const Circuit& c, int br)
+{
     const long double w = static_cast<long double>(c.Frq) * 6.283184L;
     long double x = w * c.BrL[br];
     if (c.BrC[br] != 0) x -= 1 / (w * c.BrC[br]);
@@ -81,7 +83,8 @@ Cx BranchImpedance(const Circuit& c, int br) {
 
 Cx ToCx(const Complex& z) { return {z.re, z.im}; }
 
-void CheckOne(Circuit& c, const RandomCircuit& rc) {
+void CheckOne(Circuit& c, const RandomCircuit& rc)
+{
     const int n = rc.loops;
     calciz(c);
     ASSERT_EQ(c.CalcErr, 0);
@@ -117,7 +120,8 @@ void CheckOne(Circuit& c, const RandomCircuit& rc) {
     }
 }
 
-TEST(ResidualTest, RandomWellConditionedCircuitsOfEverySize) {
+TEST(ResidualTest, RandomWellConditionedCircuitsOfEverySize)
+{
     std::mt19937 rng(20240611);
     for (int n = 2; n <= 5; ++n) {
         for (int trial = 0; trial < 40; ++trial) {
@@ -135,7 +139,8 @@ TEST(ResidualTest, RandomWellConditionedCircuitsOfEverySize) {
 // mesh at position p along the ladder is loop order[p]; loop 1 holds the
 // source. The series capacitor of the mesh at position `resonant` is chosen
 // so that its loop's diagonal element resonates at resonanceHz.
-Network LosslessLadder(const std::vector<int>& order, int resonant, long double resonanceHz) {
+Network LosslessLadder(const std::vector<int>& order, int resonant, long double resonanceHz)
+{
     const double rungL[] = {10e-3, 4.7e-3, 22e-3, 6.8e-3};
     const double seriesC[] = {0.22e-6, 10e-6, 4.7e-6, 22e-6};
     const int n = static_cast<int>(order.size());
@@ -165,7 +170,8 @@ Network LosslessLadder(const std::vector<int>& order, int resonant, long double 
 // Z·I = (E, 0, …, 0)ᵀ in long double with partial pivoting, Z the loop
 // matrix the solver met (reassembled from the same branch impedances, on a
 // copy: assembling overwrites ZReg).
-std::vector<Cx> LongDoubleLoopCurrents(Circuit c) {
+std::vector<Cx> LongDoubleLoopCurrents(Circuit c)
+{
     const int n = c.LoopCnt;
     AsmLoopMat(c);
     std::vector<std::vector<Cx>> a(n, std::vector<Cx>(n + 1));
@@ -193,14 +199,16 @@ std::vector<Cx> LongDoubleLoopCurrents(Circuit c) {
 
 // Within 1e-9 of the reference, or, where the value is small against the
 // terms it is formed from, within 1e-12 of their size.
-::testing::AssertionResult Close(const Complex& value, const Cx& reference, long double termSize) {
+::testing::AssertionResult Close(const Complex& value, const Cx& reference, long double termSize)
+{
     const long double error = std::abs(ToCx(value) - reference);
     if (error <= 1e-9L * std::abs(reference) + 1e-12L * termSize) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "off by " << static_cast<double>(error / std::abs(reference))
                                          << " of itself, " << static_cast<double>(error / termSize) << " of its terms";
 }
 
-void ExpectLongDoubleValues(Circuit& c) {
+void ExpectLongDoubleValues(Circuit& c)
+{
     calciz(c);
     ASSERT_EQ(c.CalcErr, 0);
     const std::vector<Cx> cur = LongDoubleLoopCurrents(c);
@@ -223,15 +231,16 @@ void ExpectLongDoubleValues(Circuit& c) {
 // Near its series resonance a loop's diagonal element nearly cancels while
 // the rungs coupling it stay large: a tiny pivot where the loop comes first,
 // or meets it mid-elimination where the loops before it do not touch it.
-TEST(ResidualTest, LosslessLaddersNearASeriesResonance) {
+TEST(ResidualTest, LosslessLaddersNearASeriesResonance)
+{
     const std::vector<std::vector<int>> orders = {{1, 2}, {1, 2, 3}, {1, 3, 2}, {1, 2, 3, 4}, {1, 4, 3, 2}};
     for (double typedHz : {1591.55, 987.654})
         for (long double offset : {1e-6L, -1e-8L, 1e-10L})
             for (const std::vector<int>& order : orders)
                 for (int resonant = 0; resonant < static_cast<int>(order.size()); ++resonant) {
-                    SCOPED_TRACE(::testing::Message() << order.size() << " loops, loop " << order[resonant]
-                                                      << " resonant " << static_cast<double>(offset) << " above "
-                                                      << typedHz << " Hz");
+                    SCOPED_TRACE(::testing::Message()
+                                 << order.size() << " loops, loop " << order[resonant] << " resonant "
+                                 << static_cast<double>(offset) << " above " << typedHz << " Hz");
                     Circuit c;
                     LoadNetwork(c, LosslessLadder(order, resonant, typedHz * (1 + offset)));
                     c.Frq = typedHz;

@@ -7,7 +7,8 @@
 namespace {
 
 // A circuit whose loop matrix holds the given rows (real or complex).
-Circuit WithMatrix(const std::vector<std::vector<Complex>>& rows) {
+Circuit WithMatrix(const std::vector<std::vector<Complex>>& rows)
+{
     Circuit c;
     c.BrCnt = 2;
     c.LoopCnt = static_cast<int16_t>(rows.size());
@@ -19,7 +20,8 @@ Circuit WithMatrix(const std::vector<std::vector<Complex>>& rows) {
 
 // Only the first column of the inverse is formed: it is all the analysis
 // reads.
-TEST(SolverTest, FirstColumnOfTheInverseOfARealMatrix) {
+TEST(SolverTest, FirstColumnOfTheInverseOfARealMatrix)
+{
     Circuit c = WithMatrix({{{2, 0}, {-1, 0}}, {{-1, 0}, {2, 0}}});
     InvLoopMat(c);
     ASSERT_EQ(c.CalcErr, 0);
@@ -29,7 +31,8 @@ TEST(SolverTest, FirstColumnOfTheInverseOfARealMatrix) {
     EXPECT_EQ(c.LoopMat(2, 3).im, 0);
 }
 
-TEST(SolverTest, AcceptsAPurelyImaginaryDiagonal) {
+TEST(SolverTest, AcceptsAPurelyImaginaryDiagonal)
+{
     Circuit c = WithMatrix({{{0, 2}, {0, -1}}, {{0, -1}, {0, 2}}});
     InvLoopMat(c);
     ASSERT_EQ(c.CalcErr, 0);
@@ -41,7 +44,8 @@ TEST(SolverTest, AcceptsAPurelyImaginaryDiagonal) {
 
 // A zero on the diagonal, or a pivot that becomes exactly zero, is
 // exchanged away; the first column of the inverse moves with its rows.
-TEST(SolverTest, ZeroPivotsOfRegularMatricesAreExchanged) {
+TEST(SolverTest, ZeroPivotsOfRegularMatricesAreExchanged)
+{
     Circuit zeroDiagonal = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {0, 0}}});
     EXPECT_TRUE(TryInvLoopMat(zeroDiagonal));
     EXPECT_EQ(zeroDiagonal.LoopMat(1, 3).re, 0);
@@ -56,7 +60,8 @@ TEST(SolverTest, ZeroPivotsOfRegularMatricesAreExchanged) {
 }
 
 // A zero pivot with nothing but zeros below it: the matrix is singular.
-TEST(SolverTest, SingularMatricesFail) {
+TEST(SolverTest, SingularMatricesFail)
+{
     Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
     InvLoopMat(c);
     EXPECT_EQ(c.CalcErr, 1);
@@ -67,7 +72,8 @@ TEST(SolverTest, SingularMatricesFail) {
 
 // Both matrices have a finite inverse, but 1 − 10^600 and |10^200|² overflow
 // on the way.
-TEST(SolverTest, OverflowDuringEliminationFails) {
+TEST(SolverTest, OverflowDuringEliminationFails)
+{
     Circuit c = WithMatrix({{{1, 0}, {1e300, 0}}, {{1e300, 0}, {1, 0}}});
     InvLoopMat(c);
     EXPECT_EQ(c.CalcErr, 1);
@@ -80,7 +86,8 @@ TEST(SolverTest, OverflowDuringEliminationFails) {
     EXPECT_DOUBLE_EQ(fine.LoopMat(1, 4).im, -1e-150);
 }
 
-TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt) {
+TEST(SolverTest, FailureFlagStaysUntilTheCallerClearsIt)
+{
     Circuit c = WithMatrix({{{1, 0}, {1, 0}}, {{1, 0}, {1, 0}}});
     InvLoopMat(c);
     ASSERT_EQ(c.CalcErr, 1);

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // The sample example with one change, written into the directory.
 QString SampleWith(const QTemporaryDir& dir, const char* name, const std::function<void(QJsonObject&)>& change)
 {
@@ -54,8 +53,8 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
     struct Case {
         QStringList arguments;
         int exitCode;
-        int outLines;        // −1: any number, but some
-        const char* err;     // the whole of standard error, or its start when it ends in "…"
+        int outLines;     // −1: any number, but some
+        const char* err;  // the whole of standard error, or its start when it ends in "…"
     };
     const Case cases[] = {
         {{"--help"}, 0, -1, ""},

@@ -32,8 +32,21 @@ const Example kExamples[] = {
     {"ladder_filter.brivel", 4, {{0, 1}, {1, 2}, {2, 0}, {2, 3}, {3, 0}, {3, 0}}},
     {"artificial_line.brivel",
      11,
-     {{0, 1}, {1, 7}, {7, 2}, {2, 8}, {8, 3}, {3, 9}, {9, 4}, {4, 10}, {10, 5}, {5, 6}, {2, 0}, {3, 0}, {4, 0},
-      {5, 0}, {6, 0}}},
+     {{0, 1},
+      {1, 7},
+      {7, 2},
+      {2, 8},
+      {8, 3},
+      {3, 9},
+      {9, 4},
+      {4, 10},
+      {10, 5},
+      {5, 6},
+      {2, 0},
+      {3, 0},
+      {4, 0},
+      {5, 0},
+      {6, 0}}},
 };
 
 // "name" → (magnitude or real part, phase or imaginary part).
@@ -50,10 +63,7 @@ std::map<QString, std::pair<double, double>> Lines(const QString& out)
 double Degrees(const Cx& z) { return std::arg(z) * 180 / std::numbers::pi; }
 
 // Phases are shown to 4 decimals.
-void ExpectPhase(double shown, double exact)
-{
-    EXPECT_NEAR(std::remainder(shown - exact, 360.0), 0, 1e-4 + 1e-9);
-}
+void ExpectPhase(double shown, double exact) { EXPECT_NEAR(std::remainder(shown - exact, 360.0), 0, 1e-4 + 1e-9); }
 
 void ExpectAgreement(const Example& example)
 {

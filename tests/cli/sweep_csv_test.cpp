@@ -69,8 +69,8 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         SCOPED_TRACE(c.file);
         const QString path = ExampleFile(c.file);
         const int decades = c.span == FrequencySpan::TwoDecades ? 2 : 4;
-        const ProgramRun run = RunProgram({"--sweep", path, "--quantity", c.name, "--from",
-                                           QString::number(c.from), "--decades", QString::number(decades)});
+        const ProgramRun run = RunProgram({"--sweep", path, "--quantity", c.name, "--from", QString::number(c.from),
+                                           "--decades", QString::number(decades)});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         std::vector<Point> printedMagnitude, printedPhase;
         PrintedPoints(run.out, printedMagnitude, printedPhase);
@@ -89,7 +89,7 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         BranchChecks every;
         every.fill(true);
         const SweepResult drawn =
-            c.quantity == PlottedQuantity::InputImpedance ? SweepInputImpedance(circuit, g, mag, ph, true)
+            c.quantity == PlottedQuantity::InputImpedance  ? SweepInputImpedance(circuit, g, mag, ph, true)
             : c.quantity == PlottedQuantity::BranchCurrent ? SweepBranchCurrents(circuit, g, mag, ph, every, true)
                                                            : SweepBranchVoltages(circuit, g, mag, ph, every, true);
         ASSERT_EQ(drawn.kind, SweepResult::Completed);

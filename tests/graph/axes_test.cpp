@@ -13,7 +13,6 @@ namespace {
 
 using Texts = std::vector<QString>;
 
-
 struct Boxes {
     RecordingSurface grf0{655, 299}, grf1{655, 296}, frq{655, 25}, scl0{33, 299}, scl1{33, 296};
     GraphBoxes boxes{grf0, grf1, frq, scl0, scl1};
@@ -39,8 +38,8 @@ TEST_F(AxesTest, TwoDecadesFromOneHundredthOfAHertz)
 {
     g.sweepStart = 0.01;
     DrawFrequencyAxis(g, b.boxes, FrequencySpan::TwoDecades);
-    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6",
-                                    " .8", " 1"}));
+    EXPECT_EQ(b.frq.Texts(),
+              (Texts{U8(" .01Ｈｚ"), " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6", " .8", " 1"}));
     EXPECT_EQ(g.sweepEnd, 1.0);
     EXPECT_EQ(g.frequencySpan, FrequencySpan::TwoDecades);
     EXPECT_EQ(g.frequencyDecades, 2.0f);
@@ -59,8 +58,8 @@ TEST_F(AxesTest, TwoDecadeGridHasNineteenLinesAtTheLogOfEachMultiple)
         EXPECT_EQ(c.y1, 0.0);
         EXPECT_EQ(c.y2, 6.0);  // phaseDivisions
     }
-    EXPECT_EQ(b.frq.Texts(), (Texts{U8(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K",
-                                    " 8K", " 10K"}));
+    EXPECT_EQ(b.frq.Texts(),
+              (Texts{U8(" 100Ｈｚ"), " 200", " 400", " 600", " 800", " 1K", " 2K", " 4K", " 6K", " 8K", " 10K"}));
 }
 
 TEST_F(AxesTest, FourDecadesLabelEachDecadeOnce)
@@ -131,8 +130,8 @@ TEST_F(AxesTest, CurrentAndVoltageLevelsAtSeveralBottoms)
 {
     g.quantity = PlottedQuantity::BranchCurrent;
     DrawLevelAxis(g, b.boxes, LevelSpan::SixDecades);
-    EXPECT_EQ(b.scl0.Texts(), (Texts{" 1 ", U8("ｍＡ"), " 10 ", " 100 ", " 1 ", U8(" Ａ"), " 10 ", " 100 ", " 1 ",
-                                     U8("ＫＡ")}));
+    EXPECT_EQ(b.scl0.Texts(),
+              (Texts{" 1 ", U8("ｍＡ"), " 10 ", " 100 ", " 1 ", U8(" Ａ"), " 10 ", " 100 ", " 1 ", U8("ＫＡ")}));
     EXPECT_NEAR(g.currentAxisMax, 1000, 1e-9);
 
     b.scl0.ClearCalls();

@@ -286,7 +286,8 @@ TEST_F(InteractionTest, AClickHoldsTheReadoutAcrossARedrawAndASecondFreesIt)
     PictureBox& mag = page->GraphBox(Graph::Magnitude);
     const QPoint a = At(mag, 3.3, 2.0), b = At(mag, 4.6, 4.2);
     QTest::mouseMove(&mag, a);
-    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
+    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(),
+                  heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
     QTest::mouseClick(&mag, Qt::LeftButton, {}, a);
     EXPECT_TRUE(page->ReadoutHeld(Graph::Magnitude));
 
@@ -332,7 +333,8 @@ TEST_F(InteractionTest, HeldReadingsBelongToTheirQuantityAndGoWithTheResults)
         QTest::mouseClick(&box, Qt::LeftButton, {}, At(box, x, y));
     };
     hold(mag, 3, 3);
-    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(), heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
+    const QString heldFreq = page->FrequencyReadoutLabel(Graph::Magnitude).text(),
+                  heldValue = page->ValueReadoutLabel(Graph::Magnitude).text();
     hold(ph, 3.5, -30);
     const QString heldPhase = page->ValueReadoutLabel(Graph::Phase).text();
 

@@ -150,7 +150,8 @@ TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
     strip.setGeometry(page->FrequencyScale().geometry());
     strip.SetFontName(page->FrequencyScale().FontName());
     strip.SetFontSize(page->FrequencyScale().FontSize());
-    GraphBoxes boxes{page->GraphBox(Graph::Magnitude), page->GraphBox(Graph::Phase), strip, page->LevelScale(Graph::Magnitude), page->LevelScale(Graph::Phase)};
+    GraphBoxes boxes{page->GraphBox(Graph::Magnitude), page->GraphBox(Graph::Phase), strip,
+                     page->LevelScale(Graph::Magnitude), page->LevelScale(Graph::Phase)};
 
     const qreal ratio = strip.devicePixelRatioF();
     QImage device(1, 1, QImage::Format_RGB32);

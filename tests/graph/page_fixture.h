@@ -38,8 +38,9 @@ class PageTest : public ::testing::Test {
 protected:
     explicit PageTest(Circuit c = sample::TwoLoopRlc()) : circuit(std::move(c))
     {
-        previousInterceptor = SetMessageInterceptor(
-            [this](const QString& text, MessageIcon icon) { messages.push_back({text, icon}); });
+        previousInterceptor = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
+            messages.push_back({text, icon});
+        });
         FillBranchColours(state);
         page = std::make_unique<GraphPage>(circuit, state, host);
         host.page = page.get();

@@ -32,7 +32,8 @@ TEST(ReadoutText, CurrentAndVoltageUnits)
 {
     EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, std::log10(4e-8)), U8(" 0μＡ"));
     EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, std::log10(2.5e-5)), U8(" 25μＡ"));
-    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, -3), U8(" 1ｍＡ"));  // 10^-3 in 32 bits is not below the bound
+    EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, -3),
+              U8(" 1ｍＡ"));  // 10^-3 in 32 bits is not below the bound
     EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, 0), U8(" 1Ａ"));
     EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchCurrent, 3.5), U8(" 3.2ＫＡ"));
     EXPECT_EQ(MagnitudeReadout(PlottedQuantity::BranchVoltage, -4), U8(" 100μＶ"));

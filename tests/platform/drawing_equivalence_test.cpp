@@ -60,10 +60,7 @@ QPen GridPen(const QColor& colour, bool dotted)
     return QPen(colour, 0, dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
 }
 
-QPointF Snapped(const QPointF& p)
-{
-    return {std::floor(p.x()), std::floor(p.y())};
-}
+QPointF Snapped(const QPointF& p) { return {std::floor(p.x()), std::floor(p.y())}; }
 
 int DifferingPixels(const QImage& a, const QImage& b)
 {
@@ -156,8 +153,8 @@ TEST_P(DrawingEquivalence, GridLinesAndFramesLeaveThePixelsOfQtLinesAndRectangle
 TEST_P(DrawingEquivalence, PrintedTextLeavesThePixelsOfQtText)
 {
     QPainter& q = reference.Painter();
-    const QString texts[] = {QStringLiteral("100Hz"), QStringLiteral("1K"), QStringLiteral("-150 "),
-                             QStringLiteral(" 度"), QStringLiteral("10 ΚΩ"), QStringLiteral("a\nb")};
+    const QString texts[] = {QStringLiteral("100Hz"), QStringLiteral("1K"),    QStringLiteral("-150 "),
+                             QStringLiteral(" 度"),   QStringLiteral("10 ΚΩ"), QStringLiteral("a\nb")};
     surface.SetFontName(QString::fromUtf8(kFaceMincho));
     for (int i = 0; i < 24; ++i) {
         surface.SetFontSize(i < 12 ? 9.75 : 14.25);
@@ -227,7 +224,9 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
     // The grid line drawn after the curve covers it where they cross...
     s.Line(12, 0, 12, 12, kYellow);
     const QPointF crossing = s.ToPainter(12, 5.05);
-    const auto at = [&] { return LogicalPixel(s.Image(), static_cast<int>(crossing.x()), static_cast<int>(crossing.y())); };
+    const auto at = [&] {
+        return LogicalPixel(s.Image(), static_cast<int>(crossing.x()), static_cast<int>(crossing.y()));
+    };
     EXPECT_EQ(at(), kYellow);
     // ...and a curve drawn after the line covers the line.
     s.PSet(12.05, 1, kRed);

@@ -43,8 +43,7 @@ Shown ShowAndRead(MessageIcon icon)
     Shown shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
+        if (box == nullptr) return;
         shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), true};
         box->button(QMessageBox::Ok)->click();
     });

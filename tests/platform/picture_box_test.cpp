@@ -54,8 +54,7 @@ TEST_F(PictureBoxTest, PaintingShowsTheImage)
     ASSERT_EQ(shown.size(), image.size());
     EXPECT_EQ(RowsOf(shown, 50, kYellow).size(), 100u);
     for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            ASSERT_EQ(shown.pixel(x, y), image.pixel(x, y)) << x << ", " << y;
+        for (int x = 0; x < image.width(); x += 3) ASSERT_EQ(shown.pixel(x, y), image.pixel(x, y)) << x << ", " << y;
 }
 
 TEST_F(PictureBoxTest, MouseMovesAreReportedInUserCoordinates)

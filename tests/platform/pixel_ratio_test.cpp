@@ -16,10 +16,8 @@ void DrawGrid(ImageSurface& s)
 {
     s.SetBackColor(kBack);
     s.SetScale(0, 6, 4, 0);
-    for (int k = 1; k <= 10; ++k)
-        s.Line(std::log10(k), 0, std::log10(k), 6, kYellow);
-    for (int y = 0; y <= 6; ++y)
-        s.Line(0, y, 4, y, kYellow);
+    for (int k = 1; k <= 10; ++k) s.Line(std::log10(k), 0, std::log10(k), 6, kYellow);
+    for (int y = 0; y <= 6; ++y) s.Line(0, y, 4, y, kYellow);
     s.SetForeColor(Qt::white);
     s.Rect(0.1, 0.1, 3.9, 5.9);
 }
@@ -28,8 +26,7 @@ void DrawCurve(ImageSurface& s)
 {
     s.SetBackColor(kBack);
     s.PSet(0, 1, kRed);
-    for (int i = 1; i <= 40; ++i)
-        s.LineTo(i / 10.0, 1 + 4 * std::sin(i / 13.0), kRed);
+    for (int i = 1; i <= 40; ++i) s.LineTo(i / 10.0, 1 + 4 * std::sin(i / 13.0), kRed);
 }
 
 class PixelRatio : public ::testing::Test {
@@ -91,8 +88,7 @@ TEST_F(PixelRatio, CurvesFollowTheSamePath)
     for (int x = 5; x < 295; x += 7) {
         const int rowOne = CurveRow(one.Image(), x);
         const int rowTwo = CurveRow(two.Image(), x);
-        if (rowOne < 0 && rowTwo < 0)
-            continue;
+        if (rowOne < 0 && rowTwo < 0) continue;
         ++compared;
         EXPECT_NEAR(rowOne, rowTwo, 1) << "column " << x;
     }

@@ -19,8 +19,7 @@ inline std::vector<int> ColumnsOf(const QImage& image, int y, const QColor& c)
     std::vector<int> columns;
     const int width = static_cast<int>(image.width() / image.devicePixelRatio());
     for (int x = 0; x < width; ++x)
-        if (LogicalPixel(image, x, y) == c)
-            columns.push_back(x);
+        if (LogicalPixel(image, x, y) == c) columns.push_back(x);
     return columns;
 }
 
@@ -30,8 +29,7 @@ inline std::vector<int> RowsOf(const QImage& image, int x, const QColor& c)
     std::vector<int> rows;
     const int height = static_cast<int>(image.height() / image.devicePixelRatio());
     for (int y = 0; y < height; ++y)
-        if (LogicalPixel(image, x, y) == c)
-            rows.push_back(y);
+        if (LogicalPixel(image, x, y) == c) rows.push_back(y);
     return rows;
 }
 
@@ -40,7 +38,6 @@ inline int CountNot(const QImage& image, const QColor& c)
 {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) != c;
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) != c;
     return n;
 }

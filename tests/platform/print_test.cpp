@@ -24,8 +24,7 @@ QRect InkBox(const QImage& image)
     const int h = static_cast<int>(image.height() / image.devicePixelRatio());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (LogicalPixel(image, x, y) != kBack)
-                box |= QRect(x, y, 1, 1);
+            if (LogicalPixel(image, x, y) != kBack) box |= QRect(x, y, 1, 1);
     return box;
 }
 
@@ -121,8 +120,13 @@ TEST(PrintNum, NumbersPrintInTheGraphFormFollowedByOneSpace)
     spy.PrintNum(0.1f);
     spy.PrintNum(static_cast<double>(0.1f));
     const std::vector<QString> expected{
-        QStringLiteral(" .5 "), QStringLiteral(" 100 "), QStringLiteral("-2.5 "), QStringLiteral(" 0 "),
-        QStringLiteral(" .01 "), QStringLiteral(" .1 "), QStringLiteral(" .100000001490116 "),
+        QStringLiteral(" .5 "),
+        QStringLiteral(" 100 "),
+        QStringLiteral("-2.5 "),
+        QStringLiteral(" 0 "),
+        QStringLiteral(" .01 "),
+        QStringLiteral(" .1 "),
+        QStringLiteral(" .100000001490116 "),
     };
     EXPECT_EQ(spy.texts, expected);
 }

@@ -61,8 +61,8 @@ TEST(Fonts, TheRequestedJapaneseFacesResolveToInstalledFaces)
         const char* requested;
         const char* family;
     };
-    for (const Case& c : {Case{kFaceMincho, "IPAMincho"}, Case{kFaceMinchoNoSpace, "IPAMincho"},
-                          Case{kFacePGothic, "IPAPGothic"}}) {
+    for (const Case& c :
+         {Case{kFaceMincho, "IPAMincho"}, Case{kFaceMinchoNoSpace, "IPAMincho"}, Case{kFacePGothic, "IPAPGothic"}}) {
         const QFont font = MakeFont(QString::fromUtf8(c.requested), 12);
         EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(c.family)) << c.requested;
         EXPECT_TRUE(QFontMetrics(font).inFontUcs4(U'朝'));
@@ -118,8 +118,7 @@ TEST_F(TextMeasure, MeasuredWidthMatchesTheInk)
     int right = 0;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 400; ++x)
-            if (LogicalPixel(image, x, y) != kBack)
-                right = std::max(right, x);
+            if (LogicalPixel(image, x, y) != kBack) right = std::max(right, x);
     EXPECT_NEAR(right - 10, surface.TextWidth(word), 4);
 }
 

@@ -13,7 +13,10 @@ namespace {
 class CallCounter : public ImageSurface {
 public:
     CallCounter() : ImageSurface(QSize(50, 50)) {}
-    void Cls() override { Count("Cls", [&] { ImageSurface::Cls(); }); }
+    void Cls() override
+    {
+        Count("Cls", [&] { ImageSurface::Cls(); });
+    }
     void Line(double x1, double y1, double x2, double y2) override
     {
         Count("Line", [&] { ImageSurface::Line(x1, y1, x2, y2); });
@@ -22,16 +25,25 @@ public:
     {
         Count("LineColour", [&] { ImageSurface::Line(x1, y1, x2, y2, c); });
     }
-    void LineTo(double x, double y, const QColor& c) override { Count("LineTo", [&] { ImageSurface::LineTo(x, y, c); }); }
-    void PSet(double x, double y, const QColor& c) override { Count("PSet", [&] { ImageSurface::PSet(x, y, c); }); }
+    void LineTo(double x, double y, const QColor& c) override
+    {
+        Count("LineTo", [&] { ImageSurface::LineTo(x, y, c); });
+    }
+    void PSet(double x, double y, const QColor& c) override
+    {
+        Count("PSet", [&] { ImageSurface::PSet(x, y, c); });
+    }
     void Rect(double x1, double y1, double x2, double y2) override
     {
         Count("Rect", [&] { ImageSurface::Rect(x1, y1, x2, y2); });
     }
-    void Print(const QString& t) override { Count("Print", [&] { ImageSurface::Print(t); }); }
+    void Print(const QString& t) override
+    {
+        Count("Print", [&] { ImageSurface::Print(t); });
+    }
 
-    std::map<std::string, int> outer;  // calls from outside
-    std::map<std::string, int> nested; // calls made while another one runs
+    std::map<std::string, int> outer;   // calls from outside
+    std::map<std::string, int> nested;  // calls made while another one runs
 
 private:
     template <typename F>

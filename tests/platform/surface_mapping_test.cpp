@@ -27,8 +27,7 @@ TEST_F(SurfaceMapping, GridLinesLandOnTheCellsThatContainTheirPoints)
     const QImage& image = surface.Image();
 
     std::vector<int> allRows(100);
-    for (int y = 0; y < 100; ++y)
-        allRows[y] = y;
+    for (int y = 0; y < 100; ++y) allRows[y] = y;
     EXPECT_EQ(RowsOf(image, 50, kYellow), allRows);
     EXPECT_EQ(RowsOf(image, 3, kYellow), allRows);
     EXPECT_EQ(ColumnsOf(image, 75, kYellow).size(), 200u);
@@ -130,10 +129,7 @@ TEST_F(SurfaceMapping, LinesAndPointsLeaveTheCurrentPositionAtTheirEnd)
 
 // Red share of a pixel over the background: −35 = none, 255 = pure red;
 // a one-pixel anti-aliased curve between two rows still reaches 80.
-int Redness(const QColor& c)
-{
-    return c.red() - c.blue() / 2;
-}
+int Redness(const QColor& c) { return c.red() - c.blue() / 2; }
 
 TEST_F(SurfaceMapping, CurvesRunFromTheLastPointThroughTheComputedPixels)
 {
@@ -146,15 +142,13 @@ TEST_F(SurfaceMapping, CurvesRunFromTheLastPointThroughTheComputedPixels)
         const double y = 2 + (px / 10.0 - 2) * 6 / 16;
         const int py = static_cast<int>((10 - y) * 10);
         int best = 0;
-        for (int row = py - 1; row <= py + 1; ++row)
-            best = std::max(best, Redness(LogicalPixel(image, px, row)));
+        for (int row = py - 1; row <= py + 1; ++row) best = std::max(best, Redness(LogicalPixel(image, px, row)));
         EXPECT_GT(best, 80) << "column " << px;
         EXPECT_EQ(LogicalPixel(image, px, py - 5), kBack);
         EXPECT_EQ(LogicalPixel(image, px, py + 5), kBack);
     }
     // Nothing before the first point.
-    for (int x = 0; x < 15; ++x)
-        EXPECT_EQ(RowsOf(image, x, kBack).size(), 100u);
+    for (int x = 0; x < 15; ++x) EXPECT_EQ(RowsOf(image, x, kBack).size(), 100u);
 }
 
 TEST_F(SurfaceMapping, ClsFillsWithTheBackgroundAndReturnsToTheOrigin)

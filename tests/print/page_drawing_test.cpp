@@ -71,8 +71,7 @@ protected:
     int VerticalLinesIn(double yFrom, double yTo) const
     {
         int n = 0;
-        for (const DrawCall& d : page.CallsOf(DrawCall::Line))
-            n += d.x1 == d.x2 && d.y1 == yFrom && d.y2 == yTo;
+        for (const DrawCall& d : page.CallsOf(DrawCall::Line)) n += d.x1 == d.x2 && d.y1 == yFrom && d.y2 == yTo;
         return n;
     }
 
@@ -157,9 +156,9 @@ TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
 
     g.frequencySpan = FrequencySpan::TwoDecades;
     ASSERT_TRUE(Draw());
-    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
-              (std::vector<QString>{" 10Ｈｚ", " 20", " 40", " 60", " 80", " 100", " 200", " 400", " 600", " 800",
-                                    " 1K"}));
+    EXPECT_EQ(
+        TextsOf(PrintsIn(kLabelRow, kLabelRow)),
+        (std::vector<QString>{" 10Ｈｚ", " 20", " 40", " 60", " 80", " 100", " 200", " 400", " 600", " 800", " 1K"}));
     EXPECT_EQ(VerticalLinesIn(25, 100), 19);
     EXPECT_EQ(VerticalLinesIn(106.25, 181.25), 19);
     EXPECT_EQ(g.sweepEnd, 1000);
@@ -180,9 +179,8 @@ TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
     g.frequencySpan = FrequencySpan::TwoDecades;
     g.sweepStart = 0.01;
     ASSERT_TRUE(Draw());
-    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)),
-              (std::vector<QString>{" .01Ｈｚ", " .02", " .04", " .06", " .08", " .1", " .2", " .4", " .6", " .8",
-                                    " 1"}));
+    EXPECT_EQ(TextsOf(PrintsIn(kLabelRow, kLabelRow)), (std::vector<QString>{" .01Ｈｚ", " .02", " .04", " .06", " .08",
+                                                                             " .1", " .2", " .4", " .6", " .8", " 1"}));
 }
 
 TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
@@ -195,8 +193,8 @@ TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
 
     const double h = LineHeight();
     const auto rows = PrintsIn(25 - 1e-6, 106);
-    EXPECT_EQ(TextsOf(rows), (std::vector<QString>{" 1 ", " 10 ", "　Ω", " 100 ", " 1 ", "　ＫΩ", " 10 ", " 100 ",
-                                                   " 1 ", "　ＭΩ"}));
+    EXPECT_EQ(TextsOf(rows),
+              (std::vector<QString>{" 1 ", " 10 ", "　Ω", " 100 ", " 1 ", "　ＫΩ", " 10 ", " 100 ", " 1 ", "　ＭΩ"}));
     // Row i sits on its grid line, 1 u right of the margin line; a unit goes
     // one text line lower at the left end of the surface.
     EXPECT_DOUBLE_EQ(rows[0].x1, 1.25);
@@ -282,8 +280,8 @@ TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
     }
     EXPECT_EQ(pieces, 2);
     // The second piece begins after the resonance, with a gap of missing points.
-    const auto second = std::find_if(inLevel.begin() + 1, inLevel.end(),
-                                     [](const DrawCall& d) { return d.kind == DrawCall::PSet; });
+    const auto second =
+        std::find_if(inLevel.begin() + 1, inLevel.end(), [](const DrawCall& d) { return d.kind == DrawCall::PSet; });
     ASSERT_NE(second, inLevel.end());
     const double resonanceX = 12.5 + (std::log10(1 / (6.283184 * std::sqrt(0.01 * 1e-6))) - 2) * 187.5 / 4;
     EXPECT_GT(std::abs(SampleZi(tank, 1591.5)), 1000);
@@ -301,7 +299,8 @@ TEST_F(PageDrawing, KeptCurveInCyanWithinTheSpan)
     const float lf[] = {0, 2.5f, 3.0f, 7.0f, 4.0f};
     const float lm[] = {0, 1.0f, 2.0f, 2.0f, 3.0f};
     const float ph[] = {0, 0.0f, 10.0f, 10.0f, -30.0f};
-    for (int i = 1; i <= 4; ++i) g.keptCurve.logFrequency[i] = lf[i], g.keptCurve.logMagnitude[i] = lm[i], g.keptCurve.phase[i] = ph[i];
+    for (int i = 1; i <= 4; ++i)
+        g.keptCurve.logFrequency[i] = lf[i], g.keptCurve.logMagnitude[i] = lm[i], g.keptCurve.phase[i] = ph[i];
     ASSERT_TRUE(Draw());
 
     const auto level = CurveCalls(kCyan, 25, 100);

@@ -4,10 +4,7 @@
 
 namespace {
 
-Marks MarksOf(std::initializer_list<int16_t> m)
-{
-    return Marks(m);
-}
+Marks MarksOf(std::initializer_list<int16_t> m) { return Marks(m); }
 
 }  // namespace
 
@@ -82,10 +79,7 @@ Circuit LadderCircuit()
     return c;
 }
 
-PaperMetrics A4()
-{
-    return MeasurePaper(210, 297, 202, 289);
-}
+PaperMetrics A4() { return MeasurePaper(210, 297, 202, 289); }
 
 PrintState PageState(int16_t leftMargin, int16_t rightMargin, int16_t topMargin, int16_t bottomMargin)
 {

@@ -13,20 +13,11 @@ namespace {
 
 constexpr int kDpi = 100;
 
-bool Dark(const QColor& c)
-{
-    return c.red() < 128 && c.green() < 128 && c.blue() < 128;
-}
+bool Dark(const QColor& c) { return c.red() < 128 && c.green() < 128 && c.blue() < 128; }
 
-bool Red(const QColor& c)
-{
-    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
-}
+bool Red(const QColor& c) { return c.red() > 200 && c.green() < 90 && c.blue() < 90; }
 
-bool Coloured(const QColor& c)
-{
-    return c.saturation() > 100;
-}
+bool Coloured(const QColor& c) { return c.saturation() > 100; }
 
 // The sample circuit's page printed to a PDF file and rendered back by
 // poppler, without anti-aliasing, at 100 dots per inch.
@@ -122,8 +113,9 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
     const FrameCorners f = Frames(D);
 
     // Both frames, all four edges.
-    for (const auto& [x1, y1, x2, y2] : {std::array{f.magnitudeLeft, f.magnitudeTop, f.magnitudeRight, f.magnitudeBottom},
-                                         std::array{f.phaseLeft, f.phaseTop, f.phaseRight, f.phaseBottom}}) {
+    for (const auto& [x1, y1, x2, y2] :
+         {std::array{f.magnitudeLeft, f.magnitudeTop, f.magnitudeRight, f.magnitudeBottom},
+          std::array{f.phaseLeft, f.phaseTop, f.phaseRight, f.phaseBottom}}) {
         EXPECT_GT(DarkShare(x1, y1, x2, y1), 0.95);
         EXPECT_GT(DarkShare(x1, y2, x2, y2), 0.95);
         EXPECT_GT(DarkShare(x1, y1, x1, y2), 0.95);
@@ -143,7 +135,8 @@ TEST_F(PdfPage, TitleFramesAndRedCurvesWhereTheGeometryPutsThem)
     EXPECT_GT(right - left, Dot(60 * u, 0).x() - Dot(0, 0).x());
 
     // Red curves through the level and phase of Zi at several frequencies.
-    const double sy = f.magnitudeBottom - f.magnitudeTop, sp = f.phaseBottom - f.phaseTop, sx = f.magnitudeRight - f.magnitudeLeft;
+    const double sy = f.magnitudeBottom - f.magnitudeTop, sp = f.phaseBottom - f.phaseTop,
+                 sx = f.magnitudeRight - f.magnitudeLeft;
     for (double freq : {200.0, 1000.0, 5000.0, 30000.0, 300000.0}) {
         const std::complex<double> zi = SampleZi(values, freq);
         const double x = f.magnitudeLeft + (std::log10(freq) - 2) * sx / 4;

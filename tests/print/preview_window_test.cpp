@@ -104,7 +104,8 @@ TEST_F(Preview, SpinnerStepChangesOneMarginMirrorsAllAndRedraws)
     QTest::mouseClick(window.MarginSpinner(0).UpArrow(), Qt::LeftButton);
     EXPECT_EQ(window.MarginSpinner(0).Value(), left + 1);
     EXPECT_EQ(window.State().margins.left, left + 1);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.MarginField(i).text(), QString::number(window.MarginSpinner(i).Value()));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(window.MarginField(i).text(), QString::number(window.MarginSpinner(i).Value()));
     EXPECT_NE(Picture(), before);
 
     // The block moved one unit right: the outline now runs where page x = 0 is.

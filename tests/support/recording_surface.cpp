@@ -39,10 +39,7 @@ void RecordingSurface::SetScale(double left, double top, double right, double bo
     Add(DrawCall::Scale, left, top, right, bottom);
 }
 
-void RecordingSurface::Line(double x1, double y1, double x2, double y2)
-{
-    Line(x1, y1, x2, y2, foreColour_);
-}
+void RecordingSurface::Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, foreColour_); }
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, const QColor& colour)
 {

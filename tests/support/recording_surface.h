@@ -20,7 +20,21 @@
 #include "platform/draw_surface.h"
 
 struct DrawCall {
-    enum Kind { Cls, Scale, Line, LineTo, PSet, Rect, Print, Dotted, ForeColor, FontName, FontSize, FontBold, FontItalic };
+    enum Kind {
+        Cls,
+        Scale,
+        Line,
+        LineTo,
+        PSet,
+        Rect,
+        Print,
+        Dotted,
+        ForeColor,
+        FontName,
+        FontSize,
+        FontBold,
+        FontItalic
+    };
     Kind kind;
     // Scale: left, top, right, bottom. Line, Rect: from (x1, y1) to (x2, y2).
     // LineTo: from the last point (x1, y1) to (x2, y2). PSet: (x1, y1).
@@ -79,8 +93,8 @@ private:
         currentX_ = x;
         currentY_ = y;
     }
-    void Add(DrawCall::Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
-             const QColor& colour = {}, const QString& text = {})
+    void Add(DrawCall::Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0, const QColor& colour = {},
+             const QString& text = {})
     {
         calls_.push_back(DrawCall{kind, x1, y1, x2, y2, colour, text});
     }

@@ -86,10 +86,7 @@ inline Circuit TwoLoop(const Rlc& z1, const Rlc& z2, const Rlc& z3)
 
 // The sample with R, L and C in its branches: 10 Ω + 10 mH, 5 Ω + 1 μF,
 // 100 Ω + 0.1 H + 0.1 μF (series resonance near 1.6 kHz).
-inline Circuit TwoLoopRlc()
-{
-    return TwoLoop({10, 0.01, 0}, {5, 0, 1e-6}, {100, 0.1, 1e-7});
-}
+inline Circuit TwoLoopRlc() { return TwoLoop({10, 0.01, 0}, {5, 0, 1e-6}, {100, 0.1, 1e-7}); }
 
 // A ladder of `loops` meshes with three branches each: for mesh k the top
 // branch 3k − 2 and the bottom branch 3k carry Ik, the rung 3k − 1 on its

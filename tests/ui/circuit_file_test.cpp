@@ -21,7 +21,6 @@ namespace {
 
 using namespace documents;
 
-
 // Every field set, in units other than the starting ones where there are
 // some; value texts longer than a field takes from the keyboard, at the ends
 // of the 64-bit range and in every number form the fields accept.
@@ -165,10 +164,8 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
         {SampleWith(Set({"frequency", "unit"}, "GHz")), "知らない単位です", "frequency.unit"},
         {SampleWith(Set({"elements", "2", "L", "unit"}, "mF")), "知らない単位です", "elements[2].L.unit"},
         {SampleWith(Set({"elements", "1", "R", "value"}, "1E999")), "数値ではありません", "elements[1].R.value"},
-        {SampleWith(Set({"elements", "0", "R"}, bigMegaOhm)), "単位を掛けると桁あふれします",
-         "elements[0].R.value"},
-        {SampleWith(Set({"elements", "0", "L"}, QJsonValue::Null)), "項目がないか、形式が違います",
-         "elements[0].L"},
+        {SampleWith(Set({"elements", "0", "R"}, bigMegaOhm)), "単位を掛けると桁あふれします", "elements[0].R.value"},
+        {SampleWith(Set({"elements", "0", "L"}, QJsonValue::Null)), "項目がないか、形式が違います", "elements[0].L"},
         {SampleWith(Set({"matrix", "Z12"}, "Z1+Z4")), "回路にない枝路またはループです", "matrix.Z12"},
         {SampleWith(Set({"matrix", "Z11"}, "Z1-Z1")), "同じ項が二度あります", "matrix.Z11"},
         {SampleWith(Set({"matrix", "Z11"}, "Z1Z2")), "式の形が違います", "matrix.Z11"},
@@ -192,7 +189,8 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
         EXPECT_EQ(read.error.reason, U8(c.reason));
         EXPECT_EQ(read.error.place, U8(c.place));
     }
-    EXPECT_EQ((CircuitFileError{"数が範囲外です", "loops"}.Message()), U8("ファイルを読み込めません：数が範囲外です（loops）"));
+    EXPECT_EQ((CircuitFileError{"数が範囲外です", "loops"}.Message()),
+              U8("ファイルを読み込めません：数が範囲外です（loops）"));
 }
 
 QByteArray Contents(const QString& path)

@@ -202,16 +202,17 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     const std::array<double, 5> before = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
     const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
 
-    const bool opened = user.WithDialog([&] { user.Click(ui.elementButtons[2]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<ElementDialog&>(w);
-        const std::array<const char*, 3> texts = {".1218", "3.3", "4.7"};
-        const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(dialog.ValueField(i)->text(), texts[i]) << i;
-            EXPECT_EQ(dialog.UnitSelector(i)->currentText(), U8(units[i])) << i;
-        }
-        user.Click(dialog.OkButton());
-    });
+    const bool opened = user.WithDialog([&] { user.Click(ui.elementButtons[2]); },
+                                        [&](QWidget& w) {
+                                            auto& dialog = static_cast<ElementDialog&>(w);
+                                            const std::array<const char*, 3> texts = {".1218", "3.3", "4.7"};
+                                            const std::array<const char*, 3> units = {"ＫΩ", "μＨ", "ＰＦ"};
+                                            for (int i = 0; i < 3; ++i) {
+                                                EXPECT_EQ(dialog.ValueField(i)->text(), texts[i]) << i;
+                                                EXPECT_EQ(dialog.UnitSelector(i)->currentText(), U8(units[i])) << i;
+                                            }
+                                            user.Click(dialog.OkButton());
+                                        });
     ASSERT_TRUE(opened);
     const std::array<double, 5> after = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
     for (size_t k = 0; k < before.size(); ++k)
@@ -225,10 +226,11 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     EXPECT_EQ(c.BrR[2], 0);
     EXPECT_EQ(c.BrL[2], before[1]);
     EXPECT_EQ(c.BrC[2], 0);
-    user.WithDialog([&] { user.Click(ui.elementButtons[2]); }, [&](QWidget& w) {
-        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kResistanceEntry)->text(), "");
-        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kCapacitanceEntry)->text(), "");
-    });
+    user.WithDialog([&] { user.Click(ui.elementButtons[2]); },
+                    [&](QWidget& w) {
+                        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kResistanceEntry)->text(), "");
+                        EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kCapacitanceEntry)->text(), "");
+                    });
     EXPECT_TRUE(user.messages().empty());
 }
 

@@ -21,7 +21,7 @@ SignedSumMarks MatrixMarks(Terms terms) { return Marked(terms, kMatrixMarkPlaces
 SignedSumMarks CurrentMarks(Terms terms) { return Marked(terms, kCurrentMarkPlaces); }
 
 ElementEntry Entry(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
-                     const char* cUnit)
+                   const char* cUnit)
 {
     ElementEntry e;
     e.values = {{{r, QString::fromUtf8(rUnit)}, {l, QString::fromUtf8(lUnit)}, {c, QString::fromUtf8(cUnit)}}};

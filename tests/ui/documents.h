@@ -15,7 +15,7 @@ using Terms = std::initializer_list<std::pair<int, int>>;
 SignedSumMarks MatrixMarks(Terms terms);
 SignedSumMarks CurrentMarks(Terms terms);
 ElementEntry Entry(const QString& r, const char* rUnit, const QString& l, const char* lUnit, const QString& c,
-                     const char* cUnit);
+                   const char* cUnit);
 
 // The sample: 2 loops, 3 branches, Z11 = Z1+Z2, Z12 = −Z2, Z22 = Z2+Z3,
 // I01 = I1, I02 = I1−I2, I03 = I2, with RLC values in every branch.

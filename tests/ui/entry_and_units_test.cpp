@@ -80,27 +80,29 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
 
     // The element dialog's fields alike; ＯＫ is refused while one is
     // unfinished.
-    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<ElementDialog&>(w);
-        user.TypeInto(dialog.ValueField(kResistanceEntry), "-5");
-        user.TypeInto(dialog.ValueField(kInductanceEntry), "1E3");
-        user.Click(dialog.ValueField(kCapacitanceEntry));
-        Commit(dialog.ValueField(kCapacitanceEntry), U8("１２"));
-        user.Click(dialog.OkButton());
-    });
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); },
+                    [&](QWidget& w) {
+                        auto& dialog = static_cast<ElementDialog&>(w);
+                        user.TypeInto(dialog.ValueField(kResistanceEntry), "-5");
+                        user.TypeInto(dialog.ValueField(kInductanceEntry), "1E3");
+                        user.Click(dialog.ValueField(kCapacitanceEntry));
+                        Commit(dialog.ValueField(kCapacitanceEntry), U8("１２"));
+                        user.Click(dialog.OkButton());
+                    });
     EXPECT_EQ(user.circuit().BrR[1], -5);
     EXPECT_EQ(user.circuit().BrL[1], 1000 * 1e-3);
     EXPECT_EQ(user.circuit().BrC[1], 12 * 1e-6);
-    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); }, [&](QWidget& w) {
-        auto& dialog = static_cast<ElementDialog&>(w);
-        user.TypeInto(dialog.ValueField(kCapacitanceEntry), "-.");
-        user.Click(dialog.OkButton());
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.ValueField(kCapacitanceEntry)->hasFocus());
-        user.TypeInto(dialog.ValueField(kCapacitanceEntry), ".5");
-        user.Click(dialog.OkButton());
-        EXPECT_FALSE(dialog.isVisible());
-    });
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); },
+                    [&](QWidget& w) {
+                        auto& dialog = static_cast<ElementDialog&>(w);
+                        user.TypeInto(dialog.ValueField(kCapacitanceEntry), "-.");
+                        user.Click(dialog.OkButton());
+                        EXPECT_TRUE(dialog.isVisible());
+                        EXPECT_TRUE(dialog.ValueField(kCapacitanceEntry)->hasFocus());
+                        user.TypeInto(dialog.ValueField(kCapacitanceEntry), ".5");
+                        user.Click(dialog.OkButton());
+                        EXPECT_FALSE(dialog.isVisible());
+                    });
     EXPECT_EQ(user.TakeMessages().size(), 1u);
     EXPECT_EQ(user.circuit().BrC[1], 0.5 * 1e-6);
 }
@@ -265,18 +267,19 @@ TEST(ResultLabels, LongestTextsOfEveryFormAreReadable)
 {
     User user;
     const CalcControls& ui = user.ui();
-    const double ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    const double ratio =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
     struct Case {
         const char* text;
         bool whole;  // whether it must fit without exponent form
     };
     const Case cases[] = {
-        {"-1591.5498", true},          // C = 1 μF at 100 Hz
+        {"-1591.5498", true},  // C = 1 μF at 100 Hz
         {"84673.3066", true},
-        {"-179.9999", true},           // the longest phase
-        {"9999999000000", false},      // R = 9999999 ＭΩ
-        {"999999999999999", false},    // 15 digits, the largest without exponent
-        {"-12345678901.2345", false},  // 17 characters, the longest without exponent
+        {"-179.9999", true},               // the longest phase
+        {"9999999000000", false},          // R = 9999999 ＭΩ
+        {"999999999999999", false},        // 15 digits, the largest without exponent
+        {"-12345678901.2345", false},      // 17 characters, the longest without exponent
         {"-1.23456789012345E+15", false},  // 21 characters
         {"1.23456789012345E+304", false},
     };

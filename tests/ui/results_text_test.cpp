@@ -18,7 +18,6 @@ namespace {
 
 using namespace documents;
 
-
 QString Line(const QString& name, const QString& first, const QString& second, const QString& unit)
 {
     return name + '\t' + first + '\t' + second + '\t' + unit + '\n';
@@ -82,7 +81,8 @@ QString WindowLines(User& u)
         lines += Line(QStringLiteral("V0%1").arg(b), ui.voltageMagnitude->text(), ui.voltagePhase->text(),
                       ui.voltageUnit->currentText());
     }
-    return lines + Line("Zi", ui.inputImpedanceMagnitude->text(), ui.inputImpedancePhase->text(), ui.inputImpedanceUnit->currentText());
+    return lines + Line("Zi", ui.inputImpedanceMagnitude->text(), ui.inputImpedancePhase->text(),
+                        ui.inputImpedanceUnit->currentText());
 }
 
 TEST(ResultsText, LinesAreTheWindowsLabelsForTheSameCircuit)

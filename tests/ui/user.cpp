@@ -17,8 +17,9 @@
 
 User::User() : window_(std::make_unique<MainWindow>())
 {
-    previous_ = SetMessageInterceptor(
-        [this](const QString& text, MessageIcon icon) { messages_.push_back({text, icon}); });
+    previous_ = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
+        messages_.push_back({text, icon});
+    });
     window_->show();
     QApplication::setActiveWindow(window_.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -107,16 +108,19 @@ QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)
 
 void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
 {
-    const bool opened = WithDialog([&] { Click(ui().elementButtons[b]); }, [&](QWidget& w) {
-        auto* dialog = qobject_cast<ElementDialog*>(&w);
-        ASSERT_NE(dialog, nullptr);
-        const Element* values[] = {&r, &l, &c};
-        for (int i = 0; i < 3; ++i) {
-            if (!values[i]->unit.isEmpty()) Choose(dialog->UnitSelector(i), values[i]->unit);
-            if (!values[i]->value.isNull()) TypeInto(dialog->ValueField(i), values[i]->value);
-        }
-        Click(ButtonCaptioned(w, U8(ok ? "ＯＫ" : "キャンセル")));
-    });
+    const bool opened = WithDialog([&] { Click(ui().elementButtons[b]); },
+                                   [&](QWidget& w) {
+                                       auto* dialog = qobject_cast<ElementDialog*>(&w);
+                                       ASSERT_NE(dialog, nullptr);
+                                       const Element* values[] = {&r, &l, &c};
+                                       for (int i = 0; i < 3; ++i) {
+                                           if (!values[i]->unit.isEmpty())
+                                               Choose(dialog->UnitSelector(i), values[i]->unit);
+                                           if (!values[i]->value.isNull())
+                                               TypeInto(dialog->ValueField(i), values[i]->value);
+                                       }
+                                       Click(ButtonCaptioned(w, U8(ok ? "ＯＫ" : "キャンセル")));
+                                   });
     EXPECT_TRUE(opened) << "no element dialog for branch " << b;
 }
 
@@ -133,8 +137,8 @@ void PressAll(User& user, QWidget& dialog, const std::vector<const char*>& press
 
 void User::DefineMatrix(int j, int k, const std::vector<const char*>& presses, bool ok)
 {
-    const bool opened = WithDialog([&] { Click(ui().matrixButtons[j][k]); },
-                                   [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+    const bool opened =
+        WithDialog([&] { Click(ui().matrixButtons[j][k]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
     EXPECT_TRUE(opened) << "no matrix dialog for Z" << j << k;
 }
 

@@ -16,7 +16,8 @@ namespace {
 constexpr int Loops = 4;
 constexpr int Branches = 7;  // 1 … 4 series branches, 5 … 7 the rungs between loops
 
-void Describe(Circuit& c) {
+void Describe(Circuit& c)
+{
     c.LoopCnt = Loops;
     c.BrCnt = Branches;
     InitCircuitData(c);
@@ -60,7 +61,8 @@ void Describe(Circuit& c) {
 
 // Loop j: series branch j plus rung 4 + j (with the current) minus rung
 // 3 + j (against it) equals E in loop 1 and 0 elsewhere.
-bool KirchhoffHolds(const Circuit& c) {
+bool KirchhoffHolds(const Circuit& c)
+{
     for (int j = 1; j <= Loops; ++j) {
         Complex sum = c.BrVol[j];
         if (j < Loops) CpxAdd(sum, sum, c.BrVol[4 + j]);
@@ -73,7 +75,8 @@ bool KirchhoffHolds(const Circuit& c) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     Circuit c;
     AnalysisOutcome outcome;
     try {

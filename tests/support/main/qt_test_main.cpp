@@ -7,8 +7,7 @@
 int main(int argc, char** argv)
 {
     // Listing the tests at build time needs no display either.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
