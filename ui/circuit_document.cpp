@@ -17,10 +17,7 @@ CircuitDocument EmptyDocument(int loops, int branches)
 
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
 {
-    if (document.display) return *document.display;
-    const auto n = static_cast<size_t>(document.branches);
-    return {U8(texts::kOhm), std::vector(n, U8(texts::kOhm)), std::vector(n, U8(texts::kMilliAmpere)),
-            std::vector(n, U8(texts::kVolt))};
+    return document.display.value_or(StartDisplayUnits(document.branches));
 }
 
 int LeadingDefinedCurrents(const CircuitDocument& document)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/circuit.h"
+#include "display_units.h"
 #include "element_entry.h"
 
 // The marks of one matrix element or branch current as the definition
@@ -20,14 +21,6 @@
 using SignedSumMarks = Marks;
 inline constexpr int kMatrixMarkPlaces = Circuit::MaxBranches + 1;
 inline constexpr int kCurrentMarkPlaces = Circuit::MaxLoops + 1;
-
-// The unit texts of the display unit selectors; each list has one entry per
-// branch.
-struct DisplayUnits {
-    QString inputImpedance;
-    std::vector<QString> impedance, current, voltage;
-    bool operator==(const DisplayUnits&) const = default;
-};
 
 struct CircuitDocument {
     int loops = 2;

@@ -60,7 +60,8 @@ void MainWindow::Load()
 void MainWindow::InitCircuit()
 {
     InitCircuitData(c_);
-    elementEntries_.fill(ElementEntry{});
+    entry_ = EmptyDocument(c_.LoopCnt, c_.BrCnt);
+    entry_.display = StartDisplayUnits(c_.BrCnt);
     for (int b = 1; b <= c_.BrCnt; ++b) ui_.impedanceUnit[b]->SetText(U8(texts::kOhm));
     ui_.emfField->setText(QStringLiteral("1"));
     ui_.emfUnit->SetText(U8(texts::kVolt));
@@ -104,7 +105,7 @@ void MainWindow::InitCircuit()
     // The graph page's own reset ends by choosing the input impedance, which
     // would redraw while "周波数特性" is still enabled.
     ui_.pageTabs->SetCurrent(0);
-    ui_.frequencyButton->setEnabled(false);
+    SetCalculationValid(false);
     graph_->ResetForNewCircuit();
 }
 
@@ -164,8 +165,7 @@ bool MainWindow::MayDiscardEntries()
 bool MainWindow::HoldsEntry() const
 {
     for (int b = 1; b <= c_.BrCnt; ++b)
-        if (c_.BrR[b] != 0 || c_.BrL[b] != 0 || c_.BrC[b] != 0 || !ui_.currentDefinition[b]->text().isEmpty())
-            return true;
+        if (c_.BrR[b] != 0 || c_.BrL[b] != 0 || c_.BrC[b] != 0 || entry_.currents[b - 1]) return true;
     for (int j = 1; j <= Circuit::MaxLoops; ++j)
         for (int k = 1; k <= Circuit::MaxLoops; ++k)
             if (ui_.matrixButtons[j][k]->text() != DefaultMatrixCaption(j, k)) return true;
@@ -180,11 +180,11 @@ bool MainWindow::HoldsEntry() const
 void MainWindow::OnPageChosen()
 {
     if (ui_.pageTabs->Current() != 1) return;
-    if (!ui_.frequencyButton->isEnabled()) {
+    if (!calculationValid_) {
         ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
         graph_->OnReturn();
         return;
     }
     // Every command of the graph page calculates with E.
-    ShowUsedValue(ui_.emfField, usedEmfText_);
+    ShowUsedValue(ui_.emfField, entry_.emf.text);
 }

@@ -11,10 +11,12 @@
 #include <string>
 
 #include "calc/circuit.h"
+#include "circuit_document.h"
 #include "element_entry.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
 #include "signed_sum_entry.h"
+#include "units.h"
 
 class CircuitPicture;
 class EntryField;
@@ -105,6 +107,8 @@ public:
 
     const CalcControls& Controls() const { return ui_; }
     const Circuit& circuit() const { return c_; }
+    // What the user entered, as a circuit file holds it.
+    const CircuitDocument& document() const { return entry_; }
     const GraphState& graphState() const { return g_; }
     // The graph page, tab 1.
     GraphPage& Graph() { return *graph_; }
@@ -186,6 +190,10 @@ private:
     // Entry fields. A field's number, once it holds one, is stored in value
     // and its text kept as the value in use; true then.
     bool TakeNumber(const EntryField* field, double& value, QString& usedText);
+    // The multiplier of the unit chosen in the selector goes into
+    // multiplier and its text into unit; a text that names no unit of the
+    // list changes nothing.
+    static void ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit);
     // A calculation needs the value of an emptied entry field: the field
     // shows the value in use again.
     void ShowUsedValue(EntryField* field, const QString& usedText);
@@ -197,7 +205,7 @@ private:
     // Commands. Each takes f first; a failure shows as a run-time error.
     void RunCommand(const std::function<void()>& command);
     void Calculate();
-    int LeadingDefinedCurrents() const;
+    void SetCalculationValid(bool valid);
     void ShowResults(int branchesWithCurrents);
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
@@ -210,6 +218,10 @@ private:
     // Runs a redisplay; an arithmetic failure in it is shown as a message.
     void Guarded(const std::function<void()>& display);
     void ShowBranchImpedance(int b);
+    void ShowCurrentMagnitude(int b);
+    void ShowInputImpedanceMagnitude();
+    // Branch b's voltage in its own unit.
+    void ShowVoltage(int b);
     // Branch b takes the values of the entry, or on any failure keeps all
     // it had; the failure is shown as a message.
     void StoreElement(int b, const ElementEntry& entry);
@@ -225,13 +237,15 @@ private:
     void OpenPrintPreview() override;
 
     Circuit c_;
+    // What the user entered, as a circuit file holds it: E and f are the
+    // last numeric texts of their fields, whose values are in use; the
+    // display units are always set.
+    CircuitDocument entry_;
+    // The results on the page are those of the circuit as it stands, so the
+    // graph page may sweep it.
+    bool calculationValid_ = false;
     GraphState g_;
     CalcControls ui_;
-    // What was entered for each branch.
-    ByBranch<ElementEntry> elementEntries_{};
-    // The last numeric text of each entry field, whose value is in use.
-    QString usedEmfText_;
-    QString usedFrequencyText_;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

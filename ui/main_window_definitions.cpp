@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "calc/analysis.h"
 #include "calc/branch_impedance.h"
@@ -33,6 +34,14 @@ void CheckShowable(const Complex& z, double multiplier)
     DisplayValue(z.im, multiplier);
 }
 
+// A definition confirmed with nothing pressed means zero, as one never
+// entered does; a file records neither.
+std::optional<SignedSumMarks> RecordedMatrixMarks(const SignedSumMarks& marks)
+{
+    if (std::all_of(marks.begin(), marks.end(), [](int16_t m) { return m == 0; })) return std::nullopt;
+    return marks;
+}
+
 }  // namespace
 
 void MainWindow::ClearDefinitionResults()
@@ -44,9 +53,9 @@ void MainWindow::ClearDefinitionResults()
 void MainWindow::OnElementButton(int b)
 {
     if (b < 1 || b > c_.BrCnt) return;
-    ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
+    ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
     ClearDefinitionResults();
-    ElementDialog dialog(elementEntries_[b], this);
+    ElementDialog dialog(entry_.elements[b - 1].value_or(ElementEntry{}), this);
     if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
 }
 
@@ -57,9 +66,9 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
         const double frq = checked::Chk(c_.FrqMul * c_.FrqVal);
         Complex z;
         BrZCalc(z, elements.r, elements.l, elements.c, frq);
-        CheckShowable(z, c_.ImpDspMul[b]);
+        CheckShowable(z, ImpedanceMultiplier(*entry_.display, b));
 
-        elementEntries_[b] = entry;
+        entry_.elements[b - 1] = entry;
         c_.BrR[b] = elements.r;
         c_.BrL[b] = elements.l;
         c_.BrC[b] = elements.c;
@@ -102,6 +111,7 @@ bool MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
     } else {
         ui_.matrixButtons[j][k]->setText(DefaultMatrixCaption(j, k));
     }
+    entry_.matrix[MatrixPosition(j, k)] = RecordedMatrixMarks(entry.marks);
     try {
         if (j == k) {
             SetZDiagDef(c_, 11 * j, entry.marks);
@@ -126,4 +136,5 @@ void MainWindow::OnCurrentButton(int b)
     if (dialog.exec() != QDialog::Accepted) return;
     ui_.currentDefinition[b]->setText(dialog.Entry().text);
     SetCurDef(c_, b, dialog.Entry().marks);
+    entry_.currents[b - 1] = dialog.Entry().marks;
 }

@@ -43,7 +43,7 @@ void ExpectSampleDescription(const User& user)
     EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("－Z2"));
     EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2="));
     EXPECT_EQ(ui.currentUnit[2]->currentText(), U8("μＡ"));
-    EXPECT_EQ(c.CurDspMul[2], 1e6);
+    EXPECT_EQ(user.document().display->current[1], U8("μＡ"));
 }
 
 void ExpectNoResults(const User& user)

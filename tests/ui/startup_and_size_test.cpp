@@ -220,7 +220,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     EXPECT_EQ(ui.emfField->text(), "1");
     EXPECT_EQ(user.circuit().EmfVal, 1);
     EXPECT_EQ(ui.impedanceUnit[1]->currentText(), U8("Ω"));
-    EXPECT_EQ(user.circuit().ImpDspMul[1], 1);
+    EXPECT_EQ(user.document().display->impedance[0], U8("Ω"));
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_TRUE(ui.currentDefinition[1]->text().isEmpty());
     EXPECT_TRUE(ui.currentMagnitude[1]->text().isEmpty());

@@ -37,6 +37,7 @@ public:
     MainWindow& window() { return *window_; }
     const CalcControls& ui() const { return window_->Controls(); }
     const Circuit& circuit() const { return window_->circuit(); }
+    const CircuitDocument& document() const { return window_->document(); }
 
     // Messages shown so far; Take… also forgets them.
     const std::vector<Message>& messages() const { return messages_; }
