@@ -25,7 +25,11 @@ class GraphPageHost;
 class PreviewWindow;
 class QGroupBox;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
+class QTimer;
+class RecoveryFile;
 class Selector;
 class TabControl;
 
@@ -144,9 +148,40 @@ public:
     void OnMatrixButton(int j, int k);
     void OnCurrentButton(int b);
 
+    // The file menu.
+    void OnNew();
+    void OnOpen();
+    void OnOpenRecent(const QString& path);
+    // True when the circuit was written.
+    bool OnSave();
+    bool OnSaveAs();
+
+    // Opens the circuit file as if its circuit had been entered through the
+    // fields and dialogs; a refused file is said in a message and leaves
+    // everything as it was. True when opened.
+    bool OpenFile(const QString& path);
+    // After the window is shown at start: offers the circuit of a program
+    // that did not end normally.
+    void OfferRecovery();
+    // At log-out: the working circuit stays in the recovery file, to be
+    // offered at the next start.
+    void KeepRecoveryForNextStart();
+
+    // Test seam: what asks for the file to open or to save as; it returns
+    // the chosen path, or nothing when cancelled. suggested is a full path.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+    void SetFileChoosers(FileChooser open, FileChooser save);
+
 signals:
     // "終了": the program is to end at once.
     void endRequested();
+
+protected:
+    // The close box asks about unsaved work as 終了 does.
+    void closeEvent(QCloseEvent* event) override;
+    // A dropped circuit file is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window.
@@ -161,6 +196,8 @@ private:
     void FillLists();
     void Connect();
     void SetFocusOrder();
+    void BuildMenuBar();
+    void FillRecentMenu();
 
     // The widgets of branch b's impedance row and current row.
     std::array<QWidget*, 5> BranchRow(int b) const;
@@ -168,6 +205,9 @@ private:
 
     // Start-up and circuit size.
     void Load();
+    // The circuit the program starts with: two loops, three branches,
+    // nothing entered.
+    void StartCircuit();
     void InitCircuit();
     // The matrix buttons of the first loops × loops elements are shown.
     void ShowMatrixButtons(int loops);
@@ -182,10 +222,32 @@ private:
     void ChooseCount(Selector* selector, int most, int16_t& count);
     // Whether the circuit holds anything entered that the circuit
     // initialisation would discard: element values, matrix and branch-current
-    // definitions, E and f with their units.
+    // definitions, E and f with their units, display units.
     bool HoldsEntry() const;
     // True when nothing would be lost, or the user agrees to lose it.
     bool MayDiscardEntries();
+
+    // Files and recovery. The circuit is modified when what was entered
+    // differs from what was last opened or saved.
+    bool IsModified() const;
+    // Called after anything that may change what was entered: updates the
+    // modified marker and has the recovery file written soon.
+    void EntryMayHaveChanged();
+    void WriteRecovery();
+    void UpdateCaption();
+    void TakeAsSaved(const QString& path);
+    // True when the circuit is saved, holds nothing entered since it was
+    // saved, or the user gives it up.
+    bool MayDiscardChanges();
+    bool SaveTo(const QString& path);
+    QString SuggestedPath() const;
+    // Fills every field, unit, caption and definition from the document,
+    // through the same steps as the dialogs.
+    void LoadDocument(const CircuitDocument& document);
+    void ShowEnteredValue(EntryField* field, const QString& text);
+    // The caption face of matrix button j, k suits the definition's length.
+    void SetMatrixCaptionFace(int j, int k, const QString& definition);
+    void StoreCurrentDefinition(int b, const SignedSumEntry& entry);
 
     // Entry fields. A field's number, once it holds one, is stored in value
     // and its text kept as the value in use; true then.
@@ -246,6 +308,18 @@ private:
     bool calculationValid_ = false;
     GraphState g_;
     CalcControls ui_;
+    // The file the circuit was last opened from or saved to, and what it
+    // holds; empty for a circuit never saved.
+    QString filePath_;
+    CircuitDocument savedEntry_;
+    std::unique_ptr<RecoveryFile> recovery_;
+    QTimer* recoveryTimer_ = nullptr;
+    // The user agreed to end the program: the close box asks nothing more.
+    bool ending_ = false;
+    FileChooser openChooser_;
+    FileChooser saveChooser_;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

@@ -38,13 +38,19 @@ void MainWindow::OnShowFrequencyCharacteristics()
 void MainWindow::OnClear()
 {
     ShowUsedValues();
-    RunCommand([this] { InitCircuit(); });
+    RunCommand([this] {
+        if (MayDiscardChanges()) InitCircuit();
+    });
 }
 
 void MainWindow::OnQuit()
 {
     ShowUsedValues();
-    RunCommand([this] { emit endRequested(); });
+    RunCommand([this] {
+        if (!MayDiscardChanges()) return;
+        ending_ = true;
+        emit endRequested();
+    });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command)

@@ -56,7 +56,9 @@ void MainWindow::OnElementButton(int b)
     ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
     ClearDefinitionResults();
     ElementDialog dialog(entry_.elements[b - 1].value_or(ElementEntry{}), this);
-    if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
+    if (dialog.exec() != QDialog::Accepted) return;
+    StoreElement(b, dialog.Entry());
+    EntryMayHaveChanged();
 }
 
 void MainWindow::StoreElement(int b, const ElementEntry& entry)
@@ -92,13 +94,18 @@ void MainWindow::OnMatrixButton(int j, int k)
     MatrixElementDialog dialog(c_.BrCnt, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The caption face follows what was pressed, even in a cancelled dialog.
+    SetMatrixCaptionFace(j, k, dialog.Entry().text);
+    const bool stored = !accepted || StoreMatrixElement(j, k, dialog.Entry());
+    if (stored) MirrorLoopMat(c_);
+    EntryMayHaveChanged();
+}
+
+void MainWindow::SetMatrixCaptionFace(int j, int k, const QString& definition)
+{
     QPushButton* button = ui_.matrixButtons[j][k];
     QFont font = button->font();
-    font.setPointSizeF(dialog.Entry().text.size() > kLongDefinition ? layout::kLongMatrixPoints
-                                                                    : layout::kMatrixPoints);
+    font.setPointSizeF(definition.size() > kLongDefinition ? layout::kLongMatrixPoints : layout::kMatrixPoints);
     button->setFont(font);
-    if (accepted && !StoreMatrixElement(j, k, dialog.Entry())) return;
-    MirrorLoopMat(c_);
 }
 
 // An empty definition shows the element's name again; the mirror element
@@ -134,7 +141,13 @@ void MainWindow::OnCurrentButton(int b)
     ClearDefinitionResults();
     BranchCurrentDialog dialog(c_.LoopCnt, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    ui_.currentDefinition[b]->setText(dialog.Entry().text);
-    SetCurDef(c_, b, dialog.Entry().marks);
-    entry_.currents[b - 1] = dialog.Entry().marks;
+    StoreCurrentDefinition(b, dialog.Entry());
+    EntryMayHaveChanged();
+}
+
+void MainWindow::StoreCurrentDefinition(int b, const SignedSumEntry& entry)
+{
+    ui_.currentDefinition[b]->setText(entry.text);
+    SetCurDef(c_, b, entry.marks);
+    entry_.currents[b - 1] = entry.marks;
 }

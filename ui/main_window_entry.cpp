@@ -40,11 +40,13 @@ bool MainWindow::TakeNumber(const EntryField* field, double& value, QString& use
 void MainWindow::OnEmfEdited()
 {
     if (TakeNumber(ui_.emfField, c_.EmfVal, entry_.emf.text)) ClearEmfResults();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyEdited()
 {
     if (TakeNumber(ui_.frequencyField, c_.FrqVal, entry_.frequency.text)) ClearFrequencyResults();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnEnterInEmfField() { ui_.frequencyField->setFocus(); }
@@ -58,6 +60,7 @@ void MainWindow::OnEmfUnitChosen()
     ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
     ui_.emfField->setFocus();
     ui_.emfField->selectAll();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyUnitChosen()
@@ -67,6 +70,7 @@ void MainWindow::OnFrequencyUnitChosen()
     ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
     ui_.frequencyField->setFocus();
     ui_.frequencyField->selectAll();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnImpedanceUnitChosen(int b)
@@ -74,6 +78,7 @@ void MainWindow::OnImpedanceUnitChosen(int b)
     if (b > c_.BrCnt) return;
     ChooseUnit(ui_.impedanceUnit[b], units::kImpedanceDisplay, nullptr, entry_.display->impedance[b - 1]);
     Guarded([&] { ShowBranchImpedance(b); });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnCurrentUnitChosen(int b)
@@ -81,12 +86,14 @@ void MainWindow::OnCurrentUnitChosen(int b)
     if (b > c_.BrCnt) return;
     ChooseUnit(ui_.currentUnit[b], units::kCurrentDisplay, nullptr, entry_.display->current[b - 1]);
     Guarded([&] { ShowCurrentMagnitude(b); });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnInputImpedanceUnitChosen()
 {
     ChooseUnit(ui_.inputImpedanceUnit, units::kImpedanceDisplay, nullptr, entry_.display->inputImpedance);
     Guarded([&] { ShowInputImpedanceMagnitude(); });
+    EntryMayHaveChanged();
 }
 
 // The branch is read from the last two characters of the branch selector; a
@@ -112,6 +119,7 @@ void MainWindow::OnVoltageUnitChosen()
         ChooseUnit(ui_.voltageUnit, units::kVoltageDisplay, nullptr, entry_.display->voltage[b - 1]);
         SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
     });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::ClearInputImpedance()

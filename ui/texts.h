@@ -111,6 +111,24 @@ inline constexpr const char* kFileBadExpression = "式の形が違います";
 inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
 inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
 
+// The file menu, its dialogs and the questions that keep a circuit from
+// being lost.
+inline constexpr const char* kFileMenu = "ファイル(&F)";
+inline constexpr const char* kNewCommand = "新規作成(&N)";
+inline constexpr const char* kOpenCommand = "開く(&O)…";
+inline constexpr const char* kSaveCommand = "上書き保存(&S)";
+inline constexpr const char* kSaveAsCommand = "名前を付けて保存(&A)…";
+inline constexpr const char* kRecentFilesMenu = "最近使ったファイル";
+inline constexpr const char* kQuitCommand = "終了(&X)";
+inline constexpr const char* kOpenDialogTitle = "開く";
+inline constexpr const char* kSaveDialogTitle = "名前を付けて保存";
+inline constexpr const char* kCircuitFileFilter = "Brivel 回路ファイル (*.brivel)";
+inline constexpr const char* kUntitledFileName = "回路.brivel";
+inline constexpr const char* kUnsavedChanges = "回路が変更されています。保存しますか？";
+inline constexpr const char* kSave = "保存";
+inline constexpr const char* kDontSave = "保存しない";
+inline constexpr const char* kRestoreCircuit = "前回正常に終了しなかった回路を復元しますか？";
+
 // The command line.
 inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
 inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";
