@@ -160,6 +160,9 @@ public:
     // fields and dialogs; a refused file is said in a message and leaves
     // everything as it was. True when opened.
     bool OpenFile(const QString& path);
+    // The same, after asking about unsaved work: a file named at start or
+    // dropped on the window.
+    void OpenAfterAsking(const QString& path);
     // After the window is shown at start: offers the circuit of a program
     // that did not end normally.
     void OfferRecovery();
@@ -235,6 +238,7 @@ private:
     void EntryMayHaveChanged();
     void WriteRecovery();
     void UpdateCaption();
+    void ShowModifiedMarker();
     void TakeAsSaved(const QString& path);
     // True when the circuit is saved, holds nothing entered since it was
     // saved, or the user gives it up.

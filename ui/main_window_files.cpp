@@ -115,9 +115,12 @@ void MainWindow::SetFileChoosers(FileChooser open, FileChooser save)
 
 bool MainWindow::IsModified() const { return entry_ != savedEntry_; }
 
+// Without a file the caption has no place for the marker.
+void MainWindow::ShowModifiedMarker() { setWindowModified(!filePath_.isEmpty() && IsModified()); }
+
 void MainWindow::EntryMayHaveChanged()
 {
-    setWindowModified(IsModified());
+    ShowModifiedMarker();
     if (!recoveryTimer_->isActive()) recoveryTimer_->start();
 }
 
@@ -240,15 +243,20 @@ void MainWindow::KeepRecoveryForNextStart()
     recovery_->KeepAtExit();
 }
 
+// Ending the program closes the window again; it was asked about then.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (ending_ || MayDiscardChanges()) {
-        ending_ = true;
+    if (ending_) {
         event->accept();
-        emit endRequested();
-    } else {
-        event->ignore();
+        return;
     }
+    if (!MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    ending_ = true;
+    event->accept();
+    emit endRequested();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -263,7 +271,10 @@ void MainWindow::dropEvent(QDropEvent* event)
     const QString path = DroppedCircuitFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, path] {
-        if (MayDiscardChanges()) OpenFile(path);
-    });
+    QTimer::singleShot(0, this, [this, path] { OpenAfterAsking(path); });
+}
+
+void MainWindow::OpenAfterAsking(const QString& path)
+{
+    if (MayDiscardChanges()) OpenFile(path);
 }
