@@ -26,3 +26,8 @@ int LeadingDefinedCurrents(const CircuitDocument& document)
     while (b < document.branches && b < static_cast<int>(document.currents.size()) && document.currents[b]) ++b;
     return b;
 }
+
+LoopDefinitions DefinitionsOf(const CircuitDocument& document)
+{
+    return {document.loops, document.branches, document.currents, document.matrix};
+}

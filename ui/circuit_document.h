@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/circuit.h"
+#include "calc/matrix_from_currents.h"
 #include "display_units.h"
 #include "element_entry.h"
 
@@ -31,7 +32,7 @@ struct CircuitDocument {
     std::vector<std::optional<ElementEntry>> elements;
     // By the position (j − 1) × 5 + (k − 1) of Zjk, upper triangle only;
     // nothing for an element never defined.
-    std::array<std::optional<SignedSumMarks>, Circuit::MaxLoops * Circuit::MaxLoops> matrix;
+    std::array<std::optional<SignedSumMarks>, kElementPositions> matrix;
     // One per branch; nothing for a branch current never defined. Marks with
     // nothing marked are a definition confirmed empty.
     std::vector<std::optional<SignedSumMarks>> currents;
@@ -41,7 +42,11 @@ struct CircuitDocument {
     bool operator==(const CircuitDocument&) const = default;
 };
 
-inline constexpr int MatrixPosition(int j, int k) { return (j - 1) * Circuit::MaxLoops + (k - 1); }
+inline constexpr int MatrixPosition(int j, int k) { return ElementPosition(j, k); }
+
+// The matrix and branch-current definitions, for deriving and checking the
+// matrix.
+LoopDefinitions DefinitionsOf(const CircuitDocument& document);
 
 // The document's display units, or the ones the program starts with.
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document);

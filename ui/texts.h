@@ -91,12 +91,25 @@ inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コ�
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
 
+// The matrix against the branch currents. A disagreeing element reads
+// "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）"; %1 is a loop current
+// such as "I3".
+inline constexpr const char* kMatrixDisagrees = "マトリクスの定義が枝路電流の定義と一致しません。";
+inline constexpr const char* kTypedDefinition = "　入力：";
+inline constexpr const char* kImpliedDefinition = "　枝路電流から：";
+inline constexpr const char* kEquals = "＝";
+inline constexpr const char* kListSeparator = "、";
+inline constexpr const char* kMissingCurrents = "枝路電流が定義されていない枝路があります：";
+inline constexpr const char* kUnmentionedLoop = "ループ電流 %1 を含む枝路電流がありません。";
+
 // Circuit files: the refusal of a file and its reasons, the failure of a
 // save. A refusal names the place in the file after its reason.
 inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
 inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
-inline constexpr const char* kPlaceOpen = "（";
-inline constexpr const char* kPlaceClose = "）";
+inline constexpr const char* kOpenParenthesis = "（";
+inline constexpr const char* kCloseParenthesis = "）";
+inline constexpr const char* kPlaceOpen = kOpenParenthesis;
+inline constexpr const char* kPlaceClose = kCloseParenthesis;
 inline constexpr const char* kFileNotOpened = "ファイルを開けません";
 inline constexpr const char* kFileNotJson = "JSON の文書ではありません";
 inline constexpr const char* kFileNotCircuit = "Brivel の回路ファイルではありません";
@@ -132,6 +145,8 @@ inline constexpr const char* kRestoreCircuit = "前回正常に終了しなか�
 // The command line.
 inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
 inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";
+inline constexpr const char* kHelpCheck =
+    "FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。";
 inline constexpr const char* kHelpSweep = "FILE の回路の周波数特性を CSV で出力します。";
 inline constexpr const char* kHelpQuantity = "周波数特性の量：impedance、current、voltage（既定 impedance）。";
 inline constexpr const char* kHelpFrom = "周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。";
