@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/circuit.h"
+#include "calc/matrix_from_currents.h"
 #include "circuit_document.h"
 #include "element_entry.h"
 #include "graph/graph_host.h"
@@ -155,6 +156,9 @@ public:
     // True when the circuit was written.
     bool OnSave();
     bool OnSaveAs();
+    // The circuit menu: every matrix definition written from the branch
+    // currents.
+    void OnMatrixFromCurrents();
 
     // Opens the circuit file as if its circuit had been entered through the
     // fields and dialogs; a refused file is said in a message and leaves
@@ -252,6 +256,17 @@ private:
     // The caption face of matrix button j, k suits the definition's length.
     void SetMatrixCaptionFace(int j, int k, const QString& definition);
     void StoreCurrentDefinition(int b, const SignedSumEntry& entry);
+    // Matrix element j, k defined by the marks, with the caption the dialog
+    // would build for them.
+    void WriteMatrixDefinition(int j, int k, const SignedSumMarks& marks);
+
+    // The matrix checked against the branch currents: nothing when they
+    // agree or some branch current is missing.
+    std::vector<ElementDisagreement> MatrixDisagreements() const;
+    // Before 計算実行: true when the two agree, or the user chose to follow
+    // the currents or to calculate as typed.
+    bool MatrixAgreesOrUserDecides();
+    void MarkMatrixDisagreements();
 
     // Entry fields. A field's number, once it holds one, is stored in value
     // and its text kept as the value in use; true then.
@@ -318,6 +333,9 @@ private:
     CircuitDocument savedEntry_;
     std::unique_ptr<RecoveryFile> recovery_;
     QTimer* recoveryTimer_ = nullptr;
+    // The definitions the user chose to calculate as typed, though the
+    // matrix disagrees with the currents: not asked again until they change.
+    std::optional<CircuitDocument> acceptedAsTyped_;
     // The user agreed to end the program: the close box asks nothing more.
     bool ending_ = false;
     FileChooser openChooser_;

@@ -26,6 +26,7 @@ void MainWindow::OnCalculate()
     ShowUsedValues();
     const std::array<EntryField*, 2> fields = {ui_.emfField, ui_.frequencyField};
     if (!CheckEntriesComplete(fields, this)) return;
+    if (!MatrixAgreesOrUserDecides()) return;
     RunCommand([this] { Calculate(); });
 }
 

@@ -91,7 +91,7 @@ void MainWindow::OnMatrixButton(int j, int k)
 {
     if (j < 1 || j > k || k > c_.LoopCnt) return;
     ClearDefinitionResults();
-    MatrixElementDialog dialog(c_.BrCnt, this);
+    MatrixElementDialog dialog(j, k, c_.BrCnt, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The caption face follows what was pressed, even in a cancelled dialog.
     SetMatrixCaptionFace(j, k, dialog.Entry().text);
@@ -139,7 +139,7 @@ void MainWindow::OnCurrentButton(int b)
 {
     if (b < 1 || b > c_.BrCnt) return;
     ClearDefinitionResults();
-    BranchCurrentDialog dialog(c_.LoopCnt, this);
+    BranchCurrentDialog dialog(b, c_.LoopCnt, this);
     if (dialog.exec() != QDialog::Accepted) return;
     StoreCurrentDefinition(b, dialog.Entry());
     EntryMayHaveChanged();

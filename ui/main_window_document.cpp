@@ -43,15 +43,12 @@ void MainWindow::LoadDocument(const CircuitDocument& document)
         if (const auto& element = document.elements[b - 1]) StoreElement(b, *element);
     for (int j = 1; j <= c_.LoopCnt; ++j)
         for (int k = j; k <= c_.LoopCnt; ++k)
-            if (const auto& marks = document.matrix[MatrixPosition(j, k)]) {
-                const SignedSumEntry entry{*marks, SumCaption(*marks, SumKind::MatrixElement)};
-                SetMatrixCaptionFace(j, k, entry.text);
-                StoreMatrixElement(j, k, entry);
-            }
+            if (const auto& marks = document.matrix[MatrixPosition(j, k)]) WriteMatrixDefinition(j, k, *marks);
     MirrorLoopMat(c_);
     for (int b = 1; b <= c_.BrCnt; ++b)
         if (const auto& marks = document.currents[b - 1])
             StoreCurrentDefinition(b, {*marks, SumCaption(*marks, SumKind::BranchCurrent)});
+    EntryMayHaveChanged();
 }
 
 // A file may hold a longer text than the keyboard may type; it is shown whole.

@@ -78,6 +78,8 @@ void MainWindow::BuildMenuBar()
     file->addSeparator();
     file->addAction(U8(texts::kQuitCommand), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &MainWindow::OnQuit);
     FillRecentMenu();
+    QMenu* circuit = menuBar_->addMenu(U8(texts::kCircuitMenu));
+    circuit->addAction(U8(texts::kMatrixFromCurrents), this, &MainWindow::OnMatrixFromCurrents);
 
     // The client area keeps its size and layout below the menu bar.
     const int menuHeight = menuBar_->sizeHint().height();
@@ -121,6 +123,7 @@ void MainWindow::ShowModifiedMarker() { setWindowModified(!filePath_.isEmpty() &
 void MainWindow::EntryMayHaveChanged()
 {
     ShowModifiedMarker();
+    MarkMatrixDisagreements();
     if (!recoveryTimer_->isActive()) recoveryTimer_->start();
 }
 
@@ -232,7 +235,6 @@ void MainWindow::OfferRecovery()
     const CircuitFileRead read = ReadCircuitFile(left->Path());
     if (read.document && Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes) {
         LoadDocument(*read.document);
-        EntryMayHaveChanged();
     }
     left->Remove();
 }

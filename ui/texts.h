@@ -74,6 +74,10 @@ inline constexpr std::array<const char*, 3> kElementNames = {"Ｒ＝", "Ｌ＝",
 inline constexpr const char* kOk = "ＯＫ";
 inline constexpr const char* kCancel = "キャンセル";
 inline constexpr const char* kMatrixCaption = "マトリクスの要素の入力";
+// Between a dialog's caption and the element it defines.
+inline constexpr const char* kIdeographicSpace = "　";
+// Before the sign the next pressed term will take.
+inline constexpr const char* kNextTermSign = "次の項：";
 inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１",   "Ｚ２",   "Ｚ３",   "Ｚ４",   "Ｚ５",
                                                                "Ｚ６",   "Ｚ７",   "Ｚ８",   "Ｚ９",   "Ｚ１０",
                                                                "Ｚ１１", "Ｚ１２", "Ｚ１３", "Ｚ１４", "Ｚ１５"};
@@ -94,6 +98,10 @@ inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にし
 // The matrix against the branch currents. A disagreeing element reads
 // "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）"; %1 is a loop current
 // such as "I3".
+inline constexpr const char* kCircuitMenu = "回路(&C)";
+inline constexpr const char* kMatrixFromCurrents = "枝路電流からマトリクスを作成(&M)";
+inline constexpr const char* kFollowCurrents = "枝路電流に合わせる";
+inline constexpr const char* kCalculateAsTyped = "入力どおり計算";
 inline constexpr const char* kMatrixDisagrees = "マトリクスの定義が枝路電流の定義と一致しません。";
 inline constexpr const char* kTypedDefinition = "　入力：";
 inline constexpr const char* kImpliedDefinition = "　枝路電流から：";

@@ -161,7 +161,7 @@ TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
 {
     user.DefineMatrix(1, 2, {"Ｚ１", "＋", "Ｚ２"});
     user.DefineMatrix(2, 2, {"Ｚ１", "＋", "Ｚ２"});
-    user.Calculate();
+    user.Answering("入力どおり計算", [&] { user.Calculate(); });
     ExpectOneMessage(user, U8("計算出来ません"), MessageIcon::None);
     for (int b = 1; b <= 3; ++b) {
         EXPECT_TRUE(user.ImpedanceReal(b).isEmpty());

@@ -2,7 +2,6 @@
 // work is discarded, a file opened as if its circuit had been entered, and the
 // recovery file after the program was killed.
 
-#include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QLabel>
@@ -26,13 +25,6 @@
 namespace {
 
 const char* const kUnsavedQuestion = "回路が変更されています。保存しますか？";
-
-void Trigger(MainWindow& window, const char* command)
-{
-    for (QAction* action : window.findChildren<QAction*>())
-        if (action->text() == U8(command)) return action->trigger();
-    ADD_FAILURE() << "no command " << command;
-}
 
 void Drop(MainWindow& window, const QString& path)
 {
@@ -59,9 +51,9 @@ bool HoldsSampleOfFile(User& user, bool) { return user.document().elements == do
 const std::vector<DiscardingCommand>& DiscardingCommands()
 {
     static const std::vector<DiscardingCommand> commands = {
-        {"新規作成", [](User& u, const QString&) { Trigger(u.window(), "新規作成(&N)"); },
+        {"新規作成", [](User& u, const QString&) { u.Command("新規作成(&N)"); },
          [](User& u, bool) { return u.circuit().BrCnt == 3 && !u.document().currents[0]; }},
-        {"開く", [](User& u, const QString&) { Trigger(u.window(), "開く(&O)…"); }, HoldsSampleOfFile},
+        {"開く", [](User& u, const QString&) { u.Command("開く(&O)…"); }, HoldsSampleOfFile},
         {"ドロップ", [](User& u, const QString& file) { Drop(u.window(), file); }, HoldsSampleOfFile},
         {"クリア", [](User& u, const QString&) { u.Click(u.ui().clearButton); },
          [](User& u, bool) { return u.circuit().BrCnt == 3 && !u.document().currents[0]; }},
@@ -108,8 +100,8 @@ TEST(FileMenu, NothingEnteredSinceTheLastSaveIsNotAskedAbout)
     User user;
     ASSERT_TRUE(user.window().OpenFile(file));
     user.window().SetFileChoosers([&](QWidget*, const QString&) { return file; }, {});
-    EXPECT_TRUE(user.Answering("保存しない", [&] { Trigger(user.window(), "開く(&O)…"); }).isEmpty());
-    EXPECT_TRUE(user.Answering("保存しない", [&] { Trigger(user.window(), "新規作成(&N)"); }).isEmpty());
+    EXPECT_TRUE(user.Answering("保存しない", [&] { user.Command("開く(&O)…"); }).isEmpty());
+    EXPECT_TRUE(user.Answering("保存しない", [&] { user.Command("新規作成(&N)"); }).isEmpty());
     // A new count with nothing entered loses nothing.
     EXPECT_TRUE(user.Answering("保存しない", [&] { user.Choose(user.ui().loopCount, U8("３")); }).isEmpty());
 }
@@ -132,7 +124,7 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
     typed.Choose(typed.ui().currentUnit[2], U8("μＡ"));
     typed.Choose(typed.ui().inputImpedanceUnit, U8("ＫΩ"));
     typed.window().SetFileChoosers({}, [&](QWidget*, const QString&) { return path; });
-    Trigger(typed.window(), "上書き保存(&S)");
+    typed.Command("上書き保存(&S)");
     EXPECT_EQ(typed.window().windowTitle(), U8("typed.brivel[*] - Wexlar　Ｖｅｒ．１．０"));
     EXPECT_FALSE(typed.window().isWindowModified());
     EXPECT_EQ(RecentFiles().value(0), QFileInfo(path).canonicalFilePath());
@@ -141,8 +133,8 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
     ASSERT_TRUE(opened.window().OpenFile(path));
     EXPECT_EQ(opened.document(), typed.document());
     EXPECT_FALSE(opened.window().isWindowModified());
-    typed.Calculate();
-    opened.Calculate();
+    typed.Answering("入力どおり計算", [&] { typed.Calculate(); });
+    opened.Answering("入力どおり計算", [&] { opened.Calculate(); });
     const auto shown = [](User& user) {
         QStringList texts;
         for (QWidget* w : user.window().findChildren<QWidget*>()) {

@@ -3,7 +3,9 @@
 // its element, both definitions and the branch currents behind them; the
 // correct circuit, however its zeros were entered, is not.
 
+#include <QLabel>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "platform/qstring_utf8.h"
 #include "tests/support/qstring_printer.h"
 #include "ui/matrix_check_text.h"
+#include "user.h"
 
 namespace {
 
@@ -95,6 +98,64 @@ TEST(MatrixCheck, EachMistakeReportedWithBothDefinitionsAndTheCurrentsBehindThem
         for (const char* line : c.lines) expected << U8(line);
         EXPECT_EQ(DisagreementLines(Disagreements(definitions, *derivation.matrix)), expected);
     }
+}
+
+// At 計算実行 a disagreement is asked about: キャンセル changes nothing,
+// 入力どおり計算 calculates what was typed and is not asked again until a
+// definition changes, 枝路電流に合わせる replaces what disagrees. The
+// disagreeing buttons are marked meanwhile; the circuit menu writes the
+// whole matrix from the currents.
+TEST(MatrixCheck, TheWindowAsksMarksAndFollowsTheCurrents)
+{
+    QTemporaryDir dir;
+    CircuitDocument ladder = LadderFilter();
+    for (auto& element : ladder.elements) element = Entry("1", "Ω", "0", "Ｈ", "", "μＦ");
+    ladder.matrix[MatrixPosition(2, 3)] = MatrixMarks({{4, 1}});
+    User user;
+    ASSERT_TRUE(user.window().OpenFile(Saved(dir.path(), "ladder.brivel", ladder)));
+    const CalcControls& ui = user.ui();
+    const auto marked = [&](int j, int k) {
+        return ui.matrixButtons[j][k]->palette().color(QPalette::Active, QPalette::ButtonText) == QColor(Qt::red);
+    };
+    EXPECT_TRUE(marked(2, 3));
+    EXPECT_TRUE(marked(3, 2));
+    EXPECT_EQ(ui.matrixButtons[2][3]->toolTip(), U8("－Z4"));
+    EXPECT_FALSE(marked(1, 1));
+    EXPECT_TRUE(ui.matrixButtons[1][1]->toolTip().isEmpty());
+
+    const QString question =
+        U8("マトリクスの定義が枝路電流の定義と一致しません。\nZ23　入力：Z4　枝路電流から：－Z4（I04＝I2－I3）");
+    const CircuitDocument typed = user.document();
+    EXPECT_EQ(user.Answering("キャンセル", [&] { user.Calculate(); }), question);
+    EXPECT_EQ(user.document(), typed);
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+
+    EXPECT_EQ(user.Answering("入力どおり計算", [&] { user.Calculate(); }), question);
+    EXPECT_FALSE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(user.Answering("キャンセル", [&] { user.Calculate(); }).isEmpty());
+    user.DefineMatrix(1, 3, {});
+    EXPECT_EQ(user.Answering("枝路電流に合わせる", [&] { user.Calculate(); }), question);
+    EXPECT_EQ(ui.matrixButtons[2][3]->text(), U8("－Z4"));
+    EXPECT_EQ(ui.matrixButtons[3][2]->text(), U8("－Z4"));
+    EXPECT_FALSE(marked(2, 3));
+    EXPECT_TRUE(ui.matrixButtons[2][3]->toolTip().isEmpty());
+    EXPECT_FALSE(ui.inputImpedanceMagnitude->text().isEmpty());
+
+    user.DefineMatrix(1, 2, {"Ｚ３"});
+    user.DefineMatrix(1, 3, {});
+    user.Command("枝路電流からマトリクスを作成(&M)");
+    EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("－Z2"));
+    EXPECT_EQ(ui.matrixButtons[1][3]->text(), "0");
+    EXPECT_EQ(ui.matrixButtons[3][3]->text(), U8("Z4＋Z5＋Z6"));
+    EXPECT_EQ(user.document().matrix, LadderFilter().matrix);
+    EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
+    EXPECT_TRUE(user.messages().empty());
+
+    User empty;
+    empty.Command("枝路電流からマトリクスを作成(&M)");
+    ASSERT_EQ(empty.messages().size(), 1u);
+    EXPECT_EQ(empty.messages()[0].text, U8("枝路電流が定義されていない枝路があります：I01、I02、I03"));
+    EXPECT_EQ(empty.ui().matrixButtons[1][1]->text(), "Z11");
 }
 
 }  // namespace

@@ -49,6 +49,8 @@ public:
     // Backspace, which empties the field.
     void TypeInto(QWidget* field, const QString& text);
     void Choose(Selector* selector, const QString& item);
+    // The menu command captioned text, such as "開く(&O)…".
+    void Command(const char* text);
 
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
     // キャンセル when ok is false).
