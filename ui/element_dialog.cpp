@@ -28,15 +28,15 @@ constexpr double kButtonPoints = 12;
 
 }  // namespace
 
-ElementDialog::ElementDialog(const ElementEntry& shown, QWidget* parent) : QDialog(parent)
+ElementDialog::ElementDialog(const QString& element, const ElementEntry& shown, QWidget* parent) : QDialog(parent)
 {
-    Build();
+    Build(element);
     Load(shown);
 }
 
-void ElementDialog::Build()
+void ElementDialog::Build(const QString& element)
 {
-    SetUpFixedDialog(*this, U8(texts::kElementCaption), kClient);
+    SetUpFixedDialog(*this, U8(texts::kElementCaption) + U8(texts::kIdeographicSpace) + element, kClient);
     const QFont fieldFont = GothicFont(kFieldPoints);
     for (int i = 0; i < 3; ++i) {
         nameLabels_[i] = new QLabel(U8(texts::kElementNames[i]), this);
@@ -53,6 +53,9 @@ void ElementDialog::Build()
         unitSelectors_[i]->setFont(fieldFont);
         SetEntryBackground(*unitSelectors_[i]);
         connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
+        const QString quantity = element + QLatin1Char(' ') + U8(texts::kNameElementValues[i]);
+        valueFields_[i]->setAccessibleName(quantity);
+        unitSelectors_[i]->setAccessibleName(quantity + U8(texts::kNameElementUnit));
     }
 
     okButton_ = GothicButton(this, U8(texts::kOk), kOk, kButtonPoints);

@@ -1,6 +1,6 @@
 #pragma once
 // The element dialog: R, L and C of one branch with their units. It knows
-// nothing of the branch: it opens with the entry it is given and, when ＯＫ
+// the branch by name only: it opens with the entry it is given and, when ＯＫ
 // accepts it, Entry() is what the fields and the chosen units hold. Created
 // anew at every opening.
 //
@@ -20,7 +20,8 @@ class Selector;
 class ElementDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ElementDialog(const ElementEntry& shown, QWidget* parent = nullptr);
+    // element names the branch ("Z3") in the caption and the fields' names.
+    ElementDialog(const QString& element, const ElementEntry& shown, QWidget* parent = nullptr);
 
     EntryField* ValueField(int quantity) const { return valueFields_[quantity]; }
     Selector* UnitSelector(int quantity) const { return unitSelectors_[quantity]; }
@@ -36,7 +37,7 @@ public:
     void OnUnitChosen(int quantity);
 
 private:
-    void Build();
+    void Build(const QString& element);
     void Load(const ElementEntry& shown);
 
     std::array<QLabel*, 3> nameLabels_{};

@@ -47,6 +47,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Brivel"));
     QCoreApplication::setApplicationName(QStringLiteral("brivel"));
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brivel.Brivel"));
     InstallFontSubstitutions();
     InstallToolkitTranslation();
     MainWindow window;

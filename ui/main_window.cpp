@@ -184,8 +184,16 @@ void MainWindow::OnPageChosen()
 {
     if (ui_.pageTabs->Current() != 1) return;
     if (!calculationValid_) {
-        ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
-        graph_->OnReturn();
+        // The refusal comes once the tab change has returned, so that what
+        // drove the tab strip, a screen reader among others, is not held up
+        // by the box.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
+                graph_->OnReturn();
+            },
+            Qt::QueuedConnection);
         return;
     }
     // Every command of the graph page calculates with E.

@@ -14,6 +14,7 @@
 #include "calc/matrix_from_currents.h"
 #include "circuit_document.h"
 #include "element_entry.h"
+#include "result_label.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
 #include "signed_sum_entry.h"
@@ -25,12 +26,14 @@ class GraphPage;
 class GraphPageHost;
 class PreviewWindow;
 class QGroupBox;
+class QDialog;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTimer;
 class RecoveryFile;
+
 class Selector;
 class TabControl;
 
@@ -70,9 +73,9 @@ struct CalcControls {
     TabControl* impedanceTabs = nullptr;
     std::array<QLabel*, 3> impedanceHeadings{};
     ByBranch<QPushButton*> elementButtons{};
-    ByBranch<QLabel*> impedanceRe{};
+    ByBranch<ResultLabel*> impedanceRe{};
     ByBranch<QLabel*> plusJ{};
-    ByBranch<QLabel*> impedanceIm{};
+    ByBranch<ResultLabel*> impedanceIm{};
     ByBranch<Selector*> impedanceUnit{};
 
     QLabel* matrixHeading = nullptr;
@@ -83,24 +86,24 @@ struct CalcControls {
     std::array<QGroupBox*, 3> currentFrames{};
     ByBranch<QPushButton*> currentButtons{};
     ByBranch<QLabel*> currentDefinition{};
-    ByBranch<QLabel*> currentMagnitude{};
+    ByBranch<ResultLabel*> currentMagnitude{};
     ByBranch<Selector*> currentUnit{};
     ByBranch<QLabel*> currentPhaseCaption{};
-    ByBranch<QLabel*> currentPhase{};
+    ByBranch<ResultLabel*> currentPhase{};
     ByBranch<QLabel*> currentDegrees{};
 
     QGroupBox* inputImpedanceFrame = nullptr;
     QLabel* inputImpedanceCaption = nullptr;
-    QLabel* inputImpedanceMagnitude = nullptr;
+    ResultLabel* inputImpedanceMagnitude = nullptr;
     Selector* inputImpedanceUnit = nullptr;
-    QLabel* inputImpedancePhase = nullptr;
+    ResultLabel* inputImpedancePhase = nullptr;
     QLabel* inputImpedanceDegrees = nullptr;
 
     QGroupBox* voltageFrame = nullptr;
     Selector* voltageBranch = nullptr;
-    QLabel* voltageMagnitude = nullptr;
+    ResultLabel* voltageMagnitude = nullptr;
     Selector* voltageUnit = nullptr;
-    QLabel* voltagePhase = nullptr;
+    ResultLabel* voltagePhase = nullptr;
     QLabel* voltageDegrees = nullptr;
 };
 
@@ -204,6 +207,13 @@ private:
     void Connect();
     void SetFocusOrder();
     void BuildMenuBar();
+    // Names every control for assistive technology, and ties each result
+    // label to its unit.
+    void NameControls();
+    void AddShortcuts();
+    void ShowGuide();
+    void ShowAbout();
+    void DescribeMatrixButton(int j, int k);
     void FillRecentMenu();
 
     // The widgets of branch b's impedance row and current row.
@@ -342,6 +352,8 @@ private:
     FileChooser saveChooser_;
     QMenuBar* menuBar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    // The guide, once 使い方 has opened it.
+    QDialog* guide_ = nullptr;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

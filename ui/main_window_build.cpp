@@ -65,7 +65,7 @@ Label* Sunken(Label* label, const Box& at)
 
 QLabel* DefinitionLabel(QWidget* parent, const Box& at) { return Sunken(new QLabel(parent), at); }
 
-QLabel* ValueLabel(QWidget* parent, const Box& at) { return Sunken(new ResultLabel(parent), at); }
+ResultLabel* ValueLabel(QWidget* parent, const Box& at) { return Sunken(new ResultLabel(parent), at); }
 
 Selector* MakeSelector(QWidget* parent, const Box& at)
 {
@@ -131,6 +131,8 @@ void MainWindow::Build()
     Connect();
     SetFocusOrder();
     BuildMenuBar();
+    NameControls();
+    AddShortcuts();
 }
 
 void MainWindow::BuildCalcPage(QWidget* page)

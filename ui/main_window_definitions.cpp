@@ -55,7 +55,7 @@ void MainWindow::OnElementButton(int b)
     if (b < 1 || b > c_.BrCnt) return;
     ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
     ClearDefinitionResults();
-    ElementDialog dialog(entry_.elements[b - 1].value_or(ElementEntry{}), this);
+    ElementDialog dialog(QStringLiteral("Z%1").arg(b), entry_.elements[b - 1].value_or(ElementEntry{}), this);
     if (dialog.exec() != QDialog::Accepted) return;
     StoreElement(b, dialog.Entry());
     EntryMayHaveChanged();

@@ -80,6 +80,9 @@ void MainWindow::BuildMenuBar()
     FillRecentMenu();
     QMenu* circuit = menuBar_->addMenu(U8(texts::kCircuitMenu));
     circuit->addAction(U8(texts::kMatrixFromCurrents), this, &MainWindow::OnMatrixFromCurrents);
+    QMenu* help = menuBar_->addMenu(U8(texts::kHelpMenu));
+    help->addAction(U8(texts::kGuideCommand), QKeySequence::HelpContents, this, &MainWindow::ShowGuide);
+    help->addAction(U8(texts::kAboutCommand), this, &MainWindow::ShowAbout);
 
     // The client area keeps its size and layout below the menu bar.
     const int menuHeight = menuBar_->sizeHint().height();

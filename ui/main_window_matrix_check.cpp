@@ -91,5 +91,8 @@ void MainWindow::MarkMatrixDisagreements()
     for (const ElementDisagreement& d : MatrixDisagreements())
         implied[d.row][d.column] = implied[d.column][d.row] = SumCaption(d.implied, SumKind::MatrixElement);
     for (int j = 1; j <= Circuit::MaxLoops; ++j)
-        for (int k = 1; k <= Circuit::MaxLoops; ++k) MarkDisagreeing(ui_.matrixButtons[j][k], implied[j][k]);
+        for (int k = 1; k <= Circuit::MaxLoops; ++k) {
+            MarkDisagreeing(ui_.matrixButtons[j][k], implied[j][k]);
+            DescribeMatrixButton(j, k);
+        }
 }

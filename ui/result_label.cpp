@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QAccessibleWidget>
 #include <QToolTip>
 #include <optional>
 
@@ -42,9 +43,40 @@ std::optional<QFont> LargestFitting(const QString& text, const QFont& own, qreal
     return WithPoints(own, ResultLabel::kSmallestPoints);
 }
 
+class ResultLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ResultLabelAccessible(ResultLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description) return static_cast<const ResultLabel*>(widget())->SpokenValue();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* ResultLabelInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ResultLabel") && object->isWidgetType())
+        return new ResultLabelAccessible(static_cast<ResultLabel*>(object));
+    return nullptr;
+}
+
 }  // namespace
 
-ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {}
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ResultLabelInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString ResultLabel::SpokenValue() const
+{
+    if (text().isEmpty() || !unit_) return text();
+    return text() + QLatin1Char(' ') + unit_();
+}
 
 QRect ResultLabel::TextRect() const
 {

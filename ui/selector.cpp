@@ -1,5 +1,6 @@
 #include "selector.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QWheelEvent>
 
@@ -9,10 +10,44 @@ namespace {
 // without a scroll bar.
 constexpr int kMostVisibleItems = 15;
 
+// Qt names a selector by its text on this platform and leaves the name to a
+// label beside it; the selectors of a row share no such label, so each says
+// its own name, and its text is its value.
+class SelectorAccessible : public QAccessibleWidget {
+public:
+    explicit SelectorAccessible(Selector* selector) : QAccessibleWidget(selector, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value) return static_cast<const Selector*>(widget())->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            static_cast<Selector*>(widget())->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* SelectorInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("Selector") && object->isWidgetType())
+        return new SelectorAccessible(static_cast<Selector*>(object));
+    return nullptr;
+}
+
 }  // namespace
 
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(SelectorInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setMaxVisibleItems(kMostVisibleItems);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
 }

@@ -44,6 +44,8 @@ void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
     definitionLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     nextSign_ = GothicLabel(this, signBox, kDefinitionPoints);
     nextSign_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    definitionLine_->setAccessibleName(U8(texts::kNameDefinitionLine));
+    nextSign_->setAccessibleName(U8(texts::kNameNextSign));
     ShowDefinition();
 }
 

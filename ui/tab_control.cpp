@@ -1,9 +1,11 @@
 #include "tab_control.h"
 
+#include "page_strip.h"
+
 #include <QPainter>
 #include <QTabBar>
 
-TabControl::TabControl(Strip strip, QWidget* parent) : QWidget(parent), strip_(strip), bar_(new QTabBar(this))
+TabControl::TabControl(Strip strip, QWidget* parent) : QWidget(parent), strip_(strip), bar_(new PageStrip(this))
 {
     bar_->setExpanding(true);
     bar_->setDrawBase(false);

@@ -150,6 +150,48 @@ inline constexpr const char* kSave = "保存";
 inline constexpr const char* kDontSave = "保存しない";
 inline constexpr const char* kRestoreCircuit = "前回正常に終了しなかった回路を復元しますか？";
 
+// What assistive technology calls the controls; %1 is a branch number.
+inline constexpr const char* kNameEmfField = "起電力 E";
+inline constexpr const char* kNameEmfUnit = "起電力 E の単位";
+inline constexpr const char* kNameFrequencyField = "周波数 f";
+inline constexpr const char* kNameFrequencyUnit = "周波数 f の単位";
+inline constexpr const char* kNameSamplePicture = "サンプル回路の図";
+inline constexpr const char* kDescribeSamplePicture =
+    "左の網に電源 E と Z1、両方の網に共通の Z2、右の網に Z3。ループ電流 I1 と I2 はどちらも時計回り。";
+inline constexpr const char* kNamePageTabs = "ページの切り替え";
+inline constexpr const char* kNameImpedanceTabs = "枝路インピーダンスの枝路の組";
+inline constexpr const char* kNameCurrentTabs = "枝路電流の枝路の組";
+inline constexpr const char* kNameElementButton = "Z%1 の素子値の入力";
+inline constexpr const char* kNameImpedanceRe = "Z%1 の実部";
+inline constexpr const char* kNameImpedanceIm = "Z%1 の虚部";
+inline constexpr const char* kNameImpedanceUnit = "Z%1 の単位";
+inline constexpr const char* kNameCurrentButton = "枝路 %1 の電流の定義の入力";
+inline constexpr const char* kNameCurrentDefinition = "枝路 %1 の電流の定義";
+inline constexpr const char* kNameCurrentMagnitude = "枝路 %1 の電流の大きさ";
+inline constexpr const char* kNameCurrentUnit = "枝路 %1 の電流の単位";
+inline constexpr const char* kNameCurrentPhase = "枝路 %1 の電流の位相";
+inline constexpr const char* kNameInputImpedanceMagnitude = "入力インピーダンスの大きさ";
+inline constexpr const char* kNameInputImpedanceUnit = "入力インピーダンスの単位";
+inline constexpr const char* kNameInputImpedancePhase = "入力インピーダンスの位相";
+inline constexpr const char* kNameVoltageBranch = "電圧を表示する枝路";
+inline constexpr const char* kNameVoltageMagnitude = "枝路電圧の大きさ";
+inline constexpr const char* kNameVoltageUnit = "枝路電圧の単位";
+inline constexpr const char* kNameVoltagePhase = "枝路電圧の位相";
+inline constexpr const char* kNotDefined = "未定義";
+inline constexpr std::array<const char*, 3> kNameElementValues = {"の抵抗 R", "のインダクタンス L", "の容量 C"};
+inline constexpr const char* kNameElementUnit = "の単位";
+inline constexpr const char* kNameDefinitionLine = "定義";
+inline constexpr const char* kNameNextSign = "次の項の符号";
+
+// The help menu.
+inline constexpr const char* kHelpMenu = "ヘルプ(&H)";
+inline constexpr const char* kGuideCommand = "使い方(&U)";
+inline constexpr const char* kAboutCommand = "バージョン情報(&A)";
+inline constexpr const char* kGuideTitle = "Brivel の使い方";
+inline constexpr const char* kAboutTitle = "バージョン情報";
+inline constexpr const char* kAboutText =
+    "<p><b>Brivel %1</b></p><p>線形交流回路のループ解析</p><p>ライセンス：MIT</p><p>Qt %2</p>";
+
 // The command line.
 inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
 inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";

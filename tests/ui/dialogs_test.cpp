@@ -22,8 +22,8 @@ TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 {
     ElementEntry stored;
     stored.values = {{{"2.2", U8("ＫΩ")}, {"-.5", U8("μＨ")}, {"", U8("ＰＦ")}}};
-    ElementDialog dialog(stored);
-    EXPECT_EQ(dialog.windowTitle(), U8("ＲＬＣ素子値の入力"));
+    ElementDialog dialog(QStringLiteral("Z1"), stored);
+    EXPECT_EQ(dialog.windowTitle(), U8("ＲＬＣ素子値の入力　Z1"));
     EXPECT_EQ(dialog.ValueField(kResistanceEntry)->selectedText(), "2.2");
     EXPECT_EQ(dialog.UnitSelector(kInductanceEntry)->currentText(), U8("μＨ"));
     EXPECT_EQ(dialog.Entry(), stored);
@@ -47,7 +47,7 @@ TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 
 TEST(ElementDialog, EnterMovesThroughTheFieldsAndUnitsAndOnlyOkAccepts)
 {
-    ElementDialog dialog{ElementEntry{}};
+    ElementDialog dialog(QStringLiteral("Z1"), ElementEntry{});
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(dialog.ValueField(kResistanceEntry)->hasFocus());
@@ -80,7 +80,7 @@ TEST(ElementDialog, EnterMovesThroughTheFieldsAndUnitsAndOnlyOkAccepts)
 TEST(ElementDialog, EscapeAndCloseBoxCancel)
 {
     {
-        ElementDialog dialog{ElementEntry{}};
+        ElementDialog dialog(QStringLiteral("Z1"), ElementEntry{});
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());

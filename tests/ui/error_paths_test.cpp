@@ -241,8 +241,10 @@ TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
     User user;
     QTabBar* bar = user.ui().pageTabs->Bar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-    // Refused, back on the calculation page, and the calculation ran: with
-    // nothing entered the matrix cannot be solved.
+    // Refused once the click has returned, back on the calculation page, and
+    // the calculation ran: with nothing entered the matrix cannot be solved.
+    EXPECT_TRUE(user.messages().empty());
+    QCoreApplication::processEvents();
     const std::vector<Message> shown = user.TakeMessages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, U8("回路定数を入力して下さい"));

@@ -51,8 +51,9 @@ void ExpectRowsOf(const CalcControls& ui, int branches)
         EXPECT_EQ(Shown(ui.plusJ[b]), on) << b;
         EXPECT_EQ(Shown(ui.impedanceUnit[b]), on) << b;
         EXPECT_EQ(Shown(ui.currentButtons[b]), on) << "I" << b;
-        for (const QLabel* l : {ui.currentDefinition[b], ui.currentMagnitude[b], ui.currentPhaseCaption[b],
-                                ui.currentPhase[b], ui.currentDegrees[b]})
+        for (const QLabel* l :
+             std::initializer_list<const QLabel*>{ui.currentDefinition[b], ui.currentMagnitude[b],
+                                                  ui.currentPhaseCaption[b], ui.currentPhase[b], ui.currentDegrees[b]})
             EXPECT_EQ(Shown(l), on) << b;
         EXPECT_EQ(Shown(ui.currentUnit[b]), on) << b;
     }

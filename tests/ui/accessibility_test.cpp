@@ -1,0 +1,98 @@
+// Every control can be found and told apart by assistive technology: a name
+// that says what it is, unique in its window, and for a result its value with
+// the unit.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabBar>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "platform/qstring_utf8.h"
+#include "ui/circuit_picture.h"
+#include "ui/current_dialog.h"
+#include "ui/element_dialog.h"
+#include "ui/entry_field.h"
+#include "ui/matrix_dialog.h"
+#include "ui/tab_control.h"
+#include "user.h"
+
+namespace {
+
+QString AccessibleText(QWidget* w, QAccessible::Text text)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face != nullptr ? face->text(text) : QString();
+}
+
+// Entry fields, selectors, buttons, check boxes, option buttons, tab
+// strips, result and definition labels, pictures; not the parts Qt builds
+// inside a selector or a tab strip.
+bool IsControl(QWidget* w)
+{
+    if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QTabBar*>(w->parentWidget()) ||
+        qobject_cast<QMenuBar*>(w->parentWidget()))
+        return false;
+    const auto* label = qobject_cast<QLabel*>(w);
+    return qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+           qobject_cast<QTabBar*>(w) || qobject_cast<ResultLabel*>(w) || dynamic_cast<CircuitPicture*>(w) != nullptr ||
+           (label != nullptr && label->frameShadow() == QFrame::Sunken) || w->inherits("PictureBox");
+}
+
+void ExpectNamedAndUnique(QWidget& window)
+{
+    std::map<QString, int> seen;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!IsControl(w)) continue;
+        const QString name = AccessibleText(w, QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+        ++seen[name];
+    }
+    for (const auto& [name, count] : seen) EXPECT_EQ(count, 1) << name.toStdString();
+}
+
+TEST(Accessibility, EveryControlHasANameOfItsOwn)
+{
+    User user;
+    ExpectNamedAndUnique(*user.ui().pageTabs->Page(0));
+    MatrixElementDialog matrix(1, 2, 15);
+    ExpectNamedAndUnique(matrix);
+    BranchCurrentDialog current(3, 5);
+    ExpectNamedAndUnique(current);
+    ElementDialog element(U8("Z3"), ElementEntry{});
+    ExpectNamedAndUnique(element);
+    EXPECT_EQ(AccessibleText(element.ValueField(kResistanceEntry), QAccessible::Name), U8("Z3 の抵抗 R"));
+}
+
+// Results are read with their units, a matrix button as its definition, and
+// the page strip tells which page is shown.
+TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
+{
+    User user;
+    const CalcControls& ui = user.ui();
+    EXPECT_TRUE(AccessibleText(ui.currentMagnitude[2], QAccessible::Description).isEmpty());
+    user.EnterSampleCircuit();
+    user.Calculate();
+    EXPECT_EQ(AccessibleText(ui.currentMagnitude[2], QAccessible::Name), U8("枝路 2 の電流の大きさ"));
+    EXPECT_EQ(AccessibleText(ui.currentMagnitude[2], QAccessible::Description), U8("333.3333 ｍＡ"));
+    EXPECT_EQ(AccessibleText(ui.inputImpedancePhase, QAccessible::Description), U8("0 度"));
+    user.Choose(ui.currentUnit[2], U8("Ａ"));
+    EXPECT_EQ(AccessibleText(ui.currentMagnitude[2], QAccessible::Description), U8("0.3333 Ａ"));
+    EXPECT_EQ(AccessibleText(ui.matrixButtons[1][2], QAccessible::Name), "Z12");
+    EXPECT_EQ(AccessibleText(ui.matrixButtons[1][2], QAccessible::Description), U8("－Z2"));
+    EXPECT_EQ(AccessibleText(ui.matrixButtons[3][3], QAccessible::Description), U8("未定義"));
+
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(ui.pageTabs->Bar());
+    ASSERT_GE(strip->childCount(), 2);
+    EXPECT_EQ(strip->child(1)->role(), QAccessible::PageTab);
+    EXPECT_TRUE(strip->child(0)->state().selected);
+    EXPECT_FALSE(strip->child(1)->state().selected);
+    user.Click(ui.frequencyButton);
+    EXPECT_TRUE(strip->child(1)->state().selected);
+}
+
+}  // namespace
