@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   ngspice poppler-utils xvfb xauth
+  librsvg2-bin
 )
 
 missing=()
