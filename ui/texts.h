@@ -6,6 +6,7 @@
 
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
+#include "platform/whole_file.h"
 
 namespace texts {
 
@@ -94,7 +95,7 @@ inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にし
 // Circuit files: the refusal of a file and its reasons, the failure of a
 // save. A refusal names the place in the file after its reason.
 inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
-inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
+inline constexpr const char* kCannotSaveFile = ::kCannotSaveFile;
 inline constexpr const char* kPlaceOpen = "（";
 inline constexpr const char* kPlaceClose = "）";
 inline constexpr const char* kFileNotOpened = "ファイルを開けません";
