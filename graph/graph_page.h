@@ -39,11 +39,13 @@ class QToolButton;
 class PictureBox;
 
 // The trace marker: on one plotted curve at one frequency, with the
-// analysis' value there and what a search found.
+// analysis' value there, and what a search found: every point, the marker
+// at the first, and the note the readout line adds.
 struct TraceMarker {
     PlottedCurve curve;
     CurvePoint point;
     QString note;
+    std::vector<CurvePoint> found;
 };
 
 // The items of the graphs' menu.
@@ -175,7 +177,8 @@ private:
     // The plotted curve whose point at x lies nearest to y on the graph.
     std::optional<PlottedCurve> CurveNear(Graph graph, double x, double y) const;
     void MoveMarker(Graph graph, double x, double y);
-    void PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note);
+    void PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note = {},
+                     const std::vector<CurvePoint>& found = {});
     // The marker at its frequency again after a redraw: the analysis there,
     // its place in the new scales.
     void RefreshMarker();
@@ -186,7 +189,7 @@ private:
     double PlottedPhaseOf(const TraceMarker& marker) const;
     // A search's finding held by the marker and by the readout of the graph
     // the menu was asked on.
-    void HoldFinding(const PlottedCurve& curve, const CurvePoint& point, const QString& note);
+    void HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note);
 
     Circuit& circuit_;
     GraphState& state_;

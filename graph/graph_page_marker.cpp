@@ -46,12 +46,12 @@ std::optional<SweepValue> NearestValue(const PlottedSweep& sweep, const PlottedC
     return std::nullopt;
 }
 
-QLabel* MakeLineLabel(QWidget* parent, const twips::Box& box)
+QLabel* MakeLineLabel(QWidget* parent, const twips::Box& box, bool bold)
 {
     auto* label = new QLabel(parent);
     PlaceAt(*label, box);
-    Paint(label, gl::kGraphBackColour);
-    label->setFont(MakeFont(U8(kFaceMincho), gl::kReadoutFontPoints));
+    Paint(label, gl::kMarkerLineGround);
+    label->setFont(MakeFont(U8(kFaceMincho), gl::kReadoutFontPoints, bold));
     label->setIndent(4);
     label->hide();
     return label;
@@ -62,8 +62,8 @@ QLabel* MakeLineLabel(QWidget* parent, const twips::Box& box)
 void GraphPage::BuildMarker()
 {
     for (Graph graph : kGraphs) markerOverlays_[IndexOf(graph)] = new MarkerOverlay(*graphs_[IndexOf(graph)]);
-    markerName_ = MakeLineLabel(this, gl::kMarkerName);
-    markerValues_ = MakeLineLabel(this, gl::kMarkerValues);
+    markerName_ = MakeLineLabel(this, gl::kMarkerName, true);
+    markerValues_ = MakeLineLabel(this, gl::kMarkerValues, false);
     QPalette text = markerValues_->palette();
     text.setColor(QPalette::WindowText, gl::kMarkerLineText);
     markerValues_->setPalette(text);
@@ -101,12 +101,13 @@ void GraphPage::MoveMarker(Graph graph, double x, double y)
         DropMarker();
         return;
     }
-    PlaceMarker(*curve, *point, {});
+    PlaceMarker(*curve, *point);
 }
 
-void GraphPage::PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
+void GraphPage::PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note,
+                            const std::vector<CurvePoint>& found)
 {
-    marker_ = TraceMarker{curve, point, note};
+    marker_ = TraceMarker{curve, point, note, found};
     ShowMarker();
 }
 

@@ -96,9 +96,10 @@ void GraphPage::OnGraphMenuRequested(Graph graph, const QPointF& at)
     graphMenu_->popup(box.mapToGlobal(at.toPoint()));
 }
 
-void GraphPage::HoldFinding(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
+void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note)
 {
-    PlaceMarker(curve, point, note);
+    const CurvePoint& point = found.front();
+    PlaceMarker(curve, point, note, found);
     markerHeld_ = true;
     const int i = IndexOf(menuGraph_);
     const double x = std::log10(point.frequency);
@@ -120,7 +121,7 @@ void GraphPage::OnSearch(CurveSearch search)
         ShowMessage(U8(CaptionOf(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
         return;
     }
-    HoldFinding(*curve, finding.points.front(), NoteOf(search, finding));
+    HoldFinding(*curve, finding.points, NoteOf(search, finding));
 }
 
 void GraphPage::OnFitPositions()
