@@ -9,7 +9,9 @@
 
 #include "platform/device_surface.h"
 #include "platform/image_surface.h"
+#include "graph/graph_state.h"
 #include "print/page_drawer.h"
+#include "print/print_texts.h"
 
 namespace {
 
@@ -27,6 +29,13 @@ bool DrawOn(const PageSources& s, DrawSurface& surface)
     ImageSurface unseen;
     PageDrawer drawer(page, unseen, s.graph, s.circuit, s.host, s.messageParent);
     return drawer.DrawPage();
+}
+
+// The title the page will print.
+QString PageTitleOf(const PageSources& s)
+{
+    const auto quantity = static_cast<size_t>(s.graph.quantity);
+    return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : s.prt.pageTitle;
 }
 
 void Apply(DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); }
@@ -68,6 +77,7 @@ std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners
         generator.setResolution(kSvgDpi);
         generator.setSize(units.toSize());
         generator.setViewBox(QRectF(QPointF(0, 0), units));
+        generator.setTitle(PageTitleOf(sources));
         DeviceSurface surface(generator, units, kSvgDpi);
         surface.SetBackColor(Qt::white);
         Apply(surface, area);
