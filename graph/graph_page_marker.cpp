@@ -155,9 +155,12 @@ void GraphPage::ShowMarker()
         magnitude.HideMarker();
     markerOverlays_[IndexOf(Graph::Phase)]->ShowAt(x, PlottedPhaseOf(m), colour);
 
-    QPalette name = markerName_->palette();
-    name.setColor(QPalette::WindowText, colour);
-    markerName_->setPalette(name);
+    // A new palette restyles the label: only when the colour changes.
+    if (markerName_->palette().color(QPalette::WindowText) != colour) {
+        QPalette name = markerName_->palette();
+        name.setColor(QPalette::WindowText, colour);
+        markerName_->setPalette(name);
+    }
     markerName_->setText(CurveName(m.curve));
     markerValues_->setText(MarkerValuesText(m.curve, m.point, m.note));
     markerName_->show();
