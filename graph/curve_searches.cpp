@@ -36,7 +36,7 @@ CurveSamples Samples(const PlottedSweep& sweep, const PlottedCurve& curve, Readi
 
 double FrequencyOf(double x) { return std::pow(10.0, x); }
 
-CurveFunction Analysed(Circuit& c, const PlottedCurve& curve, Reading reading)
+CurveFunction Analysed(const Circuit& c, const PlottedCurve& curve, Reading reading)
 {
     return [&c, curve, reading](double x) -> std::optional<double> {
         const std::optional<CurvePoint> p = AnalyseCurveAt(c, curve, FrequencyOf(x));
@@ -46,7 +46,7 @@ CurveFunction Analysed(Circuit& c, const PlottedCurve& curve, Reading reading)
 }
 
 // The analysis at each x found, in order.
-std::vector<CurvePoint> PointsAt(Circuit& c, const PlottedCurve& curve, std::vector<double> xs)
+std::vector<CurvePoint> PointsAt(const Circuit& c, const PlottedCurve& curve, std::vector<double> xs)
 {
     std::sort(xs.begin(), xs.end());
     std::vector<CurvePoint> points;
@@ -69,7 +69,8 @@ double Prominence(const FoundExtreme& e, const CurveSamples& s, Extremum kind)
 }
 
 // A dip where the smallest magnitude stands out more than the largest.
-SearchFinding HalfPowerPoints(Circuit& c, const PlottedCurve& curve, const CurveSamples& s, const CurveFunction& f)
+SearchFinding HalfPowerPoints(const Circuit& c, const PlottedCurve& curve, const CurveSamples& s,
+                              const CurveFunction& f)
 {
     const std::optional<FoundExtreme> peak = FindExtreme(s, f, Extremum::Largest);
     const std::optional<FoundExtreme> dip = FindExtreme(s, f, Extremum::Smallest);
@@ -84,7 +85,8 @@ SearchFinding HalfPowerPoints(Circuit& c, const PlottedCurve& curve, const Curve
     return {PointsAt(c, curve, xs), false, isDip ? HalfPowerOf::Dip : HalfPowerOf::Peak};
 }
 
-SearchFinding NearestPhaseZero(Circuit& c, const PlottedCurve& curve, const PlottedSweep& sweep, double nearFrequency)
+SearchFinding NearestPhaseZero(const Circuit& c, const PlottedCurve& curve, const PlottedSweep& sweep,
+                               double nearFrequency)
 {
     const std::vector<FoundPoint> zeros =
         FindPhaseZeros(Samples(sweep, curve, Reading::Phase), Analysed(c, curve, Reading::Phase));
@@ -98,7 +100,7 @@ SearchFinding NearestPhaseZero(Circuit& c, const PlottedCurve& curve, const Plot
 
 }  // namespace
 
-SearchFinding SearchCurve(Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
+SearchFinding SearchCurve(const Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
                           double nearFrequency)
 {
     if (search == CurveSearch::PhaseZero) return NearestPhaseZero(c, curve, sweep, nearFrequency);

@@ -28,5 +28,5 @@ struct SearchFinding {
 };
 
 // The phase zero nearest to `nearFrequency` is the one found.
-SearchFinding SearchCurve(Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
+SearchFinding SearchCurve(const Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
                           double nearFrequency);

@@ -40,8 +40,9 @@ QColor CurveColour(const PlottedCurve& curve, const GraphState& g)
     return BranchColour(g.branchColours[curve.branch]);
 }
 
-std::optional<CurvePoint> AnalyseCurveAt(Circuit& c, const PlottedCurve& curve, double frequency)
+std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency)
 {
+    Circuit c = circuit;
     try {
         SetSweepSource(c);
         c.Frq = frequency;

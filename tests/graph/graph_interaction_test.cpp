@@ -500,7 +500,9 @@ TEST(TraceMarker, ShowsTheAnalysisAtItsFrequencyOnTheCurveAndHoldsWithTheReadout
         GraphPage& page = *shown.page;
         PictureBox& box = page.GraphBox(c.graph);
         const auto at = [&box](double x) { return QPoint(box.ToPainter(x, 0).toPoint().x(), box.height() / 2); };
+        const double sweptTo = shown.circuit.Frq;
         QTest::mouseMove(&box, at(c.x));
+        EXPECT_EQ(shown.circuit.Frq, sweptTo);  // reading a curve changes nothing of the circuit
         ASSERT_TRUE(page.Marker().has_value());
         const TraceMarker m = *page.Marker();
         const PlottedCurve curve{c.quantity, c.branch};

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -394,10 +395,17 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
     plain.show();
 
     QString question;
-    const auto typeName = [&](const QString& name) {
-        QTimer::singleShot(0, [&question, name] {
+    // `type` is the index of the file type chosen in the dialog's list.
+    const auto typeName = [&](const QString& name, QPushButton* button = nullptr, int type = 0) {
+        QTimer::singleShot(0, [&question, name, type] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            // As a choice in the list does.
+            types->setCurrentIndex(type);
+            emit types->activated(type);
+            emit types->textActivated(types->currentText());
             QTimer::singleShot(0, [&question] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (box == nullptr) return;
@@ -410,7 +418,7 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
             QTest::keyClick(field, Qt::Key_Return);
             if (dialog->isVisible()) dialog->reject();
         });
-        plain.PrintButton().click();
+        (button != nullptr ? button : &plain.PrintButton())->click();
     };
 
     typeName(dir.filePath("report"));
@@ -422,6 +430,13 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
     EXPECT_TRUE(question.isEmpty());
     EXPECT_TRUE(Contents(dir.filePath("fresh.pdf")).startsWith("%PDF-"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fresh.pdf", "report.pdf"}));
+
+    // The page saved in the type chosen: the suffix and the contents follow it.
+    typeName(dir.filePath("vector"), &plain.SaveVectorButton(), 1);
+    EXPECT_TRUE(Contents(dir.filePath("vector.svg")).startsWith("<?xml"));
+    typeName(dir.filePath("report"), &plain.SaveVectorButton(), 0);
+    EXPECT_TRUE(question.contains("report.pdf")) << question.toStdString();
+    EXPECT_EQ(Contents(existing), "the earlier report");
 }
 
 }  // namespace
