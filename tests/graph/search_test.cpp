@@ -192,6 +192,15 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
          GraphMenuItem::Minimum,
          {ExtremeX(v06, false)},
          true},
+        // Its phase passes ±180° but never 0°.
+        {"V06 no phase zero",
+         sample::LadderFilter,
+         PlottedQuantity::BranchVoltage,
+         6,
+         v06,
+         GraphMenuItem::PhaseZero,
+         {},
+         false},
         {"V06 cut-off", sample::LadderFilter, PlottedQuantity::BranchVoltage, 6, v06, GraphMenuItem::HalfPower,
          HalfPowerXs(v06, false), false},
     };
@@ -201,6 +210,13 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
         GraphPage& page = *shown.page;
         PictureBox& mag = page.GraphBox(Graph::Magnitude);
         ChooseFromGraphMenu(page, Graph::Magnitude, mag.ToPainter(static_cast<double>(resonance), 2).toPoint(), c.item);
+        if (c.expectedXs.empty()) {
+            // Said so, and nothing held.
+            ASSERT_EQ(shown.messages.size(), 1u);
+            EXPECT_TRUE(shown.messages[0].endsWith(QString::fromUtf8(graph_text::kNotInSpan)));
+            EXPECT_FALSE(page.MarkerHeld());
+            continue;
+        }
         ASSERT_TRUE(shown.messages.empty()) << shown.messages[0].toStdString();
         ASSERT_TRUE(page.Marker().has_value());
         EXPECT_TRUE(page.MarkerHeld());
