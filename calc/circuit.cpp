@@ -1,9 +1,6 @@
 #include "circuit.h"
 
-#include <cmath>
 #include <stdexcept>
-
-#include "unit_texts.h"
 
 namespace {
 
@@ -35,19 +32,15 @@ void RecreateArrays(Circuit& c)
     Recreate(c.BrL, nb);
     Recreate(c.BrC, nb);
     Recreate(c.BrImp, nb);
-    Recreate(c.ImpDspMul, nb);
     for (int code : ZDefCodes) Recreate(*c.ZDef(code), nb);
     Recreate(c.LoopCur, nl);
     Recreate(c.BrCur, nb);
     Recreate(c.BrVol, nb);
     for (Marks& def : c.CurDef) Recreate(def, nl);
     Recreate(c.BrCurAbs, nb);
-    Recreate(c.CurDspMul, nb);
     Recreate(c.BrCurPh, nb);
     Recreate(c.BrVolAbs, nb);
-    Recreate(c.VolDspMul, nb);
     Recreate(c.BrVolPh, nb);
-    Recreate(c.VolUnitTxt, nb);
 }
 
 }  // namespace
@@ -56,14 +49,6 @@ void InitCircuitData(Circuit& c)
 {
     if (!CountsInRange(c)) throw std::invalid_argument("circuit size out of range (2 … 15 branches, 2 … 5 loops)");
     RecreateArrays(c);
-
-    for (double& m : c.ImpDspMul) m = 1;
-    const double milli = std::pow(10.0, 3.0);
-    for (int b = 1; b <= c.BrCnt; ++b) {
-        c.CurDspMul[b] = milli;
-        c.VolDspMul[b] = 1;
-        c.VolUnitTxt[b] = unit_text::kVolt;
-    }
 
     c.EmfMul = 1;
     c.EmfVal = 1;

@@ -15,8 +15,8 @@
 //   Vol   voltage                       Frq   frequency
 //   Emf   source voltage E, in loop 1   Def   definition (a signed sum)
 //   Mat   matrix                        Abs   magnitude
-//   Ph    phase in degrees              Dsp   display
-//   Mul   multiplier of a unit          Val   value as typed
+//   Ph    phase in degrees              Mul   multiplier of a unit
+//   Val   value as typed
 //   Zi    input impedance E ÷ I1        Asm   assemble
 //   Inv   invert                        Lg10  common logarithm
 //   ZDefjk  the definition of loop-matrix element Zjk, one mark per branch
@@ -27,7 +27,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "complex.h"
@@ -98,10 +97,6 @@ struct Circuit {
     double ZiAbs = 0, ZiPh = 0;
     double AngRes = 0;
 
-    // Display multipliers; ImpDspMul[0] is the input impedance's.
-    std::vector<double> ImpDspMul, CurDspMul, VolDspMul;
-    std::vector<std::string> VolUnitTxt;
-
     // The definition of matrix element Zjk by its code jk (11, 12, … 55);
     // nullptr for any other code.
     Marks* ZDef(int code);
@@ -136,8 +131,8 @@ inline Marks* Circuit::ZDef(int code)
 inline const Marks* Circuit::ZDef(int code) const { return const_cast<Circuit*>(this)->ZDef(code); }
 
 // The data half of the circuit initialisation: re-creates every array with
-// zeros for the current BrCnt and LoopCnt and sets the starting values —
-// display units Ω / ｍＡ / Ｖ, E = 1 V, f = 100 Hz. CalcErr is left as it is.
+// zeros for the current BrCnt and LoopCnt and sets the starting values
+// E = 1 V, f = 100 Hz. CalcErr is left as it is.
 // Counts outside 2 … 15 branches / 2 … 5 loops throw std::invalid_argument.
 void InitCircuitData(Circuit& c);
 

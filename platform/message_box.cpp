@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <array>
 #include <utility>
 
 namespace {
@@ -47,6 +48,22 @@ Answer Ask(const QString& question, const QString& yes, const QString& no, QWidg
     box.setEscapeButton(noButton);
     box.exec();
     return box.clickedButton() == yesButton ? Answer::Yes : Answer::No;
+}
+
+Choice AskChoice(const QString& question, const QString& primary, const QString& secondary, const QString& cancel,
+                 Choice defaultChoice, QWidget* parent)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brivel"), question, QMessageBox::NoButton, parent);
+    QPushButton* primaryButton = box.addButton(primary, QMessageBox::AcceptRole);
+    QPushButton* secondaryButton = box.addButton(secondary, QMessageBox::DestructiveRole);
+    QPushButton* cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
+    const std::array<QPushButton*, 3> byChoice = {primaryButton, secondaryButton, cancelButton};
+    box.setDefaultButton(byChoice[static_cast<size_t>(defaultChoice)]);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    if (box.clickedButton() == primaryButton) return Choice::Primary;
+    if (box.clickedButton() == secondaryButton) return Choice::Secondary;
+    return Choice::Cancel;
 }
 
 MessageInterceptor SetMessageInterceptor(MessageInterceptor interceptor)

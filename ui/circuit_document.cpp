@@ -17,10 +17,7 @@ CircuitDocument EmptyDocument(int loops, int branches)
 
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
 {
-    if (document.display) return *document.display;
-    const auto n = static_cast<size_t>(document.branches);
-    return {U8(texts::kOhm), std::vector(n, U8(texts::kOhm)), std::vector(n, U8(texts::kMilliAmpere)),
-            std::vector(n, U8(texts::kVolt))};
+    return document.display.value_or(StartDisplayUnits(document.branches));
 }
 
 int LeadingDefinedCurrents(const CircuitDocument& document)
@@ -28,4 +25,9 @@ int LeadingDefinedCurrents(const CircuitDocument& document)
     int b = 0;
     while (b < document.branches && b < static_cast<int>(document.currents.size()) && document.currents[b]) ++b;
     return b;
+}
+
+LoopDefinitions DefinitionsOf(const CircuitDocument& document)
+{
+    return {document.loops, document.branches, document.currents, document.matrix};
 }

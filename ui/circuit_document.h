@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "calc/circuit.h"
+#include "calc/matrix_from_currents.h"
+#include "display_units.h"
 #include "element_entry.h"
 
 // The marks of one matrix element or branch current as the definition
@@ -21,14 +23,6 @@ using SignedSumMarks = Marks;
 inline constexpr int kMatrixMarkPlaces = Circuit::MaxBranches + 1;
 inline constexpr int kCurrentMarkPlaces = Circuit::MaxLoops + 1;
 
-// The unit texts of the display unit selectors; each list has one entry per
-// branch.
-struct DisplayUnits {
-    QString inputImpedance;
-    std::vector<QString> impedance, current, voltage;
-    bool operator==(const DisplayUnits&) const = default;
-};
-
 struct CircuitDocument {
     int loops = 2;
     int branches = 2;
@@ -38,7 +32,7 @@ struct CircuitDocument {
     std::vector<std::optional<ElementEntry>> elements;
     // By the position (j − 1) × 5 + (k − 1) of Zjk, upper triangle only;
     // nothing for an element never defined.
-    std::array<std::optional<SignedSumMarks>, Circuit::MaxLoops * Circuit::MaxLoops> matrix;
+    std::array<std::optional<SignedSumMarks>, kElementPositions> matrix;
     // One per branch; nothing for a branch current never defined. Marks with
     // nothing marked are a definition confirmed empty.
     std::vector<std::optional<SignedSumMarks>> currents;
@@ -48,7 +42,11 @@ struct CircuitDocument {
     bool operator==(const CircuitDocument&) const = default;
 };
 
-inline constexpr int MatrixPosition(int j, int k) { return (j - 1) * Circuit::MaxLoops + (k - 1); }
+inline constexpr int MatrixPosition(int j, int k) { return ElementPosition(j, k); }
+
+// The matrix and branch-current definitions, for deriving and checking the
+// matrix.
+LoopDefinitions DefinitionsOf(const CircuitDocument& document);
 
 // The document's display units, or the ones the program starts with.
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document);

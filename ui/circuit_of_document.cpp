@@ -42,19 +42,6 @@ void SetDefinitions(Circuit& c, const CircuitDocument& d)
         if (const auto& marks = d.currents[b - 1]) SetCurDef(c, b, *marks);
 }
 
-double DisplayMultiplier(UnitList units, const QString& text) { return MultiplierOf(units, Std(text)).value(); }
-
-void SetDisplayUnits(Circuit& c, const DisplayUnits& units)
-{
-    c.ImpDspMul[0] = DisplayMultiplier(units::kImpedanceDisplay, units.inputImpedance);
-    for (int b = 1; b <= c.BrCnt; ++b) {
-        c.ImpDspMul[b] = DisplayMultiplier(units::kImpedanceDisplay, units.impedance[b - 1]);
-        c.CurDspMul[b] = DisplayMultiplier(units::kCurrentDisplay, units.current[b - 1]);
-        c.VolDspMul[b] = DisplayMultiplier(units::kVoltageDisplay, units.voltage[b - 1]);
-        c.VolUnitTxt[b] = Std(units.voltage[b - 1]);
-    }
-}
-
 }  // namespace
 
 Circuit CircuitOf(const CircuitDocument& d)
@@ -66,6 +53,5 @@ Circuit CircuitOf(const CircuitDocument& d)
     SetElements(c, d);
     SetSource(c, d);
     SetDefinitions(c, d);
-    SetDisplayUnits(c, DisplayUnitsOf(d));
     return c;
 }

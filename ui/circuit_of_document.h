@@ -1,7 +1,7 @@
 #pragma once
 // The one place where a document becomes a circuit: counts, E, f, branch
-// elements, matrix and branch-current definitions and display multipliers,
-// as the fields, dialogs and unit selectors store them. Results are left
+// elements, matrix and branch-current definitions, as the fields and dialogs
+// store them. Results are left
 // empty, as before 計算実行.
 
 #include "calc/circuit.h"

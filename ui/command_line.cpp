@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "calc/matrix_from_currents.h"
 #include "circuit_file.h"
 #include "graph/position_steps.h"
+#include "matrix_check_text.h"
 #include "platform/qstring_utf8.h"
 #include "results_text.h"
 #include "sweep_csv.h"
@@ -15,10 +17,11 @@
 
 namespace {
 
-enum Exit { kDone = 0, kNotCalculable = 1, kRefused = 2 };
+enum Exit { kDone = 0, kNotCalculable = 1, kRefused = 2, kDisagrees = 3 };
 
-constexpr std::array<std::string_view, 11> kModeArguments = {
-    "--results", "--full", "--sweep", "--quantity", "--from", "--decades", "--help", "--version", "-h", "-?", "-v"};
+constexpr std::array<std::string_view, 12> kModeArguments = {"--results",  "--full", "--sweep",   "--check",
+                                                             "--quantity", "--from", "--decades", "--help",
+                                                             "--version",  "-h",     "-?",        "-v"};
 
 constexpr std::array<std::pair<const char*, PlottedQuantity>, 3> kQuantities = {{
     {"impedance", PlottedQuantity::InputImpedance},
@@ -30,6 +33,7 @@ struct Options {
     QCommandLineOption results{QStringLiteral("results"), U8(texts::kHelpResults), QStringLiteral("FILE")};
     QCommandLineOption full{QStringLiteral("full"), U8(texts::kHelpFull)};
     QCommandLineOption sweep{QStringLiteral("sweep"), U8(texts::kHelpSweep), QStringLiteral("FILE")};
+    QCommandLineOption check{QStringLiteral("check"), U8(texts::kHelpCheck), QStringLiteral("FILE")};
     QCommandLineOption quantity{QStringLiteral("quantity"), U8(texts::kHelpQuantity), QStringLiteral("QUANTITY")};
     QCommandLineOption from{QStringLiteral("from"), U8(texts::kHelpFrom), QStringLiteral("HZ")};
     QCommandLineOption decades{QStringLiteral("decades"), U8(texts::kHelpDecades), QStringLiteral("2|4")};
@@ -97,17 +101,34 @@ int RunSweep(const QCommandLineParser& parser, const Options& o)
     return Succeed(csv.text);
 }
 
+// The disagreeing elements on standard output, which a disagreement alone
+// writes to.
+int RunCheck(const QString& path)
+{
+    const CircuitFileRead read = ReadCircuitFile(path);
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    const LoopDefinitions definitions = DefinitionsOf(*read.document);
+    const MatrixDerivation derivation = DeriveMatrix(definitions);
+    if (const auto failure = DerivationFailure(derivation)) return Fail(kRefused, *failure);
+    const std::vector<ElementDisagreement> disagreements = Disagreements(definitions, *derivation.matrix);
+    if (disagreements.empty()) return kDone;
+    Print(stdout, DisagreementLines(disagreements).join('\n') + '\n');
+    return kDisagrees;
+}
+
 // The one mode the options ask for, or the usage error.
 int RunMode(const QCommandLineParser& parser, const Options& o)
 {
     if (!parser.positionalArguments().isEmpty()) return UsageError(parser.positionalArguments().join(' '));
-    const bool results = parser.isSet(o.results), sweep = parser.isSet(o.sweep);
-    if (results == sweep) return UsageError("--results FILE | --sweep FILE");
-    if (results && (parser.isSet(o.quantity) || parser.isSet(o.from) || parser.isSet(o.decades)))
-        return UsageError("--results: --quantity, --from, --decades");
-    if (sweep && parser.isSet(o.full)) return UsageError("--sweep: --full");
+    const bool results = parser.isSet(o.results), sweep = parser.isSet(o.sweep), check = parser.isSet(o.check);
+    if (results + sweep + check != 1) return UsageError("--results FILE | --sweep FILE | --check FILE");
+    const QString mode = results ? "--results" : sweep ? "--sweep" : "--check";
+    if (!sweep && (parser.isSet(o.quantity) || parser.isSet(o.from) || parser.isSet(o.decades)))
+        return UsageError(mode + ": --quantity, --from, --decades");
+    if (!results && parser.isSet(o.full)) return UsageError(mode + ": --full");
     if (results)
         return RunResults(parser.value(o.results), parser.isSet(o.full) ? ResultsForm::Full : ResultsForm::Shown);
+    if (check) return RunCheck(parser.value(o.check));
     return RunSweep(parser, o);
 }
 
@@ -133,7 +154,7 @@ int RunCommandLine(int argc, char* argv[])
     const Options o;
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({o.results, o.full, o.sweep, o.quantity, o.from, o.decades});
+    parser.addOptions({o.results, o.full, o.sweep, o.check, o.quantity, o.from, o.decades});
     if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
     if (parser.isSet(help)) return Succeed(parser.helpText());
     if (parser.isSet(version)) return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));

@@ -7,8 +7,8 @@
 class BranchCurrentDialog : public SignedSumDialog {
     Q_OBJECT
 public:
-    // Buttons are offered for the loops 1 … loopCount.
-    explicit BranchCurrentDialog(int loopCount, QWidget* parent = nullptr);
+    // Branch b's current; buttons are offered for the loops 1 … loopCount.
+    BranchCurrentDialog(int b, int loopCount, QWidget* parent = nullptr);
 
     // "Ｉ１" … "Ｉ５" by loop number k = 1 … 5.
     QPushButton* LoopButton(int k) const { return loopButtons_[k]; }

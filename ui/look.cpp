@@ -1,6 +1,7 @@
 #include "look.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
@@ -19,6 +20,15 @@ QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::
     button->setText(caption);
     button->setFont(GothicFont(points));
     return button;
+}
+
+QLabel* GothicLabel(QWidget* parent, const twips::Box& at, double points)
+{
+    auto* label = new QLabel(parent);
+    PlaceAt(*label, at);
+    label->setFont(GothicFont(points));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
 }
 
 void SetEntryBackground(QWidget& w)

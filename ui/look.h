@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 
 class QDialog;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -21,6 +22,10 @@ QFont MinchoFont(double points);
 
 // A push button at a box of a twips layout, captioned in the Gothic face.
 QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::Box& at, double points);
+
+// A label at a box of a twips layout in the Gothic face, its text centred
+// in the height.
+QLabel* GothicLabel(QWidget* parent, const twips::Box& at, double points);
 
 // Base colour (fields, selectors) or window colour (labels, frames).
 void SetEntryBackground(QWidget& w);

@@ -1,6 +1,8 @@
 // Brivel: loop analysis of linear AC networks.
 
 #include <QApplication>
+#include <QSessionManager>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +23,15 @@ bool DisplayAvailable()
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// `brivel FILE`: the first argument the toolkit left that is no option.
+QString FileToOpen()
+{
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString& argument : arguments)
+        if (!argument.startsWith('-')) return argument;
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -32,11 +43,22 @@ int main(int argc, char* argv[])
                      "start it in a graphical session.\n");
         return 1;
     }
+    // The names place the settings and the recovery files.
+    QCoreApplication::setOrganizationName(QStringLiteral("Brivel"));
+    QCoreApplication::setApplicationName(QStringLiteral("brivel"));
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     InstallToolkitTranslation();
     MainWindow window;
     QObject::connect(&window, &MainWindow::endRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.KeepRecoveryForNextStart(); });
     window.show();
+    // Questions come after the window is on screen.
+    const QString file = FileToOpen();
+    QTimer::singleShot(0, &window, [&window, file] {
+        window.OfferRecovery();
+        if (!file.isEmpty()) window.OpenAfterAsking(file);
+    });
     return app.exec();
 }

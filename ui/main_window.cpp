@@ -15,6 +15,7 @@
 #include "platform/qstring_utf8.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
+#include "recovery_file.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
@@ -47,21 +48,29 @@ void MainWindow::ClearBranchImpedance(int b)
 
 void MainWindow::Load()
 {
-    setWindowTitle(U8(texts::kWindowCaption));
+    FillLists();
+    FillBranchColours(g_);
+    StartCircuit();
+    TakeAsSaved({});
+}
+
+void MainWindow::StartCircuit()
+{
     c_.LoopCnt = 2;
     c_.BrCnt = 3;
-    FillLists();
-    ui_.loopCount->SetText(U8(texts::kCounts[0]));
-    ui_.branchCount->SetText(U8(texts::kCounts[1]));
-    FillBranchColours(g_);
+    ui_.loopCount->SetText(U8(texts::kCounts[c_.LoopCnt - 2]));
+    ui_.branchCount->SetText(U8(texts::kCounts[c_.BrCnt - 2]));
     InitCircuit();
 }
 
 void MainWindow::InitCircuit()
 {
     InitCircuitData(c_);
-    elementEntries_.fill(ElementEntry{});
+    entry_ = EmptyDocument(c_.LoopCnt, c_.BrCnt);
+    entry_.display = StartDisplayUnits(c_.BrCnt);
     for (int b = 1; b <= c_.BrCnt; ++b) ui_.impedanceUnit[b]->SetText(U8(texts::kOhm));
+    ui_.emfField->setMaxLength(EntryField::kMaxChars);
+    ui_.frequencyField->setMaxLength(EntryField::kMaxChars);
     ui_.emfField->setText(QStringLiteral("1"));
     ui_.emfUnit->SetText(U8(texts::kVolt));
     ui_.frequencyField->setText(QStringLiteral("100"));
@@ -104,8 +113,9 @@ void MainWindow::InitCircuit()
     // The graph page's own reset ends by choosing the input impedance, which
     // would redraw while "周波数特性" is still enabled.
     ui_.pageTabs->SetCurrent(0);
-    ui_.frequencyButton->setEnabled(false);
+    SetCalculationValid(false);
     graph_->ResetForNewCircuit();
+    EntryMayHaveChanged();
 }
 
 std::array<QWidget*, 5> MainWindow::BranchRow(int b) const
@@ -156,35 +166,28 @@ void MainWindow::ChooseCount(Selector* selector, int most, int16_t& count)
     InitCircuit();
 }
 
+// Unsaved work has the question of the file menu instead.
 bool MainWindow::MayDiscardEntries()
 {
+    if (IsModified()) return MayDiscardChanges();
     return !HoldsEntry() || Ask(U8(texts::kDiscardEntries), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes;
 }
 
 bool MainWindow::HoldsEntry() const
 {
-    for (int b = 1; b <= c_.BrCnt; ++b)
-        if (c_.BrR[b] != 0 || c_.BrL[b] != 0 || c_.BrC[b] != 0 || !ui_.currentDefinition[b]->text().isEmpty())
-            return true;
-    for (int j = 1; j <= Circuit::MaxLoops; ++j)
-        for (int k = 1; k <= Circuit::MaxLoops; ++k)
-            if (ui_.matrixButtons[j][k]->text() != DefaultMatrixCaption(j, k)) return true;
-    Circuit start;
-    start.LoopCnt = c_.LoopCnt;
-    start.BrCnt = c_.BrCnt;
-    InitCircuitData(start);
-    return c_.EmfVal != start.EmfVal || c_.EmfMul != start.EmfMul || c_.FrqVal != start.FrqVal ||
-           c_.FrqMul != start.FrqMul;
+    CircuitDocument nothingEntered = EmptyDocument(c_.LoopCnt, c_.BrCnt);
+    nothingEntered.display = StartDisplayUnits(c_.BrCnt);
+    return entry_ != nothingEntered;
 }
 
 void MainWindow::OnPageChosen()
 {
     if (ui_.pageTabs->Current() != 1) return;
-    if (!ui_.frequencyButton->isEnabled()) {
+    if (!calculationValid_) {
         ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
         graph_->OnReturn();
         return;
     }
     // Every command of the graph page calculates with E.
-    ShowUsedValue(ui_.emfField, usedEmfText_);
+    ShowUsedValue(ui_.emfField, entry_.emf.text);
 }

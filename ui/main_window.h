@@ -11,10 +11,13 @@
 #include <string>
 
 #include "calc/circuit.h"
+#include "calc/matrix_from_currents.h"
+#include "circuit_document.h"
 #include "element_entry.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
 #include "signed_sum_entry.h"
+#include "units.h"
 
 class CircuitPicture;
 class EntryField;
@@ -23,7 +26,11 @@ class GraphPageHost;
 class PreviewWindow;
 class QGroupBox;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
+class QTimer;
+class RecoveryFile;
 class Selector;
 class TabControl;
 
@@ -105,6 +112,8 @@ public:
 
     const CalcControls& Controls() const { return ui_; }
     const Circuit& circuit() const { return c_; }
+    // What the user entered, as a circuit file holds it.
+    const CircuitDocument& document() const { return entry_; }
     const GraphState& graphState() const { return g_; }
     // The graph page, tab 1.
     GraphPage& Graph() { return *graph_; }
@@ -140,9 +149,46 @@ public:
     void OnMatrixButton(int j, int k);
     void OnCurrentButton(int b);
 
+    // The file menu.
+    void OnNew();
+    void OnOpen();
+    void OnOpenRecent(const QString& path);
+    // True when the circuit was written.
+    bool OnSave();
+    bool OnSaveAs();
+    // The circuit menu: every matrix definition written from the branch
+    // currents.
+    void OnMatrixFromCurrents();
+
+    // Opens the circuit file as if its circuit had been entered through the
+    // fields and dialogs; a refused file is said in a message and leaves
+    // everything as it was. True when opened.
+    bool OpenFile(const QString& path);
+    // The same, after asking about unsaved work: a file named at start or
+    // dropped on the window.
+    void OpenAfterAsking(const QString& path);
+    // After the window is shown at start: offers the circuit of a program
+    // that did not end normally.
+    void OfferRecovery();
+    // At log-out: the working circuit stays in the recovery file, to be
+    // offered at the next start.
+    void KeepRecoveryForNextStart();
+
+    // Test seam: what asks for the file to open or to save as; it returns
+    // the chosen path, or nothing when cancelled. suggested is a full path.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+    void SetFileChoosers(FileChooser open, FileChooser save);
+
 signals:
     // "終了": the program is to end at once.
     void endRequested();
+
+protected:
+    // The close box asks about unsaved work as 終了 does.
+    void closeEvent(QCloseEvent* event) override;
+    // A dropped circuit file is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window.
@@ -157,6 +203,8 @@ private:
     void FillLists();
     void Connect();
     void SetFocusOrder();
+    void BuildMenuBar();
+    void FillRecentMenu();
 
     // The widgets of branch b's impedance row and current row.
     std::array<QWidget*, 5> BranchRow(int b) const;
@@ -164,6 +212,9 @@ private:
 
     // Start-up and circuit size.
     void Load();
+    // The circuit the program starts with: two loops, three branches,
+    // nothing entered.
+    void StartCircuit();
     void InitCircuit();
     // The matrix buttons of the first loops × loops elements are shown.
     void ShowMatrixButtons(int loops);
@@ -178,14 +229,52 @@ private:
     void ChooseCount(Selector* selector, int most, int16_t& count);
     // Whether the circuit holds anything entered that the circuit
     // initialisation would discard: element values, matrix and branch-current
-    // definitions, E and f with their units.
+    // definitions, E and f with their units, display units.
     bool HoldsEntry() const;
     // True when nothing would be lost, or the user agrees to lose it.
     bool MayDiscardEntries();
 
+    // Files and recovery. The circuit is modified when what was entered
+    // differs from what was last opened or saved.
+    bool IsModified() const;
+    // Called after anything that may change what was entered: updates the
+    // modified marker and has the recovery file written soon.
+    void EntryMayHaveChanged();
+    void WriteRecovery();
+    void UpdateCaption();
+    void ShowModifiedMarker();
+    void TakeAsSaved(const QString& path);
+    // True when the circuit is saved, holds nothing entered since it was
+    // saved, or the user gives it up.
+    bool MayDiscardChanges();
+    bool SaveTo(const QString& path);
+    QString SuggestedPath() const;
+    // Fills every field, unit, caption and definition from the document,
+    // through the same steps as the dialogs.
+    void LoadDocument(const CircuitDocument& document);
+    void ShowEnteredValue(EntryField* field, const QString& text);
+    // The caption face of matrix button j, k suits the definition's length.
+    void SetMatrixCaptionFace(int j, int k, const QString& definition);
+    void StoreCurrentDefinition(int b, const SignedSumEntry& entry);
+    // Matrix element j, k defined by the marks, with the caption the dialog
+    // would build for them.
+    void WriteMatrixDefinition(int j, int k, const SignedSumMarks& marks);
+
+    // The matrix checked against the branch currents: nothing when they
+    // agree or some branch current is missing.
+    std::vector<ElementDisagreement> MatrixDisagreements() const;
+    // Before 計算実行: true when the two agree, or the user chose to follow
+    // the currents or to calculate as typed.
+    bool MatrixAgreesOrUserDecides();
+    void MarkMatrixDisagreements();
+
     // Entry fields. A field's number, once it holds one, is stored in value
     // and its text kept as the value in use; true then.
     bool TakeNumber(const EntryField* field, double& value, QString& usedText);
+    // The multiplier of the unit chosen in the selector goes into
+    // multiplier and its text into unit; a text that names no unit of the
+    // list changes nothing.
+    static void ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit);
     // A calculation needs the value of an emptied entry field: the field
     // shows the value in use again.
     void ShowUsedValue(EntryField* field, const QString& usedText);
@@ -197,7 +286,7 @@ private:
     // Commands. Each takes f first; a failure shows as a run-time error.
     void RunCommand(const std::function<void()>& command);
     void Calculate();
-    int LeadingDefinedCurrents() const;
+    void SetCalculationValid(bool valid);
     void ShowResults(int branchesWithCurrents);
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
@@ -210,6 +299,10 @@ private:
     // Runs a redisplay; an arithmetic failure in it is shown as a message.
     void Guarded(const std::function<void()>& display);
     void ShowBranchImpedance(int b);
+    void ShowCurrentMagnitude(int b);
+    void ShowInputImpedanceMagnitude();
+    // Branch b's voltage in its own unit.
+    void ShowVoltage(int b);
     // Branch b takes the values of the entry, or on any failure keeps all
     // it had; the failure is shown as a message.
     void StoreElement(int b, const ElementEntry& entry);
@@ -225,13 +318,30 @@ private:
     void OpenPrintPreview() override;
 
     Circuit c_;
+    // What the user entered, as a circuit file holds it: E and f are the
+    // last numeric texts of their fields, whose values are in use; the
+    // display units are always set.
+    CircuitDocument entry_;
+    // The results on the page are those of the circuit as it stands, so the
+    // graph page may sweep it.
+    bool calculationValid_ = false;
     GraphState g_;
     CalcControls ui_;
-    // What was entered for each branch.
-    ByBranch<ElementEntry> elementEntries_{};
-    // The last numeric text of each entry field, whose value is in use.
-    QString usedEmfText_;
-    QString usedFrequencyText_;
+    // The file the circuit was last opened from or saved to, and what it
+    // holds; empty for a circuit never saved.
+    QString filePath_;
+    CircuitDocument savedEntry_;
+    std::unique_ptr<RecoveryFile> recovery_;
+    QTimer* recoveryTimer_ = nullptr;
+    // The definitions the user chose to calculate as typed, though the
+    // matrix disagrees with the currents: not asked again until they change.
+    std::optional<CircuitDocument> acceptedAsTyped_;
+    // The user agreed to end the program: the close box asks nothing more.
+    bool ending_ = false;
+    FileChooser openChooser_;
+    FileChooser saveChooser_;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;

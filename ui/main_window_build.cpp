@@ -130,6 +130,7 @@ void MainWindow::Build()
     graph_->move(twips::ToPoint(layout::kGraphPage.left, layout::kGraphPage.top));
     Connect();
     SetFocusOrder();
+    BuildMenuBar();
 }
 
 void MainWindow::BuildCalcPage(QWidget* page)

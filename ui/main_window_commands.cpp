@@ -26,6 +26,7 @@ void MainWindow::OnCalculate()
     ShowUsedValues();
     const std::array<EntryField*, 2> fields = {ui_.emfField, ui_.frequencyField};
     if (!CheckEntriesComplete(fields, this)) return;
+    if (!MatrixAgreesOrUserDecides()) return;
     RunCommand([this] { Calculate(); });
 }
 
@@ -38,13 +39,19 @@ void MainWindow::OnShowFrequencyCharacteristics()
 void MainWindow::OnClear()
 {
     ShowUsedValues();
-    RunCommand([this] { InitCircuit(); });
+    RunCommand([this] {
+        if (MayDiscardChanges()) InitCircuit();
+    });
 }
 
 void MainWindow::OnQuit()
 {
     ShowUsedValues();
-    RunCommand([this] { emit endRequested(); });
+    RunCommand([this] {
+        if (!MayDiscardChanges()) return;
+        ending_ = true;
+        emit endRequested();
+    });
 }
 
 void MainWindow::RunCommand(const std::function<void()>& command)
@@ -66,7 +73,7 @@ void MainWindow::ShowRunTimeError(const QString& description)
     graph_->DropReadoutHolds();
     for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
     ClearDefinitionResults();
-    ui_.frequencyButton->setEnabled(false);
+    SetCalculationValid(false);
     ui_.pageTabs->SetCurrent(0);
 }
 
@@ -81,13 +88,13 @@ void MainWindow::ShowUsedValue(EntryField* field, const QString& usedText)
 
 void MainWindow::ShowUsedValues()
 {
-    ShowUsedValue(ui_.emfField, usedEmfText_);
-    ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
+    ShowUsedValue(ui_.emfField, entry_.emf.text);
+    ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
 }
 
 void MainWindow::Calculate()
 {
-    const PageCalculation page = CalculatePage(c_, LeadingDefinedCurrents());
+    const PageCalculation page = CalculatePage(c_, LeadingDefinedCurrents(entry_));
     if (page.failure && !page.singular) {
         ShowMessage(U8(*page.failure), MessageIcon::None, this);
         return;
@@ -99,14 +106,13 @@ void MainWindow::Calculate()
         return;
     }
     ShowResults(page.branchesWithCurrents);
-    ui_.frequencyButton->setEnabled(true);
+    SetCalculationValid(true);
 }
 
-int MainWindow::LeadingDefinedCurrents() const
+void MainWindow::SetCalculationValid(bool valid)
 {
-    int b = 0;
-    while (b < c_.BrCnt && !ui_.currentDefinition[b + 1]->text().isEmpty()) ++b;
-    return b;
+    calculationValid_ = valid;
+    ui_.frequencyButton->setEnabled(valid);
 }
 
 // Later branches keep what they showed, as the page always did.
@@ -114,17 +120,15 @@ void MainWindow::ShowResults(int branchesWithCurrents)
 {
     for (int b = 1; b <= c_.BrCnt; ++b) ShowBranchImpedance(b);
     for (int b = 1; b <= branchesWithCurrents; ++b) {
-        SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b]));
+        ShowCurrentMagnitude(b);
         SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
     }
     if (branchesWithCurrents < c_.BrCnt) ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
-    SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, c_.ImpDspMul[0]));
+    ShowInputImpedanceMagnitude();
     SetText(ui_.inputImpedancePhase, GeneralText(c_.ZiPh));
 
     ui_.voltageBranch->SetText(ui_.voltageBranch->itemText(0));
-    SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[1], c_.VolDspMul[1]));
-    ui_.voltageUnit->SetText(U8(c_.VolUnitTxt[1]));
-    SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[1]));
+    ShowVoltage(1);
 }
 
 void MainWindow::ShowFrequencyCharacteristics()

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "calc/analysis.h"
 #include "calc/branch_impedance.h"
@@ -33,6 +34,14 @@ void CheckShowable(const Complex& z, double multiplier)
     DisplayValue(z.im, multiplier);
 }
 
+// A definition confirmed with nothing pressed means zero, as one never
+// entered does; a file records neither.
+std::optional<SignedSumMarks> RecordedMatrixMarks(const SignedSumMarks& marks)
+{
+    if (std::all_of(marks.begin(), marks.end(), [](int16_t m) { return m == 0; })) return std::nullopt;
+    return marks;
+}
+
 }  // namespace
 
 void MainWindow::ClearDefinitionResults()
@@ -44,10 +53,12 @@ void MainWindow::ClearDefinitionResults()
 void MainWindow::OnElementButton(int b)
 {
     if (b < 1 || b > c_.BrCnt) return;
-    ShowUsedValue(ui_.frequencyField, usedFrequencyText_);
+    ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
     ClearDefinitionResults();
-    ElementDialog dialog(elementEntries_[b], this);
-    if (dialog.exec() == QDialog::Accepted) StoreElement(b, dialog.Entry());
+    ElementDialog dialog(entry_.elements[b - 1].value_or(ElementEntry{}), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    StoreElement(b, dialog.Entry());
+    EntryMayHaveChanged();
 }
 
 void MainWindow::StoreElement(int b, const ElementEntry& entry)
@@ -57,9 +68,9 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
         const double frq = checked::Chk(c_.FrqMul * c_.FrqVal);
         Complex z;
         BrZCalc(z, elements.r, elements.l, elements.c, frq);
-        CheckShowable(z, c_.ImpDspMul[b]);
+        CheckShowable(z, ImpedanceMultiplier(*entry_.display, b));
 
-        elementEntries_[b] = entry;
+        entry_.elements[b - 1] = entry;
         c_.BrR[b] = elements.r;
         c_.BrL[b] = elements.l;
         c_.BrC[b] = elements.c;
@@ -80,16 +91,21 @@ void MainWindow::OnMatrixButton(int j, int k)
 {
     if (j < 1 || j > k || k > c_.LoopCnt) return;
     ClearDefinitionResults();
-    MatrixElementDialog dialog(c_.BrCnt, this);
+    MatrixElementDialog dialog(j, k, c_.BrCnt, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The caption face follows what was pressed, even in a cancelled dialog.
+    SetMatrixCaptionFace(j, k, dialog.Entry().text);
+    const bool stored = !accepted || StoreMatrixElement(j, k, dialog.Entry());
+    if (stored) MirrorLoopMat(c_);
+    EntryMayHaveChanged();
+}
+
+void MainWindow::SetMatrixCaptionFace(int j, int k, const QString& definition)
+{
     QPushButton* button = ui_.matrixButtons[j][k];
     QFont font = button->font();
-    font.setPointSizeF(dialog.Entry().text.size() > kLongDefinition ? layout::kLongMatrixPoints
-                                                                    : layout::kMatrixPoints);
+    font.setPointSizeF(definition.size() > kLongDefinition ? layout::kLongMatrixPoints : layout::kMatrixPoints);
     button->setFont(font);
-    if (accepted && !StoreMatrixElement(j, k, dialog.Entry())) return;
-    MirrorLoopMat(c_);
 }
 
 // An empty definition shows the element's name again; the mirror element
@@ -102,6 +118,7 @@ bool MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
     } else {
         ui_.matrixButtons[j][k]->setText(DefaultMatrixCaption(j, k));
     }
+    entry_.matrix[MatrixPosition(j, k)] = RecordedMatrixMarks(entry.marks);
     try {
         if (j == k) {
             SetZDiagDef(c_, 11 * j, entry.marks);
@@ -122,8 +139,15 @@ void MainWindow::OnCurrentButton(int b)
 {
     if (b < 1 || b > c_.BrCnt) return;
     ClearDefinitionResults();
-    BranchCurrentDialog dialog(c_.LoopCnt, this);
+    BranchCurrentDialog dialog(b, c_.LoopCnt, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    ui_.currentDefinition[b]->setText(dialog.Entry().text);
-    SetCurDef(c_, b, dialog.Entry().marks);
+    StoreCurrentDefinition(b, dialog.Entry());
+    EntryMayHaveChanged();
+}
+
+void MainWindow::StoreCurrentDefinition(int b, const SignedSumEntry& entry)
+{
+    ui_.currentDefinition[b]->setText(entry.text);
+    SetCurDef(c_, b, entry.marks);
+    entry_.currents[b - 1] = entry.marks;
 }

@@ -15,18 +15,16 @@
 #include "selector.h"
 #include "units.h"
 
-namespace {
-
-// Stores the multiplier of the chosen unit; a text that names no unit of
-// the list leaves it as it is.
-void Choose(double& multiplier, UnitList list, const Selector* selector)
-{
-    if (const auto m = MultiplierOf(list, Std(selector->currentText()))) multiplier = *m;
-}
-
-}  // namespace
-
 void MainWindow::SetText(QLabel* label, const std::string& text) { label->setText(U8(text)); }
+
+void MainWindow::ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit)
+{
+    const QString text = selector->currentText();
+    const auto m = MultiplierOf(list, Std(text));
+    if (!m) return;
+    if (multiplier != nullptr) *multiplier = *m;
+    unit = text;
+}
 
 // Empty or an unfinished number: the value waits for a number.
 bool MainWindow::TakeNumber(const EntryField* field, double& value, QString& usedText)
@@ -41,12 +39,14 @@ bool MainWindow::TakeNumber(const EntryField* field, double& value, QString& use
 
 void MainWindow::OnEmfEdited()
 {
-    if (TakeNumber(ui_.emfField, c_.EmfVal, usedEmfText_)) ClearEmfResults();
+    if (TakeNumber(ui_.emfField, c_.EmfVal, entry_.emf.text)) ClearEmfResults();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyEdited()
 {
-    if (TakeNumber(ui_.frequencyField, c_.FrqVal, usedFrequencyText_)) ClearFrequencyResults();
+    if (TakeNumber(ui_.frequencyField, c_.FrqVal, entry_.frequency.text)) ClearFrequencyResults();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnEnterInEmfField() { ui_.frequencyField->setFocus(); }
@@ -57,38 +57,43 @@ void MainWindow::OnEmfUnitChosen()
 {
     ClearInputImpedance();
     ClearEmfResults();
-    Choose(c_.EmfMul, units::kEmf, ui_.emfUnit);
+    ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
     ui_.emfField->setFocus();
     ui_.emfField->selectAll();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyUnitChosen()
 {
     ClearInputImpedance();
     ClearFrequencyResults();
-    Choose(c_.FrqMul, units::kFrequency, ui_.frequencyUnit);
+    ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
     ui_.frequencyField->setFocus();
     ui_.frequencyField->selectAll();
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnImpedanceUnitChosen(int b)
 {
     if (b > c_.BrCnt) return;
-    Choose(c_.ImpDspMul[b], units::kImpedanceDisplay, ui_.impedanceUnit[b]);
+    ChooseUnit(ui_.impedanceUnit[b], units::kImpedanceDisplay, nullptr, entry_.display->impedance[b - 1]);
     Guarded([&] { ShowBranchImpedance(b); });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnCurrentUnitChosen(int b)
 {
     if (b > c_.BrCnt) return;
-    Choose(c_.CurDspMul[b], units::kCurrentDisplay, ui_.currentUnit[b]);
-    Guarded([&] { SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], c_.CurDspMul[b])); });
+    ChooseUnit(ui_.currentUnit[b], units::kCurrentDisplay, nullptr, entry_.display->current[b - 1]);
+    Guarded([&] { ShowCurrentMagnitude(b); });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::OnInputImpedanceUnitChosen()
 {
-    Choose(c_.ImpDspMul[0], units::kImpedanceDisplay, ui_.inputImpedanceUnit);
-    Guarded([&] { SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, c_.ImpDspMul[0])); });
+    ChooseUnit(ui_.inputImpedanceUnit, units::kImpedanceDisplay, nullptr, entry_.display->inputImpedance);
+    Guarded([&] { ShowInputImpedanceMagnitude(); });
+    EntryMayHaveChanged();
 }
 
 // The branch is read from the last two characters of the branch selector; a
@@ -103,11 +108,7 @@ void MainWindow::OnVoltageBranchChosen()
 {
     const int b = ChosenVoltageBranch();
     if (b == 0) return;
-    Guarded([&] {
-        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], c_.VolDspMul[b]));
-        ui_.voltageUnit->SetText(U8(c_.VolUnitTxt[b]));
-        SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[b]));
-    });
+    Guarded([&] { ShowVoltage(b); });
 }
 
 void MainWindow::OnVoltageUnitChosen()
@@ -115,10 +116,10 @@ void MainWindow::OnVoltageUnitChosen()
     const int b = ChosenVoltageBranch();
     if (b == 0) return;
     Guarded([&] {
-        Choose(c_.VolDspMul[b], units::kVoltageDisplay, ui_.voltageUnit);
-        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], c_.VolDspMul[b]));
-        c_.VolUnitTxt[b] = Std(ui_.voltageUnit->currentText());
+        ChooseUnit(ui_.voltageUnit, units::kVoltageDisplay, nullptr, entry_.display->voltage[b - 1]);
+        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
     });
+    EntryMayHaveChanged();
 }
 
 void MainWindow::ClearInputImpedance()
@@ -150,8 +151,26 @@ void MainWindow::ClearEmfResults()
 
 void MainWindow::ShowBranchImpedance(int b)
 {
-    SetText(ui_.impedanceRe[b], DisplayValue(c_.BrImp[b].re, c_.ImpDspMul[b]));
-    SetText(ui_.impedanceIm[b], DisplayValue(c_.BrImp[b].im, c_.ImpDspMul[b]));
+    const double multiplier = ImpedanceMultiplier(*entry_.display, b);
+    SetText(ui_.impedanceRe[b], DisplayValue(c_.BrImp[b].re, multiplier));
+    SetText(ui_.impedanceIm[b], DisplayValue(c_.BrImp[b].im, multiplier));
+}
+
+void MainWindow::ShowCurrentMagnitude(int b)
+{
+    SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], CurrentMultiplier(*entry_.display, b)));
+}
+
+void MainWindow::ShowInputImpedanceMagnitude()
+{
+    SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, InputImpedanceMultiplier(*entry_.display)));
+}
+
+void MainWindow::ShowVoltage(int b)
+{
+    SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
+    ui_.voltageUnit->SetText(entry_.display->voltage[b - 1]);
+    SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[b]));
 }
 
 void MainWindow::Guarded(const std::function<void()>& display)

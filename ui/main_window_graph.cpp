@@ -10,7 +10,7 @@
 #include "print/preview_window.h"
 #include "tab_control.h"
 
-bool MainWindow::FrequencyCommandEnabled() const { return ui_.frequencyButton->isEnabled(); }
+bool MainWindow::FrequencyCommandEnabled() const { return calculationValid_; }
 
 void MainWindow::PressFrequencyCommand() { OnShowFrequencyCharacteristics(); }
 

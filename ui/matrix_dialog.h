@@ -8,8 +8,8 @@
 class MatrixElementDialog : public SignedSumDialog {
     Q_OBJECT
 public:
-    // Buttons are offered for the branches 1 … branchCount.
-    explicit MatrixElementDialog(int branchCount, QWidget* parent = nullptr);
+    // Element Zjk; buttons are offered for the branches 1 … branchCount.
+    MatrixElementDialog(int j, int k, int branchCount, QWidget* parent = nullptr);
 
     QPushButton* ZeroButton() const { return zeroButton_; }
     // "Ｚ１" … "Ｚ１５" by branch number b = 1 … 15.

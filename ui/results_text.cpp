@@ -20,16 +20,16 @@ QString ShownLines(const Circuit& c, const DisplayUnits& units)
 {
     QString text;
     for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(c.BrImp[b].re, c.ImpDspMul[b]),
-                     DisplayValue(c.BrImp[b].im, c.ImpDspMul[b]), units.impedance[b - 1]);
+        text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(c.BrImp[b].re, ImpedanceMultiplier(units, b)),
+                     DisplayValue(c.BrImp[b].im, ImpedanceMultiplier(units, b)), units.impedance[b - 1]);
     for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('I', b), DisplayValue(c.BrCurAbs[b], c.CurDspMul[b]), GeneralText(c.BrCurPh[b]),
-                     units.current[b - 1]);
+        text += Line(Numbered('I', b), DisplayValue(c.BrCurAbs[b], CurrentMultiplier(units, b)),
+                     GeneralText(c.BrCurPh[b]), units.current[b - 1]);
     for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('V', b), DisplayValue(c.BrVolAbs[b], c.VolDspMul[b]), GeneralText(c.BrVolPh[b]),
-                     units.voltage[b - 1]);
-    return text +
-           Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, c.ImpDspMul[0]), GeneralText(c.ZiPh), units.inputImpedance);
+        text += Line(Numbered('V', b), DisplayValue(c.BrVolAbs[b], VoltageMultiplier(units, b)),
+                     GeneralText(c.BrVolPh[b]), units.voltage[b - 1]);
+    return text + Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, InputImpedanceMultiplier(units)),
+                       GeneralText(c.ZiPh), units.inputImpedance);
 }
 
 QString FullLines(const Circuit& c)

@@ -46,10 +46,16 @@ QString SumExpression(const SignedSumMarks& marks, SumKind kind)
     return terms;
 }
 
+QString SumTerms(const SignedSumMarks& marks, SumKind kind)
+{
+    const QString terms = Terms(marks, kind, U8(texts::kPlus), U8(texts::kMinus));
+    if (terms.isEmpty() && DeclaredZero(marks, kind)) return QStringLiteral("0");
+    return terms;
+}
+
 QString SumCaption(const SignedSumMarks& marks, SumKind kind)
 {
-    QString caption = Terms(marks, kind, U8(texts::kPlus), U8(texts::kMinus));
-    if (caption.isEmpty() && DeclaredZero(marks, kind)) caption = QStringLiteral("0");
+    QString caption = SumTerms(marks, kind);
     if (kind == SumKind::BranchCurrent) caption += QStringLiteral("=");
     return caption;
 }

@@ -16,6 +16,11 @@ enum class SumKind { MatrixElement, BranchCurrent };
 // declared zero and nothing else; empty when nothing is marked.
 QString SumExpression(const SignedSumMarks& marks, SumKind kind);
 
+// The terms of the caption below, with its full-width signs, without a
+// branch current's closing "=": "I2－I3"; "0" for a matrix element declared
+// zero and nothing else; empty when nothing is marked.
+QString SumTerms(const SignedSumMarks& marks, SumKind kind);
+
 // The caption the dialog builds when the marked terms are pressed in
 // increasing order, each after its sign unless it is the first and +; a
 // branch current's caption ends in "=". A matrix element with nothing marked

@@ -75,6 +75,10 @@ inline constexpr std::array<const char*, 3> kElementNames = {"Ｒ＝", "Ｌ＝",
 inline constexpr const char* kOk = "ＯＫ";
 inline constexpr const char* kCancel = "キャンセル";
 inline constexpr const char* kMatrixCaption = "マトリクスの要素の入力";
+// Between a dialog's caption and the element it defines.
+inline constexpr const char* kIdeographicSpace = "　";
+// Before the sign the next pressed term will take.
+inline constexpr const char* kNextTermSign = "次の項：";
 inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１",   "Ｚ２",   "Ｚ３",   "Ｚ４",   "Ｚ５",
                                                                "Ｚ６",   "Ｚ７",   "Ｚ８",   "Ｚ９",   "Ｚ１０",
                                                                "Ｚ１１", "Ｚ１２", "Ｚ１３", "Ｚ１４", "Ｚ１５"};
@@ -92,12 +96,29 @@ inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コ�
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
 
+// The matrix against the branch currents. A disagreeing element reads
+// "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）"; %1 is a loop current
+// such as "I3".
+inline constexpr const char* kCircuitMenu = "回路(&C)";
+inline constexpr const char* kMatrixFromCurrents = "枝路電流からマトリクスを作成(&M)";
+inline constexpr const char* kFollowCurrents = "枝路電流に合わせる";
+inline constexpr const char* kCalculateAsTyped = "入力どおり計算";
+inline constexpr const char* kMatrixDisagrees = "マトリクスの定義が枝路電流の定義と一致しません。";
+inline constexpr const char* kTypedDefinition = "　入力：";
+inline constexpr const char* kImpliedDefinition = "　枝路電流から：";
+inline constexpr const char* kEquals = "＝";
+inline constexpr const char* kListSeparator = "、";
+inline constexpr const char* kMissingCurrents = "枝路電流が定義されていない枝路があります：";
+inline constexpr const char* kUnmentionedLoop = "ループ電流 %1 を含む枝路電流がありません。";
+
 // Circuit files: the refusal of a file and its reasons, the failure of a
 // save. A refusal names the place in the file after its reason.
 inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
 inline constexpr const char* kCannotSaveFile = ::kCannotSaveFile;
-inline constexpr const char* kPlaceOpen = "（";
-inline constexpr const char* kPlaceClose = "）";
+inline constexpr const char* kOpenParenthesis = "（";
+inline constexpr const char* kCloseParenthesis = "）";
+inline constexpr const char* kPlaceOpen = kOpenParenthesis;
+inline constexpr const char* kPlaceClose = kCloseParenthesis;
 inline constexpr const char* kFileNotOpened = "ファイルを開けません";
 inline constexpr const char* kFileNotJson = "JSON の文書ではありません";
 inline constexpr const char* kFileNotCircuit = "Brivel の回路ファイルではありません";
@@ -112,9 +133,29 @@ inline constexpr const char* kFileBadExpression = "式の形が違います";
 inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
 inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
 
+// The file menu, its dialogs and the questions that keep a circuit from
+// being lost.
+inline constexpr const char* kFileMenu = "ファイル(&F)";
+inline constexpr const char* kNewCommand = "新規作成(&N)";
+inline constexpr const char* kOpenCommand = "開く(&O)…";
+inline constexpr const char* kSaveCommand = "上書き保存(&S)";
+inline constexpr const char* kSaveAsCommand = "名前を付けて保存(&A)…";
+inline constexpr const char* kRecentFilesMenu = "最近使ったファイル";
+inline constexpr const char* kQuitCommand = "終了(&X)";
+inline constexpr const char* kOpenDialogTitle = "開く";
+inline constexpr const char* kSaveDialogTitle = "名前を付けて保存";
+inline constexpr const char* kCircuitFileFilter = "Brivel 回路ファイル (*.brivel)";
+inline constexpr const char* kUntitledFileName = "回路.brivel";
+inline constexpr const char* kUnsavedChanges = "回路が変更されています。保存しますか？";
+inline constexpr const char* kSave = "保存";
+inline constexpr const char* kDontSave = "保存しない";
+inline constexpr const char* kRestoreCircuit = "前回正常に終了しなかった回路を復元しますか？";
+
 // The command line.
 inline constexpr const char* kHelpResults = "FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。";
 inline constexpr const char* kHelpFull = "--results の値を基本単位の全桁で出力します。";
+inline constexpr const char* kHelpCheck =
+    "FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。";
 inline constexpr const char* kHelpSweep = "FILE の回路の周波数特性を CSV で出力します。";
 inline constexpr const char* kHelpQuantity = "周波数特性の量：impedance、current、voltage（既定 impedance）。";
 inline constexpr const char* kHelpFrom = "周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。";

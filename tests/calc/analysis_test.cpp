@@ -39,10 +39,10 @@ TEST_F(SampleCircuitTest, ResistiveSample)
     EXPECT_NEAR(c.BrCur[2].re, 1.0 / 3, 1e-15);
     EXPECT_NEAR(c.BrVol[2].re, 1.0 / 3, 1e-15);
     EXPECT_NEAR(c.ZReg.re, 1.5, 1e-15);
-    EXPECT_EQ(DisplayValue(c.BrCurAbs[1], c.CurDspMul[1]), "666.6667");
-    EXPECT_EQ(DisplayValue(c.BrCurAbs[2], c.CurDspMul[2]), "333.3333");
-    EXPECT_EQ(DisplayValue(c.BrVolAbs[2], c.VolDspMul[2]), "0.3333");
-    EXPECT_EQ(DisplayValue(CpxAbs(c.ZReg), c.ImpDspMul[0]), "1.5");
+    EXPECT_EQ(DisplayValue(c.BrCurAbs[1], 1e3), "666.6667");
+    EXPECT_EQ(DisplayValue(c.BrCurAbs[2], 1e3), "333.3333");
+    EXPECT_EQ(DisplayValue(c.BrVolAbs[2], 1), "0.3333");
+    EXPECT_EQ(DisplayValue(CpxAbs(c.ZReg), 1), "1.5");
     EXPECT_EQ(DisplayValue(CpxAbs(c.ZReg), 1e-3), "0.0015");
 }
 

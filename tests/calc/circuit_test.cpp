@@ -11,23 +11,17 @@ TEST(CircuitTest, InitialisationSizesEveryArrayAndSetsStartValues)
     c.LoopCnt = 3;
     c.CalcErr = 1;
     InitCircuitData(c);
-    for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh, &c.ImpDspMul,
-                          &c.CurDspMul, &c.VolDspMul})
+    for (const auto* v : {&c.BrR, &c.BrL, &c.BrC, &c.BrCurAbs, &c.BrCurPh, &c.BrVolAbs, &c.BrVolPh})
         EXPECT_EQ(v->size(), 5u);
     EXPECT_EQ(c.BrImp.size(), 5u);
     EXPECT_EQ(c.BrCur.size(), 5u);
     EXPECT_EQ(c.BrVol.size(), 5u);
-    EXPECT_EQ(c.VolUnitTxt.size(), 5u);
     EXPECT_EQ(c.LoopCur.size(), 4u);
     EXPECT_EQ(c.LoopMat.Rows(), 3);
     EXPECT_EQ(c.LoopMat.Cols(), 6);
     EXPECT_EQ(c.ZDef55.size(), 5u);
     for (const Marks& def : c.CurDef) EXPECT_EQ(def, Marks(4, 0));
 
-    EXPECT_EQ(c.ImpDspMul, std::vector<double>(5, 1.0));
-    EXPECT_EQ(c.CurDspMul, (std::vector<double>{0, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(c.VolDspMul, (std::vector<double>{0, 1, 1, 1, 1}));
-    EXPECT_EQ(c.VolUnitTxt, (std::vector<std::string>{"", "Ｖ", "Ｖ", "Ｖ", "Ｖ"}));
     EXPECT_EQ(c.Emf, 1);
     EXPECT_EQ(c.EmfVal, 1);
     EXPECT_EQ(c.EmfMul, 1);
@@ -50,7 +44,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit)
     c.LoopMat(2, 4) = {1, 1};
     c.ZReg = {3, 3};
     c.ZiAbs = 7;
-    c.CurDspMul[1] = 1;
     c.BrCnt = 5;
     c.LoopCnt = 4;
     InitCircuitData(c);
@@ -62,7 +55,6 @@ TEST(CircuitTest, ReinitialisationForgetsTheWholeCircuit)
         for (int k = 1; k <= 8; ++k) EXPECT_TRUE(IsZero(c.LoopMat(r, k)));
     EXPECT_TRUE(IsZero(c.ZReg));
     EXPECT_EQ(c.ZiAbs, 0);
-    EXPECT_EQ(c.CurDspMul[1], 1000);
 }
 
 TEST(CircuitTest, SizesOutsideTheRangeAreRefused)

@@ -46,6 +46,15 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         f["currents"] = currents;
     });
     const QString singular = SampleWith(dir, "singular.brivel", [](QJsonObject& f) { f.remove("matrix"); });
+    const QString disagreeing = SampleWith(dir, "disagree.brivel", [](QJsonObject& f) {
+        QJsonObject matrix = f["matrix"].toObject();
+        matrix["Z12"] = "Z2";
+        matrix["Z22"] = "Z3";
+        f["matrix"] = matrix;
+    });
+    const QString unmentioned = SampleWith(dir, "loop.brivel", [](QJsonObject& f) {
+        f["currents"] = QJsonObject{{"I01", "I1"}, {"I02", "I1"}, {"I03", "I1"}};
+    });
     const QString noEmf = SampleWith(dir, "emf.brivel", [](QJsonObject& f) {
         f["emf"] = QJsonObject{{"value", "0"}, {"unit", "kV"}};
     });
@@ -68,6 +77,13 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--results", noCurrent}, 1, 0, "枝路電流がセットされていません。\n"},
         {{"--results", singular}, 1, 0, "計算出来ません\n"},
         {{"--sweep", noEmf}, 1, 0, "起電力Ｅを０以外の値にして下さい。\n"},
+        {{"--check", sample}, 0, 0, ""},
+        {{"--check", disagreeing}, 3, 3, ""},
+        {{"--check", noCurrent}, 2, 0, "枝路電流が定義されていない枝路があります：I02\n"},
+        {{"--check", unmentioned}, 2, 0, "ループ電流 I2 を含む枝路電流がありません。\n"},
+        {{"--check", dir.filePath("missing.brivel")}, 2, 0, "ファイルを読み込めません：ファイルを開けません…"},
+        {{"--check", sample, "--full"}, 2, 0, "引数が正しくありません：…"},
+        {{"--check", sample, "--results", sample}, 2, 0, "引数が正しくありません：…"},
         {{"--sweep", sample, "--decades", "3"}, 2, 0, "引数が正しくありません：…"},
         {{"--sweep", sample, "--from", "50"}, 2, 0, "引数が正しくありません：…"},
         {{"--sweep", sample, "--quantity", "power"}, 2, 0, "引数が正しくありません：…"},

@@ -11,6 +11,7 @@
 #include <numbers>
 #include <utility>
 
+#include "calc/matrix_from_currents.h"
 #include "ngspice_runner.h"
 #include "program.h"
 #include "ui/circuit_file.h"
@@ -100,6 +101,25 @@ void ExpectAgreement(const Example& example)
     const Cx zi = c.Emf / oracle[0].current[0];
     EXPECT_NEAR(lines.at("Zi").first, std::abs(zi), 1e-9 * std::abs(zi));
     ExpectPhase(lines.at("Zi").second, Degrees(zi));
+}
+
+// Every matrix definition of the file, the explicit zeros included, is the
+// one its branch currents imply.
+TEST(Examples, MatrixIsTheOneTheirBranchCurrentsImply)
+{
+    for (const Example& example : kExamples) {
+        SCOPED_TRACE(example.file);
+        const CircuitFileRead read = ReadCircuitFile(ExampleFile(example.file));
+        ASSERT_TRUE(read.document) << read.error.Message().toStdString();
+        const CircuitDocument& d = *read.document;
+        const MatrixDerivation derivation = DeriveMatrix(DefinitionsOf(d));
+        ASSERT_TRUE(derivation.matrix);
+        for (int j = 1; j <= d.loops; ++j)
+            for (int k = j; k <= d.loops; ++k) {
+                const int position = MatrixPosition(j, k);
+                EXPECT_EQ(d.matrix[position], (*derivation.matrix)[position]) << "Z" << j << k;
+            }
+    }
 }
 
 TEST(Examples, AgreeWithNgspice)

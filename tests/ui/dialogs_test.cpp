@@ -87,7 +87,7 @@ TEST(ElementDialog, EscapeAndCloseBoxCancel)
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     // What was pressed stays readable after the close box.
-    MatrixElementDialog matrix(3);
+    MatrixElementDialog matrix(1, 2, 3);
     matrix.OnBranchButton(1);
     QTimer::singleShot(0, &matrix, [&] { matrix.close(); });
     EXPECT_EQ(matrix.exec(), QDialog::Rejected);
@@ -96,18 +96,24 @@ TEST(ElementDialog, EscapeAndCloseBoxCancel)
 
 TEST(MatrixDialog, SignsAreAStateAndTheLastPressWins)
 {
-    MatrixElementDialog first(3);
+    MatrixElementDialog first(1, 2, 3);
     EXPECT_FALSE(first.BranchButton(4)->isVisibleTo(&first));
     EXPECT_TRUE(first.BranchButton(3)->isVisibleTo(&first));
     EXPECT_TRUE(first.ZeroButton()->isVisibleTo(&first));
+    // The dialog names its element and shows the sum as it grows.
+    EXPECT_EQ(first.windowTitle(), U8("マトリクスの要素の入力　Z12"));
     first.OnBranchButton(1);
+    EXPECT_EQ(first.NextSign()->text(), U8("次の項：＋"));
     first.OnMinus();
+    EXPECT_EQ(first.DefinitionLine()->text(), U8("Z12＝Z1－"));
+    EXPECT_EQ(first.NextSign()->text(), U8("次の項：－"));
     first.OnBranchButton(2);
     first.OnBranchButton(3);
+    EXPECT_EQ(first.DefinitionLine()->text(), U8("Z12＝Z1－Z2Z3"));
     EXPECT_EQ(first.Entry().text, U8("Z1－Z2Z3"));
     EXPECT_EQ(first.Entry().marks, (Marks{0, 1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-    MatrixElementDialog second(3);
+    MatrixElementDialog second(1, 2, 3);
     EXPECT_EQ(second.Entry().text, "");
     second.OnBranchButton(2);
     EXPECT_EQ(second.Entry().marks[2], 1);
@@ -116,7 +122,7 @@ TEST(MatrixDialog, SignsAreAStateAndTheLastPressWins)
     EXPECT_EQ(second.Entry().text, U8("Z2－Z2"));
     EXPECT_EQ(second.Entry().marks[2], -1);
 
-    MatrixElementDialog zero(3);
+    MatrixElementDialog zero(1, 2, 3);
     zero.OnZero();
     EXPECT_EQ(zero.Entry().text, "0");
     EXPECT_EQ(zero.Entry().marks, (Marks{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
@@ -124,7 +130,8 @@ TEST(MatrixDialog, SignsAreAStateAndTheLastPressWins)
 
 TEST(CurrentDialog, BuildsTheDefinitionEndingInEquals)
 {
-    BranchCurrentDialog dialog(2);
+    BranchCurrentDialog dialog(3, 2);
+    EXPECT_EQ(dialog.windowTitle(), U8("ループ電流から枝路電流を求める　I03"));
     EXPECT_TRUE(dialog.LoopButton(2)->isVisibleTo(&dialog));
     EXPECT_FALSE(dialog.LoopButton(3)->isVisibleTo(&dialog));
     EXPECT_EQ(dialog.Entry().marks.size(), 6u);
@@ -249,7 +256,7 @@ TEST(DefinitionCommands, EachCommandEmptiesTheStaleResults)
     // A branch current confirmed with nothing pressed is zero, not missing.
     user.DefineCurrent(2, {});
     EXPECT_EQ(ui.currentDefinition[2]->text(), "=");
-    user.Calculate();
+    user.Answering("入力どおり計算", [&] { user.Calculate(); });
     EXPECT_TRUE(user.messages().empty());
     EXPECT_EQ(ui.currentMagnitude[2]->text(), "0");
     EXPECT_EQ(ui.currentMagnitude[3]->text(), "333.3333");

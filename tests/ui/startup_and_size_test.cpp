@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -66,7 +67,12 @@ TEST(StartUp, ShowsTheDefaultCircuit)
     User user;
     const CalcControls& ui = user.ui();
     EXPECT_EQ(user.window().windowTitle(), U8("Wexlar　Ｖｅｒ．１．０"));
-    EXPECT_EQ(user.window().size(), QSize(1018, 736));
+    // The client area keeps its size below the menu bar.
+    const auto* menuBar = user.window().findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    EXPECT_GT(menuBar->height(), 0);
+    EXPECT_EQ(user.window().size(), QSize(1018, 736 + menuBar->height()));
+    EXPECT_EQ(ui.pageTabs->geometry(), QRect(0, menuBar->height() - 2, 1016, 732));
     EXPECT_EQ(ui.pageTabs->Current(), 0);
     EXPECT_EQ(ui.loopCount->currentText(), U8("２"));
     EXPECT_EQ(ui.branchCount->currentText(), U8("３"));
@@ -114,8 +120,8 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     user.Calculate();
     ASSERT_TRUE(ui.frequencyButton->isEnabled());
 
-    EXPECT_EQ(user.Answering("はい", [&] { user.Choose(ui.loopCount, U8("４")); }),
-              U8("回路の入力内容が消去されます。よろしいですか？"));
+    EXPECT_EQ(user.Answering("保存しない", [&] { user.Choose(ui.loopCount, U8("４")); }),
+              U8("回路が変更されています。保存しますか？"));
     EXPECT_EQ(user.circuit().LoopCnt, 4);
     ExpectMatrixOf(ui, 4);
     ExpectRowsOf(ui, 3);
@@ -179,11 +185,11 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     expectSample("the same count");
 
     ui.branchCount->setFocus();
-    EXPECT_EQ(user.Answering("いいえ", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); }),
-              U8("回路の入力内容が消去されます。よろしいですか？"));
-    expectSample("an arrow key answered いいえ");
+    EXPECT_EQ(user.Answering("キャンセル", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); }),
+              U8("回路が変更されています。保存しますか？"));
+    expectSample("an arrow key answered キャンセル");
 
-    user.Answering("はい", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); });
+    user.Answering("保存しない", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); });
     EXPECT_EQ(user.circuit().BrCnt, 4);
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_EQ(ui.matrixButtons[1][1]->text(), "Z11");
@@ -191,7 +197,7 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
 
     // E alone is an entry too.
     user.TypeInto(ui.emfField, "5");
-    user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("３")); });
+    user.Answering("キャンセル", [&] { user.Choose(ui.loopCount, U8("３")); });
     EXPECT_EQ(user.circuit().LoopCnt, 2);
     EXPECT_EQ(user.circuit().EmfVal, 5);
 }
@@ -211,7 +217,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     user.Click(ui.frequencyButton);
     ASSERT_EQ(ui.pageTabs->Current(), 1);
     ui.pageTabs->SetCurrent(0);
-    user.Click(ui.clearButton);
+    user.Answering("保存しない", [&] { user.Click(ui.clearButton); });
     EXPECT_EQ(ui.pageTabs->Current(), 0);
     EXPECT_EQ(user.circuit().LoopCnt, 2);
     EXPECT_EQ(user.circuit().BrCnt, 4);
@@ -220,7 +226,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     EXPECT_EQ(ui.emfField->text(), "1");
     EXPECT_EQ(user.circuit().EmfVal, 1);
     EXPECT_EQ(ui.impedanceUnit[1]->currentText(), U8("Ω"));
-    EXPECT_EQ(user.circuit().ImpDspMul[1], 1);
+    EXPECT_EQ(user.document().display->impedance[0], U8("Ω"));
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     EXPECT_TRUE(ui.currentDefinition[1]->text().isEmpty());
     EXPECT_TRUE(ui.currentMagnitude[1]->text().isEmpty());
@@ -234,7 +240,7 @@ TEST(MainCommands, EndAsksTheProgramToStop)
     user.Calculate();
     bool asked = false;
     QObject::connect(&user.window(), &MainWindow::endRequested, [&] { asked = true; });
-    user.Click(user.ui().quitButton);
+    user.Answering("保存しない", [&] { user.Click(user.ui().quitButton); });
     EXPECT_TRUE(asked);
     EXPECT_TRUE(user.messages().empty());
 }

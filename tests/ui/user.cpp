@@ -1,6 +1,7 @@
 #include "user.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,13 @@ void User::TypeInto(QWidget* field, const QString& text)
         QTest::keyClick(field, Qt::Key_Backspace);
     else
         QTest::keyClicks(field, text);
+}
+
+void User::Command(const char* text)
+{
+    for (QAction* action : window_->findChildren<QAction*>())
+        if (action->text() == U8(text)) return action->trigger();
+    ADD_FAILURE() << "no command " << text;
 }
 
 void User::Choose(Selector* selector, const QString& item)

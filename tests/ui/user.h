@@ -37,6 +37,7 @@ public:
     MainWindow& window() { return *window_; }
     const CalcControls& ui() const { return window_->Controls(); }
     const Circuit& circuit() const { return window_->circuit(); }
+    const CircuitDocument& document() const { return window_->document(); }
 
     // Messages shown so far; Take… also forgets them.
     const std::vector<Message>& messages() const { return messages_; }
@@ -48,6 +49,8 @@ public:
     // Backspace, which empties the field.
     void TypeInto(QWidget* field, const QString& text);
     void Choose(Selector* selector, const QString& item);
+    // The menu command captioned text, such as "開く(&O)…".
+    void Command(const char* text);
 
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
     // キャンセル when ok is false).

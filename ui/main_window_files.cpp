@@ -1,0 +1,282 @@
+// The file menu and everything that keeps a circuit from being lost: the
+// caption with its modified marker, the question before unsaved work is
+// discarded, opening and saving circuit files, the recent files, dropped
+// files and the recovery file.
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+
+#include "circuit_file.h"
+#include "main_window.h"
+#include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
+#include "recent_files.h"
+#include "recovery_file.h"
+#include "tab_control.h"
+#include "texts.h"
+
+namespace {
+
+// Changes reach the recovery file within a second: a burst of typing is
+// written once, at most this long after its first change.
+constexpr int kRecoveryDelayMs = 500;
+
+QString ChooseCircuitFile(QWidget* parent, const QString& suggested, QFileDialog::AcceptMode mode)
+{
+    const bool saving = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(parent, U8(saving ? texts::kSaveDialogTitle : texts::kOpenDialogTitle),
+                       QFileInfo(suggested).absolutePath(), U8(texts::kCircuitFileFilter));
+    // Qt's own dialog adds the suffix before it asks whether to replace a
+    // file, so the question is about the file that will be written.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromUtf8(kCircuitFileSuffix));
+    if (saving) dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString DefaultOpenChooser(QWidget* parent, const QString& suggested)
+{
+    return ChooseCircuitFile(parent, suggested, QFileDialog::AcceptOpen);
+}
+
+QString DefaultSaveChooser(QWidget* parent, const QString& suggested)
+{
+    return ChooseCircuitFile(parent, suggested, QFileDialog::AcceptSave);
+}
+
+// The one circuit file of a drop, if it is one.
+QString DroppedCircuitFile(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).suffix() == QString::fromUtf8(kCircuitFileSuffix) ? path : QString();
+}
+
+}  // namespace
+
+void MainWindow::BuildMenuBar()
+{
+    menuBar_ = new QMenuBar(this);
+    QMenu* file = menuBar_->addMenu(U8(texts::kFileMenu));
+    file->addAction(U8(texts::kNewCommand), QKeySequence::New, this, &MainWindow::OnNew);
+    file->addAction(U8(texts::kOpenCommand), QKeySequence::Open, this, &MainWindow::OnOpen);
+    file->addAction(U8(texts::kSaveCommand), QKeySequence::Save, this, &MainWindow::OnSave);
+    file->addAction(U8(texts::kSaveAsCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    &MainWindow::OnSaveAs);
+    recentMenu_ = file->addMenu(U8(texts::kRecentFilesMenu));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
+    file->addSeparator();
+    file->addAction(U8(texts::kQuitCommand), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &MainWindow::OnQuit);
+    FillRecentMenu();
+    QMenu* circuit = menuBar_->addMenu(U8(texts::kCircuitMenu));
+    circuit->addAction(U8(texts::kMatrixFromCurrents), this, &MainWindow::OnMatrixFromCurrents);
+
+    // The client area keeps its size and layout below the menu bar.
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    ui_.pageTabs->move(ui_.pageTabs->pos() + QPoint(0, menuHeight));
+    setFixedSize(width(), height() + menuHeight);
+
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(kRecoveryDelayMs);
+    connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::WriteRecovery);
+    recovery_ = std::make_unique<RecoveryFile>();
+    openChooser_ = DefaultOpenChooser;
+    saveChooser_ = DefaultSaveChooser;
+    setAcceptDrops(true);
+}
+
+void MainWindow::FillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
+                               [this, path] { OnOpenRecent(path); });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::SetFileChoosers(FileChooser open, FileChooser save)
+{
+    openChooser_ = std::move(open);
+    saveChooser_ = std::move(save);
+}
+
+bool MainWindow::IsModified() const { return entry_ != savedEntry_; }
+
+// Without a file the caption has no place for the marker.
+void MainWindow::ShowModifiedMarker() { setWindowModified(!filePath_.isEmpty() && IsModified()); }
+
+void MainWindow::EntryMayHaveChanged()
+{
+    ShowModifiedMarker();
+    MarkMatrixDisagreements();
+    if (!recoveryTimer_->isActive()) recoveryTimer_->start();
+}
+
+void MainWindow::WriteRecovery()
+{
+    if (IsModified())
+        recovery_->Write(entry_);
+    else
+        recovery_->Remove();
+}
+
+void MainWindow::UpdateCaption()
+{
+    const QString program = U8(texts::kWindowCaption);
+    setWindowTitle(filePath_.isEmpty() ? program
+                                       : QFileInfo(filePath_).fileName() + QStringLiteral("[*] - ") + program);
+    setWindowModified(IsModified());
+}
+
+// The circuit as it now stands is the one on disk, or the start of a new one.
+void MainWindow::TakeAsSaved(const QString& path)
+{
+    filePath_ = path;
+    savedEntry_ = entry_;
+    UpdateCaption();
+    WriteRecovery();
+}
+
+bool MainWindow::MayDiscardChanges()
+{
+    // A circuit of a new size with nothing in it is no work to lose.
+    if (!IsModified() || !HoldsEntry()) return true;
+    switch (AskChoice(U8(texts::kUnsavedChanges), U8(texts::kSave), U8(texts::kDontSave), U8(texts::kCancel),
+                      Choice::Primary, this)) {
+    case Choice::Primary:
+        return OnSave();
+    case Choice::Secondary:
+        recovery_->Remove();
+        return true;
+    case Choice::Cancel:
+        return false;
+    }
+    return false;
+}
+
+void MainWindow::OnNew()
+{
+    if (!MayDiscardChanges()) return;
+    StartCircuit();
+    TakeAsSaved({});
+}
+
+void MainWindow::OnOpen()
+{
+    if (!MayDiscardChanges()) return;
+    const QString path = openChooser_(this, filePath_.isEmpty() ? SuggestedPath() : filePath_);
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+void MainWindow::OnOpenRecent(const QString& path)
+{
+    if (MayDiscardChanges() && !OpenFile(path)) ForgetRecentFile(path);
+}
+
+bool MainWindow::OpenFile(const QString& path)
+{
+    const CircuitFileRead read = ReadCircuitFile(path);
+    if (!read.document) {
+        ShowMessage(read.error.Message(), MessageIcon::Error, this);
+        return false;
+    }
+    LoadDocument(*read.document);
+    RememberRecentFile(path);
+    TakeAsSaved(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+bool MainWindow::OnSave() { return filePath_.isEmpty() ? OnSaveAs() : SaveTo(filePath_); }
+
+bool MainWindow::OnSaveAs()
+{
+    const QString path = saveChooser_(this, filePath_.isEmpty() ? SuggestedPath() : filePath_);
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool MainWindow::SaveTo(const QString& path)
+{
+    ShowUsedValues();
+    if (const auto failure = WriteCircuitFile(path, entry_)) {
+        ShowMessage(*failure, MessageIcon::Error, this);
+        return false;
+    }
+    RememberRecentFile(path);
+    TakeAsSaved(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+QString MainWindow::SuggestedPath() const
+{
+    const QStringList recent = RecentFiles();
+    const QString folder = recent.isEmpty() ? QDir::homePath() : QFileInfo(recent.front()).absolutePath();
+    return QDir(folder).filePath(U8(texts::kUntitledFileName));
+}
+
+void MainWindow::OfferRecovery()
+{
+    std::optional<LeftRecovery> left = FindLeftRecovery();
+    if (!left) return;
+    const CircuitFileRead read = ReadCircuitFile(left->Path());
+    if (read.document && Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes) {
+        LoadDocument(*read.document);
+    }
+    left->Remove();
+}
+
+void MainWindow::KeepRecoveryForNextStart()
+{
+    WriteRecovery();
+    recovery_->KeepAtExit();
+}
+
+// Ending the program closes the window again; it was asked about then.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (ending_) {
+        event->accept();
+        return;
+    }
+    if (!MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    ending_ = true;
+    event->accept();
+    emit endRequested();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedCircuitFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+// The question about unsaved work waits until the drop has returned, so that
+// the program the file came from is not held up by it.
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedCircuitFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, path] { OpenAfterAsking(path); });
+}
+
+void MainWindow::OpenAfterAsking(const QString& path)
+{
+    if (MayDiscardChanges()) OpenFile(path);
+}

@@ -1,0 +1,95 @@
+// The loop matrix checked against the branch currents: the command that
+// writes it from them, the question at 計算実行 while the two disagree, and
+// the marks on the matrix buttons that disagree.
+
+#include <QPushButton>
+
+#include "calc/loop_matrix.h"
+#include "calc/matrix_from_currents.h"
+#include "main_window.h"
+#include "matrix_check_text.h"
+#include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
+#include "signed_sum_text.h"
+#include "texts.h"
+
+namespace {
+
+const QColor kDisagreeingCaption(Qt::red);
+
+void MarkDisagreeing(QPushButton* button, const std::optional<QString>& implied)
+{
+    if (implied) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::ButtonText, kDisagreeingCaption);
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisagreeingCaption.lighter(160));
+        button->setPalette(palette);
+        button->setToolTip(*implied);
+    } else if (button->testAttribute(Qt::WA_SetPalette)) {
+        button->setPalette(QPalette());
+        button->setAttribute(Qt::WA_SetPalette, false);
+        button->setToolTip({});
+    }
+}
+
+bool SameDefinitions(const CircuitDocument& a, const CircuitDocument& b)
+{
+    return a.loops == b.loops && a.branches == b.branches && a.matrix == b.matrix && a.currents == b.currents;
+}
+
+}  // namespace
+
+void MainWindow::WriteMatrixDefinition(int j, int k, const SignedSumMarks& marks)
+{
+    const SignedSumEntry entry{marks, SumCaption(marks, SumKind::MatrixElement)};
+    SetMatrixCaptionFace(j, k, entry.text);
+    StoreMatrixElement(j, k, entry);
+}
+
+void MainWindow::OnMatrixFromCurrents()
+{
+    const MatrixDerivation derivation = DeriveMatrix(DefinitionsOf(entry_));
+    if (const auto failure = DerivationFailure(derivation)) {
+        ShowMessage(*failure, MessageIcon::None, this);
+        return;
+    }
+    ClearDefinitionResults();
+    for (int j = 1; j <= c_.LoopCnt; ++j)
+        for (int k = j; k <= c_.LoopCnt; ++k) WriteMatrixDefinition(j, k, (*derivation.matrix)[ElementPosition(j, k)]);
+    MirrorLoopMat(c_);
+    EntryMayHaveChanged();
+}
+
+std::vector<ElementDisagreement> MainWindow::MatrixDisagreements() const
+{
+    const LoopDefinitions definitions = DefinitionsOf(entry_);
+    const MatrixDerivation derivation = DeriveMatrix(definitions);
+    if (!derivation.matrix) return {};
+    return Disagreements(definitions, *derivation.matrix);
+}
+
+bool MainWindow::MatrixAgreesOrUserDecides()
+{
+    const std::vector<ElementDisagreement> disagreements = MatrixDisagreements();
+    if (disagreements.empty() || (acceptedAsTyped_ && SameDefinitions(*acceptedAsTyped_, entry_))) return true;
+    const Choice choice = AskChoice(DisagreementLines(disagreements).join('\n'), U8(texts::kFollowCurrents),
+                                    U8(texts::kCalculateAsTyped), U8(texts::kCancel), Choice::Cancel, this);
+    if (choice == Choice::Cancel) return false;
+    if (choice == Choice::Secondary) {
+        acceptedAsTyped_ = entry_;
+        return true;
+    }
+    for (const ElementDisagreement& d : disagreements) WriteMatrixDefinition(d.row, d.column, d.implied);
+    MirrorLoopMat(c_);
+    EntryMayHaveChanged();
+    return true;
+}
+
+void MainWindow::MarkMatrixDisagreements()
+{
+    std::array<std::array<std::optional<QString>, Circuit::MaxLoops + 1>, Circuit::MaxLoops + 1> implied{};
+    for (const ElementDisagreement& d : MatrixDisagreements())
+        implied[d.row][d.column] = implied[d.column][d.row] = SumCaption(d.implied, SumKind::MatrixElement);
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = 1; k <= Circuit::MaxLoops; ++k) MarkDisagreeing(ui_.matrixButtons[j][k], implied[j][k]);
+}
