@@ -59,7 +59,7 @@ QString NoteOf(CurveSearch search, const SearchFinding& finding)
     if (search == CurveSearch::HalfPower) {
         QStringList frequencies;
         for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
-        note += U8(graph_text::kMarkerGap) + frequencies.join(U8(graph_text::kAndThen));
+        note += U8(graph_text::kIdeographicSpace) + frequencies.join(U8(graph_text::kAndThen));
     }
     return note;
 }

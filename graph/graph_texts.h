@@ -35,7 +35,7 @@ inline constexpr const char* kReadoutDegree = "°";
 
 // Trace marker readout line: the gap between its parts and what a search
 // adds to it.
-inline constexpr const char* kMarkerGap = "　";
+inline constexpr const char* kIdeographicSpace = "　";
 inline constexpr const char* kAtSpanEnd = "（掃引範囲の端）";
 inline constexpr const char* kNotInSpan = "：掃引範囲にありません";
 inline constexpr const char* kAndThen = "／";

@@ -57,7 +57,7 @@ QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + 
 QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
 {
     const QString name = CurveName(curve);
-    const QString gap = U8(graph_text::kMarkerGap);
+    const QString gap = U8(graph_text::kIdeographicSpace);
     QString text = QStringLiteral("f = ") + MarkerFrequencyText(point.frequency) + gap +
                    QStringLiteral("|%1| = ").arg(name) + MarkerMagnitudeText(curve.quantity, point.magnitude) + gap +
                    QStringLiteral("∠%1 = ").arg(name) + MarkerPhaseText(point.phase);

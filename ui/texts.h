@@ -76,7 +76,7 @@ inline constexpr const char* kOk = "ＯＫ";
 inline constexpr const char* kCancel = "キャンセル";
 inline constexpr const char* kMatrixCaption = "マトリクスの要素の入力";
 // Between a dialog's caption and the element it defines.
-inline constexpr const char* kIdeographicSpace = "　";
+inline constexpr const char* kIdeographicSpace = graph_text::kIdeographicSpace;
 // Before the sign the next pressed term will take.
 inline constexpr const char* kNextTermSign = "次の項：";
 inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１",   "Ｚ２",   "Ｚ３",   "Ｚ４",   "Ｚ５",

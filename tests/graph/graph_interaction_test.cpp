@@ -522,11 +522,12 @@ TEST(TraceMarker, ShowsTheAnalysisAtItsFrequencyOnTheCurveAndHoldsWithTheReadout
         EXPECT_NEAR(line->magnitude / std::hypot(exact.re, exact.im), 1, 5e-5);
         EXPECT_NEAR(line->phase, std::atan2(exact.im, exact.re) * 180 / M_PI, 0.005);
         // It covers nothing of the page.
-        for (QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w != &page.MarkerNameLabel() && w != &page.MarkerValuesLabel() && w->isVisible())
-                EXPECT_FALSE(w->geometry().intersects(page.MarkerValuesLabel().geometry()) ||
-                             w->geometry().intersects(page.MarkerNameLabel().geometry()))
-                    << w->metaObject()->className();
+        for (QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w == &page.MarkerNameLabel() || w == &page.MarkerValuesLabel() || !w->isVisible()) continue;
+            EXPECT_FALSE(w->geometry().intersects(page.MarkerValuesLabel().geometry()) ||
+                         w->geometry().intersects(page.MarkerNameLabel().geometry()))
+                << w->metaObject()->className();
+        }
 
         // On the curve as plotted, in both graphs.
         for (Graph graph : kGraphs) EXPECT_TRUE(OnPlottedCurve(page, graph, m)) << IndexOf(graph);
