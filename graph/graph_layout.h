@@ -23,6 +23,11 @@ inline constexpr Box kFrequencyScale{1590, 9765, 9825, 375};
 inline constexpr std::array<Box, 2> kTitles{{{750, 825, 375, 975}, {750, 5310, 375, 975}}};
 inline constexpr std::array<Box, 2> kFrequencyReadouts{{{11445, 2355, 1335, 375}, {11445, 7710, 1335, 375}}};
 inline constexpr std::array<Box, 2> kValueReadouts{{{11445, 2715, 1335, 375}, {11445, 8070, 1335, 375}}};
+// The trace marker's readout line, in the strip below the frequency labels
+// that nothing else uses, out to the page's right edge: the curve's name,
+// then its values.
+inline constexpr Box kMarkerName{1590, 10185, 600, 375};
+inline constexpr Box kMarkerValues{2190, 10185, 12855, 375};
 
 // Frames on the page.
 inline constexpr Box kQuantityFrame{1110, -120, 4050, 930};
@@ -72,6 +77,9 @@ inline const QColor kKeepColour{255, 0, 0};
 inline const QColor kDropKeptColour{255, 255, 255};
 inline const QColor kPrintColour{128, 255, 128};
 inline const QColor kPositionGround{192, 255, 192};
+// The readout line on a black ground, where every curve colour reads.
+inline const QColor kMarkerLineGround{0, 0, 0};
+inline const QColor kMarkerLineText{255, 255, 255};
 
 // Fonts, points.
 inline constexpr double kScaleFontPoints = 9.75;

@@ -1,6 +1,7 @@
 #include "graph/graph_page.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -113,7 +114,9 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
       graphs_{MakeBox(this, gl::kGraphs[0], gl::kGraphBackColour), MakeBox(this, gl::kGraphs[1], gl::kGraphBackColour)},
       levelScales_{MakeStrip(this, gl::kLevelScales[0]), MakeStrip(this, gl::kLevelScales[1])},
       frequencyScale_(MakeStrip(this, gl::kFrequencyScale)),
-      boxes_{*graphs_[0], *graphs_[1], *frequencyScale_, *levelScales_[0], *levelScales_[1]}
+      boxes_{*graphs_[0], *graphs_[1], *frequencyScale_, *levelScales_[0], *levelScales_[1]},
+      saveFileChooser_(AskSaveFileName),
+      lastCsv_(QDir::home().filePath(U8(graph_text::kCsvDefaultName)))
 {
     resize(twips::ToSize(gl::kPageWidth, gl::kPageHeight));
     Paint(this, gl::kPageColour);
@@ -124,6 +127,8 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
     BuildCommandFrame();
     BuildPositionFrame();
     BuildRangeFrame();
+    BuildMarker();
+    BuildGraphMenu();
     Connect();
 }
 
@@ -249,6 +254,9 @@ void GraphPage::Connect()
         connect(box, &PictureBox::mouseMovedAt, this,
                 [this, graph](double x, double y) { OnGraphMouseMove(graph, x, y); });
         connect(box, &PictureBox::clickedAt, this, [this, graph] { OnGraphClick(graph); });
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, graph](const QPoint& at) { OnGraphMenuRequested(graph, at); });
     }
 }
 

@@ -10,25 +10,47 @@
 // graph state it is given; both outlive it.
 
 #include <array>
+#include <optional>
 
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
 #include "calc/circuit.h"
+#include "graph/curve_searches.h"
 #include "graph/graph_boxes.h"
 #include "graph/graph_host.h"
 #include "graph/graph_state.h"
+#include "graph/plotted_sweep.h"
 #include "graph/position_steps.h"
 #include "graph/sweep.h"
+#include "platform/save_file_dialog.h"
 
+class MarkerOverlay;
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
 class PictureBox;
+
+// The trace marker: on one plotted curve at one frequency, with the
+// analysis' value there, and what a search found: every point, the marker
+// at the first, and the note the readout line adds.
+struct TraceMarker {
+    PlottedCurve curve;
+    CurvePoint point;
+    QString note;
+    std::vector<CurvePoint> found;
+};
+
+// The items of the graphs' menu.
+enum class GraphMenuItem { Maximum, Minimum, HalfPower, PhaseZero, Fit, SaveCsv };
+inline constexpr int kGraphMenuItems = 6;
 
 class GraphPage : public QWidget {
     Q_OBJECT
@@ -66,8 +88,31 @@ public:
     void OnPanelMouseMove();
     // Frees and hides both readouts and forgets every held text: what they
     // held belongs to results that are gone. For a new calculation and
-    // anything that clears the results.
+    // anything that clears the results. The marker goes with them.
     void DropReadoutHolds();
+
+    // The graphs' menu at `at` (the graph's logical pixels), and its items.
+    void OnGraphMenuRequested(Graph graph, const QPointF& at);
+    // Searches the curve nearest to where the menu was asked for and holds
+    // the marker at what it finds.
+    void OnSearch(CurveSearch search);
+    // "自動調整": the magnitude and phase positions that bring the curves
+    // inside the graphs, then the redraw.
+    void OnFitPositions();
+    // "ＣＳＶで保存…": the plotted sweep to a file.
+    void OnSaveCsv();
+    void SetSaveFileChooser(SaveFileChooser chooser);
+
+    // The marker while there is one, and whether a click or a search holds it.
+    const std::optional<TraceMarker>& Marker() const { return marker_; }
+    bool MarkerHeld() const { return markerHeld_; }
+    MarkerOverlay& MarkerLayer(Graph graph) { return *markerOverlays_[IndexOf(graph)]; }
+    QLabel& MarkerNameLabel() { return *markerName_; }
+    QLabel& MarkerValuesLabel() { return *markerValues_; }
+    QMenu& GraphMenu() { return *graphMenu_; }
+    QAction& MenuAction(GraphMenuItem item) { return *menuActions_[static_cast<int>(item)]; }
+    // The sweep on the graphs; empty before the first and after a failed one.
+    const PlottedSweep& Plotted() const { return plotted_; }
 
     // The boxes as drawing surfaces.
     GraphBoxes& Boxes() { return boxes_; }
@@ -110,6 +155,8 @@ private:
     void BuildCommandFrame();
     void BuildPositionFrame();
     void BuildRangeFrame();
+    void BuildMarker();
+    void BuildGraphMenu();
     void Connect();
 
     static void SelectOption(std::array<QRadioButton*, 2>& pair, int chosen);
@@ -126,6 +173,23 @@ private:
         QString frequency, value;
     };
     HeldTexts& Held(Graph graph);
+
+    // The plotted curve whose point at x lies nearest to y on the graph.
+    std::optional<PlottedCurve> CurveNear(Graph graph, double x, double y) const;
+    void MoveMarker(Graph graph, double x, double y);
+    void PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note = {},
+                     const std::vector<CurvePoint>& found = {});
+    // The marker at its frequency again after a redraw: the analysis there,
+    // its place in the new scales.
+    void RefreshMarker();
+    void DropMarker();
+    void ShowMarker();
+    // The marker's phase as the phase graph plots it: the analysis' phase
+    // moved by the whole turns the sweep's continuation added there.
+    double PlottedPhaseOf(const TraceMarker& marker) const;
+    // A search's finding held by the marker and by the readout of the graph
+    // the menu was asked on.
+    void HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note);
 
     Circuit& circuit_;
     GraphState& state_;
@@ -150,6 +214,21 @@ private:
     QPushButton* dropKeptCurveButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* returnButton_ = nullptr;
+
+    std::array<MarkerOverlay*, 2> markerOverlays_{};
+    QLabel* markerName_ = nullptr;
+    QLabel* markerValues_ = nullptr;
+    QMenu* graphMenu_ = nullptr;
+    std::array<QAction*, kGraphMenuItems> menuActions_{};
+
+    PlottedSweep plotted_;
+    std::optional<TraceMarker> marker_;
+    bool markerHeld_ = false;
+    // Where the menu was asked for, in the graph's user coordinates.
+    Graph menuGraph_ = Graph::Magnitude;
+    QPointF menuAt_;
+    SaveFileChooser saveFileChooser_;
+    QString lastCsv_;
 
     std::array<bool, 2> readoutHeld_{};
     // By graph and plotted quantity, so a held readout shows only a reading

@@ -11,6 +11,10 @@
 void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
 {
     for (int j = 0; j < 3; ++j) quantityOptions_[j]->setChecked(j == static_cast<int>(quantity));
+    // A marker stays only on a curve that is still plotted.
+    if (marker_ && (marker_->curve.quantity != quantity ||
+                    (marker_->curve.branch > 0 && !branchChecks_[marker_->curve.branch]->isChecked())))
+        DropMarker();
     state_.quantity = quantity;
     ShowHeldReadouts();
     if (quantity == PlottedQuantity::InputImpedance) {

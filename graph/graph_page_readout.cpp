@@ -1,4 +1,5 @@
-// The cursor readout beside each graph, and its hold.
+// The cursor readout beside each graph, and its hold, which holds the trace
+// marker too.
 
 #include <QLabel>
 
@@ -26,6 +27,7 @@ void GraphPage::OnGraphMouseMove(Graph graph, double x, double y)
     graphs_[i]->SetCrossCursor(true);
     const Graph other = OtherGraph(graph);
     ShowReadout(other, ReadoutHeld(other));
+    if (!markerHeld_) MoveMarker(graph, x, y);
     if (ReadoutHeld(graph)) {
         frequencyReadouts_[i]->setText(Held(graph).frequency);
         valueReadouts_[i]->setText(Held(graph).value);
@@ -41,11 +43,13 @@ void GraphPage::OnGraphClick(Graph graph)
     const int i = IndexOf(graph);
     readoutHeld_[i] = !readoutHeld_[i];
     Held(graph) = {frequencyReadouts_[i]->text(), valueReadouts_[i]->text()};
+    markerHeld_ = readoutHeld_[i] && marker_.has_value();
 }
 
 void GraphPage::OnPanelMouseMove()
 {
     for (Graph graph : kGraphs) ShowReadout(graph, ReadoutHeld(graph));
+    if (!markerHeld_) DropMarker();
 }
 
 // After a change of the plotted quantity a held readout shows what was held
@@ -65,4 +69,5 @@ void GraphPage::DropReadoutHolds()
     readoutHeld_ = {};
     held_ = {};
     ShowHeldReadouts();
+    DropMarker();
 }

@@ -66,15 +66,18 @@ void GraphPage::RunSweep()
     SweepResult result;
     switch (state_.quantity) {
     case PlottedQuantity::BranchCurrent:
-        result = SweepBranchCurrents(circuit_, state_, magnitude, phase, CheckedBranches(), valid);
+        result = SweepBranchCurrents(circuit_, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
         break;
     case PlottedQuantity::BranchVoltage:
-        result = SweepBranchVoltages(circuit_, state_, magnitude, phase, CheckedBranches(), valid);
+        result = SweepBranchVoltages(circuit_, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
         break;
     default:
-        result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid);
+        result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid, &plotted_);
         break;
     }
+    // Only a whole sweep stands for the curves on the graphs.
+    if (result.kind != SweepResult::Completed) plotted_ = {};
+    RefreshMarker();
     switch (result.kind) {
     case SweepResult::Completed:
         break;
@@ -165,6 +168,7 @@ void GraphPage::ResetForNewCircuit()
 {
     for (PictureBox* graph : graphs_) graph->SetBackColor(graph_layout::kGraphBackColour);
     ClearGraphBoxes(boxes_);
+    plotted_ = {};
     ResetGraphState(state_);
     DrawFrequencyAxis(state_, boxes_, state_.frequencySpan);
     DrawLevelAxis(state_, boxes_, state_.levelSpan);

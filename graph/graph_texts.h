@@ -33,4 +33,22 @@ inline constexpr const char* kDegreeLabel = " 度";
 inline constexpr const char* kReadoutHz = "Hz";
 inline constexpr const char* kReadoutDegree = "°";
 
+// Trace marker readout line: the gap between its parts and what a search
+// adds to it.
+inline constexpr const char* kIdeographicSpace = "　";
+inline constexpr const char* kAtSpanEnd = "（掃引範囲の端）";
+inline constexpr const char* kNotInSpan = "：掃引範囲にありません";
+inline constexpr const char* kAndThen = "／";
+
+// The graphs' menu.
+inline constexpr const char* kMenuMaximum = "最大値";
+inline constexpr const char* kMenuMinimum = "最小値";
+inline constexpr const char* kMenuHalfPower = "－3ｄＢ点";
+inline constexpr const char* kMenuPhaseZero = "位相0度点";
+inline constexpr const char* kMenuFit = "自動調整";
+inline constexpr const char* kMenuSaveCsv = "ＣＳＶで保存…";
+inline constexpr const char* kCsvFilter = "CSV (*.csv)";
+inline constexpr const char* kCsvSuffix = "csv";
+inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
+
 }  // namespace graph_text

@@ -65,8 +65,9 @@ void DrawCurve(const SweepCurve& curve, const SweepFrequencies& sweep, const QCo
 // analyses: an end met by the analyses comes after the first branch's curves
 // up to it.
 SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph, const BranchChecks& checked,
-                          bool calculationValid, PlottedQuantity quantity)
+                          bool calculationValid, PlottedQuantity quantity, PlottedSweep* drawn)
 {
+    if (drawn) *drawn = {quantity, checked, {}, {}};
     float yB = 0;
     SweepFrequencies sweep;
     try {
@@ -77,6 +78,7 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
         return {SweepResult::Failed, e.description()};
     }
     const SweepData data = AnalyseSweep(c, sweep, quantity, calculationValid);
+    if (drawn) *drawn = {quantity, checked, sweep, data};
     for (int b = 1; b <= c.BrCnt; ++b) {
         if (checked[b]) {
             DrawCurve(data.curves[b - 1], sweep, BranchColour(g.branchColours[b]), yB, mag, ph,
@@ -91,8 +93,9 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
 }  // namespace
 
 SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                                bool calculationValid)
+                                bool calculationValid, PlottedSweep* drawn)
 {
+    if (drawn) *drawn = {};
     float yB = 0;
     SweepFrequencies sweep;
     try {
@@ -101,6 +104,7 @@ SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitud
         return {SweepResult::Failed, e.description()};
     }
     const SweepData data = AnalyseSweep(c, sweep, PlottedQuantity::InputImpedance, calculationValid);
+    if (drawn) *drawn = {PlottedQuantity::InputImpedance, {}, sweep, data};
     int16_t i = 1;
     DrawCurve(data.curves[0], sweep, kLiveCurveColour, yB, magnitudeGraph, phaseGraph,
               [&](float x, float y, float phi) {
@@ -117,13 +121,15 @@ SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitud
 }
 
 SweepResult SweepBranchCurrents(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                                const BranchChecks& checked, bool calculationValid)
+                                const BranchChecks& checked, bool calculationValid, PlottedSweep* drawn)
 {
-    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchCurrent);
+    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchCurrent,
+                         drawn);
 }
 
 SweepResult SweepBranchVoltages(Circuit& c, GraphState& g, DrawSurface& magnitudeGraph, DrawSurface& phaseGraph,
-                                const BranchChecks& checked, bool calculationValid)
+                                const BranchChecks& checked, bool calculationValid, PlottedSweep* drawn)
 {
-    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchVoltage);
+    return SweepBranches(c, g, magnitudeGraph, phaseGraph, checked, calculationValid, PlottedQuantity::BranchVoltage,
+                         drawn);
 }

@@ -1,12 +1,15 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPageSetupDialog>
 
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "platform/message_box.h"
+#include "graph/sweep_table.h"
 #include "platform/picture_box.h"
 #include "print/page_drawer.h"
+#include "print/page_export.h"
 #include "print/preview_window.h"
 #include "print/print_texts.h"
 #include "print/arrow_spinner.h"
@@ -102,7 +105,9 @@ void PreviewWindow::PrintSetup()
 }
 
 // The clipboard gets the page block as the preview draws it, without the
-// margin outline; the preview keeps that look until the next preview.
+// margin outline, and beside that picture the plotted sweep as a table of
+// tab-separated text and the same block as SVG; the preview keeps that look
+// until the next preview.
 void PreviewWindow::CopyToClipboard()
 {
     prt_.forClipboard = true;
@@ -131,9 +136,15 @@ void PreviewWindow::CopyToClipboard()
     clipboardPicture_.Resize(source.size(), previewPicture_->devicePixelRatioF());
     clipboardPicture_.PaintPicture(previewPicture_->Image(), source,
                                    QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
+    auto* data = new QMimeData;
+    data->setImageData(clipboardPicture_.Image());
+    SweepResult outcome;
+    if (const std::optional<QString> table = SweepTable(kTabSeparator, outcome)) data->setText(*table);
+    if (const std::optional<QByteArray> svg = PageSvg({prt_, graph_, circuit_, host_, this}, area, BlockSizeMm(prt_)))
+        data->setData(QString::fromUtf8(prtext::kSvgMimeType), *svg);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(clipboardPicture_.Image());
+    clipboard->setMimeData(data);
 }
 
 void PreviewWindow::CloseWindow()

@@ -16,12 +16,16 @@ inline constexpr twips::Box kMarginFrame{8790, 2130, 3690, 3135};  // "余白サ
 inline constexpr twips::Box kPrintFrame{8805, 6180, 1500, 1635};   // set-up and print
 inline constexpr twips::Box kCopyFrame{10875, 6165, 1500, 810};
 inline constexpr twips::Box kCloseFrame{10875, 7020, 1500, 810};
+// The exports, above the margins where the window has room.
+inline constexpr twips::Box kExportFrame{8790, 330, 3690, 1560};
 
 inline constexpr twips::Box kPreviewButton{9435, 390, 1200, 495};
 inline constexpr twips::Box kPrintSetupButton{150, 300, 1200, 495};  // in the print frame
 inline constexpr twips::Box kPrintButton{135, 900, 1200, 495};       // in the print frame
 inline constexpr twips::Box kCopyButton{150, 210, 1200, 495};        // in the copy frame
 inline constexpr twips::Box kCloseButton{135, 210, 1200, 495};       // in the close frame
+inline constexpr twips::Box kSaveVectorButton{195, 300, 3300, 495};  // in the export frame
+inline constexpr twips::Box kSaveCsvButton{195, 900, 3300, 495};     // in the export frame
 
 // One margin's caption, mirror field and spinner inside the margin frame, by
 // the index of the margin: 0 left, 1 right, 2 top, 3 bottom. The four groups

@@ -85,7 +85,10 @@ PreviewWindow::PreviewWindow(Circuit& circuit, GraphState& graph, PageHost& host
       graph_(graph),
       host_(host),
       chooser_(DefaultPdfChooser),
-      lastPdf_(QDir::home().filePath(QString::fromUtf8(prtext::kPdfDefaultName)))
+      lastPdf_(QDir::home().filePath(QString::fromUtf8(prtext::kPdfDefaultName))),
+      saveChooser_(AskSaveFileName),
+      lastVector_(lastPdf_),
+      lastCsv_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
 {
     setWindowTitle(QString::fromUtf8(prtext::kWindowCaption));
     setModal(true);
@@ -125,14 +128,20 @@ void PreviewWindow::BuildControls()
     printButton_ = MakeButton(printFrame, prtext::kPrint, pl::kPrintButton);
     copyButton_ = MakeButton(MakeFrame(this, "", pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
     closeButton_ = MakeButton(MakeFrame(this, "", pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
+    QGroupBox* exportFrame = MakeFrame(this, "", pl::kExportFrame);
+    saveVectorButton_ = MakeButton(exportFrame, prtext::kSaveVector, pl::kSaveVectorButton);
+    saveCsvButton_ = MakeButton(exportFrame, prtext::kSaveCsv, pl::kSaveCsvButton);
 
-    for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_})
+    for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_,
+                           saveVectorButton_, saveCsvButton_})
         b->setAutoDefault(false);
     connect(previewButton_, &QPushButton::clicked, this, &PreviewWindow::Preview);
     connect(printSetupButton_, &QPushButton::clicked, this, &PreviewWindow::PrintSetup);
     connect(printButton_, &QPushButton::clicked, this, &PreviewWindow::PrintPage);
     connect(copyButton_, &QPushButton::clicked, this, &PreviewWindow::CopyToClipboard);
     connect(closeButton_, &QPushButton::clicked, this, &PreviewWindow::CloseWindow);
+    connect(saveVectorButton_, &QPushButton::clicked, this, &PreviewWindow::SaveVector);
+    connect(saveCsvButton_, &QPushButton::clicked, this, &PreviewWindow::SaveCsv);
 }
 
 // Once, when the window is created: the paper decides the page geometry and
@@ -172,6 +181,8 @@ void PreviewWindow::MirrorMargins()
 }
 
 void PreviewWindow::SetPdfFileChooser(PdfFileChooser chooser) { chooser_ = std::move(chooser); }
+
+void PreviewWindow::SetSaveFileChooser(SaveFileChooser chooser) { saveChooser_ = std::move(chooser); }
 
 QString PreviewWindow::PdfSuggestion() const
 {

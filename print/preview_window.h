@@ -7,11 +7,14 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include <QDialog>
 #include <QString>
 
+#include "graph/plotted_sweep.h"
 #include "platform/printer_surface.h"
+#include "platform/save_file_dialog.h"
 #include "print/clipboard_picture.h"
 #include "print/print_state.h"
 
@@ -37,8 +40,10 @@ public:
     void MarginChanged();    // any margin spinner
     void PrintPage();        // "印刷"
     void PrintSetup();       // "印刷の設定"
-    void CopyToClipboard();  // "クリップボードへコピー"
+    void CopyToClipboard();  // "クリップボードへコピー": the picture, the sweep as a table and the page as SVG
     void CloseWindow();      // "閉じる", the close box and Esc
+    void SaveVector();       // "ＰＤＦ／ＳＶＧで保存…": the page, without the printer
+    void SaveCsv();          // "ＣＳＶで保存…": the sweep of the plotted curves
 
     // Printer text width over preview text width, both at 10 points.
     float MeasureFontRatio();
@@ -47,6 +52,8 @@ public:
     // an empty answer cancels. The default asks with a save dialog.
     using PdfFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     void SetPdfFileChooser(PdfFileChooser chooser);
+    // Asks for the files the exports write; the default asks with a save dialog.
+    void SetSaveFileChooser(SaveFileChooser chooser);
 
     PictureBox& PreviewPicture() { return *previewPicture_; }
     ClipboardPicture& CopyPicture() { return clipboardPicture_; }
@@ -57,6 +64,8 @@ public:
     QPushButton& PrintButton() { return *printButton_; }
     QPushButton& CopyButton() { return *copyButton_; }
     QPushButton& CloseButton() { return *closeButton_; }
+    QPushButton& SaveVectorButton() { return *saveVectorButton_; }
+    QPushButton& SaveCsvButton() { return *saveCsvButton_; }
     PrinterSurface& Printer() { return printer_; }
     const PrintState& State() const { return prt_; }
 
@@ -76,6 +85,12 @@ private:
     // name in the home folder when its folder is no longer an ordinary
     // writable one.
     QString PdfSuggestion() const;
+    // The sweep of the plotted curves as the page draws them, and the table of
+    // it with the kept curve where the page draws that too.
+    std::optional<PlottedSweep> PlottedSweepNow(SweepResult& outcome);
+    std::optional<QString> SweepTable(QChar separator, SweepResult& outcome);
+    // Writes the bytes, or says why not; true when written.
+    bool WriteExport(const QString& path, const QByteArray& bytes);
 
     Circuit& circuit_;
     GraphState& graph_;
@@ -85,6 +100,8 @@ private:
     ClipboardPicture clipboardPicture_;
     PdfFileChooser chooser_;
     QString lastPdf_;  // the last file a page was printed to
+    SaveFileChooser saveChooser_;
+    QString lastVector_, lastCsv_;  // the last files the exports wrote
 
     PictureBox* previewPicture_ = nullptr;
     std::array<ArrowSpinner*, 4> marginSpinners_{};
@@ -94,4 +111,6 @@ private:
     QPushButton* printButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
+    QPushButton* saveVectorButton_ = nullptr;
+    QPushButton* saveCsvButton_ = nullptr;
 };

@@ -51,5 +51,11 @@ inline constexpr const char* kClose = "閉じる";
 inline constexpr const char* kPdfDialogTitle = "PDFファイルに印刷";
 inline constexpr const char* kPdfFilter = "PDF (*.pdf)";
 inline constexpr const char* kPdfDefaultName = "brivel_graph.pdf";
+inline constexpr const char* kSaveVector = "ＰＤＦ／ＳＶＧで保存…";
+inline constexpr const char* kSaveCsv = graph_text::kMenuSaveCsv;
+inline constexpr const char* kSvgFilter = "SVG (*.svg)";
+inline constexpr const char* kPdfSuffix = "pdf";
+inline constexpr const char* kSvgSuffix = "svg";
+inline constexpr const char* kSvgMimeType = "image/svg+xml";
 
 }  // namespace prtext

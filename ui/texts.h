@@ -6,6 +6,7 @@
 
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
+#include "platform/whole_file.h"
 
 namespace texts {
 
@@ -75,7 +76,7 @@ inline constexpr const char* kOk = "ＯＫ";
 inline constexpr const char* kCancel = "キャンセル";
 inline constexpr const char* kMatrixCaption = "マトリクスの要素の入力";
 // Between a dialog's caption and the element it defines.
-inline constexpr const char* kIdeographicSpace = "　";
+inline constexpr const char* kIdeographicSpace = graph_text::kIdeographicSpace;
 // Before the sign the next pressed term will take.
 inline constexpr const char* kNextTermSign = "次の項：";
 inline constexpr std::array<const char*, 15> kBranchButtons = {"Ｚ１",   "Ｚ２",   "Ｚ３",   "Ｚ４",   "Ｚ５",
@@ -113,7 +114,7 @@ inline constexpr const char* kUnmentionedLoop = "ループ電流 %1 を含む枝
 // Circuit files: the refusal of a file and its reasons, the failure of a
 // save. A refusal names the place in the file after its reason.
 inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
-inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
+inline constexpr const char* kCannotSaveFile = ::kCannotSaveFile;
 inline constexpr const char* kOpenParenthesis = "（";
 inline constexpr const char* kCloseParenthesis = "）";
 inline constexpr const char* kPlaceOpen = kOpenParenthesis;

@@ -5,14 +5,22 @@
 #include <complex>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "calc/analysis.h"
+#include "graph/marker_overlay.h"
 #include "platform/qstring_utf8.h"
+#include "platform/whole_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/graph/page_fixture.h"
 #include "tests/graph/pixels.h"
 #include "tests/support/qstring_printer.h"
@@ -404,6 +412,249 @@ TEST_F(InteractionTest, DroppingTheKeptCurveClearsItAndRecordingResumes)
     EXPECT_TRUE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
     EXPECT_NE(state.keptCurve.logMagnitude[100], keptAt100);
     EXPECT_GT(state.keptCurve.logMagnitude[1], 2.4f);  // above 300 Ω at 100 Hz
+}
+
+}  // namespace
+
+namespace {
+
+// The numbers of the readout line, each with the factor of its unit.
+struct LineReading {
+    double frequency, magnitude, phase;
+};
+
+double UnitFactor(const QString& unit)
+{
+    const std::pair<const char*, double> units[] = {
+        {"Ｈｚ", 1},   {"ＫＨｚ", 1e3}, {"ＭＨｚ", 1e6}, {"Ω", 1},      {"ＫΩ", 1e3},   {"ＭΩ", 1e6},
+        {"μＡ", 1e-6}, {"ｍＡ", 1e-3},  {"Ａ", 1},       {"μＶ", 1e-6}, {"ｍＶ", 1e-3}, {"Ｖ", 1},
+    };
+    for (const auto& [text, factor] : units)
+        if (unit == U8(text)) return factor;
+    ADD_FAILURE() << "unit " << unit.toStdString();
+    return 0;
+}
+
+std::optional<LineReading> ReadLine(const QString& line, const QString& name)
+{
+    const QRegularExpression form(
+        QStringLiteral("^f = ([-0-9.]+)(\\S+)　\\|%1\\| = ([-0-9.]+)(\\S+)　∠%1 = ([-0-9.]+)°$").arg(name));
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch()) return std::nullopt;
+    return LineReading{m.captured(1).toDouble() * UnitFactor(m.captured(2)),
+                       m.captured(3).toDouble() * UnitFactor(m.captured(4)), m.captured(5).toDouble()};
+}
+
+// The analysis of a circuit of its own at the frequency.
+Complex Analysed(Circuit c, const PlottedCurve& curve, double frequency)
+{
+    c.Frq = frequency;
+    c.EmfCpx = {c.EmfVal * c.EmfMul, 0};
+    EXPECT_EQ(calciz(c), AnalysisOutcome::Solved);
+    if (curve.quantity == PlottedQuantity::BranchCurrent) return c.BrCur[curve.branch];
+    if (curve.quantity == PlottedQuantity::BranchVoltage) return c.BrVol[curve.branch];
+    return c.ZReg;
+}
+
+// Whether the marker over the graph lies on the plotted curve: at the
+// analysis' magnitude, or at its phase moved by the whole turns the sweep's
+// continuation added, between the plotted values of the points either side.
+bool OnPlottedCurve(GraphPage& page, Graph graph, const TraceMarker& m)
+{
+    const PlottedSweep& sweep = page.Plotted();
+    const std::vector<float>& xs = sweep.frequencies.logFrequency;
+    const double x = std::log10(m.point.frequency);
+    const size_t k = std::lower_bound(xs.begin(), xs.end(), x) - xs.begin();
+    if (k == 0 || k >= xs.size()) return false;
+    const SweepValue before = *ValueAt(sweep, m.curve, k - 1), after = *ValueAt(sweep, m.curve, k);
+    const QPointF centre = page.GraphBox(graph).ToUser(*page.MarkerLayer(graph).Centre());
+    if (std::abs(centre.x() - x) > 1e-9) return false;
+    if (graph == Graph::Magnitude)
+        return std::abs(centre.y() - std::log10(m.point.magnitude)) < 1e-9 &&
+               centre.y() >= std::min(*before.logMagnitude, *after.logMagnitude) - 1e-3 &&
+               centre.y() <= std::max(*before.logMagnitude, *after.logMagnitude) + 1e-3;
+    return std::abs(std::remainder(centre.y() - m.point.phase, 360)) < 1e-9 &&
+           centre.y() >= std::min(before.phase, after.phase) - 0.1 &&
+           centre.y() <= std::max(before.phase, after.phase) + 0.1;
+}
+
+TEST(TraceMarker, ShowsTheAnalysisAtItsFrequencyOnTheCurveAndHoldsWithTheReadout)
+{
+    struct Case {
+        const char* name;
+        Circuit (*circuit)();
+        PlottedQuantity quantity;
+        int branch;
+        Graph graph;
+        double x;
+    };
+    // The load voltage's phase is continued below −180° at 3 kHz.
+    const Case cases[] = {
+        {"Zi", sample::TwoLoopRlc, PlottedQuantity::InputImpedance, 0, Graph::Magnitude, 3.2},
+        {"I03", sample::TwoLoopRlc, PlottedQuantity::BranchCurrent, 3, Graph::Phase, 2.7},
+        {"V06", sample::LadderFilter, PlottedQuantity::BranchVoltage, 6, Graph::Phase, 3.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShownPage shown(c.circuit(), c.quantity, c.branch);
+        GraphPage& page = *shown.page;
+        PictureBox& box = page.GraphBox(c.graph);
+        const auto at = [&box](double x) { return QPoint(box.ToPainter(x, 0).toPoint().x(), box.height() / 2); };
+        const double sweptTo = shown.circuit.Frq;
+        QTest::mouseMove(&box, at(c.x));
+        EXPECT_EQ(shown.circuit.Frq, sweptTo);  // reading a curve changes nothing of the circuit
+        ASSERT_TRUE(page.Marker().has_value());
+        const TraceMarker m = *page.Marker();
+        const PlottedCurve curve{c.quantity, c.branch};
+        EXPECT_EQ(m.curve, curve);
+        EXPECT_NEAR(std::log10(m.point.frequency), c.x, 0.01);
+        const Complex exact = Analysed(c.circuit(), curve, m.point.frequency);
+        EXPECT_EQ(m.point.value.re, exact.re);
+        EXPECT_EQ(m.point.value.im, exact.im);
+
+        // The line shows those values, five digits and the phase to 0.01°.
+        EXPECT_TRUE(page.MarkerValuesLabel().isVisible());
+        EXPECT_EQ(page.MarkerNameLabel().text(), c.name);
+        EXPECT_EQ(page.MarkerNameLabel().palette().color(QPalette::WindowText), CurveColour(curve, shown.state));
+        const std::optional<LineReading> line = ReadLine(page.MarkerValuesLabel().text(), c.name);
+        ASSERT_TRUE(line.has_value()) << page.MarkerValuesLabel().text().toStdString();
+        EXPECT_NEAR(line->frequency / m.point.frequency, 1, 5e-5);
+        EXPECT_NEAR(line->magnitude / std::hypot(exact.re, exact.im), 1, 5e-5);
+        EXPECT_NEAR(line->phase, std::atan2(exact.im, exact.re) * 180 / M_PI, 0.005);
+        // It covers nothing of the page.
+        for (QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w == &page.MarkerNameLabel() || w == &page.MarkerValuesLabel() || !w->isVisible()) continue;
+            EXPECT_FALSE(w->geometry().intersects(page.MarkerValuesLabel().geometry()) ||
+                         w->geometry().intersects(page.MarkerNameLabel().geometry()))
+                << w->metaObject()->className();
+        }
+
+        // On the curve as plotted, in both graphs.
+        for (Graph graph : kGraphs) EXPECT_TRUE(OnPlottedCurve(page, graph, m)) << IndexOf(graph);
+
+        // Held by a click, it stays while the pointer moves and follows a
+        // move of the frequency window; a change of quantity takes it away.
+        QTest::mouseClick(&box, Qt::LeftButton, {}, at(c.x));
+        EXPECT_TRUE(page.MarkerHeld());
+        QTest::mouseMove(&box, at(c.x + 0.5));
+        EXPECT_EQ(page.Marker()->point.frequency, m.point.frequency);
+        QTest::mouseClick(&page.FrequencyLeftButton(), Qt::LeftButton);
+        ASSERT_TRUE(page.Marker().has_value());
+        EXPECT_EQ(page.Marker()->point.frequency, m.point.frequency);
+        for (Graph graph : kGraphs) EXPECT_TRUE(OnPlottedCurve(page, graph, *page.Marker())) << IndexOf(graph);
+        const PlottedQuantity other = c.quantity == PlottedQuantity::BranchVoltage ? PlottedQuantity::BranchCurrent
+                                                                                   : PlottedQuantity::BranchVoltage;
+        QTest::mouseClick(&page.QuantityOption(other), Qt::LeftButton);
+        EXPECT_FALSE(page.Marker().has_value());
+        EXPECT_FALSE(page.MarkerValuesLabel().isVisible());
+        EXPECT_FALSE(page.MarkerLayer(Graph::Phase).Centre().has_value());
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Every plotted point of the sweep lies inside the graph box.
+bool AllInside(GraphPage& page, Graph graph)
+{
+    PictureBox& box = page.GraphBox(graph);
+    const PlottedSweep& sweep = page.Plotted();
+    for (const PlottedCurve& curve : CurvesOf(sweep))
+        for (size_t k = 0; k < sweep.frequencies.logFrequency.size(); ++k) {
+            const std::optional<SweepValue> v = ValueAt(sweep, curve, k);
+            if (!v) continue;
+            const double y = graph == Graph::Phase ? v->phase : *v->logMagnitude;
+            const QPointF p = box.ToPainter(sweep.frequencies.logFrequency[k], y);
+            if (p.y() < 0 || p.y() > box.height()) return false;
+        }
+    return true;
+}
+
+TEST_F(InteractionTest, FittingBringsCurvesFromOutsideBothGraphsInside)
+{
+    for (int i = 0; i < 5; ++i) Click(page->MagnitudeUpButton());
+    for (int i = 0; i < 9; ++i) Click(page->PhaseDownButton());
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    PictureBox& ph = page->GraphBox(Graph::Phase);
+    ASSERT_EQ(CountPixels(mag, Reddish), 0);
+    ASSERT_EQ(CountPixels(ph, Reddish), 0);
+
+    ChooseFromGraphMenu(*page, Graph::Phase, QPoint(mag.width() / 2, 20), GraphMenuItem::Fit);
+    EXPECT_TRUE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
+    for (Graph graph : kGraphs) EXPECT_TRUE(AllInside(*page, graph)) << IndexOf(graph);
+    for (double f : {150.0, 1000.0, 1600.0, 5000.0, 200000.0}) {
+        const auto [logZ, phase] = SamplePoint(100, f);
+        EXPECT_TRUE(FoundNear(mag, std::log10(f), logZ, 2, Reddish)) << f;
+        EXPECT_TRUE(FoundNear(ph, std::log10(f), phase, 2, Reddish)) << f;
+    }
+}
+
+std::vector<QStringList> CsvRows(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+        rows.push_back(line.split(','));
+    return rows;
+}
+
+// The plotted curves only, with the kept curve beside them; a failed write
+// leaves the file that was there.
+TEST_F(InteractionTest, CsvHoldsThePlottedSweepRowForRow)
+{
+    QTemporaryDir dir;
+    QString answer;
+    page->SetSaveFileChooser([&answer](QWidget*, const SaveQuestion& q) {
+        EXPECT_TRUE(q.suggested.endsWith(".csv"));
+        return answer;
+    });
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    const QPoint somewhere(mag.width() / 2, mag.height() / 2);
+    Click(page->KeepCurveButton());
+    circuit.BrR[3] = 1000;
+    host.PressFrequencyCommand();
+
+    answer = dir.filePath("zi.csv");
+    ChooseFromGraphMenu(*page, Graph::Magnitude, somewhere, GraphMenuItem::SaveCsv);
+    std::vector<QStringList> rows = CsvRows(answer);
+    ASSERT_EQ(rows.size(), 502u);
+    EXPECT_EQ(rows[0].join(','), "f[Hz],|Zi|[ohm],phase(Zi)[deg],f(Zi kept)[Hz],|Zi kept|[ohm],phase(Zi kept)[deg]");
+    const PlottedSweep& sweep = page->Plotted();
+    const PlottedCurve zi{PlottedQuantity::InputImpedance, 0};
+    for (size_t k = 0; k < 501; ++k) {
+        const QStringList& row = rows[k + 1];
+        ASSERT_EQ(row.size(), 6);
+        EXPECT_EQ(row[0].toDouble(), sweep.frequencies.frequency[k]);
+        EXPECT_EQ(row[1].toDouble(), ValueAt(sweep, zi, k)->magnitude);
+        EXPECT_EQ(row[2].toFloat(), ValueAt(sweep, zi, k)->phase);
+        EXPECT_FLOAT_EQ(std::log10(row[4].toFloat()), state.keptCurve.logMagnitude[k + 1]);
+        EXPECT_EQ(row[5].toFloat(), state.keptCurve.phase[k + 1]);
+    }
+
+    page->BranchCheck(3).setChecked(true);
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    answer = dir.filePath("currents.csv");
+    ChooseFromGraphMenu(*page, Graph::Magnitude, somewhere, GraphMenuItem::SaveCsv);
+    rows = CsvRows(answer);
+    ASSERT_EQ(rows.size(), 502u);
+    EXPECT_EQ(rows[0].join(','), "f[Hz],|I01|[A],phase(I01)[deg],|I03|[A],phase(I03)[deg]");
+
+    const QByteArray before = [&] {
+        QFile f(answer);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    {
+        const FileSizeLimit full(1024);
+        ChooseFromGraphMenu(*page, Graph::Magnitude, somewhere, GraphMenuItem::SaveCsv);
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(U8(kCannotSaveFile)));
+    QFile after(answer);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"currents.csv", "zi.csv"}));
 }
 
 }  // namespace

@@ -5,12 +5,20 @@
 #include <memory>
 #include <vector>
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRadioButton>
 #include <QString>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "platform/message_box.h"
+#include "platform/picture_box.h"
 #include "tests/support/sample_circuits.h"
 
 struct FakeHost : GraphHost {
@@ -33,6 +41,21 @@ struct CaughtMessage {
     QString text;
     MessageIcon icon;
 };
+
+// A right click on the graph at `at` (its logical pixels), then the item
+// chosen from the menu it opens with the keyboard.
+inline void ChooseFromGraphMenu(GraphPage& page, Graph graph, QPoint at, GraphMenuItem item)
+{
+    PictureBox& box = page.GraphBox(graph);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box.mapToGlobal(at));
+    QApplication::sendEvent(&box, &event);
+    QMenu& menu = page.GraphMenu();
+    ASSERT_TRUE(menu.isVisible());
+    ASSERT_TRUE(page.MenuAction(item).isEnabled());
+    menu.setActiveAction(&page.MenuAction(item));
+    QTest::keyClick(&menu, Qt::Key_Return);
+    EXPECT_FALSE(menu.isVisible());
+}
 
 class PageTest : public ::testing::Test {
 protected:
@@ -57,4 +80,35 @@ protected:
     std::unique_ptr<GraphPage> page;
     std::vector<CaughtMessage> messages;
     MessageInterceptor previousInterceptor;
+};
+
+// The page on screen after a calculation, plotting one curve: the input
+// impedance, or the current or voltage of branch `branch` alone.
+struct ShownPage {
+    Circuit circuit;
+    GraphState state;
+    FakeHost host;
+    std::unique_ptr<GraphPage> page;
+    std::vector<QString> messages;
+    MessageInterceptor previous;
+
+    ShownPage(Circuit c, PlottedQuantity quantity, int branch) : circuit(std::move(c))
+    {
+        previous = SetMessageInterceptor([this](const QString& t, MessageIcon) { messages.push_back(t); });
+        FillBranchColours(state);
+        page = std::make_unique<GraphPage>(circuit, state, host);
+        host.page = page.get();
+        page->ResetForNewCircuit();
+        page->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+        host.enabled = true;
+        if (quantity != PlottedQuantity::InputImpedance) {
+            page->BranchCheck(1).setChecked(branch == 1);
+            page->BranchCheck(branch).setChecked(true);
+            QTest::mouseClick(&page->QuantityOption(quantity), Qt::LeftButton);
+        } else {
+            host.PressFrequencyCommand();
+        }
+    }
+    ~ShownPage() { SetMessageInterceptor(previous); }
 };

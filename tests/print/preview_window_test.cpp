@@ -2,28 +2,35 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/whole_file.h"
+#include "print/page_drawer.h"
 #include "print/preview_window.h"
 #include "print/arrow_spinner.h"
 #include "tests/print/page_fixture.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/recording_surface.h"
 
 namespace {
 
@@ -45,6 +52,30 @@ int InkInColumn(const QImage& image, PictureBox& box, double x, double y0, doubl
     return n;
 }
 
+// The texts of an SVG's text elements; nothing for a document that does not parse.
+std::vector<QString> SvgTexts(const QByteArray& svg)
+{
+    std::vector<QString> texts;
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("text"))
+            texts.push_back(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+    }
+    if (reader.hasError()) return {};
+    return texts;
+}
+
+// Whether every text, trimmed, is found in the haystack. The SVG writer
+// splits a text where its script changes, so an SVG's texts are joined
+// without a gap.
+::testing::AssertionResult HoldsAll(const QString& haystack, const std::vector<QString>& texts)
+{
+    for (const QString& t : texts)
+        if (!haystack.contains(t.trimmed())) return ::testing::AssertionFailure() << "missing " << t.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
 class Preview : public ::testing::Test {
 protected:
     void SetUp() override
@@ -59,6 +90,16 @@ protected:
     void TearDown() override { SetMessageInterceptor(previous_); }
 
     QImage Picture() { return window.PreviewPicture().Image().copy(); }
+    // Every text the page prints: the title, the frequency, level and phase
+    // labels and the units.
+    std::vector<QString> PageTexts()
+    {
+        PrintState prt = window.State();
+        RecordingSurface page;
+        prt.surface = &page;
+        PageDrawer(prt, page, graph, circuit, host).DrawPage();
+        return page.Texts();
+    }
     // The dotted margin outline runs down page x = 0; nothing else does.
     int OutlineInk() { return InkInColumn(Picture(), window.PreviewPicture(), 0, 20, 250); }
 
@@ -147,6 +188,17 @@ TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
     window.CopyButton().click();
     const QImage first = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(first.isNull());
+
+    // Beside the picture: the sweep as a table for a spreadsheet, the page
+    // block as SVG with every text for a document.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QStringList rows = data->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 502);
+    EXPECT_EQ(rows[0], "f[Hz]\t|Zi|[ohm]\tphase(Zi)[deg]");
+    EXPECT_EQ(rows[501].split('\t').size(), 3);
+    const std::vector<QString> svgTexts = SvgTexts(data->data("image/svg+xml"));
+    ASSERT_FALSE(svgTexts.empty());
+    EXPECT_TRUE(HoldsAll(QStringList(svgTexts.begin(), svgTexts.end()).join(QString()), PageTexts()));
     EXPECT_EQ(OutlineInk(), 0);  // the preview too, until the next preview
 
     // The copy is a band of the preview, pixel for pixel, and every label and
@@ -343,10 +395,17 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
     plain.show();
 
     QString question;
-    const auto typeName = [&](const QString& name) {
-        QTimer::singleShot(0, [&question, name] {
+    // `type` is the index of the file type chosen in the dialog's list.
+    const auto typeName = [&](const QString& name, QPushButton* button = nullptr, int type = 0) {
+        QTimer::singleShot(0, [&question, name, type] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            // As a choice in the list does.
+            types->setCurrentIndex(type);
+            emit types->activated(type);
+            emit types->textActivated(types->currentText());
             QTimer::singleShot(0, [&question] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (box == nullptr) return;
@@ -359,7 +418,7 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
             QTest::keyClick(field, Qt::Key_Return);
             if (dialog->isVisible()) dialog->reject();
         });
-        plain.PrintButton().click();
+        (button != nullptr ? button : &plain.PrintButton())->click();
     };
 
     typeName(dir.filePath("report"));
@@ -371,6 +430,74 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
     EXPECT_TRUE(question.isEmpty());
     EXPECT_TRUE(Contents(dir.filePath("fresh.pdf")).startsWith("%PDF-"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fresh.pdf", "report.pdf"}));
+
+    // The page saved in the type chosen: the suffix and the contents follow it.
+    typeName(dir.filePath("vector"), &plain.SaveVectorButton(), 1);
+    EXPECT_TRUE(Contents(dir.filePath("vector.svg")).startsWith("<?xml"));
+    typeName(dir.filePath("report"), &plain.SaveVectorButton(), 0);
+    EXPECT_TRUE(question.contains("report.pdf")) << question.toStdString();
+    EXPECT_EQ(Contents(existing), "the earlier report");
+}
+
+}  // namespace
+
+namespace {
+
+QString PdfText(const QString& path)
+{
+    QProcess extract;
+    extract.start(BRIVEL_PDFTOTEXT, {path, "-"});
+    EXPECT_TRUE(extract.waitForFinished(30000));
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
+// The page leaves as PDF and SVG without the printer, each with the title
+// and every label; the sweep as CSV of the plotted curves; a write that
+// fails leaves the file that was there.
+TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    QString answer;
+    std::vector<SaveQuestion> questions;
+    window.SetSaveFileChooser([&](QWidget*, const SaveQuestion& q) {
+        questions.push_back(q);
+        return answer;
+    });
+    const std::vector<QString> texts = PageTexts();
+
+    answer = dir.filePath("page.svg");
+    window.SaveVectorButton().click();
+    const std::vector<QString> svgTexts = SvgTexts(Contents(answer));
+    ASSERT_FALSE(svgTexts.empty());
+    EXPECT_TRUE(HoldsAll(QStringList(svgTexts.begin(), svgTexts.end()).join(QString()), texts));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].types.size(), 2u);
+
+    answer = dir.filePath("page.pdf");
+    window.SaveVectorButton().click();
+    EXPECT_TRUE(Contents(answer).startsWith("%PDF-"));
+    EXPECT_TRUE(HoldsAll(PdfText(answer), texts));
+    EXPECT_FALSE(window.Printer().DocumentOpen());
+
+    host.checked = {1, 3};
+    graph.quantity = PlottedQuantity::BranchCurrent;
+    answer = dir.filePath("sweep.csv");
+    window.SaveCsvButton().click();
+    const QStringList rows = QString::fromUtf8(Contents(answer)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 502);
+    EXPECT_EQ(rows[0], "f[Hz],|I01|[A],phase(I01)[deg],|I03|[A],phase(I03)[deg]");
+    EXPECT_TRUE(shown.empty());
+
+    const QByteArray before = Contents(dir.filePath("page.svg"));
+    answer = dir.filePath("page.svg");
+    {
+        const FileSizeLimit full(4096);
+        window.SaveVectorButton().click();
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(kCannotSaveFile)));
+    EXPECT_EQ(Contents(answer), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"page.pdf", "page.svg", "sweep.csv"}));
 }
 
 }  // namespace

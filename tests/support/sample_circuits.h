@@ -117,4 +117,33 @@ inline Circuit Ladder(int loops)
     return c;
 }
 
+// The two-section LC low-pass ladder of examples/ladder_filter.brivel: a
+// 50 Ω source (branch 1), series coils of 15.9 mH and 0.5 Ω (branches 2 and
+// 4), shunt capacitors of 6.37 μF (branches 3 and 5) and a 50 Ω load
+// (branch 6); E = 10 V. V06 is the load voltage.
+inline Circuit LadderFilter()
+{
+    Circuit c = Empty(3, 6);
+    SetBranch(c, 1, {50, 0, 0});
+    SetBranch(c, 2, {0.5, 0.0159, 0});
+    SetBranch(c, 3, {0, 0, 6.37e-6});
+    SetBranch(c, 4, {0.5, 0.0159, 0});
+    SetBranch(c, 5, {0, 0, 6.37e-6});
+    SetBranch(c, 6, {50, 0, 0});
+    DefineZ(c, 11, {{1, 1}, {2, 1}, {3, 1}});
+    DefineZ(c, 12, {{3, -1}});
+    DefineZ(c, 13, {{0, 1}});
+    DefineZ(c, 22, {{3, 1}, {4, 1}, {5, 1}});
+    DefineZ(c, 23, {{5, -1}});
+    DefineZ(c, 33, {{5, 1}, {6, 1}});
+    DefineCurrent(c, 1, {{1, 1}});
+    DefineCurrent(c, 2, {{1, 1}});
+    DefineCurrent(c, 3, {{1, 1}, {2, -1}});
+    DefineCurrent(c, 4, {{2, 1}});
+    DefineCurrent(c, 5, {{2, 1}, {3, -1}});
+    DefineCurrent(c, 6, {{3, 1}});
+    c.EmfVal = 10;
+    return c;
+}
+
 }  // namespace sample

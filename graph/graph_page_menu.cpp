@@ -1,0 +1,151 @@
+// The graphs' menu: the searches that hold the marker at what they find,
+// the positions that fit the curves, and the plotted sweep to a CSV file.
+
+#include <cmath>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "graph/fitting_positions.h"
+#include "graph/graph_page.h"
+#include "graph/graph_texts.h"
+#include "graph/marker_readout.h"
+#include "graph/readout_text.h"
+#include "graph/sweep_table.h"
+#include "platform/message_box.h"
+#include "platform/picture_box.h"
+#include "platform/qstring_utf8.h"
+#include "platform/whole_file.h"
+
+namespace {
+
+struct MenuEntry {
+    GraphMenuItem item;
+    const char* caption;
+    bool separatorBefore;
+};
+
+constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
+    {GraphMenuItem::Maximum, graph_text::kMenuMaximum, false},
+    {GraphMenuItem::Minimum, graph_text::kMenuMinimum, false},
+    {GraphMenuItem::HalfPower, graph_text::kMenuHalfPower, false},
+    {GraphMenuItem::PhaseZero, graph_text::kMenuPhaseZero, false},
+    {GraphMenuItem::Fit, graph_text::kMenuFit, true},
+    {GraphMenuItem::SaveCsv, graph_text::kMenuSaveCsv, true},
+};
+
+const char* CaptionOf(CurveSearch search)
+{
+    switch (search) {
+    case CurveSearch::Maximum:
+        return graph_text::kMenuMaximum;
+    case CurveSearch::Minimum:
+        return graph_text::kMenuMinimum;
+    case CurveSearch::HalfPower:
+        return graph_text::kMenuHalfPower;
+    default:
+        return graph_text::kMenuPhaseZero;
+    }
+}
+
+// What the readout line says a search found: its name, whether the extreme
+// is an end of the span, and every −3 dB frequency.
+QString NoteOf(CurveSearch search, const SearchFinding& finding)
+{
+    QString note = U8(CaptionOf(search));
+    if (finding.atSpanEnd) note += U8(graph_text::kAtSpanEnd);
+    if (search == CurveSearch::HalfPower) {
+        QStringList frequencies;
+        for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
+        note += U8(graph_text::kIdeographicSpace) + frequencies.join(U8(graph_text::kAndThen));
+    }
+    return note;
+}
+
+}  // namespace
+
+void GraphPage::BuildGraphMenu()
+{
+    graphMenu_ = new QMenu(this);
+    for (const MenuEntry& entry : kMenuEntries) {
+        if (entry.separatorBefore) graphMenu_->addSeparator();
+        menuActions_[static_cast<int>(entry.item)] = graphMenu_->addAction(U8(entry.caption));
+    }
+    const auto search = [this](GraphMenuItem item, CurveSearch kind) {
+        connect(&MenuAction(item), &QAction::triggered, this, [this, kind] { OnSearch(kind); });
+    };
+    search(GraphMenuItem::Maximum, CurveSearch::Maximum);
+    search(GraphMenuItem::Minimum, CurveSearch::Minimum);
+    search(GraphMenuItem::HalfPower, CurveSearch::HalfPower);
+    search(GraphMenuItem::PhaseZero, CurveSearch::PhaseZero);
+    connect(&MenuAction(GraphMenuItem::Fit), &QAction::triggered, this, &GraphPage::OnFitPositions);
+    connect(&MenuAction(GraphMenuItem::SaveCsv), &QAction::triggered, this, &GraphPage::OnSaveCsv);
+}
+
+void GraphPage::SetSaveFileChooser(SaveFileChooser chooser) { saveFileChooser_ = std::move(chooser); }
+
+void GraphPage::OnGraphMenuRequested(Graph graph, const QPointF& at)
+{
+    PictureBox& box = *graphs_[IndexOf(graph)];
+    menuGraph_ = graph;
+    menuAt_ = box.ToUser(at);
+    const bool curves = !CurvesOf(plotted_).empty();
+    for (QAction* action : menuActions_) action->setEnabled(curves);
+    graphMenu_->popup(box.mapToGlobal(at.toPoint()));
+}
+
+void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note)
+{
+    const CurvePoint& point = found.front();
+    PlaceMarker(curve, point, note, found);
+    markerHeld_ = true;
+    const int i = IndexOf(menuGraph_);
+    const double x = std::log10(point.frequency);
+    const QString value = menuGraph_ == Graph::Phase ? PhaseReadout(PlottedPhaseOf(*marker_))
+                                                     : MagnitudeReadout(state_.quantity, std::log10(point.magnitude));
+    readoutHeld_[i] = true;
+    Held(menuGraph_) = {FrequencyReadout(x), value};
+    frequencyReadouts_[i]->setText(Held(menuGraph_).frequency);
+    valueReadouts_[i]->setText(Held(menuGraph_).value);
+    ShowReadout(menuGraph_, true);
+}
+
+void GraphPage::OnSearch(CurveSearch search)
+{
+    const std::optional<PlottedCurve> curve = CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
+    if (!curve) return;
+    const SearchFinding finding = SearchCurve(circuit_, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
+    if (finding.points.empty()) {
+        ShowMessage(U8(CaptionOf(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
+        return;
+    }
+    HoldFinding(*curve, finding.points, NoteOf(search, finding));
+}
+
+void GraphPage::OnFitPositions()
+{
+    const FittingPositions positions = FitPositions(plotted_, state_);
+    if (positions.magnitude == 0) return;
+    ApplyPositions(state_, positions);
+    CurrentLevelSpanOption().setChecked(false);
+    OnLevelSpanChosen(state_.levelSpan);
+    if (state_.keptCurve.on) OnKeepCurve();
+}
+
+void GraphPage::OnSaveCsv()
+{
+    if (CurvesOf(plotted_).empty()) return;
+    const KeptCurve* kept = plotted_.quantity == PlottedQuantity::InputImpedance ? &state_.keptCurve : nullptr;
+    const QString table = SweepTableText(plotted_, kept, kCsvSeparator);
+    const SaveQuestion question{
+        U8(graph_text::kMenuSaveCsv), {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}}, lastCsv_};
+    const QString path = saveFileChooser_(this, question);
+    if (path.isEmpty()) return;
+    if (const std::optional<QString> failure = WriteWholeFile(path, table.toUtf8())) {
+        ShowMessage(*failure, MessageIcon::Error, this);
+        return;
+    }
+    lastCsv_ = path;
+}

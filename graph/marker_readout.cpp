@@ -1,0 +1,66 @@
+#include "graph/marker_readout.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "calc/unit_texts.h"
+#include "graph/graph_texts.h"
+#include "graph/quantity_units.h"
+#include "platform/qstring_utf8.h"
+
+namespace {
+
+constexpr int kSignificant = 5;
+
+struct FrequencyUnit {
+    double upper;
+    double divisor;
+    const char* unit;
+};
+constexpr std::array<FrequencyUnit, 3> kFrequencyUnits{{
+    {1000, 1, unit_text::kHertz},
+    {1e6, 1000, unit_text::kKiloHertz},
+    {std::numeric_limits<double>::infinity(), 1e6, unit_text::kMegaHertz},
+}};
+
+// v with five significant digits, trailing zeros kept: they tell the precision.
+QString Significant(double v)
+{
+    if (v == 0 || !std::isfinite(v)) return QString::number(v, 'f', kSignificant - 1);
+    int decimals = std::max(0, kSignificant - 1 - static_cast<int>(std::floor(std::log10(std::abs(v)))));
+    // 99999.7 rounds up to a sixth digit; one decimal fewer keeps five.
+    if (decimals > 0 &&
+        std::abs(QString::number(v, 'f', decimals).toDouble()) >= std::pow(10.0, kSignificant - decimals))
+        --decimals;
+    return QString::number(v, 'f', decimals);
+}
+
+}  // namespace
+
+QString MarkerFrequencyText(double frequency)
+{
+    for (const FrequencyUnit& u : kFrequencyUnits)
+        if (frequency < u.upper) return Significant(frequency / u.divisor) + U8(u.unit);
+    return Significant(frequency) + U8(unit_text::kHertz);
+}
+
+QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude)
+{
+    const UnitRange& range = RangeOf(UnitsOf(quantity), magnitude);
+    return Significant(InUnit(range, magnitude)) + U8(range.unit);
+}
+
+QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + U8(graph_text::kReadoutDegree); }
+
+QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
+{
+    const QString name = CurveName(curve);
+    const QString gap = U8(graph_text::kIdeographicSpace);
+    QString text = QStringLiteral("f = ") + MarkerFrequencyText(point.frequency) + gap +
+                   QStringLiteral("|%1| = ").arg(name) + MarkerMagnitudeText(curve.quantity, point.magnitude) + gap +
+                   QStringLiteral("∠%1 = ").arg(name) + MarkerPhaseText(point.phase);
+    if (!note.isEmpty()) text += gap + note;
+    return text;
+}

@@ -1,0 +1,70 @@
+#include "graph/plotted_curve.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "calc/analysis.h"
+#include "calc/calc_error.h"
+#include "graph/branch_colour.h"
+#include "graph/page_widgets.h"
+#include "graph/sweep.h"
+#include "graph/sweep_data.h"
+
+namespace {
+
+// The phase of a complex value in (−180°, 180°], with π to full precision:
+// the readout reports the analysis, not the plotted curve's arithmetic.
+double ExactPhase(const Complex& v)
+{
+    const double degrees = std::atan2(v.im, v.re) * 180 / std::numbers::pi;
+    return degrees == -180 ? 180 : degrees;
+}
+
+}  // namespace
+
+QString CurveName(const PlottedCurve& curve)
+{
+    switch (curve.quantity) {
+    case PlottedQuantity::BranchCurrent:
+        return BranchCaption(QLatin1Char('I'), curve.branch);
+    case PlottedQuantity::BranchVoltage:
+        return BranchCaption(QLatin1Char('V'), curve.branch);
+    default:
+        return QStringLiteral("Zi");
+    }
+}
+
+QColor CurveColour(const PlottedCurve& curve, const GraphState& g)
+{
+    if (curve.quantity == PlottedQuantity::InputImpedance) return kLiveCurveColour;
+    return BranchColour(g.branchColours[curve.branch]);
+}
+
+std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency)
+{
+    Circuit c = circuit;
+    try {
+        SetSweepSource(c);
+        c.Frq = frequency;
+        if (calciz(c) == AnalysisOutcome::Singular) return std::nullopt;
+        CurvePoint point{frequency, {}, 0, 0};
+        switch (curve.quantity) {
+        case PlottedQuantity::BranchCurrent:
+            point.value = c.BrCur[curve.branch];
+            point.magnitude = c.BrCurAbs[curve.branch];
+            break;
+        case PlottedQuantity::BranchVoltage:
+            point.value = c.BrVol[curve.branch];
+            point.magnitude = c.BrVolAbs[curve.branch];
+            break;
+        default:
+            point.value = c.ZReg;
+            point.magnitude = CpxAbs(c.ZReg);
+            break;
+        }
+        point.phase = ExactPhase(point.value);
+        return point;
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,100 @@
+#include "print/page_export.h"
+
+#include <cmath>
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSvgGenerator>
+
+#include "platform/device_surface.h"
+#include "platform/image_surface.h"
+#include "graph/graph_state.h"
+#include "print/page_drawer.h"
+#include "print/print_texts.h"
+
+namespace {
+
+// Painter units per inch of the SVG: fine enough that the grid, which lies on
+// whole units, sits where the page puts it.
+constexpr int kSvgDpi = 300;
+constexpr double kMmPerInch = 25.4;
+
+bool DrawOn(const PageSources& s, DrawSurface& surface)
+{
+    PrintState page = s.prt;
+    page.surface = &surface;
+    page.fontScale = 1;
+    // The margin outline is for the preview's eye only; here it goes nowhere.
+    ImageSurface unseen;
+    PageDrawer drawer(page, unseen, s.graph, s.circuit, s.host, s.messageParent);
+    return drawer.DrawPage();
+}
+
+// The title the page will print.
+QString PageTitleOf(const PageSources& s)
+{
+    const auto quantity = static_cast<size_t>(s.graph.quantity);
+    return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : s.prt.pageTitle;
+}
+
+void Apply(DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); }
+
+// Page units are a little more than a millimetre: the sheet spans one unit
+// less than its width in millimetres.
+double MmPerUnit(const PrintState& prt) { return prt.paper.paperWidthMm / (prt.paper.paperWidthMm - 1.0); }
+
+}  // namespace
+
+std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer)
+{
+    QByteArray bytes;
+    bool complete = false;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        DeviceSurface surface(writer, printer.pageRect(QPrinter::DevicePixel).size(), printer.resolution());
+        Apply(surface, PrinterScale(sources.prt.paper, sources.prt.margins));
+        complete = DrawOn(sources, surface);
+    }
+    if (!complete) return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm)
+{
+    QByteArray bytes;
+    bool complete = false;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        const QSizeF units = sizeMm / kMmPerInch * kSvgDpi;
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(kSvgDpi);
+        generator.setSize(units.toSize());
+        generator.setViewBox(QRectF(QPointF(0, 0), units));
+        generator.setTitle(PageTitleOf(sources));
+        DeviceSurface surface(generator, units, kSvgDpi);
+        surface.SetBackColor(Qt::white);
+        Apply(surface, area);
+        complete = DrawOn(sources, surface);
+    }
+    if (!complete) return std::nullopt;
+    return bytes;
+}
+
+ScaleCorners SheetArea(const PrintState& prt) { return PictureScale(prt.paper, prt.margins); }
+
+QSizeF SheetSizeMm(const PrintState& prt) { return {prt.paper.paperWidthMm, prt.paper.paperHeightMm}; }
+
+ScaleCorners BlockArea(const PrintState& prt) { return ClipScale(prt.paper, prt.margins); }
+
+QSizeF BlockSizeMm(const PrintState& prt)
+{
+    const ScaleCorners a = BlockArea(prt);
+    return QSizeF(a.right - a.left, a.bottom - a.top) * MmPerUnit(prt);
+}

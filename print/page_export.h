@@ -1,0 +1,40 @@
+#pragma once
+// The report page as a vector file, drawn by the same routine that prints it:
+// a PDF with the printer's paper, resolution and printable area, as the
+// printer would receive it, or an SVG of a part of the sheet in its size on
+// paper. Neither draws on the preview.
+
+#include <optional>
+
+#include <QByteArray>
+#include <QSizeF>
+
+#include "print/page_geometry.h"
+#include "print/print_state.h"
+
+class PageHost;
+class QPrinter;
+class QWidget;
+struct Circuit;
+struct GraphState;
+
+// What the page is drawn from; the print state's paper and margins are used,
+// the state itself is left as it is.
+struct PageSources {
+    const PrintState& prt;
+    GraphState& graph;
+    Circuit& circuit;
+    PageHost& host;
+    QWidget* messageParent = nullptr;
+};
+
+// Nothing when the page could not be completed; the reason has been shown.
+std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer);
+std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm);
+
+// The whole sheet in page units and on paper.
+ScaleCorners SheetArea(const PrintState& prt);
+QSizeF SheetSizeMm(const PrintState& prt);
+// The page block as the clipboard picture holds it, and its size on paper.
+ScaleCorners BlockArea(const PrintState& prt);
+QSizeF BlockSizeMm(const PrintState& prt);

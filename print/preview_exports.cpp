@@ -1,0 +1,72 @@
+// What leaves the preview window besides the printout: the page as PDF or
+// SVG and the plotted sweep as CSV, each written whole or not at all.
+
+#include <QFileInfo>
+
+#include "graph/graph_state.h"
+#include "graph/sweep_table.h"
+#include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
+#include "platform/whole_file.h"
+#include "print/page_export.h"
+#include "print/page_host.h"
+#include "print/preview_window.h"
+#include "print/print_texts.h"
+
+std::optional<PlottedSweep> PreviewWindow::PlottedSweepNow(SweepResult& outcome)
+{
+    BranchChecks checked{};
+    for (int b = 1; b < static_cast<int>(checked.size()); ++b) checked[b] = host_.BranchChecked(b);
+    return SweepAsPlotted(circuit_, graph_, checked, host_.FrequencyCommandEnabled(), outcome);
+}
+
+std::optional<QString> PreviewWindow::SweepTable(QChar separator, SweepResult& outcome)
+{
+    const std::optional<PlottedSweep> sweep = PlottedSweepNow(outcome);
+    if (!sweep) return std::nullopt;
+    const KeptCurve* kept = sweep->quantity == PlottedQuantity::InputImpedance ? &graph_.keptCurve : nullptr;
+    return SweepTableText(*sweep, kept, separator);
+}
+
+bool PreviewWindow::WriteExport(const QString& path, const QByteArray& bytes)
+{
+    if (const std::optional<QString> failure = WriteWholeFile(path, bytes)) {
+        ShowMessage(*failure, MessageIcon::Error, this);
+        return false;
+    }
+    return true;
+}
+
+// The type is that of the name's suffix; the dialog adds the chosen type's
+// suffix to a name typed without one.
+void PreviewWindow::SaveVector()
+{
+    const SaveQuestion question{
+        U8(prtext::kSaveVector),
+        {{U8(prtext::kPdfFilter), U8(prtext::kPdfSuffix)}, {U8(prtext::kSvgFilter), U8(prtext::kSvgSuffix)}},
+        lastVector_};
+    const QString path = saveChooser_(this, question);
+    if (path.isEmpty()) return;
+    const PageSources sources{prt_, graph_, circuit_, host_, this};
+    const bool svg = QFileInfo(path).suffix().compare(U8(prtext::kSvgSuffix), Qt::CaseInsensitive) == 0;
+    const std::optional<QByteArray> page =
+        svg ? PageSvg(sources, SheetArea(prt_), SheetSizeMm(prt_)) : PagePdf(sources, printer_.Printer());
+    if (page && WriteExport(path, *page)) lastVector_ = path;
+}
+
+void PreviewWindow::SaveCsv()
+{
+    const SaveQuestion question{
+        U8(prtext::kSaveCsv), {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}}, lastCsv_};
+    const QString path = saveChooser_(this, question);
+    if (path.isEmpty()) return;
+    SweepResult outcome;
+    const std::optional<QString> table = SweepTable(kCsvSeparator, outcome);
+    if (!table) {
+        const bool noCircuit = outcome.kind == SweepResult::NoCalculation;
+        ShowMessage(noCircuit ? U8(prtext::kEnterCircuit) : U8(outcome.description),
+                    noCircuit ? MessageIcon::Error : MessageIcon::Information, this);
+        return;
+    }
+    if (WriteExport(path, table->toUtf8())) lastCsv_ = path;
+}
