@@ -142,8 +142,10 @@ void SetSweepSource(Circuit& c)
     c.EmfCpx = {c.Emf, 0};
 }
 
-SweepData AnalyseSweep(Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity, bool calculationValid)
+SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,
+                       bool calculationValid)
 {
+    Circuit c = circuit;
     SweepData data;
     if (quantity == PlottedQuantity::InputImpedance) {
         data.curves.push_back(InputImpedanceCurve(c, sweep, calculationValid));

@@ -66,8 +66,10 @@ struct SweepData {
 };
 
 // One analysis per frequency, each curve formed from them in turn. The
-// source must be set.
-SweepData AnalyseSweep(Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity, bool calculationValid);
+// source must be set. The analyses run on a copy: the circuit keeps the
+// results the calculation page shows, which a unit chosen there shows again.
+SweepData AnalyseSweep(const Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity,
+                       bool calculationValid);
 
 // The result of drawing the curves of the plotted branches (the input
 // impedance is always plotted): the first

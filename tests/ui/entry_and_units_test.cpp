@@ -18,6 +18,7 @@
 #include "ui/entry_field.h"
 #include "ui/result_label.h"
 #include "ui/selector.h"
+#include "ui/tab_control.h"
 #include "user.h"
 
 namespace {
@@ -258,6 +259,19 @@ TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
     user.Choose(ui.voltageUnit, U8("μＶ"));
     EXPECT_EQ(ui.voltageMagnitude->text(), "12.5");
     EXPECT_TRUE(user.messages().empty());
+
+    // The graph page's sweep leaves the calculated results as they were,
+    // however the page is left.
+    user.EnterElement(3, {}, {"10", U8("ｍＨ")});
+    user.Calculate();
+    user.Choose(ui.currentUnit[3], U8("μＡ"));
+    const QString calculated = ui.currentMagnitude[3]->text();
+    user.Click(ui.frequencyButton);
+    ASSERT_EQ(ui.pageTabs->Current(), 1);
+    ui.pageTabs->SetCurrent(0);
+    user.Choose(ui.currentUnit[3], U8("ｍＡ"));
+    user.Choose(ui.currentUnit[3], U8("μＡ"));
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), calculated);
 }
 
 // Every result label shows its value whole: in a face of 8 points or more,

@@ -86,7 +86,9 @@ TEST(FileMenu, UnsavedWorkIsNeverDiscardedUnasked)
             EXPECT_EQ(user.Answering(answer, [&] { command.run(user, file); }), U8(kUnsavedQuestion));
             const bool cancelled = answer == std::string_view("キャンセル");
             EXPECT_EQ(command.carriedOut(user, ended), !cancelled);
-            if (cancelled) EXPECT_EQ(user.document(), entered);
+            if (cancelled) {
+                EXPECT_EQ(user.document(), entered);
+            }
             const CircuitFileRead written = ReadCircuitFile(saved);
             EXPECT_EQ(written.document == entered, answer == std::string_view("保存"));
         }
