@@ -129,6 +129,7 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
     BuildRangeFrame();
     BuildMarker();
     BuildGraphMenu();
+    NameControls();
     Connect();
 }
 

@@ -156,6 +156,9 @@ private:
     void BuildPositionFrame();
     void BuildRangeFrame();
     void BuildMarker();
+    // Names for assistive technology, and what each graph shows.
+    void NameControls();
+    void DescribeGraphs();
     void BuildGraphMenu();
     void Connect();
 

@@ -77,6 +77,7 @@ void GraphPage::RunSweep()
     }
     // Only a whole sweep stands for the curves on the graphs.
     if (result.kind != SweepResult::Completed) plotted_ = {};
+    DescribeGraphs();
     RefreshMarker();
     switch (result.kind) {
     case SweepResult::Completed:

@@ -36,6 +36,23 @@ inline constexpr const char* kReadoutDegree = "°";
 // Trace marker readout line: the gap between its parts and what a search
 // adds to it.
 inline constexpr const char* kIdeographicSpace = "　";
+
+// What assistive technology calls the graph page's pictures and position
+// buttons. A graph's description: quantity, magnitude or phase, the swept
+// frequencies and the span of its scale.
+inline constexpr const char* kNameMagnitudeGraph = "大きさのグラフ";
+inline constexpr const char* kNamePhaseGraph = "位相のグラフ";
+inline constexpr const char* kNameMagnitudeScale = "大きさの目盛";
+inline constexpr const char* kNamePhaseScale = "位相の目盛";
+inline constexpr const char* kNameFrequencyScale = "周波数の目盛";
+inline constexpr const char* kNameMagnitudeUp = "大きさの表示位置を上へ";
+inline constexpr const char* kNameMagnitudeDown = "大きさの表示位置を下へ";
+inline constexpr const char* kNameFrequencyLeft = "周波数の表示位置を左へ";
+inline constexpr const char* kNameFrequencyRight = "周波数の表示位置を右へ";
+inline constexpr const char* kNamePhaseUp = "位相の表示位置を上へ";
+inline constexpr const char* kNamePhaseDown = "位相の表示位置を下へ";
+inline constexpr const char* kDescribeMagnitudeGraph = "%1の大きさ、周波数 %2～%3 Hz、%4～%5 %6";
+inline constexpr const char* kDescribePhaseGraph = "%1の位相、周波数 %2～%3 Hz、%4～%5 度";
 inline constexpr const char* kAtSpanEnd = "（掃引範囲の端）";
 inline constexpr const char* kNotInSpan = "：掃引範囲にありません";
 inline constexpr const char* kAndThen = "／";

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStorageInfo>
+#include <QToolButton>
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
@@ -104,6 +105,7 @@ void PreviewWindow::BuildControls()
 
     previewPicture_ = new PictureBox(this);
     previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
+    previewPicture_->setAccessibleName(QString::fromUtf8(prtext::kNamePreviewPicture));
 
     QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);
@@ -120,6 +122,10 @@ void PreviewWindow::BuildControls()
         marginSpinners_[i] = new ArrowSpinner(marginFrame);
         PlaceAt(*marginSpinners_[i], at.spinner);
         connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
+        const QString caption = label->text();
+        marginFields_[i]->setAccessibleName(caption);
+        marginSpinners_[i]->UpArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginUp));
+        marginSpinners_[i]->DownArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginDown));
     }
 
     previewButton_ = MakeButton(this, prtext::kPreview, pl::kPreviewButton);

@@ -37,6 +37,11 @@ inline constexpr const char* kPrinterFailed = "プリンタへの出力に失敗
 // The preview window.
 inline constexpr const char* kWindowCaption = "回路の周波数特性の印刷プレビューと印刷";
 inline constexpr const char* kMarginFrame = "余白サイズ";
+// What assistive technology calls the page picture and a margin's arrows,
+// after the margin's caption.
+inline constexpr const char* kNamePreviewPicture = "印刷されるページ";
+inline constexpr const char* kNameMarginUp = "を増やす";
+inline constexpr const char* kNameMarginDown = "を減らす";
 inline constexpr const char* kMarginCaptions[] = {
     "左余白［ｍｍ］",
     "右余白［ｍｍ］",

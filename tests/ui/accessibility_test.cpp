@@ -18,6 +18,8 @@
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/matrix_dialog.h"
+#include "graph/graph_page.h"
+#include "platform/picture_box.h"
 #include "ui/tab_control.h"
 #include "user.h"
 
@@ -49,7 +51,8 @@ void ExpectNamedAndUnique(QWidget& window)
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!IsControl(w)) continue;
         const QString name = AccessibleText(w, QAccessible::Name);
-        EXPECT_FALSE(name.isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+        EXPECT_FALSE(name.isEmpty()) << w->metaObject()->className() << " in "
+                                     << w->parentWidget()->metaObject()->className();
         ++seen[name];
     }
     for (const auto& [name, count] : seen) EXPECT_EQ(count, 1) << name.toStdString();
@@ -58,7 +61,8 @@ void ExpectNamedAndUnique(QWidget& window)
 TEST(Accessibility, EveryControlHasANameOfItsOwn)
 {
     User user;
-    ExpectNamedAndUnique(*user.ui().pageTabs->Page(0));
+    // The graph page is part of the main window.
+    ExpectNamedAndUnique(user.window());
     MatrixElementDialog matrix(1, 2, 15);
     ExpectNamedAndUnique(matrix);
     BranchCurrentDialog current(3, 5);
@@ -66,6 +70,16 @@ TEST(Accessibility, EveryControlHasANameOfItsOwn)
     ElementDialog element(U8("Z3"), ElementEntry{});
     ExpectNamedAndUnique(element);
     EXPECT_EQ(AccessibleText(element.ValueField(kResistanceEntry), QAccessible::Name), U8("Z3 の抵抗 R"));
+
+    user.EnterSampleCircuit();
+    user.Calculate();
+    user.Click(user.ui().frequencyButton);
+    const bool previewed = user.WithDialog([&] { user.window().Graph().PrintButton().click(); },
+                                           [&](QWidget& preview) {
+                                               ExpectNamedAndUnique(preview);
+                                               preview.close();
+                                           });
+    EXPECT_TRUE(previewed);
 }
 
 // Results are read with their units, a matrix button as its definition, and
@@ -93,6 +107,8 @@ TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
     EXPECT_FALSE(strip->child(1)->state().selected);
     user.Click(ui.frequencyButton);
     EXPECT_TRUE(strip->child(1)->state().selected);
+    EXPECT_EQ(AccessibleText(&user.window().Graph().GraphBox(Graph::Magnitude), QAccessible::Description),
+              U8("入力インピーダンスの大きさ、周波数 100～1000000 Hz、1～1000000 Ω"));
 }
 
 }  // namespace
