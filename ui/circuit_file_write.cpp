@@ -1,12 +1,11 @@
-// Writing a circuit file: the JSON text of the document, replaced whole
-// through QSaveFile.
+// Writing a circuit file: the JSON text of the document, replaced whole.
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include "circuit_file.h"
+#include "platform/whole_file.h"
 #include "platform/qstring_utf8.h"
 #include "signed_sum_text.h"
 #include "texts.h"
@@ -76,20 +75,6 @@ QJsonObject CurrentsJson(const CircuitDocument& d)
     return object;
 }
 
-// Unbuffered, and on until a write fails: a buffered QSaveFile takes a
-// short write for the whole (a full disk, a file-size limit) and commits a
-// cut file.
-bool WriteWhole(QSaveFile& file, const QByteArray& text)
-{
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    for (qint64 done = 0; done < text.size();) {
-        const qint64 written = file.write(text.constData() + done, text.size() - done);
-        if (written <= 0) return false;
-        done += written;
-    }
-    return true;
-}
-
 }  // namespace
 
 QByteArray CircuitFileText(const CircuitDocument& d)
@@ -111,7 +96,5 @@ QByteArray CircuitFileText(const CircuitDocument& d)
 
 std::optional<QString> WriteCircuitFile(const QString& path, const CircuitDocument& document)
 {
-    QSaveFile file(path);
-    if (WriteWhole(file, CircuitFileText(document)) && file.commit()) return std::nullopt;
-    return U8(texts::kCannotSaveFile) + file.errorString();
+    return WriteWholeFile(path, CircuitFileText(document));
 }
