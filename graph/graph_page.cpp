@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShortcut>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,6 +257,15 @@ void GraphPage::Connect()
                 [this, graph](double x, double y) { OnGraphMouseMove(graph, x, y); });
         connect(box, &PictureBox::clickedAt, this, [this, graph] { OnGraphClick(graph); });
         box->setContextMenuPolicy(Qt::CustomContextMenu);
+        // The menu key and Shift+F10 open the menu too, at the graph's
+        // middle, once the graph has the focus.
+        box->setFocusPolicy(Qt::StrongFocus);
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+            auto* shortcut = new QShortcut(keys, box, nullptr, nullptr, Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, graph, box] {
+                OnGraphMenuRequested(graph, QPointF(box->width() / 2.0, box->height() / 2.0));
+            });
+        }
         connect(box, &QWidget::customContextMenuRequested, this,
                 [this, graph](const QPoint& at) { OnGraphMenuRequested(graph, at); });
     }

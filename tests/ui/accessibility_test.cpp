@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMenu>
 #include <QTabBar>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -109,6 +111,14 @@ TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
     EXPECT_TRUE(strip->child(1)->state().selected);
     EXPECT_EQ(AccessibleText(&user.window().Graph().GraphBox(Graph::Magnitude), QAccessible::Description),
               U8("入力インピーダンスの大きさ、周波数 100～1000000 Hz、1～1000000 Ω"));
+
+    // The graphs' menu is reachable without a mouse.
+    PictureBox& graph = user.window().Graph().GraphBox(Graph::Magnitude);
+    graph.setFocus();
+    ASSERT_TRUE(graph.hasFocus());
+    QTest::keyClick(&graph, Qt::Key_Menu);
+    EXPECT_TRUE(user.window().Graph().GraphMenu().isVisible());
+    user.window().Graph().GraphMenu().hide();
 }
 
 }  // namespace
