@@ -106,7 +106,9 @@ void MainWindow::FillRecentMenu()
     const QStringList files = RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
+        // A "&" in a path would be taken for a key.
+        const QString shown = QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this,
                                [this, path] { OnOpenRecent(path); });
     }
     recentMenu_->setEnabled(!files.isEmpty());
@@ -236,7 +238,10 @@ void MainWindow::OfferRecovery()
     std::optional<LeftRecovery> left = FindLeftRecovery();
     if (!left) return;
     const CircuitFileRead read = ReadCircuitFile(left->Path());
-    if (read.document && Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes) {
+    if (!read.document) {
+        // Damaged beyond reading: say so once, rather than offer it forever.
+        ShowMessage(read.error.Message(), MessageIcon::Error, this);
+    } else if (Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes) {
         LoadDocument(*read.document);
     }
     left->Remove();

@@ -244,6 +244,17 @@ TEST(Recovery, AfterAKill)
     EXPECT_FALSE(QFileInfo::exists(childFile));
     // Offered once: declined or restored, it is gone.
     EXPECT_FALSE(FindLeftRecovery());
+
+    // One damaged beyond reading is said once, not offered.
+    QFile damaged(QDir(RecoveryFile::DefaultFolder()).filePath(QStringLiteral("circuit-damaged.brivel")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{");
+    damaged.close();
+    User after;
+    EXPECT_TRUE(after.Answering("はい", [&] { after.window().OfferRecovery(); }).isEmpty());
+    ASSERT_EQ(after.messages().size(), 1u);
+    EXPECT_TRUE(after.messages()[0].text.startsWith(U8("ファイルを読み込めません：")));
+    EXPECT_FALSE(damaged.exists());
 }
 
 }  // namespace
