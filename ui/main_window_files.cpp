@@ -74,7 +74,9 @@ void MainWindow::BuildMenuBar()
     file->addAction(U8(texts::kSaveAsCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     &MainWindow::OnSaveAs);
     recentMenu_ = file->addMenu(U8(texts::kRecentFilesMenu));
-    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
+    // Filled as ファイル opens: another running Brivel may have added a file,
+    // and an empty list is a disabled menu, which would never open to refill.
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
     file->addAction(U8(texts::kQuitCommand), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &MainWindow::OnQuit);
     FillRecentMenu();

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -130,6 +132,14 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
     EXPECT_EQ(typed.window().windowTitle(), U8("typed.brivel[*] - Wexlar　Ｖｅｒ．１．０"));
     EXPECT_FALSE(typed.window().isWindowModified());
     EXPECT_EQ(RecentFiles().value(0), QFileInfo(path).canonicalFilePath());
+    QMenu* fileMenu = typed.window().findChild<QMenuBar*>()->actions().front()->menu();
+    emit fileMenu->aboutToShow();
+    QMenu* recent = nullptr;
+    for (QAction* a : fileMenu->actions())
+        if (a->menu() != nullptr) recent = a->menu();
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->isEnabled());
+    EXPECT_EQ(recent->actions().value(0)->text(), QStringLiteral("&1 ") + QFileInfo(path).canonicalFilePath());
 
     User opened;
     ASSERT_TRUE(opened.window().OpenFile(path));
