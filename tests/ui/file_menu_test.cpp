@@ -139,7 +139,8 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
         if (a->menu() != nullptr) recent = a->menu();
     ASSERT_NE(recent, nullptr);
     EXPECT_TRUE(recent->isEnabled());
-    EXPECT_EQ(recent->actions().value(0)->text(), QStringLiteral("&1 ") + QFileInfo(path).canonicalFilePath());
+    ASSERT_FALSE(recent->actions().isEmpty());
+    EXPECT_EQ(recent->actions().front()->text(), QStringLiteral("&1 ") + QFileInfo(path).canonicalFilePath());
 
     User opened;
     ASSERT_TRUE(opened.window().OpenFile(path));
