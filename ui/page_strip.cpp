@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <map>
 
+#include "accessible_factory.h"
+
 namespace {
 
 class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -99,22 +101,11 @@ private:
     mutable std::map<int, QAccessible::Id> tabs_;
 };
 
-QAccessibleInterface* PageStripInterface(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("PageStrip") && object->isWidgetType())
-        return new PageStripAccessible(static_cast<PageStrip*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 PageStrip::PageStrip(QWidget* parent) : QTabBar(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(PageStripInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    UseAccessibleInterface<PageStrip, PageStripAccessible>();
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
         if (!QAccessible::isActive() || index < 0) return;
         QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(this)->child(index);

@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <optional>
 
+#include "accessible_factory.h"
 #include "calc/number_text.h"
 
 namespace {
@@ -54,22 +55,11 @@ public:
     }
 };
 
-QAccessibleInterface* ResultLabelInterface(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("ResultLabel") && object->isWidgetType())
-        return new ResultLabelAccessible(static_cast<ResultLabel*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ResultLabelInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    UseAccessibleInterface<ResultLabel, ResultLabelAccessible>();
 }
 
 QString ResultLabel::SpokenValue() const

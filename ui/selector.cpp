@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
+#include "accessible_factory.h"
+
 namespace {
 
 // The longest list, the branch-voltage selector of fifteen branches, opens
@@ -32,22 +34,11 @@ public:
     }
 };
 
-QAccessibleInterface* SelectorInterface(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("Selector") && object->isWidgetType())
-        return new SelectorAccessible(static_cast<Selector*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 Selector::Selector(QWidget* parent) : QComboBox(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(SelectorInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    UseAccessibleInterface<Selector, SelectorAccessible>();
     setMaxVisibleItems(kMostVisibleItems);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
 }
