@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   ngspice poppler-utils xvfb xauth
-  dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libglib2.0-bin librsvg2-bin
 )
 
 missing=()
