@@ -195,14 +195,16 @@ TEST(FileMenu, OpeningKeepsTheScreenOrTheWholeText)
     user.Click(user.ui().clearButton);
     EXPECT_EQ(user.ui().emfField->maxLength(), EntryField::kMaxChars);
 
-    // Capacitors at 0 Hz have no impedance yet: every element is loaded all
-    // the same, unasked, and saved again whole.
+    // Capacitors at 0 Hz have no impedance yet and E overflows with its unit:
+    // everything is loaded all the same, unasked, and saved again whole.
     CircuitDocument atZero = documents::Sample();
     atZero.frequency.text = "0";
+    atZero.emf = {"9E+307", U8("ＫＶ")};
     const QString zero = documents::Saved(dir.path(), "zero.brivel", atZero);
     ASSERT_TRUE(user.window().OpenFile(zero));
     EXPECT_EQ(user.messages().size(), 1u);
     EXPECT_EQ(user.document().elements, atZero.elements);
+    EXPECT_EQ(user.document().emf, atZero.emf);
     EXPECT_FALSE(user.window().isWindowModified());
     user.Command("上書き保存(&S)");
     EXPECT_EQ(ReadCircuitFile(zero).document->elements, atZero.elements);
