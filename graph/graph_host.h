@@ -1,6 +1,8 @@
 #pragma once
 // What the graph page needs from the main window that holds it.
 
+#include <QString>
+
 class GraphHost {
 public:
     // Whether the frequency-characteristics command is enabled, the sign that
@@ -14,6 +16,9 @@ public:
     virtual void PressReturn() = 0;
     // Opens the print preview modally.
     virtual void OpenPrintPreview() = 0;
+    // The file the circuit was opened from or saved to; empty for none. The
+    // exports are named after it.
+    virtual QString CircuitFile() const { return {}; }
 
 protected:
     ~GraphHost() = default;

@@ -117,7 +117,7 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
       frequencyScale_(MakeStrip(this, gl::kFrequencyScale)),
       boxes_{*graphs_[0], *graphs_[1], *frequencyScale_, *levelScales_[0], *levelScales_[1]},
       saveFileChooser_(AskSaveFileName),
-      lastCsv_(QDir::home().filePath(U8(graph_text::kCsvDefaultName)))
+      csvPlace_(QDir::home().filePath(U8(graph_text::kCsvDefaultName)))
 {
     resize(twips::ToSize(gl::kPageWidth, gl::kPageHeight));
     Paint(this, gl::kPageColour);

@@ -231,7 +231,7 @@ private:
     Graph menuGraph_ = Graph::Magnitude;
     QPointF menuAt_;
     SaveFileChooser saveFileChooser_;
-    QString lastCsv_;
+    ExportPlace csvPlace_;
 
     std::array<bool, 2> readoutHeld_{};
     // By graph and plotted quantity, so a held readout shows only a reading

@@ -139,13 +139,14 @@ void GraphPage::OnSaveCsv()
     if (CurvesOf(plotted_).empty()) return;
     const KeptCurve* kept = plotted_.quantity == PlottedQuantity::InputImpedance ? &state_.keptCurve : nullptr;
     const QString table = SweepTableText(plotted_, kept, kCsvSeparator);
-    const SaveQuestion question{
-        U8(graph_text::kMenuSaveCsv), {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}}, lastCsv_};
+    const SaveQuestion question{U8(graph_text::kMenuSaveCsv),
+                                {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}},
+                                csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveFileChooser_(this, question);
     if (path.isEmpty()) return;
     if (const std::optional<QString> failure = WriteWholeFile(path, table.toUtf8())) {
         ShowMessage(*failure, MessageIcon::Error, this);
         return;
     }
-    lastCsv_ = path;
+    csvPlace_.Written(path, host_.CircuitFile());
 }

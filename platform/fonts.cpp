@@ -2,6 +2,7 @@
 
 #include "platform/font_names.h"
 
+#include <QFontInfo>
 #include <array>
 
 namespace {
@@ -31,5 +32,8 @@ QFont MakeFont(const QString& face, double points, bool bold, bool italic)
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
+    // Named by the face the machine draws it with, as an SVG of the page
+    // names its faces, rather than by the face asked for.
+    font.setFamily(QFontInfo(font).family());
     return font;
 }

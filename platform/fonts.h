@@ -9,4 +9,5 @@
 // IPAPGothic. Call once at start-up, after the application object exists.
 void InstallFontSubstitutions();
 
+// The font of the face asked for, named by the installed face that draws it.
 QFont MakeFont(const QString& face, double points, bool bold = false, bool italic = false);

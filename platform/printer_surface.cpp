@@ -3,10 +3,12 @@
 #include <cmath>
 #include <utility>
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -122,19 +124,23 @@ bool PrinterSurface::Replay(const std::vector<Call>& calls, QPaintDevice& device
 }
 
 // The writer gets the printer's page and resolution, so the page lands where
-// the printer would put it.
+// the printer would put it, and its document name and creator. The document
+// is made whole in memory first: the file gets every byte of it or none.
 bool PrinterSurface::WritePdf(const std::vector<Call>& calls)
 {
-    QSaveFile file(outputFile_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    QByteArray pdf;
     bool drawn = false;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(printer_.resolution());
         writer.setPageLayout(printer_.pageLayout());
+        writer.setTitle(printer_.docName());
+        writer.setCreator(printer_.creator());
         drawn = Replay(calls, writer);
     }
-    return drawn && file.commit();
+    return drawn && !WriteWholeFile(outputFile_, pdf);
 }
 
 void PrinterSurface::KillDoc() { calls_.clear(); }

@@ -8,9 +8,8 @@
 // anything reaching the printer or a file.
 //
 // A machine without a printer gets a PDF file instead, named by
-// SetOutputFile. The file is written whole or not at all: EndDoc writes the
-// page into a temporary file and puts it in place only when every byte of the
-// document was written.
+// SetOutputFile, titled with the printer's document name. The file is written
+// whole or not at all, by the same writer as every other file.
 //
 // Each page is drawn on a device of its own (the printer's engine would carry
 // the last page's pen into the next one) or, for the printer, from a painter

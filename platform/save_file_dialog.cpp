@@ -1,6 +1,7 @@
 #include "platform/save_file_dialog.h"
 
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -33,4 +34,19 @@ QString AskSaveFileName(QWidget* parent, const SaveQuestion& question)
     dialog.selectFile(question.suggested);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
+}
+
+QString ExportPlace::Suggestion(const QString& circuitFile) const
+{
+    if (!last_.isEmpty() && lastCircuit_ == circuitFile) return last_;
+    const QString chosen = last_.isEmpty() ? fallback_ : last_;
+    if (circuitFile.isEmpty()) return chosen;
+    const QFileInfo circuit(circuitFile);
+    return circuit.dir().filePath(circuit.completeBaseName() + '.' + QFileInfo(chosen).suffix());
+}
+
+void ExportPlace::Written(const QString& path, const QString& circuitFile)
+{
+    last_ = path;
+    lastCircuit_ = circuitFile;
 }

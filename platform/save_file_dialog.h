@@ -5,6 +5,7 @@
 // file that will be written.
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -27,3 +28,19 @@ QString AskSaveFileName(QWidget* parent, const SaveQuestion& question);
 
 // How a window asks; tests answer in its place.
 using SaveFileChooser = std::function<QString(QWidget* parent, const SaveQuestion& question)>;
+
+// Where the save dialog of an export starts: the file last written for the
+// same circuit file; else beside the circuit's file, named after it with the
+// suffix last used; else the file last written; else the fallback.
+class ExportPlace {
+public:
+    explicit ExportPlace(QString fallback) : fallback_(std::move(fallback)) {}
+    // circuitFile: the circuit's file, empty for a circuit never saved.
+    QString Suggestion(const QString& circuitFile) const;
+    void Written(const QString& path, const QString& circuitFile);
+
+private:
+    QString fallback_;
+    QString last_;
+    QString lastCircuit_;
+};

@@ -14,6 +14,7 @@ public:
     bool BranchChecked(int b) const override { return b >= 1 && b <= 15 && page_.CheckedBranches()[b]; }
     bool FrequencyCommandEnabled() const override { return host_.FrequencyCommandEnabled(); }
     void PressReturn() override { page_.OnReturn(); }
+    QString CircuitFile() const override { return host_.CircuitFile(); }
 
 private:
     GraphPage& page_;

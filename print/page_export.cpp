@@ -31,13 +31,6 @@ bool DrawOn(const PageSources& s, DrawSurface& surface)
     return drawer.DrawPage();
 }
 
-// The title the page will print.
-QString PageTitleOf(const PageSources& s)
-{
-    const auto quantity = static_cast<size_t>(s.graph.quantity);
-    return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : s.prt.pageTitle;
-}
-
 void Apply(DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); }
 
 // Page units are a little more than a millimetre: the sheet spans one unit
@@ -45,6 +38,12 @@ void Apply(DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.
 double MmPerUnit(const PrintState& prt) { return prt.paper.paperWidthMm / (prt.paper.paperWidthMm - 1.0); }
 
 }  // namespace
+
+QString PageTitleOf(const PrintState& prt, const GraphState& graph)
+{
+    const auto quantity = static_cast<size_t>(graph.quantity);
+    return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : prt.pageTitle;
+}
 
 std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer)
 {
@@ -56,6 +55,8 @@ std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& pr
         QPdfWriter writer(&buffer);
         writer.setResolution(printer.resolution());
         writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(PageTitleOf(sources.prt, sources.graph));
+        writer.setCreator(QString::fromUtf8(prtext::kCreator));
         DeviceSurface surface(writer, printer.pageRect(QPrinter::DevicePixel).size(), printer.resolution());
         Apply(surface, PrinterScale(sources.prt.paper, sources.prt.margins));
         complete = DrawOn(sources, surface);
@@ -77,7 +78,7 @@ std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners
         generator.setResolution(kSvgDpi);
         generator.setSize(units.toSize());
         generator.setViewBox(QRectF(QPointF(0, 0), units));
-        generator.setTitle(PageTitleOf(sources));
+        generator.setTitle(PageTitleOf(sources.prt, sources.graph));
         DeviceSurface surface(generator, units, kSvgDpi);
         surface.SetBackColor(Qt::white);
         Apply(surface, area);

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QSizeF>
+#include <QString>
 
 #include "print/page_geometry.h"
 #include "print/print_state.h"
@@ -27,6 +28,9 @@ struct PageSources {
     PageHost& host;
     QWidget* messageParent = nullptr;
 };
+
+// The title the page prints, which also names its document.
+QString PageTitleOf(const PrintState& prt, const GraphState& graph);
 
 // Nothing when the page could not be completed; the reason has been shown.
 std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer);

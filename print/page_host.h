@@ -1,6 +1,8 @@
 #pragma once
 // What the printed page needs of the main window, and nothing more.
 
+#include <QString>
+
 class PageHost {
 public:
     virtual ~PageHost() = default;
@@ -11,4 +13,6 @@ public:
     virtual bool FrequencyCommandEnabled() const = 0;
     // Presses the graph page's return button.
     virtual void PressReturn() = 0;
+    // The file the circuit was opened from or saved to; empty for none.
+    virtual QString CircuitFile() const { return {}; }
 };

@@ -10,6 +10,7 @@
 #include "platform/picture_box.h"
 #include "print/page_drawer.h"
 #include "print/page_export.h"
+#include "print/page_host.h"
 #include "print/preview_window.h"
 #include "print/print_texts.h"
 #include "print/arrow_spinner.h"
@@ -74,6 +75,8 @@ void PreviewWindow::PrintPage()
         if (file.isEmpty()) return;
         printer_.SetOutputFile(file);
     }
+    printer_.Printer().setDocName(PageTitleOf(prt_, graph_));
+    printer_.Printer().setCreator(QString::fromUtf8(prtext::kCreator));
     prt_.surface = &printer_;
     prt_.fontScale = 1;
     if (!DrawPage()) {
@@ -84,7 +87,7 @@ void PreviewWindow::PrintPage()
         ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
         return;
     }
-    if (!file.isEmpty()) lastPdf_ = file;
+    if (!file.isEmpty()) pdfPlace_.Written(file, host_.CircuitFile());
 }
 
 // Only the orientation is taken from the dialog, and only when it is

@@ -44,20 +44,21 @@ void PreviewWindow::SaveVector()
     const SaveQuestion question{
         U8(prtext::kSaveVector),
         {{U8(prtext::kPdfFilter), U8(prtext::kPdfSuffix)}, {U8(prtext::kSvgFilter), U8(prtext::kSvgSuffix)}},
-        lastVector_};
+        vectorPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
     if (path.isEmpty()) return;
     const PageSources sources{prt_, graph_, circuit_, host_, this};
     const bool svg = QFileInfo(path).suffix().compare(U8(prtext::kSvgSuffix), Qt::CaseInsensitive) == 0;
     const std::optional<QByteArray> page =
         svg ? PageSvg(sources, SheetArea(prt_), SheetSizeMm(prt_)) : PagePdf(sources, printer_.Printer());
-    if (page && WriteExport(path, *page)) lastVector_ = path;
+    if (page && WriteExport(path, *page)) vectorPlace_.Written(path, host_.CircuitFile());
 }
 
 void PreviewWindow::SaveCsv()
 {
-    const SaveQuestion question{
-        U8(prtext::kSaveCsv), {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}}, lastCsv_};
+    const SaveQuestion question{U8(prtext::kSaveCsv),
+                                {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}},
+                                csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
     if (path.isEmpty()) return;
     SweepResult outcome;
@@ -68,5 +69,5 @@ void PreviewWindow::SaveCsv()
                     noCircuit ? MessageIcon::Error : MessageIcon::Information, this);
         return;
     }
-    if (WriteExport(path, table->toUtf8())) lastCsv_ = path;
+    if (WriteExport(path, table->toUtf8())) csvPlace_.Written(path, host_.CircuitFile());
 }

@@ -17,6 +17,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "print/page_host.h"
 #include "print/preview_layout.h"
 #include "print/print_texts.h"
 #include "print/arrow_spinner.h"
@@ -86,10 +87,10 @@ PreviewWindow::PreviewWindow(Circuit& circuit, GraphState& graph, PageHost& host
       graph_(graph),
       host_(host),
       chooser_(DefaultPdfChooser),
-      lastPdf_(QDir::home().filePath(QString::fromUtf8(prtext::kPdfDefaultName))),
+      pdfPlace_(QDir::home().filePath(QString::fromUtf8(prtext::kPdfDefaultName))),
       saveChooser_(AskSaveFileName),
-      lastVector_(lastPdf_),
-      lastCsv_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
+      vectorPlace_(pdfPlace_),
+      csvPlace_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
 {
     setWindowTitle(QString::fromUtf8(prtext::kWindowCaption));
     setModal(true);
@@ -192,8 +193,9 @@ void PreviewWindow::SetSaveFileChooser(SaveFileChooser chooser) { saveChooser_ =
 
 QString PreviewWindow::PdfSuggestion() const
 {
-    if (OrdinaryWritableFolder(QFileInfo(lastPdf_).absolutePath())) return lastPdf_;
-    return QDir::home().filePath(QFileInfo(lastPdf_).fileName());
+    const QString suggested = pdfPlace_.Suggestion(host_.CircuitFile());
+    if (OrdinaryWritableFolder(QFileInfo(suggested).absolutePath())) return suggested;
+    return QDir::home().filePath(QFileInfo(suggested).fileName());
 }
 
 void PreviewWindow::ShowModal() { exec(); }

@@ -81,9 +81,8 @@ private:
     void SizePictures();
     void MirrorMargins();
     bool DrawPage();
-    // The file the save dialog offers: the last one printed to, or the same
-    // name in the home folder when its folder is no longer an ordinary
-    // writable one.
+    // The file the save dialog offers, or the same name in the home folder
+    // when its folder is no longer an ordinary writable one.
     QString PdfSuggestion() const;
     // The sweep of the plotted curves as the page draws them, and the table of
     // it with the kept curve where the page draws that too.
@@ -99,9 +98,9 @@ private:
     PrinterSurface printer_;
     ClipboardPicture clipboardPicture_;
     PdfFileChooser chooser_;
-    QString lastPdf_;  // the last file a page was printed to
+    ExportPlace pdfPlace_;  // of the files pages are printed to
     SaveFileChooser saveChooser_;
-    QString lastVector_, lastCsv_;  // the last files the exports wrote
+    ExportPlace vectorPlace_, csvPlace_;
 
     PictureBox* previewPicture_ = nullptr;
     std::array<ArrowSpinner*, 4> marginSpinners_{};

@@ -62,5 +62,7 @@ inline constexpr const char* kSvgFilter = "SVG (*.svg)";
 inline constexpr const char* kPdfSuffix = "pdf";
 inline constexpr const char* kSvgSuffix = "svg";
 inline constexpr const char* kSvgMimeType = "image/svg+xml";
+// The program that made a PDF, as its document information says.
+inline constexpr const char* kCreator = "Brivel";
 
 }  // namespace prtext

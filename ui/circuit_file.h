@@ -22,8 +22,14 @@ struct CircuitFileError {
 struct CircuitFileRead {
     std::optional<CircuitDocument> document;
     CircuitFileError error;  // when there is no document
+    // What the file held, read or not; empty when it could not be read.
+    QByteArray bytes;
 };
 
+// A circuit needs a few kilobytes; a larger file is refused unread.
+inline constexpr qint64 kMostCircuitFileBytes = 1 << 20;
+
+// Only a regular file is read: a FIFO would block and a device never end.
 CircuitFileRead ReadCircuitFile(const QString& path);
 
 // The document of UTF-8 JSON text; what ReadCircuitFile does after reading

@@ -2,15 +2,18 @@
 // fault found ends the reading with its reason and place.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "circuit_file.h"
+#include "json_repeated_key.h"
 #include "platform/qstring_utf8.h"
 #include "signed_sum_text.h"
 #include "texts.h"
@@ -73,18 +76,27 @@ QString UnitText(const QJsonValue& v, const QString& place, UnitList units)
     return U8(unit->text);
 }
 
-// {"value": …, "unit": …}; the value times the unit must stay finite.
+// {"value": …, "unit": …}. E and f are taken as the fields take them, even
+// when the value overflows with its unit: 計算実行 says so.
 ValueEntry ValueAt(const QJsonValue& v, const QString& place, UnitList units, bool emptyAllowed)
 {
     const QJsonObject object = ObjectAt(v, place);
-    const QString valuePlace = Item(place, QStringLiteral("value"));
     ValueEntry entry;
-    entry.text = NumberText(Member(object, place, QStringLiteral("value")), valuePlace, emptyAllowed);
+    entry.text =
+        NumberText(Member(object, place, QStringLiteral("value")), Item(place, QStringLiteral("value")), emptyAllowed);
     entry.unit = UnitText(Member(object, place, QStringLiteral("unit")), Item(place, QStringLiteral("unit")), units);
+    return entry;
+}
+
+// An element value times its unit must stay finite, as the element dialog
+// requires.
+ValueEntry ElementValueAt(const QJsonValue& v, const QString& place, UnitList units)
+{
+    const ValueEntry entry = ValueAt(v, place, units, true);
     try {
         EnteredBaseValue(entry, units);
     } catch (const CalcError&) {
-        Refuse(texts::kFileOverflow, valuePlace);
+        Refuse(texts::kFileOverflow, Item(place, QStringLiteral("value")));
     }
     return entry;
 }
@@ -100,7 +112,7 @@ std::optional<ElementEntry> ElementAt(const QJsonValue& v, const QString& place)
         const QString key = QString::fromLatin1(kElementKeys[q]);
         const QJsonValue value = Member(object, place, key);
         if (q == kCapacitanceEntry && value.isNull()) continue;
-        entry.values[q] = ValueAt(value, Item(place, key), kElementUnits[q], true);
+        entry.values[q] = ElementValueAt(value, Item(place, key), kElementUnits[q]);
     }
     return entry;
 }
@@ -141,7 +153,12 @@ void ReadMatrix(const QJsonObject& file, CircuitDocument& d)
 {
     ReadDefinitions(file, QStringLiteral("matrix"), QStringLiteral("Z([1-5])([1-5])"),
                     [&](int j, int k, const QJsonValue& v, const QString& place) {
-                        if (j > k || k > d.loops) return false;
+                        if (std::max(j, k) > d.loops) return false;
+                        if (j > k)
+                            throw CircuitFileError{
+                                U8(texts::kFileLowerTriangle)
+                                    .arg(QStringLiteral("Z%1%2").arg(j).arg(k), QStringLiteral("Z%1%2").arg(k).arg(j)),
+                                place};
                         d.matrix[MatrixPosition(j, k)] = SumAt(v, place, SumKind::MatrixElement, d.branches);
                         return true;
                     });
@@ -208,6 +225,15 @@ CircuitDocument DocumentOf(const QJsonObject& file)
     return d;
 }
 
+// Where the parser stopped, counted as an editor counts: lines and
+// characters from 1.
+QString LineAndColumn(const QByteArray& json, int offset)
+{
+    const QByteArray before = json.left(offset);
+    const QString line = QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1));
+    return U8(texts::kFileLineColumn).arg(before.count('\n') + 1).arg(line.toUcs4().size() + 1);
+}
+
 }  // namespace
 
 QString CircuitFileError::Message() const
@@ -221,19 +247,28 @@ CircuitFileRead ParseCircuitFile(const QByteArray& json)
 {
     QJsonParseError parseError;
     const QJsonDocument file = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !file.isObject())
-        return {std::nullopt, {U8(texts::kFileNotJson), {}}};
+    if (parseError.error != QJsonParseError::NoError)
+        return {std::nullopt, {U8(texts::kFileNotJson), LineAndColumn(json, parseError.offset)}, json};
+    if (!file.isObject()) return {std::nullopt, {U8(texts::kFileNotJson), {}}, json};
+    if (const std::optional<QString> place = RepeatedKeyPlace(json))
+        return {std::nullopt, {U8(texts::kFileKeyTwice), *place}, json};
     try {
-        return {DocumentOf(file.object()), {}};
+        return {DocumentOf(file.object()), {}, json};
     } catch (const CircuitFileError& error) {
-        return {std::nullopt, error};
+        return {std::nullopt, error, json};
     }
 }
 
 CircuitFileRead ReadCircuitFile(const QString& path)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return {std::nullopt, {U8(texts::kFileNotRegular), {}}, {}};
+    if (info.size() > kMostCircuitFileBytes) return {std::nullopt, {U8(texts::kFileTooLarge), {}}, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, {U8(texts::kFileNotOpened) + QStringLiteral(": ") + file.errorString(), {}}};
-    return ParseCircuitFile(file.readAll());
+        return {std::nullopt, {U8(texts::kFileNotOpened) + QStringLiteral(": ") + file.errorString(), {}}, {}};
+    // The file may have grown since it was looked at.
+    const QByteArray bytes = file.read(kMostCircuitFileBytes + 1);
+    if (bytes.size() > kMostCircuitFileBytes) return {std::nullopt, {U8(texts::kFileTooLarge), {}}, {}};
+    return ParseCircuitFile(bytes);
 }

@@ -7,6 +7,6 @@
 #include "calc/circuit.h"
 #include "circuit_document.h"
 
-// Raises a CalcError when a value overflows with its unit's multiplier; a
-// document read from a file never does.
+// Raises a CalcError when a value overflows with its unit's multiplier, as
+// E or f of a file may.
 Circuit CircuitOf(const CircuitDocument& document);

@@ -156,6 +156,8 @@ public:
     void OnNew();
     void OnOpen();
     void OnOpenRecent(const QString& path);
+    // ファイル → 例を開く: the example as a new circuit, with no file.
+    void OpenExample(const QString& path);
     // True when the circuit was written.
     bool OnSave();
     bool OnSaveAs();
@@ -215,6 +217,7 @@ private:
     void ShowAbout();
     void DescribeMatrixButton(int j, int k);
     void FillRecentMenu();
+    void AddExamplesMenu(QMenu* file);
 
     // The widgets of branch b's impedance row and current row.
     std::array<QWidget*, 5> BranchRow(int b) const;
@@ -258,6 +261,9 @@ private:
     // saved, or the user gives it up.
     bool MayDiscardChanges();
     bool SaveTo(const QString& path);
+    bool ChangedElsewhere(const QString& path) const;
+    // A recovered circuit, with the file it was opened from or saved to.
+    void Restore(const CircuitDocument& document, const QString& circuitFile);
     QString SuggestedPath() const;
     // Fills every field, unit, caption and definition from the document,
     // through the same steps as the dialogs.
@@ -316,6 +322,10 @@ private:
     // Branch b takes the values of the entry, or on any failure keeps all
     // it had; the failure is shown as a message.
     void StoreElement(int b, const ElementEntry& entry);
+    // Branch b takes the entry of a file whatever the frequency: its
+    // impedance is shown where it can be formed, and 計算実行 says why not
+    // where it cannot. Element values of a read file never overflow.
+    void LoadElement(int b, const ElementEntry& entry);
     // Element j, k takes the definition and its value; false when the value
     // failed, which is shown as a message.
     bool StoreMatrixElement(int j, int k, const SignedSumEntry& entry);
@@ -326,6 +336,7 @@ private:
     void PressFrequencyCommand() override;
     void PressReturn() override;
     void OpenPrintPreview() override;
+    QString CircuitFile() const override { return filePath_; }
 
     Circuit c_;
     // What the user entered, as a circuit file holds it: E and f are the
@@ -341,6 +352,9 @@ private:
     // holds; empty for a circuit never saved.
     QString filePath_;
     CircuitDocument savedEntry_;
+    // The file's bytes when it was opened or saved, to tell whether another
+    // window wrote it since.
+    QByteArray diskBytes_;
     std::unique_ptr<RecoveryFile> recovery_;
     QTimer* recoveryTimer_ = nullptr;
     // The definitions the user chose to calculate as typed, though the

@@ -34,6 +34,16 @@ void CheckShowable(const Complex& z, double multiplier)
     DisplayValue(z.im, multiplier);
 }
 
+// Branch impedance at frq, raising the error that forming or showing it
+// meets.
+Complex ShowableImpedance(const BranchElements& elements, double frq, double multiplier)
+{
+    Complex z;
+    BrZCalc(z, elements.r, elements.l, elements.c, frq);
+    CheckShowable(z, multiplier);
+    return z;
+}
+
 // A definition confirmed with nothing pressed means zero, as one never
 // entered does; a file records neither.
 std::optional<SignedSumMarks> RecordedMatrixMarks(const SignedSumMarks& marks)
@@ -66,9 +76,7 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
     try {
         const BranchElements elements = ElementsOf(entry);
         const double frq = checked::Chk(c_.FrqMul * c_.FrqVal);
-        Complex z;
-        BrZCalc(z, elements.r, elements.l, elements.c, frq);
-        CheckShowable(z, ImpedanceMultiplier(*entry_.display, b));
+        const Complex z = ShowableImpedance(elements, frq, ImpedanceMultiplier(*entry_.display, b));
 
         entry_.elements[b - 1] = entry;
         c_.BrR[b] = elements.r;
@@ -84,6 +92,22 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
             ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
         else
             ShowMessage(U8(e.description()), MessageIcon::Information, this);
+    }
+}
+
+void MainWindow::LoadElement(int b, const ElementEntry& entry)
+{
+    const BranchElements elements = ElementsOf(entry);
+    entry_.elements[b - 1] = entry;
+    c_.BrR[b] = elements.r;
+    c_.BrL[b] = elements.l;
+    c_.BrC[b] = elements.c;
+    try {
+        c_.BrImp[b] =
+            ShowableImpedance(elements, checked::Chk(c_.FrqMul * c_.FrqVal), ImpedanceMultiplier(*entry_.display, b));
+        ShowBranchImpedance(b);
+    } catch (const CalcError&) {
+        ClearBranchImpedance(b);
     }
 }
 

@@ -40,7 +40,7 @@ void MainWindow::LoadDocument(const CircuitDocument& document)
     ui_.voltageUnit->SetText(units.voltage[0]);
 
     for (int b = 1; b <= c_.BrCnt; ++b)
-        if (const auto& element = document.elements[b - 1]) StoreElement(b, *element);
+        if (const auto& element = document.elements[b - 1]) LoadElement(b, *element);
     for (int j = 1; j <= c_.LoopCnt; ++j)
         for (int k = j; k <= c_.LoopCnt; ++k)
             if (const auto& marks = document.matrix[MatrixPosition(j, k)]) WriteMatrixDefinition(j, k, *marks);

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "circuit_file.h"
+#include "example_files.h"
 #include "main_window.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
@@ -70,6 +71,7 @@ void MainWindow::BuildMenuBar()
     QMenu* file = menuBar_->addMenu(U8(texts::kFileMenu));
     file->addAction(U8(texts::kNewCommand), QKeySequence::New, this, &MainWindow::OnNew);
     file->addAction(U8(texts::kOpenCommand), QKeySequence::Open, this, &MainWindow::OnOpen);
+    AddExamplesMenu(file);
     file->addAction(U8(texts::kSaveCommand), QKeySequence::Save, this, &MainWindow::OnSave);
     file->addAction(U8(texts::kSaveAsCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     &MainWindow::OnSaveAs);
@@ -116,6 +118,17 @@ void MainWindow::FillRecentMenu()
     recentMenu_->setEnabled(!files.isEmpty());
 }
 
+void MainWindow::AddExamplesMenu(QMenu* file)
+{
+    QMenu* examples = file->addMenu(U8(texts::kExamplesMenu));
+    const QFileInfoList files = ExampleFiles();
+    for (const QFileInfo& example : files) {
+        const QString path = example.filePath();
+        examples->addAction(example.completeBaseName(), this, [this, path] { OpenExample(path); });
+    }
+    examples->setEnabled(!files.isEmpty());
+}
+
 void MainWindow::SetFileChoosers(FileChooser open, FileChooser save)
 {
     openChooser_ = std::move(open);
@@ -137,7 +150,7 @@ void MainWindow::EntryMayHaveChanged()
 void MainWindow::WriteRecovery()
 {
     if (IsModified())
-        recovery_->Write(entry_);
+        recovery_->Write(entry_, filePath_);
     else
         recovery_->Remove();
 }
@@ -168,7 +181,8 @@ bool MainWindow::MayDiscardChanges()
     case Choice::Primary:
         return OnSave();
     case Choice::Secondary:
-        recovery_->Remove();
+        // The recovery file goes once the circuit is really replaced: the
+        // open dialog may yet be cancelled or the file refused.
         return true;
     case Choice::Cancel:
         return false;
@@ -204,8 +218,21 @@ bool MainWindow::OpenFile(const QString& path)
     }
     LoadDocument(*read.document);
     RememberRecentFile(path);
+    diskBytes_ = read.bytes;
     TakeAsSaved(QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+void MainWindow::OpenExample(const QString& path)
+{
+    if (!MayDiscardChanges()) return;
+    const CircuitFileRead read = ReadCircuitFile(path);
+    if (!read.document) {
+        ShowMessage(read.error.Message(), MessageIcon::Error, this);
+        return;
+    }
+    LoadDocument(*read.document);
+    TakeAsSaved({});
 }
 
 bool MainWindow::OnSave() { return filePath_.isEmpty() ? OnSaveAs() : SaveTo(filePath_); }
@@ -219,13 +246,26 @@ bool MainWindow::OnSaveAs()
 bool MainWindow::SaveTo(const QString& path)
 {
     ShowUsedValues();
+    if (ChangedElsewhere(path) &&
+        Ask(U8(texts::kChangedElsewhere), U8(texts::kYes), U8(texts::kNo), this) != Answer::Yes)
+        return false;
     if (const auto failure = WriteCircuitFile(path, entry_)) {
         ShowMessage(*failure, MessageIcon::Error, this);
         return false;
     }
     RememberRecentFile(path);
+    diskBytes_ = CircuitFileText(entry_);
     TakeAsSaved(QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+// Another window or program wrote the file since this one opened or saved
+// it. A file that is gone or another one chosen to be replaced is not asked
+// about here.
+bool MainWindow::ChangedElsewhere(const QString& path) const
+{
+    const QFileInfo file(path);
+    return file.absoluteFilePath() == filePath_ && file.exists() && ReadCircuitFile(path).bytes != diskBytes_;
 }
 
 QString MainWindow::SuggestedPath() const
@@ -239,14 +279,32 @@ void MainWindow::OfferRecovery()
 {
     std::optional<LeftRecovery> left = FindLeftRecovery();
     if (!left) return;
-    const CircuitFileRead read = ReadCircuitFile(left->Path());
-    if (!read.document) {
-        // Damaged beyond reading: say so once, rather than offer it forever.
-        ShowMessage(read.error.Message(), MessageIcon::Error, this);
-    } else if (Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes) {
-        LoadDocument(*read.document);
+    const RecoveredCircuit recovered = left->Read();
+    if (!recovered.read.document) {
+        // Damaged beyond reading: said once and kept aside, not offered forever.
+        const QString kept = left->SetAside();
+        ShowMessage(recovered.read.error.Message() + U8(texts::kRecoveryKept).arg(kept), MessageIcon::Error, this);
+        return;
     }
+    if (Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes)
+        Restore(*recovered.read.document, recovered.circuitFile);
     left->Remove();
+}
+
+// The restored circuit belongs to its file again, and differs from what the
+// file holds now.
+void MainWindow::Restore(const CircuitDocument& document, const QString& circuitFile)
+{
+    LoadDocument(document);
+    if (circuitFile.isEmpty()) return;
+    const CircuitFileRead onDisk = ReadCircuitFile(circuitFile);
+    filePath_ = circuitFile;
+    diskBytes_ = onDisk.bytes;
+    if (onDisk.document) {
+        savedEntry_ = *onDisk.document;
+        savedEntry_.display = DisplayUnitsOf(savedEntry_);
+    }
+    UpdateCaption();
 }
 
 void MainWindow::KeepRecoveryForNextStart()

@@ -3,12 +3,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QUuid>
 
 #include "circuit_file.h"
+#include "platform/whole_file.h"
 
 namespace {
+
+// Beside the circuit, which the file reader takes without it.
+const QString kCircuitFileKey = QStringLiteral("file");
 
 QString LockPath(const QString& path) { return path + QStringLiteral(".lock"); }
 
@@ -50,7 +56,13 @@ bool RecoveryFile::Claim()
     return true;
 }
 
-bool RecoveryFile::Write(const CircuitDocument& document) { return Claim() && !WriteCircuitFile(path_, document); }
+bool RecoveryFile::Write(const CircuitDocument& document, const QString& circuitFile)
+{
+    if (!Claim()) return false;
+    QJsonObject recovery = QJsonDocument::fromJson(CircuitFileText(document)).object();
+    recovery.insert(kCircuitFileKey, circuitFile);
+    return !WriteWholeFile(path_, QJsonDocument(recovery).toJson());
+}
 
 void RecoveryFile::Remove()
 {
@@ -65,10 +77,25 @@ LeftRecovery::LeftRecovery(QString path, std::unique_ptr<QLockFile> lock)
 {
 }
 
+RecoveredCircuit LeftRecovery::Read() const
+{
+    CircuitFileRead read = ReadCircuitFile(path_);
+    const QString circuitFile = QJsonDocument::fromJson(read.bytes).object().value(kCircuitFileKey).toString();
+    return {std::move(read), circuitFile};
+}
+
 void LeftRecovery::Remove()
 {
     QFile::remove(path_);
     lock_.reset();
+}
+
+QString LeftRecovery::SetAside()
+{
+    const QString aside = path_ + QStringLiteral(".damaged");
+    const QString kept = QFile::rename(path_, aside) ? aside : path_;
+    lock_.reset();
+    return kept;
 }
 
 std::optional<LeftRecovery> FindLeftRecovery(const QString& folder)

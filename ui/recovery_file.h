@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "circuit_document.h"
+#include "circuit_file.h"
 
 class RecoveryFile {
 public:
@@ -23,10 +23,11 @@ public:
     // "recovery" in the user's data folder.
     static QString DefaultFolder();
 
-    // Replaces the file whole; a failed write leaves the previous copy and
-    // returns false. The file and its lock are made at the first write, so a
-    // window that never changes touches no disk.
-    bool Write(const CircuitDocument& document);
+    // Replaces the file whole with the circuit and the file it was opened
+    // from or saved to (empty for none); a failed write leaves the previous
+    // copy and returns false. The file and its lock are made at the first
+    // write, so a window that never changes touches no disk.
+    bool Write(const CircuitDocument& document, const QString& circuitFile);
     // Nothing left to recover: the circuit is saved or was given up.
     void Remove();
     // At log-out the file stays, to be offered at the next start.
@@ -47,12 +48,23 @@ private:
 // A recovery file of a program that did not end normally, locked for this
 // program while it is offered, so that a second program starting at the
 // same moment does not offer it too.
+struct RecoveredCircuit {
+    CircuitFileRead read;
+    // The file the circuit was opened from or saved to; empty for none.
+    QString circuitFile;
+};
+
 class LeftRecovery {
 public:
     LeftRecovery(QString path, std::unique_ptr<QLockFile> lock);
     const QString& Path() const { return path_; }
+    RecoveredCircuit Read() const;
     // Restored or declined, it is not offered again.
     void Remove();
+    // One that cannot be read is set aside under another name, so that it is
+    // neither offered again nor lost; that name, or the old one when it could
+    // not be renamed.
+    QString SetAside();
 
 private:
     QString path_;

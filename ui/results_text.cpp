@@ -49,8 +49,8 @@ QString FullLines(const Circuit& c)
 
 ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
-    Circuit c = CircuitOf(document);
     try {
+        Circuit c = CircuitOf(document);
         const PageCalculation page = CalculatePage(c, LeadingDefinedCurrents(document));
         if (page.failure) return {{}, U8(*page.failure)};
         if (page.branchesWithCurrents < c.BrCnt) return {{}, U8(texts::kNoBranchCurrent)};

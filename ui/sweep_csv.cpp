@@ -28,8 +28,8 @@ SweepCsv Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range)
 
 SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range)
 {
-    Circuit c = CircuitOf(document);
     try {
+        Circuit c = CircuitOf(document);
         const PageCalculation page = CalculatePage(c, LeadingDefinedCurrents(document));
         if (page.failure) return {{}, U8(*page.failure)};
         return Swept(c, quantity, range);

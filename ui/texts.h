@@ -132,6 +132,13 @@ inline constexpr const char* kFileOverflow = "単位を掛けると桁あふれ�
 inline constexpr const char* kFileBadExpression = "式の形が違います";
 inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
 inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
+inline constexpr const char* kFileKeyTwice = "同じ項目が二度あります";
+// %1 is the element of the lower triangle, such as "Z21", %2 its mirror.
+inline constexpr const char* kFileLowerTriangle = "%1 は %2 として書いて下さい";
+// The place of a syntax error; %1 is the line, %2 the column.
+inline constexpr const char* kFileLineColumn = "%1 行 %2 列";
+inline constexpr const char* kFileNotRegular = "通常のファイルではありません";
+inline constexpr const char* kFileTooLarge = "回路ファイルにしては大きすぎます（1 MB まで）";
 
 // The file menu, its dialogs and the questions that keep a circuit from
 // being lost.
@@ -150,6 +157,10 @@ inline constexpr const char* kUnsavedChanges = "回路が変更されていま�
 inline constexpr const char* kSave = "保存";
 inline constexpr const char* kDontSave = "保存しない";
 inline constexpr const char* kRestoreCircuit = "前回正常に終了しなかった回路を復元しますか？";
+// After the reason a recovery file was refused; %1 is where it is kept.
+inline constexpr const char* kRecoveryKept = "\n復元出来なかった回路のファイルは次の名前で残してあります：\n%1";
+inline constexpr const char* kChangedElsewhere = "ファイルが他で変更されています。上書きしますか？";
+inline constexpr const char* kExamplesMenu = "例を開く";
 
 // What assistive technology calls the controls; %1 is a branch number.
 inline constexpr const char* kNameEmfField = "起電力 E";

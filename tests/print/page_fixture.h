@@ -20,10 +20,12 @@ public:
     std::set<int> checked;
     bool frequencyEnabled = true;
     int returnPresses = 0;
+    QString circuitFile;
 
     bool BranchChecked(int b) const override { return checked.count(b) > 0; }
     bool FrequencyCommandEnabled() const override { return frequencyEnabled; }
     void PressReturn() override { ++returnPresses; }
+    QString CircuitFile() const override { return circuitFile; }
 };
 
 // The two-loop sample: Z11 = Z1＋Z2, Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1,

@@ -66,6 +66,15 @@ std::vector<QString> SvgTexts(const QByteArray& svg)
     return texts;
 }
 
+// The text of a PDF, or with htmlmeta its title and creator besides.
+QString PdfText(const QString& path, const QString& option = "-nopgbrk")
+{
+    QProcess extract;
+    extract.start(BRIVEL_PDFTOTEXT, {option, path, "-"});
+    EXPECT_TRUE(extract.waitForFinished(30000));
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
 // Whether every text, trimmed, is found in the haystack. The SVG writer
 // splits a text where its script changes, so an SVG's texts are joined
 // without a gap.
@@ -287,6 +296,7 @@ TEST_F(Preview, PrintWritesThePdfOnlyWhenANameIsGiven)
     pdfAnswer = file;
     window.PrintButton().click();
     ASSERT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(PdfText(file, "-htmlmeta").contains("<title>入力インピーダンスの周波数特性</title>"));
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
@@ -319,23 +329,28 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     EXPECT_EQ(shown[0].text, failed);
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
-    // The disk fills up part-way: an existing file keeps its contents, a new
-    // one is not made, and no temporary file is left.
+    // The disk fills up at once or a little before the end of the page: an
+    // existing file keeps its contents, a new one is not made, and no
+    // temporary file is left.
     const QString existing = dir.filePath("page.pdf");
+    pdfAnswer = existing;
+    window.PrintButton().click();
+    const auto whole = static_cast<rlim_t>(QFileInfo(existing).size());
     {
         QFile f(existing);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("the earlier report");
     }
-    for (const QString& name : {existing, dir.filePath("new.pdf")}) {
-        pdfAnswer = name;
-        {
-            const FileSizeLimit full(4096);
-            window.PrintButton().click();
+    for (const rlim_t room : {rlim_t{4096}, whole - 64})
+        for (const QString& name : {existing, dir.filePath("new.pdf")}) {
+            pdfAnswer = name;
+            {
+                const FileSizeLimit full(room);
+                window.PrintButton().click();
+            }
+            EXPECT_EQ(shown.back().text, failed) << name.toStdString() << room;
         }
-        EXPECT_EQ(shown.back().text, failed) << name.toStdString();
-    }
-    EXPECT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown.size(), 5u);
     EXPECT_EQ(Contents(existing), "the earlier report");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.pdf"});
 
@@ -343,8 +358,8 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     circuit.EmfCpx = {0, 0};
     pdfAnswer = dir.filePath("zero.pdf");
     window.PrintButton().click();
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[3].icon, MessageIcon::Information);
+    ASSERT_EQ(shown.size(), 6u);
+    EXPECT_EQ(shown[5].icon, MessageIcon::Information);
     EXPECT_FALSE(QFile::exists(pdfAnswer));
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
@@ -352,7 +367,7 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     circuit.EmfCpx = {1, 0};
     window.PrintButton().click();
     EXPECT_TRUE(Contents(pdfAnswer).startsWith("%PDF-"));
-    EXPECT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown.size(), 6u);
 }
 
 // The save dialog starts where a page was last printed, and in the home
@@ -443,14 +458,6 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
 
 namespace {
 
-QString PdfText(const QString& path)
-{
-    QProcess extract;
-    extract.start(BRIVEL_PDFTOTEXT, {path, "-"});
-    EXPECT_TRUE(extract.waitForFinished(30000));
-    return QString::fromUtf8(extract.readAllStandardOutput());
-}
-
 // The page leaves as PDF and SVG without the printer, each with the title
 // and every label; the sweep as CSV of the plotted curves; a write that
 // fails leaves the file that was there.
@@ -464,25 +471,31 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
         return answer;
     });
     const std::vector<QString> texts = PageTexts();
+    host.circuitFile = dir.filePath("bridge.brivel");
 
     answer = dir.filePath("page.svg");
     window.SaveVectorButton().click();
     const std::vector<QString> svgTexts = SvgTexts(Contents(answer));
     ASSERT_FALSE(svgTexts.empty());
     EXPECT_TRUE(HoldsAll(QStringList(svgTexts.begin(), svgTexts.end()).join(QString()), texts));
+    EXPECT_TRUE(Contents(answer).contains("font-family=\"IPAMincho\""));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].types.size(), 2u);
+    EXPECT_EQ(questions[0].suggested, dir.filePath("bridge.pdf"));
 
     answer = dir.filePath("page.pdf");
     window.SaveVectorButton().click();
     EXPECT_TRUE(Contents(answer).startsWith("%PDF-"));
     EXPECT_TRUE(HoldsAll(PdfText(answer), texts));
+    EXPECT_TRUE(PdfText(answer, "-htmlmeta").contains("<title>入力インピーダンスの周波数特性</title>"));
+    EXPECT_TRUE(PdfText(answer, "-htmlmeta").contains("<meta name=\"Creator\" content=\"Brivel\"/>"));
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
     host.checked = {1, 3};
     graph.quantity = PlottedQuantity::BranchCurrent;
     answer = dir.filePath("sweep.csv");
     window.SaveCsvButton().click();
+    EXPECT_EQ(questions.back().suggested, dir.filePath("bridge.csv"));
     const QStringList rows = QString::fromUtf8(Contents(answer)).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 502);
     EXPECT_EQ(rows[0], "f[Hz],|I01|[A],phase(I01)[deg],|I03|[A],phase(I03)[deg]");

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/qstring_utf8.h"
 #include "documents.h"
@@ -54,7 +55,11 @@ CircuitDocument EveryField()
 TEST(CircuitFile, EveryFieldReadsBackExactly)
 {
     QTemporaryDir dir;
-    for (const CircuitDocument& written : {EveryField(), EmptyDocument(2, 2), Sample()}) {
+    // E and f that overflow with their units, as the fields take them.
+    CircuitDocument overflowing = Sample();
+    overflowing.emf = {"9E+307", U8("ＫＶ")};
+    overflowing.frequency = {"1e308", U8("ＭＨｚ")};
+    for (const CircuitDocument& written : {EveryField(), EmptyDocument(2, 2), Sample(), overflowing}) {
         SCOPED_TRACE(CircuitFileText(written).toStdString());
         const QString path = Saved(dir.path(), "circuit.brivel", written);
         const CircuitFileRead read = ReadCircuitFile(path);
@@ -118,6 +123,9 @@ QByteArray SampleWith(const std::function<void(QJsonObject&)>& change)
     return QJsonDocument(file).toJson();
 }
 
+// The sample file's text with each from replaced by to.
+QByteArray SampleText(const char* from, const char* to) { return CircuitFileText(Sample()).replace(from, to); }
+
 // Sets the member at a path of object keys and array positions.
 std::function<void(QJsonObject&)> Set(const QStringList& path, const QJsonValue& value)
 {
@@ -148,8 +156,12 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
     };
     const QJsonObject bigMegaOhm{{"value", "1E303"}, {"unit", "Mohm"}};
     const Case cases[] = {
-        {"{\"format\": ", "JSON の文書ではありません", ""},
+        {"{\"format\": ", "JSON の文書ではありません", "1 行 12 列"},
         {"[1, 2]", "JSON の文書ではありません", ""},
+        {"{\"comment\": \"日本\",\n  x}", "JSON の文書ではありません", "2 行 4 列"},
+        {SampleText("\"loops\": 2", "\"comment\": \"\\\\\\\"}{[\", \"loops\": 2, \"lo\\u006fps\": 2"),
+         "同じ項目が二度あります", "loops"},
+        {SampleText("\"C\": null", "\"C\": null, \"C\": null"), "同じ項目が二度あります", "elements[0].C"},
         {SampleWith(Set({"format"}, "other")), "Brivel の回路ファイルではありません", "format"},
         {SampleWith(Set({"version"}, 2)), "このプログラムより新しい版のファイルです", "version"},
         {SampleWith(Set({"version"}, "1")), "項目がないか、形式が違います", "version"},
@@ -171,7 +183,7 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
         {SampleWith(Set({"matrix", "Z11"}, "Z1Z2")), "式の形が違います", "matrix.Z11"},
         {SampleWith(Set({"matrix", "Z22"}, "")), "式の形が違います", "matrix.Z22"},
         {SampleWith(Set({"matrix", "Z33"}, "Z1")), "回路にない枝路またはループです", "matrix.Z33"},
-        {SampleWith(Set({"matrix", "Z21"}, "Z1")), "回路にない枝路またはループです", "matrix.Z21"},
+        {SampleWith(Set({"matrix", "Z21"}, "Z1")), "Z21 は Z12 として書いて下さい", "matrix.Z21"},
         {SampleWith(Set({"matrix", "Y11"}, "Z1")), "知らない項目です", "matrix.Y11"},
         {SampleWith(Set({"currents", "I02"}, "I3")), "回路にない枝路またはループです", "currents.I02"},
         {SampleWith(Set({"currents", "I04"}, "I1")), "回路にない枝路またはループです", "currents.I04"},
@@ -223,6 +235,14 @@ TEST(CircuitFile, AFailedSaveLeavesTheFileAsItWas)
     const CircuitFileRead missing = ReadCircuitFile(dir.filePath("missing.brivel"));
     EXPECT_FALSE(missing.document);
     EXPECT_TRUE(missing.error.reason.startsWith(U8("ファイルを開けません")));
+
+    // Neither a FIFO nor a device blocks or fills the memory.
+    ASSERT_EQ(mkfifo(qPrintable(dir.filePath("fifo.brivel")), 0600), 0);
+    for (const QString& odd : {dir.filePath("fifo.brivel"), QStringLiteral("/dev/zero")})
+        EXPECT_EQ(ReadCircuitFile(odd).error.reason, U8("通常のファイルではありません"));
+    QFile large(dir.filePath("large.brivel"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(kMostCircuitFileBytes + 1));
+    EXPECT_EQ(ReadCircuitFile(large.fileName()).error.reason, U8("回路ファイルにしては大きすぎます（1 MB まで）"));
 }
 
 }  // namespace

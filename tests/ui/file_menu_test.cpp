@@ -194,6 +194,64 @@ TEST(FileMenu, OpeningKeepsTheScreenOrTheWholeText)
     // The keyboard is held to its length again once the circuit is new.
     user.Click(user.ui().clearButton);
     EXPECT_EQ(user.ui().emfField->maxLength(), EntryField::kMaxChars);
+
+    // Capacitors at 0 Hz have no impedance yet and E overflows with its unit:
+    // everything is loaded all the same, unasked, and saved again whole.
+    CircuitDocument atZero = documents::Sample();
+    atZero.frequency.text = "0";
+    atZero.emf = {"9E+307", U8("ＫＶ")};
+    const QString zero = documents::Saved(dir.path(), "zero.brivel", atZero);
+    ASSERT_TRUE(user.window().OpenFile(zero));
+    EXPECT_EQ(user.messages().size(), 1u);
+    EXPECT_EQ(user.document().elements, atZero.elements);
+    EXPECT_EQ(user.document().emf, atZero.emf);
+    EXPECT_FALSE(user.window().isWindowModified());
+    user.Command("上書き保存(&S)");
+    EXPECT_EQ(ReadCircuitFile(zero).document->elements, atZero.elements);
+}
+
+// Two windows on one file: the second save asks before it replaces what the
+// first one saved; a dialog cancelled after 保存しない keeps the recovery file.
+TEST(FileMenu, NeitherAnotherWindowsSaveNorTheRecoveryFileIsLostUnasked)
+{
+    QTemporaryDir dir;
+    const QString file = documents::Saved(dir.path(), "shared.brivel", documents::Sample());
+    User first, second;
+    ASSERT_TRUE(first.window().OpenFile(file) && second.window().OpenFile(file));
+    first.TypeInto(first.ui().emfField, "2");
+    EXPECT_TRUE(first.Answering("いいえ", [&] { first.Command("上書き保存(&S)"); }).isEmpty());
+    second.TypeInto(second.ui().emfField, "3");
+    EXPECT_EQ(second.Answering("いいえ", [&] { second.Command("上書き保存(&S)"); }),
+              U8("ファイルが他で変更されています。上書きしますか？"));
+    EXPECT_EQ(ReadCircuitFile(file).document->emf.text, "2");
+    EXPECT_TRUE(second.window().isWindowModified());
+    second.Answering("はい", [&] { second.Command("上書き保存(&S)"); });
+    EXPECT_EQ(ReadCircuitFile(file).document->emf.text, "3");
+
+    first.TypeInto(first.ui().emfField, "4");
+    const QDir folder(RecoveryFile::DefaultFolder());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folder.entryList({"*.brivel"}).size() == 1; }, 5000));
+    first.window().SetFileChoosers([](QWidget*, const QString&) { return QString(); }, {});
+    first.Answering("保存しない", [&] { first.Command("開く(&O)…"); });
+    QTest::qWait(1000);
+    EXPECT_EQ(folder.entryList({"*.brivel"}).size(), 1);
+}
+
+// The examples are listed by name and open as new circuits, with no file.
+TEST(FileMenu, ExamplesOpenAsNewCircuits)
+{
+    User user;
+    QMenu* examples = nullptr;
+    for (QMenu* menu : user.window().findChildren<QMenu*>())
+        if (menu->title() == U8("例を開く")) examples = menu;
+    ASSERT_NE(examples, nullptr);
+    QStringList names;
+    for (QAction* action : examples->actions()) names << action->text();
+    EXPECT_EQ(names, (QStringList{"artificial_line", "bridge", "ladder_filter", "sample"}));
+    examples->actions()[1]->trigger();
+    EXPECT_EQ(user.circuit().LoopCnt, 3);
+    EXPECT_EQ(user.window().windowTitle(), U8("Wexlar　Ｖｅｒ．１．０"));
+    EXPECT_TRUE(user.Answering("保存しない", [&] { user.Command("新規作成(&N)"); }).isEmpty());
 }
 
 // Run as a child process by the test below: changes the circuit, says where
@@ -202,6 +260,8 @@ TEST(Recovery, ChildWorkingUntilKilled)
 {
     if (qEnvironmentVariableIsEmpty("BRIVEL_RECOVERY_CHILD")) GTEST_SKIP() << "run by Recovery.AfterAKill";
     User user;
+    const QString home = qEnvironmentVariable("BRIVEL_TEST_HOME");
+    ASSERT_TRUE(user.window().OpenFile(documents::Saved(home, "killed.brivel", documents::Sample())));
     user.TypeInto(user.ui().emfField, "7");
     const QDir folder(RecoveryFile::DefaultFolder());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList({"*.brivel"}).isEmpty(); }, 5000));
@@ -252,6 +312,8 @@ TEST(Recovery, AfterAKill)
               U8("前回正常に終了しなかった回路を復元しますか？"));
     EXPECT_EQ(next.ui().emfField->text(), "7");
     EXPECT_EQ(next.document().emf.text, "7");
+    EXPECT_TRUE(next.window().windowTitle().startsWith("killed.brivel"));
+    EXPECT_TRUE(next.window().isWindowModified());
     EXPECT_FALSE(QFileInfo::exists(childFile));
     // Offered once: declined or restored, it is gone.
     EXPECT_FALSE(FindLeftRecovery());
@@ -266,6 +328,8 @@ TEST(Recovery, AfterAKill)
     ASSERT_EQ(after.messages().size(), 1u);
     EXPECT_TRUE(after.messages()[0].text.startsWith(U8("ファイルを読み込めません：")));
     EXPECT_FALSE(damaged.exists());
+    EXPECT_TRUE(after.messages()[0].text.endsWith(damaged.fileName() + ".damaged"));
+    EXPECT_TRUE(QFile::exists(damaged.fileName() + ".damaged"));
 }
 
 }  // namespace
