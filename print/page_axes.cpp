@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <span>
@@ -107,12 +108,15 @@ bool PageDrawer::DrawFrequencyGrid()
         s.Line(xp, fr.phaseTop, xp, fr.phaseBottom);
 
         g_.lastFrequencyLabel = FrequencyLabel(f);
-        s.SetCurrentX(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades);
-        s.SetCurrentY(labelTop);
         const FrequencyStep st = StepAt(decades, m);
-        if (st.label)
-            s.Print(QString::fromStdString(g_.lastFrequencyLabel) +
-                    (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
+        const QString text =
+            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString());
+        // The label of the right edge would run over the margin and off the
+        // paper: it ends at the frame's edge instead, as on the screen.
+        s.SetCurrentX(std::min(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades,
+                               fr.magnitudeRight - s.TextWidth(text)));
+        s.SetCurrentY(labelTop);
+        if (st.label) s.Print(text);
         m += st.step;
         f += g_.sweepStart * st.step;
     }

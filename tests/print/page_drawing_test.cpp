@@ -166,6 +166,8 @@ TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
     // Each label starts a little left of its grid line.
     const auto labels = PrintsIn(kLabelRow, kLabelRow);
     EXPECT_NEAR(labels[1].x1, 12.5 + 187.5 * (std::log10(2.0) - 0.035) / 2, 1e-4);
+    // but the last ends at the frame's right edge, short of the paper's.
+    EXPECT_NEAR(labels.back().x1 + page.TextWidth(labels.back().text), 200, 1e-4);
 
     page.ClearCalls();
     g.frequencySpan = FrequencySpan::FourDecades;
