@@ -3,12 +3,14 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <vector>
 
 #include <QString>
 
 #include "calc/complex.h"
 #include "calc/number_text.h"
 #include "graph/graph_state.h"
+#include "graph/label_row.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
 #include "print/print_texts.h"
@@ -98,6 +100,7 @@ bool PageDrawer::DrawFrequencyGrid()
     const double labelTop = fr.phaseBottom + (static_cast<double>(fr.phaseBottom) - fr.phaseTop) * 0.4 / 6 / 2;
     const double last = std::pow(10.0, decades);
 
+    std::vector<RowLabel> labels;
     double m = 1;
     double f = g_.sweepStart;
     while (m <= last) {
@@ -113,12 +116,21 @@ bool PageDrawer::DrawFrequencyGrid()
             QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString());
         // The label of the right edge would run over the margin and off the
         // paper: it ends at the frame's edge instead, as on the screen.
-        s.SetCurrentX(std::min(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades,
-                               fr.magnitudeRight - s.TextWidth(text)));
-        s.SetCurrentY(labelTop);
-        if (st.label) s.Print(text);
+        if (st.label) {
+            const double width = s.TextWidth(text);
+            labels.push_back({text,
+                              std::min(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades,
+                                       fr.magnitudeRight - width),
+                              width});
+        }
         m += st.step;
         f += g_.sweepStart * st.step;
+    }
+    KeepClearOfNext(labels);
+    for (const RowLabel& l : labels) {
+        s.SetCurrentX(l.left);
+        s.SetCurrentY(labelTop);
+        s.Print(l.text);
     }
     return true;
 }
