@@ -214,6 +214,7 @@ private:
     void ShowGuide();
     void ShowAbout();
     void DescribeMatrixButton(int j, int k);
+    void ShowCurrentDefinition(int b, const QString& definition);
     void FillRecentMenu();
 
     // The widgets of branch b's impedance row and current row.
