@@ -20,7 +20,7 @@ int16_t TopStep(double highest, std::span<const double> bottoms, double height);
 
 // The step of a window holding all of `values`, else of the one holding the
 // most of them clear of its edges; among equals, the one whose middle lies
-// nearest the middle of the values.
+// nearest the middle of the values. `values` is not empty.
 int16_t FullestStep(std::span<const double> values, std::span<const double> bottoms, double height);
 
 struct FittingPositions {
