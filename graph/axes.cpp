@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "calc/complex.h"
 #include "calc/number_text.h"
 #include "graph/graph_texts.h"
+#include "graph/label_row.h"
 #include "graph/quantity_units.h"
 
 namespace {
@@ -49,6 +51,7 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
     b.frequencyScale.SetScale(g.frequencyGridOrigin, 2, g.frequencyDecades, 0);
 
     const double labelShift = decades == 2 ? 0.035 : 0.045;
+    std::vector<RowLabel> labels;
     double k = 1;
     double f = g.sweepStart;
     double step = 1;
@@ -59,14 +62,20 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
         const QString label = FrequencyLabel(f);
         g.lastFrequencyLabel = label.toStdString();
         const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
-        b.frequencyScale.SetCurrentX(
-            LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades));
-        b.frequencyScale.SetCurrentY(1.6);
-        if (FrequencyLabelled(decades, k, step)) b.frequencyScale.Print(text);
+        if (FrequencyLabelled(decades, k, step))
+            labels.push_back(
+                {text, LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades),
+                 b.frequencyScale.TextWidth(text)});
         k += step;
         f += step * g.sweepStart;
         // The last decade keeps its spacing up to and including 10^decades.
         if (k >= 10 * step && k < top) step *= 10;
+    }
+    KeepClearOfNext(labels);
+    for (const RowLabel& l : labels) {
+        b.frequencyScale.SetCurrentX(l.left);
+        b.frequencyScale.SetCurrentY(1.6);
+        b.frequencyScale.Print(l.text);
     }
 }
 

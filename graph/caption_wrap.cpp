@@ -39,4 +39,6 @@ void SetFittedCaption(QAbstractButton& button, const QString& text, int width, i
     }
     button.setFont(font);
     button.setText(wrapped);
+    // A screen reader reads the caption whole, not its lines.
+    if (wrapped != text) button.setAccessibleName(text);
 }

@@ -10,5 +10,6 @@ class QAbstractButton;
 QString WrapCaption(const QString& text, const QFont& font, int width);
 
 // Sets the button's caption wrapped to `width` pixels. Where the wrapped
-// lines are taller than `height`, the font shrinks until they fit.
+// lines are taller than `height`, the font shrinks until they fit. A wrapped
+// caption leaves the button named by the caption as one line.
 void SetFittedCaption(QAbstractButton& button, const QString& text, int width, int height);

@@ -9,15 +9,6 @@
 
 namespace {
 
-// Grows an extent by one value.
-void Include(std::optional<CurveExtent>& e, double v)
-{
-    if (!e)
-        e = CurveExtent{v, v};
-    else
-        e = CurveExtent{std::min(e->low, v), std::max(e->high, v)};
-}
-
 std::vector<double> LogBottoms(PlottedQuantity quantity)
 {
     std::vector<double> bottoms;
@@ -33,62 +24,79 @@ std::vector<double> PhaseBottoms()
     return bottoms;
 }
 
-struct Extents {
-    std::optional<CurveExtent> magnitude, phase;
+// The plotted points: the largest magnitude and every phase.
+struct Points {
+    std::optional<double> highestMagnitude;
+    std::vector<double> phases;
+
+    void Add(std::optional<double> logMagnitude, double phase)
+    {
+        if (logMagnitude) highestMagnitude = std::max(highestMagnitude.value_or(*logMagnitude), *logMagnitude);
+        phases.push_back(phase);
+    }
 };
 
-Extents SweepExtents(const PlottedSweep& sweep)
+void AddSweep(Points& points, const PlottedSweep& sweep)
 {
-    Extents e;
     for (const PlottedCurve& curve : CurvesOf(sweep))
-        for (const std::optional<SweepValue>& v : NumbersOf(sweep, curve).values) {
-            if (!v) continue;
-            if (v->logMagnitude) Include(e.magnitude, *v->logMagnitude);
-            Include(e.phase, v->phase);
-        }
-    return e;
+        for (const std::optional<SweepValue>& v : NumbersOf(sweep, curve).values)
+            if (v) points.Add(v->logMagnitude, v->phase);
 }
 
-void IncludeKeptCurve(Extents& e, const GraphState& g)
+void AddKeptCurve(Points& points, const GraphState& g)
 {
     const KeptCurve& kept = g.keptCurve;
     const auto xL = static_cast<float>(std::log10(g.sweepStart)), xR = static_cast<float>(std::log10(g.sweepEnd));
     const int count = std::min<int>(kept.count, KeptCurve::kSize - 1);
-    for (int j = 1; j <= count; ++j) {
-        if (kept.logFrequency[j] < xL || kept.logFrequency[j] > xR) continue;
-        Include(e.magnitude, kept.logMagnitude[j]);
-        Include(e.phase, kept.phase[j]);
-    }
+    for (int j = 1; j <= count; ++j)
+        if (kept.logFrequency[j] >= xL && kept.logFrequency[j] <= xR)
+            points.Add(kept.logMagnitude[j], kept.phase[j]);
 }
 
 }  // namespace
 
-int16_t FittingStep(const CurveExtent& extent, std::span<const double> bottoms, double height)
+int16_t TopStep(double highest, std::span<const double> bottoms, double height)
 {
-    const double middle = (extent.low + extent.high) / 2;
-    std::optional<size_t> best;
+    for (size_t k = 0; k < bottoms.size(); ++k)
+        if (bottoms[k] + height >= highest) return static_cast<int16_t>(k + 1);
+    return static_cast<int16_t>(bottoms.size());
+}
+
+int16_t FullestStep(std::span<const double> values, std::span<const double> bottoms, double height)
+{
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    const double middle = (*low + *high) / 2;
+    // A window holding them all beats any other; short of that, values on an
+    // edge count for none, as a curve along the edge is hard to see.
+    const double clear = height / 60;
+    const auto whole = static_cast<long>(values.size()) + 1;
+    size_t best = 0;
+    long bestCount = -1;
     for (size_t k = 0; k < bottoms.size(); ++k) {
-        if (bottoms[k] > extent.low || bottoms[k] + height < extent.high) continue;
-        if (!best || std::abs(bottoms[k] + height / 2 - middle) < std::abs(bottoms[*best] + height / 2 - middle))
+        const double bottom = bottoms[k], top = bottoms[k] + height;
+        const long count = bottom <= *low && top >= *high
+                               ? whole
+                               : std::count_if(values.begin(), values.end(),
+                                               [&](double v) { return v > bottom + clear && v < top - clear; });
+        const bool nearer =
+            std::abs(bottoms[k] + height / 2 - middle) < std::abs(bottoms[best] + height / 2 - middle);
+        if (count > bestCount || (count == bestCount && nearer)) {
             best = k;
+            bestCount = count;
+        }
     }
-    // Too wide, or beyond the steps: the lowest window that still holds the
-    // largest value, else the end step nearest to it.
-    if (!best) {
-        for (size_t k = 0; k < bottoms.size() && !best; ++k)
-            if (bottoms[k] + height >= extent.high) best = k;
-        if (!best) best = bottoms.size() - 1;
-    }
-    return static_cast<int16_t>(*best + 1);
+    return static_cast<int16_t>(best + 1);
 }
 
 FittingPositions FitPositions(const PlottedSweep& sweep, const GraphState& g)
 {
-    Extents e = SweepExtents(sweep);
-    if (sweep.quantity == PlottedQuantity::InputImpedance && g.keptCurve.on) IncludeKeptCurve(e, g);
+    Points points;
+    AddSweep(points, sweep);
+    if (sweep.quantity == PlottedQuantity::InputImpedance && g.keptCurve.on) AddKeptCurve(points, g);
     FittingPositions positions;
-    if (e.magnitude) positions.magnitude = FittingStep(*e.magnitude, LogBottoms(sweep.quantity), g.magnitudeDecades);
-    if (e.phase) positions.phase = FittingStep(*e.phase, PhaseBottoms(), 30.0 * g.phaseDivisions);
+    if (points.highestMagnitude)
+        positions.magnitude = TopStep(*points.highestMagnitude, LogBottoms(sweep.quantity), g.magnitudeDecades);
+    if (!points.phases.empty()) positions.phase = FullestStep(points.phases, PhaseBottoms(), 30.0 * g.phaseDivisions);
     return positions;
 }
 

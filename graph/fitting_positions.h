@@ -1,9 +1,12 @@
 #pragma once
 // The magnitude and phase positions that bring the plotted curves inside the
-// graphs, chosen among the position steps. A curve that fits is placed where
-// it lies nearest the middle; one that spans more than a graph shows keeps
-// its largest value inside and shows as much below it as the graph holds.
-// Past the ends of a step list the end step is taken.
+// graphs, chosen among the position steps. The magnitude graph shows the
+// decade holding the curves' largest value at its top, so that no empty
+// decades stand above them. The phase graph holds the whole of the curves
+// where they fit, placed where they lie nearest the middle; where they do
+// not, it shows as many of their points as it can, so that a curve that
+// spends most of the span far from its start is seen there. Past the ends
+// of a step list the end step is taken.
 
 #include <cstdint>
 #include <span>
@@ -11,14 +14,14 @@
 #include "graph/graph_state.h"
 #include "graph/plotted_sweep.h"
 
-// The lowest and highest values of the curves in a graph's coordinates.
-struct CurveExtent {
-    double low = 0, high = 0;
-};
+// The step, 1 … bottoms.size(), of the lowest window [bottom, bottom +
+// height] that reaches `highest`; `bottoms` increasing.
+int16_t TopStep(double highest, std::span<const double> bottoms, double height);
 
-// The step, 1 … bottoms.size(), whose window [bottom, bottom + height] shows
-// the extent as described above; `bottoms` increasing.
-int16_t FittingStep(const CurveExtent& extent, std::span<const double> bottoms, double height);
+// The step of a window holding all of `values`, else of the one holding the
+// most of them clear of its edges; among equals, the one whose middle lies
+// nearest the middle of the values. `values` is not empty.
+int16_t FullestStep(std::span<const double> values, std::span<const double> bottoms, double height);
 
 struct FittingPositions {
     int16_t magnitude = 0;  // the step of the plotted quantity's magnitude scale; 0 when nothing is plotted

@@ -142,6 +142,7 @@ void GraphPage::BuildGraphs()
     for (int i = 0; i < 2; ++i) {
         titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
         titles_[i]->setText(Vertical(U8(titles[i])));
+        titles_[i]->setAccessibleName(U8(titles[i]));
         titles_[i]->setAlignment(Qt::AlignCenter);
         frequencyReadouts_[i] =
             MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));

@@ -171,6 +171,9 @@ private:
     void ShowKeepCurveOnly();
     void ShowReadout(Graph graph, bool visible);
     void ShowHeldReadouts();
+    // A free readout shown again for where the pointer last was on a graph,
+    // read in the scales now drawn.
+    void RefreshFreeReadout();
     // A held reading: the frequency and value texts shown at the click.
     struct HeldTexts {
         QString frequency, value;
@@ -234,6 +237,9 @@ private:
     ExportPlace csvPlace_;
 
     std::array<bool, 2> readoutHeld_{};
+    // The graph and its logical pixel the pointer last moved over; none once
+    // it moved onto the panel.
+    std::optional<std::pair<Graph, QPointF>> pointer_;
     // By graph and plotted quantity, so a held readout shows only a reading
     // of the quantity plotted, frequency and value taken together.
     std::array<std::array<HeldTexts, 3>, 2> held_{};

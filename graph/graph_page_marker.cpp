@@ -148,11 +148,9 @@ void GraphPage::ShowMarker()
     const TraceMarker& m = *marker_;
     const QColor colour = CurveColour(m.curve, state_);
     const double x = std::log10(m.point.frequency);
-    MarkerOverlay& magnitude = *markerOverlays_[IndexOf(Graph::Magnitude)];
-    if (m.point.magnitude > 0)
-        magnitude.ShowAt(x, std::log10(m.point.magnitude), colour);
-    else
-        magnitude.HideMarker();
+    // A magnitude of zero lies below every scale.
+    const double logMagnitude = m.point.magnitude > 0 ? std::log10(m.point.magnitude) : -INFINITY;
+    markerOverlays_[IndexOf(Graph::Magnitude)]->ShowAt(x, logMagnitude, colour);
     markerOverlays_[IndexOf(Graph::Phase)]->ShowAt(x, PlottedPhaseOf(m), colour);
 
     // A new palette restyles the label: only when the colour changes.

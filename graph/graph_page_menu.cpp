@@ -132,6 +132,7 @@ void GraphPage::OnFitPositions()
     CurrentLevelSpanOption().setChecked(false);
     OnLevelSpanChosen(state_.levelSpan);
     if (state_.keptCurve.on) OnKeepCurve();
+    RefreshFreeReadout();
 }
 
 void GraphPage::OnSaveCsv()

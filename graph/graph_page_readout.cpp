@@ -25,6 +25,7 @@ void GraphPage::OnGraphMouseMove(Graph graph, double x, double y)
 {
     const int i = IndexOf(graph);
     graphs_[i]->SetCrossCursor(true);
+    pointer_ = {graph, graphs_[i]->ToPainter(x, y)};
     const Graph other = OtherGraph(graph);
     ShowReadout(other, ReadoutHeld(other));
     if (!markerHeld_) MoveMarker(graph, x, y);
@@ -48,6 +49,7 @@ void GraphPage::OnGraphClick(Graph graph)
 
 void GraphPage::OnPanelMouseMove()
 {
+    pointer_.reset();
     for (Graph graph : kGraphs) ShowReadout(graph, ReadoutHeld(graph));
     if (!markerHeld_) DropMarker();
 }
@@ -62,6 +64,15 @@ void GraphPage::ShowHeldReadouts()
         frequencyReadouts_[IndexOf(graph)]->setText(held ? Held(graph).frequency : QString());
         valueReadouts_[IndexOf(graph)]->setText(held ? Held(graph).value : QString());
     }
+}
+
+void GraphPage::RefreshFreeReadout()
+{
+    if (!pointer_) return;
+    const auto [graph, pixel] = *pointer_;
+    if (ReadoutHeld(graph) || frequencyReadouts_[IndexOf(graph)]->isHidden()) return;
+    const QPointF at = graphs_[IndexOf(graph)]->ToUser(pixel);
+    OnGraphMouseMove(graph, at.x(), at.y());
 }
 
 void GraphPage::DropReadoutHolds()

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/number_text.h"
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
 #include "graph/quantity_units.h"
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr int kSignificant = 5;
+// Below this a value would start with more than four zeros: it is written
+// with an exponent, so that its digits are not lost in them.
+constexpr double kSmallestPlain = 1e-4;
 
 struct FrequencyUnit {
     double upper;
@@ -29,6 +33,7 @@ constexpr std::array<FrequencyUnit, 3> kFrequencyUnits{{
 QString Significant(double v)
 {
     if (v == 0 || !std::isfinite(v)) return QString::number(v, 'f', kSignificant - 1);
+    if (std::abs(v) < kSmallestPlain) return QString::fromStdString(ExponentText(v, kSignificant));
     int decimals = std::max(0, kSignificant - 1 - static_cast<int>(std::floor(std::log10(std::abs(v)))));
     // 99999.7 rounds up to a sixth digit; one decimal fewer keeps five.
     if (decimals > 0 &&

@@ -1,13 +1,16 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <span>
 #include <string>
+#include <vector>
 
 #include <QString>
 
 #include "calc/complex.h"
 #include "calc/number_text.h"
 #include "graph/graph_state.h"
+#include "graph/label_row.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
 #include "print/print_texts.h"
@@ -97,6 +100,7 @@ bool PageDrawer::DrawFrequencyGrid()
     const double labelTop = fr.phaseBottom + (static_cast<double>(fr.phaseBottom) - fr.phaseTop) * 0.4 / 6 / 2;
     const double last = std::pow(10.0, decades);
 
+    std::vector<RowLabel> labels;
     double m = 1;
     double f = g_.sweepStart;
     while (m <= last) {
@@ -107,14 +111,26 @@ bool PageDrawer::DrawFrequencyGrid()
         s.Line(xp, fr.phaseTop, xp, fr.phaseBottom);
 
         g_.lastFrequencyLabel = FrequencyLabel(f);
-        s.SetCurrentX(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades);
-        s.SetCurrentY(labelTop);
         const FrequencyStep st = StepAt(decades, m);
-        if (st.label)
-            s.Print(QString::fromStdString(g_.lastFrequencyLabel) +
-                    (st.unit ? QString::fromUtf8(prtext::kHertz) : QString()));
+        const QString text =
+            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString());
+        // The label of the right edge would run over the margin and off the
+        // paper: it ends at the frame's edge instead, as on the screen.
+        if (st.label) {
+            const double width = s.TextWidth(text);
+            labels.push_back({text,
+                              std::min(fr.magnitudeLeft + magW * (static_cast<double>(g) - 0.035) / decades,
+                                       fr.magnitudeRight - width),
+                              width});
+        }
         m += st.step;
         f += g_.sweepStart * st.step;
+    }
+    KeepClearOfNext(labels);
+    for (const RowLabel& l : labels) {
+        s.SetCurrentX(l.left);
+        s.SetCurrentY(labelTop);
+        s.Print(l.text);
     }
     return true;
 }

@@ -44,7 +44,9 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const twips::Box& 
 {
     QPushButton* button = ButtonAt(parent, box);
     button->setFont(CaptionFont());
-    button->setText(FitCaption(QString::fromUtf8(caption), button->font(), button->width()));
+    const QString text = QString::fromUtf8(caption);
+    button->setText(FitCaption(text, button->font(), button->width()));
+    button->setAccessibleName(text);
     return button;
 }
 
@@ -107,6 +109,7 @@ void PreviewWindow::BuildControls()
     previewPicture_ = new PictureBox(this);
     previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
     previewPicture_->setAccessibleName(QString::fromUtf8(prtext::kNamePreviewPicture));
+    previewPicture_->setAccessibleDescription(QString::fromUtf8(prtext::kDescribePreviewPicture));
 
     QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);

@@ -40,6 +40,8 @@ inline constexpr const char* kMarginFrame = "余白サイズ";
 // What assistive technology calls the page picture and a margin's arrows,
 // after the margin's caption.
 inline constexpr const char* kNamePreviewPicture = "印刷されるページ";
+inline constexpr const char* kDescribePreviewPicture =
+    "用紙一枚に印刷される題名と二つのグラフを縮小した図。点線は余白の内側を示し、印刷されません。";
 inline constexpr const char* kNameMarginUp = "を増やす";
 inline constexpr const char* kNameMarginDown = "を減らす";
 inline constexpr const char* kMarginCaptions[] = {

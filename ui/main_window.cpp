@@ -95,7 +95,7 @@ void MainWindow::InitCircuit()
     HideCurrentRows();
     for (int b = 1; b <= c_.BrCnt; ++b) {
         for (QWidget* w : CurrentRow(b)) w->setVisible(true);
-        ui_.currentDefinition[b]->clear();
+        ShowCurrentDefinition(b, {});
         ui_.currentMagnitude[b]->clear();
         ui_.currentUnit[b]->SetText(U8(texts::kMilliAmpere));
         ui_.currentPhase[b]->clear();

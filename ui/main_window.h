@@ -216,6 +216,7 @@ private:
     void ShowGuide();
     void ShowAbout();
     void DescribeMatrixButton(int j, int k);
+    void ShowCurrentDefinition(int b, const QString& definition);
     void FillRecentMenu();
     void AddExamplesMenu(QMenu* file);
 

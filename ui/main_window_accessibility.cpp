@@ -93,6 +93,14 @@ void MainWindow::DescribeMatrixButton(int j, int k)
     button->setAccessibleDescription(caption == DefaultMatrixCaption(j, k) ? U8(texts::kNotDefined) : caption);
 }
 
+// A label's name hides its text from a screen reader: the description
+// carries the definition.
+void MainWindow::ShowCurrentDefinition(int b, const QString& definition)
+{
+    ui_.currentDefinition[b]->setText(definition);
+    ui_.currentDefinition[b]->setAccessibleDescription(definition.isEmpty() ? U8(texts::kNotDefined) : definition);
+}
+
 void MainWindow::AddShortcuts()
 {
     for (const QKeySequence& keys :
@@ -106,6 +114,8 @@ void MainWindow::ShowGuide()
         guide_ = new QDialog(this);
         guide_->setWindowTitle(U8(texts::kGuideTitle));
         auto* browser = new QTextBrowser(guide_);
+        browser->setAccessibleName(U8(texts::kNameGuideText));
+        browser->setAccessibleDescription(U8(texts::kDescribeGuideText));
         browser->setOpenExternalLinks(true);
         browser->setSource(QUrl(QStringLiteral("qrc:/guide/guide.html")));
         (new QVBoxLayout(guide_))->addWidget(browser);

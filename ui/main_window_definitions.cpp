@@ -171,7 +171,7 @@ void MainWindow::OnCurrentButton(int b)
 
 void MainWindow::StoreCurrentDefinition(int b, const SignedSumEntry& entry)
 {
-    ui_.currentDefinition[b]->setText(entry.text);
+    ShowCurrentDefinition(b, entry.text);
     SetCurDef(c_, b, entry.marks);
     entry_.currents[b - 1] = entry.marks;
 }

@@ -137,8 +137,7 @@ void MainWindow::SetFileChoosers(FileChooser open, FileChooser save)
 
 bool MainWindow::IsModified() const { return entry_ != savedEntry_; }
 
-// Without a file the caption has no place for the marker.
-void MainWindow::ShowModifiedMarker() { setWindowModified(!filePath_.isEmpty() && IsModified()); }
+void MainWindow::ShowModifiedMarker() { setWindowModified(IsModified()); }
 
 void MainWindow::EntryMayHaveChanged()
 {
@@ -158,7 +157,8 @@ void MainWindow::WriteRecovery()
 void MainWindow::UpdateCaption()
 {
     const QString program = U8(texts::kWindowCaption);
-    setWindowTitle(filePath_.isEmpty() ? program
+    // A circuit without a file has its marker after the program's name.
+    setWindowTitle(filePath_.isEmpty() ? program + QStringLiteral("[*]")
                                        : QFileInfo(filePath_).fileName() + QStringLiteral("[*] - ") + program);
     setWindowModified(IsModified());
 }

@@ -1,10 +1,13 @@
 #include "selector.h"
 
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 #include "accessible_factory.h"
+#include "texts.h"
 
 namespace {
 
@@ -14,15 +17,34 @@ constexpr int kMostVisibleItems = 15;
 
 // Qt names a selector by its text on this platform and leaves the name to a
 // label beside it; the selectors of a row share no such label, so each says
-// its own name, and its text is its value.
+// its own name, and its text is its value. The platform's bridge passes no
+// value of a selector on, so the description says it too. Its children are
+// the list of its items and, once it has one, its text field.
 class SelectorAccessible : public QAccessibleWidget {
 public:
     explicit SelectorAccessible(Selector* selector) : QAccessibleWidget(selector, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value) return static_cast<const Selector*>(widget())->currentText();
-        return QAccessibleWidget::text(t);
+        const QString value = selector()->currentText();
+        if (t == QAccessible::Value) return value;
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Description) return own.isEmpty() ? value : value + QLatin1Char(' ') + own;
+        return own;
+    }
+    int childCount() const override { return selector()->lineEdit() != nullptr ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0) return QAccessible::queryAccessibleInterface(selector()->view());
+        if (index == 1 && selector()->lineEdit() != nullptr)
+            return QAccessible::queryAccessibleInterface(selector()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child) return i;
+        return -1;
     }
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
     void doAction(const QString& action) override
@@ -32,6 +54,9 @@ public:
         else
             QAccessibleWidget::doAction(action);
     }
+
+private:
+    Selector* selector() const { return static_cast<Selector*>(widget()); }
 };
 
 }  // namespace
@@ -41,6 +66,10 @@ Selector::Selector(QWidget* parent) : QComboBox(parent)
     UseAccessibleInterface<Selector, SelectorAccessible>();
     setMaxVisibleItems(kMostVisibleItems);
     connect(this, &QComboBox::activated, this, [this] { emit chosen(); });
+    connect(this, &QComboBox::currentTextChanged, this, [this] {
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    });
 }
 
 void Selector::MakeEditable()
@@ -50,9 +79,11 @@ void Selector::MakeEditable()
     setInsertPolicy(QComboBox::NoInsert);
 }
 
+// The text field is named after the selector, by then named itself.
 void Selector::showEvent(QShowEvent* event)
 {
     MakeEditable();
+    lineEdit()->setAccessibleName(QString::fromUtf8(texts::kNameSelectorEdit).arg(accessibleName()));
     QComboBox::showEvent(event);
 }
 

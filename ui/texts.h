@@ -194,6 +194,9 @@ inline constexpr std::array<const char*, 3> kNameElementValues = {"の抵抗 R",
 inline constexpr const char* kNameElementUnit = "の単位";
 inline constexpr const char* kNameDefinitionLine = "定義";
 inline constexpr const char* kNameNextSign = "次の項の符号";
+inline constexpr const char* kNameSelectorEdit = "%1の入力欄";
+inline constexpr const char* kNameGuideText = "使い方の本文";
+inline constexpr const char* kDescribeGuideText = "Brivel の使い方を説明する文書。リンクは Tab キーで選べます。";
 
 // The help menu.
 inline constexpr const char* kHelpMenu = "ヘルプ(&H)";

@@ -18,6 +18,7 @@
 
 #include "calc/analysis.h"
 #include "graph/marker_overlay.h"
+#include "graph/readout_text.h"
 #include "platform/qstring_utf8.h"
 #include "platform/whole_file.h"
 #include "tests/support/file_size_limit.h"
@@ -438,7 +439,7 @@ double UnitFactor(const QString& unit)
 std::optional<LineReading> ReadLine(const QString& line, const QString& name)
 {
     const QRegularExpression form(
-        QStringLiteral("^f = ([-0-9.]+)(\\S+)　\\|%1\\| = ([-0-9.]+)(\\S+)　∠%1 = ([-0-9.]+)°$").arg(name));
+        QStringLiteral("^f = ([-0-9.]+)(\\S+)　\\|%1\\| = ([-0-9.]+(?:E-[0-9]+)?)(\\S+)　∠%1 = ([-0-9.]+)°$").arg(name));
     const QRegularExpressionMatch m = form.match(line);
     if (!m.hasMatch()) return std::nullopt;
     return LineReading{m.captured(1).toDouble() * UnitFactor(m.captured(2)),
@@ -458,7 +459,8 @@ Complex Analysed(Circuit c, const PlottedCurve& curve, double frequency)
 
 // Whether the marker over the graph lies on the plotted curve: at the
 // analysis' magnitude, or at its phase moved by the whole turns the sweep's
-// continuation added, between the plotted values of the points either side.
+// continuation added, between the plotted values of the points either side;
+// or, where those lie beyond the top or bottom edge, inside it at that edge.
 bool OnPlottedCurve(GraphPage& page, Graph graph, const TraceMarker& m)
 {
     const PlottedSweep& sweep = page.Plotted();
@@ -467,8 +469,17 @@ bool OnPlottedCurve(GraphPage& page, Graph graph, const TraceMarker& m)
     const size_t k = std::lower_bound(xs.begin(), xs.end(), x) - xs.begin();
     if (k == 0 || k >= xs.size()) return false;
     const SweepValue before = *ValueAt(sweep, m.curve, k - 1), after = *ValueAt(sweep, m.curve, k);
-    const QPointF centre = page.GraphBox(graph).ToUser(*page.MarkerLayer(graph).Centre());
+    PictureBox& box = page.GraphBox(graph);
+    const QPointF centre = box.ToUser(*page.MarkerLayer(graph).Centre());
     if (std::abs(centre.x() - x) > 1e-9) return false;
+    if (const int down = page.MarkerLayer(graph).Beyond().y()) {
+        const auto pixel = [&](const SweepValue& v) {
+            return box.ToPainter(x, graph == Graph::Phase ? v.phase : v.logMagnitude.value_or(-INFINITY)).y();
+        };
+        const double edge = down > 0 ? box.height() : 0;
+        return (pixel(before) - edge) * down > 0 && (pixel(after) - edge) * down > 0 &&
+               box.rect().contains(page.MarkerLayer(graph).Centre()->toPoint());
+    }
     if (graph == Graph::Magnitude)
         return std::abs(centre.y() - std::log10(m.point.magnitude)) < 1e-9 &&
                centre.y() >= std::min(*before.logMagnitude, *after.logMagnitude) - 1e-3 &&
@@ -487,12 +498,14 @@ TEST(TraceMarker, ShowsTheAnalysisAtItsFrequencyOnTheCurveAndHoldsWithTheReadout
         int branch;
         Graph graph;
         double x;
+        bool belowScale;  // the magnitude, 10^-12 A and less
     };
     // The load voltage's phase is continued below −180° at 3 kHz.
     const Case cases[] = {
-        {"Zi", sample::TwoLoopRlc, PlottedQuantity::InputImpedance, 0, Graph::Magnitude, 3.2},
-        {"I03", sample::TwoLoopRlc, PlottedQuantity::BranchCurrent, 3, Graph::Phase, 2.7},
-        {"V06", sample::LadderFilter, PlottedQuantity::BranchVoltage, 6, Graph::Phase, 3.5},
+        {"Zi", sample::TwoLoopRlc, PlottedQuantity::InputImpedance, 0, Graph::Magnitude, 3.2, false},
+        {"I03", sample::TwoLoopRlc, PlottedQuantity::BranchCurrent, 3, Graph::Phase, 2.7, false},
+        {"V06", sample::LadderFilter, PlottedQuantity::BranchVoltage, 6, Graph::Phase, 3.5, false},
+        {"I06", sample::LadderFilter, PlottedQuantity::BranchCurrent, 6, Graph::Magnitude, 5.5, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -531,6 +544,12 @@ TEST(TraceMarker, ShowsTheAnalysisAtItsFrequencyOnTheCurveAndHoldsWithTheReadout
 
         // On the curve as plotted, in both graphs.
         for (Graph graph : kGraphs) EXPECT_TRUE(OnPlottedCurve(page, graph, m)) << IndexOf(graph);
+        if (c.belowScale) {
+            // At the bottom edge; the value with an exponent.
+            EXPECT_EQ(page.MarkerLayer(Graph::Magnitude).Beyond(), QPoint(0, 1));
+            EXPECT_TRUE(page.MarkerValuesLabel().text().contains(U8("E-06μＡ")));
+            continue;
+        }
 
         // Held by a click, it stays while the pointer moves and follows a
         // move of the frequency window; a change of quantity takes it away.
@@ -580,14 +599,30 @@ TEST_F(InteractionTest, FittingBringsCurvesFromOutsideBothGraphsInside)
     ASSERT_EQ(CountPixels(mag, Reddish), 0);
     ASSERT_EQ(CountPixels(ph, Reddish), 0);
 
-    ChooseFromGraphMenu(*page, Graph::Phase, QPoint(mag.width() / 2, 20), GraphMenuItem::Fit);
+    const QPoint pointer(mag.width() / 2, 20);
+    QTest::mouseMove(&ph, pointer);
+    ChooseFromGraphMenu(*page, Graph::Phase, pointer, GraphMenuItem::Fit);
     EXPECT_TRUE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
     for (Graph graph : kGraphs) EXPECT_TRUE(AllInside(*page, graph)) << IndexOf(graph);
+    // The readout under the pointer reads the new scale at once.
+    EXPECT_EQ(page->ValueReadoutLabel(Graph::Phase).text(), PhaseReadout(ph.ToUser(pointer).y()));
+    // No empty decade above the curve: 10^4.8 Ω in the top one.
+    EXPECT_EQ(state.impedanceAxisMax, 1e5);
     for (double f : {150.0, 1000.0, 1600.0, 5000.0, 200000.0}) {
         const auto [logZ, phase] = SamplePoint(100, f);
         EXPECT_TRUE(FoundNear(mag, std::log10(f), logZ, 2, Reddish)) << f;
         EXPECT_TRUE(FoundNear(ph, std::log10(f), phase, 2, Reddish)) << f;
     }
+
+    // A low-pass current whose phase falls to −270° within the first decade
+    // and stays there over the other three: the phase graph shows it there.
+    circuit = sample::LadderFilter();
+    page->BranchCheck(4).setChecked(true);
+    page->BranchCheck(1).setChecked(false);
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    ChooseFromGraphMenu(*page, Graph::Phase, pointer, GraphMenuItem::Fit);
+    EXPECT_LT(state.phaseAxisMin, -280);
+    EXPECT_GT(state.phaseAxisMax, -260);
 }
 
 std::vector<QStringList> CsvRows(const QString& path)

@@ -166,7 +166,10 @@ TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
             strip.printed.clear();
             DrawFrequencyAxis(state, boxes, span);
             ASSERT_FALSE(strip.printed.empty());
+            double previousEnd = 0;  // none runs into the next
             for (const LabelSpy::Printed& p : strip.printed) {
+                EXPECT_GE(p.left + 0.5, previousEnd) << p.text.toStdString() << " from " << start << " Hz";
+                previousEnd = p.left + metrics.horizontalAdvance(p.text) / ratio;
                 const QRectF ink = metrics.boundingRect(p.text);
                 const double first = p.left + std::min(0.0, ink.left() / ratio);
                 const double last = p.left + std::max(metrics.horizontalAdvance(p.text), ink.right()) / ratio;

@@ -166,6 +166,11 @@ TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
     // Each label starts a little left of its grid line.
     const auto labels = PrintsIn(kLabelRow, kLabelRow);
     EXPECT_NEAR(labels[1].x1, 12.5 + 187.5 * (std::log10(2.0) - 0.035) / 2, 1e-4);
+    // but the last ends at the frame's right edge, short of the paper's,
+    // and none runs into the next.
+    EXPECT_NEAR(labels.back().x1 + page.TextWidth(labels.back().text), 200, 1e-4);
+    for (size_t i = 1; i < labels.size(); ++i)
+        EXPECT_LE(labels[i - 1].x1 + page.TextWidth(labels[i - 1].text), labels[i].x1 + 1e-9) << i;
 
     page.ClearCalls();
     g.frequencySpan = FrequencySpan::FourDecades;

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMenu>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -20,6 +21,7 @@
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/matrix_dialog.h"
+#include "ui/selector.h"
 #include "graph/graph_page.h"
 #include "platform/picture_box.h"
 #include "ui/tab_control.h"
@@ -33,13 +35,13 @@ QString AccessibleText(QWidget* w, QAccessible::Text text)
     return face != nullptr ? face->text(text) : QString();
 }
 
-// Entry fields, selectors, buttons, check boxes, option buttons, tab
-// strips, result and definition labels, pictures; not the parts Qt builds
-// inside a selector or a tab strip.
+// Entry fields, selectors and their text fields, buttons, check boxes,
+// option buttons, tab strips, result and definition labels, pictures; not
+// the other parts Qt builds inside a selector or a tab strip.
 bool IsControl(QWidget* w)
 {
-    if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QTabBar*>(w->parentWidget()) ||
-        qobject_cast<QMenuBar*>(w->parentWidget()))
+    if ((qobject_cast<QComboBox*>(w->parentWidget()) && !qobject_cast<QLineEdit*>(w)) ||
+        qobject_cast<QTabBar*>(w->parentWidget()) || qobject_cast<QMenuBar*>(w->parentWidget()))
         return false;
     const auto* label = qobject_cast<QLabel*>(w);
     return qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
@@ -55,6 +57,7 @@ void ExpectNamedAndUnique(QWidget& window)
         const QString name = AccessibleText(w, QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << w->metaObject()->className() << " in "
                                      << w->parentWidget()->metaObject()->className();
+        EXPECT_FALSE(name.contains('\n')) << name.toStdString();  // a caption's lines read as one
         ++seen[name];
     }
     for (const auto& [name, count] : seen) EXPECT_EQ(count, 1) << name.toStdString();
@@ -79,6 +82,9 @@ TEST(Accessibility, EveryControlHasANameOfItsOwn)
     const bool previewed = user.WithDialog([&] { user.window().Graph().PrintButton().click(); },
                                            [&](QWidget& preview) {
                                                ExpectNamedAndUnique(preview);
+                                               EXPECT_FALSE(AccessibleText(preview.findChild<PictureBox*>(),
+                                                                           QAccessible::Description)
+                                                                .isEmpty());
                                                preview.close();
                                            });
     EXPECT_TRUE(previewed);
@@ -101,6 +107,15 @@ TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
     EXPECT_EQ(AccessibleText(ui.matrixButtons[1][2], QAccessible::Name), "Z12");
     EXPECT_EQ(AccessibleText(ui.matrixButtons[1][2], QAccessible::Description), U8("－Z2"));
     EXPECT_EQ(AccessibleText(ui.matrixButtons[3][3], QAccessible::Description), U8("未定義"));
+    EXPECT_EQ(AccessibleText(ui.currentDefinition[2], QAccessible::Description), U8("I1－I2="));
+
+    // A selector's value reaches a screen reader in its description, and its
+    // items can be listed.
+    QAccessibleInterface* unit = QAccessible::queryAccessibleInterface(ui.currentUnit[2]);
+    EXPECT_EQ(unit->text(QAccessible::Description), U8("Ａ"));
+    ASSERT_GE(unit->childCount(), 1);
+    ASSERT_EQ(unit->child(0)->childCount(), ui.currentUnit[2]->count());
+    EXPECT_EQ(unit->child(0)->child(1)->text(QAccessible::Name), ui.currentUnit[2]->itemText(1));
 
     QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(ui.pageTabs->Bar());
     ASSERT_GE(strip->childCount(), 2);
@@ -119,6 +134,12 @@ TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
     QTest::keyClick(&graph, Qt::Key_Menu);
     EXPECT_TRUE(user.window().Graph().GraphMenu().isVisible());
     user.window().Graph().GraphMenu().hide();
+
+    user.Command("使い方(&U)");
+    auto* guide = user.window().findChild<QTextBrowser*>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(AccessibleText(guide, QAccessible::Name), U8("使い方の本文"));
+    EXPECT_FALSE(AccessibleText(guide, QAccessible::Description).isEmpty());
 }
 
 }  // namespace

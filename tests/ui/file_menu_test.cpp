@@ -127,6 +127,7 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
     typed.Choose(typed.ui().frequencyUnit, U8("ＫＨｚ"));
     typed.Choose(typed.ui().currentUnit[2], U8("μＡ"));
     typed.Choose(typed.ui().inputImpedanceUnit, U8("ＫΩ"));
+    EXPECT_TRUE(typed.window().isWindowModified());  // changed, never saved
     typed.window().SetFileChoosers({}, [&](QWidget*, const QString&) { return path; });
     typed.Command("上書き保存(&S)");
     EXPECT_EQ(typed.window().windowTitle(), U8("typed.brivel[*] - Wexlar　Ｖｅｒ．１．０"));

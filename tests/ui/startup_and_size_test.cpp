@@ -67,7 +67,8 @@ TEST(StartUp, ShowsTheDefaultCircuit)
 {
     User user;
     const CalcControls& ui = user.ui();
-    EXPECT_EQ(user.window().windowTitle(), U8("Wexlar　Ｖｅｒ．１．０"));
+    EXPECT_EQ(user.window().windowTitle(), U8("Wexlar　Ｖｅｒ．１．０[*]"));  // no marker shown yet
+    EXPECT_FALSE(user.window().isWindowModified());
     // The client area keeps its size below the menu bar.
     const auto* menuBar = user.window().findChild<QMenuBar*>();
     ASSERT_NE(menuBar, nullptr);
