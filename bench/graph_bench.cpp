@@ -33,6 +33,7 @@ namespace {
 struct BenchHost : GraphHost {
     GraphPage* page = nullptr;
     bool FrequencyCommandEnabled() const override { return true; }
+    BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
     void PressReturn() override {}
     void OpenPrintPreview() override {}

@@ -3,11 +3,16 @@
 
 #include <QString>
 
+#include "graph/sweep_data.h"
+
 class GraphHost {
 public:
     // Whether the frequency-characteristics command is enabled, the sign that
     // a valid calculation exists.
     virtual bool FrequencyCommandEnabled() const = 0;
+    // The branches of the circuit with a branch-current definition; the
+    // others have no current or voltage curve.
+    virtual BranchChecks BranchesWithCurrents() const = 0;
     // Presses the frequency-characteristics command: shows the graph tab and
     // redraws through GraphPage::RedrawCurrentRange.
     virtual void PressFrequencyCommand() = 0;

@@ -29,6 +29,10 @@ inline constexpr std::array<Box, 2> kValueReadouts{{{11445, 2715, 1335, 375}, {1
 inline constexpr Box kMarkerName{1590, 10185, 600, 375};
 inline constexpr Box kMarkerValues{2190, 10185, 12855, 375};
 
+// Over the readouts, below the commands: the line that says the curves are of
+// a circuit changed since.
+inline constexpr Box kOutOfDateLine{11610, 1470, 3375, 780};
+
 // Frames on the page.
 inline constexpr Box kQuantityFrame{1110, -120, 4050, 930};
 inline constexpr Box kBranchFrame{5430, -120, 5970, 930};
@@ -80,6 +84,7 @@ inline const QColor kPositionGround{192, 255, 192};
 // The readout line on a black ground, where every curve colour reads.
 inline const QColor kMarkerLineGround{0, 0, 0};
 inline const QColor kMarkerLineText{255, 255, 255};
+inline const QColor kOutOfDateText{192, 0, 0};
 
 // Fonts, points.
 inline constexpr double kScaleFontPoints = 9.75;
@@ -89,5 +94,6 @@ inline constexpr double kOptionFontPoints = 9.75;
 inline constexpr double kCheckFontPoints = 8.25;
 inline constexpr double kCommandFontPoints = 8.25;
 inline constexpr double kFrameFontPoints = 8.25;
+inline constexpr double kOutOfDateFontPoints = 9.75;
 
 }  // namespace graph_layout

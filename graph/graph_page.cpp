@@ -129,6 +129,7 @@ GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidg
     BuildPositionFrame();
     BuildRangeFrame();
     BuildMarker();
+    BuildOutOfDateLine();
     BuildGraphMenu();
     NameControls();
     Connect();
@@ -150,6 +151,18 @@ void GraphPage::BuildGraphs()
         frequencyReadouts_[i]->hide();
         valueReadouts_[i]->hide();
     }
+}
+
+void GraphPage::BuildOutOfDateLine()
+{
+    outOfDateLine_ = MakeLabel(this, gl::kOutOfDateLine, gl::kStripColour, Mincho(gl::kOutOfDateFontPoints, true));
+    QPalette text = outOfDateLine_->palette();
+    text.setColor(QPalette::WindowText, gl::kOutOfDateText);
+    outOfDateLine_->setPalette(text);
+    outOfDateLine_->setText(U8(graph_text::kOutOfDate));
+    outOfDateLine_->setWordWrap(true);
+    outOfDateLine_->setAlignment(Qt::AlignCenter);
+    outOfDateLine_->hide();
 }
 
 void GraphPage::BuildQuantityFrame()
@@ -275,7 +288,8 @@ void GraphPage::Connect()
 BranchChecks GraphPage::CheckedBranches() const
 {
     BranchChecks checks{};
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) checks[b] = branchChecks_[b]->isChecked();
+    for (int b = 1; b <= Circuit::MaxBranches; ++b)
+        checks[b] = branchChecks_[b]->isChecked() && branchChecks_[b]->isEnabled();
     return checks;
 }
 

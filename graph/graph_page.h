@@ -90,6 +90,18 @@ public:
     // held belongs to results that are gone. For a new calculation and
     // anything that clears the results. The marker goes with them.
     void DropReadoutHolds();
+    // The circuit on screen changed: the holds go, and curves drawn before
+    // are marked out of date until curves are drawn again.
+    void OnCircuitChanged();
+    // Whether curves of a calculated circuit were drawn since the last reset.
+    bool HasDrawnCircuit() const { return drawnFrom_.has_value(); }
+    // The circuit the curves are drawn from: the circuit on screen as it was
+    // at the last redraw that found its calculation valid, or the circuit on
+    // screen before any. Every curve, the marker, the readout line, the
+    // searches and the printed page read it, whatever the circuit on screen
+    // has become since.
+    const Circuit& DrawnCircuit() const { return drawnFrom_ ? drawnFrom_->circuit : circuit_; }
+    QLabel& OutOfDateLabel() { return *outOfDateLine_; }
 
     // The graphs' menu at `at` (the graph's logical pixels), and its items.
     void OnGraphMenuRequested(Graph graph, const QPointF& at);
@@ -120,7 +132,8 @@ public:
     PictureBox& LevelScale(Graph graph) { return *levelScales_[IndexOf(graph)]; }
     PictureBox& FrequencyScale() { return *frequencyScale_; }
 
-    // The branches whose box is ticked.
+    // The branches whose box is ticked and offered: a branch without a
+    // branch current has no curve.
     BranchChecks CheckedBranches() const;
 
     // Controls, for the main window and tests.
@@ -156,6 +169,7 @@ private:
     void BuildPositionFrame();
     void BuildRangeFrame();
     void BuildMarker();
+    void BuildOutOfDateLine();
     // Names for assistive technology, and what each graph shows.
     void NameControls();
     void DescribeGraphs();
@@ -167,6 +181,13 @@ private:
     QRadioButton& CurrentLevelSpanOption() { return LevelSpanOption(state_.levelSpan); }
     void DeselectRanges();
     void RunSweep();
+    // Whether a redraw has a circuit to draw: one whose calculation is valid,
+    // or the one of the curves drawn before.
+    bool CanRedraw() const { return host_.FrequencyCommandEnabled() || drawnFrom_.has_value(); }
+    // The boxes of the drawn circuit's branches while a branch quantity is
+    // plotted, captioned, coloured and offered only for a branch with a
+    // branch current.
+    void ShowBranchChecks();
     void SweepAndKeptCurve();
     void ShowKeepCurveOnly();
     void ShowReadout(Graph graph, bool visible);
@@ -227,6 +248,12 @@ private:
     QMenu* graphMenu_ = nullptr;
     std::array<QAction*, kGraphMenuItems> menuActions_{};
 
+    struct CircuitDrawn {
+        Circuit circuit;
+        BranchChecks withCurrents{};
+    };
+    std::optional<CircuitDrawn> drawnFrom_;
+    QLabel* outOfDateLine_ = nullptr;
     PlottedSweep plotted_;
     std::optional<TraceMarker> marker_;
     bool markerHeld_ = false;

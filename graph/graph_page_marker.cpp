@@ -96,7 +96,7 @@ void GraphPage::MoveMarker(Graph graph, double x, double y)
         return;
     }
     const double frequency = std::clamp(std::pow(10.0, x), state_.sweepStart, state_.sweepEnd);
-    const std::optional<CurvePoint> point = AnalyseCurveAt(circuit_, *curve, frequency);
+    const std::optional<CurvePoint> point = AnalyseCurveAt(plotted_.circuit, *curve, frequency);
     if (!point) {
         DropMarker();
         return;
@@ -117,7 +117,7 @@ void GraphPage::RefreshMarker()
     const std::vector<PlottedCurve> curves = CurvesOf(plotted_);
     const bool plotted = std::find(curves.begin(), curves.end(), marker_->curve) != curves.end();
     const std::optional<CurvePoint> point =
-        plotted ? AnalyseCurveAt(circuit_, marker_->curve, marker_->point.frequency) : std::nullopt;
+        plotted ? AnalyseCurveAt(plotted_.circuit, marker_->curve, marker_->point.frequency) : std::nullopt;
     if (!point) {
         DropMarker();
         return;

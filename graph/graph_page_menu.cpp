@@ -116,7 +116,7 @@ void GraphPage::OnSearch(CurveSearch search)
 {
     const std::optional<PlottedCurve> curve = CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
     if (!curve) return;
-    const SearchFinding finding = SearchCurve(circuit_, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
+    const SearchFinding finding = SearchCurve(plotted_.circuit, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
         ShowMessage(U8(CaptionOf(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
         return;

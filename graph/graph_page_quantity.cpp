@@ -6,7 +6,9 @@
 
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
+#include "graph/graph_texts.h"
 #include "graph/page_widgets.h"
+#include "platform/qstring_utf8.h"
 
 void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
 {
@@ -21,19 +23,34 @@ void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
         // Both stay shown, "グラフ保存" on top.
         keepCurveButton_->show();
         dropKeptCurveButton_->show();
-        for (int b = 1; b <= Circuit::MaxBranches; ++b) branchChecks_[b]->hide();
     } else {
-        if (host_.FrequencyCommandEnabled()) OnDropKeptCurve();
+        if (CanRedraw()) OnDropKeptCurve();
         keepCurveButton_->hide();
         dropKeptCurveButton_->hide();
-        const QChar letter = quantity == PlottedQuantity::BranchCurrent ? QLatin1Char('I') : QLatin1Char('V');
-        for (int b = 1; b <= circuit_.BrCnt; ++b) {
-            branchChecks_[b]->setText(BranchCaption(letter, b));
-            branchChecks_[b]->show();
-            Paint(branchChecks_[b], BranchColour(state_.branchColours[b]));
-        }
     }
-    if (host_.FrequencyCommandEnabled()) host_.PressFrequencyCommand();
+    ShowBranchChecks();
+    // Curves drawn before a change of the circuit follow the quantity too,
+    // from the circuit they were drawn from.
+    if (host_.FrequencyCommandEnabled())
+        host_.PressFrequencyCommand();
+    else if (drawnFrom_)
+        RedrawCurrentRange();
+}
+
+void GraphPage::ShowBranchChecks()
+{
+    const bool branches = state_.quantity != PlottedQuantity::InputImpedance;
+    const QChar letter = state_.quantity == PlottedQuantity::BranchCurrent ? QLatin1Char('I') : QLatin1Char('V');
+    const BranchChecks withCurrents = drawnFrom_ ? drawnFrom_->withCurrents : host_.BranchesWithCurrents();
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) {
+        QCheckBox* box = branchChecks_[b];
+        box->setVisible(branches && b <= DrawnCircuit().BrCnt);
+        if (box->isHidden()) continue;
+        box->setText(BranchCaption(letter, b));
+        Paint(box, BranchColour(state_.branchColours[b]));
+        box->setEnabled(withCurrents[b]);
+        box->setToolTip(withCurrents[b] ? QString() : U8(graph_text::kNoCurrentCurve));
+    }
 }
 
 void GraphPage::OnBranchCheckClicked(int)

@@ -2,6 +2,7 @@
 // position buttons, the kept curve and the page's part of a new circuit.
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -58,21 +59,29 @@ void GraphPage::RedrawCurrentRange()
     OnFrequencySpanChosen(state_.frequencySpan);
 }
 
+// A redraw while the calculation is valid draws the circuit on screen and
+// keeps a copy of it; any other redraw draws that copy again.
 void GraphPage::RunSweep()
 {
-    const bool valid = host_.FrequencyCommandEnabled();
+    if (host_.FrequencyCommandEnabled()) {
+        drawnFrom_ = CircuitDrawn{circuit_, host_.BranchesWithCurrents()};
+        outOfDateLine_->hide();
+    }
+    ShowBranchChecks();
+    Circuit c = DrawnCircuit();
+    const bool valid = drawnFrom_.has_value();
     PictureBox& magnitude = *graphs_[IndexOf(Graph::Magnitude)];
     PictureBox& phase = *graphs_[IndexOf(Graph::Phase)];
     SweepResult result;
     switch (state_.quantity) {
     case PlottedQuantity::BranchCurrent:
-        result = SweepBranchCurrents(circuit_, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
+        result = SweepBranchCurrents(c, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
         break;
     case PlottedQuantity::BranchVoltage:
-        result = SweepBranchVoltages(circuit_, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
+        result = SweepBranchVoltages(c, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
         break;
     default:
-        result = SweepInputImpedance(circuit_, state_, magnitude, phase, valid, &plotted_);
+        result = SweepInputImpedance(c, state_, magnitude, phase, valid, &plotted_);
         break;
     }
     // Only a whole sweep stands for the curves on the graphs.
@@ -165,8 +174,16 @@ void GraphPage::OnReturn()
     host_.PressReturn();
 }
 
+void GraphPage::OnCircuitChanged()
+{
+    DropReadoutHolds();
+    outOfDateLine_->setVisible(drawnFrom_.has_value());
+}
+
 void GraphPage::ResetForNewCircuit()
 {
+    drawnFrom_.reset();
+    outOfDateLine_->hide();
     for (PictureBox* graph : graphs_) graph->SetBackColor(graph_layout::kGraphBackColour);
     ClearGraphBoxes(boxes_);
     plotted_ = {};

@@ -24,6 +24,11 @@ inline constexpr const char* kReturn = "「Brivel」　画面に戻る";
 
 // Messages.
 inline constexpr const char* kNoCircuit = "回路定数を入力して下さい";
+inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
+// Over the curves drawn from a circuit that has changed since.
+inline constexpr const char* kOutOfDate = "回路が変更されています。周波数特性で再描画して下さい。";
+// The tool tip of a branch box whose branch has no branch current.
+inline constexpr const char* kNoCurrentCurve = "枝路電流がセットされていないため、曲線はありません";
 
 // Scale labels.
 inline constexpr const char* kHz = unit_text::kHertz;

@@ -24,14 +24,18 @@ std::optional<SweepValue> ValueAt(const PlottedSweep& sweep, const PlottedCurve&
     return k < numbers.values.size() ? numbers.values[k] : std::nullopt;
 }
 
-std::optional<PlottedSweep> SweepAsPlotted(Circuit& c, const GraphState& g, const BranchChecks& checked,
+std::optional<PlottedSweep> SweepAsPlotted(const Circuit& c, const GraphState& g, const BranchChecks& checked,
                                            bool calculationValid, SweepResult& outcome)
 {
     try {
-        PlottedSweep sweep{g.quantity, checked, {}, {}};
+        PlottedSweep sweep{g.quantity, checked, {}, {}, c};
+        if (const std::optional<SweepResult> failure = SourceFailure(c)) {
+            outcome = *failure;
+            return std::nullopt;
+        }
         sweep.frequencies = SweptFrequencies(g.sweepStart, g.sweepEnd, SweepStep(g.sweepStart, g.sweepEnd));
-        SetSweepSource(c);
-        sweep.data = AnalyseSweep(c, sweep.frequencies, g.quantity, calculationValid);
+        SetSweepSource(sweep.circuit);
+        sweep.data = AnalyseSweep(sweep.circuit, sweep.frequencies, g.quantity, calculationValid);
         outcome = SweepOutcome(sweep.data, g.quantity, checked);
         if (outcome.kind != SweepResult::Completed) return std::nullopt;
         return sweep;

@@ -1,8 +1,9 @@
 #pragma once
 // A sweep as it was drawn: its frequencies, its numbers, the quantity and the
-// branches plotted. The graph page keeps the last one, so that the marker,
-// the searches, the position chosen to fit and the data export read the
-// curves on the screen without sweeping again.
+// branches plotted, and the circuit it was drawn from. The graph page keeps
+// the last one, so that the marker, the searches, the position chosen to fit
+// and the data export read the curves on the screen without sweeping again,
+// and analyse that circuit, whatever the circuit on screen has become.
 
 #include <optional>
 #include <vector>
@@ -15,6 +16,7 @@ struct PlottedSweep {
     BranchChecks plotted{};  // the ticked branches, for a branch quantity
     SweepFrequencies frequencies;
     SweepData data;
+    Circuit circuit;
 };
 
 // The plotted curves in the order they are drawn: the input impedance alone,
@@ -31,5 +33,5 @@ std::optional<SweepValue> ValueAt(const PlottedSweep& sweep, const PlottedCurve&
 // The sweep the graph page draws for the state, computed without drawing:
 // for the data the printed page exports. Nothing when the sweep does not
 // complete; `outcome` then tells why.
-std::optional<PlottedSweep> SweepAsPlotted(Circuit& c, const GraphState& g, const BranchChecks& checked,
+std::optional<PlottedSweep> SweepAsPlotted(const Circuit& c, const GraphState& g, const BranchChecks& checked,
                                            bool calculationValid, SweepResult& outcome);

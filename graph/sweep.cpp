@@ -67,7 +67,8 @@ void DrawCurve(const SweepCurve& curve, const SweepFrequencies& sweep, const QCo
 SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurface& ph, const BranchChecks& checked,
                           bool calculationValid, PlottedQuantity quantity, PlottedSweep* drawn)
 {
-    if (drawn) *drawn = {quantity, checked, {}, {}};
+    if (drawn) *drawn = {quantity, checked, {}, {}, {}};
+    if (const std::optional<SweepResult> failure = SourceFailure(c)) return *failure;
     float yB = 0;
     SweepFrequencies sweep;
     try {
@@ -78,7 +79,7 @@ SweepResult SweepBranches(Circuit& c, GraphState& g, DrawSurface& mag, DrawSurfa
         return {SweepResult::Failed, e.description()};
     }
     const SweepData data = AnalyseSweep(c, sweep, quantity, calculationValid);
-    if (drawn) *drawn = {quantity, checked, sweep, data};
+    if (drawn) *drawn = {quantity, checked, sweep, data, c};
     for (int b = 1; b <= c.BrCnt; ++b) {
         if (checked[b]) {
             DrawCurve(data.curves[b - 1], sweep, BranchColour(g.branchColours[b]), yB, mag, ph,
@@ -96,6 +97,7 @@ SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitud
                                 bool calculationValid, PlottedSweep* drawn)
 {
     if (drawn) *drawn = {};
+    if (const std::optional<SweepResult> failure = SourceFailure(c)) return *failure;
     float yB = 0;
     SweepFrequencies sweep;
     try {
@@ -104,7 +106,7 @@ SweepResult SweepInputImpedance(Circuit& c, GraphState& g, DrawSurface& magnitud
         return {SweepResult::Failed, e.description()};
     }
     const SweepData data = AnalyseSweep(c, sweep, PlottedQuantity::InputImpedance, calculationValid);
-    if (drawn) *drawn = {PlottedQuantity::InputImpedance, {}, sweep, data};
+    if (drawn) *drawn = {PlottedQuantity::InputImpedance, {}, sweep, data, c};
     int16_t i = 1;
     DrawCurve(data.curves[0], sweep, kLiveCurveColour, yB, magnitudeGraph, phaseGraph,
               [&](float x, float y, float phi) {

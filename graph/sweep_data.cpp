@@ -6,6 +6,7 @@
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "calc/complex.h"
+#include "graph/graph_texts.h"
 #include "graph/phase_tracking.h"
 
 namespace {
@@ -140,6 +141,12 @@ void SetSweepSource(Circuit& c)
 {
     c.Emf = checked::Chk(c.EmfVal * c.EmfMul);
     c.EmfCpx = {c.Emf, 0};
+}
+
+std::optional<SweepResult> SourceFailure(const Circuit& c)
+{
+    if (c.EmfVal * c.EmfMul != 0) return std::nullopt;
+    return SweepResult{SweepResult::Failed, graph_text::kEmfNotZero};
 }
 
 SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,

@@ -31,6 +31,13 @@ inline constexpr int kSweepIntervals = 500;
 // Element b tells whether branch b is plotted; element 0 is unused.
 using BranchChecks = std::array<bool, 16>;
 
+inline BranchChecks EveryBranch()
+{
+    BranchChecks every;
+    every.fill(true);
+    return every;
+}
+
 // The frequency ratio of neighbouring points: 10^(log10(end / start) / 500).
 double SweepStep(double start, double end);
 
@@ -43,6 +50,10 @@ SweepFrequencies SweptFrequencies(double start, double end, double step);
 
 // E as the sweep uses it; raises a CalcError when it overflows.
 void SetSweepSource(Circuit& c);
+
+// An E of zero drives no current: there is nothing to sweep, which is said as
+// 計算実行 says it. Nothing for any other E.
+std::optional<SweepResult> SourceFailure(const Circuit& c);
 
 // One curve's value at one frequency.
 struct SweepValue {

@@ -2,7 +2,7 @@
 #include "graph/graph_state.h"
 #include "print/page_drawer.h"
 
-PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit, PageHost& host,
+PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, const Circuit& circuit, PageHost& host,
                        QWidget* messageParent)
     : prt_(prt), picture_(picture), g_(graph), c_(circuit), host_(host), messageParent_(messageParent)
 {

@@ -3,19 +3,21 @@
 // scales and the curves of the plotted quantity — on whichever surface
 // PrintState::surface is. The curves are computed afresh by the analysis at
 // every point, so the page shows what the graph page shows, laid out for paper.
+// The analyses run on a copy of the circuit: the circuit given and its
+// results stay as they are.
 
 #include <functional>
 
 #include <QString>
 
 #include "calc/analysis.h"
+#include "calc/circuit.h"
 #include "platform/message_box.h"
 #include "print/print_state.h"
 
 class DrawSurface;
 class PageHost;
 class QWidget;
-struct Circuit;
 struct GraphState;
 
 class PageDrawer {
@@ -23,7 +25,7 @@ public:
     // `picture` is the preview picture, which receives the dotted margin
     // outline whatever the current surface is (unless it is drawn for the clipboard).
     // Messages are shown over `messageParent`.
-    PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, Circuit& circuit, PageHost& host,
+    PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, const Circuit& circuit, PageHost& host,
                QWidget* messageParent = nullptr);
 
     // False when the page could not be completed; the reason has been shown
@@ -57,7 +59,7 @@ private:
     PrintState& prt_;
     DrawSurface& picture_;
     GraphState& g_;
-    Circuit& c_;
+    Circuit c_;
     PageHost& host_;
     QWidget* messageParent_;
 };

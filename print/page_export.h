@@ -24,7 +24,7 @@ struct GraphState;
 struct PageSources {
     const PrintState& prt;
     GraphState& graph;
-    Circuit& circuit;
+    const Circuit& circuit;
     PageHost& host;
     QWidget* messageParent = nullptr;
 };

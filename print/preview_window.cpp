@@ -83,7 +83,7 @@ bool OrdinaryWritableFolder(const QString& path)
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent)
+PreviewWindow::PreviewWindow(const Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent)
     : QDialog(parent),
       circuit_(circuit),
       graph_(graph),

@@ -29,7 +29,7 @@ struct GraphState;
 class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    PreviewWindow(Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent = nullptr);
+    PreviewWindow(const Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
     // "グラフ印刷": shows the window modally with a fresh preview.
@@ -91,7 +91,7 @@ private:
     // Writes the bytes, or says why not; true when written.
     bool WriteExport(const QString& path, const QByteArray& bytes);
 
-    Circuit& circuit_;
+    const Circuit& circuit_;
     GraphState& graph_;
     PageHost& host_;
     PrintState prt_;

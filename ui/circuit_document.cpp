@@ -20,11 +20,10 @@ DisplayUnits DisplayUnitsOf(const CircuitDocument& document)
     return document.display.value_or(StartDisplayUnits(document.branches));
 }
 
-int LeadingDefinedCurrents(const CircuitDocument& document)
+bool SameCircuit(const CircuitDocument& a, const CircuitDocument& b)
 {
-    int b = 0;
-    while (b < document.branches && b < static_cast<int>(document.currents.size()) && document.currents[b]) ++b;
-    return b;
+    return a.loops == b.loops && a.branches == b.branches && a.emf == b.emf && a.frequency == b.frequency &&
+           a.elements == b.elements && a.matrix == b.matrix && a.currents == b.currents;
 }
 
 LoopDefinitions DefinitionsOf(const CircuitDocument& document)

@@ -51,8 +51,9 @@ LoopDefinitions DefinitionsOf(const CircuitDocument& document);
 // The document's display units, or the ones the program starts with.
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document);
 
-// How many branches from branch 1 on have a branch-current definition.
-int LeadingDefinedCurrents(const CircuitDocument& document);
+// Whether the two describe the same circuit: everything but the display
+// units is the same.
+bool SameCircuit(const CircuitDocument& a, const CircuitDocument& b);
 
 // A document of the given counts with nothing entered: E = 1 V and
 // f = 100 Hz as the fields start.

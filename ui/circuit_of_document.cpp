@@ -1,5 +1,7 @@
 #include "circuit_of_document.h"
 
+#include <algorithm>
+
 #include "calc/analysis.h"
 #include "calc/checked.h"
 #include "calc/loop_matrix.h"
@@ -53,5 +55,28 @@ Circuit CircuitOf(const CircuitDocument& d)
     SetElements(c, d);
     SetSource(c, d);
     SetDefinitions(c, d);
+    return c;
+}
+
+Circuit ResizedCircuit(const Circuit& circuit, const CircuitDocument& resized)
+{
+    Circuit c;
+    c.LoopCnt = static_cast<int16_t>(resized.loops);
+    c.BrCnt = static_cast<int16_t>(resized.branches);
+    InitCircuitData(c);
+    for (int b = 1; b <= std::min(c.BrCnt, circuit.BrCnt); ++b) {
+        c.BrR[b] = circuit.BrR[b];
+        c.BrL[b] = circuit.BrL[b];
+        c.BrC[b] = circuit.BrC[b];
+        c.BrImp[b] = circuit.BrImp[b];
+    }
+    c.FrqVal = circuit.FrqVal;
+    c.FrqMul = circuit.FrqMul;
+    c.Frq = circuit.Frq;
+    c.EmfVal = circuit.EmfVal;
+    c.EmfMul = circuit.EmfMul;
+    c.Emf = circuit.Emf;
+    c.EmfCpx = circuit.EmfCpx;
+    SetDefinitions(c, resized);
     return c;
 }

@@ -9,6 +9,7 @@
 #include "calc/matrix_from_currents.h"
 #include "circuit_file.h"
 #include "graph/position_steps.h"
+#include "incomplete_branches.h"
 #include "matrix_check_text.h"
 #include "platform/qstring_utf8.h"
 #include "results_text.h"
@@ -76,9 +77,21 @@ std::optional<double> LeftEdgeOf(const QString& text)
     return std::nullopt;
 }
 
+// The circuit of a file to calculate. A branch never entered is calculated
+// as 0 Ω, which is said on standard error, as 計算実行 asks about it.
+CircuitFileRead ReadToCalculate(const QString& path)
+{
+    CircuitFileRead read = ReadCircuitFile(path);
+    if (read.document) {
+        const std::vector<int> unentered = UnenteredBranches(*read.document);
+        if (!unentered.empty()) Print(stderr, UnenteredNotice(unentered) + '\n');
+    }
+    return read;
+}
+
 int RunResults(const QString& path, ResultsForm form)
 {
-    const CircuitFileRead read = ReadCircuitFile(path);
+    const CircuitFileRead read = ReadToCalculate(path);
     if (!read.document) return Fail(kRefused, read.error.Message());
     const ResultsText results = ResultsOf(*read.document, form);
     if (results.failure) return Fail(kNotCalculable, *results.failure);
@@ -94,7 +107,7 @@ int RunSweep(const QCommandLineParser& parser, const Options& o)
     const QString decades = parser.isSet(o.decades) ? parser.value(o.decades) : "4";
     if (decades != "2" && decades != "4") return UsageError("--decades " + decades);
 
-    const CircuitFileRead read = ReadCircuitFile(parser.value(o.sweep));
+    const CircuitFileRead read = ReadToCalculate(parser.value(o.sweep));
     if (!read.document) return Fail(kRefused, read.error.Message());
     const SweepCsv csv = SweepCsvOf(*read.document, *quantity, {*from, decades.toInt()});
     if (csv.failure) return Fail(kNotCalculable, *csv.failure);

@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
+#include "circuit_of_document.h"
+#include "circuit_size.h"
 #include "entry_field.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
@@ -68,7 +71,6 @@ void MainWindow::InitCircuit()
     InitCircuitData(c_);
     entry_ = EmptyDocument(c_.LoopCnt, c_.BrCnt);
     entry_.display = StartDisplayUnits(c_.BrCnt);
-    for (int b = 1; b <= c_.BrCnt; ++b) ui_.impedanceUnit[b]->SetText(U8(texts::kOhm));
     ui_.emfField->setMaxLength(EntryField::kMaxChars);
     ui_.frequencyField->setMaxLength(EntryField::kMaxChars);
     ui_.emfField->setText(QStringLiteral("1"));
@@ -87,26 +89,12 @@ void MainWindow::InitCircuit()
     }
     ShowMatrixButtons(c_.LoopCnt);
 
-    HideBranchRows();
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        for (QWidget* w : BranchRow(b)) w->setVisible(true);
-        ClearBranchImpedance(b);
-    }
-    HideCurrentRows();
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        for (QWidget* w : CurrentRow(b)) w->setVisible(true);
-        ShowCurrentDefinition(b, {});
-        ui_.currentMagnitude[b]->clear();
-        ui_.currentUnit[b]->SetText(U8(texts::kMilliAmpere));
-        ui_.currentPhase[b]->clear();
-    }
+    ShowRows();
+    StartRows(1);
 
     ClearInputImpedance();
     ui_.inputImpedanceUnit->SetText(U8(texts::kOhm));
-    ui_.voltageBranch->clear();
-    for (int b = 1; b <= c_.BrCnt; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
-    ui_.voltageBranch->SetText(VoltageItem(1));
-    ui_.voltageUnit->SetText(U8(texts::kVolt));
+    FillVoltageBranches(1);
     ui_.voltageMagnitude->clear();
     ui_.voltagePhase->clear();
 
@@ -116,6 +104,36 @@ void MainWindow::InitCircuit()
     SetCalculationValid(false);
     graph_->ResetForNewCircuit();
     EntryMayHaveChanged();
+}
+
+void MainWindow::ShowRows()
+{
+    HideBranchRows();
+    HideCurrentRows();
+    for (int b = 1; b <= c_.BrCnt; ++b) {
+        for (QWidget* w : BranchRow(b)) w->setVisible(true);
+        for (QWidget* w : CurrentRow(b)) w->setVisible(true);
+    }
+}
+
+void MainWindow::StartRows(int first)
+{
+    for (int b = first; b <= c_.BrCnt; ++b) {
+        ui_.impedanceUnit[b]->SetText(entry_.display->impedance[b - 1]);
+        ClearBranchImpedance(b);
+        ShowCurrentDefinition(b, {});
+        ui_.currentMagnitude[b]->clear();
+        ui_.currentUnit[b]->SetText(entry_.display->current[b - 1]);
+        ui_.currentPhase[b]->clear();
+    }
+}
+
+void MainWindow::FillVoltageBranches(int chosen)
+{
+    ui_.voltageBranch->clear();
+    for (int b = 1; b <= c_.BrCnt; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
+    ui_.voltageBranch->SetText(VoltageItem(chosen));
+    ui_.voltageUnit->SetText(entry_.display->voltage[chosen - 1]);
 }
 
 std::array<QWidget*, 5> MainWindow::BranchRow(int b) const
@@ -147,30 +165,56 @@ void MainWindow::HideCurrentRows()
         for (QWidget* w : CurrentRow(b)) w->setVisible(false);
 }
 
-void MainWindow::OnLoopCountChosen() { ChooseCount(ui_.loopCount, Circuit::MaxLoops, c_.LoopCnt); }
+void MainWindow::OnLoopCountChosen() { ChooseCount(ui_.loopCount, Circuit::MaxLoops, CountKind::Loops); }
 
-void MainWindow::OnBranchCountChosen() { ChooseCount(ui_.branchCount, Circuit::MaxBranches, c_.BrCnt); }
+void MainWindow::OnBranchCountChosen() { ChooseCount(ui_.branchCount, Circuit::MaxBranches, CountKind::Branches); }
 
-void MainWindow::ChooseCount(Selector* selector, int most, int16_t& count)
+void MainWindow::ChooseCount(Selector* selector, int most, CountKind kind)
 {
+    const int count = kind == CountKind::Loops ? c_.LoopCnt : c_.BrCnt;
     const QString text = selector->currentText();
-    int16_t chosen = count;
+    int chosen = count;
     for (int n = 2; n <= most; ++n)
-        if (text == U8(texts::kCounts[n - 2])) chosen = static_cast<int16_t>(n);
-    if (chosen == count || !MayDiscardEntries()) {
+        if (text == U8(texts::kCounts[n - 2])) chosen = n;
+    const int loops = kind == CountKind::Loops ? chosen : c_.LoopCnt;
+    const int branches = kind == CountKind::Branches ? chosen : c_.BrCnt;
+    const std::optional<QString> question = RemovalQuestion(entry_, loops, branches);
+    if (chosen == count || (question && Ask(*question, U8(texts::kYes), U8(texts::kNo), this) != Answer::Yes)) {
         selector->SetText(U8(texts::kCounts[count - 2]));
         return;
     }
-    count = chosen;
     ui_.emfField->setFocus();
-    InitCircuit();
+    Resize(loops, branches);
 }
 
-// Unsaved work has the question of the file menu instead.
-bool MainWindow::MayDiscardEntries()
+// What remains keeps its entries, values and impedances; the results of the
+// old size go, as after a change of a definition.
+void MainWindow::Resize(int loops, int branches)
 {
-    if (IsModified()) return MayDiscardChanges();
-    return !HoldsEntry() || Ask(U8(texts::kDiscardEntries), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes;
+    ClearDefinitionResults();
+    const CircuitDocument before = entry_;
+    entry_ = Resized(entry_, loops, branches);
+    c_ = ResizedCircuit(c_, entry_);
+    ShowMatrixButtons(loops);
+    ShowRows();
+    StartRows(before.branches + 1);
+    ShowRemovedDefinitions(before);
+    FillVoltageBranches(std::max(ChosenVoltageBranch(), 1));
+    EntryMayHaveChanged();
+}
+
+void MainWindow::ShowRemovedDefinitions(const CircuitDocument& before)
+{
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = j; k <= Circuit::MaxLoops; ++k) {
+            const int at = MatrixPosition(j, k);
+            if (!before.matrix[at] || entry_.matrix[at]) continue;
+            ui_.matrixButtons[j][k]->setText(DefaultMatrixCaption(j, k));
+            ui_.matrixButtons[k][j]->setText(DefaultMatrixCaption(k, j));
+            SetMatrixCaptionFace(j, k, {});
+        }
+    for (int b = 1; b <= c_.BrCnt; ++b)
+        if (!entry_.currents[b - 1]) ShowCurrentDefinition(b, {});
 }
 
 bool MainWindow::HoldsEntry() const
@@ -183,7 +227,9 @@ bool MainWindow::HoldsEntry() const
 void MainWindow::OnPageChosen()
 {
     if (ui_.pageTabs->Current() != 1) return;
-    if (!calculationValid_) {
+    // Curves drawn before a change of the circuit are shown, marked as out of
+    // date.
+    if (!calculationValid_ && !graph_->HasDrawnCircuit()) {
         // The refusal comes once the tab change has returned, so that what
         // drove the tab strip, a screen reader among others, is not held up
         // by the box.

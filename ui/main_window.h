@@ -237,16 +237,26 @@ private:
     // "Z11" … "Z55", the caption of matrix button j, k when it holds no
     // definition.
     static QString DefaultMatrixCaption(int j, int k);
-    // The count chosen in the selector, 2 … most, becomes count once the
-    // user agrees to lose what was entered; otherwise the selector shows
-    // count again.
-    void ChooseCount(Selector* selector, int most, int16_t& count);
+    // The count chosen in the selector, 2 … most, becomes the circuit's
+    // size; when that removes entries, only once the user agrees. Otherwise
+    // the selector shows the count again.
+    enum class CountKind { Loops, Branches };
+    void ChooseCount(Selector* selector, int most, CountKind kind);
+    void Resize(int loops, int branches);
+    // The rows of the circuit's branches are shown, the others hidden.
+    void ShowRows();
+    // The rows from branch `first` on hold nothing, in the units entered.
+    void StartRows(int first);
+    // The branch-voltage selector lists the circuit's branches and shows
+    // branch `chosen` in its unit.
+    void FillVoltageBranches(int chosen);
+    // The definitions a new size removed show as never entered: the matrix
+    // element's name, in both its places, and no branch-current text.
+    void ShowRemovedDefinitions(const CircuitDocument& before);
     // Whether the circuit holds anything entered that the circuit
     // initialisation would discard: element values, matrix and branch-current
     // definitions, E and f with their units, display units.
     bool HoldsEntry() const;
-    // True when nothing would be lost, or the user agrees to lose it.
-    bool MayDiscardEntries();
 
     // Files and recovery. The circuit is modified when what was entered
     // differs from what was last opened or saved.
@@ -254,6 +264,9 @@ private:
     // Called after anything that may change what was entered: updates the
     // modified marker and has the recovery file written soon.
     void EntryMayHaveChanged();
+    // The circuit on screen is no longer the one the results and the graph's
+    // curves were calculated from.
+    void CircuitChanged();
     void WriteRecovery();
     void UpdateCaption();
     void ShowModifiedMarker();
@@ -303,8 +316,11 @@ private:
     // Commands. Each takes f first; a failure shows as a run-time error.
     void RunCommand(const std::function<void()>& command);
     void Calculate();
+    // Before 計算実行: true when every branch was entered, or the user agrees
+    // to calculate those never entered as 0 Ω.
+    bool UnenteredBranchesAccepted();
     void SetCalculationValid(bool valid);
-    void ShowResults(int branchesWithCurrents);
+    void ShowResults();
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
     // The results that a new E, a new definition or a new frequency make stale.
@@ -316,8 +332,12 @@ private:
     // Runs a redisplay; an arithmetic failure in it is shown as a message.
     void Guarded(const std::function<void()>& display);
     void ShowBranchImpedance(int b);
+    // Whether branch b's current and voltage in the circuit's results belong
+    // to the circuit on screen; the labels show only such results.
+    bool HasBranchResults(int b) const;
     void ShowCurrentMagnitude(int b);
     void ShowInputImpedanceMagnitude();
+    void ShowVoltageMagnitude(int b);
     // Branch b's voltage in its own unit.
     void ShowVoltage(int b);
     // Branch b takes the values of the entry, or on any failure keeps all
@@ -334,6 +354,7 @@ private:
 
     // What the graph page asks of the window.
     bool FrequencyCommandEnabled() const override;
+    BranchChecks BranchesWithCurrents() const override;
     void PressFrequencyCommand() override;
     void PressReturn() override;
     void OpenPrintPreview() override;
@@ -344,9 +365,13 @@ private:
     // last numeric texts of their fields, whose values are in use; the
     // display units are always set.
     CircuitDocument entry_;
-    // The results on the page are those of the circuit as it stands, so the
-    // graph page may sweep it.
+    // The results in the circuit are those of the circuit on screen: set by a
+    // 計算実行 that succeeds, cleared by any change of the circuit. Only then
+    // are results shown, is 周波数特性 enabled and may the graph page sweep it.
     bool calculationValid_ = false;
+    // The circuit on screen when the window last looked, to tell a change of
+    // the circuit from a change of display units.
+    CircuitDocument circuitOnScreen_;
     GraphState g_;
     CalcControls ui_;
     // The file the circuit was last opened from or saved to, and what it
@@ -371,5 +396,8 @@ private:
     QDialog* guide_ = nullptr;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
+    // The circuit the printed page sweeps a copy of: the one the graph
+    // page's curves are drawn from.
+    Circuit printedCircuit_;
     std::unique_ptr<PreviewWindow> preview_;
 };

@@ -13,6 +13,7 @@
 #include "calc/solver.h"
 #include "entry_field.h"
 #include "graph/graph_page.h"
+#include "incomplete_branches.h"
 #include "main_window.h"
 #include "page_calculation.h"
 #include "platform/message_box.h"
@@ -26,8 +27,20 @@ void MainWindow::OnCalculate()
     ShowUsedValues();
     const std::array<EntryField*, 2> fields = {ui_.emfField, ui_.frequencyField};
     if (!CheckEntriesComplete(fields, this)) return;
+    if (!UnenteredBranchesAccepted()) return;
     if (!MatrixAgreesOrUserDecides()) return;
     RunCommand([this] { Calculate(); });
+}
+
+// A branch never entered would be calculated as a short circuit: only when
+// the user agrees. Otherwise the first such branch's button waits.
+bool MainWindow::UnenteredBranchesAccepted()
+{
+    const std::vector<int> unentered = UnenteredBranches(entry_);
+    if (unentered.empty() || Ask(UnenteredQuestion(unentered), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes)
+        return true;
+    ui_.elementButtons[unentered.front()]->setFocus();
+    return false;
 }
 
 void MainWindow::OnShowFrequencyCharacteristics()
@@ -92,21 +105,32 @@ void MainWindow::ShowUsedValues()
     ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
 }
 
+// A failure leaves no results of the circuit on screen, so 周波数特性 waits
+// for the next calculation that succeeds.
 void MainWindow::Calculate()
 {
-    const PageCalculation page = CalculatePage(c_, LeadingDefinedCurrents(entry_));
+    const PageCalculation page = CalculatePage(c_);
     if (page.failure && !page.singular) {
+        SetCalculationValid(false);
         ShowMessage(U8(*page.failure), MessageIcon::None, this);
         return;
     }
     graph_->DropReadoutHolds();
     if (page.singular) {
+        SetCalculationValid(false);
         ShowMessage(U8(*page.failure), MessageIcon::None, this);
         for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
         return;
     }
-    ShowResults(page.branchesWithCurrents);
     SetCalculationValid(true);
+    ShowResults();
+}
+
+void MainWindow::CircuitChanged()
+{
+    circuitOnScreen_ = entry_;
+    SetCalculationValid(false);
+    graph_->OnCircuitChanged();
 }
 
 void MainWindow::SetCalculationValid(bool valid)
@@ -115,15 +139,20 @@ void MainWindow::SetCalculationValid(bool valid)
     ui_.frequencyButton->setEnabled(valid);
 }
 
-// Later branches keep what they showed, as the page always did.
-void MainWindow::ShowResults(int branchesWithCurrents)
+// A branch without a branch current shows none; the message names every such
+// branch.
+void MainWindow::ShowResults()
 {
     for (int b = 1; b <= c_.BrCnt; ++b) ShowBranchImpedance(b);
-    for (int b = 1; b <= branchesWithCurrents; ++b) {
+    for (int b = 1; b <= c_.BrCnt; ++b) {
         ShowCurrentMagnitude(b);
-        SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
+        if (HasBranchResults(b))
+            SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
+        else
+            ui_.currentPhase[b]->clear();
     }
-    if (branchesWithCurrents < c_.BrCnt) ShowMessage(U8(texts::kNoBranchCurrent), MessageIcon::None, this);
+    const std::vector<int> withoutCurrent = BranchesWithoutCurrent(entry_);
+    if (!withoutCurrent.empty()) ShowMessage(NoBranchCurrentMessage(withoutCurrent), MessageIcon::None, this);
     ShowInputImpedanceMagnitude();
     SetText(ui_.inputImpedancePhase, GeneralText(c_.ZiPh));
 

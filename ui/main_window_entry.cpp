@@ -1,6 +1,7 @@
 // The entry fields E and f and the unit selectors of the main window. Typing
 // never recalculates: it only empties the results it makes stale. The display
-// unit selectors show the stored results again with the new multiplier.
+// unit selectors show the stored results again with the new multiplier, but
+// only results of the circuit on screen: a stale one stays unshown.
 
 #include <QLabel>
 #include <QPushButton>
@@ -77,7 +78,8 @@ void MainWindow::OnImpedanceUnitChosen(int b)
 {
     if (b > c_.BrCnt) return;
     ChooseUnit(ui_.impedanceUnit[b], units::kImpedanceDisplay, nullptr, entry_.display->impedance[b - 1]);
-    Guarded([&] { ShowBranchImpedance(b); });
+    // Whatever makes a branch impedance stale empties its labels.
+    if (!ui_.impedanceRe[b]->text().isEmpty()) Guarded([&] { ShowBranchImpedance(b); });
     EntryMayHaveChanged();
 }
 
@@ -117,7 +119,7 @@ void MainWindow::OnVoltageUnitChosen()
     if (b == 0) return;
     Guarded([&] {
         ChooseUnit(ui_.voltageUnit, units::kVoltageDisplay, nullptr, entry_.display->voltage[b - 1]);
-        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
+        ShowVoltageMagnitude(b);
     });
     EntryMayHaveChanged();
 }
@@ -156,21 +158,40 @@ void MainWindow::ShowBranchImpedance(int b)
     SetText(ui_.impedanceIm[b], DisplayValue(c_.BrImp[b].im, multiplier));
 }
 
+bool MainWindow::HasBranchResults(int b) const { return calculationValid_ && entry_.currents[b - 1].has_value(); }
+
 void MainWindow::ShowCurrentMagnitude(int b)
 {
-    SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], CurrentMultiplier(*entry_.display, b)));
+    if (HasBranchResults(b))
+        SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], CurrentMultiplier(*entry_.display, b)));
+    else
+        ui_.currentMagnitude[b]->clear();
 }
 
 void MainWindow::ShowInputImpedanceMagnitude()
 {
-    SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, InputImpedanceMultiplier(*entry_.display)));
+    if (calculationValid_)
+        SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, InputImpedanceMultiplier(*entry_.display)));
+    else
+        ui_.inputImpedanceMagnitude->clear();
+}
+
+void MainWindow::ShowVoltageMagnitude(int b)
+{
+    if (HasBranchResults(b))
+        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
+    else
+        ui_.voltageMagnitude->clear();
 }
 
 void MainWindow::ShowVoltage(int b)
 {
-    SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
+    ShowVoltageMagnitude(b);
     ui_.voltageUnit->SetText(entry_.display->voltage[b - 1]);
-    SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[b]));
+    if (HasBranchResults(b))
+        SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[b]));
+    else
+        ui_.voltagePhase->clear();
 }
 
 void MainWindow::Guarded(const std::function<void()>& display)

@@ -141,6 +141,7 @@ void MainWindow::ShowModifiedMarker() { setWindowModified(IsModified()); }
 
 void MainWindow::EntryMayHaveChanged()
 {
+    if (!SameCircuit(entry_, circuitOnScreen_)) CircuitChanged();
     ShowModifiedMarker();
     MarkMatrixDisagreements();
     if (!recoveryTimer_->isActive()) recoveryTimer_->start();

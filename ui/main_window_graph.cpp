@@ -12,6 +12,13 @@
 
 bool MainWindow::FrequencyCommandEnabled() const { return calculationValid_; }
 
+BranchChecks MainWindow::BranchesWithCurrents() const
+{
+    BranchChecks defined{};
+    for (int b = 1; b <= c_.BrCnt; ++b) defined[b] = entry_.currents[b - 1].has_value();
+    return defined;
+}
+
 void MainWindow::PressFrequencyCommand() { OnShowFrequencyCharacteristics(); }
 
 void MainWindow::PressReturn()
@@ -22,9 +29,10 @@ void MainWindow::PressReturn()
 
 void MainWindow::OpenPrintPreview()
 {
+    printedCircuit_ = graph_->DrawnCircuit();
     if (!preview_) {
         pageHost_ = std::make_unique<GraphPageHost>(*graph_, static_cast<GraphHost&>(*this));
-        preview_ = std::make_unique<PreviewWindow>(c_, g_, *pageHost_, this);
+        preview_ = std::make_unique<PreviewWindow>(printedCircuit_, g_, *pageHost_, this);
     }
     preview_->ShowModal();
 }

@@ -13,9 +13,9 @@ bool HasCapacitor(const Circuit& c)
     return false;
 }
 
-void Phases(Circuit& c, int definedBranches)
+void Phases(Circuit& c)
 {
-    for (int b = 1; b <= definedBranches; ++b) {
+    for (int b = 1; b <= c.BrCnt; ++b) {
         CpxPh(c.BrCur[b], c.AngRes);
         c.BrCurPh[b] = c.AngRes;
         CpxPh(c.BrVol[b], c.AngRes);
@@ -28,7 +28,7 @@ void Phases(Circuit& c, int definedBranches)
 
 }  // namespace
 
-PageCalculation CalculatePage(Circuit& c, int definedBranches)
+PageCalculation CalculatePage(Circuit& c)
 {
     c.Frq = checked::Chk(c.FrqMul * c.FrqVal);
     // An E of zero drives no current, and a capacitor at zero frequency has
@@ -38,6 +38,6 @@ PageCalculation CalculatePage(Circuit& c, int definedBranches)
     c.Emf = checked::Chk(c.EmfMul * c.EmfVal);
     c.EmfCpx = Complex{c.Emf, 0};
     if (calciz(c) == AnalysisOutcome::Singular) return {texts::kCannotCalculate, true};
-    Phases(c, definedBranches);
-    return {std::nullopt, false, definedBranches};
+    Phases(c);
+    return {};
 }

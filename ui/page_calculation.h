@@ -14,11 +14,8 @@ struct PageCalculation {
     // The failure was a singular loop matrix, found after the branch
     // impedances were formed.
     bool singular = false;
-    // Branches 1 … this have their phases; the page stops at the first
-    // branch without a branch-current definition.
-    int branchesWithCurrents = 0;
 };
 
-// definedBranches: how many branches from branch 1 on have a branch-current
-// definition. Arithmetic errors propagate as CalcError.
-PageCalculation CalculatePage(Circuit& c, int definedBranches);
+// Every branch gets its phases; one without a branch-current definition has
+// none of its own to show. Arithmetic errors propagate as CalcError.
+PageCalculation CalculatePage(Circuit& c);

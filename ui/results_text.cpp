@@ -3,6 +3,7 @@
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "circuit_of_document.h"
+#include "incomplete_branches.h"
 #include "page_calculation.h"
 #include "platform/qstring_utf8.h"
 #include "texts.h"
@@ -51,9 +52,10 @@ ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
     try {
         Circuit c = CircuitOf(document);
-        const PageCalculation page = CalculatePage(c, LeadingDefinedCurrents(document));
+        const PageCalculation page = CalculatePage(c);
         if (page.failure) return {{}, U8(*page.failure)};
-        if (page.branchesWithCurrents < c.BrCnt) return {{}, U8(texts::kNoBranchCurrent)};
+        const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
+        if (!withoutCurrent.empty()) return {{}, NoBranchCurrentMessage(withoutCurrent)};
         // Showing a value can overflow, as it does on the calculation page.
         const QString shown = ShownLines(c, DisplayUnitsOf(document));
         return {form == ResultsForm::Full ? FullLines(c) : shown, std::nullopt};

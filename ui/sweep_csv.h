@@ -21,5 +21,5 @@ struct SweepCsv {
 };
 
 // As after 計算実行 and 周波数特性: a circuit the page cannot calculate has no
-// sweep.
+// sweep, nor have the currents and voltages while a branch has no current.
 SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range);

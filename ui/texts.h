@@ -91,10 +91,14 @@ inline constexpr std::array<const char*, 5> kLoopButtons = {"Ｉ１", "Ｉ２", 
 // Messages.
 inline constexpr const char* kEnterCircuitFirst = graph_text::kNoCircuit;
 inline constexpr const char* kCannotCalculate = "計算出来ません";
-inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません。";
+// Followed by the branches: "I03、I06".
+inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません：";
+// %1 names the branches: "Z3、Z5".
+inline constexpr const char* kUnenteredQuestion = "%1 の素子値が入力されていません。０Ωとして計算しますか？";
+inline constexpr const char* kUnenteredNotice = "%1 の素子値が入力されていません。０Ωとして計算します。";
 inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
-inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
+inline constexpr const char* kEmfNotZero = graph_text::kEmfNotZero;
 
 // The matrix against the branch currents. A disagreeing element reads
 // "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）"; %1 is a loop current
@@ -218,8 +222,12 @@ inline constexpr const char* kHelpFrom = "周波数特性の左端の周波数 [
 inline constexpr const char* kHelpDecades = "周波数特性の幅：2 または 4 ディケード（既定 4）。";
 inline constexpr const char* kUsageError = "引数が正しくありません：";
 
-// The question before a new circuit size discards the entries.
-inline constexpr const char* kDiscardEntries = "回路の入力内容が消去されます。よろしいですか？";
+// The question before a smaller circuit size removes entries: %1 names the
+// branches ("Z15", "Z14、Z15", "Z3～Z15"), or the loops ("I5") and then %2
+// the matrix elements of their columns ("Z15～Z55").
+inline constexpr const char* kRemoveBranches = "%1 の素子値と、%1 を含む定義が消去されます。よろしいですか？";
+inline constexpr const char* kRemoveLoops = "%1 を含む定義と、%2 が消去されます。よろしいですか？";
+inline constexpr const char* kThrough = "～";
 inline constexpr const char* kYes = "はい";
 inline constexpr const char* kNo = "いいえ";
 

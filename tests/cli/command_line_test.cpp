@@ -55,6 +55,11 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
     const QString unmentioned = SampleWith(dir, "loop.brivel", [](QJsonObject& f) {
         f["currents"] = QJsonObject{{"I01", "I1"}, {"I02", "I1"}, {"I03", "I1"}};
     });
+    const QString unentered = SampleWith(dir, "unentered.brivel", [](QJsonObject& f) {
+        QJsonArray elements = f["elements"].toArray();
+        elements[2] = QJsonValue::Null;
+        f["elements"] = elements;
+    });
     const QString noEmf = SampleWith(dir, "emf.brivel", [](QJsonObject& f) {
         f["emf"] = QJsonObject{{"value", "0"}, {"unit", "kV"}};
     });
@@ -72,9 +77,11 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--full", "--results=" + sample}, 0, 10, ""},
         {{"--decades", "4", "--quantity", "voltage", "--sweep", sample, "--from", "1E2"}, 0, 502, ""},
         {{"--sweep", noCurrent}, 0, 502, ""},
+        {{"--sweep", noCurrent, "--quantity", "current"}, 1, 0, "枝路電流がセットされていません：I02\n"},
+        {{"--sweep", unentered}, 0, 502, "Z3 の素子値が入力されていません。０Ωとして計算します。\n"},
         {{"--results", dir.filePath("missing.brivel")}, 2, 0, "ファイルを読み込めません：ファイルを開けません…"},
         {{"--sweep", badUnit}, 2, 0, "ファイルを読み込めません：知らない単位です（elements[1].L.unit）\n"},
-        {{"--results", noCurrent}, 1, 0, "枝路電流がセットされていません。\n"},
+        {{"--results", noCurrent}, 1, 0, "枝路電流がセットされていません：I02\n"},
         {{"--results", singular}, 1, 0, "計算出来ません\n"},
         {{"--sweep", noEmf}, 1, 0, "起電力Ｅを０以外の値にして下さい。\n"},
         {{"--check", sample}, 0, 0, ""},

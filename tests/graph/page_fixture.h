@@ -27,6 +27,7 @@ struct FakeHost : GraphHost {
     GraphPage* page = nullptr;
 
     bool FrequencyCommandEnabled() const override { return enabled; }
+    BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     // The main window shows the graph tab and redraws.
     void PressFrequencyCommand() override
     {

@@ -279,6 +279,11 @@ TEST_F(SweepTest, OverflowEndsTheSweepWithItsDescription)
     EXPECT_EQ(r.kind, SweepResult::Failed);
     EXPECT_EQ(r.description, CalcError(CalcError::Overflow).description());
     EXPECT_TRUE(Curve(ph).empty());
+
+    // With E = 0 the sweep says so, as the calculation does.
+    Circuit noSource = sample::TwoLoopRlc();
+    noSource.EmfVal = 0;
+    EXPECT_EQ(SweepInputImpedance(noSource, g, mag, ph, true).description, "起電力Ｅを０以外の値にして下さい。");
 }
 
 TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)

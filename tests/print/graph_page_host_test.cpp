@@ -14,6 +14,7 @@ public:
     int returns = 0;
 
     bool FrequencyCommandEnabled() const override { return enabled; }
+    BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     void PressFrequencyCommand() override {}
     void PressReturn() override { ++returns; }
     void OpenPrintPreview() override {}

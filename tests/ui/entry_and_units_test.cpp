@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/number_text.h"
+#include "graph/graph_page.h"
 #include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
@@ -207,19 +208,18 @@ TEST(DisplayUnits, ImpedanceIsShownAgainWithoutRecalculating)
     user.EnterElement(1, {}, {"1.00166", U8("Ｈ")});
     EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
-    user.TypeInto(ui.frequencyField, "1");  // stale, but the units only re-show
     user.Choose(ui.impedanceUnit[1], U8("ＫΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "1.2346");
     EXPECT_EQ(user.ImpedanceReal(1), "0");
     user.Choose(ui.impedanceUnit[1], U8("ＭΩ"));
     EXPECT_EQ(user.ImpedanceImag(1), "0.0012");
-    user.Choose(ui.impedanceUnit[1], U8("Ω"));
-    EXPECT_EQ(user.ImpedanceImag(1), "1234.5679");
 
-    // A branch never calculated shows zeros.
+    // An impedance of another frequency, or never calculated, is not shown.
+    user.TypeInto(ui.frequencyField, "1");
+    user.Choose(ui.impedanceUnit[1], U8("Ω"));
+    EXPECT_TRUE(user.ImpedanceImag(1).isEmpty());
     user.Choose(ui.impedanceUnit[2], U8("ＫΩ"));
-    EXPECT_EQ(user.ImpedanceReal(2), "0");
-    EXPECT_EQ(user.ImpedanceImag(2), "0");
+    EXPECT_TRUE(user.ImpedanceReal(2).isEmpty());
 }
 
 TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
@@ -260,18 +260,26 @@ TEST(DisplayUnits, CurrentsInputImpedanceAndVoltagesKeepTheirUnits)
     EXPECT_EQ(ui.voltageMagnitude->text(), "12.5");
     EXPECT_TRUE(user.messages().empty());
 
-    // The graph page's sweep leaves the calculated results as they were,
-    // however the page is left.
+    // The graph page's sweep and the printed page leave the calculated
+    // results as they were, however the page is left.
     user.EnterElement(3, {}, {"10", U8("ｍＨ")});
     user.Calculate();
     user.Choose(ui.currentUnit[3], U8("μＡ"));
     const QString calculated = ui.currentMagnitude[3]->text();
     user.Click(ui.frequencyButton);
     ASSERT_EQ(ui.pageTabs->Current(), 1);
+    EXPECT_TRUE(
+        user.WithDialog([&] { user.Click(&user.window().Graph().PrintButton()); }, [](QWidget& w) { w.close(); }));
     ui.pageTabs->SetCurrent(0);
     user.Choose(ui.currentUnit[3], U8("ｍＡ"));
     user.Choose(ui.currentUnit[3], U8("μＡ"));
     EXPECT_EQ(ui.currentMagnitude[3]->text(), calculated);
+
+    // A result of another E is not shown again, nor is 周波数特性 offered.
+    user.TypeInto(ui.emfField, "2");
+    user.Choose(ui.currentUnit[1], U8("Ａ"));
+    EXPECT_TRUE(ui.currentMagnitude[1]->text().isEmpty());
+    EXPECT_FALSE(ui.frequencyButton->isEnabled());
 }
 
 // Every result label shows its value whole: in a face of 8 points or more,

@@ -1,13 +1,16 @@
 // The failures of the commands: each is reported, and afterwards the circuit
 // description is intact, so that a corrected entry calculates.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "calc/calc_error.h"
+#include "graph/graph_page.h"
 #include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
@@ -102,6 +105,7 @@ TEST_F(ErrorPaths, ZeroEmfKeepsTheCircuit)
     user.Calculate();
     ExpectOneMessage(user, U8("起電力Ｅを０以外の値にして下さい。"), MessageIcon::None);
     ExpectNoStaleResults(user);
+    EXPECT_FALSE(user.ui().frequencyButton->isEnabled());
     EXPECT_EQ(user.ImpedanceReal(2), "1");
     ExpectSampleDescription(user);
     EXPECT_EQ(user.ui().emfField->text(), "-0");
@@ -174,7 +178,7 @@ TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
     ExpectCorrectedRunCalculates();
 }
 
-TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
+TEST(ErrorPath, MissingBranchCurrentIsNamedAndHasNoCurve)
 {
     User user;
     const CalcControls& ui = user.ui();
@@ -185,12 +189,22 @@ TEST(ErrorPath, MissingBranchCurrentStopsAfterTheBranchBefore)
     user.DefineCurrent(1, {"Ｉ１"});
     user.DefineCurrent(3, {"Ｉ２"});
     user.Calculate();
-    ExpectOneMessage(user, U8("枝路電流がセットされていません。"), MessageIcon::None);
+    ExpectOneMessage(user, U8("枝路電流がセットされていません：I02"), MessageIcon::None);
     EXPECT_EQ(ui.currentMagnitude[1]->text(), "666.6667");
     EXPECT_TRUE(ui.currentMagnitude[2]->text().isEmpty());
-    EXPECT_TRUE(ui.currentMagnitude[3]->text().isEmpty());
+    EXPECT_EQ(ui.currentMagnitude[3]->text(), "333.3333");
     EXPECT_EQ(ui.inputImpedanceMagnitude->text(), "1.5");
     EXPECT_TRUE(ui.frequencyButton->isEnabled());
+
+    // The graph page draws no current of it, even with its box ticked.
+    user.Click(ui.frequencyButton);
+    GraphPage& graph = user.window().Graph();
+    graph.BranchCheck(2).setChecked(true);
+    user.Click(&graph.QuantityOption(PlottedQuantity::BranchCurrent));
+    EXPECT_FALSE(graph.BranchCheck(2).isEnabled());
+    EXPECT_EQ(graph.BranchCheck(2).toolTip(), U8("枝路電流がセットされていないため、曲線はありません"));
+    EXPECT_EQ(CurvesOf(graph.Plotted()), (std::vector<PlottedCurve>{{PlottedQuantity::BranchCurrent, 1}}));
+    ui.pageTabs->SetCurrent(0);
 
     user.DefineCurrent(2, {"Ｉ１", "－", "Ｉ２"});
     user.Calculate();
@@ -242,15 +256,19 @@ TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)
     QTabBar* bar = user.ui().pageTabs->Bar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     // Refused once the click has returned, back on the calculation page, and
-    // the calculation ran: with nothing entered the matrix cannot be solved.
+    // the calculation asks about every branch never entered.
     EXPECT_TRUE(user.messages().empty());
-    QCoreApplication::processEvents();
-    const std::vector<Message> shown = user.TakeMessages();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, U8("回路定数を入力して下さい"));
-    EXPECT_EQ(shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(shown[1].text, U8("計算出来ません"));
+    EXPECT_EQ(user.Answering("いいえ", [] { QCoreApplication::processEvents(); }),
+              U8("Z1、Z2、Z3 の素子値が入力されていません。０Ωとして計算しますか？"));
+    ExpectOneMessage(user, U8("回路定数を入力して下さい"), MessageIcon::Error);
     EXPECT_EQ(user.ui().pageTabs->Current(), 0);
+
+    // A branch entered as zeros is not asked about; はい calculates the others
+    // as 0 Ω: with nothing defined the matrix cannot be solved.
+    user.EnterElement(2, {});
+    EXPECT_EQ(user.Answering("はい", [&] { user.Calculate(); }),
+              U8("Z1、Z3 の素子値が入力されていません。０Ωとして計算しますか？"));
+    ExpectOneMessage(user, U8("計算出来ません"), MessageIcon::None);
 }
 
 }  // namespace

@@ -59,8 +59,6 @@ const std::vector<DiscardingCommand>& DiscardingCommands()
         {"ドロップ", [](User& u, const QString& file) { Drop(u.window(), file); }, HoldsSampleOfFile},
         {"クリア", [](User& u, const QString&) { u.Click(u.ui().clearButton); },
          [](User& u, bool) { return u.circuit().BrCnt == 3 && !u.document().currents[0]; }},
-        {"枝路数", [](User& u, const QString&) { u.Choose(u.ui().branchCount, U8("４")); },
-         [](User& u, bool) { return u.circuit().BrCnt == 4; }},
         {"終了", [](User& u, const QString&) { u.Click(u.ui().quitButton); }, [](User&, bool ended) { return ended; }},
         {"閉じる", [](User& u, const QString&) { u.window().close(); }, [](User&, bool ended) { return ended; }},
     };

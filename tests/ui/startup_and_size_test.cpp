@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
+#include "ui/circuit_document.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -28,14 +29,16 @@ QStringList Items(const Selector* s)
 // A control as the user can see it: shown on its page or not.
 bool Shown(const QWidget* w) { return !w->isHidden(); }
 
-void ExpectMatrixOf(const CalcControls& ui, int loops)
+// Elements without a definition show their names.
+void ExpectMatrixOf(const User& user, int loops)
 {
     for (int j = 1; j <= 5; ++j) {
         for (int k = 1; k <= 5; ++k) {
-            const QPushButton* button = ui.matrixButtons[j][k];
+            const QPushButton* button = user.ui().matrixButtons[j][k];
             EXPECT_EQ(Shown(button), j <= loops && k <= loops) << "Z" << j << k;
             EXPECT_EQ(button->isEnabled(), j <= k) << "Z" << j << k;
-            EXPECT_EQ(button->text(), QStringLiteral("Z%1%2").arg(j).arg(k));
+            if (!user.document().matrix[MatrixPosition(std::min(j, k), std::max(j, k))])
+                EXPECT_EQ(button->text(), QStringLiteral("Z%1%2").arg(j).arg(k));
             EXPECT_EQ(button->font().pointSizeF(), 10);
         }
     }
@@ -82,7 +85,7 @@ TEST(StartUp, ShowsTheDefaultCircuit)
     EXPECT_EQ(ui.emfUnit->currentText(), U8("Ｖ"));
     EXPECT_EQ(ui.frequencyField->text(), "100");
     EXPECT_EQ(ui.frequencyUnit->currentText(), U8("Ｈｚ"));
-    ExpectMatrixOf(ui, 2);
+    ExpectMatrixOf(user, 2);
     ExpectRowsOf(ui, 3);
     for (int b = 1; b <= 3; ++b) {
         EXPECT_TRUE(user.ImpedanceReal(b).isEmpty());
@@ -114,6 +117,8 @@ TEST(StartUp, ShowsTheDefaultCircuit)
     EXPECT_EQ(c.FrqVal * c.FrqMul, 100);
 }
 
+// A larger size keeps everything entered and asks nothing; a smaller one
+// asks, naming what goes, and removes only that.
 TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
 {
     User user;
@@ -121,26 +126,28 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     user.EnterSampleCircuit();
     user.Calculate();
     ASSERT_TRUE(ui.frequencyButton->isEnabled());
+    const auto expectKept = [&](const char* step) {
+        EXPECT_EQ(user.ImpedanceReal(2), "1") << step;
+        EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("－Z2")) << step;
+        EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2=")) << step;
+        EXPECT_EQ(user.circuit().BrR[2], 1) << step;
+        EXPECT_EQ(user.circuit().CurDef[2][2], -1) << step;
+    };
 
-    EXPECT_EQ(user.Answering("保存しない", [&] { user.Choose(ui.loopCount, U8("４")); }),
-              U8("回路が変更されています。保存しますか？"));
+    EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("４")); }).isEmpty());
     EXPECT_EQ(user.circuit().LoopCnt, 4);
-    ExpectMatrixOf(ui, 4);
+    ExpectMatrixOf(user, 4);
     ExpectRowsOf(ui, 3);
-    // Everything entered before is gone.
-    EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
-    EXPECT_TRUE(ui.currentDefinition[2]->text().isEmpty());
+    expectKept("four loops");
     EXPECT_TRUE(ui.inputImpedanceMagnitude->text().isEmpty());
     EXPECT_FALSE(ui.frequencyButton->isEnabled());
-    EXPECT_EQ(user.circuit().BrR[1], 0);
-    EXPECT_EQ(user.circuit().ZDef11[1], 0);
     EXPECT_TRUE(ui.emfField->hasFocus());
 
-    // Nothing entered since: no question.
-    EXPECT_TRUE(user.Answering("はい", [&] { user.Choose(ui.branchCount, U8("１５")); }).isEmpty());
+    EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.branchCount, U8("１５")); }).isEmpty());
     EXPECT_EQ(user.circuit().BrCnt, 15);
-    ExpectMatrixOf(ui, 4);
+    ExpectMatrixOf(user, 4);
     ExpectRowsOf(ui, 15);
+    expectKept("fifteen branches");
     EXPECT_EQ(user.circuit().LoopMat.Rows(), 4);
     // All fifteen branch voltages are in sight without scrolling.
     ui.voltageBranch->showPopup();
@@ -149,16 +156,35 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
         EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->model()->index(row, 0)))) << row;
     ui.voltageBranch->hidePopup();
 
-    user.Choose(ui.loopCount, U8("２"));
-    user.Choose(ui.branchCount, U8("２"));
-    ExpectMatrixOf(ui, 2);
+    user.DefineMatrix(3, 4, {"－", "Ｚ３"});
+    const QString loopsGo = U8("I3、I4 を含む定義と、Z13～Z33、Z14～Z44 が消去されます。よろしいですか？");
+    EXPECT_EQ(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("２")); }), loopsGo);
+    EXPECT_EQ(user.circuit().LoopCnt, 4);
+    EXPECT_EQ(ui.loopCount->currentText(), U8("４"));
+    EXPECT_EQ(ui.matrixButtons[4][3]->text(), U8("－Z3"));
+    EXPECT_EQ(user.Answering("はい", [&] { user.Choose(ui.loopCount, U8("２")); }), loopsGo);
+    ExpectMatrixOf(user, 2);
+    EXPECT_EQ(ui.matrixButtons[4][3]->text(), "Z43");
+    expectKept("two loops");
+
+    EXPECT_EQ(user.Answering("はい", [&] { user.Choose(ui.branchCount, U8("２")); }),
+              U8("Z3～Z15 の素子値と、Z3～Z15 を含む定義が消去されます。よろしいですか？"));
+    ExpectMatrixOf(user, 2);
     ExpectRowsOf(ui, 2);
     EXPECT_EQ(user.circuit().BrCnt, 2);
-    EXPECT_EQ(user.circuit().LoopCnt, 2);
+    EXPECT_EQ(ui.matrixButtons[2][2]->text(), "Z22");
+    EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
+    expectKept("two branches");
+
+    // Grown again, the branch comes back empty.
+    user.Choose(ui.branchCount, U8("３"));
+    EXPECT_TRUE(user.ImpedanceReal(3).isEmpty());
+    EXPECT_TRUE(ui.currentDefinition[3]->text().isEmpty());
+    EXPECT_FALSE(user.document().elements[2].has_value());
 }
 
-// A circuit is discarded only when the count really changes and the user
-// agrees; the wheel over a closed count selector changes nothing.
+// A count is changed only when it really changes, and entries go only when
+// the user agrees; the wheel over a closed count selector changes nothing.
 TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
 {
     User user;
@@ -187,20 +213,21 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     expectSample("the same count");
 
     ui.branchCount->setFocus();
-    EXPECT_EQ(user.Answering("キャンセル", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); }),
-              U8("回路が変更されています。保存しますか？"));
-    expectSample("an arrow key answered キャンセル");
+    const QString branchGoes = U8("Z3 の素子値と、Z3 を含む定義が消去されます。よろしいですか？");
+    EXPECT_EQ(user.Answering("いいえ", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Up); }), branchGoes);
+    expectSample("an arrow key answered いいえ");
 
-    user.Answering("保存しない", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Down); });
-    EXPECT_EQ(user.circuit().BrCnt, 4);
-    EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
-    EXPECT_EQ(ui.matrixButtons[1][1]->text(), "Z11");
-    EXPECT_TRUE(ui.currentDefinition[2]->text().isEmpty());
+    EXPECT_EQ(user.Answering("はい", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Up); }), branchGoes);
+    EXPECT_EQ(user.circuit().BrCnt, 2);
+    EXPECT_EQ(user.ImpedanceReal(1), "1");
+    EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
+    EXPECT_EQ(ui.matrixButtons[2][2]->text(), "Z22");
+    EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2="));
 
-    // E alone is an entry too.
+    // E stays as typed.
     user.TypeInto(ui.emfField, "5");
-    user.Answering("キャンセル", [&] { user.Choose(ui.loopCount, U8("３")); });
-    EXPECT_EQ(user.circuit().LoopCnt, 2);
+    EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("３")); }).isEmpty());
+    EXPECT_EQ(user.circuit().LoopCnt, 3);
     EXPECT_EQ(user.circuit().EmfVal, 5);
 }
 
@@ -212,7 +239,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     user.EnterSampleCircuit();
     user.TypeInto(ui.emfField, "5");
     user.Choose(ui.impedanceUnit[1], U8("ＫΩ"));
-    user.Calculate();
+    user.Answering("はい", [&] { user.Calculate(); });
     user.TakeMessages();
 
     // From the graph page, whose reset must not redraw it again.
@@ -223,7 +250,7 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     EXPECT_EQ(ui.pageTabs->Current(), 0);
     EXPECT_EQ(user.circuit().LoopCnt, 2);
     EXPECT_EQ(user.circuit().BrCnt, 4);
-    ExpectMatrixOf(ui, 2);
+    ExpectMatrixOf(user, 2);
     ExpectRowsOf(ui, 4);
     EXPECT_EQ(ui.emfField->text(), "1");
     EXPECT_EQ(user.circuit().EmfVal, 1);

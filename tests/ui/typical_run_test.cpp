@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -120,6 +122,28 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     EXPECT_TRUE(user.messages().empty());
     EXPECT_FALSE(graph.ReadoutHeld(Graph::Magnitude));
     EXPECT_FALSE(graph.ValueReadoutLabel(Graph::Magnitude).isVisible());
+
+    // After a branch changes, the graph tab shows the curves drawn before as
+    // out of date, holds nothing, and the marker reads their circuit.
+    user.Click(user.ui().frequencyButton);
+    graph.OnGraphMouseMove(Graph::Magnitude, 3, 1);
+    graph.OnGraphClick(Graph::Magnitude);
+    user.ui().pageTabs->SetCurrent(0);
+    user.EnterElement(2, {"1000", ""});
+    EXPECT_FALSE(graph.ReadoutHeld(Graph::Magnitude));
+    QTabBar* bar = user.ui().pageTabs->Bar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(user.ui().pageTabs->Current(), 1);
+    EXPECT_TRUE(graph.OutOfDateLabel().isVisible());
+    EXPECT_EQ(graph.OutOfDateLabel().text(), U8("回路が変更されています。周波数特性で再描画して下さい。"));
+    graph.OnGraphMouseMove(Graph::Magnitude, 3, 1);
+    ASSERT_TRUE(graph.Marker());
+    EXPECT_DOUBLE_EQ(graph.Marker()->point.magnitude, 1.5);
+    user.Click(&graph.ReturnButton());
+    user.Click(user.ui().frequencyButton);
+    EXPECT_FALSE(graph.OutOfDateLabel().isVisible());
+    EXPECT_TRUE(user.messages().empty());
 }
 
 TEST(TypicalRun, ReactiveBranchesShowTheirPhases)
