@@ -103,8 +103,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(f->text(), "2.2");
     EXPECT_EQ(user.ui().frequencyUnit->currentText(), U8("ＫＨｚ"));
     user.TypeInto(user.ui().emfField, "47m");
-    QTest::keyClick(user.ui().emfField, Qt::Key_F5);
-    user.TakeMessages();
+    user.Answering("いいえ", [&] { QTest::keyClick(user.ui().emfField, Qt::Key_F5); });
     EXPECT_EQ(user.document().emf, (ValueEntry{"47", U8("ｍＶ")}));
     EXPECT_EQ(user.circuit().EmfMul, 1e-3);
 
