@@ -17,14 +17,11 @@ constexpr std::array<twips::Box, 2> kSigns = {
 constexpr std::array<twips::Box, 2> kClosing = {{{1883, 2955, 1470, 540}, {4328, 2955, 1470, 540}}};
 constexpr twips::Box kDefinitionLine{548, 3645, 6585, 420};
 constexpr double kTermPoints = 12;
-// Always five loop places after the unused place 0, whatever the number of
-// loops.
-constexpr int kPlaces = Circuit::MaxLoops + 1;
 
 }  // namespace
 
 BranchCurrentDialog::BranchCurrentDialog(int b, int loopCount, QWidget* parent)
-    : SignedSumDialog(kPlaces, 'I', QStringLiteral("I%1").arg(b, 2, 10, QChar('0')), parent)
+    : SignedSumDialog(SumKind::BranchCurrent, loopCount, QStringLiteral("I%1").arg(b, 2, 10, QChar('0')), {}, parent)
 {
     SetUpFixedDialog(*this, CaptionFor(texts::kCurrentCaption), kClient);
     for (int k = 1; k <= Circuit::MaxLoops; ++k) {

@@ -52,7 +52,10 @@ void ElementDialog::Build(const QString& element)
         PlaceAt(*unitSelectors_[i], kUnitSelectors[i]);
         unitSelectors_[i]->setFont(fieldFont);
         SetEntryBackground(*unitSelectors_[i]);
+        unitSelectors_[i]->SetWheelChooses(false);
         connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
+        valueFields_[i]->SetUnitSelector(unitSelectors_[i], kElementUnits[i]);
+        connect(valueFields_[i], &EntryField::unitTaken, this, &ElementDialog::TakeUnits);
         const QString quantity = element + QLatin1Char(' ') + U8(texts::kNameElementValues[i]);
         valueFields_[i]->setAccessibleName(quantity);
         unitSelectors_[i]->setAccessibleName(quantity + U8(texts::kNameElementUnit));
@@ -77,7 +80,7 @@ void ElementDialog::Build(const QString& element)
 void ElementDialog::Load(const ElementEntry& shown)
 {
     for (int i = 0; i < 3; ++i) {
-        valueFields_[i]->setText(shown.values[i].text);
+        valueFields_[i]->ShowEntered(shown.values[i].text);
         for (const Unit& u : kElementUnits[i]) unitSelectors_[i]->addItem(U8(u.text));
         unitSelectors_[i]->SetText(shown.values[i].unit);
         chosenUnits_[i] = shown.values[i].unit;
@@ -93,12 +96,17 @@ ElementEntry ElementDialog::Entry() const
     return entry;
 }
 
-void ElementDialog::OnUnitChosen(int quantity)
+void ElementDialog::TakeUnits()
 {
     for (int k = 0; k < 3; ++k) {
         const QString unit = unitSelectors_[k]->currentText();
         if (MultiplierOf(kElementUnits[k], Std(unit))) chosenUnits_[k] = unit;
     }
+}
+
+void ElementDialog::OnUnitChosen(int quantity)
+{
+    TakeUnits();
     valueFields_[quantity]->setFocus();
     valueFields_[quantity]->selectAll();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The element dialog: R, L and C of one branch with their units. It knows
-// the branch by name only: it opens with the entry it is given and, when ＯＫ
-// accepts it, Entry() is what the fields and the chosen units hold. Created
-// anew at every opening.
+// the branch by name only: it opens with the entry it is given, every value
+// shown whole, and, when ＯＫ accepts it, Entry() is what the fields and the
+// chosen units hold. Created anew at every opening.
 //
 // Its rows are indexed by quantity: kResistanceEntry, kInductanceEntry,
 // kCapacitanceEntry.
@@ -30,8 +30,8 @@ public:
 
     ElementEntry Entry() const;
 
-    // Accepts unless a field holds an unfinished number, which is named in a
-    // message and given the focus.
+    // Accepts unless a field holds no number once its prefixed value is
+    // taken; that field is named in a message and given the focus.
     void OnOk();
     // The units of all three selectors are taken again.
     void OnUnitChosen(int quantity);
@@ -39,6 +39,7 @@ public:
 private:
     void Build(const QString& element);
     void Load(const ElementEntry& shown);
+    void TakeUnits();
 
     std::array<QLabel*, 3> nameLabels_{};
     std::array<EntryField*, 3> valueFields_{};

@@ -282,9 +282,10 @@ private:
     // Fills every field, unit, caption and definition from the document,
     // through the same steps as the dialogs.
     void LoadDocument(const CircuitDocument& document);
-    void ShowEnteredValue(EntryField* field, const QString& text);
     // The caption face of matrix button j, k suits the definition's length.
     void SetMatrixCaptionFace(int j, int k, const QString& definition);
+    // What the matrix dialog of element j, k opens with.
+    SumPresses MatrixPressesShown(int j, int k) const;
     void StoreCurrentDefinition(int b, const SignedSumEntry& entry);
     // Matrix element j, k defined by the marks, with the caption the dialog
     // would build for them.
@@ -301,12 +302,18 @@ private:
     // Entry fields. A field's number, once it holds one, is stored in value
     // and its text kept as the value in use; true then.
     bool TakeNumber(const EntryField* field, double& value, QString& usedText);
+    // Before a save: true when E and f hold numbers once their prefixed
+    // values are taken; otherwise the field is named and focused.
+    bool EntriesHoldNumbers();
+    // The unit shown in the selector is taken, without moving the focus.
+    void TakeEmfUnit();
+    void TakeFrequencyUnit();
     // The multiplier of the unit chosen in the selector goes into
     // multiplier and its text into unit; a text that names no unit of the
     // list changes nothing.
     static void ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit);
-    // A calculation needs the value of an emptied entry field: the field
-    // shows the value in use again.
+    // A command needs the value of an entry field: a prefixed value is
+    // taken, and an emptied field shows the value in use again.
     void ShowUsedValue(EntryField* field, const QString& usedText);
     void ShowUsedValues();
     // The branch the branch-voltage selector names, 0 when it names none of
@@ -365,6 +372,9 @@ private:
     // last numeric texts of their fields, whose values are in use; the
     // display units are always set.
     CircuitDocument entry_;
+    // The buttons last pressed for each matrix element, by its position,
+    // while its caption and marks are still what they built.
+    std::array<SumPresses, kElementPositions> matrixPresses_{};
     // The results in the circuit are those of the circuit on screen: set by a
     // 計算実行 that succeeds, cleared by any change of the circuit. Only then
     // are results shown, is 周波数特性 enabled and may the graph page sweep it.

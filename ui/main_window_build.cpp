@@ -75,18 +75,12 @@ Selector* MakeSelector(QWidget* parent, const Box& at)
 }
 
 // A selector or a field of the circuit state, in the light cyan of entries.
+// It changes only when chosen: a wheel turned on the way over a unit would
+// scale the next calculation, over a count it would cut the circuit.
 Selector* EntrySelector(QWidget* parent, const Box& at)
 {
     Selector* selector = MakeSelector(parent, at);
     SetEntryBackground(*selector);
-    return selector;
-}
-
-// A count changes only when chosen: a wheel turned on the way over it would
-// discard the circuit.
-Selector* CountSelector(QWidget* parent, const Box& at)
-{
-    Selector* selector = EntrySelector(parent, at);
     selector->SetWheelChooses(false);
     return selector;
 }
@@ -161,10 +155,10 @@ void MainWindow::BuildStateFrame(QWidget* page)
     ui_.frequencyCaption = FixedLabel(frame, texts::kFrequency, layout::kFrequencyCaption, kStatePoints);
     ui_.loopCountCaption = FixedLabel(frame, texts::kLoops, layout::kLoopCountCaption, kStatePoints);
     ui_.branchCountCaption = FixedLabel(frame, texts::kBranches, layout::kBranchCountCaption, kStatePoints);
-    ui_.loopCount = CountSelector(frame, layout::kLoopCount);
+    ui_.loopCount = EntrySelector(frame, layout::kLoopCount);
     ui_.emfField = StateField(frame, layout::kEmfField);
     ui_.emfUnit = EntrySelector(frame, layout::kEmfUnit);
-    ui_.branchCount = CountSelector(frame, layout::kBranchCount);
+    ui_.branchCount = EntrySelector(frame, layout::kBranchCount);
     ui_.frequencyField = StateField(frame, layout::kFrequencyField);
     ui_.frequencyUnit = EntrySelector(frame, layout::kFrequencyUnit);
 }
@@ -275,6 +269,8 @@ void MainWindow::FillLists()
 {
     AddUnits(ui_.emfUnit, units::kEmf);
     AddUnits(ui_.frequencyUnit, units::kFrequency);
+    ui_.emfField->SetUnitSelector(ui_.emfUnit, units::kEmf);
+    ui_.frequencyField->SetUnitSelector(ui_.frequencyUnit, units::kFrequency);
     for (int n = 2; n <= Circuit::MaxLoops; ++n) ui_.loopCount->addItem(U8(texts::kCounts[n - 2]));
     for (const char* count : texts::kCounts) ui_.branchCount->addItem(U8(count));
     for (int b = 1; b <= Circuit::MaxBranches; ++b) AddUnits(ui_.impedanceUnit[b], units::kImpedanceDisplay);
@@ -288,10 +284,12 @@ void MainWindow::Connect()
     connect(ui_.emfField, &EntryField::entryChanged, this, &MainWindow::OnEmfEdited);
     connect(ui_.emfField, &EntryField::enterPressed, this, &MainWindow::OnEnterInEmfField);
     connect(ui_.emfUnit, &Selector::chosen, this, &MainWindow::OnEmfUnitChosen);
+    connect(ui_.emfField, &EntryField::unitTaken, this, &MainWindow::TakeEmfUnit);
     connect(ui_.loopCount, &Selector::chosen, this, &MainWindow::OnLoopCountChosen);
     connect(ui_.frequencyField, &EntryField::entryChanged, this, &MainWindow::OnFrequencyEdited);
     connect(ui_.frequencyField, &EntryField::enterPressed, this, &MainWindow::OnEnterInFrequencyField);
     connect(ui_.frequencyUnit, &Selector::chosen, this, &MainWindow::OnFrequencyUnitChosen);
+    connect(ui_.frequencyField, &EntryField::unitTaken, this, &MainWindow::TakeFrequencyUnit);
     connect(ui_.branchCount, &Selector::chosen, this, &MainWindow::OnBranchCountChosen);
     connect(ui_.calculateButton, &QPushButton::clicked, this, &MainWindow::OnCalculate);
     connect(ui_.frequencyButton, &QPushButton::clicked, this, &MainWindow::OnShowFrequencyCharacteristics);

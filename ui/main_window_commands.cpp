@@ -92,6 +92,7 @@ void MainWindow::ShowRunTimeError(const QString& description)
 
 void MainWindow::ShowUsedValue(EntryField* field, const QString& usedText)
 {
+    field->TakePrefixedValue();
     if (!field->text().isEmpty()) return;
     // The change handling would only take the value it already has, and
     // empty results that still hold.

@@ -19,6 +19,7 @@
 #include "matrix_dialog.h"
 #include "platform/message_box.h"
 #include "platform/qstring_utf8.h"
+#include "signed_sum_text.h"
 #include "texts.h"
 
 namespace {
@@ -115,13 +116,27 @@ void MainWindow::OnMatrixButton(int j, int k)
 {
     if (j < 1 || j > k || k > c_.LoopCnt) return;
     ClearDefinitionResults();
-    MatrixElementDialog dialog(j, k, c_.BrCnt, this);
+    MatrixElementDialog dialog(j, k, c_.BrCnt, MatrixPressesShown(j, k), this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The caption face follows what was pressed, even in a cancelled dialog.
     SetMatrixCaptionFace(j, k, dialog.Entry().text);
+    if (accepted) matrixPresses_[MatrixPosition(j, k)] = dialog.Presses();
     const bool stored = !accepted || StoreMatrixElement(j, k, dialog.Entry());
     if (stored) MirrorLoopMat(c_);
     EntryMayHaveChanged();
+}
+
+// The presses that built the element's caption and marks when the dialog
+// built them; the same marks pressed in order when the definition came from
+// a file or from the branch currents.
+SumPresses MainWindow::MatrixPressesShown(int j, int k) const
+{
+    const int position = MatrixPosition(j, k);
+    const SignedSumMarks marks = entry_.matrix[position].value_or(SignedSumMarks(kMatrixMarkPlaces, 0));
+    const SumPresses& pressed = matrixPresses_[position];
+    const SignedSumEntry built = EntryOfPresses(pressed, SumKind::MatrixElement);
+    if (built.marks == marks && built.text == ui_.matrixButtons[j][k]->text()) return pressed;
+    return PressesOf(marks, SumKind::MatrixElement);
 }
 
 void MainWindow::SetMatrixCaptionFace(int j, int k, const QString& definition)

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 #include "calc/loop_matrix.h"
 #include "entry_field.h"
@@ -25,10 +24,10 @@ void MainWindow::LoadDocument(const CircuitDocument& document)
 
     ui_.emfUnit->SetText(document.emf.unit);
     ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
-    ShowEnteredValue(ui_.emfField, document.emf.text);
+    ui_.emfField->ShowEntered(document.emf.text);
     ui_.frequencyUnit->SetText(document.frequency.unit);
     ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
-    ShowEnteredValue(ui_.frequencyField, document.frequency.text);
+    ui_.frequencyField->ShowEntered(document.frequency.text);
 
     const DisplayUnits units = DisplayUnitsOf(document);
     entry_.display = units;
@@ -49,11 +48,4 @@ void MainWindow::LoadDocument(const CircuitDocument& document)
         if (const auto& marks = document.currents[b - 1])
             StoreCurrentDefinition(b, {*marks, SumCaption(*marks, SumKind::BranchCurrent)});
     EntryMayHaveChanged();
-}
-
-// A file may hold a longer text than the keyboard may type; it is shown whole.
-void MainWindow::ShowEnteredValue(EntryField* field, const QString& text)
-{
-    field->setMaxLength(std::max(static_cast<int>(text.size()), EntryField::kMaxChars));
-    field->setText(text);
 }

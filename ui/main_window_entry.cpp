@@ -38,6 +38,14 @@ bool MainWindow::TakeNumber(const EntryField* field, double& value, QString& use
     return true;
 }
 
+// A file is to hold what the fields show, so they must hold numbers.
+bool MainWindow::EntriesHoldNumbers()
+{
+    ShowUsedValues();
+    const std::array<EntryField*, 2> fields = {ui_.emfField, ui_.frequencyField};
+    return CheckEntriesComplete(fields, this);
+}
+
 void MainWindow::OnEmfEdited()
 {
     if (TakeNumber(ui_.emfField, c_.EmfVal, entry_.emf.text)) ClearEmfResults();
@@ -56,21 +64,31 @@ void MainWindow::OnEnterInFrequencyField() { ui_.elementButtons[1]->setFocus(); 
 
 void MainWindow::OnEmfUnitChosen()
 {
-    ClearInputImpedance();
-    ClearEmfResults();
-    ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
+    TakeEmfUnit();
     ui_.emfField->setFocus();
     ui_.emfField->selectAll();
-    EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyUnitChosen()
 {
+    TakeFrequencyUnit();
+    ui_.frequencyField->setFocus();
+    ui_.frequencyField->selectAll();
+}
+
+void MainWindow::TakeEmfUnit()
+{
+    ClearInputImpedance();
+    ClearEmfResults();
+    ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
+    EntryMayHaveChanged();
+}
+
+void MainWindow::TakeFrequencyUnit()
+{
     ClearInputImpedance();
     ClearFrequencyResults();
     ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
-    ui_.frequencyField->setFocus();
-    ui_.frequencyField->selectAll();
     EntryMayHaveChanged();
 }
 

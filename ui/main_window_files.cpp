@@ -236,10 +236,15 @@ void MainWindow::OpenExample(const QString& path)
     TakeAsSaved({});
 }
 
-bool MainWindow::OnSave() { return filePath_.isEmpty() ? OnSaveAs() : SaveTo(filePath_); }
+bool MainWindow::OnSave()
+{
+    if (filePath_.isEmpty()) return OnSaveAs();
+    return EntriesHoldNumbers() && SaveTo(filePath_);
+}
 
 bool MainWindow::OnSaveAs()
 {
+    if (!EntriesHoldNumbers()) return false;
     const QString path = saveChooser_(this, filePath_.isEmpty() ? SuggestedPath() : filePath_);
     return !path.isEmpty() && SaveTo(path);
 }

@@ -18,15 +18,13 @@ constexpr std::array<twips::Box, 2> kSigns = {
 constexpr std::array<twips::Box, 2> kClosing = {{{1898, 3255, 1470, 540}, {4343, 3255, 1470, 540}}};
 constexpr twips::Box kDefinitionLine{563, 3975, 6585, 420};
 constexpr double kTermPoints = 12;
-// Place 0 for "０", then one per branch.
-constexpr int kPlaces = Circuit::MaxBranches + 1;
 
 twips::Box BranchBox(int b) { return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5], kButtonWidth, kButtonHeight}; }
 
 }  // namespace
 
-MatrixElementDialog::MatrixElementDialog(int j, int k, int branchCount, QWidget* parent)
-    : SignedSumDialog(kPlaces, 'Z', QStringLiteral("Z%1%2").arg(j).arg(k), parent)
+MatrixElementDialog::MatrixElementDialog(int j, int k, int branchCount, const SumPresses& shown, QWidget* parent)
+    : SignedSumDialog(SumKind::MatrixElement, branchCount, QStringLiteral("Z%1%2").arg(j).arg(k), shown, parent)
 {
     SetUpFixedDialog(*this, CaptionFor(texts::kMatrixCaption), kClient);
     zeroButton_ = GothicButton(this, U8(texts::kZeroButton), kZero, kTermPoints);
@@ -40,11 +38,6 @@ MatrixElementDialog::MatrixElementDialog(int j, int k, int branchCount, QWidget*
     for (int b = 1; b <= Circuit::MaxBranches; ++b) branchButtons_[b]->setVisible(b <= branchCount);
 }
 
-void MatrixElementDialog::OnZero()
-{
-    entry_.text += QStringLiteral("0");
-    entry_.marks[0] = 1;
-    ShowDefinition();
-}
+void MatrixElementDialog::OnZero() { Press({SumPress::Kind::Zero}); }
 
 void MatrixElementDialog::OnBranchButton(int b) { PressTerm(b); }

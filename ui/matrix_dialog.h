@@ -1,15 +1,16 @@
 #pragma once
 // The matrix element dialog: one element of the loop impedance matrix as a
 // signed sum of branch impedances. "０" declares the element zero: it marks
-// place 0. Created anew at every opening.
+// place 0. Created anew at every opening, with the definition it is given.
 
 #include "signed_sum_dialog.h"
 
 class MatrixElementDialog : public SignedSumDialog {
     Q_OBJECT
 public:
-    // Element Zjk; buttons are offered for the branches 1 … branchCount.
-    MatrixElementDialog(int j, int k, int branchCount, QWidget* parent = nullptr);
+    // Element Zjk; buttons are offered for the branches 1 … branchCount. It
+    // opens with what the presses built.
+    MatrixElementDialog(int j, int k, int branchCount, const SumPresses& shown = {}, QWidget* parent = nullptr);
 
     QPushButton* ZeroButton() const { return zeroButton_; }
     // "Ｚ１" … "Ｚ１５" by branch number b = 1 … 15.

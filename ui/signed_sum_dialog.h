@@ -7,12 +7,21 @@
 // was pressed, whichever way the dialog closed. The caption names the element
 // being defined, and a line below the buttons shows the definition as it
 // grows with the sign the next term will take.
+//
+// The keyboard presses the buttons too: a term by its number of one or two
+// digits (the second typed within a second of the first and before any
+// sign), "+" and "-" the signs, "0" as the first key of a term the zero
+// button; Backspace takes the last term back with its sign, Enter is ＯＫ
+// and Esc キャンセル.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <array>
+#include <optional>
 
 #include "platform/twips.h"
 #include "signed_sum_entry.h"
+#include "signed_sum_text.h"
 
 class QLabel;
 class QPushButton;
@@ -28,37 +37,45 @@ public:
     QLabel* NextSign() const { return nextSign_; }
 
     const SignedSumEntry& Entry() const { return entry_; }
+    const SumPresses& Presses() const { return presses_; }
 
     void OnPlus();
     void OnMinus();
     void OnOk();
+    void RemoveLastTerm();
 
 protected:
-    // An empty definition of the marks 0 … places − 1 with the sign +; term k
-    // appends letter followed by k in ASCII digits. element names what is
+    // A definition of the kind's terms, of which the first `offered` have
+    // buttons, opening with what the presses built. element names what is
     // defined ("Z12", "I03").
-    SignedSumDialog(int places, char letter, const QString& element, QWidget* parent);
+    SignedSumDialog(SumKind kind, int offered, const QString& element, const SumPresses& shown, QWidget* parent);
 
-    // Appends term k's name and marks it with the current sign.
-    void PressTerm(int k);
+    void keyPressEvent(QKeyEvent* event) override;
+
+    void Press(SumPress press);
+    void PressTerm(int k) { Press({SumPress::Kind::Term, k}); }
     // Places the sign buttons "＋" / "－" and "ＯＫ" / "キャンセル", and the
     // definition line.
     void BuildCommonButtons(const std::array<twips::Box, 2>& signs, const std::array<twips::Box, 2>& closing,
                             const twips::Box& definitionLine);
     // The caption: the dialog's own, then the element.
     QString CaptionFor(const char* caption) const;
-    void ShowDefinition();
     // Called by ＯＫ just before the dialog closes.
     virtual void BeforeOk() {}
 
     SignedSumEntry entry_;
 
 private:
-    enum class Sign { Plus, Minus };
+    void ShowDefinition();
+    void TypeDigit(int digit);
 
-    char letter_;
+    SumKind kind_;
+    int offered_;
     QString element_;
-    Sign sign_ = Sign::Plus;
+    SumPresses presses_;
+    // The first digit of a term typed just now, while a second may follow.
+    std::optional<int> firstDigit_;
+    QElapsedTimer sinceFirstDigit_;
     QLabel* definitionLine_ = nullptr;
     QLabel* nextSign_ = nullptr;
     QPushButton* plusButton_ = nullptr;

@@ -9,26 +9,6 @@ QChar Letter(SumKind kind) { return kind == SumKind::MatrixElement ? QChar('Z') 
 
 int Places(SumKind kind) { return kind == SumKind::MatrixElement ? kMatrixMarkPlaces : kCurrentMarkPlaces; }
 
-bool DeclaredZero(const SignedSumMarks& marks, SumKind kind)
-{
-    return kind == SumKind::MatrixElement && !marks.empty() && marks[0] == 1;
-}
-
-// The marked terms, each after the sign given for its mark.
-QString Terms(const SignedSumMarks& marks, SumKind kind, const QString& plus, const QString& minus)
-{
-    QString text;
-    for (size_t k = 1; k < marks.size(); ++k) {
-        if (marks[k] == 0) continue;
-        if (marks[k] < 0)
-            text += minus;
-        else if (!text.isEmpty())
-            text += plus;
-        text += Letter(kind) + QString::number(k);
-    }
-    return text;
-}
-
 // A sign, ASCII or full-width: +1 or −1; 0 for anything else.
 int SignOf(QChar c)
 {
@@ -37,20 +17,92 @@ int SignOf(QChar c)
     return 0;
 }
 
+// Reads the term of a signed sum that starts at `at` (its sign already
+// read) into the marks, and moves past it; a refusal when it is none.
+void ReadTerm(const QString& rest, qsizetype& at, int sign, SumKind kind, int terms, ParsedSum& parsed)
+{
+    const auto refuse = [&](SumRefusal why) { parsed.refusal = why; };
+    if (kind == SumKind::MatrixElement && rest[at] == '0') {
+        ++at;
+        if (sign < 0 || (at < rest.size() && rest[at].isDigit()))
+            refuse(SumRefusal::Malformed);
+        else if (parsed.marks[0] != 0)
+            refuse(SumRefusal::TermTwice);
+        else
+            parsed.marks[0] = 1;
+        return;
+    }
+    qsizetype digitsEnd = at + 1;
+    while (digitsEnd < rest.size() && digitsEnd - at <= 2 && rest[digitsEnd].isDigit()) ++digitsEnd;
+    if (rest[at] != Letter(kind) || digitsEnd == at + 1 || rest[at + 1] == '0' ||
+        (digitsEnd < rest.size() && rest[digitsEnd].isDigit())) {
+        refuse(SumRefusal::Malformed);
+        return;
+    }
+    const int term = rest.mid(at + 1, digitsEnd - at - 1).toInt();
+    if (term > terms)
+        refuse(SumRefusal::TermOutOfRange);
+    else if (parsed.marks[term] != 0)
+        refuse(SumRefusal::TermTwice);
+    else
+        parsed.marks[term] = static_cast<int16_t>(sign);
+    at = digitsEnd;
+}
+
 }  // namespace
 
-QString SumExpression(const SignedSumMarks& marks, SumKind kind)
+SignedSumEntry EntryOfPresses(const SumPresses& presses, SumKind kind)
 {
-    const QString terms = Terms(marks, kind, QStringLiteral("+"), QStringLiteral("-"));
-    if (terms.isEmpty() && DeclaredZero(marks, kind)) return QStringLiteral("0");
-    return terms;
+    SignedSumEntry entry{Marks(static_cast<size_t>(Places(kind)), 0), {}};
+    int16_t sign = 1;
+    for (const SumPress& press : presses) {
+        switch (press.kind) {
+        case SumPress::Kind::Term:
+            entry.text += Letter(kind) + QString::number(press.term);
+            entry.marks[static_cast<size_t>(press.term)] = sign;
+            break;
+        case SumPress::Kind::Zero:
+            entry.text += QChar('0');
+            entry.marks[0] = 1;
+            break;
+        case SumPress::Kind::Plus:
+            entry.text += U8(texts::kPlus);
+            sign = 1;
+            break;
+        case SumPress::Kind::Minus:
+            entry.text += U8(texts::kMinus);
+            sign = -1;
+            break;
+        }
+    }
+    return entry;
+}
+
+SumPresses PressesOf(const SignedSumMarks& marks, SumKind kind)
+{
+    SumPresses presses;
+    if (kind == SumKind::MatrixElement && !marks.empty() && marks[0] == 1) presses.push_back({SumPress::Kind::Zero});
+    for (size_t k = 1; k < marks.size(); ++k) {
+        if (marks[k] == 0) continue;
+        if (marks[k] < 0)
+            presses.push_back({SumPress::Kind::Minus});
+        else if (!presses.empty())
+            presses.push_back({SumPress::Kind::Plus});
+        presses.push_back({SumPress::Kind::Term, static_cast<int>(k)});
+    }
+    return presses;
 }
 
 QString SumTerms(const SignedSumMarks& marks, SumKind kind)
 {
-    const QString terms = Terms(marks, kind, U8(texts::kPlus), U8(texts::kMinus));
-    if (terms.isEmpty() && DeclaredZero(marks, kind)) return QStringLiteral("0");
-    return terms;
+    return EntryOfPresses(PressesOf(marks, kind), kind).text;
+}
+
+QString SumExpression(const SignedSumMarks& marks, SumKind kind)
+{
+    return SumTerms(marks, kind)
+        .replace(U8(texts::kPlus), QStringLiteral("+"))
+        .replace(U8(texts::kMinus), QStringLiteral("-"));
 }
 
 QString SumCaption(const SignedSumMarks& marks, SumKind kind)
@@ -65,10 +117,6 @@ ParsedSum ParseSumExpression(const QString& text, SumKind kind, int terms)
     ParsedSum parsed{SignedSumMarks(static_cast<size_t>(Places(kind)), 0), std::nullopt};
     QString rest = text;
     rest.remove(QChar(' '));
-    if (kind == SumKind::MatrixElement && rest == QStringLiteral("0")) {
-        parsed.marks[0] = 1;
-        return parsed;
-    }
     if (rest.isEmpty() && kind == SumKind::MatrixElement) parsed.refusal = SumRefusal::Malformed;
     qsizetype at = 0;
     while (at < rest.size() && !parsed.refusal) {
@@ -77,21 +125,10 @@ ParsedSum ParseSumExpression(const QString& text, SumKind kind, int terms)
             ++at;
         else if (at == 0)
             sign = 1;
-        qsizetype digitsEnd = at + 1;
-        while (digitsEnd < rest.size() && digitsEnd - at <= 2 && rest[digitsEnd].isDigit()) ++digitsEnd;
-        if (sign == 0 || at >= rest.size() || rest[at] != Letter(kind) || digitsEnd == at + 1 || rest[at + 1] == '0' ||
-            (digitsEnd < rest.size() && rest[digitsEnd].isDigit())) {
+        if (sign == 0 || at >= rest.size())
             parsed.refusal = SumRefusal::Malformed;
-            break;
-        }
-        const int term = rest.mid(at + 1, digitsEnd - at - 1).toInt();
-        if (term > terms)
-            parsed.refusal = SumRefusal::TermOutOfRange;
-        else if (parsed.marks[term] != 0)
-            parsed.refusal = SumRefusal::TermTwice;
         else
-            parsed.marks[term] = static_cast<int16_t>(sign);
-        at = digitsEnd;
+            ReadTerm(rest, at, sign, kind, terms, parsed);
     }
     return parsed;
 }

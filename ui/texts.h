@@ -98,6 +98,8 @@ inline constexpr const char* kUnenteredQuestion = "%1 の素子値が入力さ�
 inline constexpr const char* kUnenteredNotice = "%1 の素子値が入力されていません。０Ωとして計算します。";
 inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
 inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
+// The tool tip of an entry field whose text can never become a number.
+inline constexpr const char* kNotNumber = "数値ではありません";
 inline constexpr const char* kEmfNotZero = graph_text::kEmfNotZero;
 
 // The matrix against the branch currents. A disagreeing element reads
@@ -131,7 +133,7 @@ inline constexpr const char* kFileMissingOrWrongType = "項目がないか、形
 inline constexpr const char* kFileUnknownKey = "知らない項目です";
 inline constexpr const char* kFileCountOutOfRange = "数が範囲外です";
 inline constexpr const char* kFileUnknownUnit = "知らない単位です";
-inline constexpr const char* kFileNotNumber = "数値ではありません";
+inline constexpr const char* kFileNotNumber = kNotNumber;
 inline constexpr const char* kFileOverflow = "単位を掛けると桁あふれします";
 inline constexpr const char* kFileBadExpression = "式の形が違います";
 inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "calc_error_expect.h"
 #include "number_text.h"
+#include "prefixed_number.h"
 
 namespace {
 
@@ -113,6 +115,20 @@ TEST(NumericTextTest, WhatCountsAsANumber)
         EXPECT_TRUE(IsUnfinishedNumber(unfinished)) << '"' << unfinished << '"';
     for (const char* never : {"2E3", "12a", "1.2.3", "1 2", "+-1", "e5", "-.e1", "1E400", "- ", "1E ", "1E-+", "5"})
         EXPECT_FALSE(IsUnfinishedNumber(never)) << '"' << never << '"';
+
+    // Prefixed values, and their plain text in a unit of 10^exponent within
+    // 7 characters ("" when it takes more).
+    const std::tuple<const char*, int, const char*> prefixed[] = {
+        {"4.7k", 3, "4.7"},    {"4k7", 0, "4700"},       {"47n", -6, "0.047"},  {"47n", -12, "47000"},
+        {"-2.2μ", -6, "-2.2"}, {" 2.2µ ", -3, "0.0022"}, {"0.10M", 3, "100"},   {"10G", 6, "10000"},
+        {"1p", -6, ""},        {"00k", 3, "0"},          {"1.5m", 0, "0.0015"}, {"+.5K", 0, "500"}};
+    for (const auto& [text, exponent, shown] : prefixed) {
+        const auto number = ReadPrefixedNumber(text);
+        ASSERT_TRUE(number) << text;
+        EXPECT_EQ(PlainTextInUnit(*number, exponent, 7).value_or(""), shown) << text << " in 1E" << exponent;
+    }
+    for (const char* no : {"4.7", "k", "4.7k7", "4k7.", "4kk", "1E3k", "4.7 k", "", "-k", "4P"})
+        EXPECT_FALSE(ReadPrefixedNumber(no)) << '"' << no << '"';
 }
 
 TEST(NumericTextTest, ValueOfTheLeadingNumber)

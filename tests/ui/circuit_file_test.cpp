@@ -37,6 +37,7 @@ CircuitDocument EveryField()
     d.matrix[MatrixPosition(1, 1)] = MatrixMarks({{1, 1}, {15, 1}, {7, -1}});
     d.matrix[MatrixPosition(1, 5)] = MatrixMarks({{0, 1}});
     d.matrix[MatrixPosition(2, 3)] = MatrixMarks({{14, -1}});
+    d.matrix[MatrixPosition(2, 4)] = MatrixMarks({{0, 1}, {2, -1}});
     d.matrix[MatrixPosition(5, 5)] = MatrixMarks({{10, 1}});
     d.currents[0] = CurrentMarks({{1, 1}, {5, -1}});
     d.currents[9] = CurrentMarks({});
@@ -105,6 +106,7 @@ TEST(CircuitFile, ExpressionsAndCaptionsOfMarks)
         {MatrixMarks({{2, -1}}), SumKind::MatrixElement, "-Z2", "－Z2"},
         {MatrixMarks({{15, 1}, {3, -1}}), SumKind::MatrixElement, "-Z3+Z15", "－Z3＋Z15"},
         {MatrixMarks({{0, 1}}), SumKind::MatrixElement, "0", "0"},
+        {MatrixMarks({{0, 1}, {2, -1}, {3, 1}}), SumKind::MatrixElement, "0-Z2+Z3", "0－Z2＋Z3"},
         {MatrixMarks({}), SumKind::MatrixElement, "", ""},
         {CurrentMarks({{1, 1}, {2, -1}}), SumKind::BranchCurrent, "I1-I2", "I1－I2="},
         {CurrentMarks({}), SumKind::BranchCurrent, "", "="},

@@ -20,12 +20,15 @@ namespace {
 
 TEST(ElementDialog, OpensWithTheEntryAndHandsBackWhatItShows)
 {
+    // Values from a file may be longer than the keyboard may type.
     ElementEntry stored;
-    stored.values = {{{"2.2", U8("ＫΩ")}, {"-.5", U8("μＨ")}, {"", U8("ＰＦ")}}};
+    stored.values = {{{"12345678", U8("ＫΩ")}, {"-.5", U8("μＨ")}, {"0.0000047", U8("ＰＦ")}}};
     ElementDialog dialog(QStringLiteral("Z1"), stored);
     EXPECT_EQ(dialog.windowTitle(), U8("ＲＬＣ素子値の入力　Z1"));
-    EXPECT_EQ(dialog.ValueField(kResistanceEntry)->selectedText(), "2.2");
+    EXPECT_EQ(dialog.ValueField(kResistanceEntry)->selectedText(), "12345678");
     EXPECT_EQ(dialog.UnitSelector(kInductanceEntry)->currentText(), U8("μＨ"));
+    dialog.OnOk();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Entry(), stored);
 
     // A typed text that is no unit leaves the unit; ＰＦ and back is μＦ.
@@ -51,6 +54,10 @@ TEST(ElementDialog, EnterMovesThroughTheFieldsAndUnitsAndOnlyOkAccepts)
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(dialog.ValueField(kResistanceEntry)->hasFocus());
+    // The wheel passing over a unit leaves it.
+    WheelNotch(dialog.UnitSelector(kResistanceEntry));
+    EXPECT_EQ(dialog.Entry().values[kResistanceEntry].unit, U8("Ω"));
+    EXPECT_EQ(dialog.UnitSelector(kResistanceEntry)->currentText(), U8("Ω"));
     QTest::keyClick(dialog.ValueField(kResistanceEntry), Qt::Key_Return);
     EXPECT_TRUE(dialog.ValueField(kInductanceEntry)->hasFocus());
     QTest::keyClick(dialog.ValueField(kInductanceEntry), Qt::Key_Return);
@@ -126,6 +133,25 @@ TEST(MatrixDialog, SignsAreAStateAndTheLastPressWins)
     zero.OnZero();
     EXPECT_EQ(zero.Entry().text, "0");
     EXPECT_EQ(zero.Entry().marks, (Marks{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+    // The keyboard, sent where the focus is: a second digit joins the first
+    // within a second and before a sign, "0" first in a term is "０", 16 is
+    // no branch; Backspace takes back a term with its sign, Enter is ＯＫ even
+    // on a branch button.
+    MatrixElementDialog typed(1, 2, 15);
+    typed.show();
+    QApplication::setActiveWindow(&typed);
+    QTest::keyClicks(QApplication::focusWidget(), "12-1+0516");
+    EXPECT_EQ(typed.Entry().text, U8("Z12－Z1＋0Z5Z1"));
+    QTest::qWait(1100);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    EXPECT_EQ(typed.Entry().text, U8("Z12－Z1＋0Z5Z1Z2"));
+    for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    EXPECT_EQ(typed.DefinitionLine()->text(), U8("Z12＝Z12－Z1"));
+    typed.BranchButton(3)->setFocus();
+    QTest::keyClick(typed.BranchButton(3), Qt::Key_Return);
+    EXPECT_EQ(typed.result(), QDialog::Accepted);
+    EXPECT_EQ(typed.Entry().marks, (Marks{0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
 }
 
 TEST(CurrentDialog, BuildsTheDefinitionEndingInEquals)
@@ -141,6 +167,14 @@ TEST(CurrentDialog, BuildsTheDefinitionEndingInEquals)
     EXPECT_EQ(dialog.Entry().text, U8("－I2="));
     EXPECT_EQ(dialog.Entry().marks, (Marks{0, 0, -1, 0, 0, 0}));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    // There is no zero and no loop 3 to type.
+    BranchCurrentDialog typed(3, 2);
+    typed.show();
+    QTest::keyClicks(&typed, "1-032");
+    EXPECT_EQ(typed.Entry().text, U8("I1－I2"));
+    QTest::keyClick(&typed, Qt::Key_Escape);
+    EXPECT_EQ(typed.result(), QDialog::Rejected);
 }
 
 TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
@@ -153,6 +187,15 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
     EXPECT_EQ(ui.matrixButtons[1][2]->font().pointSizeF(), 8);
     EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z13"));
     EXPECT_EQ(user.circuit().ZDef12[13], 1);
+
+    // Opened again, the dialog shows the definition; ＯＫ keeps it.
+    user.WithDialog([&] { user.Click(ui.matrixButtons[1][2]); },
+                    [&](QWidget& w) {
+                        auto& dialog = static_cast<MatrixElementDialog&>(w);
+                        EXPECT_EQ(dialog.DefinitionLine()->text(), U8("Z12＝Z1＋Z2＋Z13"));
+                        user.Click(dialog.OkButton());
+                    });
+    EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z13"));
 
     user.DefineMatrix(1, 2, {"Ｚ１", "＋", "Ｚ２", "＋", "Ｚ３"});
     EXPECT_EQ(ui.matrixButtons[1][2]->font().pointSizeF(), 10);

@@ -62,23 +62,50 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(f->text(), "");
     EXPECT_EQ(user.circuit().FrqVal, 7);
 
-    // Text that can never become a number is still erased.
+    // Text that can never become a number is kept and marked; the value
+    // waits for a number.
     user.TypeInto(f, "12x");
-    EXPECT_EQ(f->text(), "");
+    EXPECT_EQ(f->text(), "12x");
+    EXPECT_TRUE(f->IsMarked());
+    EXPECT_EQ(f->toolTip(), U8("数値ではありません"));
     EXPECT_EQ(user.circuit().FrqVal, 12);
 
     user.TypeInto(f, "123456789");
     EXPECT_EQ(f->text(), "1234567");
+    EXPECT_FALSE(f->IsMarked());
 
-    // Left unfinished when the value is needed: named, focused, nothing
-    // calculated (an empty circuit would report "計算出来ません").
-    user.TypeInto(f, "2E-");
+    // Left unfinished or marked when the value is needed: named, focused,
+    // nothing calculated (an empty circuit would report "計算出来ません").
+    for (const char* refused : {"2E-", "0,47", "1.2p"}) {
+        user.TypeInto(f, refused);
+        user.Click(user.ui().emfField);
+        user.Calculate();
+        ASSERT_EQ(user.messages().size(), 1u);
+        EXPECT_EQ(user.TakeMessages()[0].text, U8("数値を入力して下さい。"));
+        EXPECT_TRUE(f->hasFocus());
+        EXPECT_EQ(f->text(), refused);
+    }
+    // Nor is it saved as the last number it held.
+    bool asked = false;
+    user.window().SetFileChoosers({}, [&](QWidget*, const QString&) {
+        asked = true;
+        return QString();
+    });
+    EXPECT_FALSE(user.window().OnSave());
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(user.TakeMessages().size(), 1u);
+
+    // A prefixed value becomes the number and unit that show it shortest
+    // when its field is left, or when F5 needs it.
+    QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
+    Commit(f, U8("２ｋ２"));
     user.Click(user.ui().emfField);
-    user.Calculate();
-    ASSERT_EQ(user.messages().size(), 1u);
-    EXPECT_EQ(user.TakeMessages()[0].text, U8("数値を入力して下さい。"));
-    EXPECT_TRUE(f->hasFocus());
-    EXPECT_EQ(f->text(), "2E-");
+    EXPECT_EQ(f->text(), "2.2");
+    EXPECT_EQ(user.ui().frequencyUnit->currentText(), U8("ＫＨｚ"));
+    user.TypeInto(user.ui().emfField, "47m");
+    user.Answering("いいえ", [&] { QTest::keyClick(user.ui().emfField, Qt::Key_F5); });
+    EXPECT_EQ(user.document().emf, (ValueEntry{"47", U8("ｍＶ")}));
+    EXPECT_EQ(user.circuit().EmfMul, 1e-3);
 
     // The element dialog's fields alike; ＯＫ is refused while one is
     // unfinished.
@@ -107,6 +134,25 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
                     });
     EXPECT_EQ(user.TakeMessages().size(), 1u);
     EXPECT_EQ(user.circuit().BrC[1], 0.5 * 1e-6);
+
+    // 1p of an inductance needs more than 7 characters in every unit.
+    user.WithDialog([&] { user.Click(user.ui().elementButtons[2]); },
+                    [&](QWidget& w) {
+                        auto& dialog = static_cast<ElementDialog&>(w);
+                        user.TypeInto(dialog.ValueField(kResistanceEntry), "4.7k");
+                        user.TypeInto(dialog.ValueField(kInductanceEntry), "1p");
+                        user.TypeInto(dialog.ValueField(kCapacitanceEntry), "47n");
+                        user.Click(dialog.OkButton());
+                        EXPECT_TRUE(dialog.ValueField(kInductanceEntry)->hasFocus());
+                        EXPECT_TRUE(dialog.ValueField(kInductanceEntry)->IsMarked());
+                        QTest::keyClick(dialog.ValueField(kInductanceEntry), Qt::Key_A, Qt::ControlModifier);
+                        Commit(dialog.ValueField(kInductanceEntry), U8("2.2μ"));
+                        user.Click(dialog.OkButton());
+                    });
+    EXPECT_EQ(user.TakeMessages().size(), 1u);
+    const std::array<ValueEntry, 3> shown = {{{"4.7", U8("ＫΩ")}, {"2.2", U8("μＨ")}, {"0.047", U8("μＦ")}}};
+    EXPECT_EQ(user.document().elements[1]->values, shown);
+    EXPECT_EQ(user.circuit().BrC[2], 0.047 * 1e-6);
 }
 
 // A value in use is never hidden by an emptied field: 計算実行 uses E and f,

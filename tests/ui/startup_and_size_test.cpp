@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
@@ -198,15 +197,13 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     };
     user.EnterSampleCircuit();
 
-    const auto wheelNotch = [](Selector* selector) {
-        QWheelEvent notch(QPointF(5, 5), selector->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(selector, &notch);
-    };
-    EXPECT_TRUE(user.Answering("はい", [&] { wheelNotch(ui.branchCount); }).isEmpty());
+    EXPECT_TRUE(user.Answering("はい", [&] { WheelNotch(ui.branchCount); }).isEmpty());
     expectSample("a wheel notch");
-    // The same notch steps a unit selector.
-    wheelNotch(ui.impedanceUnit[3]);
+    // Nor an entry unit; the same notch steps a display unit.
+    WheelNotch(ui.emfUnit);
+    WheelNotch(ui.frequencyUnit);
+    EXPECT_EQ(user.document().emf.unit + user.document().frequency.unit, U8("ＶＨｚ"));
+    WheelNotch(ui.impedanceUnit[3]);
     EXPECT_EQ(ui.impedanceUnit[3]->currentText(), U8("ＫΩ"));
 
     EXPECT_TRUE(user.Answering("はい", [&] { user.Choose(ui.branchCount, U8("３")); }).isEmpty());

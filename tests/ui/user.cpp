@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
+#include "ui/signed_sum_dialog.h"
 
 User::User() : window_(std::make_unique<MainWindow>())
 {
@@ -114,6 +116,13 @@ QWidget* ButtonCaptioned(QWidget& dialog, const QString& text)
     return nullptr;
 }
 
+void WheelNotch(QWidget* w)
+{
+    QWheelEvent notch(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &notch);
+}
+
 void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
 {
     const bool opened = WithDialog([&] { Click(ui().elementButtons[b]); },
@@ -145,8 +154,12 @@ void PressAll(User& user, QWidget& dialog, const std::vector<const char*>& press
 
 void User::DefineMatrix(int j, int k, const std::vector<const char*>& presses, bool ok)
 {
-    const bool opened =
-        WithDialog([&] { Click(ui().matrixButtons[j][k]); }, [&](QWidget& w) { PressAll(*this, w, presses, ok); });
+    const bool opened = WithDialog([&] { Click(ui().matrixButtons[j][k]); },
+                                   [&](QWidget& w) {
+                                       while (!static_cast<SignedSumDialog&>(w).Presses().empty())
+                                           QTest::keyClick(&w, Qt::Key_Backspace);
+                                       PressAll(*this, w, presses, ok);
+                                   });
     EXPECT_TRUE(opened) << "no matrix dialog for Z" << j << k;
 }
 

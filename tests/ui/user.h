@@ -55,8 +55,9 @@ public:
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
     // キャンセル when ok is false).
     void EnterElement(int b, const Element& r, const Element& l = {}, const Element& c = {}, bool ok = true);
-    // The matrix dialog of element j, k: presses the buttons with these
-    // captions ("Ｚ１", "＋", "０" …), then ＯＫ (or キャンセル).
+    // The matrix dialog of element j, k: takes back the definition it shows,
+    // presses the buttons with these captions ("Ｚ１", "＋", "０" …), then
+    // ＯＫ (or キャンセル).
     void DefineMatrix(int j, int k, const std::vector<const char*>& presses, bool ok = true);
     // The branch-current dialog of branch b, likewise ("Ｉ１", "－" …).
     void DefineCurrent(int b, const std::vector<const char*>& presses, bool ok = true);
@@ -83,3 +84,6 @@ private:
 
 // The button among the dialog's children whose caption is text.
 QWidget* ButtonCaptioned(QWidget& dialog, const QString& text);
+
+// One notch of the mouse wheel, turned down over the widget.
+void WheelNotch(QWidget* w);
