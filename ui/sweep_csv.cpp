@@ -11,29 +11,44 @@
 
 namespace {
 
-SweepCsv Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range)
+// The sweep of the graph page showing the range.
+std::optional<PlottedSweep> Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range,
+                                  const BranchChecks& plotted, std::optional<QString>& failure)
 {
-    const double end = range.from * std::pow(10.0, range.decades);
-    const SweepFrequencies sweep = SweptFrequencies(range.from, end, SweepStep(range.from, end));
-    SetSweepSource(c);
-    const SweepData data = AnalyseSweep(c, sweep, quantity, true);
-    BranchChecks every;
-    every.fill(true);
-    const SweepResult outcome = SweepOutcome(data, quantity, every);
-    if (outcome.kind != SweepResult::Completed) return {{}, U8(outcome.description)};
-    return {SweepTableText({quantity, every, sweep, data}, nullptr, kCsvSeparator), std::nullopt};
+    GraphState g;
+    g.quantity = quantity;
+    g.sweepStart = range.from;
+    g.sweepEnd = range.from * std::pow(10.0, range.decades);
+    SweepResult outcome;
+    std::optional<PlottedSweep> sweep = SweepAsPlotted(c, g, plotted, true, outcome);
+    if (!sweep) failure = U8(outcome.description);
+    return sweep;
 }
 
 }  // namespace
 
+DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                              const BranchChecks& plotted)
+{
+    DocumentSweep swept{CircuitOf(document), std::nullopt, std::nullopt};
+    try {
+        const PageCalculation page = CalculatePage(swept.circuit, LeadingDefinedCurrents(document));
+        if (page.failure) {
+            swept.failure = U8(*page.failure);
+            return swept;
+        }
+        swept.sweep = Swept(swept.circuit, quantity, range, plotted, swept.failure);
+    } catch (const CalcError& e) {
+        swept.failure = U8(e.description());
+    }
+    return swept;
+}
+
 SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range)
 {
-    Circuit c = CircuitOf(document);
-    try {
-        const PageCalculation page = CalculatePage(c, LeadingDefinedCurrents(document));
-        if (page.failure) return {{}, U8(*page.failure)};
-        return Swept(c, quantity, range);
-    } catch (const CalcError& e) {
-        return {{}, U8(e.description())};
-    }
+    BranchChecks every;
+    every.fill(true);
+    const DocumentSweep swept = SweepOfDocument(document, quantity, range, every);
+    if (!swept.sweep) return {{}, swept.failure};
+    return {SweepTableText(*swept.sweep, nullptr, kCsvSeparator), std::nullopt};
 }
