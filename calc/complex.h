@@ -5,8 +5,8 @@
 //
 // The four operations and the magnitude are inline: the solver and the sweep
 // spend most of their time in them. Each computes its parts first and then
-// tests them all at once; only when that test fails is the operation repeated
-// step by step to raise the error of the first failing step.
+// tests them all at once; only when that test fails is the error found (for
+// the magnitude by repeating it step by step).
 
 #include <bit>
 #include <cmath>
