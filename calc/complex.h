@@ -5,10 +5,12 @@
 //
 // The four operations and the magnitude are inline: the solver and the sweep
 // spend most of their time in them. Each computes its parts first and then
-// tests them all at once; only when that test fails is the operation repeated
-// step by step to raise the error of the first failing step.
+// tests them all at once; only when that test fails is the error found (for
+// the magnitude by repeating it step by step).
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "checked.h"
@@ -35,15 +37,34 @@ inline Complex Times(const Complex& a, const Complex& b)
     return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re};
 }
 
-// No scaling and no special case for b = 0. A zero d makes the quotient
-// infinite or NaN; an infinite d would make it a silent zero, so d is part
-// of the result to be tested.
+// No special case for b = 0. A zero d makes the quotient infinite or NaN;
+// an infinite d would make it a silent zero, so d is part of the result to
+// be tested.
 struct Quotient {
     Complex value;
     double d;
 };
+
+// 0, or at least 2^-511 and below 2^511: a product of two such parts
+// neither underflows nor overflows, nor does a sum of two products. Tested
+// on the bits, the sign shifted out: the exponent field lies in 512 … 1533.
+inline bool Moderate(double v)
+{
+    const uint64_t magnitude = std::bit_cast<uint64_t>(v) << 1;
+    return magnitude - (uint64_t{512} << 53) < (uint64_t{1022} << 53) || magnitude == 0;
+}
+
+// The formula below with every product and sum kept as a fraction and a
+// power of two, so that none of them under- or overflows: each step rounds
+// as the formula's own would with an unbounded exponent, and the quotient is
+// rounded once. Where the formula itself neither under- nor overflows, the
+// bits are the same. d is left as its fraction.
+[[gnu::cold]] Quotient ScaledOver(const Complex& a, const Complex& b);
+
 inline Quotient Over(const Complex& a, const Complex& b)
 {
+    if (!(Moderate(a.re) & Moderate(a.im) & Moderate(b.re) & Moderate(b.im))) [[unlikely]]
+        return ScaledOver(a, b);
     const double d = b.re * b.re + b.im * b.im;
     return {{(a.im * b.im + a.re * b.re) / d, (a.im * b.re - a.re * b.im) / d}, d};
 }
@@ -59,10 +80,9 @@ inline Complex Taint(const Quotient& q)
     return {t.re + (q.d - q.d), t.im};
 }
 
-// Repeat a failed division or magnitude step by step and raise its error.
-// The operands come by value: taken by reference they would keep the
-// caller's local results in memory on the fast path as well.
-[[noreturn]] void DivFailed(Complex a, Complex b);
+// Repeat a failed magnitude step by step and raise its error. The operand
+// comes by value: taken by reference it would keep the caller's local
+// results in memory on the fast path as well.
 [[noreturn]] void AbsFailed(Complex a);
 
 // An overflow inside a sum, a difference or a product stays infinite (or
@@ -95,12 +115,14 @@ inline void CpxMul(Complex& result, const Complex& a, const Complex& b)
 }
 
 // d = b.re·b.re + b.im·b.im; re = (a.im·b.im + a.re·b.re) ÷ d;
-// im = (a.im·b.re − a.re·b.im) ÷ d.
+// im = (a.im·b.re − a.re·b.im) ÷ d; scaled where a product would under- or
+// overflow. Only b = 0 (then 0 ÷ 0) and a quotient beyond the range fail,
+// both as an overflow.
 inline void CpxDiv(Complex& result, const Complex& a, const Complex& b)
 {
     const cpx_detail::Quotient q = cpx_detail::Over(a, b);
     if (!cpx_detail::Finite(q)) [[unlikely]]
-        cpx_detail::DivFailed(a, b);
+        checked::Raise(CalcError::Overflow);
     result = q.value;
 }
 
@@ -116,6 +138,12 @@ inline double CpxAbs(const Complex& a)
 // Phase in degrees, rounded to 4 decimals (floor of 10^4 * angle + 0.5),
 // written into the phase result register AngRes.
 void CpxPh(const Complex& a, double& AngRes);
+
+// The phase in degrees within (−180, 180], from atan2 with π to full
+// precision, for what reports the analysis itself rather than the page's
+// phase: the graphs' readouts, the searches and the full-precision results.
+// Never −0.
+double ExactPhase(const Complex& a);
 
 // Common logarithm, ln x / ln 10; x <= 0 raises error 6.
 double Lg10(double x);

@@ -56,10 +56,9 @@ int PivotRow(Complex* const rows[], int k, bool& exchanging)
 // finite again by subtraction, by multiplication with anything, or by
 // division through a finite denominator. A failed quotient of the
 // elimination therefore spoils its row's first column, which ends in a
-// normalised quotient; a pivot whose squared magnitude is zero or infinite
-// is, unchanged, the denominator of its own row's normalisation; every other
-// element ends in a later quotient, a pivot or, through the pivot row's
-// update, the other rows. Only two kinds of value are formed that nothing
+// normalised quotient; a pivot that is zero is, unchanged, the denominator
+// of its own row's normalisation; every other element ends in a later
+// quotient, a pivot or, through the pivot row's update, the other rows. Only two kinds of value are formed that nothing
 // else is formed from: the normalised quotients with their denominators,
 // and the elements of a pivot's column once the pivot has eliminated them.
 // Those alone are tested, all at once at the end.
@@ -68,12 +67,12 @@ int PivotRow(Complex* const rows[], int k, bool& exchanging)
 // only reads, so the same holds for the rows as they stand after it. A NaN
 // compares false, so it neither triggers an exchange nor displaces another
 // entry, and stays where a tested value is formed from it; an infinity may
-// become a pivot, whose squared magnitude then fails its normalisation.
+// become a pivot, whose normalisation then fails.
 //
 // The quotient of the pivot row by its own pivot is left out: it is exactly
-// 1 when the pivot's squared magnitude is finite and non-zero and fails
-// otherwise, and the normalisation of the pivot row divides by that same
-// squared magnitude, so it fails in exactly the same cases.
+// 1 when the pivot is finite and non-zero and fails otherwise, and the
+// normalisation of the pivot row divides by that same pivot, so it fails in
+// every one of those cases.
 template <int N>
 bool Invert(LoopMatrix& m)
 {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/curve_search.h"
+#include "graph/graph_texts.h"
 
 namespace {
 
@@ -85,13 +86,18 @@ SearchFinding HalfPowerPoints(const Circuit& c, const PlottedCurve& curve, const
     return {PointsAt(c, curve, xs), false, isDip ? HalfPowerOf::Dip : HalfPowerOf::Peak};
 }
 
-SearchFinding NearestPhaseZero(const Circuit& c, const PlottedCurve& curve, const PlottedSweep& sweep,
-                               double nearFrequency)
+SearchFinding PhaseZeros(const Circuit& c, const PlottedCurve& curve, const PlottedSweep& sweep,
+                         std::optional<double> nearFrequency)
 {
     const std::vector<FoundPoint> zeros =
         FindPhaseZeros(Samples(sweep, curve, Reading::Phase), Analysed(c, curve, Reading::Phase));
     if (zeros.empty()) return {};
-    const double near = std::log10(nearFrequency);
+    if (!nearFrequency) {
+        std::vector<double> xs;
+        for (const FoundPoint& zero : zeros) xs.push_back(zero.x);
+        return {PointsAt(c, curve, xs)};
+    }
+    const double near = std::log10(*nearFrequency);
     const auto nearest = std::min_element(zeros.begin(), zeros.end(), [near](const FoundPoint& a, const FoundPoint& b) {
         return std::abs(a.x - near) < std::abs(b.x - near);
     });
@@ -101,9 +107,9 @@ SearchFinding NearestPhaseZero(const Circuit& c, const PlottedCurve& curve, cons
 }  // namespace
 
 SearchFinding SearchCurve(const Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
-                          double nearFrequency)
+                          std::optional<double> nearFrequency)
 {
-    if (search == CurveSearch::PhaseZero) return NearestPhaseZero(c, curve, sweep, nearFrequency);
+    if (search == CurveSearch::PhaseZero) return PhaseZeros(c, curve, sweep, nearFrequency);
     const CurveSamples s = Samples(sweep, curve, Reading::Magnitude);
     const CurveFunction f = Analysed(c, curve, Reading::Magnitude);
     if (search == CurveSearch::HalfPower) return HalfPowerPoints(c, curve, s, f);
@@ -111,4 +117,18 @@ SearchFinding SearchCurve(const Circuit& c, const PlottedSweep& sweep, const Plo
         FindExtreme(s, f, search == CurveSearch::Maximum ? Extremum::Largest : Extremum::Smallest);
     if (!e) return {};
     return {PointsAt(c, curve, {e->point.x}), e->atSpanEnd};
+}
+
+const char* SearchName(CurveSearch search)
+{
+    switch (search) {
+    case CurveSearch::Maximum:
+        return graph_text::kMenuMaximum;
+    case CurveSearch::Minimum:
+        return graph_text::kMenuMinimum;
+    case CurveSearch::HalfPower:
+        return graph_text::kMenuHalfPower;
+    default:
+        return graph_text::kMenuPhaseZero;
+    }
 }

@@ -6,6 +6,7 @@
 // analysis itself, so every frequency found is exact to far more than six
 // significant digits and every value is the analysis' at that frequency.
 
+#include <optional>
 #include <vector>
 
 #include "calc/circuit.h"
@@ -27,6 +28,10 @@ struct SearchFinding {
     HalfPowerOf reference = HalfPowerOf::Peak;  // the −3 dB points only
 };
 
-// The phase zero nearest to `nearFrequency` is the one found.
+// Of the phase zeros, the one nearest to `nearFrequency` is found; without
+// it, every one in the span.
 SearchFinding SearchCurve(const Circuit& c, const PlottedSweep& sweep, const PlottedCurve& curve, CurveSearch search,
-                          double nearFrequency);
+                          std::optional<double> nearFrequency);
+
+// "最大値", "最小値", "－3ｄＢ点", "位相0度点".
+const char* SearchName(CurveSearch search);

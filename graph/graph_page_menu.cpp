@@ -36,25 +36,11 @@ constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
     {GraphMenuItem::SaveCsv, graph_text::kMenuSaveCsv, true},
 };
 
-const char* CaptionOf(CurveSearch search)
-{
-    switch (search) {
-    case CurveSearch::Maximum:
-        return graph_text::kMenuMaximum;
-    case CurveSearch::Minimum:
-        return graph_text::kMenuMinimum;
-    case CurveSearch::HalfPower:
-        return graph_text::kMenuHalfPower;
-    default:
-        return graph_text::kMenuPhaseZero;
-    }
-}
-
 // What the readout line says a search found: its name, whether the extreme
 // is an end of the span, and every −3 dB frequency.
 QString NoteOf(CurveSearch search, const SearchFinding& finding)
 {
-    QString note = U8(CaptionOf(search));
+    QString note = U8(SearchName(search));
     if (finding.atSpanEnd) note += U8(graph_text::kAtSpanEnd);
     if (search == CurveSearch::HalfPower) {
         QStringList frequencies;
@@ -118,7 +104,7 @@ void GraphPage::OnSearch(CurveSearch search)
     if (!curve) return;
     const SearchFinding finding = SearchCurve(plotted_.circuit, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
-        ShowMessage(U8(CaptionOf(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
+        ShowMessage(U8(SearchName(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
         return;
     }
     HoldFinding(*curve, finding.points, NoteOf(search, finding));

@@ -1,26 +1,12 @@
 #include "graph/plotted_curve.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "calc/analysis.h"
 #include "calc/calc_error.h"
+#include "calc/complex.h"
 #include "graph/branch_colour.h"
 #include "graph/page_widgets.h"
 #include "graph/sweep.h"
 #include "graph/sweep_data.h"
-
-namespace {
-
-// The phase of a complex value in (−180°, 180°], with π to full precision:
-// the readout reports the analysis, not the plotted curve's arithmetic.
-double ExactPhase(const Complex& v)
-{
-    const double degrees = std::atan2(v.im, v.re) * 180 / std::numbers::pi;
-    return degrees == -180 ? 180 : degrees;
-}
-
-}  // namespace
 
 QString CurveName(const PlottedCurve& curve)
 {

@@ -130,9 +130,12 @@ double SweepStep(double start, double end)
 SweepFrequencies SweptFrequencies(double start, double end, double step)
 {
     SweepFrequencies sweep;
-    for (double f = start; f <= end; f = f * step) {
+    for (double f = start; f <= end;) {
         sweep.frequency.push_back(f);
         sweep.logFrequency.push_back(static_cast<float>(Lg10(f)));
+        f = f * step;
+        // The rounding of the repeated product must not drop the right edge.
+        if (f > end && f <= end * (1 + kEdgeTolerance)) f = end;
     }
     return sweep;
 }

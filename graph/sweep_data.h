@@ -41,7 +41,13 @@ inline BranchChecks EveryBranch()
 // The frequency ratio of neighbouring points: 10^(log10(end / start) / 500).
 double SweepStep(double start, double end);
 
-// start × step^k while it stays at or below end, and log10 of each.
+// How far, relatively, rounding may carry the last frequency past the end
+// for it to count as the end.
+inline constexpr double kEdgeTolerance = 1e-9;
+
+// start × step^k while it stays at or below end, and log10 of each; a
+// frequency that rounding carries past the end by at most kEdgeTolerance is
+// the end itself.
 struct SweepFrequencies {
     std::vector<double> frequency;
     std::vector<float> logFrequency;

@@ -11,6 +11,7 @@
 #include "graph/graph_state.h"
 #include "graph/phase_tracking.h"
 #include "graph/sweep.h"
+#include "graph/sweep_data.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
 #include "print/page_host.h"
@@ -87,13 +88,13 @@ PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
 
 PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
 {
-    c_.Frq = g_.sweepStart;
-    while (c_.Frq <= g_.sweepEnd) {
+    const SweepFrequencies sweep = SweptFrequencies(g_.sweepStart, g_.sweepEnd, g_.sweepStep);
+    for (size_t k = 0; k < sweep.frequency.size(); ++k) {
+        c_.Frq = sweep.frequency[k];
         try {
-            const auto x = static_cast<float>(Lg10(c_.Frq));
             switch (CheckSingular(calciz(c_))) {
             case PointCheck::Draw:
-                point(x);
+                point(sweep.logFrequency[k]);
                 break;
             case PointCheck::Skip:
                 break;
@@ -103,7 +104,6 @@ PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
         } catch (const CalcError& e) {
             if (e.number() != CalcError::DivisionByZero) throw;
         }
-        c_.Frq = checked::Chk(c_.Frq * g_.sweepStep);
     }
     return PassEnd::Complete;
 }

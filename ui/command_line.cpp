@@ -1,18 +1,19 @@
 #include "command_line.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <string_view>
+#include <utility>
 
-#include "calc/matrix_from_currents.h"
 #include "circuit_file.h"
+#include "command_line_arguments.h"
 #include "graph/position_steps.h"
 #include "incomplete_branches.h"
 #include "matrix_check_text.h"
 #include "platform/qstring_utf8.h"
 #include "results_text.h"
+#include "search_text.h"
 #include "sweep_csv.h"
 #include "texts.h"
 
@@ -20,25 +21,37 @@ namespace {
 
 enum Exit { kDone = 0, kNotCalculable = 1, kRefused = 2, kDisagrees = 3 };
 
-constexpr std::array<std::string_view, 12> kModeArguments = {"--results",  "--full", "--sweep",   "--check",
-                                                             "--quantity", "--from", "--decades", "--help",
-                                                             "--version",  "-h",     "-?",        "-v"};
-
 constexpr std::array<std::pair<const char*, PlottedQuantity>, 3> kQuantities = {{
     {"impedance", PlottedQuantity::InputImpedance},
     {"current", PlottedQuantity::BranchCurrent},
     {"voltage", PlottedQuantity::BranchVoltage},
 }};
 
-struct Options {
-    QCommandLineOption results{QStringLiteral("results"), U8(texts::kHelpResults), QStringLiteral("FILE")};
-    QCommandLineOption full{QStringLiteral("full"), U8(texts::kHelpFull)};
-    QCommandLineOption sweep{QStringLiteral("sweep"), U8(texts::kHelpSweep), QStringLiteral("FILE")};
-    QCommandLineOption check{QStringLiteral("check"), U8(texts::kHelpCheck), QStringLiteral("FILE")};
-    QCommandLineOption quantity{QStringLiteral("quantity"), U8(texts::kHelpQuantity), QStringLiteral("QUANTITY")};
-    QCommandLineOption from{QStringLiteral("from"), U8(texts::kHelpFrom), QStringLiteral("HZ")};
-    QCommandLineOption decades{QStringLiteral("decades"), U8(texts::kHelpDecades), QStringLiteral("2|4")};
-};
+constexpr std::array<std::pair<const char*, CurveSearch>, 4> kSearches = {{
+    {"max", CurveSearch::Maximum},
+    {"min", CurveSearch::Minimum},
+    {"-3db", CurveSearch::HalfPower},
+    {"phase0", CurveSearch::PhaseZero},
+}};
+
+constexpr std::array<Option, 4> kModes = {Option::Results, Option::Sweep, Option::Find, Option::Check};
+
+// Whether an option fits the mode: some mean something to some modes only.
+bool Fits(Option option, Option mode)
+{
+    switch (option) {
+    case Option::Full:
+        return mode == Option::Results;
+    case Option::Quantity:
+    case Option::From:
+    case Option::Decades:
+        return mode == Option::Sweep || mode == Option::Find;
+    case Option::Branch:
+        return mode == Option::Find;
+    default:
+        return true;
+    }
+}
 
 void Print(std::FILE* stream, const QString& text)
 {
@@ -54,16 +67,29 @@ int Fail(int status, const QString& message)
 
 int UsageError(const QString& detail) { return Fail(kRefused, U8(texts::kUsageError) + detail); }
 
-int Succeed(const QString& text)
+// Standard output takes the whole text or the run fails: output lost to a
+// full disk or a closed stream is no success.
+int Succeed(const QString& text, int status = kDone)
 {
-    Print(stdout, text);
-    return kDone;
+    const QByteArray bytes = text.toUtf8();
+    const auto size = static_cast<size_t>(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        return Fail(kNotCalculable, U8(texts::kCannotWriteOutput));
+    return status;
 }
 
-std::optional<PlottedQuantity> QuantityOf(const QString& name)
+// The warning the window gives at 計算実行, which calculates all the same.
+void WarnOfDisagreements(const CircuitDocument& document)
 {
-    for (const auto& [key, quantity] : kQuantities)
-        if (name == QLatin1String(key)) return quantity;
+    const std::vector<ElementDisagreement> disagreements = DocumentDisagreements(document);
+    if (!disagreements.empty()) Print(stderr, DisagreementLines(disagreements).join('\n') + '\n');
+}
+
+template <class Value, size_t N>
+std::optional<Value> Named(const std::array<std::pair<const char*, Value>, N>& names, const QString& name)
+{
+    for (const auto& [key, value] : names)
+        if (name == QLatin1String(key)) return value;
     return std::nullopt;
 }
 
@@ -89,29 +115,76 @@ CircuitFileRead ReadToCalculate(const QString& path)
     return read;
 }
 
-int RunResults(const QString& path, ResultsForm form)
+struct SweepOptions {
+    PlottedQuantity quantity = PlottedQuantity::InputImpedance;
+    SweepRange range;
+};
+
+// Nothing when the options are right; otherwise the one that is wrong.
+std::optional<QString> ReadSweepOptions(const Arguments& a, SweepOptions& options)
 {
-    const CircuitFileRead read = ReadToCalculate(path);
+    const QString quantity = a.Value(Option::Quantity, QStringLiteral("impedance"));
+    const QString from = a.Value(Option::From, QStringLiteral("100"));
+    const QString decades = a.Value(Option::Decades, QStringLiteral("4"));
+    const auto plotted = Named(kQuantities, quantity);
+    if (!plotted) return OptionName(Option::Quantity) + ' ' + quantity;
+    const auto left = LeftEdgeOf(from);
+    if (!left) return OptionName(Option::From) + ' ' + from;
+    if (decades != "2" && decades != "4") return OptionName(Option::Decades) + ' ' + decades;
+    options = {*plotted, {*left, decades.toInt()}};
+    return std::nullopt;
+}
+
+int RunResults(const Arguments& a)
+{
+    const CircuitFileRead read = ReadToCalculate(a.Value(Option::Results));
     if (!read.document) return Fail(kRefused, read.error.Message());
-    const ResultsText results = ResultsOf(*read.document, form);
+    WarnOfDisagreements(*read.document);
+    const ResultsText results = ResultsOf(*read.document, a.Has(Option::Full) ? ResultsForm::Full : ResultsForm::Shown);
     if (results.failure) return Fail(kNotCalculable, *results.failure);
     return Succeed(results.lines);
 }
 
-int RunSweep(const QCommandLineParser& parser, const Options& o)
+int RunSweep(const Arguments& a)
 {
-    const auto quantity = QuantityOf(parser.isSet(o.quantity) ? parser.value(o.quantity) : "impedance");
-    if (!quantity) return UsageError("--quantity " + parser.value(o.quantity));
-    const auto from = LeftEdgeOf(parser.isSet(o.from) ? parser.value(o.from) : "100");
-    if (!from) return UsageError("--from " + parser.value(o.from));
-    const QString decades = parser.isSet(o.decades) ? parser.value(o.decades) : "4";
-    if (decades != "2" && decades != "4") return UsageError("--decades " + decades);
-
-    const CircuitFileRead read = ReadToCalculate(parser.value(o.sweep));
+    SweepOptions o;
+    if (const auto wrong = ReadSweepOptions(a, o)) return UsageError(*wrong);
+    const CircuitFileRead read = ReadToCalculate(a.Value(Option::Sweep));
     if (!read.document) return Fail(kRefused, read.error.Message());
-    const SweepCsv csv = SweepCsvOf(*read.document, *quantity, {*from, decades.toInt()});
+    WarnOfDisagreements(*read.document);
+    const SweepCsv csv = SweepCsvOf(*read.document, o.quantity, o.range);
     if (csv.failure) return Fail(kNotCalculable, *csv.failure);
     return Succeed(csv.text);
+}
+
+// A branch quantity is searched on branch 1 unless --branch names another.
+int RunFind(const Arguments& a)
+{
+    const QString searchName = a.Value(Option::Find);
+    const auto search = Named(kSearches, searchName);
+    if (!search) return UsageError(OptionName(Option::Find) + ' ' + searchName);
+    if (a.positional.size() != 1)
+        return UsageError(a.positional.isEmpty() ? OptionName(Option::Find) + ' ' + searchName + " FILE"
+                                                 : a.positional.mid(1).join(' '));
+    SweepOptions o;
+    if (const auto wrong = ReadSweepOptions(a, o)) return UsageError(*wrong);
+    const bool branchQuantity = o.quantity != PlottedQuantity::InputImpedance;
+    const QString branchText = a.Value(Option::Branch, QStringLiteral("1"));
+    bool numeric = false;
+    const int branch = branchText.toInt(&numeric);
+    const QString wrongBranch = OptionName(Option::Branch) + ' ' + branchText;
+    if (a.Has(Option::Branch) && !branchQuantity) return UsageError(wrongBranch);
+    if (!numeric || branch < 1 || branch > Circuit::MaxBranches) return UsageError(wrongBranch);
+
+    const CircuitFileRead read = ReadToCalculate(a.positional.front());
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    if (branch > read.document->branches) return UsageError(wrongBranch);
+    WarnOfDisagreements(*read.document);
+    const SearchText found =
+        SearchTextOf(*read.document, {*search, {o.quantity, branchQuantity ? branch : 0}, o.range});
+    if (found.failure) return Fail(kNotCalculable, *found.failure);
+    if (found.note) Print(stderr, *found.note + '\n');
+    return Succeed(found.lines);
 }
 
 // The disagreeing elements on standard output, which a disagreement alone
@@ -125,51 +198,44 @@ int RunCheck(const QString& path)
     if (const auto failure = DerivationFailure(derivation)) return Fail(kRefused, *failure);
     const std::vector<ElementDisagreement> disagreements = Disagreements(definitions, *derivation.matrix);
     if (disagreements.empty()) return kDone;
-    Print(stdout, DisagreementLines(disagreements).join('\n') + '\n');
-    return kDisagrees;
+    return Succeed(DisagreementLines(disagreements).join('\n') + '\n', kDisagrees);
 }
 
 // The one mode the options ask for, or the usage error.
-int RunMode(const QCommandLineParser& parser, const Options& o)
+int RunMode(const Arguments& a)
 {
-    if (!parser.positionalArguments().isEmpty()) return UsageError(parser.positionalArguments().join(' '));
-    const bool results = parser.isSet(o.results), sweep = parser.isSet(o.sweep), check = parser.isSet(o.check);
-    if (results + sweep + check != 1) return UsageError("--results FILE | --sweep FILE | --check FILE");
-    const QString mode = results ? "--results" : sweep ? "--sweep" : "--check";
-    if (!sweep && (parser.isSet(o.quantity) || parser.isSet(o.from) || parser.isSet(o.decades)))
-        return UsageError(mode + ": --quantity, --from, --decades");
-    if (!results && parser.isSet(o.full)) return UsageError(mode + ": --full");
-    if (results)
-        return RunResults(parser.value(o.results), parser.isSet(o.full) ? ResultsForm::Full : ResultsForm::Shown);
-    if (check) return RunCheck(parser.value(o.check));
-    return RunSweep(parser, o);
+    QStringList modes;
+    for (Option mode : kModes)
+        if (a.Has(mode)) modes << OptionName(mode);
+    if (modes.size() != 1)
+        return UsageError(modes.isEmpty() && !a.positional.isEmpty()
+                              ? a.positional.join(' ')
+                              : QStringLiteral("--results FILE | --sweep FILE | --find SEARCH FILE | --check FILE"));
+    const auto mode = *std::find_if(kModes.begin(), kModes.end(), [&](Option m) { return a.Has(m); });
+    if (mode != Option::Find && !a.positional.isEmpty()) return UsageError(a.positional.join(' '));
+    for (const auto& [option, value] : a.given)
+        if (!Fits(option, mode)) return UsageError(OptionName(mode) + ": " + OptionName(option));
+    switch (mode) {
+    case Option::Results:
+        return RunResults(a);
+    case Option::Sweep:
+        return RunSweep(a);
+    case Option::Find:
+        return RunFind(a);
+    default:
+        return RunCheck(a.Value(Option::Check));
+    }
 }
 
 }  // namespace
 
-bool IsCommandLineMode(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        const std::string_view name = argument.substr(0, argument.find('='));
-        for (std::string_view mode : kModeArguments)
-            if (name == mode) return true;
-    }
-    return false;
-}
-
 int RunCommandLine(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("brivel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BRIVEL_VERSION));
-    QCommandLineParser parser;
-    const Options o;
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({o.results, o.full, o.sweep, o.check, o.quantity, o.from, o.decades});
-    if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
-    if (parser.isSet(help)) return Succeed(parser.helpText());
-    if (parser.isSet(version)) return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));
-    return RunMode(parser, o);
+    const ArgumentsRead read = ReadArguments(QCoreApplication::arguments().mid(1));
+    if (read.error) return UsageError(*read.error);
+    if (read.arguments.Has(Option::Help)) return Succeed(HelpText());
+    if (read.arguments.Has(Option::Version))
+        return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));
+    return RunMode(read.arguments);
 }

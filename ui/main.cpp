@@ -9,6 +9,7 @@
 #include "platform/fonts.h"
 #include "platform/toolkit_language.h"
 #include "ui/command_line.h"
+#include "ui/command_line_arguments.h"
 #include "ui/main_window.h"
 
 namespace {

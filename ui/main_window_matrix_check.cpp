@@ -60,13 +60,7 @@ void MainWindow::OnMatrixFromCurrents()
     EntryMayHaveChanged();
 }
 
-std::vector<ElementDisagreement> MainWindow::MatrixDisagreements() const
-{
-    const LoopDefinitions definitions = DefinitionsOf(entry_);
-    const MatrixDerivation derivation = DeriveMatrix(definitions);
-    if (!derivation.matrix) return {};
-    return Disagreements(definitions, *derivation.matrix);
-}
+std::vector<ElementDisagreement> MainWindow::MatrixDisagreements() const { return DocumentDisagreements(entry_); }
 
 bool MainWindow::MatrixAgreesOrUserDecides()
 {

@@ -32,6 +32,14 @@ QString DisagreementLine(const ElementDisagreement& d)
            Definition(d.implied, SumKind::MatrixElement) + CurrentsBehind(d.currents);
 }
 
+std::vector<ElementDisagreement> DocumentDisagreements(const CircuitDocument& document)
+{
+    const LoopDefinitions definitions = DefinitionsOf(document);
+    const MatrixDerivation derivation = DeriveMatrix(definitions);
+    if (!derivation.matrix) return {};
+    return Disagreements(definitions, *derivation.matrix);
+}
+
 QStringList DisagreementLines(const std::vector<ElementDisagreement>& disagreements)
 {
     if (disagreements.empty()) return {};

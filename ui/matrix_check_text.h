@@ -8,11 +8,16 @@
 #include <vector>
 
 #include "calc/matrix_from_currents.h"
+#include "circuit_document.h"
 
 // "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）": the element, its typed
 // and implied definitions as captions ("0" for any zero) and the branch
 // currents behind the difference.
 QString DisagreementLine(const ElementDisagreement& disagreement);
+
+// The elements whose definition disagrees with the one the branch currents
+// imply; none when the branch currents imply no matrix.
+std::vector<ElementDisagreement> DocumentDisagreements(const CircuitDocument& document);
 
 // "マトリクスの定義が枝路電流の定義と一致しません。" and one line per element;
 // no lines when nothing disagrees.

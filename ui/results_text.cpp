@@ -1,6 +1,7 @@
 #include "results_text.h"
 
 #include "calc/calc_error.h"
+#include "calc/complex.h"
 #include "calc/number_text.h"
 #include "circuit_of_document.h"
 #include "incomplete_branches.h"
@@ -40,10 +41,10 @@ QString FullLines(const Circuit& c)
     for (int b = 1; b <= c.BrCnt; ++b)
         text += Line(QStringLiteral("Z%1").arg(b), ShortestText(c.BrImp[b].re), ShortestText(c.BrImp[b].im), ohm);
     for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('I', b), ShortestText(c.BrCurAbs[b]), ShortestText(c.BrCurPh[b]), ampere);
+        text += Line(Numbered('I', b), ShortestText(c.BrCurAbs[b]), ShortestText(ExactPhase(c.BrCur[b])), ampere);
     for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('V', b), ShortestText(c.BrVolAbs[b]), ShortestText(c.BrVolPh[b]), volt);
-    return text + Line(QStringLiteral("Zi"), ShortestText(c.ZiAbs), ShortestText(c.ZiPh), ohm);
+        text += Line(Numbered('V', b), ShortestText(c.BrVolAbs[b]), ShortestText(ExactPhase(c.BrVol[b])), volt);
+    return text + Line(QStringLiteral("Zi"), ShortestText(c.ZiAbs), ShortestText(ExactPhase(c.ZReg)), ohm);
 }
 
 }  // namespace

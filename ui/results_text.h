@@ -9,7 +9,9 @@
 
 enum class ResultsForm {
     Shown,  // the texts and units the window shows, in the document's display units
-    Full,   // base units (Ω, A, V, degrees), each value the shortest text that reads back to it
+    // Base units (Ω, A, V, degrees), each value the shortest text that reads
+    // back to it; phases are the analysis' own (ExactPhase), not the shown ones.
+    Full,
 };
 
 struct ResultsText {

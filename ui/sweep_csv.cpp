@@ -12,31 +12,49 @@
 
 namespace {
 
-SweepCsv Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range)
+// The sweep of the graph page showing the range.
+std::optional<PlottedSweep> Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range,
+                                  const BranchChecks& plotted, std::optional<QString>& failure)
 {
-    const double end = range.from * std::pow(10.0, range.decades);
-    const SweepFrequencies sweep = SweptFrequencies(range.from, end, SweepStep(range.from, end));
-    SetSweepSource(c);
-    const SweepData data = AnalyseSweep(c, sweep, quantity, true);
-    const SweepResult outcome = SweepOutcome(data, quantity, EveryBranch());
-    if (outcome.kind != SweepResult::Completed) return {{}, U8(outcome.description)};
-    return {SweepTableText({quantity, EveryBranch(), sweep, data, c}, nullptr, kCsvSeparator), std::nullopt};
+    GraphState g;
+    g.quantity = quantity;
+    g.sweepStart = range.from;
+    g.sweepEnd = range.from * std::pow(10.0, range.decades);
+    SweepResult outcome;
+    std::optional<PlottedSweep> sweep = SweepAsPlotted(c, g, plotted, true, outcome);
+    if (!sweep) failure = U8(outcome.description);
+    return sweep;
 }
 
 }  // namespace
 
+DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                              const BranchChecks& plotted)
+{
+    DocumentSweep swept;
+    try {
+        swept.circuit = CircuitOf(document);
+        const PageCalculation page = CalculatePage(swept.circuit);
+        if (page.failure) {
+            swept.failure = U8(*page.failure);
+            return swept;
+        }
+        // A branch without a current has no curve of its own.
+        const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
+        if (quantity != PlottedQuantity::InputImpedance && !withoutCurrent.empty()) {
+            swept.failure = NoBranchCurrentMessage(withoutCurrent);
+            return swept;
+        }
+        swept.sweep = Swept(swept.circuit, quantity, range, plotted, swept.failure);
+    } catch (const CalcError& e) {
+        swept.failure = U8(e.description());
+    }
+    return swept;
+}
+
 SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range)
 {
-    try {
-        Circuit c = CircuitOf(document);
-        const PageCalculation page = CalculatePage(c);
-        if (page.failure) return {{}, U8(*page.failure)};
-        // A branch without a current has no column of its own to print.
-        const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
-        if (quantity != PlottedQuantity::InputImpedance && !withoutCurrent.empty())
-            return {{}, NoBranchCurrentMessage(withoutCurrent)};
-        return Swept(c, quantity, range);
-    } catch (const CalcError& e) {
-        return {{}, U8(e.description())};
-    }
+    const DocumentSweep swept = SweepOfDocument(document, quantity, range, EveryBranch());
+    if (!swept.sweep) return {{}, swept.failure};
+    return {SweepTableText(*swept.sweep, nullptr, kCsvSeparator), std::nullopt};
 }

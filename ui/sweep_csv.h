@@ -9,11 +9,23 @@
 
 #include "circuit_document.h"
 #include "graph/graph_state.h"
+#include "graph/plotted_sweep.h"
 
 struct SweepRange {
     double from = 100;  // the left edge, one of the graph's steps
     int decades = 4;    // 2 or 4
 };
+
+// The graph page's sweep of the document's circuit with the branches of
+// `plotted` ticked, as after 計算実行 and 周波数特性, and the circuit as that
+// calculation left it; or why there is none.
+struct DocumentSweep {
+    Circuit circuit;
+    std::optional<PlottedSweep> sweep;
+    std::optional<QString> failure;
+};
+DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                              const BranchChecks& plotted);
 
 struct SweepCsv {
     QString text;

@@ -57,6 +57,18 @@ TEST(ComplexTest, FourOperationsFollowTheirFormulas)
     EXPECT_NEAR(r.re, 1, 1e-15);
     EXPECT_NEAR(r.im, 2, 1e-15);
     EXPECT_EQ(CpxAbs({3, 4}), 5);
+    // Operands scaled by 2^k give the same bits, also where the divisor's
+    // squares or the products leave the range (E = 1E-160 V: d underflows).
+    const Complex a{0.1, 0.7}, b{0.3, -0.9};
+    Complex q;
+    CpxDiv(q, a, b);
+    const auto scaled = [](const Complex& z, int k) { return Complex{std::ldexp(z.re, k), std::ldexp(z.im, k)}; };
+    for (int k : {-1000, -530, 600, 1000}) {
+        CpxDiv(r, scaled(a, k), scaled(b, k));
+        EXPECT_TRUE(r.re == q.re && r.im == q.im) << k;
+        CpxDiv(r, scaled(a, k), b);
+        EXPECT_TRUE(r.re == std::ldexp(q.re, k) && r.im == std::ldexp(q.im, k)) << k;
+    }
 }
 
 TEST(ComplexTest, ResultMayBeAnOperand)
@@ -111,8 +123,8 @@ TEST(ComplexTest, ArithmeticErrors)
     EXPECT_CALC_ERROR(CpxAdd(r, {Huge, 0}, {Huge, 0}), 6);
     EXPECT_CALC_ERROR(CpxSub(r, {0, -Huge}, {0, Huge}), 6);
     EXPECT_CALC_ERROR(CpxMul(r, {1e200, 0}, {1e200, 0}), 6);
-    // The squared denominator overflows although the quotient would be small.
-    EXPECT_CALC_ERROR(CpxDiv(r, {1, 0}, {1e200, 1e200}), 6);
+    // The quotient itself overflows, although the divisor's square underflows.
+    EXPECT_CALC_ERROR(CpxDiv(r, {1e300, 0}, {1e-300, 0}), 6);
     EXPECT_CALC_ERROR(CpxAbs({1e200, 1e200}), 6);
 }
 

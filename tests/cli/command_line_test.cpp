@@ -68,10 +68,21 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         QStringList arguments;
         int exitCode;
         int outLines;     // −1: any number, but some
-        const char* err;  // the whole of standard error, or its start when it ends in "…"
+        const char* err;  // the whole of standard error, its start when it ends in "…", its end after "…"
+        const char* outputFile = "";
     };
+    const QString ladder = ExampleFile("ladder_filter.brivel");
     const Case cases[] = {
         {{"--help"}, 0, -1, ""},
+        {{"--results", sample}, 1, 0, "標準出力に書き込めません。\n", "/dev/full"},
+        {{"--results", disagreeing}, 0, 10, "マトリクスの定義が枝路電流の定義と一致しません。\n…"},
+        {{"--bogus"}, 2, 0, "引数が正しくありません：--bogus\n"},
+        {{sample, "more.brivel"}, 2, 0, "引数が正しくありません：…"},
+        {{"--sweep", sample, "--from", "10", "--from", "100"}, 2, 0, "…：--from が二度指定されています\n"},
+        {{"--find", "phase0", ladder, "--quantity", "voltage", "--branch", "6"}, 1, 0, "位相0度点：掃引範囲に…"},
+        {{"--find", "max", sample, "--branch", "2"}, 2, 0, "引数が正しくありません：--branch 2\n"},
+        {{"--find", "max", sample, "--quantity", "current", "--branch", "4"}, 2, 0, "引数が正しくありません：…"},
+        {{"--find", "peak", sample}, 2, 0, "引数が正しくありません：…"},
         {{"--version"}, 0, 1, ""},
         {{"--results", sample}, 0, 10, ""},
         {{"--full", "--results=" + sample}, 0, 10, ""},
@@ -82,7 +93,7 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--results", dir.filePath("missing.brivel")}, 2, 0, "ファイルを読み込めません：ファイルを開けません…"},
         {{"--sweep", badUnit}, 2, 0, "ファイルを読み込めません：知らない単位です（elements[1].L.unit）\n"},
         {{"--results", noCurrent}, 1, 0, "枝路電流がセットされていません：I02\n"},
-        {{"--results", singular}, 1, 0, "計算出来ません\n"},
+        {{"--results", singular}, 1, 0, "…計算出来ません\n"},
         {{"--sweep", noEmf}, 1, 0, "起電力Ｅを０以外の値にして下さい。\n"},
         {{"--check", sample}, 0, 0, ""},
         {{"--check", disagreeing}, 3, 3, ""},
@@ -102,7 +113,7 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const ProgramRun run = RunProgram(c.arguments);
+        const ProgramRun run = RunProgram(c.arguments, QString::fromLatin1(c.outputFile));
         EXPECT_EQ(run.exitCode, c.exitCode);
         const qsizetype lines = run.out.count('\n');
         if (c.outLines < 0)
@@ -112,9 +123,13 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         QString err = U8(c.err);
         if (err.endsWith(U8("…")))
             EXPECT_TRUE(run.err.startsWith(err.chopped(1))) << run.err.toStdString();
+        else if (err.startsWith(U8("…")))
+            EXPECT_TRUE(run.err.endsWith(err.mid(1))) << run.err.toStdString();
         else
             EXPECT_EQ(run.err, err);
     }
+    // One language, and the window's optional file.
+    EXPECT_TRUE(RunProgram({"--help"}).out.startsWith(U8("使い方：\n  brivel [FILE]\n")));
 }
 
 }  // namespace

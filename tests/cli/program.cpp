@@ -3,9 +3,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-ProgramRun RunProgram(const QStringList& arguments)
+ProgramRun RunProgram(const QStringList& arguments, const QString& outputFile)
 {
     QProcess program;
+    if (!outputFile.isEmpty()) program.setStandardOutputFile(outputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     program.setProcessEnvironment(environment);

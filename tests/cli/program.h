@@ -10,7 +10,8 @@ struct ProgramRun {
     QString out, err;
 };
 
-ProgramRun RunProgram(const QStringList& arguments);
+// Standard output goes to `outputFile` when one is given.
+ProgramRun RunProgram(const QStringList& arguments, const QString& outputFile = {});
 
 // A file of the examples folder.
 QString ExampleFile(const char* name);

@@ -7,6 +7,7 @@
 #include "calc/complex.h"
 #include "graph/axes.h"
 #include "graph/branch_colour.h"
+#include "graph/curve_searches.h"
 #include "graph/graph_reset.h"
 #include "graph/sweep.h"
 #include "program.h"
@@ -58,20 +59,31 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         const char* name;
         double from;
         FrequencySpan span;
+        const char* find;  // --find on the curve of `branch`, 0 for the default
+        CurveSearch search;
+        int branch;
     };
     const Case cases[] = {
-        {"sample.brivel", PlottedQuantity::InputImpedance, "impedance", 100, FrequencySpan::FourDecades},
-        {"bridge.brivel", PlottedQuantity::BranchCurrent, "current", 10, FrequencySpan::TwoDecades},
+        {"sample.brivel", PlottedQuantity::InputImpedance, "impedance", 100, FrequencySpan::FourDecades, "phase0",
+         CurveSearch::PhaseZero, 0},
+        {"bridge.brivel", PlottedQuantity::BranchCurrent, "current", 10, FrequencySpan::TwoDecades, "max",
+         CurveSearch::Maximum, 0},
         // The load voltage's phase falls through −180° above the cut-off.
-        {"ladder_filter.brivel", PlottedQuantity::BranchVoltage, "voltage", 100, FrequencySpan::FourDecades},
+        {"ladder_filter.brivel", PlottedQuantity::BranchVoltage, "voltage", 100, FrequencySpan::FourDecades, "-3db",
+         CurveSearch::HalfPower, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const QString path = ExampleFile(c.file);
         const int decades = c.span == FrequencySpan::TwoDecades ? 2 : 4;
-        const ProgramRun run = RunProgram({"--sweep", path, "--quantity", c.name, "--from", QString::number(c.from),
-                                           "--decades", QString::number(decades)});
+        const QStringList range = {
+            "--quantity", c.name, "--from", QString::number(c.from), "--decades", QString::number(decades)};
+        const ProgramRun run = RunProgram(QStringList{"--sweep", path} + range);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        // 501 rows up to the right edge, which a 2-decade span reaches exactly.
+        const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 502);
+        EXPECT_TRUE(decades == 4 || rows.back().section(',', 0, 0).toDouble() == c.from * 100);
         std::vector<Point> printedMagnitude, printedPhase;
         PrintedPoints(run.out, printedMagnitude, printedPhase);
 
@@ -88,13 +100,31 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         Circuit circuit = CircuitOf(*ReadCircuitFile(path).document);
         BranchChecks every;
         every.fill(true);
-        const SweepResult drawn =
-            c.quantity == PlottedQuantity::InputImpedance  ? SweepInputImpedance(circuit, g, mag, ph, true)
-            : c.quantity == PlottedQuantity::BranchCurrent ? SweepBranchCurrents(circuit, g, mag, ph, every, true)
-                                                           : SweepBranchVoltages(circuit, g, mag, ph, every, true);
+        PlottedSweep plotted;
+        const SweepResult drawn = c.quantity == PlottedQuantity::InputImpedance
+                                      ? SweepInputImpedance(circuit, g, mag, ph, true, &plotted)
+                                  : c.quantity == PlottedQuantity::BranchCurrent
+                                      ? SweepBranchCurrents(circuit, g, mag, ph, every, true, &plotted)
+                                      : SweepBranchVoltages(circuit, g, mag, ph, every, true, &plotted);
         ASSERT_EQ(drawn.kind, SweepResult::Completed);
         EXPECT_EQ(printedMagnitude, Drawn(mag));
         EXPECT_EQ(printedPhase, Drawn(ph));
+
+        // --find prints, to the last bit, what the graph's search finds on
+        // that curve (branch 1 unless told).
+        const QStringList branch = c.branch ? QStringList{"--branch", QString::number(c.branch)} : QStringList{};
+        const QStringList found = RunProgram(QStringList{"--find", c.find, path} + range + branch).out.split('\n');
+        const PlottedCurve curve{c.quantity, c.quantity == PlottedQuantity::InputImpedance ? 0 : std::max(c.branch, 1)};
+        const std::vector<CurvePoint> expected = SearchCurve(circuit, plotted, curve, c.search, std::nullopt).points;
+        ASSERT_FALSE(expected.empty());
+        ASSERT_EQ(found.size(), static_cast<qsizetype>(expected.size() + 1));
+        for (size_t k = 0; k < expected.size(); ++k) {
+            const QStringList cells = found[static_cast<qsizetype>(k)].split('\t');
+            ASSERT_EQ(cells.size(), 3);
+            EXPECT_EQ(cells[0].toDouble(), expected[k].frequency);
+            EXPECT_EQ(cells[1].toDouble(), expected[k].magnitude);
+            EXPECT_EQ(cells[2].toDouble(), expected[k].phase);
+        }
     }
     EXPECT_EQ(RunProgram({"--sweep", ExampleFile("sample.brivel")}).out.section('\n', 0, 0),
               "f[Hz],|Zi|[ohm],phase(Zi)[deg]");
