@@ -116,6 +116,28 @@ int BranchCount(const DiagramGraph& g)
                                           [](const Segment& s) { return s.kind == SegmentKind::Branch; }));
 }
 
+std::vector<GridPoint> PointsOf(const std::vector<MeshStep>& boundary)
+{
+    std::vector<GridPoint> points;
+    for (const MeshStep& step : boundary) points.push_back(step.from);
+    return points;
+}
+
+// Starts the walk at its corner; where it passes the corner more than once,
+// at the pass after which the rest reads first. No two meshes then start
+// alike, and the walk does not depend on the order of the segments.
+void StartAtCorner(Mesh& m)
+{
+    std::vector<MeshStep> best;
+    for (size_t i = 0; i < m.boundary.size(); ++i) {
+        if (m.boundary[i].from != m.corner) continue;
+        std::vector<MeshStep> rotated = m.boundary;
+        std::rotate(rotated.begin(), rotated.begin() + static_cast<std::ptrdiff_t>(i), rotated.end());
+        if (best.empty() || PointsOf(rotated) < PointsOf(best)) best = std::move(rotated);
+    }
+    m.boundary = std::move(best);
+}
+
 Mesh MeshOf(const DiagramGraph& g, const Face& f, bool reversed)
 {
     Mesh m;
@@ -125,6 +147,7 @@ Mesh MeshOf(const DiagramGraph& g, const Face& f, bool reversed)
         m.boundary.push_back(reversed ? MeshStep{step.segment, step.to, step.from} : step);
     }
     if (reversed) std::reverse(m.boundary.begin(), m.boundary.end());
+    StartAtCorner(m);
     m.branches.assign(static_cast<size_t>(BranchCount(g)) + 1, 0);
     for (size_t s = 0; s < g.segments.size(); ++s)
         if (g.segments[s].kind == SegmentKind::Branch)
@@ -132,26 +155,10 @@ Mesh MeshOf(const DiagramGraph& g, const Face& f, bool reversed)
     return m;
 }
 
-// The boundary points from the corner on, starting where the rest reads
-// first should the walk pass the corner twice: a key that no two faces share.
-std::vector<GridPoint> ReadingKey(const std::vector<MeshStep>& boundary)
-{
-    std::vector<GridPoint> points, key;
-    for (const MeshStep& step : boundary) points.push_back(step.from);
-    const GridPoint corner = *std::min_element(points.begin(), points.end());
-    for (size_t i = 0; i < points.size(); ++i) {
-        if (points[i] != corner) continue;
-        std::vector<GridPoint> rotated(points.begin() + i, points.end());
-        rotated.insert(rotated.end(), points.begin(), points.begin() + i);
-        if (key.empty() || rotated < key) key = std::move(rotated);
-    }
-    return key;
-}
-
 void NumberLoops(std::vector<Mesh>& meshes)
 {
     std::vector<std::pair<std::vector<GridPoint>, Mesh>> keyed;
-    for (size_t k = 1; k < meshes.size(); ++k) keyed.emplace_back(ReadingKey(meshes[k].boundary), std::move(meshes[k]));
+    for (size_t k = 1; k < meshes.size(); ++k) keyed.emplace_back(PointsOf(meshes[k].boundary), std::move(meshes[k]));
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t k = 1; k < meshes.size(); ++k) meshes[k] = std::move(keyed[k - 1].second);
 }

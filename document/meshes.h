@@ -22,7 +22,8 @@ struct MeshStep {
 };
 
 struct Mesh {
-    std::vector<MeshStep> boundary;  // in the loop's direction
+    // In the loop's direction from the corner on.
+    std::vector<MeshStep> boundary;
     GridPoint corner;                // the topmost, then leftmost boundary point
     // Branch b at place b: +1 where the loop runs along the branch's arrow,
     // −1 against it; 0 where it does not run along it, or runs both ways.

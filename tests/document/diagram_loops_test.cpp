@@ -39,6 +39,16 @@ Circuit CircuitOf(const DiagramLoops& loops)
     return c;
 }
 
+std::vector<std::vector<GridPoint>> Walks(const DiagramLoops& loops)
+{
+    std::vector<std::vector<GridPoint>> walks;
+    for (const Mesh& m : loops.meshes) {
+        walks.emplace_back();
+        for (const MeshStep& step : m.boundary) walks.back().push_back(step.from);
+    }
+    return walks;
+}
+
 std::vector<std::string> WarningTexts(const DiagramLoops& loops)
 {
     std::vector<std::string> texts;
@@ -132,6 +142,7 @@ TEST(DiagramLoops, AgreeWithNgspiceWhateverTheOrderOfTheSegments)
             const auto reorderedOutcome = DeriveLoops(reordered);
             const DiagramLoops& again = std::get<DiagramLoops>(reorderedOutcome);
             EXPECT_EQ(LoopEquationLines(again), LoopEquationLines(loops));
+            EXPECT_EQ(Walks(again), Walks(loops));
             EXPECT_EQ(WarningTexts(again), d.warnings);
             EXPECT_EQ(SpiceNetlist(again, CircuitOf(again), GraphState{}.sweepStart), netlist);
             std::shuffle(reordered.segments.begin(), reordered.segments.end(), std::mt19937(7));
