@@ -44,8 +44,9 @@ struct Faces {
     int outer = 0;
 };
 
-// The face left of the first vertex's edges, the one that reaches above and
-// to the left of it, is the unbounded one.
+// The first vertex in reading order has edges only to the right and
+// downwards. The face to the right of the dart leaving it downwards, or else
+// rightwards, reaches above and to the left of it: the unbounded face.
 int OuterFace(const DiagramGraph& g, const std::vector<int>& faceOf)
 {
     const auto& first = g.around[0];

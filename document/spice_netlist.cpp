@@ -91,7 +91,7 @@ std::string PrintLine(int branches)
 std::string SpiceNetlist(const DiagramLoops& loops, const Circuit& circuit, double sweepStart)
 {
     const DiagramGraph& g = loops.graph;
-    if (circuit.BrCnt != loops.definitions.branches || static_cast<int>(circuit.BrR.size()) <= circuit.BrCnt)
+    if (circuit.BrCnt != loops.definitions.branches || !ArraysMatchCounts(circuit))
         throw std::invalid_argument("the circuit's branches are not the drawing's");
     const Segment& source = SourceOf(g);
     const NodeNames names(g, g.nodeOf[g.VertexAt(source.from)]);

@@ -20,5 +20,6 @@
 #include "loop_equations.h"
 
 // sweepStart is the graph's first frequency in Hz. A circuit whose branch
-// count is not the drawing's throws std::invalid_argument.
+// count is not the drawing's, or whose arrays do not match its counts, throws
+// std::invalid_argument.
 std::string SpiceNetlist(const DiagramLoops& loops, const Circuit& circuit, double sweepStart);
