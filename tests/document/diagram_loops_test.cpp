@@ -21,8 +21,6 @@ using Lines = std::vector<std::string>;
 const char* const kSample = "E 0,4 0,0; 1 0,0 4,0; 2 4,0 4,4; 3 4,0 8,0; W 8,0 8,4 4,4 0,4";
 const char* const kBridge = "E 0,8 0,0; W 0,0 4,0; 1 4,0 8,0; 2 4,0 4,4; 3 4,4 8,4; W 8,0 8,4; 4 8,4 8,8; 5 4,4 4,8; W 8,8 0,8";
 
-std::variant<DiagramRefusal, DiagramLoops> Derive(const std::string& text) { return DeriveLoops(drawing::Parse(text)); }
-
 // Every branch different, some without a coil or a capacitor.
 Circuit CircuitOf(const DiagramLoops& loops)
 {
@@ -176,9 +174,13 @@ TEST(DiagramLoops, RefusedWithTheirPlace)
          "ループ数は２～５にして下さい　位置：(20,0)"},
     };
     for (const auto& [text, message] : refused) {
-        const auto outcome = Derive(text);
-        ASSERT_TRUE(std::holds_alternative<DiagramRefusal>(outcome)) << text;
-        EXPECT_EQ(RefusalText(std::get<DiagramRefusal>(outcome)), message) << text;
+        Diagram diagram = drawing::Parse(text);
+        for (int order = 0; order < 2; ++order) {
+            const auto outcome = DeriveLoops(diagram);
+            ASSERT_TRUE(std::holds_alternative<DiagramRefusal>(outcome)) << text;
+            EXPECT_EQ(RefusalText(std::get<DiagramRefusal>(outcome)), message) << text;
+            std::reverse(diagram.segments.begin(), diagram.segments.end());
+        }
     }
 }
 
