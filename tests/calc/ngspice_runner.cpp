@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -97,6 +98,16 @@ bool ParseRow(const fs::path& file, const Network& net, NgspiceSolution& sol)
     return true;
 }
 
+// A row of a printed table: its index, then the numbers after it.
+bool ParsePrintedRow(const std::string& line, int& index, std::vector<double>& values)
+{
+    std::istringstream in(line);
+    if (line.find('\t') == std::string::npos || !(in >> index)) return false;
+    values.clear();
+    for (double x; in >> x;) values.push_back(x);
+    return !values.empty();
+}
+
 }  // namespace
 
 // Runs ngspice in batch mode in a fresh directory. Its exit status is 1 even
@@ -123,4 +134,38 @@ std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const st
     }
     fs::remove_all(work);
     return sols;
+}
+
+std::vector<std::vector<double>> RunNgspicePrint(const std::string& netlist)
+{
+    char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    if (dir == nullptr) {
+        ADD_FAILURE() << "cannot create a temporary directory";
+        return {};
+    }
+    const fs::path work(dir);
+    std::ofstream(work / "net.cir") << netlist;
+    const std::string cmd = "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
+    const int status = std::system(cmd.c_str());
+    const std::string log = ReadAll(work / "log.txt");
+    fs::remove_all(work);
+    // A table too wide for a page continues in another that repeats the
+    // index and the frequency.
+    std::map<int, std::vector<double>> rows;
+    std::istringstream lines(log);
+    int index = 0;
+    std::vector<double> values;
+    for (std::string line; std::getline(lines, line);) {
+        if (!ParsePrintedRow(line, index, values)) continue;
+        std::vector<double>& row = rows[index];
+        row.insert(row.end(), values.begin() + (row.empty() ? 0 : 1), values.end());
+    }
+    if (status != 0 || rows.empty()) {
+        ADD_FAILURE() << "ngspice (" BRIVEL_NGSPICE ") exited with " << status << "; its log:\n" << log;
+        return {};
+    }
+    std::vector<std::vector<double>> table;
+    for (auto& [i, row] : rows) table.push_back(std::move(row));
+    return table;
 }

@@ -5,6 +5,7 @@
 // series with branch 1.
 
 #include <complex>
+#include <string>
 #include <vector>
 
 #include "network.h"
@@ -16,3 +17,8 @@ struct NgspiceSolution {
 // One solution per frequency; empty, with a test failure added, when
 // ngspice gave none.
 std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const std::vector<double>& frequencies);
+
+// The rows `ngspice -b` prints for the .print of a netlist run as it is: the
+// frequency, then the printed values. Empty, with a test failure added, when
+// ngspice exits with a status other than 0 or prints no table.
+std::vector<std::vector<double>> RunNgspicePrint(const std::string& netlist);
