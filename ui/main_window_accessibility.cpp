@@ -14,6 +14,7 @@
 
 #include "circuit_picture.h"
 #include "entry_field.h"
+#include "guide_browser.h"
 #include "main_window.h"
 #include "platform/qstring_utf8.h"
 #include "result_label.h"
@@ -113,7 +114,7 @@ void MainWindow::ShowGuide()
     if (!guide_) {
         guide_ = new QDialog(this);
         guide_->setWindowTitle(U8(texts::kGuideTitle));
-        auto* browser = new QTextBrowser(guide_);
+        auto* browser = new GuideBrowser(guide_);
         browser->setAccessibleName(U8(texts::kNameGuideText));
         browser->setAccessibleDescription(U8(texts::kDescribeGuideText));
         browser->setOpenExternalLinks(true);

@@ -10,7 +10,9 @@
 #include <QMenuBar>
 #include <QMenu>
 #include <QTabBar>
+#include <QImage>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -140,6 +142,10 @@ TEST(Accessibility, ResultsDefinitionsAndPagesAreReadOut)
     ASSERT_NE(guide, nullptr);
     EXPECT_EQ(AccessibleText(guide, QAccessible::Name), U8("使い方の本文"));
     EXPECT_FALSE(AccessibleText(guide, QAccessible::Description).isEmpty());
+    // A picture the guide shows narrower than it is comes already smoothed to
+    // its width, not shrunk pixel by pixel as it is drawn.
+    const auto picture = guide->loadResource(QTextDocument::ImageResource, QUrl("images/main_window.png")).value<QImage>();
+    EXPECT_EQ(picture.width(), qRound(680 * guide->devicePixelRatioF()));
 }
 
 }  // namespace
