@@ -1,0 +1,230 @@
+#include "diagram_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <functional>
+
+#include "calc/calc_error.h"
+#include "diagram_item_text.h"
+#include "diagram_window_texts.h"
+#include "element_dialog.h"
+#include "platform/message_box.h"
+#include "platform/qstring_utf8.h"
+
+namespace {
+
+namespace text = diagram_window_text;
+
+// One edit: the drawings before and after it, whole, so that undoing and
+// redoing give back exactly what was there.
+class DrawingEdit : public QUndoCommand {
+public:
+    using Shower = std::function<void(const DrawnCircuit&)>;
+    DrawingEdit(Shower show, DrawnCircuit before, DrawnCircuit after)
+        : show_(std::move(show)), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { show_(before_); }
+    void redo() override { show_(after_); }
+
+private:
+    Shower show_;
+    DrawnCircuit before_, after_;
+};
+
+void SetColour(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+bool HasArrow(const Segment& s) { return s.kind != SegmentKind::Wire; }
+
+}  // namespace
+
+void DiagramWindow::SetDrawing(const DrawnCircuit& drawing)
+{
+    undo_->clear();
+    Show(WithEntryPerNumber(drawing));
+}
+
+void DiagramWindow::Edit(DrawnCircuit after)
+{
+    if (after == drawing_) return;
+    const auto show = [this](const DrawnCircuit& d) {
+        Show(d);
+        emit drawingChanged();
+    };
+    undo_->push(new DrawingEdit(show, drawing_, std::move(after)));
+}
+
+void DiagramWindow::Show(const DrawnCircuit& drawing)
+{
+    drawing_ = drawing;
+    outcome_ = DeriveLoops(drawing_.diagram);
+    DiagramPicture picture{drawing_.diagram, {}, {}, {}, {}};
+    if (const auto* loops = std::get_if<DiagramLoops>(&outcome_)) {
+        for (const Mesh& m : loops->meshes) picture.meshes.push_back(MeshMarkOf(m));
+        for (const DiagramWarning& w : loops->warnings) picture.warnedAt.push_back(w.place);
+    } else {
+        picture.refusedAt = std::get<DiagramRefusal>(outcome_).place;
+    }
+    canvas_->Show(picture);
+    ShowEquations();
+    ShowItems();
+    ShowStatus();
+    ShowCursorPlace();
+    UpdateCommands();
+}
+
+void DiagramWindow::ShowEquations()
+{
+    const auto* loops = std::get_if<DiagramLoops>(&outcome_);
+    currents_->setText(loops ? BranchCurrentLines(*loops).join('\n') : QString());
+    matrix_->setText(loops ? MatrixLines(*loops).join('\n') : QString());
+}
+
+void DiagramWindow::ShowItems()
+{
+    QStringList names;
+    for (const Segment& s : drawing_.diagram.segments) names << ItemName(s);
+    const auto* loops = std::get_if<DiagramLoops>(&outcome_);
+    for (int k = 1; loops && k <= loops->definitions.loops; ++k) names << LoopItemName(*loops, k);
+
+    QStringList shown;
+    for (int row = 0; row < items_->count(); ++row) shown << items_->item(row)->text();
+    if (shown != names) {
+        listing_ = true;
+        items_->clear();
+        for (int row = 0; row < names.size(); ++row) {
+            auto* item = new QListWidgetItem(names[row], items_);
+            if (row < static_cast<int>(drawing_.diagram.segments.size()))
+                item->setData(Qt::UserRole, row);
+            else
+                item->setFlags(Qt::ItemIsEnabled);
+        }
+        listing_ = false;
+    }
+    SelectionToList();
+}
+
+void DiagramWindow::ShowStatus()
+{
+    if (const auto* refusal = std::get_if<DiagramRefusal>(&outcome_)) {
+        status_->setText(U8(RefusalText(*refusal)));
+        SetColour(*status_, kRefusalInk);
+        return;
+    }
+    const DiagramLoops& loops = std::get<DiagramLoops>(outcome_);
+    QStringList warnings;
+    for (const DiagramWarning& w : loops.warnings) warnings << U8(WarningText(w));
+    if (warnings.isEmpty()) {
+        status_->setText(U8(text::kLoopCount) + ' ' + QString::number(loops.definitions.loops) + "　" +
+                         U8(text::kBranchCount) + ' ' + QString::number(loops.definitions.branches));
+        SetColour(*status_, kDiagramInk);
+    } else {
+        status_->setText(warnings.join("　"));
+        SetColour(*status_, kWarningInk);
+    }
+}
+
+void DiagramWindow::SelectionToList()
+{
+    listing_ = true;
+    for (int row = 0; row < static_cast<int>(drawing_.diagram.segments.size()) && row < items_->count(); ++row) {
+        const auto& selected = canvas_->Selection();
+        items_->item(row)->setSelected(std::find(selected.begin(), selected.end(), row) != selected.end());
+    }
+    listing_ = false;
+}
+
+void DiagramWindow::ListToSelection()
+{
+    if (listing_) return;
+    std::vector<int> places;
+    for (QListWidgetItem* item : items_->selectedItems())
+        if (const QVariant place = item->data(Qt::UserRole); place.isValid()) places.push_back(place.toInt());
+    canvas_->SetSelection(places);
+}
+
+void DiagramWindow::ShowCursorPlace()
+{
+    const GridPoint at = canvas_->Cursor();
+    QStringList here;
+    for (int i : SegmentsThrough(drawing_.diagram, at)) here << ItemName(drawing_.diagram.segments[i]);
+    canvas_->setAccessibleDescription(U8(text::kCursorAt).arg(U8(PlaceText(at)), here.join("　")));
+    const QPointF pixel = canvas_->View().PixelOf(at);
+    const int room = qRound(canvas_->View().spacing);
+    scroll_->ensureVisible(qRound(pixel.x()), qRound(pixel.y()), room, room);
+}
+
+void DiagramWindow::UpdateCommands()
+{
+    applyAction_->setEnabled(std::holds_alternative<DiagramLoops>(outcome_));
+    renumberAction_->setEnabled(NextBranchNumber(drawing_.diagram) > 1);
+    const std::vector<int> targets = canvas_->Targets();
+    bool arrows = false, oneBranch = targets.size() == 1;
+    for (int i : targets) arrows = arrows || HasArrow(drawing_.diagram.segments[i]);
+    oneBranch = oneBranch && drawing_.diagram.segments[targets.front()].kind == SegmentKind::Branch;
+    reverseAction_->setEnabled(arrows);
+    elementsAction_->setEnabled(oneBranch);
+    deleteAction_->setEnabled(!targets.empty());
+}
+
+void DiagramWindow::OnDelete()
+{
+    const std::vector<int> targets = canvas_->Targets();
+    if (!targets.empty()) Edit(Renumbered(drawing_, WithoutSegments(drawing_.diagram, targets)));
+}
+
+void DiagramWindow::OnReverse()
+{
+    DrawnCircuit reversed = drawing_;
+    for (int i : canvas_->Targets())
+        if (HasArrow(drawing_.diagram.segments[i])) reversed.diagram = Reversed(reversed.diagram, i);
+    Edit(reversed);
+}
+
+void DiagramWindow::OnElements()
+{
+    const std::vector<int> targets = canvas_->Targets();
+    if (targets.size() == 1) EditElements(targets.front());
+}
+
+void DiagramWindow::OnRenumber() { Edit(Renumbered(drawing_, NumberedInReadingOrder(drawing_.diagram))); }
+
+void DiagramWindow::OnApply()
+{
+    if (const auto* loops = std::get_if<DiagramLoops>(&outcome_)) emit applyRequested(drawing_, *loops);
+}
+
+void DiagramWindow::EditElements(int place)
+{
+    const Segment& branch = drawing_.diagram.segments.at(place);
+    const int b = branch.number;
+    if (branch.kind != SegmentKind::Branch || b < 1 || b > static_cast<int>(drawing_.elements.size())) return;
+    ElementDialog dialog(QStringLiteral("Z%1").arg(b), drawing_.elements[b - 1].value_or(ElementEntry{}), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    try {
+        ElementsOf(dialog.Entry());
+    } catch (const CalcError& e) {
+        ShowMessage(U8(e.description()), MessageIcon::Information, this);
+        return;
+    }
+    DrawnCircuit entered = drawing_;
+    entered.elements[b - 1] = dialog.Entry();
+    Edit(entered);
+}
+
+void DiagramWindow::ShowContextMenu(QPoint at)
+{
+    QMenu menu(this);
+    menu.addActions({reverseAction_, elementsAction_, deleteAction_});
+    menu.exec(at);
+}
