@@ -98,7 +98,11 @@ void DiagramWindow::BuildActions()
     tools->addSeparator();
 
     QAction* undo = AddAction(text::kUndo, text::kUndoTip, {QKeySequence::Undo});
-    QAction* redo = AddAction(text::kRedo, text::kRedoTip, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    // Ctrl+Y wherever the platform's keys for redoing lack it; a key given
+    // twice would be ambiguous and do nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QAction* redo = AddAction(text::kRedo, text::kRedoTip, redoKeys);
     connect(undo, &QAction::triggered, undo_, &QUndoStack::undo);
     connect(redo, &QAction::triggered, undo_, &QUndoStack::redo);
     connect(undo_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
