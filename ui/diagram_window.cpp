@@ -1,8 +1,9 @@
 #include "diagram_window.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QMenu>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -86,31 +87,51 @@ void DiagramWindow::Show(const DrawnCircuit& drawing)
 void DiagramWindow::ShowEquations()
 {
     const auto* loops = std::get_if<DiagramLoops>(&outcome_);
-    currents_->setText(loops ? BranchCurrentLines(*loops).join('\n') : QString());
-    matrix_->setText(loops ? MatrixLines(*loops).join('\n') : QString());
+    ShowLines(currents_, 0, loops ? BranchCurrentLines(*loops) : QStringList());
+    ShowLines(matrix_, 1, loops ? ::MatrixLines(*loops) : QStringList());
+    QStringList loopLines;
+    for (int k = 1; loops && k <= loops->definitions.loops; ++k) loopLines << LoopItemName(*loops, k);
+    ShowLines(loops_, std::nullopt, loopLines);
+}
+
+QStringList DiagramWindow::Shown(const EquationLabels& labels)
+{
+    QStringList lines;
+    for (const QLabel* label : labels)
+        if (!label->isHidden()) lines << label->text();
+    return lines;
+}
+
+void DiagramWindow::ShowLines(const EquationLabels& labels, std::optional<int> column, const QStringList& lines)
+{
+    int widest = 0;
+    for (int line = 0; line < static_cast<int>(labels.size()); ++line) {
+        const QString text = line < lines.size() ? lines[line] : QString();
+        if (labels[line]->text() != text) labels[line]->setText(text);
+        labels[line]->setHidden(line >= lines.size());
+        widest = std::max(widest, labels[line]->sizeHint().width());
+    }
+    QGridLayout& grid = *equationColumns_;
+    const int widened = column ? *column : 1;
+    const int needed = column ? widest : widest - grid.columnMinimumWidth(0) - grid.horizontalSpacing();
+    // Setting the same width would still lay the whole area out anew.
+    if (needed > grid.columnMinimumWidth(widened)) grid.setColumnMinimumWidth(widened, needed);
 }
 
 void DiagramWindow::ShowItems()
 {
     QStringList names;
     for (const Segment& s : drawing_.diagram.segments) names << ItemName(s);
-    const auto* loops = std::get_if<DiagramLoops>(&outcome_);
-    for (int k = 1; loops && k <= loops->definitions.loops; ++k) names << LoopItemName(*loops, k);
 
-    QStringList shown;
-    for (int row = 0; row < items_->count(); ++row) shown << items_->item(row)->text();
-    if (shown != names) {
-        listing_ = true;
-        items_->clear();
-        for (int row = 0; row < names.size(); ++row) {
-            auto* item = new QListWidgetItem(names[row], items_);
-            if (row < static_cast<int>(drawing_.diagram.segments.size()))
-                item->setData(Qt::UserRole, row);
-            else
-                item->setFlags(Qt::ItemIsEnabled);
-        }
-        listing_ = false;
+    // Changed in place, so that a screen reader and the scroll position stay
+    // where they were and only changed rows are redrawn.
+    listing_ = true;
+    while (items_->topLevelItemCount() > names.size()) delete items_->takeTopLevelItem(items_->topLevelItemCount() - 1);
+    for (int row = 0; row < names.size(); ++row) {
+        QTreeWidgetItem* item = row < items_->topLevelItemCount() ? items_->topLevelItem(row) : new QTreeWidgetItem(items_);
+        if (item->text(0) != names[row]) item->setText(0, names[row]);
     }
+    listing_ = false;
     SelectionToList();
 }
 
@@ -137,9 +158,9 @@ void DiagramWindow::ShowStatus()
 void DiagramWindow::SelectionToList()
 {
     listing_ = true;
-    for (int row = 0; row < static_cast<int>(drawing_.diagram.segments.size()) && row < items_->count(); ++row) {
-        const auto& selected = canvas_->Selection();
-        items_->item(row)->setSelected(std::find(selected.begin(), selected.end(), row) != selected.end());
+    const auto& selected = canvas_->Selection();
+    for (int row = 0; row < items_->topLevelItemCount(); ++row) {
+        items_->topLevelItem(row)->setSelected(std::find(selected.begin(), selected.end(), row) != selected.end());
     }
     listing_ = false;
 }
@@ -148,8 +169,7 @@ void DiagramWindow::ListToSelection()
 {
     if (listing_) return;
     std::vector<int> places;
-    for (QListWidgetItem* item : items_->selectedItems())
-        if (const QVariant place = item->data(Qt::UserRole); place.isValid()) places.push_back(place.toInt());
+    for (QTreeWidgetItem* item : items_->selectedItems()) places.push_back(items_->indexOfTopLevelItem(item));
     canvas_->SetSelection(places);
 }
 

@@ -6,7 +6,10 @@
 // calculation page is for whoever receives applyRequested.
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <optional>
+#include <vector>
 #include <variant>
 
 #include "diagram_canvas.h"
@@ -18,8 +21,9 @@ using DrawnCircuit = DrawnCircuitOf<ElementEntry>;
 using DiagramOutcome = std::variant<DiagramRefusal, DiagramLoops>;
 
 class QAction;
+class QGridLayout;
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QScrollArea;
 class QUndoStack;
 
@@ -39,9 +43,10 @@ public:
     QAction* ToolAction(DiagramTool tool) const { return toolActions_[static_cast<size_t>(tool)]; }
     QAction* ApplyAction() const { return applyAction_; }
     // What the window shows beside the drawing and in its status line.
-    QLabel* CurrentsLabel() const { return currents_; }
-    QLabel* MatrixLabel() const { return matrix_; }
-    QListWidget* ItemList() const { return items_; }
+    QStringList CurrentLines() const { return Shown(currents_); }
+    QStringList MatrixLines() const { return Shown(matrix_); }
+    QStringList LoopLines() const { return Shown(loops_); }
+    QTreeWidget* ItemList() const { return items_; }
     QLabel* StatusLabel() const { return status_; }
 
     // The commands, each on the selection or else the item at the cursor.
@@ -58,6 +63,14 @@ signals:
     void applyRequested(const DrawnCircuit& drawing, const DiagramLoops& loops);
 
 private:
+    // One label a line, so that an edit redraws only the lines it changes.
+    using EquationLabels = std::vector<QLabel*>;
+    static QStringList Shown(const EquationLabels& labels);
+    // The lines in a column of the equations, or across both for the loops.
+    // The columns only ever widen.
+    void ShowLines(const EquationLabels& labels, std::optional<int> column, const QStringList& lines);
+    EquationLabels AddLines(int count, int firstRow, std::optional<int> column);
+
     void Build();
     void BuildActions();
     QWidget* BuildSidePanel();
@@ -82,9 +95,11 @@ private:
     QUndoStack* undo_ = nullptr;
     DiagramCanvas* canvas_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    QLabel* currents_ = nullptr;
-    QLabel* matrix_ = nullptr;
-    QListWidget* items_ = nullptr;
+    EquationLabels currents_{};
+    EquationLabels matrix_{};
+    EquationLabels loops_{};
+    QGridLayout* equationColumns_ = nullptr;
+    QTreeWidget* items_ = nullptr;
     QLabel* status_ = nullptr;
     std::array<QAction*, 5> toolActions_{};
     QAction* applyAction_ = nullptr;

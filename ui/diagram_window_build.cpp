@@ -2,8 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -12,6 +13,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "calc/circuit.h"
 #include "diagram_window.h"
 #include "diagram_window_texts.h"
 #include "look.h"
@@ -47,13 +49,16 @@ QLabel* HeadingLabel(const char* caption)
     return label;
 }
 
-QLabel* EquationLines()
+QLabel* EquationLine()
 {
     auto* label = new QLabel;
     label->setFont(GothicFont(kPanelPoints));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setTextFormat(Qt::PlainText);
+    // Its column is as wide as its widest line ever was, so that lines of
+    // changing widths move no other line and an edit redraws only the lines
+    // it changes.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->hide();
     return label;
 }
 
@@ -139,31 +144,47 @@ void DiagramWindow::BuildActions()
     connect(deleteAction_, &QAction::triggered, this, &DiagramWindow::OnDelete);
 }
 
+DiagramWindow::EquationLabels DiagramWindow::AddLines(int count, int firstRow, std::optional<int> column)
+{
+    EquationLabels labels;
+    for (int line = 0; line < count; ++line) {
+        labels.push_back(EquationLine());
+        if (column)
+            equationColumns_->addWidget(labels.back(), firstRow + line, *column);
+        else
+            equationColumns_->addWidget(labels.back(), firstRow + line, 0, 1, 2);
+    }
+    return labels;
+}
+
 QWidget* DiagramWindow::BuildSidePanel()
 {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    currents_ = EquationLines();
-    matrix_ = EquationLines();
-    currents_->setAccessibleName(U8(text::kCurrentsHeading));
-    matrix_->setAccessibleName(U8(text::kMatrixHeading));
-    auto* equations = new QHBoxLayout;
-    auto* currentColumn = new QVBoxLayout;
-    currentColumn->addWidget(HeadingLabel(text::kCurrentsHeading));
-    currentColumn->addWidget(currents_);
-    currentColumn->addStretch(1);
-    auto* matrixColumn = new QVBoxLayout;
-    matrixColumn->addWidget(HeadingLabel(text::kMatrixHeading));
-    matrixColumn->addWidget(matrix_);
-    matrixColumn->addStretch(1);
-    equations->addLayout(currentColumn, 1);
-    equations->addLayout(matrixColumn, 2);
-    layout->addLayout(equations);
-    layout->addSpacing(12);
-
-    items_ = new QListWidget;
+    auto* equations = new QWidget;
+    auto* columns = equationColumns_ = new QGridLayout(equations);
+    columns->addWidget(HeadingLabel(text::kCurrentsHeading), 0, 0);
+    columns->addWidget(HeadingLabel(text::kMatrixHeading), 0, 1);
+    constexpr int kMatrixLines = Circuit::MaxLoops * (Circuit::MaxLoops + 1) / 2;
+    currents_ = AddLines(Circuit::MaxBranches, 1, 0);
+    matrix_ = AddLines(kMatrixLines, 1, 1);
+    constexpr int kLoopRow = std::max<int>(Circuit::MaxBranches, kMatrixLines) + 2;
+    columns->setRowMinimumHeight(kLoopRow - 1, 12);
+    loops_ = AddLines(Circuit::MaxLoops, kLoopRow, std::nullopt);
+    columns->setRowStretch(kLoopRow + Circuit::MaxLoops, 1);
+    columns->setVerticalSpacing(2);
+    columns->setColumnStretch(1, 1);
+    columns->setHorizontalSpacing(16);
+    items_ = new QTreeWidget;
     items_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A tree of one level rather than a list: it redraws only the rows that change.
+    items_->setHeaderHidden(true);
+    items_->setRootIsDecorated(false);
+    items_->setUniformRowHeights(true);
     items_->setAccessibleName(U8(text::kItemsHeading));
+
+    auto* panel = new QWidget;
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(equations);
     layout->addWidget(HeadingLabel(text::kItemsHeading));
     layout->addWidget(items_, 1);
     return panel;
@@ -180,11 +201,13 @@ void DiagramWindow::Build()
     scroll_->setBackgroundRole(QPalette::Base);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
+    QWidget* panel = BuildSidePanel();
     splitter->addWidget(scroll_);
-    splitter->addWidget(BuildSidePanel());
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->addWidget(panel);
+    splitter->setStretchFactor(0, 1);
     splitter->setChildrenCollapsible(false);
+    const int panelWidth = panel->sizeHint().width();
+    splitter->setSizes({kWindowSize.width() - panelWidth, panelWidth});
     setCentralWidget(splitter);
 
     status_ = new QLabel;
@@ -220,9 +243,7 @@ void DiagramWindow::ConnectCanvas()
     });
     connect(canvas_, &DiagramCanvas::notAlongGrid, this,
             [this] { statusBar()->showMessage(U8(text::kNotAlongGrid), 4000); });
-    connect(items_, &QListWidget::itemSelectionChanged, this, &DiagramWindow::ListToSelection);
-    connect(items_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        const QVariant place = item->data(Qt::UserRole);
-        if (place.isValid()) EditElements(place.toInt());
-    });
+    connect(items_, &QTreeWidget::itemSelectionChanged, this, &DiagramWindow::ListToSelection);
+    connect(items_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { EditElements(items_->indexOfTopLevelItem(item)); });
 }

@@ -1,9 +1,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "platform/qstring_utf8.h"
@@ -79,10 +80,11 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     for (int step = 0; step < 4; ++step) Key(w, Qt::Key_Left);
     Key(w, Qt::Key_Return);
     EXPECT_EQ(w.Drawing().diagram, drawing::Parse(kSample));
-    EXPECT_EQ(w.CurrentsLabel()->text(), "I01＝I1\nI02＝I1－I2\nI03＝I2");
-    EXPECT_EQ(w.MatrixLabel()->text(), "Z11＝Z1＋Z2\nZ12＝－Z2\nZ22＝Z2＋Z3");
-    EXPECT_EQ(w.ItemList()->item(3)->text(), "枝路 Z3、点(4,0)から点(8,0)へ");
-    EXPECT_EQ(w.ItemList()->item(8)->text(), "ループ電流 I2：－Z2＋Z3");
+    EXPECT_EQ(w.Canvas()->accessibleDescription(), "カーソル 点(0,4)　電源 E、点(0,4)から点(0,0)へ　導線、点(4,4)から点(0,4)へ");
+    EXPECT_EQ(w.CurrentLines(), QStringList({"I01＝I1", "I02＝I1－I2", "I03＝I2"}));
+    EXPECT_EQ(w.MatrixLines(), QStringList({"Z11＝Z1＋Z2", "Z12＝－Z2", "Z22＝Z2＋Z3"}));
+    EXPECT_EQ(w.ItemList()->topLevelItem(3)->text(0), "枝路 Z3、点(4,0)から点(8,0)へ");
+    EXPECT_EQ(w.LoopLines(), QStringList({"ループ電流 I1：Z1＋Z2", "ループ電流 I2：－Z2＋Z3"}));
     EXPECT_GT(RedNear(w, 2, 2), 0) << "I1's curved arrow";
     EXPECT_GT(RedNear(w, 6, 2), 0) << "I2's curved arrow";
 
@@ -124,8 +126,12 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     EXPECT_EQ(applied[0].first, w.Drawing());
     EXPECT_EQ(LoopEquationLines(applied[0].second), LoopEquationLines(std::get<DiagramLoops>(w.Outcome())));
 
-    // A wire across the bottom one is refused: marked in red where, said why,
-    // and nothing to apply until it is undone.
+    // A wire across the bottom one, drawn zoomed in, is refused: marked in
+    // red where, said why, and nothing to apply until it is undone.
+    QWheelEvent zoom(At(w, 2, 2), w.Canvas()->mapToGlobal(At(w, 2, 2)), {}, {0, 120}, Qt::NoButton,
+                     Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.Canvas(), &zoom);
+    EXPECT_GT(w.Canvas()->Zoom(), 1);
     Key(w, Qt::Key_W);
     Drag(w, {2, 2}, {2, 6});
     EXPECT_EQ(w.StatusLabel()->text(), "線が交差するか重なっています　位置：(2,4)");
