@@ -146,11 +146,11 @@ void DiagramWindow::ShowStatus()
     QStringList warnings;
     for (const DiagramWarning& w : loops.warnings) warnings << U8(WarningText(w));
     if (warnings.isEmpty()) {
-        status_->setText(U8(text::kLoopCount) + ' ' + QString::number(loops.definitions.loops) + "　" +
+        status_->setText(U8(text::kLoopCount) + ' ' + QString::number(loops.definitions.loops) + U8(text::kItemGap) +
                          U8(text::kBranchCount) + ' ' + QString::number(loops.definitions.branches));
         SetColour(*status_, kDiagramInk);
     } else {
-        status_->setText(warnings.join("　"));
+        status_->setText(warnings.join(U8(text::kItemGap)));
         SetColour(*status_, kWarningInk);
     }
 }
@@ -178,7 +178,7 @@ void DiagramWindow::ShowCursorPlace()
     const GridPoint at = canvas_->Cursor();
     QStringList here;
     for (int i : SegmentsThrough(drawing_.diagram, at)) here << ItemName(drawing_.diagram.segments[i]);
-    canvas_->setAccessibleDescription(U8(text::kCursorAt).arg(U8(PlaceText(at)), here.join("　")));
+    canvas_->setAccessibleDescription(U8(text::kCursorAt).arg(U8(PlaceText(at)), here.join(U8(text::kItemGap))));
     const QPointF pixel = canvas_->View().PixelOf(at);
     const int room = qRound(canvas_->View().spacing);
     scroll_->ensureVisible(qRound(pixel.x()), qRound(pixel.y()), room, room);

@@ -235,7 +235,10 @@ void DiagramWindow::ConnectCanvas()
         SelectionToList();
         UpdateCommands();
     });
-    connect(canvas_, &DiagramCanvas::cursorMoved, this, &DiagramWindow::ShowCursorPlace);
+    connect(canvas_, &DiagramCanvas::cursorMoved, this, [this] {
+        ShowCursorPlace();
+        UpdateCommands();
+    });
     connect(canvas_, &DiagramCanvas::zoomed, this, [this](QPointF before, QPointF after) {
         const QPointF by = after - before;
         scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->value() + qRound(by.x()));

@@ -56,6 +56,8 @@ inline constexpr const char* kLoopItem = "ループ電流 I%1：%2";
 inline constexpr const char* kCursorAt = "カーソル 点%1　%2";
 
 inline constexpr const char* kItemsHeading = "図の要素";
+// Between the items of one line: warnings, the items at the cursor.
+inline constexpr const char* kItemGap = "　";
 inline constexpr const char* kCurrentsHeading = texts::kBranchCurrentFrame;
 inline constexpr const char* kMatrixHeading = texts::kMatrixHeading;
 inline constexpr const char* kEquals = texts::kEquals;
