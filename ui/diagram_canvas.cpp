@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 
+#include "diagram_canvas_accessible.h"
 #include "document/drawing_edits.h"
 
 namespace {
@@ -34,6 +35,7 @@ DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    UseDiagramCanvasAccessible();
     fonts_ = FontsFor(zoom_);
     Relayout();
 }

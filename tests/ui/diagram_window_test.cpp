@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -84,6 +85,8 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     EXPECT_EQ(w.CurrentLines(), QStringList({"I01＝I1", "I02＝I1－I2", "I03＝I2"}));
     EXPECT_EQ(w.MatrixLines(), QStringList({"Z11＝Z1＋Z2", "Z12＝－Z2", "Z22＝Z2＋Z3"}));
     EXPECT_EQ(w.ItemList()->topLevelItem(3)->text(0), "枝路 Z3、点(4,0)から点(8,0)へ");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.Canvas())->child(3)->text(QAccessible::Name),
+              "枝路 Z3、点(4,0)から点(8,0)へ");
     EXPECT_EQ(w.LoopLines(), QStringList({"ループ電流 I1：Z1＋Z2", "ループ電流 I2：－Z2＋Z3"}));
     EXPECT_GT(RedNear(w, 2, 2), 0) << "I1's curved arrow";
     EXPECT_GT(RedNear(w, 6, 2), 0) << "I2's curved arrow";
