@@ -182,17 +182,19 @@ void DiagramCanvas::PressToSelect(QPointF at, bool adding)
         drag_ = Drag::Band;
         return;
     }
-    std::vector<int> selection = picture_.selected;
-    if (adding) {
-        if (Contains(selection, *item))
-            selection.erase(std::find(selection.begin(), selection.end(), *item));
-        else
-            selection.push_back(*item);
-        SetSelection(selection);
-        return;
-    }
-    if (!Contains(selection, *item)) SetSelection({*item});
+    if (adding) return ToggleSelected(*item);
+    if (!Contains(picture_.selected, *item)) SetSelection({*item});
     drag_ = Drag::Moving;
+}
+
+void DiagramCanvas::ToggleSelected(int place)
+{
+    std::vector<int> selection = picture_.selected;
+    if (Contains(selection, place))
+        selection.erase(std::find(selection.begin(), selection.end(), place));
+    else
+        selection.push_back(place);
+    SetSelection(selection);
 }
 
 void DiagramCanvas::mouseMoveEvent(QMouseEvent* event)
@@ -300,16 +302,10 @@ void DiagramCanvas::ActAtCursor(bool enter)
     case DiagramTool::Branch:
     case DiagramTool::Source: LayFromKeyboard(); break;
     case DiagramTool::Select:
-        if (const auto item = ItemAtCursor(); item && enter) {
-            if (picture_.diagram.segments[*item].kind == SegmentKind::Branch) emit elementsRequested(*item);
-        } else if (item) {
-            std::vector<int> selection = picture_.selected;
-            if (Contains(selection, *item))
-                selection.erase(std::find(selection.begin(), selection.end(), *item));
-            else
-                selection.push_back(*item);
-            SetSelection(selection);
-        }
+        if (const auto item = ItemAtCursor(); item && !enter)
+            ToggleSelected(*item);
+        else if (item && picture_.diagram.segments[*item].kind == SegmentKind::Branch)
+            emit elementsRequested(*item);
         break;
     case DiagramTool::Delete:
         if (const auto item = ItemAtCursor()) emit deleteRequested({*item});

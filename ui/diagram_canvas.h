@@ -72,6 +72,7 @@ private:
     void Relayout();
     void CancelEditing();
     void PressToSelect(QPointF at, bool adding);
+    void ToggleSelected(int place);
     void SelectInBand(const QRectF& band, bool adding);
     void MoveCursor(GridPoint by);
     void LayFromKeyboard();

@@ -123,6 +123,18 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     EXPECT_EQ(w.Drawing(), beforeRenumbering);
     Key(w, Qt::Key_Y, Qt::ControlModifier);
 
+    // Selected with a band and moved a step by the keys: the same loops.
+    const std::vector<std::string> lines = LoopEquationLines(std::get<DiagramLoops>(w.Outcome()));
+    Key(w, Qt::Key_S);
+    QTest::mousePress(w.Canvas(), Qt::LeftButton, {}, At(w, 9.5, 5.5));
+    QTest::mouseMove(w.Canvas(), At(w, 4, 3));
+    QTest::mouseRelease(w.Canvas(), Qt::LeftButton, {}, At(w, -0.4, -0.4));
+    EXPECT_EQ(w.Canvas()->Selection().size(), 7u);
+    Key(w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(w.ItemList()->topLevelItem(0)->text(0), "電源 E、点(1,4)から点(1,0)へ");
+    EXPECT_EQ(LoopEquationLines(std::get<DiagramLoops>(w.Outcome())), lines);
+    Key(w, Qt::Key_Z, Qt::ControlModifier);
+
     // 反映 hands over the drawing and its loops.
     Key(w, Qt::Key_Return, Qt::ControlModifier);
     ASSERT_EQ(applied.size(), 1u);
