@@ -52,6 +52,7 @@ bool HasArrow(const Segment& s) { return s.kind != SegmentKind::Wire; }
 void DiagramWindow::SetDrawing(const DrawnCircuit& drawing)
 {
     undo_->clear();
+    canvas_->SetSelection({});
     Show(WithEntryPerNumber(drawing));
 }
 

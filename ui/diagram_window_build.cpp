@@ -182,7 +182,6 @@ QWidget* DiagramWindow::BuildSidePanel()
     items_->setAccessibleName(U8(text::kItemsHeading));
 
     auto* panel = new QWidget;
-    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(equations);
     layout->addWidget(HeadingLabel(text::kItemsHeading));
