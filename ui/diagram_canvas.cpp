@@ -33,7 +33,6 @@ bool Contains(const std::vector<int>& places, int place)
 DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     UseDiagramCanvasAccessible();
     fonts_ = FontsFor(zoom_);

@@ -49,10 +49,11 @@ public:
     QTreeWidget* ItemList() const { return items_; }
     QLabel* StatusLabel() const { return status_; }
 
-    // The commands, each on the selection or else the item at the cursor.
+    // The commands on the selection, or else on the item at the cursor.
     void OnDelete();
     void OnReverse();
     void OnElements();
+    // The commands on the whole drawing.
     void OnRenumber();
     void OnApply();
 
