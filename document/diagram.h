@@ -26,8 +26,12 @@ struct Segment {
     SegmentKind kind = SegmentKind::Wire;
     int number = 0;  // a branch's number, 1 … 15; nothing for wires and the source
     GridPoint from, to;
+
+    friend bool operator==(const Segment&, const Segment&) = default;
 };
 
 struct Diagram {
     std::vector<Segment> segments;
+
+    friend bool operator==(const Diagram&, const Diagram&) = default;
 };

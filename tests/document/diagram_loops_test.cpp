@@ -5,9 +5,12 @@
 #include <complex>
 #include <numbers>
 #include <random>
+#include <set>
 
 #include "calc/analysis.h"
+#include "document/drawn_circuit.h"
 #include "document/loop_equations.h"
+#include "document/mesh_mark.h"
 #include "document/spice_netlist.h"
 #include "graph/graph_state.h"
 #include "ngspice_runner.h"
@@ -117,6 +120,8 @@ TEST(DiagramLoops, AgreeWithNgspiceWhateverTheOrderOfTheSegments)
          {"L1=+Z1+Z2", "L2=-Z2+Z3", "I01=I1", "I02=I1-I2", "I03=I2", "Z11=Z1+Z2", "Z12=-Z2", "Z22=Z2+Z3"}, {}},
         {"loose ends", std::string(kSample) + "; 4 -4,0 0,0; W 2,4 2,6", {},
          {"枝路 4 には電流が流れません　位置：(-4,0)", "どこにもつながっていない配線の端は無視します　位置：(2,6)"}},
+        {"L-shaped window", "E 0,8 0,0; 1 0,0 8,0; 2 8,0 8,4; 3 8,4 4,4; 4 4,4 4,8; W 4,8 0,8; 5 8,4 8,8; W 8,8 4,8",
+         {}, {}},
         {"shorted and bridging branches",
          std::string(kSample) + "; 4 4,4 4,6; W 4,6 6,6 6,4; 5 8,0 10,0; 6 10,0 14,0; 7 14,0 14,4; W 14,4 10,4 10,0",
          {},
@@ -132,6 +137,20 @@ TEST(DiagramLoops, AgreeWithNgspiceWhateverTheOrderOfTheSegments)
             EXPECT_EQ(LoopEquationLines(loops), d.lines);
         }
         EXPECT_EQ(WarningTexts(loops), d.warnings);
+        // Each loop's current is drawn in its window clear of the boundary,
+        // at a place of its own, turning as the loop runs.
+        std::set<std::pair<double, double>> places;
+        for (size_t k = 0; k < loops.meshes.size(); ++k) {
+            const MeshMark mark = MeshMarkOf(loops.meshes[k]);
+            EXPECT_GE(mark.room, 0.5) << "loop " << k + 1;
+            EXPECT_TRUE(places.insert({mark.x, mark.y}).second) << "loop " << k + 1;
+            const MeshStep& first = loops.meshes[k].boundary.front();
+            EXPECT_EQ(mark.clockwise, first.to.x > first.from.x) << "loop " << k + 1;
+            int left = first.from.x, right = left, bottom = first.from.y;
+            for (const MeshStep& s : loops.meshes[k].boundary)
+                left = std::min(left, s.from.x), right = std::max(right, s.from.x), bottom = std::max(bottom, s.from.y);
+            EXPECT_TRUE(mark.x > left && mark.x < right && mark.y > first.from.y && mark.y < bottom) << "loop " << k + 1;
+        }
         const std::string netlist = SpiceNetlist(loops, CircuitOf(loops), GraphState{}.sweepStart);
 
         Diagram reordered = diagram;
@@ -146,6 +165,47 @@ TEST(DiagramLoops, AgreeWithNgspiceWhateverTheOrderOfTheSegments)
             std::shuffle(reordered.segments.begin(), reordered.segments.end(), std::mt19937(7));
         }
         ExpectNgspiceAgrees(loops);
+    }
+}
+
+TEST(DrawingEdits, EntriesTravelWithTheirBranches)
+{
+    using Drawn = DrawnCircuitOf<int>;
+    using Entries = std::vector<std::optional<int>>;
+    const std::string wires = "; W 8,0 8,4 4,4 0,4";
+    const auto renumber = [](const Drawn& d) { return Renumbered(d, NumberedInReadingOrder(d.diagram)); };
+    const auto remove = [](std::vector<int> places) {
+        return [places](const Drawn& d) { return Renumbered(d, WithoutSegments(d.diagram, places)); };
+    };
+    const struct {
+        std::string before;
+        std::function<Drawn(const Drawn&)> edit;
+        std::string after;
+        Entries entries;  // each branch entered as ten times its number before the edit
+    } edits[] = {
+        {kSample, remove({2}), "E 0,4 0,0; 1 0,0 4,0; 2 4,0 8,0" + wires, {10, 30}},
+        {kSample, remove({1, 3}), "E 0,4 0,0; 1 4,0 4,4" + wires, {20}},
+        {kSample, remove({5}), "E 0,4 0,0; 1 0,0 4,0; 2 4,0 4,4; 3 4,0 8,0; W 8,0 8,4; W 4,4 0,4", {10, 20, 30}},
+        {"E 0,4 0,0; 1 0,0 4,0; 1 4,0 4,4; 2 4,0 8,0" + wires, remove({1}), "E 0,4 0,0; 1 4,0 4,4; 2 4,0 8,0" + wires,
+         {10, 20}},
+        {"E 0,4 0,0; 3 0,0 4,0; 1 4,0 4,4; 2 4,0 8,0" + wires, renumber, kSample, {30, 10, 20}},
+        {"E 0,4 0,0; 3 4,0 8,0; 2 4,0 4,4; 1 0,0 4,0" + wires, renumber, "E 0,4 0,0; 3 4,0 8,0; 2 4,0 4,4; 1 0,0 4,0" + wires,
+         {10, 20, 30}},
+        {"E 0,4 0,0; 1 0,0 4,0; 1 4,0 4,4; 2 4,0 8,0" + wires, renumber, kSample, {10, 10, 20}},
+        {"E 0,4 0,0; 1 0,0 4,0; 3 4,0 8,0" + wires,
+         [](const Drawn& d) { return WithSegment(d, {SegmentKind::Branch, 0, {4, 0}, {4, 4}}); },
+         "E 0,4 0,0; 1 0,0 4,0; 3 4,0 8,0" + wires + "; 4 4,0 4,4", {10, std::nullopt, 30, std::nullopt}},
+    };
+    for (const auto& e : edits) {
+        Drawn before{drawing::Parse(e.before), {}};
+        for (const Segment& s : before.diagram.segments)
+            if (s.kind == SegmentKind::Branch) {
+                before.elements.resize(std::max<size_t>(before.elements.size(), s.number));
+                before.elements[s.number - 1] = 10 * s.number;
+            }
+        const Drawn after = e.edit(WithEntryPerNumber(before));
+        EXPECT_EQ(after.diagram, drawing::Parse(e.after)) << e.before;
+        EXPECT_EQ(after.elements, e.entries) << e.before;
     }
 }
 

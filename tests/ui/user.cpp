@@ -125,20 +125,23 @@ void WheelNotch(QWidget* w)
 
 void User::EnterElement(int b, const Element& r, const Element& l, const Element& c, bool ok)
 {
-    const bool opened = WithDialog([&] { Click(ui().elementButtons[b]); },
-                                   [&](QWidget& w) {
-                                       auto* dialog = qobject_cast<ElementDialog*>(&w);
-                                       ASSERT_NE(dialog, nullptr);
-                                       const Element* values[] = {&r, &l, &c};
-                                       for (int i = 0; i < 3; ++i) {
-                                           if (!values[i]->unit.isEmpty())
-                                               Choose(dialog->UnitSelector(i), values[i]->unit);
-                                           if (!values[i]->value.isNull())
-                                               TypeInto(dialog->ValueField(i), values[i]->value);
-                                       }
-                                       Click(ButtonCaptioned(w, U8(ok ? "ＯＫ" : "キャンセル")));
-                                   });
+    const bool opened = EnterElementVia([&] { Click(ui().elementButtons[b]); }, r, l, c, ok);
     EXPECT_TRUE(opened) << "no element dialog for branch " << b;
+}
+
+bool User::EnterElementVia(const std::function<void()>& open, const Element& r, const Element& l, const Element& c,
+                           bool ok)
+{
+    return WithDialog(open, [&](QWidget& w) {
+        auto* dialog = qobject_cast<ElementDialog*>(&w);
+        ASSERT_NE(dialog, nullptr);
+        const Element* values[] = {&r, &l, &c};
+        for (int i = 0; i < 3; ++i) {
+            if (!values[i]->unit.isEmpty()) Choose(dialog->UnitSelector(i), values[i]->unit);
+            if (!values[i]->value.isNull()) TypeInto(dialog->ValueField(i), values[i]->value);
+        }
+        Click(ButtonCaptioned(w, U8(ok ? "ＯＫ" : "キャンセル")));
+    });
 }
 
 namespace {

@@ -55,6 +55,9 @@ public:
     // The element dialog of branch b; R, L, C typed as given, then ＯＫ (or
     // キャンセル when ok is false).
     void EnterElement(int b, const Element& r, const Element& l = {}, const Element& c = {}, bool ok = true);
+    // The same in the element dialog that open brings up; false when none came.
+    bool EnterElementVia(const std::function<void()>& open, const Element& r, const Element& l = {},
+                         const Element& c = {}, bool ok = true);
     // The matrix dialog of element j, k: takes back the definition it shows,
     // presses the buttons with these captions ("Ｚ１", "＋", "０" …), then
     // ＯＫ (or キャンセル).
