@@ -125,9 +125,10 @@ void FrequencyAnalyses::AnalyseAlone(size_t i, Circuit& c)
     } catch (const CalcError& e) {
         point = {AnalysisOutcome::Solved, e.number()};
     }
-    const bool solved = point.error == 0 && point.outcome == AnalysisOutcome::Solved;
-    for (int row = 0; row < BlockRows(); ++row) At(i, row) = 0;
-    if (!solved) return;
+    if (point.error != 0 || point.outcome != AnalysisOutcome::Solved) {
+        for (int row = 0; row < BlockRows(); ++row) At(i, row) = 0;
+        return;
+    }
     At(i, kZRegRow) = c.ZReg.re;
     At(i, kZRegRow + 1) = c.ZReg.im;
     for (int b = 1; b <= branches_; ++b) {
@@ -142,6 +143,7 @@ void FrequencyAnalyses::AnalyseAlone(size_t i, Circuit& c)
 
 void FrequencyAnalyses::AnalyseInLanes(const Circuit& c, SweepRoute route)
 {
+    static_assert(kLanes == lanes::kWidth);
     lanes::Problem p = ProblemOf(c);
     p.zReg = kZRegRow;
     p.brCur = BrCurRow(1);

@@ -32,7 +32,6 @@ SweepRoute ChosenSweepRoute();
 class FrequencyAnalyses {
 public:
     size_t Count() const { return frequencies_.size(); }
-    double Frequency(size_t i) const { return frequencies_[i]; }
 
     // calciz's outcome at frequency i; the CalcError it raised there is
     // raised again, with the same number.
@@ -76,8 +75,8 @@ private:
 
     // calciz on c at frequency i, its outcome or error and its results.
     void AnalyseAlone(size_t i, Circuit& c);
-    // calciz at the frequencies of every block whose lanes the kernel has
-    // marked, the kernel's results elsewhere.
+    // The lanes' results, and calciz's at each frequency whose lane departed
+    // from its plain path.
     void AnalyseInLanes(const Circuit& c, SweepRoute route);
 
     struct Point {
@@ -91,8 +90,8 @@ private:
     std::vector<double> values_;
 };
 
-// calciz at every frequency on a copy of c (whose arrays must match its
-// counts), by the route given or ChosenSweepRoute(). AVX2 on a processor
-// without it takes the portable route.
+// calciz at every frequency, as on a copy of c (whose arrays must match its
+// counts), by the route given or ChosenSweepRoute(). AVX2 asked for on a
+// processor without it takes the portable route.
 FrequencyAnalyses AnalyseFrequencies(const Circuit& c, std::span<const double> frequencies);
 FrequencyAnalyses AnalyseFrequencies(const Circuit& c, std::span<const double> frequencies, SweepRoute route);

@@ -33,19 +33,19 @@ struct Cpx {
 
 // The formulas of cpx_detail, operand for operand.
 template <class V>
-Cpx<V> Plus(const Cpx<V>& a, const Cpx<V>& b)
+inline Cpx<V> Plus(const Cpx<V>& a, const Cpx<V>& b)
 {
     return {a.re + b.re, a.im + b.im};
 }
 
 template <class V>
-Cpx<V> Minus(const Cpx<V>& a, const Cpx<V>& b)
+inline Cpx<V> Minus(const Cpx<V>& a, const Cpx<V>& b)
 {
     return {a.re - b.re, a.im - b.im};
 }
 
 template <class V>
-Cpx<V> Times(const Cpx<V>& a, const Cpx<V>& b)
+inline Cpx<V> Times(const Cpx<V>& a, const Cpx<V>& b)
 {
     return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re};
 }
@@ -57,7 +57,7 @@ struct Quotient {
 };
 
 template <class V>
-Quotient<V> Over(const Cpx<V>& a, const Cpx<V>& b)
+inline Quotient<V> Over(const Cpx<V>& a, const Cpx<V>& b)
 {
     const V d = b.re * b.re + b.im * b.im;
     return {{(a.im * b.im + a.re * b.re) / d, (a.im * b.re - a.re * b.im) / d}, d};

@@ -3,9 +3,9 @@
 // instructions the target has.
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "lanes_kernel.h"
 
@@ -14,13 +14,14 @@ namespace {
 struct PortableLanes {
     double v[lanes::kWidth];
 
-    // A lane is flagged where any of its bits is set.
+    // A lane is flagged where it is NaN; a sum of flags is flagged where
+    // any of them is.
     struct Mask {
-        uint64_t bits[lanes::kWidth];
+        double flags[lanes::kWidth];
         friend Mask operator|(const Mask& a, const Mask& b)
         {
             Mask m;
-            for (int l = 0; l < lanes::kWidth; ++l) m.bits[l] = a.bits[l] | b.bits[l];
+            for (int l = 0; l < lanes::kWidth; ++l) m.flags[l] = a.flags[l] + b.flags[l];
             return m;
         }
     };
@@ -36,7 +37,7 @@ struct PortableLanes {
     static Mask Flag(Test test)
     {
         Mask m;
-        for (int l = 0; l < lanes::kWidth; ++l) m.bits[l] = test(l) ? ~uint64_t{0} : 0;
+        for (int l = 0; l < lanes::kWidth; ++l) m.flags[l] = test(l) ? std::numeric_limits<double>::quiet_NaN() : 0.0;
         return m;
     }
 
@@ -83,11 +84,11 @@ struct PortableLanes {
     {
         return Flag([](int) { return false; });
     }
-    // x − x is +0 while x is finite and NaN otherwise.
+    // x − x is 0 while x is finite and NaN otherwise.
     static Mask NotFinite(const PortableLanes& a)
     {
         Mask m;
-        for (int l = 0; l < lanes::kWidth; ++l) m.bits[l] = std::bit_cast<uint64_t>(a.v[l] - a.v[l]);
+        for (int l = 0; l < lanes::kWidth; ++l) m.flags[l] = a.v[l] - a.v[l];
         return m;
     }
     static Mask Less(const PortableLanes& a, const PortableLanes& b)
@@ -98,13 +99,14 @@ struct PortableLanes {
     {
         return Flag([&](int l) {
             const double size = std::fabs(a.v[l]);
-            return !(size < 0x1p511) || (size < 0x1p-511 && size > 0);
+            const bool large = !(size < 0x1p511);
+            return large | ((size < 0x1p-511) & (size > 0));
         });
     }
     static unsigned Lanes(const Mask& m)
     {
         unsigned lanes = 0;
-        for (int l = 0; l < lanes::kWidth; ++l) lanes |= (m.bits[l] != 0 ? 1u : 0u) << l;
+        for (int l = 0; l < lanes::kWidth; ++l) lanes |= (m.flags[l] != 0 ? 1u : 0u) << l;
         return lanes;
     }
 };
