@@ -97,7 +97,7 @@ void RoutedSweep(benchmark::State& state, SweepRoute route)
     const std::vector<double> freqs = SweepFrequencies();
     for (auto _ : state) {
         const FrequencyAnalyses analyses = AnalyseFrequencies(c, freqs, route);
-        benchmark::DoNotOptimize(analyses.ZReg(Points - 1));
+        benchmark::DoNotOptimize(analyses.InputImpedance(Points - 1));
     }
     state.SetItemsProcessed(state.iterations() * Points);
 }

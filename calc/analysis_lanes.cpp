@@ -99,18 +99,18 @@ AnalysisOutcome FrequencyAnalyses::Outcome(size_t i) const
     return points_[i].outcome;
 }
 
-AnalysisOutcome FrequencyAnalyses::Restore(size_t i, Circuit& c) const
+AnalysisOutcome FrequencyAnalyses::ReplayInto(size_t i, Circuit& c) const
 {
     if (c.BrCnt != branches_ || !ArraysMatchCounts(c))
-        throw std::logic_error("FrequencyAnalyses::Restore: not the circuit analysed");
+        throw std::logic_error("FrequencyAnalyses::ReplayInto: not the circuit analysed");
     c.Frq = frequencies_[i];
     if (points_[i].error == 0 && points_[i].outcome == AnalysisOutcome::Solved) {
-        c.ZReg = ZReg(i);
+        c.ZReg = InputImpedance(i);
         for (int b = 1; b <= branches_; ++b) {
-            c.BrCur[b] = BrCur(i, b);
-            c.BrCurAbs[b] = BrCurAbs(i, b);
-            c.BrVol[b] = BrVol(i, b);
-            c.BrVolAbs[b] = BrVolAbs(i, b);
+            c.BrCur[b] = BranchCurrent(i, b);
+            c.BrCurAbs[b] = BranchCurrentMagnitude(i, b);
+            c.BrVol[b] = BranchVoltage(i, b);
+            c.BrVolAbs[b] = BranchVoltageMagnitude(i, b);
         }
     }
     return Outcome(i);

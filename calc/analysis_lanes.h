@@ -39,17 +39,19 @@ public:
     // The number of that CalcError, 0 where none was raised.
     int ErrorNumber(size_t i) const { return points_[i].error; }
 
-    // Where the outcome is Solved; 0 everywhere else.
-    Complex ZReg(size_t i) const { return {At(i, kZRegRow), At(i, kZRegRow + 1)}; }
-    Complex BrCur(size_t i, int b) const { return {At(i, BrCurRow(b)), At(i, BrCurRow(b) + 1)}; }
-    double BrCurAbs(size_t i, int b) const { return At(i, BrCurAbsRow(b)); }
-    Complex BrVol(size_t i, int b) const { return {At(i, BrVolRow(b)), At(i, BrVolRow(b) + 1)}; }
-    double BrVolAbs(size_t i, int b) const { return At(i, BrVolAbsRow(b)); }
+    // ZReg, BrCur, BrCurAbs, BrVol and BrVolAbs as calciz leaves them where
+    // the outcome is Solved; 0 everywhere else.
+    Complex InputImpedance(size_t i) const { return {At(i, kZRegRow), At(i, kZRegRow + 1)}; }
+    Complex BranchCurrent(size_t i, int b) const { return {At(i, BrCurRow(b)), At(i, BrCurRow(b) + 1)}; }
+    double BranchCurrentMagnitude(size_t i, int b) const { return At(i, BrCurAbsRow(b)); }
+    Complex BranchVoltage(size_t i, int b) const { return {At(i, BrVolRow(b)), At(i, BrVolRow(b) + 1)}; }
+    double BranchVoltageMagnitude(size_t i, int b) const { return At(i, BrVolAbsRow(b)); }
 
-    // Puts frequency i and, where it was solved, its results into c as
-    // calciz leaves them: Frq, ZReg, BrCur, BrCurAbs, BrVol, BrVolAbs. Then
-    // returns or raises as Outcome(i).
-    AnalysisOutcome Restore(size_t i, Circuit& c) const;
+    // Puts frequency i and, where it was solved, its results into c (the
+    // circuit analysed or a copy of it) as calciz leaves them: Frq, ZReg,
+    // BrCur, BrCurAbs, BrVol, BrVolAbs. Then returns or raises as Outcome(i):
+    // a drop-in for calciz(c) at that frequency.
+    AnalysisOutcome ReplayInto(size_t i, Circuit& c) const;
 
 private:
     friend FrequencyAnalyses AnalyseFrequencies(const Circuit& c, std::span<const double> frequencies,

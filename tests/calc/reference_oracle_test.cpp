@@ -316,7 +316,7 @@ void ExpectRoutesMatchCalciz(const Circuit& c, const std::vector<double>& freque
                 error = e.number();
             }
             try {
-                actualOutcome = analyses.Restore(i, actual);
+                actualOutcome = analyses.ReplayInto(i, actual);
             } catch (const CalcError& e) {
                 actualError = e.number();
             }
