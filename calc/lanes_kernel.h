@@ -221,8 +221,7 @@ void AnalyseBlocksOf(const Problem& p, const double* frequencies, size_t blocks,
 {
     const size_t blockSize = static_cast<size_t>(p.blockRows) * kWidth;
     for (size_t i = 0; i < blocks; ++i)
-        redo[i] = static_cast<uint8_t>(
-            AnalyseBlock<V, N>(p, frequencies + i * kWidth, results + i * blockSize));
+        redo[i] = static_cast<uint8_t>(AnalyseBlock<V, N>(p, frequencies + i * kWidth, results + i * blockSize));
 }
 
 // The loop count as a template argument, so that the solver's loops unroll.

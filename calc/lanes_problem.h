@@ -60,8 +60,7 @@ struct Problem {
 using BlockAnalysis = void (*)(const Problem& problem, const double* frequencies, size_t blocks, double* results,
                                uint8_t* redo);
 
-void AnalysePortable(const Problem& problem, const double* frequencies, size_t blocks, double* results,
-                     uint8_t* redo);
+void AnalysePortable(const Problem& problem, const double* frequencies, size_t blocks, double* results, uint8_t* redo);
 void AnalyseAvx2(const Problem& problem, const double* frequencies, size_t blocks, double* results, uint8_t* redo);
 
 }  // namespace lanes

@@ -143,8 +143,11 @@ TEST(AnalysisShapeTest, SweepRouteByItsName)
     const SweepRoute fastest = SweepRouteNamed(nullptr);
     EXPECT_NE(fastest, SweepRoute::Single);
     const std::pair<const char*, SweepRoute> names[] = {
-        {"single", SweepRoute::Single}, {"portable", SweepRoute::Portable}, {"avx2", SweepRoute::Avx2},
-        {"AVX2", fastest},              {"", fastest},
+        {"single", SweepRoute::Single},
+        {"portable", SweepRoute::Portable},
+        {"avx2", SweepRoute::Avx2},
+        {"AVX2", fastest},
+        {"", fastest},
     };
     for (auto [name, route] : names) EXPECT_EQ(SweepRouteNamed(name), route) << name;
 }

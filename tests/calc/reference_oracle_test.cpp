@@ -393,7 +393,8 @@ TEST(CalcizOracleTest, RandomCircuitsOnEveryRoute)
         }
         for (int j = 1; j <= c.LoopCnt; ++j)
             for (int k = j; k <= c.LoopCnt; ++k)
-                for (int b = 1; b <= c.BrCnt; ++b) (*c.ZDef(10 * j + k))[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+                for (int b = 1; b <= c.BrCnt; ++b)
+                    (*c.ZDef(10 * j + k))[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
         if (trial % 5 == 1) {  // loop 2 repeats loop 1: singular
             for (int16_t& mark : *c.ZDef(11)) mark = std::max<int16_t>(mark, 0);
             *c.ZDef(12) = *c.ZDef(22) = *c.ZDef(11);
