@@ -1,6 +1,8 @@
 // A 501-point frequency sweep of calciz, in analyses per second, beside the
 // same number of bare 5 × 5 complex Gauss–Jordan inversions without any
-// checks: the reference for the cost of the checked arithmetic.
+// checks: the reference for the cost of the checked arithmetic. The same
+// sweep on each route of AnalyseFrequencies, against calciz's sweep as the
+// reference.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "calc/analysis.h"
+#include "calc/analysis_lanes.h"
 #include "calc/branch_impedance.h"
 #include "calc/circuit.h"
 #include "calc/loop_matrix.h"
@@ -87,6 +90,17 @@ void Sweep(benchmark::State& state, Circuit c)
 }
 
 void BM_CalcizSweep_2Loops3Branches(benchmark::State& state) { Sweep(state, SampleCircuit()); }
+
+void RoutedSweep(benchmark::State& state, SweepRoute route)
+{
+    const Circuit c = LadderCircuit();
+    const std::vector<double> freqs = SweepFrequencies();
+    for (auto _ : state) {
+        const FrequencyAnalyses analyses = AnalyseFrequencies(c, freqs, route);
+        benchmark::DoNotOptimize(analyses.InputImpedance(Points - 1));
+    }
+    state.SetItemsProcessed(state.iterations() * Points);
+}
 void BM_CalcizSweep_5Loops15Branches(benchmark::State& state) { Sweep(state, LadderCircuit()); }
 
 struct Cx {
@@ -145,6 +159,9 @@ void BM_BareInversion_5x5(benchmark::State& state)
 
 BENCHMARK(BM_BareInversion_5x5);
 BENCHMARK(BM_CalcizSweep_5Loops15Branches);
+BENCHMARK_CAPTURE(RoutedSweep, 5Loops15Branches_single, SweepRoute::Single);
+BENCHMARK_CAPTURE(RoutedSweep, 5Loops15Branches_portable, SweepRoute::Portable);
+BENCHMARK_CAPTURE(RoutedSweep, 5Loops15Branches_avx2, SweepRoute::Avx2);
 BENCHMARK(BM_CalcizSweep_2Loops3Branches);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis.h"
+#include "analysis_lanes.h"
 #include "calc_error_expect.h"
 #include "complex.h"
 #include "loop_matrix.h"
@@ -130,9 +131,25 @@ TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused)
     EXPECT_NO_THROW(calciz(c));
     c.ZDef23.resize(2);
     EXPECT_THROW(calciz(c), std::logic_error);
+    EXPECT_THROW(AnalyseFrequencies(c, std::vector<double>{100}), std::logic_error);
     InitCircuitData(c);
     c.BrCnt = 4;
     EXPECT_THROW(calciz(c), std::logic_error);
+}
+
+// BRIVEL_SWEEP's values; anything else is the fastest route.
+TEST(AnalysisShapeTest, SweepRouteByItsName)
+{
+    const SweepRoute fastest = SweepRouteNamed(nullptr);
+    EXPECT_NE(fastest, SweepRoute::Single);
+    const std::pair<const char*, SweepRoute> names[] = {
+        {"single", SweepRoute::Single},
+        {"portable", SweepRoute::Portable},
+        {"avx2", SweepRoute::Avx2},
+        {"AVX2", fastest},
+        {"", fastest},
+    };
+    for (auto [name, route] : names) EXPECT_EQ(SweepRouteNamed(name), route) << name;
 }
 
 }  // namespace

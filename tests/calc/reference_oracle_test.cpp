@@ -14,8 +14,11 @@
 #include <vector>
 
 #include "analysis.h"
+#include "analysis_lanes.h"
+#include "branch_impedance.h"
 #include "checked.h"
 #include "network.h"
+#include "loop_matrix.h"
 #include "solver.h"
 
 namespace {
@@ -295,17 +298,125 @@ bool ExpectCalcizMatchesReference(Circuit& c)
     return true;
 }
 
+// Every route against calciz, one frequency after the other on a copy of c:
+// outcome or error, and the results put back into a circuit.
+void ExpectRoutesMatchCalciz(const Circuit& c, const std::vector<double>& frequencies)
+{
+    for (SweepRoute route : {SweepRoute::Single, SweepRoute::Portable, SweepRoute::Avx2}) {
+        const FrequencyAnalyses analyses = AnalyseFrequencies(c, frequencies, route);
+        ASSERT_EQ(analyses.Count(), frequencies.size());
+        Circuit expected = c, actual = c;
+        for (size_t i = 0; i < frequencies.size(); ++i) {
+            expected.Frq = frequencies[i];
+            std::optional<int> error, actualError;
+            AnalysisOutcome outcome{}, actualOutcome{};
+            try {
+                outcome = calciz(expected);
+            } catch (const CalcError& e) {
+                error = e.number();
+            }
+            try {
+                actualOutcome = analyses.ReplayInto(i, actual);
+            } catch (const CalcError& e) {
+                actualError = e.number();
+            }
+            const auto where = ::testing::Message() << "route " << static_cast<int>(route) << " at " << frequencies[i];
+            ASSERT_EQ(actualError, error) << where;
+            EXPECT_EQ(analyses.ErrorNumber(i), error.value_or(0)) << where;
+            if (error || outcome == AnalysisOutcome::Singular) {
+                EXPECT_EQ(actualOutcome, outcome) << where;
+                continue;
+            }
+            EXPECT_TRUE(SameBits(expected.ZReg, actual.ZReg)) << where;
+            for (int b = 1; b <= c.BrCnt; ++b) {
+                EXPECT_TRUE(SameBits(expected.BrCur[b], actual.BrCur[b])) << where << ", BrCur " << b;
+                EXPECT_TRUE(SameBits(expected.BrCurAbs[b], actual.BrCurAbs[b])) << where << ", BrCurAbs " << b;
+                EXPECT_TRUE(SameBits(expected.BrVol[b], actual.BrVol[b])) << where << ", BrVol " << b;
+                EXPECT_TRUE(SameBits(expected.BrVolAbs[b], actual.BrVolAbs[b])) << where << ", BrVolAbs " << b;
+            }
+        }
+    }
+}
+
+// 121 frequencies: the lanes' last block is not full.
 TEST(CalcizOracleTest, SweepsOfTheTestNetworks)
 {
     for (const Network& net : {BridgeNetwork(), GridNetwork(), LadderNetwork()}) {
         Circuit c;
         LoadNetwork(c, net);
         c.EmfCpx = {2.5, 0};
+        std::vector<double> frequencies;
         for (int i = 0; i <= 120; ++i) {
             c.Frq = std::pow(10.0, 7.0 * i / 120);
+            frequencies.push_back(c.Frq);
             EXPECT_TRUE(ExpectCalcizMatchesReference(c)) << "network of " << c.LoopCnt << " loops";
         }
+        ExpectRoutesMatchCalciz(c, frequencies);
     }
+}
+
+// Whether the solver exchanges rows at c.Frq.
+bool ExchangesRows(Circuit c)
+{
+    bool exchanged = false;
+    try {
+        for (int b = 1; b <= c.BrCnt; ++b) BrZCalc(c.BrImp[b], c.BrR[b], c.BrL[b], c.BrC[b], c.Frq);
+        AsmLoopMat(c);
+    } catch (const CalcError&) {
+        return false;
+    }
+    ReferenceInvert(c.LoopMat, exchanged);
+    return exchanged;
+}
+
+// Elements over many decades; frequencies from 0 to where ωL overflows, 4k + 3 of
+// them. Neighbouring frequencies share a block of lanes, and near a
+// resonance some of them need a row exchange while others do not.
+TEST(CalcizOracleTest, RandomCircuitsOnEveryRoute)
+{
+    std::mt19937 rng(4);
+    std::uniform_real_distribution<double> u(0, 1);
+    const auto decades = [&](double low, double high) { return std::pow(10.0, low + (high - low) * u(rng)); };
+    int mixedBlocks = 0;
+    for (int trial = 0; trial < 40; ++trial) {
+        Circuit c;
+        c.LoopCnt = static_cast<int16_t>(2 + trial % 4);
+        c.BrCnt = static_cast<int16_t>(c.LoopCnt + rng() % (16 - c.LoopCnt));
+        InitCircuitData(c);
+        // Every impedance and the source scaled down by `tiny` below the
+        // plain division's range: the currents stay as large.
+        const double tiny = trial % 4 == 3 ? 1e-159 : 1;
+        for (int b = 1; b <= c.BrCnt; ++b) {
+            c.BrR[b] = u(rng) < 0.1 ? 0 : tiny * decades(-3, 6);
+            c.BrL[b] = u(rng) < 0.3 ? 0 : tiny * decades(-9, 0);
+            c.BrC[b] = u(rng) < 0.3 ? 0 : decades(-13, -3) / tiny;
+        }
+        for (int j = 1; j <= c.LoopCnt; ++j)
+            for (int k = j; k <= c.LoopCnt; ++k)
+                for (int b = 1; b <= c.BrCnt; ++b)
+                    (*c.ZDef(10 * j + k))[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+        if (trial % 5 == 1) {  // loop 2 repeats loop 1: singular
+            for (int16_t& mark : *c.ZDef(11)) mark = std::max<int16_t>(mark, 0);
+            *c.ZDef(12) = *c.ZDef(22) = *c.ZDef(11);
+            for (int k = 3; k <= c.LoopCnt; ++k) *c.ZDef(20 + k) = *c.ZDef(10 + k);
+        }
+        for (int b = 1; b <= c.BrCnt; ++b)
+            for (int k = 1; k <= c.LoopCnt; ++k) c.CurDef[b][k] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+        c.EmfCpx = {tiny * decades(-2, 3), trial % 3 == 0 ? tiny * decades(-2, 3) : 0};
+        std::vector<double> frequencies{0};
+        for (int i = 0; i < 198; ++i) frequencies.push_back(std::pow(10.0, -2 + 12.0 * i / 197));
+        for (double f : {1e303, 1e306}) frequencies.push_back(f);
+        for (size_t first = 0; first + 4 <= frequencies.size(); first += 4) {
+            int exchanging = 0;
+            for (size_t i = first; i < first + 4; ++i) {
+                c.Frq = frequencies[i];
+                exchanging += ExchangesRows(c);
+            }
+            mixedBlocks += exchanging > 0 && exchanging < 4;
+        }
+        ExpectRoutesMatchCalciz(c, frequencies);
+    }
+    EXPECT_GT(mixedBlocks, 20);
 }
 
 // Random marks make singular matrices, zero diagonals and empty branch
