@@ -8,7 +8,7 @@
 #include "calc/analysis.h"
 #include "calc/circuit.h"
 #include "graph/branch_colour.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "print/page_host.h"
 #include "print/preview_window.h"
 #include "tests/support/sample_circuits.h"

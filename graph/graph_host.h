@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "graph/sweep_data.h"
+#include "sweep/sweep_data.h"
 
 class GraphHost {
 public:

@@ -20,7 +20,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace gl = graph_layout;
 

@@ -17,12 +17,12 @@
 #include <QWidget>
 
 #include "calc/circuit.h"
-#include "graph/curve_searches.h"
+#include "sweep/curve_searches.h"
 #include "graph/graph_boxes.h"
 #include "graph/graph_host.h"
-#include "graph/graph_state.h"
-#include "graph/plotted_sweep.h"
-#include "graph/position_steps.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_sweep.h"
+#include "sweep/position_steps.h"
 #include "graph/sweep.h"
 #include "platform/save_file_dialog.h"
 

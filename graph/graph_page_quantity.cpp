@@ -8,7 +8,7 @@
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "graph/page_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
 {

@@ -9,10 +9,10 @@
 #include "graph/axes.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
-#include "graph/graph_reset.h"
+#include "sweep/graph_reset.h"
 #include "graph/graph_texts.h"
 #include "graph/kept_curve.h"
-#include "graph/position_steps.h"
+#include "sweep/position_steps.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 

@@ -10,12 +10,10 @@
 #include <QColor>
 
 #include "calc/circuit.h"
-#include "graph/graph_state.h"
-#include "graph/plotted_sweep.h"
-#include "graph/sweep_data.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_sweep.h"
+#include "sweep/sweep_data.h"
 #include "platform/draw_surface.h"
-
-inline const QColor kLiveCurveColour{255, 0, 0};
 
 // Input impedance in red. While no curve is kept every drawn point is recorded
 // in the kept curve from index 1; a completed sweep sets its count to the

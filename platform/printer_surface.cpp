@@ -8,7 +8,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "platform/whole_file.h"
+#include "document/whole_file.h"
 
 namespace {
 

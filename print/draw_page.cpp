@@ -1,5 +1,5 @@
 #include "calc/calc_error.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "print/page_drawer.h"
 
 PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, const Circuit& circuit, PageHost& host,

@@ -9,7 +9,7 @@
 
 #include "calc/complex.h"
 #include "calc/number_text.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "graph/label_row.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"

@@ -9,7 +9,7 @@
 
 #include "platform/device_surface.h"
 #include "platform/image_surface.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "print/page_drawer.h"
 #include "print/print_texts.h"
 

@@ -1,6 +1,6 @@
 #include <QString>
 
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "platform/draw_surface.h"
 #include "platform/font_names.h"
 #include "print/page_drawer.h"

@@ -6,7 +6,7 @@
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "platform/message_box.h"
-#include "graph/sweep_table.h"
+#include "sweep/sweep_table.h"
 #include "platform/picture_box.h"
 #include "print/page_drawer.h"
 #include "print/page_export.h"

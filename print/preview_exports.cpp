@@ -3,11 +3,11 @@
 
 #include <QFileInfo>
 
-#include "graph/graph_state.h"
-#include "graph/sweep_table.h"
+#include "sweep/graph_state.h"
+#include "sweep/sweep_table.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "platform/whole_file.h"
+#include "document/qstring_utf8.h"
+#include "document/whole_file.h"
 #include "print/page_export.h"
 #include "print/page_host.h"
 #include "print/preview_window.h"

@@ -12,7 +12,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "graph/plotted_sweep.h"
+#include "sweep/plotted_sweep.h"
 #include "platform/printer_surface.h"
 #include "platform/save_file_dialog.h"
 #include "print/clipboard_picture.h"

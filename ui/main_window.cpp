@@ -8,17 +8,17 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "circuit_of_document.h"
-#include "circuit_size.h"
+#include "document/circuit_of_document.h"
+#include "document/circuit_size.h"
 #include "entry_field.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "main_window_layout.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
-#include "recovery_file.h"
+#include "document/recovery_file.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"

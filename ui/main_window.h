@@ -12,13 +12,13 @@
 
 #include "calc/circuit.h"
 #include "calc/matrix_from_currents.h"
-#include "circuit_document.h"
-#include "element_entry.h"
+#include "document/circuit_document.h"
+#include "document/element_entry.h"
 #include "result_label.h"
 #include "graph/graph_host.h"
-#include "graph/graph_state.h"
-#include "signed_sum_entry.h"
-#include "units.h"
+#include "sweep/graph_state.h"
+#include "document/signed_sum_entry.h"
+#include "document/units.h"
 
 class CircuitPicture;
 class EntryField;

@@ -15,7 +15,7 @@
 #include "circuit_picture.h"
 #include "entry_field.h"
 #include "main_window.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"

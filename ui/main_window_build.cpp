@@ -13,12 +13,12 @@
 #include "main_window_layout.h"
 #include "matrix_brackets.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
-#include "units.h"
+#include "document/units.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "main_window_layout.h"
 #include "matrix_dialog.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "signed_sum_text.h"
+#include "document/qstring_utf8.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "calc/loop_matrix.h"
 #include "entry_field.h"
 #include "main_window.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
-#include "signed_sum_text.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 void MainWindow::LoadDocument(const CircuitDocument& document)

@@ -12,9 +12,9 @@
 #include "entry_field.h"
 #include "main_window.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
-#include "units.h"
+#include "document/units.h"
 
 void MainWindow::SetText(QLabel* label, const std::string& text) { label->setText(U8(text)); }
 

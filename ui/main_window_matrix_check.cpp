@@ -7,10 +7,10 @@
 #include "calc/loop_matrix.h"
 #include "calc/matrix_from_currents.h"
 #include "main_window.h"
-#include "matrix_check_text.h"
+#include "document/matrix_check_text.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "signed_sum_text.h"
+#include "document/qstring_utf8.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 namespace {

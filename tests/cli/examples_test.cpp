@@ -14,8 +14,8 @@
 #include "calc/matrix_from_currents.h"
 #include "ngspice_runner.h"
 #include "program.h"
-#include "ui/circuit_file.h"
-#include "ui/circuit_of_document.h"
+#include "document/circuit_file.h"
+#include "document/circuit_of_document.h"
 
 namespace {
 

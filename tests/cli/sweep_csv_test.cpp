@@ -7,13 +7,13 @@
 #include "calc/complex.h"
 #include "graph/axes.h"
 #include "graph/branch_colour.h"
-#include "graph/curve_searches.h"
-#include "graph/graph_reset.h"
+#include "sweep/curve_searches.h"
+#include "sweep/graph_reset.h"
 #include "graph/sweep.h"
 #include "program.h"
 #include "tests/support/recording_surface.h"
-#include "ui/circuit_file.h"
-#include "ui/circuit_of_document.h"
+#include "document/circuit_file.h"
+#include "document/circuit_of_document.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "calc/analysis.h"
 #include "graph/marker_overlay.h"
 #include "graph/readout_text.h"
-#include "platform/qstring_utf8.h"
-#include "platform/whole_file.h"
+#include "document/qstring_utf8.h"
+#include "document/whole_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/graph/page_fixture.h"
 #include "tests/graph/pixels.h"
@@ -439,7 +439,8 @@ double UnitFactor(const QString& unit)
 std::optional<LineReading> ReadLine(const QString& line, const QString& name)
 {
     const QRegularExpression form(
-        QStringLiteral("^f = ([-0-9.]+)(\\S+)　\\|%1\\| = ([-0-9.]+(?:E-[0-9]+)?)(\\S+)　∠%1 = ([-0-9.]+)°$").arg(name));
+        QStringLiteral("^f = ([-0-9.]+)(\\S+)　\\|%1\\| = ([-0-9.]+(?:E-[0-9]+)?)(\\S+)　∠%1 = ([-0-9.]+)°$")
+            .arg(name));
     const QRegularExpressionMatch m = form.match(line);
     if (!m.hasMatch()) return std::nullopt;
     return LineReading{m.captured(1).toDouble() * UnitFactor(m.captured(2)),

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "calc/circuit.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "print/page_host.h"
 #include "print/print_state.h"
 

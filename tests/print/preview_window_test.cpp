@@ -24,7 +24,7 @@
 
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
-#include "platform/whole_file.h"
+#include "document/whole_file.h"
 #include "print/page_drawer.h"
 #include "print/preview_window.h"
 #include "print/arrow_spinner.h"

@@ -8,7 +8,7 @@
 #include <bit>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"

@@ -14,7 +14,7 @@
 
 #include "calc/number_text.h"
 #include "graph/graph_page.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/result_label.h"

@@ -11,7 +11,7 @@
 
 #include "calc/calc_error.h"
 #include "graph/graph_page.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"

@@ -16,11 +16,11 @@
 #include <gtest/gtest.h>
 
 #include "documents.h"
-#include "platform/qstring_utf8.h"
-#include "ui/circuit_file.h"
+#include "document/qstring_utf8.h"
+#include "document/circuit_file.h"
 #include "ui/entry_field.h"
 #include "ui/recent_files.h"
-#include "ui/recovery_file.h"
+#include "document/recovery_file.h"
 #include "ui/selector.h"
 #include "user.h"
 

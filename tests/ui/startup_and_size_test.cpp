@@ -9,8 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
-#include "ui/circuit_document.h"
+#include "document/qstring_utf8.h"
+#include "document/circuit_document.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"

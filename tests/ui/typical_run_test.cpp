@@ -13,7 +13,7 @@
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
 #include "user.h"
