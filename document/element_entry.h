@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 
+#include "calc/loop_analysis.h"
+
 #include "document/qstring_utf8.h"
 #include "document/units.h"
 
@@ -29,11 +31,6 @@ struct ElementEntry {
                                          {QStringLiteral("0"), U8(texts::kMilliHenry)},
                                          {QString(), U8(texts::kMicroFarad)}}};
     bool operator==(const ElementEntry&) const = default;
-};
-
-// R in Ω, L in H and C in F; C = 0: no capacitor.
-struct BranchElements {
-    double r = 0, l = 0, c = 0;
 };
 
 // The number of an entered text, 0 for the empty text.

@@ -1,43 +1,37 @@
 #include "document/page_calculation.h"
 
-#include "calc/analysis.h"
-#include "calc/checked.h"
 #include "document/document_texts.h"
 
 namespace {
 
 bool HasCapacitor(const Circuit& c)
 {
-    for (int b = 1; b <= c.BrCnt; ++b)
-        if (c.BrC[b] != 0) return true;
+    for (int b = 1; b <= BranchCount(c); ++b)
+        if (ElementsOfBranch(c, b).c != 0) return true;
     return false;
 }
 
-void Phases(Circuit& c)
+CalculatedPage WithPhases(const Circuit& c, LoopResults values)
 {
-    for (int b = 1; b <= c.BrCnt; ++b) {
-        CpxPh(c.BrCur[b], c.AngRes);
-        c.BrCurPh[b] = c.AngRes;
-        CpxPh(c.BrVol[b], c.AngRes);
-        c.BrVolPh[b] = c.AngRes;
+    CalculatedPage page{c, std::move(values), {0}, {0}};
+    for (int b = 1; b <= BranchCount(c); ++b) {
+        page.currentPhase.push_back(PagePhase(page.values.branchCurrent[b]));
+        page.voltagePhase.push_back(PagePhase(page.values.branchVoltage[b]));
     }
-    c.ZiAbs = CpxAbs(c.ZReg);
-    CpxPh(c.ZReg, c.AngRes);
-    c.ZiPh = c.AngRes;
+    page.inputImpedanceMagnitude = Magnitude(page.values.inputImpedance);
+    page.inputImpedancePhase = PagePhase(page.values.inputImpedance);
+    return page;
 }
 
 }  // namespace
 
-PageCalculation CalculatePage(Circuit& c)
+PageCalculation CalculatePage(const Circuit& c)
 {
-    c.Frq = checked::Chk(c.FrqMul * c.FrqVal);
     // An E of zero drives no current, and a capacitor at zero frequency has
     // no finite impedance.
-    if (c.EmfMul * c.EmfVal == 0) return {texts::kEmfNotZero};
-    if (c.Frq == 0 && HasCapacitor(c)) return {texts::kCapacitorAtZero};
-    c.Emf = checked::Chk(c.EmfMul * c.EmfVal);
-    c.EmfCpx = Complex{c.Emf, 0};
-    if (calciz(c) == AnalysisOutcome::Singular) return {texts::kCannotCalculate, true};
-    Phases(c);
-    return {};
+    if (SourceVoltage(c) == 0) return {texts::kEmfNotZero};
+    if (Frequency(c) == 0 && HasCapacitor(c)) return {texts::kCapacitorAtZero};
+    std::optional<LoopResults> values = AnalyseAt(c, Frequency(c));
+    if (!values) return {texts::kCannotCalculate, true};
+    return {std::nullopt, false, WithPhases(c, std::move(*values))};
 }

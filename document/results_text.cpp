@@ -18,33 +18,42 @@ QString Line(const QString& name, const std::string& first, const std::string& s
 
 QString Numbered(char letter, int b) { return QChar(letter) + QStringLiteral("%1").arg(b, 2, 10, QChar('0')); }
 
-QString ShownLines(const Circuit& c, const DisplayUnits& units)
+QString ShownLines(const CalculatedPage& page, const DisplayUnits& units)
 {
+    const LoopResults& v = page.values;
+    const int branches = BranchCount(page.circuit);
     QString text;
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(c.BrImp[b].re, ImpedanceMultiplier(units, b)),
-                     DisplayValue(c.BrImp[b].im, ImpedanceMultiplier(units, b)), units.impedance[b - 1]);
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('I', b), DisplayValue(c.BrCurAbs[b], CurrentMultiplier(units, b)),
-                     GeneralText(c.BrCurPh[b]), units.current[b - 1]);
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('V', b), DisplayValue(c.BrVolAbs[b], VoltageMultiplier(units, b)),
-                     GeneralText(c.BrVolPh[b]), units.voltage[b - 1]);
-    return text + Line(QStringLiteral("Zi"), DisplayValue(c.ZiAbs, InputImpedanceMultiplier(units)),
-                       GeneralText(c.ZiPh), units.inputImpedance);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(v.branchImpedance[b].re, ImpedanceMultiplier(units, b)),
+                     DisplayValue(v.branchImpedance[b].im, ImpedanceMultiplier(units, b)), units.impedance[b - 1]);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(Numbered('I', b), DisplayValue(v.branchCurrentMagnitude[b], CurrentMultiplier(units, b)),
+                     GeneralText(page.currentPhase[b]), units.current[b - 1]);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(Numbered('V', b), DisplayValue(v.branchVoltageMagnitude[b], VoltageMultiplier(units, b)),
+                     GeneralText(page.voltagePhase[b]), units.voltage[b - 1]);
+    return text + Line(QStringLiteral("Zi"),
+                       DisplayValue(page.inputImpedanceMagnitude, InputImpedanceMultiplier(units)),
+                       GeneralText(page.inputImpedancePhase), units.inputImpedance);
 }
 
-QString FullLines(const Circuit& c)
+QString FullLines(const CalculatedPage& page)
 {
+    const LoopResults& v = page.values;
+    const int branches = BranchCount(page.circuit);
     QString text;
     const QString ohm = U8(texts::kOhm), ampere = U8(texts::kAmpere), volt = U8(texts::kVolt);
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(QStringLiteral("Z%1").arg(b), ShortestText(c.BrImp[b].re), ShortestText(c.BrImp[b].im), ohm);
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('I', b), ShortestText(c.BrCurAbs[b]), ShortestText(ExactPhase(c.BrCur[b])), ampere);
-    for (int b = 1; b <= c.BrCnt; ++b)
-        text += Line(Numbered('V', b), ShortestText(c.BrVolAbs[b]), ShortestText(ExactPhase(c.BrVol[b])), volt);
-    return text + Line(QStringLiteral("Zi"), ShortestText(c.ZiAbs), ShortestText(ExactPhase(c.ZReg)), ohm);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(QStringLiteral("Z%1").arg(b), ShortestText(v.branchImpedance[b].re),
+                     ShortestText(v.branchImpedance[b].im), ohm);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(Numbered('I', b), ShortestText(v.branchCurrentMagnitude[b]),
+                     ShortestText(ExactPhase(v.branchCurrent[b])), ampere);
+    for (int b = 1; b <= branches; ++b)
+        text += Line(Numbered('V', b), ShortestText(v.branchVoltageMagnitude[b]),
+                     ShortestText(ExactPhase(v.branchVoltage[b])), volt);
+    return text + Line(QStringLiteral("Zi"), ShortestText(page.inputImpedanceMagnitude),
+                       ShortestText(ExactPhase(v.inputImpedance)), ohm);
 }
 
 }  // namespace
@@ -52,14 +61,13 @@ QString FullLines(const Circuit& c)
 ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
     try {
-        Circuit c = CircuitOf(document);
-        const PageCalculation page = CalculatePage(c);
+        const PageCalculation page = CalculatePage(CircuitOf(document));
         if (page.failure) return {{}, U8(*page.failure)};
         const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
         if (!withoutCurrent.empty()) return {{}, NoBranchCurrentMessage(withoutCurrent)};
         // Showing a value can overflow, as it does on the calculation page.
-        const QString shown = ShownLines(c, DisplayUnitsOf(document));
-        return {form == ResultsForm::Full ? FullLines(c) : shown, std::nullopt};
+        const QString shown = ShownLines(*page.page, DisplayUnitsOf(document));
+        return {form == ResultsForm::Full ? FullLines(*page.page) : shown, std::nullopt};
     } catch (const CalcError& e) {
         return {{}, U8(e.description())};
     }

@@ -4,7 +4,6 @@
 
 #include "calc/calc_error.h"
 #include "document/circuit_of_document.h"
-#include "sweep/sweep_data.h"
 #include "sweep/sweep_table.h"
 #include "document/incomplete_branches.h"
 #include "document/page_calculation.h"
@@ -13,7 +12,7 @@
 namespace {
 
 // The sweep of the graph page showing the range.
-std::optional<PlottedSweep> Swept(Circuit& c, PlottedQuantity quantity, const SweepRange& range,
+std::optional<PlottedSweep> Swept(const Circuit& c, PlottedQuantity quantity, const SweepRange& range,
                                   const BranchChecks& plotted, std::optional<QString>& failure)
 {
     GraphState g;
@@ -21,9 +20,10 @@ std::optional<PlottedSweep> Swept(Circuit& c, PlottedQuantity quantity, const Sw
     g.sweepStart = range.from;
     g.sweepEnd = range.from * std::pow(10.0, range.decades);
     SweepResult outcome;
-    std::optional<PlottedSweep> sweep = SweepAsPlotted(c, g, plotted, true, outcome);
-    if (!sweep) failure = U8(outcome.description);
-    return sweep;
+    PlottedSweep sweep = PlotSweep(&c, g, plotted, true, outcome);
+    if (outcome.kind == SweepResult::Completed) return sweep;
+    failure = U8(outcome.description);
+    return std::nullopt;
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #include "sweep/plotted_curve.h"
 
-#include "calc/analysis.h"
 #include "calc/calc_error.h"
-#include "calc/complex.h"
-#include "sweep/sweep_data.h"
+#include "calc/loop_analysis.h"
 
 QString CurveName(const PlottedCurve& curve)
 {
@@ -19,24 +17,22 @@ QString CurveName(const PlottedCurve& curve)
 
 std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency)
 {
-    Circuit c = circuit;
+    FrequencyAnalyses analysis(circuit);
     try {
-        SetSweepSource(c);
-        c.Frq = frequency;
-        if (calciz(c) == AnalysisOutcome::Singular) return std::nullopt;
+        if (!analysis.At(frequency)) return std::nullopt;
         CurvePoint point{frequency, {}, 0, 0};
         switch (curve.quantity) {
         case PlottedQuantity::BranchCurrent:
-            point.value = c.BrCur[curve.branch];
-            point.magnitude = c.BrCurAbs[curve.branch];
+            point.value = analysis.BranchCurrent(curve.branch);
+            point.magnitude = analysis.BranchCurrentMagnitude(curve.branch);
             break;
         case PlottedQuantity::BranchVoltage:
-            point.value = c.BrVol[curve.branch];
-            point.magnitude = c.BrVolAbs[curve.branch];
+            point.value = analysis.BranchVoltage(curve.branch);
+            point.magnitude = analysis.BranchVoltageMagnitude(curve.branch);
             break;
         default:
-            point.value = c.ZReg;
-            point.magnitude = CpxAbs(c.ZReg);
+            point.value = analysis.InputImpedance();
+            point.magnitude = Magnitude(point.value);
             break;
         }
         point.phase = ExactPhase(point.value);

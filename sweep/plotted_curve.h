@@ -33,8 +33,7 @@ struct CurvePoint {
     double phase = 0;      // degrees, in (−180, 180]
 };
 
-// Runs the analysis at `frequency` with the source as the sweeps set it, on a
-// copy of the circuit: reading a curve leaves the circuit and its results as
+// Runs the analysis at `frequency` on a copy of the circuit: reading a curve leaves the circuit and its results as
 // they are. Nothing where the loop matrix cannot be inverted or the
 // arithmetic fails.
 std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency);

@@ -1,6 +1,34 @@
 #include "sweep/plotted_sweep.h"
 
 #include "calc/calc_error.h"
+#include "calc/loop_analysis.h"
+
+namespace {
+
+std::pair<double, double> MagnitudeBounds(const GraphState& g)
+{
+    switch (g.quantity) {
+    case PlottedQuantity::BranchCurrent:
+        return {g.currentAxisMin, g.currentAxisMax};
+    case PlottedQuantity::BranchVoltage:
+        return {g.voltageAxisMin, g.voltageAxisMax};
+    default:
+        return {g.impedanceAxisMin, g.impedanceAxisMax};
+    }
+}
+
+}  // namespace
+
+PlotWindow PlotWindowOf(const GraphState& g)
+{
+    const auto [bottom, top] = MagnitudeBounds(g);
+    return {static_cast<float>(CommonLogarithm(g.sweepStart)),
+            static_cast<float>(CommonLogarithm(g.sweepEnd)),
+            static_cast<float>(CommonLogarithm(bottom)),
+            static_cast<float>(CommonLogarithm(top)),
+            static_cast<float>(g.phaseAxisMin),
+            static_cast<float>(g.phaseAxisMax)};
+}
 
 std::vector<PlottedCurve> CurvesOf(const PlottedSweep& sweep)
 {
@@ -24,23 +52,27 @@ std::optional<SweepValue> ValueAt(const PlottedSweep& sweep, const PlottedCurve&
     return k < numbers.values.size() ? numbers.values[k] : std::nullopt;
 }
 
-std::optional<PlottedSweep> SweepAsPlotted(const Circuit& c, const GraphState& g, const BranchChecks& checked,
-                                           bool calculationValid, SweepResult& outcome)
+PlottedSweep PlotSweep(const Circuit* circuit, const GraphState& g, const BranchChecks& checked, bool calculationValid,
+                       SweepResult& outcome)
 {
-    try {
-        PlottedSweep sweep{g.quantity, checked, {}, {}, c};
-        if (const std::optional<SweepResult> failure = SourceFailure(c)) {
+    PlottedSweep sweep{g.quantity, checked, {}, {}, circuit ? *circuit : Circuit{}};
+    if (circuit) {
+        if (const std::optional<SweepResult> failure = SourceFailure(*circuit)) {
             outcome = *failure;
-            return std::nullopt;
+            return sweep;
         }
+    }
+    try {
         sweep.frequencies = SweptFrequencies(g.sweepStart, g.sweepEnd, SweepStep(g.sweepStart, g.sweepEnd));
-        SetSweepSource(sweep.circuit);
-        sweep.data = AnalyseSweep(sweep.circuit, sweep.frequencies, g.quantity, calculationValid);
-        outcome = SweepOutcome(sweep.data, g.quantity, checked);
-        if (outcome.kind != SweepResult::Completed) return std::nullopt;
-        return sweep;
     } catch (const CalcError& e) {
         outcome = {SweepResult::Failed, e.description()};
-        return std::nullopt;
+        return sweep;
     }
+    if (!circuit) {
+        outcome = {SweepResult::NoCalculation, {}};
+        return sweep;
+    }
+    sweep.data = AnalyseSweep(*circuit, sweep.frequencies, g.quantity, calculationValid);
+    outcome = SweepOutcome(sweep.data, g.quantity, checked);
+    return sweep;
 }

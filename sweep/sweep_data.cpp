@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "calc/analysis.h"
 #include "calc/calc_error.h"
 #include "calc/checked.h"
-#include "calc/complex.h"
+#include "calc/loop_analysis.h"
 #include "sweep/sweep_texts.h"
 #include "sweep/phase_tracking.h"
 
@@ -37,7 +36,7 @@ template <class Work>
 std::optional<SweepResult> RunPoint(bool calculationValid, Work work)
 {
     bool singular = false;
-    const std::optional<CalcError> error = Caught([&] { singular = work() == AnalysisOutcome::Singular; });
+    const std::optional<CalcError> error = Caught([&] { singular = !work(); });
     if (singular) {
         if (!calculationValid) return SweepResult{SweepResult::NoCalculation, {}};
         return std::nullopt;
@@ -49,21 +48,21 @@ std::optional<SweepResult> RunPoint(bool calculationValid, Work work)
 SweepValue ValueOf(const Complex& value, double magnitude, PhaseTracking& phase)
 {
     std::optional<float> logMagnitude;
-    if (!IsZero(value)) logMagnitude = static_cast<float>(Lg10(magnitude));
+    if (!IsZero(value)) logMagnitude = static_cast<float>(CommonLogarithm(magnitude));
     return {magnitude, logMagnitude, phase.Next(value)};
 }
 
-SweepCurve InputImpedanceCurve(Circuit& c, const SweepFrequencies& sweep, bool calculationValid)
+SweepCurve InputImpedanceCurve(FrequencyAnalyses& analyses, const SweepFrequencies& sweep, bool calculationValid)
 {
     SweepCurve curve;
     PhaseTracking phase;
-    for (double frq : sweep.frequency) {
-        c.Frq = frq;
+    for (double frequency : sweep.frequency) {
         std::optional<SweepValue> value;
         curve.end = RunPoint(calculationValid, [&] {
-            if (calciz(c) == AnalysisOutcome::Singular) return AnalysisOutcome::Singular;
-            value = ValueOf(c.ZReg, CpxAbs(c.ZReg), phase);
-            return AnalysisOutcome::Solved;
+            if (!analyses.At(frequency)) return false;
+            const Complex& zi = analyses.InputImpedance();
+            value = ValueOf(zi, Magnitude(zi), phase);
+            return true;
         });
         if (curve.end) break;
         curve.values.push_back(value);
@@ -77,26 +76,25 @@ struct BranchValue {
     double abs;
 };
 
-// What the analysis at each frequency left for branches 1 … BrCnt (index 0
-// for branch 1), nothing where the point is left out.
+// What the analysis at each frequency left for the branches (index 0 for
+// branch 1), nothing where the point is left out.
 using BranchAnalyses = std::vector<std::optional<std::vector<BranchValue>>>;
 
 // One analysis per frequency serves every branch: the analysis does not
 // depend on the branch, so its results are kept for all of them.
-BranchAnalyses AnalyseBranches(Circuit& c, const SweepFrequencies& sweep, bool calculationValid, bool voltage,
-                               std::optional<SweepResult>& end)
+BranchAnalyses AnalyseBranches(FrequencyAnalyses& at, const SweepFrequencies& sweep, bool calculationValid,
+                               bool voltage, std::optional<SweepResult>& end)
 {
     BranchAnalyses analyses;
-    for (double frq : sweep.frequency) {
-        c.Frq = frq;
+    for (double frequency : sweep.frequency) {
         std::optional<std::vector<BranchValue>> values;
         end = RunPoint(calculationValid, [&] {
-            if (calciz(c) == AnalysisOutcome::Singular) return AnalysisOutcome::Singular;
+            if (!at.At(frequency)) return false;
             values.emplace();
-            for (int b = 1; b <= c.BrCnt; ++b)
-                values->push_back(voltage ? BranchValue{c.BrVol[b], c.BrVolAbs[b]}
-                                          : BranchValue{c.BrCur[b], c.BrCurAbs[b]});
-            return AnalysisOutcome::Solved;
+            for (int b = 1; b <= at.Branches(); ++b)
+                values->push_back(voltage ? BranchValue{at.BranchVoltage(b), at.BranchVoltageMagnitude(b)}
+                                          : BranchValue{at.BranchCurrent(b), at.BranchCurrentMagnitude(b)});
+            return true;
         });
         if (end) break;
         analyses.push_back(std::move(values));
@@ -124,15 +122,16 @@ SweepCurve BranchCurve(const BranchAnalyses& analyses, int b)
 
 double SweepStep(double start, double end)
 {
-    return checked::Chk(std::pow(10.0, Lg10(checked::Div(end, start)) / kSweepIntervals));
+    return checked::Chk(std::pow(10.0, CommonLogarithm(checked::Div(end, start)) / kSweepIntervals));
 }
 
 SweepFrequencies SweptFrequencies(double start, double end, double step)
 {
     SweepFrequencies sweep;
+    sweep.step = step;
     for (double f = start; f <= end;) {
         sweep.frequency.push_back(f);
-        sweep.logFrequency.push_back(static_cast<float>(Lg10(f)));
+        sweep.logFrequency.push_back(static_cast<float>(CommonLogarithm(f)));
         f = f * step;
         // The rounding of the repeated product must not drop the right edge.
         if (f > end && f <= end * (1 + kEdgeTolerance)) f = end;
@@ -140,30 +139,24 @@ SweepFrequencies SweptFrequencies(double start, double end, double step)
     return sweep;
 }
 
-void SetSweepSource(Circuit& c)
-{
-    c.Emf = checked::Chk(c.EmfVal * c.EmfMul);
-    c.EmfCpx = {c.Emf, 0};
-}
-
 std::optional<SweepResult> SourceFailure(const Circuit& c)
 {
-    if (c.EmfVal * c.EmfMul != 0) return std::nullopt;
+    if (SourceVoltage(c) != 0) return std::nullopt;
     return SweepResult{SweepResult::Failed, graph_text::kEmfNotZero};
 }
 
 SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,
                        bool calculationValid)
 {
-    Circuit c = circuit;
+    FrequencyAnalyses analyses(circuit);
     SweepData data;
     if (quantity == PlottedQuantity::InputImpedance) {
-        data.curves.push_back(InputImpedanceCurve(c, sweep, calculationValid));
+        data.curves.push_back(InputImpedanceCurve(analyses, sweep, calculationValid));
         return data;
     }
     const bool voltage = quantity == PlottedQuantity::BranchVoltage;
-    const BranchAnalyses analyses = AnalyseBranches(c, sweep, calculationValid, voltage, data.analysesEnd);
-    for (int b = 1; b <= c.BrCnt; ++b) data.curves.push_back(BranchCurve(analyses, b));
+    const BranchAnalyses values = AnalyseBranches(analyses, sweep, calculationValid, voltage, data.analysesEnd);
+    for (int b = 1; b <= BranchCount(circuit); ++b) data.curves.push_back(BranchCurve(values, b));
     return data;
 }
 

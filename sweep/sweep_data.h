@@ -49,13 +49,11 @@ inline constexpr double kEdgeTolerance = 1e-9;
 // frequency that rounding carries past the end by at most kEdgeTolerance is
 // the end itself.
 struct SweepFrequencies {
+    double step = 0;
     std::vector<double> frequency;
     std::vector<float> logFrequency;
 };
 SweepFrequencies SweptFrequencies(double start, double end, double step);
-
-// E as the sweep uses it; raises a CalcError when it overflows.
-void SetSweepSource(Circuit& c);
 
 // An E of zero drives no current: there is nothing to sweep, which is said as
 // 計算実行 says it. Nothing for any other E.
@@ -76,15 +74,14 @@ struct SweepCurve {
 };
 
 struct SweepData {
-    // The input impedance alone, or branches 1 … BrCnt.
+    // The input impedance alone, or every branch from branch 1 on.
     std::vector<SweepCurve> curves;
     // The failure that ended the analyses, before any curve's own.
     std::optional<SweepResult> analysesEnd;
 };
 
-// One analysis per frequency, each curve formed from them in turn. The
-// source must be set. The analyses run on a copy: the circuit keeps the
-// results the calculation page shows, which a unit chosen there shows again.
+// One analysis per frequency, each curve formed from them in turn, on a copy
+// of the circuit.
 SweepData AnalyseSweep(const Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity,
                        bool calculationValid);
 

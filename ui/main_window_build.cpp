@@ -120,7 +120,7 @@ void MainWindow::Build()
     PlaceAt(*ui_.pageTabs, layout::kPageTabs);
     ui_.pageTabs->Bar()->setFont(GothicFont(kTextPoints));
     BuildCalcPage(ui_.pageTabs->AddTab(U8(texts::kTabCalc)));
-    graph_ = new GraphPage(c_, g_, *this, ui_.pageTabs->AddTab(U8(texts::kTabGraph)));
+    graph_ = new GraphPage(g_, *this, ui_.pageTabs->AddTab(U8(texts::kTabGraph)));
     graph_->move(twips::ToPoint(layout::kGraphPage.left, layout::kGraphPage.top));
     Connect();
     SetFocusOrder();

@@ -33,7 +33,6 @@ protected:
 TEST_F(SampleCircuitTest, ResistiveSample)
 {
     calciz(c);
-    ASSERT_EQ(c.CalcErr, 0);
     EXPECT_NEAR(c.LoopCur[1].re, 2.0 / 3, 1e-15);
     EXPECT_NEAR(c.LoopCur[2].re, 1.0 / 3, 1e-15);
     EXPECT_NEAR(c.BrCur[2].re, 1.0 / 3, 1e-15);
@@ -54,7 +53,6 @@ TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff)
     c.BrC[3] = 1e-6;
     c.Frq = 1500;
     calciz(c);
-    ASSERT_EQ(c.CalcErr, 0);
     // The source voltage equals the drops around loop 1, and loop 2 has none.
     Complex loop1, loop2;
     CpxAdd(loop1, c.BrVol[1], c.BrVol[2]);
@@ -128,7 +126,7 @@ TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused)
     EXPECT_THROW(calciz(c), std::logic_error);
     InitCircuitData(c);
     EXPECT_NO_THROW(calciz(c));
-    c.ZDef23.resize(2);
+    c.ZDef[2][3].resize(2);
     EXPECT_THROW(calciz(c), std::logic_error);
     InitCircuitData(c);
     c.BrCnt = 4;

@@ -99,7 +99,6 @@ bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n, bool
     const bool expectedOk = ReferenceInvert(reference, exchanged);
     const bool ok = TryInvLoopMat(c);
     EXPECT_EQ(ok, expectedOk);
-    EXPECT_EQ(c.CalcErr, 0);
     if (ok && expectedOk) {
         for (int r = 1; r <= n; ++r) EXPECT_TRUE(SameBits(reference(r, n + 1), c.LoopMat(r, n + 1))) << "row " << r;
     }
@@ -229,9 +228,9 @@ void ReferenceSteps(const Circuit& in, ReferenceResults& out)
     }
     LoopMatrix m;
     m.Recreate(nl);
-    for (int j = 1; j <= nl; ++j) m(j, j) = out.zReg = ReferenceSum(*in.ZDef(11 * j), out.brImp, nb, false);
+    for (int j = 1; j <= nl; ++j) m(j, j) = out.zReg = ReferenceSum(in.ZDef[j][j], out.brImp, nb, false);
     for (int j = 1; j < nl; ++j) {
-        for (int k = j + 1; k <= nl; ++k) m(j, k) = out.zReg = ReferenceSum(*in.ZDef(10 * j + k), out.brImp, nb, true);
+        for (int k = j + 1; k <= nl; ++k) m(j, k) = out.zReg = ReferenceSum(in.ZDef[j][k], out.brImp, nb, true);
         for (int i = 1; i <= j; ++i) m(j + 1, i) = m(i, j + 1);
     }
     bool exchanged = false;
@@ -326,7 +325,8 @@ TEST(CalcizOracleTest, RandomDefinitionsIncludingFailures)
             c.BrC[b] = u(rng) < 0.4 ? 0 : 1e-5 * u(rng);
         }
         for (int code = 11; code <= 55; ++code) {
-            Marks* def = code / 10 <= c.LoopCnt && code % 10 <= c.LoopCnt ? c.ZDef(code) : nullptr;
+            const int j = code / 10, k = code % 10;
+            Marks* def = j >= 1 && j <= k && k <= c.LoopCnt ? &c.ZDef[j][k] : nullptr;
             if (def == nullptr) continue;
             for (int b = 1; b <= c.BrCnt; ++b) (*def)[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
         }

@@ -50,11 +50,8 @@ struct Expected {
 
 Expected Analyse(const Circuit& circuit, double f)
 {
-    Circuit c = circuit;
-    c.Frq = f;
-    c.EmfCpx = {1, 0};
-    calciz(c);
-    const std::complex<double> zi(c.ZReg.re, c.ZReg.im);
+    const Complex z = AnalyseAt(circuit, f)->inputImpedance;
+    const std::complex<double> zi(z.re, z.im);
     return {std::log10(f), std::log10(std::abs(zi)), std::arg(zi) * 180 / M_PI};
 }
 

@@ -21,12 +21,21 @@
 #include "platform/picture_box.h"
 #include "tests/support/sample_circuits.h"
 
+// While enabled, the results are those of the circuit as it is now.
 struct FakeHost : GraphHost {
     bool enabled = false;
     int frequencyPresses = 0, returns = 0, previews = 0;
     GraphPage* page = nullptr;
+    const Circuit* circuit = nullptr;
+    mutable std::optional<CalculatedPage> results;
 
-    bool FrequencyCommandEnabled() const override { return enabled; }
+    const CalculatedPage* Results() const override
+    {
+        results.reset();
+        if (enabled) results = CalculatedPage{*circuit, {}, {}, {}};
+        return results ? &*results : nullptr;
+    }
+    int CircuitBranches() const override { return BranchCount(*circuit); }
     BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     // The main window shows the graph tab and redraws.
     void PressFrequencyCommand() override
@@ -66,7 +75,8 @@ protected:
             messages.push_back({text, icon});
         });
         FillBranchColours(state);
-        page = std::make_unique<GraphPage>(circuit, state, host);
+        host.circuit = &circuit;
+        page = std::make_unique<GraphPage>(state, host);
         host.page = page.get();
         page->ResetForNewCircuit();
     }
@@ -97,7 +107,8 @@ struct ShownPage {
     {
         previous = SetMessageInterceptor([this](const QString& t, MessageIcon) { messages.push_back(t); });
         FillBranchColours(state);
-        page = std::make_unique<GraphPage>(circuit, state, host);
+        host.circuit = &circuit;
+        page = std::make_unique<GraphPage>(state, host);
         host.page = page.get();
         page->ResetForNewCircuit();
         page->show();

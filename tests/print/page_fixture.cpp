@@ -1,30 +1,20 @@
 #include "tests/print/page_fixture.h"
 
 #include "graph/branch_colour.h"
-
-namespace {
-
-Marks MarksOf(std::initializer_list<int16_t> m) { return Marks(m); }
-
-}  // namespace
+#include "tests/support/sample_circuits.h"
 
 Circuit SampleCircuit(const SampleValues& v)
 {
-    Circuit c;
-    c.BrCnt = 3;
-    c.LoopCnt = 2;
-    InitCircuitData(c);
-    c.BrR = {0, v.r1, v.r2, v.r3};
-    c.BrL = {0, v.l1, v.l2, v.l3};
-    c.BrC = {0, v.c1, v.c2, v.c3};
-    c.ZDef11 = MarksOf({0, 1, 1, 0});
-    c.ZDef12 = MarksOf({0, 0, -1, 0});
-    c.ZDef22 = MarksOf({0, 0, 1, 1});
-    c.CurDef[1] = MarksOf({0, 1, 0});
-    c.CurDef[2] = MarksOf({0, 1, -1});
-    c.CurDef[3] = MarksOf({0, 0, 1});
-    c.EmfCpx = {1, 0};
-    return c;
+    return sample::TwoLoop({v.r1, v.l1, v.c1}, {v.r2, v.l2, v.c2}, {v.r3, v.l3, v.c3});
+}
+
+HandedSweep SweepFor(const Circuit& c, const GraphState& g, const std::set<int>& ticked, bool valid)
+{
+    BranchChecks checked{};
+    for (int b : ticked) checked[b] = true;
+    HandedSweep handed;
+    handed.sweep = PlotSweep(&c, g, checked, valid, handed.outcome);
+    return handed;
 }
 
 std::complex<double> SampleZi(const SampleValues& v, double f)
@@ -46,36 +36,22 @@ std::complex<double> SampleZi(const SampleValues& v, double f)
 // belongs to loop 5 alone).
 Circuit LadderCircuit()
 {
-    Circuit c;
-    c.BrCnt = 15;
-    c.LoopCnt = 5;
-    InitCircuitData(c);
-    for (int b = 1; b <= 15; ++b) {
-        c.BrR[b] = 5.0 * b;
-        c.BrL[b] = b % 3 == 0 ? 0 : 1e-3 * b;
-        c.BrC[b] = b % 4 == 0 ? 0 : 1e-6 * (16 - b);
-    }
+    Circuit c = sample::Empty(5, 15);
+    for (int b = 1; b <= 15; ++b)
+        sample::SetBranch(c, b, {5.0 * b, b % 3 == 0 ? 0 : 1e-3 * b, b % 4 == 0 ? 0 : 1e-6 * (16 - b)});
     for (int k = 1; k <= 5; ++k) {
-        Marks& diag = *c.ZDef(11 * k);
-        diag.assign(16, 0);
-        diag[3 * k - 2] = diag[3 * k - 1] = diag[3 * k] = 1;
-        if (k > 1) diag[3 * (k - 1)] = 1;
-        if (k < 5) {
-            Marks& mut = *c.ZDef(10 * k + k + 1);
-            mut.assign(16, 0);
-            mut[3 * k] = -1;
-        }
+        if (k == 1)
+            sample::DefineZ(c, 11, {{1, 1}, {2, 1}, {3, 1}});
+        else
+            sample::DefineZ(c, 11 * k, {{3 * k - 2, 1}, {3 * k - 1, 1}, {3 * k, 1}, {3 * (k - 1), 1}});
+        if (k < 5) sample::DefineZ(c, 10 * k + k + 1, {{3 * k, -1}});
+        sample::DefineCurrent(c, 3 * k - 2, {{k, 1}});
+        sample::DefineCurrent(c, 3 * k - 1, {{k, 1}});
+        if (k < 5)
+            sample::DefineCurrent(c, 3 * k, {{k, 1}, {k + 1, -1}});
+        else
+            sample::DefineCurrent(c, 3 * k, {{k, 1}});
     }
-    for (int k = 1; k <= 5; ++k) {
-        c.CurDef[3 * k - 2].assign(6, 0);
-        c.CurDef[3 * k - 2][k] = 1;
-        c.CurDef[3 * k - 1].assign(6, 0);
-        c.CurDef[3 * k - 1][k] = 1;
-        c.CurDef[3 * k].assign(6, 0);
-        c.CurDef[3 * k][k] = 1;
-        if (k < 5) c.CurDef[3 * k][k + 1] = -1;
-    }
-    c.EmfCpx = {1, 0};
     return c;
 }
 

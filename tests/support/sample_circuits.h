@@ -9,9 +9,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "calc/analysis.h"
 #include "calc/circuit.h"
-#include "calc/loop_matrix.h"
+#include "calc/loop_analysis.h"
 
 namespace sample {
 
@@ -35,36 +34,28 @@ inline Marks MarksOf(Terms terms, int places)
     return marks;
 }
 
-inline Circuit Empty(int loops, int branches)
-{
-    Circuit c;
-    c.LoopCnt = static_cast<int16_t>(loops);
-    c.BrCnt = static_cast<int16_t>(branches);
-    InitCircuitData(c);
-    return c;
-}
+inline Circuit Empty(int loops, int branches) { return NewCircuit(loops, branches); }
 
-inline void SetBranch(Circuit& c, int b, const Rlc& z)
+inline void SetBranch(Circuit& c, int b, const Rlc& z) { SetBranchElements(c, b, {z.R, z.L, z.C}); }
+
+inline void SetResistance(Circuit& c, int b, double r)
 {
-    c.BrR[b] = z.R;
-    c.BrL[b] = z.L;
-    c.BrC[b] = z.C;
+    BranchElements e = ElementsOfBranch(c, b);
+    e.r = r;
+    SetBranchElements(c, b, e);
 }
 
 // Zjk from its marks; code jk with j ≤ k.
 inline void DefineZByMarks(Circuit& c, int code, const Marks& marks)
 {
-    if (code / 10 == code % 10)
-        SetZDiagDef(c, code, marks);
-    else
-        SetZMutDef(c, code, marks);
+    DefineMatrixElement(c, code / 10, code % 10, marks);
 }
 
 // Zjk as the signed sum of the listed branches.
 inline void DefineZ(Circuit& c, int code, Terms branches) { DefineZByMarks(c, code, MarksOf(branches, kMatrixPlaces)); }
 
 // Branch b's current as the signed sum of the listed loop currents.
-inline void DefineCurrent(Circuit& c, int b, Terms loops) { SetCurDef(c, b, MarksOf(loops, kCurrentPlaces)); }
+inline void DefineCurrent(Circuit& c, int b, Terms loops) { DefineBranchCurrent(c, b, MarksOf(loops, kCurrentPlaces)); }
 
 // The two-loop sample: Z1 in the left mesh, Z2 shared, Z3 in the right mesh,
 // both loop currents clockwise. Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3;
@@ -142,7 +133,7 @@ inline Circuit LadderFilter()
     DefineCurrent(c, 4, {{2, 1}});
     DefineCurrent(c, 5, {{2, 1}, {3, -1}});
     DefineCurrent(c, 6, {{3, 1}});
-    c.EmfVal = 10;
+    SetSourceVoltage(c, {10, 1});
     return c;
 }
 

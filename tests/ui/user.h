@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/loop_analysis.h"
+#include "document/circuit_of_document.h"
 #include "platform/message_box.h"
 #include "ui/main_window.h"
 
@@ -36,8 +38,9 @@ public:
 
     MainWindow& window() { return *window_; }
     const CalcControls& ui() const { return window_->Controls(); }
-    const Circuit& circuit() const { return window_->circuit(); }
     const CircuitDocument& document() const { return window_->document(); }
+    // The circuit formed from what was entered, as 計算実行 forms it.
+    Circuit circuit() const { return CircuitOf(window_->document()); }
 
     // Messages shown so far; Take… also forgets them.
     const std::vector<Message>& messages() const { return messages_; }
