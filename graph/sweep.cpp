@@ -15,7 +15,7 @@ public:
         if (started_) {
             box_.LineTo(x, y, colour);
         } else {
-            box_.PSet(x, y, colour);
+            box_.SetPixel(x, y, colour);
             started_ = true;
         }
     }

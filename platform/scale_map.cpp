@@ -8,7 +8,7 @@ double Pixels(double offset, double unitsPerPixel) { return unitsPerPixel != 0 ?
 
 }  // namespace
 
-ScaleMap::ScaleMap(const ScaleWindow& window, const QSizeF& viewport)
+ScaleMap::ScaleMap(const ScaleRect& window, const QSizeF& viewport)
     : left_(window.left),
       top_(window.top),
       unitsX_(UnitsPerPixel(window.width, viewport.width())),

@@ -11,7 +11,7 @@
 #include <QPointF>
 #include <QSizeF>
 
-struct ScaleWindow {
+struct ScaleRect {
     double left = 0;
     double top = 0;
     double width = 1;
@@ -20,7 +20,7 @@ struct ScaleWindow {
 
 class ScaleMap {
 public:
-    ScaleMap(const ScaleWindow& window, const QSizeF& viewport);
+    ScaleMap(const ScaleRect& window, const QSizeF& viewport);
 
     QPointF ToPainter(double x, double y) const;
     QPointF ToUser(const QPointF& painterPoint) const;

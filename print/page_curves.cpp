@@ -42,7 +42,7 @@ public:
         if (Y < top_ || Y > bottom_) {
             Lift();
         } else if (penUp_) {
-            s_.PSet(X, Y, colour_);
+            s_.SetPixel(X, Y, colour_);
             penUp_ = false;
         } else {
             s_.LineTo(X, Y, colour_);

@@ -63,7 +63,7 @@ bool PreviewWindow::DrawPage()
 
 void PreviewWindow::Preview()
 {
-    previewPicture_->Cls();
+    previewPicture_->Clear();
     CoordinateSetup();
     try {
         prt_.fontRatio = MeasureFontRatio();
@@ -132,8 +132,8 @@ void PreviewWindow::PrintSetup()
 void PreviewWindow::CopyToClipboard()
 {
     prt_.forClipboard = true;
-    previewPicture_->Cls();
-    clipboardPicture_.Cls();
+    previewPicture_->Clear();
+    clipboardPicture_.Clear();
     try {
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {

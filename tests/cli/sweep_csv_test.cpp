@@ -26,7 +26,7 @@ std::vector<Point> Drawn(const RecordingSurface& s)
 {
     std::vector<Point> points;
     for (const DrawCall& c : s.Calls()) {
-        if (c.kind == DrawCall::PSet) points.push_back({static_cast<float>(c.x1), static_cast<float>(c.y1)});
+        if (c.kind == DrawCall::SetPixel) points.push_back({static_cast<float>(c.x1), static_cast<float>(c.y1)});
         if (c.kind == DrawCall::LineTo) points.push_back({static_cast<float>(c.x2), static_cast<float>(c.y2)});
     }
     return points;

@@ -128,7 +128,7 @@ public:
     using PictureBox::PictureBox;
     void Print(const QString& text) override
     {
-        printed.push_back({ToPainter(CurrentX(), CurrentY()).x(), text});
+        printed.push_back({ToPainter(Position().x(), Position().y()).x(), text});
         PictureBox::Print(text);
     }
     struct Printed {

@@ -28,7 +28,7 @@ std::vector<CurvePoint> Curve(const RecordingSurface& s)
 {
     std::vector<CurvePoint> out;
     for (const DrawCall& c : s.Calls()) {
-        if (c.kind == DrawCall::PSet) out.push_back({c.x1, c.y1, true, c.colour});
+        if (c.kind == DrawCall::SetPixel) out.push_back({c.x1, c.y1, true, c.colour});
         if (c.kind == DrawCall::LineTo) out.push_back({c.x2, c.y2, false, c.colour});
     }
     return out;

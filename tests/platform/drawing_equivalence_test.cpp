@@ -92,7 +92,7 @@ TEST_P(DrawingEquivalence, GatheredCurveSegmentsLeaveThePixelsOfSegmentsDrawnOne
     q.setRenderHint(QPainter::Antialiasing, true);
 
     double x = 0.5, y = 5;
-    surface.PSet(x, y, kRed);
+    surface.SetPixel(x, y, kRed);
     q.setPen(CurvePen(kRed, false));
     q.drawPoint(surface.ToPainter(x, y));
     for (int i = 1; i <= 600; ++i) {
@@ -159,11 +159,10 @@ TEST_P(DrawingEquivalence, PrintedTextLeavesThePixelsOfQtText)
     for (int i = 0; i < 24; ++i) {
         surface.SetFontSize(i < 12 ? 9.75 : 14.25);
         surface.SetFontBold(i % 5 == 4);
-        surface.SetCurrentX(0.3 + (i % 6) * 3.9);
-        surface.SetCurrentY(9.6 - (i / 6) * 2.3);
+        surface.MoveTo(0.3 + (i % 6) * 3.9, 9.6 - (i / 6) * 2.3);
         const QString& text = texts[i % 6];
         const QFont font = surface.Font();
-        const QPointF cell = surface.ToPainter(surface.CurrentX(), surface.CurrentY());
+        const QPointF cell = surface.ToPainter(surface.Position().x(), surface.Position().y());
         surface.Print(text);
         q.setFont(font);
         q.setPen(surface.ForeColor());
@@ -198,7 +197,7 @@ TEST(GatheredCurve, IsOnThePictureWheneverThePictureIsRead)
 {
     ImageSurface s(kSize);
     TenPixelsAUnit(s);
-    s.PSet(2, 5.05, kRed);
+    s.SetPixel(2, 5.05, kRed);
     s.LineTo(22, 5.05, kRed);
     EXPECT_GT(Redness(s.Image(), s.ToPainter(12, 5.05)), 150);
 
@@ -219,7 +218,7 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
 {
     ImageSurface s(kSize);
     TenPixelsAUnit(s);
-    s.PSet(2, 5.05, kRed);
+    s.SetPixel(2, 5.05, kRed);
     s.LineTo(22, 5.05, kRed);
     // The grid line drawn after the curve covers it where they cross...
     s.Line(12, 0, 12, 12, kYellow);
@@ -229,12 +228,12 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
     };
     EXPECT_EQ(at(), kYellow);
     // ...and a curve drawn after the line covers the line.
-    s.PSet(12.05, 1, kRed);
+    s.SetPixel(12.05, 1, kRed);
     s.LineTo(12.05, 11, kRed);
     EXPECT_EQ(at(), kRed);
     // Clearing after a curve leaves nothing of it.
     s.LineTo(2, 2, kGreen);
-    s.Cls();
+    s.Clear();
     EXPECT_EQ(CountNot(s.Image(), kBack), 0);
 }
 
@@ -262,7 +261,7 @@ TEST(GatheredCurve, ShowsWhenThePictureBoxPaints)
     box.SetScale(0, 12, 24, 0);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    box.PSet(2, 5.05, kRed);
+    box.SetPixel(2, 5.05, kRed);
     box.LineTo(22, 5.05, kRed);
     const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPointF p = box.ToPainter(12, 5.05) * box.devicePixelRatioF();

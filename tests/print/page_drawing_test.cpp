@@ -58,8 +58,8 @@ protected:
     {
         std::vector<DrawCall> out;
         for (const DrawCall& d : page.Calls()) {
-            if ((d.kind != DrawCall::PSet && d.kind != DrawCall::LineTo) || d.colour != colour) continue;
-            const double y = d.kind == DrawCall::PSet ? d.y1 : d.y2;
+            if ((d.kind != DrawCall::SetPixel && d.kind != DrawCall::LineTo) || d.colour != colour) continue;
+            const double y = d.kind == DrawCall::SetPixel ? d.y1 : d.y2;
             if (y >= yFrom && y <= yTo) out.push_back(d);
         }
         return out;
@@ -141,7 +141,7 @@ TEST_F(PageDrawing, ClipboardPageHasNoOutlineAndUnknownSelectorsDrawLess)
     EXPECT_EQ(page.Texts(), std::vector<QString>{"前の題"});
     EXPECT_EQ(page.CallsOf(DrawCall::Rect).size(), 2u);
     EXPECT_TRUE(page.CallsOf(DrawCall::Line).empty());
-    EXPECT_TRUE(page.CallsOf(DrawCall::PSet).empty());
+    EXPECT_TRUE(page.CallsOf(DrawCall::SetPixel).empty());
 }
 
 TEST_F(PageDrawing, FrequencyLabelsAndGridLines)
@@ -221,7 +221,7 @@ TEST_F(PageDrawing, CurrentRowsOverFourDecades)
     EXPECT_EQ(TextsOf(phase), (std::vector<QString>{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", "　度"}));
     EXPECT_EQ(g.phaseAxisMax, DefaultGraph().phaseAxisMax);
     // No branch is checked: nothing is drawn.
-    EXPECT_TRUE(page.CallsOf(DrawCall::PSet).empty());
+    EXPECT_TRUE(page.CallsOf(DrawCall::SetPixel).empty());
 }
 
 TEST_F(PageDrawing, ImpedanceCurveFollowsTheAnalysis)
@@ -233,7 +233,7 @@ TEST_F(PageDrawing, ImpedanceCurveFollowsTheAnalysis)
 
     const auto level = CurveCalls(kRed, 25, 100);
     ASSERT_FALSE(level.empty());
-    ASSERT_EQ(level.front().kind, DrawCall::PSet);
+    ASSERT_EQ(level.front().kind, DrawCall::SetPixel);
     const double sy = 75.0 / 6, sx = 187.5 / 4;
     EXPECT_NEAR(level.front().x1, 12.5, 1e-4);
     EXPECT_NEAR(level.front().y1, 100 - std::log10(std::abs(SampleZi(v, 100))) * sy, 1e-3);
@@ -245,7 +245,7 @@ TEST_F(PageDrawing, ImpedanceCurveFollowsTheAnalysis)
 
     const auto phase = CurveCalls(kRed, 106.25, 181.25);
     ASSERT_EQ(phase.size(), 501u);
-    EXPECT_EQ(phase.front().kind, DrawCall::PSet);
+    EXPECT_EQ(phase.front().kind, DrawCall::SetPixel);
     const double deg = std::arg(SampleZi(v, 1e4)) * 180 / M_PI;
     EXPECT_NEAR(phase[250].y2, 181.25 - (deg + 90) * 75.0 / 180, 1e-3);
     EXPECT_TRUE(CurveCalls(kCyan, 0, 300).empty());
@@ -267,11 +267,11 @@ TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
     const auto level = CurveCalls(kRed, -1e9, 1e9);
     std::vector<DrawCall> inLevel;
     for (const DrawCall& d : level)
-        if ((d.kind == DrawCall::PSet ? d.y1 : d.y2) <= 100) inLevel.push_back(d);
+        if ((d.kind == DrawCall::SetPixel ? d.y1 : d.y2) <= 100) inLevel.push_back(d);
     int pieces = 0;
     for (const DrawCall& d : inLevel) {
-        pieces += d.kind == DrawCall::PSet;
-        const double y = d.kind == DrawCall::PSet ? d.y1 : d.y2;
+        pieces += d.kind == DrawCall::SetPixel;
+        const double y = d.kind == DrawCall::SetPixel ? d.y1 : d.y2;
         EXPECT_GE(y, 25);
         if (d.kind == DrawCall::LineTo) {
             EXPECT_GE(d.y1, 25);  // no segment from beyond the edge
@@ -279,8 +279,8 @@ TEST_F(PageDrawing, CurveLeavingTheTopStartsANewPieceWhenBack)
     }
     EXPECT_EQ(pieces, 2);
     // The second piece begins after the resonance, with a gap of missing points.
-    const auto second =
-        std::find_if(inLevel.begin() + 1, inLevel.end(), [](const DrawCall& d) { return d.kind == DrawCall::PSet; });
+    const auto second = std::find_if(inLevel.begin() + 1, inLevel.end(),
+                                     [](const DrawCall& d) { return d.kind == DrawCall::SetPixel; });
     ASSERT_NE(second, inLevel.end());
     const double resonanceX = 12.5 + (std::log10(1 / (6.283184 * std::sqrt(0.01 * 1e-6))) - 2) * 187.5 / 4;
     EXPECT_GT(std::abs(SampleZi(tank, 1591.5)), 1000);
@@ -304,11 +304,11 @@ TEST_F(PageDrawing, KeptCurveInCyanWithinTheSpan)
 
     const auto level = CurveCalls(kCyan, 25, 100);
     ASSERT_EQ(level.size(), 3u);
-    EXPECT_EQ(level[0].kind, DrawCall::PSet);
+    EXPECT_EQ(level[0].kind, DrawCall::SetPixel);
     EXPECT_NEAR(level[0].x1, 12.5 + 0.5 * 187.5 / 4, 1e-4);
     EXPECT_NEAR(level[0].y1, 100 - 1 * 12.5, 1e-4);
     EXPECT_EQ(level[1].kind, DrawCall::LineTo);
-    EXPECT_EQ(level[2].kind, DrawCall::PSet);  // after the point beyond the span
+    EXPECT_EQ(level[2].kind, DrawCall::SetPixel);  // after the point beyond the span
     EXPECT_NEAR(level[2].x1, 12.5 + 2 * 187.5 / 4, 1e-4);
     EXPECT_NEAR(level[2].y1, 100 - 3 * 12.5, 1e-4);
 
@@ -323,7 +323,7 @@ TEST_F(PageDrawing, BranchVoltagesOnlyForCheckedBranchesInTheirColours)
     ticked = {1, 3};
     ASSERT_TRUE(Draw());
     std::vector<QColor> starts;
-    for (const DrawCall& d : page.CallsOf(DrawCall::PSet)) starts.push_back(d.colour);
+    for (const DrawCall& d : page.CallsOf(DrawCall::SetPixel)) starts.push_back(d.colour);
     const QColor b1 = BranchColour(g.branchColours[1]);
     const QColor b3 = BranchColour(g.branchColours[3]);
     EXPECT_EQ(starts, (std::vector<QColor>{b1, b1, b3, b3}));  // level then phase, per branch
