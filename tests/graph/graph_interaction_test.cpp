@@ -23,7 +23,7 @@
 #include "document/whole_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/graph/page_fixture.h"
-#include "tests/graph/pixels.h"
+#include "tests/support/pixels.h"
 #include "tests/support/qstring_printer.h"
 
 namespace {
@@ -55,9 +55,9 @@ void Mark(PictureBox& box)
     box.Line(a.x(), a.y(), b.x(), b.y(), kMarker);
 }
 
-bool Marked(PictureBox& box) { return CountPixels(box, Exactly(kMarker)) > 0; }
+bool Marked(PictureBox& box) { return CountPixels(box.Image(), Exactly(kMarker)) > 0; }
 
-bool Drawn(PictureBox& box, const QColor& colour) { return CountPixels(box, Near(colour)) > 30; }
+bool Drawn(PictureBox& box, const QColor& colour) { return CountPixels(box.Image(), Near(colour)) > 30; }
 
 // The graph page on screen after a successful calculation, showing the
 // input impedance as the frequency-characteristics command draws it.
@@ -118,17 +118,17 @@ TEST_F(InteractionTest, ChoosingABranchQuantityDropsTheKeptCurve)
 {
     Click(page->KeepCurveButton());
     EXPECT_TRUE(state.keptCurve.on);
-    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 100);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 100);
     EXPECT_TRUE(page->DropKeptCurveButton().isVisible());
 
     Click(page->QuantityOption(PlottedQuantity::BranchVoltage));
     EXPECT_FALSE(state.keptCurve.on);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase).Image(), Whitish), 0);
 
     Click(page->QuantityOption(PlottedQuantity::InputImpedance));
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
-    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Reddish), 100);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 0);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Reddish), 100);
     EXPECT_TRUE(page->KeepCurveButton().isVisible());
     EXPECT_FALSE(page->BranchCheck(1).isVisible());
 }
@@ -225,12 +225,7 @@ TEST_F(InteractionTest, PhasePositionStopsAtZeroAndMinus360)
 // log10 |Zi| and the phase of the two-loop sample with Z3's resistance r3.
 std::pair<double, double> SamplePoint(double r3, double f)
 {
-    auto z = [f](double r, double l, double c) {
-        const double w = 6.283184 * f;
-        return std::complex<double>(r, w * l - (c != 0 ? 1 / (w * c) : 0));
-    };
-    const auto z2 = z(5, 0, 1e-6), z3 = z(r3, 0.1, 1e-7);
-    const auto zi = z(10, 0.01, 0) + z2 * z3 / (z2 + z3);
+    const auto zi = sample::TwoLoopZi({10, 0.01, 0}, {5, 0, 1e-6}, {r3, 0.1, 1e-7}, f);
     return {std::log10(std::abs(zi)), std::arg(zi) * 180 / M_PI};
 }
 
@@ -388,8 +383,8 @@ TEST_F(PageTest, KeepingBeforeAnySweepOnlySwitchesState)
     QTest::mouseClick(&page->KeepCurveButton(), Qt::LeftButton);
     EXPECT_TRUE(state.keptCurve.on);
     EXPECT_EQ(state.keptCurve.count, 0);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase).Image(), Whitish), 0);
     EXPECT_FALSE(page->KeepCurveButton().isVisible());
     EXPECT_TRUE(page->DropKeptCurveButton().isVisible());
 }
@@ -401,12 +396,12 @@ TEST_F(InteractionTest, DroppingTheKeptCurveClearsItAndRecordingResumes)
     sample::SetResistance(circuit, 1, 300);
     host.PressFrequencyCommand();
     EXPECT_EQ(state.keptCurve.logMagnitude[100], keptAt100);
-    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 100);
+    EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 100);
 
     Click(page->DropKeptCurveButton());
     EXPECT_FALSE(state.keptCurve.on);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude), Whitish), 0);
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase).Image(), Whitish), 0);
     EXPECT_TRUE(page->KeepCurveButton().isVisible());
     EXPECT_FALSE(page->DropKeptCurveButton().isVisible());
     EXPECT_TRUE(page->FrequencySpanOption(FrequencySpan::FourDecades).isChecked());
@@ -594,8 +589,8 @@ TEST_F(InteractionTest, FittingBringsCurvesFromOutsideBothGraphsInside)
     for (int i = 0; i < 9; ++i) Click(page->PhaseDownButton());
     PictureBox& mag = page->GraphBox(Graph::Magnitude);
     PictureBox& ph = page->GraphBox(Graph::Phase);
-    ASSERT_EQ(CountPixels(mag, Reddish), 0);
-    ASSERT_EQ(CountPixels(ph, Reddish), 0);
+    ASSERT_EQ(CountPixels(mag.Image(), Reddish), 0);
+    ASSERT_EQ(CountPixels(ph.Image(), Reddish), 0);
 
     const QPoint pointer(mag.width() / 2, 20);
     QTest::mouseMove(&ph, pointer);

@@ -34,14 +34,6 @@ std::vector<CurvePoint> Curve(const RecordingSurface& s)
     return out;
 }
 
-std::complex<double> Z(const sample::Rlc& z, double f)
-{
-    const double w = 6.283184 * f;
-    double x = w * z.L;
-    if (z.C != 0) x -= 1 / (w * z.C);
-    return {z.R, x};
-}
-
 class SweepTest : public ::testing::Test {
 protected:
     SweepTest()
@@ -150,7 +142,7 @@ TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
     for (size_t i : {0u, 120u, 250u, 377u, 500u}) {
         const double f = freqs[i];
         const sample::Rlc z1{10, 0.01, 0}, z2{5, 0, 1e-6}, z3{100, 0.1, 1e-7};
-        const std::complex<double> zi = Z(z1, f) + Z(z2, f) * Z(z3, f) / (Z(z2, f) + Z(z3, f));
+        const std::complex<double> zi = sample::TwoLoopZi(z1, z2, z3, f);
         EXPECT_NEAR(magnitude[i].y, std::log10(std::abs(zi)), 1e-5) << "point " << i;
         EXPECT_NEAR(phase[i].y, std::arg(zi) * 180 / M_PI, 1e-3) << "point " << i;
         EXPECT_EQ(g.keptCurve.logFrequency[i + 1], static_cast<float>(magnitude[i].x));

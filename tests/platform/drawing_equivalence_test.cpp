@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
 #include "platform/picture_box.h"
@@ -109,7 +109,7 @@ TEST_P(DrawingEquivalence, GatheredCurveSegmentsLeaveThePixelsOfSegmentsDrawnOne
     }
     const int differing = DifferingPixels(surface.Image(), reference.Image());
     EXPECT_EQ(differing, 0);
-    EXPECT_GT(CountNot(surface.Image(), kBack), 200);
+    EXPECT_GT(CountPixels(surface.Image(), Other(kBack)), 200);
 }
 
 // Rows, columns, single points and slanting lines, either way round, solid
@@ -169,7 +169,7 @@ TEST_P(DrawingEquivalence, PrintedTextLeavesThePixelsOfQtText)
         q.drawText(QPointF(cell.x(), cell.y() + QFontMetricsF(font, q.device()).ascent()), text);
     }
     EXPECT_EQ(DifferingPixels(surface.Image(), reference.Image()), 0);
-    EXPECT_GT(CountNot(surface.Image(), kBack), 300);
+    EXPECT_GT(CountPixels(surface.Image(), Other(kBack)), 300);
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatio, DrawingEquivalence, ::testing::Values(1.0, 2.0));
@@ -234,7 +234,7 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
     // Clearing after a curve leaves nothing of it.
     s.LineTo(2, 2, kGreen);
     s.Clear();
-    EXPECT_EQ(CountNot(s.Image(), kBack), 0);
+    EXPECT_EQ(CountPixels(s.Image(), Other(kBack)), 0);
 }
 
 // Grid lines are written into the picture's memory; a copy of the picture
@@ -250,7 +250,7 @@ TEST(GridLines, LeaveEarlierCopiesOfThePictureAlone)
     const QPoint row = s.ToPainter(6, 6).toPoint();
     EXPECT_EQ(LogicalPixel(s.Image(), row.x(), row.y()), kYellow);
     EXPECT_EQ(LogicalPixel(kept, row.x(), row.y()), kBack);
-    EXPECT_EQ(CountNot(kept, kBack), kSize.height());
+    EXPECT_EQ(CountPixels(kept, Other(kBack)), kSize.height());
 }
 
 TEST(GatheredCurve, ShowsWhenThePictureBoxPaints)

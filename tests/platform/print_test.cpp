@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
 #include "platform/painter_surface.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/image_surface.h"
 #include "platform/scale_map.h"
 
@@ -157,13 +157,13 @@ TEST_F(SurfaceMapping, ClsFillsWithTheBackgroundAndReturnsToTheOrigin)
     surface.Line(0, 5, 20, 5, kYellow);
     surface.MoveTo(4, 4);
     surface.Clear();
-    EXPECT_EQ(CountNot(surface.Image(), kBack), 0);
+    EXPECT_EQ(CountPixels(surface.Image(), Other(kBack)), 0);
     EXPECT_DOUBLE_EQ(surface.Position().x(), 0);
     EXPECT_DOUBLE_EQ(surface.Position().y(), 0);
 
     surface.Line(0, 5, 20, 5, kYellow);
     surface.SetBackColor(Qt::white);
-    EXPECT_EQ(CountNot(surface.Image(), Qt::white), 0);
+    EXPECT_EQ(CountPixels(surface.Image(), Other(Qt::white)), 0);
 }
 
 // The mapping alone, on a window of no width: every x lands on the left edge

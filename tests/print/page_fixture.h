@@ -8,13 +8,11 @@
 #include <QString>
 
 #include "calc/circuit.h"
+#include "tests/support/qstring_printer.h"
 #include "sweep/graph_state.h"
 #include "sweep/plotted_sweep.h"
 #include "print/page_host.h"
 #include "print/print_state.h"
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 class FakeHost : public PageHost {
 public:
@@ -44,9 +42,6 @@ Circuit SampleCircuit(const SampleValues& v = {});
 
 // Zi = Z1 + Z2 ∥ Z3 of the sample, computed independently.
 std::complex<double> SampleZi(const SampleValues& v, double f);
-
-// A5-loop / 15-branch ladder with R, L and C in most branches.
-Circuit LadderCircuit();
 
 // A4 paper as a printer with a 4 mm unprintable border reports it.
 PaperMetrics A4();

@@ -6,6 +6,7 @@
 // Header only, so that the calc tests and benchmarks use it without the
 // toolkit.
 
+#include <complex>
 #include <initializer_list>
 #include <utility>
 
@@ -73,6 +74,25 @@ inline Circuit TwoLoop(const Rlc& z1, const Rlc& z2, const Rlc& z3)
     DefineCurrent(c, 2, {{1, 1}, {2, -1}});
     DefineCurrent(c, 3, {{2, 1}});
     return c;
+}
+
+// A branch's impedance and the two-loop sample's input impedance
+// Z1 + Z2 ∥ Z3, worked out independently of the analysis with its
+// ω = 6.283184 f, in the precision of Real.
+template <class Real>
+std::complex<Real> Impedance(const Rlc& z, Real f)
+{
+    const Real w = Real(6.283184) * f;
+    std::complex<Real> x(z.R, w * z.L);
+    if (z.C != 0) x += std::complex<Real>(0, -1 / (w * Real(z.C)));
+    return x;
+}
+
+template <class Real>
+std::complex<Real> TwoLoopZi(const Rlc& z1, const Rlc& z2, const Rlc& z3, Real f)
+{
+    const std::complex<Real> a = Impedance(z2, f), b = Impedance(z3, f);
+    return Impedance(z1, f) + a * b / (a + b);
 }
 
 // The sample with R, L and C in its branches: 10 Ω + 10 mH, 5 Ω + 1 μF,
