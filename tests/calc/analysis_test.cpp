@@ -13,21 +13,7 @@ namespace {
 // Z22 = Z2 + Z3; I01 = I1, I02 = I1 − I2, I03 = I2.
 class SampleCircuitTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        c.LoopCnt = 2;
-        c.BrCnt = 3;
-        InitCircuitData(c);
-        for (int b = 1; b <= 3; ++b) c.BrR[b] = 1;
-        sample::DefineZByMarks(c, 11, {0, 1, 1, 0});
-        sample::DefineZByMarks(c, 12, {0, 0, -1, 0});
-        sample::DefineZByMarks(c, 22, {0, 0, 1, 1});
-        SetCurDef(c, 1, {0, 1, 0});
-        SetCurDef(c, 2, {0, 1, -1});
-        SetCurDef(c, 3, {0, 0, 1});
-        c.EmfCpx = {c.Emf, 0};
-    }
-    Circuit c;
+    Circuit c = sample::TwoLoop({1, 0, 0}, {1, 0, 0}, {1, 0, 0});
 };
 
 TEST_F(SampleCircuitTest, ResistiveSample)

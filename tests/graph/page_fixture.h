@@ -17,7 +17,7 @@
 
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
-#include "platform/message_box.h"
+#include "tests/support/caught_messages.h"
 #include "platform/picture_box.h"
 #include "tests/support/sample_circuits.h"
 
@@ -47,11 +47,6 @@ struct FakeHost : GraphHost {
     void OpenPrintPreview() override { ++previews; }
 };
 
-struct CaughtMessage {
-    QString text;
-    MessageIcon icon;
-};
-
 // A right click on the graph at `at` (its logical pixels), then the item
 // chosen from the menu it opens with the keyboard.
 inline void ChooseFromGraphMenu(GraphPage& page, Graph graph, QPoint at, GraphMenuItem item)
@@ -67,50 +62,37 @@ inline void ChooseFromGraphMenu(GraphPage& page, Graph graph, QPoint at, GraphMe
     EXPECT_FALSE(menu.isVisible());
 }
 
-class PageTest : public ::testing::Test {
-protected:
-    explicit PageTest(Circuit c = sample::TwoLoopRlc()) : circuit(std::move(c))
+// The page on its host, with the circuit the host calculates.
+struct HostedPage {
+    explicit HostedPage(Circuit c) : circuit(std::move(c))
     {
-        previousInterceptor = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
-            messages.push_back({text, icon});
-        });
         FillBranchColours(state);
         host.circuit = &circuit;
         page = std::make_unique<GraphPage>(state, host);
         host.page = page.get();
         page->ResetForNewCircuit();
     }
-    ~PageTest() override { SetMessageInterceptor(previousInterceptor); }
-
-    // As after a successful calculation: the command is enabled.
-    void Calculated() { host.enabled = true; }
 
     Circuit circuit;
     GraphState state;
     FakeHost host;
     std::unique_ptr<GraphPage> page;
-    std::vector<CaughtMessage> messages;
-    MessageInterceptor previousInterceptor;
+    CaughtMessages messages;
+};
+
+class PageTest : public ::testing::Test, protected HostedPage {
+protected:
+    explicit PageTest(Circuit c = sample::TwoLoopRlc()) : HostedPage(std::move(c)) {}
+
+    // As after a successful calculation: the command is enabled.
+    void Calculated() { host.enabled = true; }
 };
 
 // The page on screen after a calculation, plotting one curve: the input
 // impedance, or the current or voltage of branch `branch` alone.
-struct ShownPage {
-    Circuit circuit;
-    GraphState state;
-    FakeHost host;
-    std::unique_ptr<GraphPage> page;
-    std::vector<QString> messages;
-    MessageInterceptor previous;
-
-    ShownPage(Circuit c, PlottedQuantity quantity, int branch) : circuit(std::move(c))
+struct ShownPage : HostedPage {
+    ShownPage(Circuit c, PlottedQuantity quantity, int branch) : HostedPage(std::move(c))
     {
-        previous = SetMessageInterceptor([this](const QString& t, MessageIcon) { messages.push_back(t); });
-        FillBranchColours(state);
-        host.circuit = &circuit;
-        page = std::make_unique<GraphPage>(state, host);
-        host.page = page.get();
-        page->ResetForNewCircuit();
         page->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
         host.enabled = true;
@@ -122,5 +104,4 @@ struct ShownPage {
             host.PressFrequencyCommand();
         }
     }
-    ~ShownPage() { SetMessageInterceptor(previous); }
 };

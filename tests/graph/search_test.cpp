@@ -203,11 +203,11 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
         if (c.expectedXs.empty()) {
             // Said so, and nothing held.
             ASSERT_EQ(shown.messages.size(), 1u);
-            EXPECT_TRUE(shown.messages[0].endsWith(QString::fromUtf8(graph_text::kNotInSpan)));
+            EXPECT_TRUE(shown.messages[0].text.endsWith(QString::fromUtf8(graph_text::kNotInSpan)));
             EXPECT_FALSE(page.MarkerHeld());
             continue;
         }
-        ASSERT_TRUE(shown.messages.empty()) << shown.messages[0].toStdString();
+        ASSERT_TRUE(shown.messages.empty()) << shown.messages[0].text.toStdString();
         ASSERT_TRUE(page.Marker().has_value());
         EXPECT_TRUE(page.MarkerHeld());
         EXPECT_TRUE(page.ReadoutHeld(Graph::Magnitude));

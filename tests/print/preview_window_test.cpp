@@ -23,7 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/loop_analysis.h"
-#include "platform/message_box.h"
+#include "tests/support/caught_messages.h"
 #include "platform/picture_box.h"
 #include "document/whole_file.h"
 #include "print/page_drawer.h"
@@ -34,11 +34,6 @@
 #include "tests/support/recording_surface.h"
 
 namespace {
-
-struct Shown {
-    QString text;
-    MessageIcon icon;
-};
 
 // Device pixels of the image that are not white in the column at page x,
 // between page y0 and y1, as drawn on a picture with user coordinates.
@@ -90,7 +85,6 @@ class Preview : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
         HandSweep();
         window.SetPdfFileChooser([this](QWidget*, const QString& suggested) {
             suggestions.push_back(suggested);
@@ -98,7 +92,6 @@ protected:
         });
         window.show();
     }
-    void TearDown() override { SetMessageInterceptor(previous_); }
 
     // As the main window does before it shows the preview.
     void HandSweep(const std::set<int>& ticked = {}, bool valid = true)
@@ -127,10 +120,7 @@ protected:
     PreviewWindow window{graph, host};
     QString pdfAnswer;
     std::vector<QString> suggestions;
-    std::vector<Shown> shown;
-
-private:
-    MessageInterceptor previous_;
+    CaughtMessages shown;
 };
 
 TEST_F(Preview, OpensAtHalfPaperSizeWithTheSmallestMargins)

@@ -20,15 +20,12 @@
 
 User::User() : window_(std::make_unique<MainWindow>())
 {
-    previous_ = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
-        messages_.push_back({text, icon});
-    });
     window_->show();
     QApplication::setActiveWindow(window_.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-User::~User() { SetMessageInterceptor(previous_); }
+User::~User() = default;
 
 std::vector<Message> User::TakeMessages()
 {

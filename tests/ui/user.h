@@ -12,17 +12,14 @@
 
 #include "calc/loop_analysis.h"
 #include "document/circuit_of_document.h"
-#include "platform/message_box.h"
+#include "tests/support/caught_messages.h"
 #include "ui/main_window.h"
 
 class QLabel;
 class QWidget;
 class Selector;
 
-struct Message {
-    QString text;
-    MessageIcon icon;
-};
+using Message = CaughtMessage;
 
 // Value, unit text of the element dialog's fields; a null value leaves the
 // field as the dialog shows it, an empty unit leaves the unit.
@@ -81,8 +78,7 @@ public:
 
 private:
     std::unique_ptr<MainWindow> window_;
-    std::vector<Message> messages_;
-    MessageInterceptor previous_;
+    CaughtMessages messages_;
 };
 
 // The button among the dialog's children whose caption is text.
