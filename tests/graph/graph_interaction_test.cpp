@@ -232,7 +232,7 @@ std::pair<double, double> SamplePoint(double r3, double f)
 TEST_F(InteractionTest, KeptCurveMovesWithTheLiveCurve)
 {
     Click(page->KeepCurveButton());
-    sample::SetResistance(circuit, 3, 1000);
+    sample::SetBranch(circuit, 3, {1000, 0.1, 1e-7});
     host.PressFrequencyCommand();
     Click(page->FrequencyLeftButton());
     EXPECT_EQ(state.sweepStart, 10.0);
@@ -393,7 +393,7 @@ TEST_F(InteractionTest, DroppingTheKeptCurveClearsItAndRecordingResumes)
 {
     Click(page->KeepCurveButton());
     const float keptAt100 = state.keptCurve.logMagnitude[100];
-    sample::SetResistance(circuit, 1, 300);
+    sample::SetBranch(circuit, 1, {300, 0.01, 0});
     host.PressFrequencyCommand();
     EXPECT_EQ(state.keptCurve.logMagnitude[100], keptAt100);
     EXPECT_GT(CountPixels(page->GraphBox(Graph::Magnitude).Image(), Whitish), 100);
@@ -641,7 +641,7 @@ TEST_F(InteractionTest, CsvHoldsThePlottedSweepRowForRow)
     PictureBox& mag = page->GraphBox(Graph::Magnitude);
     const QPoint somewhere(mag.width() / 2, mag.height() / 2);
     Click(page->KeepCurveButton());
-    sample::SetResistance(circuit, 3, 1000);
+    sample::SetBranch(circuit, 3, {1000, 0.1, 1e-7});
     host.PressFrequencyCommand();
 
     answer = dir.filePath("zi.csv");

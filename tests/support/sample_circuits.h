@@ -39,12 +39,6 @@ inline Circuit Empty(int loops, int branches) { return NewCircuit(loops, branche
 
 inline void SetBranch(Circuit& c, int b, const Rlc& z) { SetBranchElements(c, b, {z.R, z.L, z.C}); }
 
-inline void SetResistance(Circuit& c, int b, double r)
-{
-    BranchElements e = ElementsOfBranch(c, b);
-    e.r = r;
-    SetBranchElements(c, b, e);
-}
 
 // Zjk from its marks; code jk with j ≤ k.
 inline void DefineZByMarks(Circuit& c, int code, const Marks& marks)
