@@ -5,6 +5,7 @@
 #include "calc/checked.h"
 #include "graph/branch_colour.h"
 #include "platform/draw_surface.h"
+#include "platform/scale_map.h"
 #include "print/page_drawer.h"
 
 namespace {
@@ -13,17 +14,18 @@ const QColor kKeptColour(0, 255, 255);
 
 }  // namespace
 
-// Log-frequency, log-level and phase to page units for both frames. The
-// 32-bit operands are combined in double precision and rounded once.
-struct PageDrawer::CurveScale {
-    float xL, xR, yB, yT, pB, pT;
-    float sx, sy, sp;
+// Log-frequency, log-level and phase to page units, in each frame from its
+// bottom-left corner with factors rounded to 32 bits; the kept curve is held
+// to the frequency span.
+struct PageDrawer::FrameMaps {
+    float xL, xR;
     FrameCorners fr;
+    ScaleMap magnitude, phase;
 
-    double MagX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.magnitudeLeft; }
-    double PhX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.phaseLeft; }
-    float MagY(float y) const { return static_cast<float>(fr.magnitudeBottom - (static_cast<double>(y) - yB) * sy); }
-    float PhY(float p) const { return static_cast<float>(fr.phaseBottom - (static_cast<double>(p) - pB) * sp); }
+    double MagX(float x) const { return magnitude.ToPainter(x, 0).x(); }
+    double PhX(float x) const { return phase.ToPainter(x, 0).x(); }
+    float MagY(float y) const { return static_cast<float>(magnitude.ToPainter(0, y).y()); }
+    float PhY(float p) const { return static_cast<float>(phase.ToPainter(0, p).y()); }
 };
 
 // One curve inside one frame. A point above or below the frame lifts the pen;
@@ -57,26 +59,21 @@ private:
     bool penUp_ = true;
 };
 
-PageDrawer::CurveScale PageDrawer::MakeScale()
+PageDrawer::FrameMaps PageDrawer::MakeFrameMaps()
 {
     const PlotWindow w = PlotWindowOf(g_);
-    CurveScale s{};
-    s.fr = prt_.frames;
-    s.xL = w.left;
-    s.xR = w.right;
-    s.yB = w.bottom;
-    s.yT = w.top;
-    s.pB = w.phaseBottom;
-    s.pT = w.phaseTop;
+    const FrameCorners& f = prt_.frames;
     const float D = LayoutWidth(prt_.paper.paperWidthMm, prt_.margins);
     const float height = D * (60.0f / 160.0f);
-    s.sy = static_cast<float>(checked::Div(height, s.yT - s.yB));
-    s.sp = static_cast<float>(checked::Div(height, s.pT - s.pB));
-    s.sx = static_cast<float>(checked::Div(D * (150.0f / 160.0f), s.xR - s.xL));
-    return s;
+    const auto sy = static_cast<float>(checked::Div(height, w.top - w.bottom));
+    const auto sp = static_cast<float>(checked::Div(height, w.phaseTop - w.phaseBottom));
+    const auto sx = static_cast<float>(checked::Div(D * (150.0f / 160.0f), w.right - w.left));
+    return {w.left, w.right, f,
+            ScaleMap::Scaled({w.left, w.bottom}, {f.magnitudeLeft, f.magnitudeBottom}, sx, -static_cast<double>(sy)),
+            ScaleMap::Scaled({w.left, w.phaseBottom}, {f.phaseLeft, f.phaseBottom}, sx, -static_cast<double>(sp))};
 }
 
-void PageDrawer::PlotLevel(const CurveScale& s, const SweepCurve& curve, const QColor& colour)
+void PageDrawer::PlotLevel(const FrameMaps& s, const SweepCurve& curve, const QColor& colour)
 {
     PenTrace level(surf(), colour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
     for (size_t k = 0; k < curve.values.size(); ++k)
@@ -84,7 +81,7 @@ void PageDrawer::PlotLevel(const CurveScale& s, const SweepCurve& curve, const Q
             level.Plot(s.MagX(sweep_.frequencies.logFrequency[k]), s.MagY(*curve.values[k]->logMagnitude));
 }
 
-void PageDrawer::PlotPhase(const CurveScale& s, const SweepCurve& curve, const QColor& colour)
+void PageDrawer::PlotPhase(const FrameMaps& s, const SweepCurve& curve, const QColor& colour)
 {
     PenTrace angle(surf(), colour, s.fr.phaseTop, s.fr.phaseBottom);
     for (size_t k = 0; k < curve.values.size(); ++k)
@@ -95,7 +92,7 @@ void PageDrawer::PlotPhase(const CurveScale& s, const SweepCurve& curve, const Q
 SweepResult PageDrawer::PlotImpedancePage()
 {
     if (sweep_.frequencies.frequency.empty() || sweep_.data.curves.empty()) return outcome_;
-    const CurveScale s = MakeScale();
+    const FrameMaps s = MakeFrameMaps();
     const SweepCurve& curve = sweep_.data.curves[0];
     PlotLevel(s, curve, kLiveCurveColour);
     if (curve.end) return *curve.end;
@@ -106,7 +103,7 @@ SweepResult PageDrawer::PlotImpedancePage()
 
 // The kept points are in log coordinates, so they land where the current
 // scales put them; points beyond the frequency span are left out too.
-void PageDrawer::PlotKeptCurve(const CurveScale& s)
+void PageDrawer::PlotKeptCurve(const FrameMaps& s)
 {
     const int count = std::min<int>(g_.keptCurve.count, KeptCurve::kSize - 1);
     const auto trace = [&](float top, float bottom, const auto& at) {
@@ -137,7 +134,7 @@ SweepResult PageDrawer::PlotBranchPage()
     if (sweep_.frequencies.frequency.empty()) return {};
     if (sweep_.data.curves.empty()) return outcome_;
     try {
-        const CurveScale s = MakeScale();
+        const FrameMaps s = MakeFrameMaps();
         for (size_t i = 0; i < sweep_.data.curves.size(); ++i) {
             const int b = static_cast<int>(i) + 1;
             if (!sweep_.plotted[b]) continue;

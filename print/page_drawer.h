@@ -32,7 +32,7 @@ public:
     SweepResult DrawPage();
 
 private:
-    struct CurveScale;
+    struct FrameMaps;
     class PenTrace;
 
     void DrawHead();
@@ -41,12 +41,12 @@ private:
     void PrintLevelLabel(float row);
     SweepResult PlotImpedancePage();
     SweepResult PlotBranchPage();
-    void PlotKeptCurve(const CurveScale& s);
-    CurveScale MakeScale();
+    void PlotKeptCurve(const FrameMaps& s);
+    FrameMaps MakeFrameMaps();
     // The curve's magnitudes, then its phases, each pass over the points it
     // has; only the magnitudes when the curve ended before its last point.
-    void PlotLevel(const CurveScale& s, const SweepCurve& curve, const QColor& colour);
-    void PlotPhase(const CurveScale& s, const SweepCurve& curve, const QColor& colour);
+    void PlotLevel(const FrameMaps& s, const SweepCurve& curve, const QColor& colour);
+    void PlotPhase(const FrameMaps& s, const SweepCurve& curve, const QColor& colour);
 
     DrawSurface& surf() const { return *prt_.surface; }
 
