@@ -48,10 +48,13 @@ void PreviewPage(benchmark::State& state, PlottedQuantity quantity)
     NoReturn host;
     PreviewWindow window(g, host);
     window.show();
+    const bool curves = quantity != kNoQuantity;
     for (auto _ : state) {
-        SweepResult outcome;
-        PlottedSweep sweep = PlotSweep(&c, g, EveryBranch(), true, outcome);
-        window.SetSweep(std::move(sweep), outcome);
+        if (curves) {
+            SweepResult outcome;
+            PlottedSweep sweep = PlotSweep(&c, g, EveryBranch(), true, outcome);
+            window.SetSweep(std::move(sweep), outcome);
+        }
         window.Preview();
     }
 }
