@@ -66,7 +66,7 @@ Circuit LadderCircuit()
 void Sweep(benchmark::State& state, const Circuit& c)
 {
     const std::vector<double> freqs = SweepFrequencies();
-    FrequencyAnalyses analyses(c);
+    LoopAnalysis analyses(c);
     for (auto _ : state) {
         bool singular = false;
         for (double f : freqs) {

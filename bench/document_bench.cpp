@@ -25,7 +25,7 @@ void BM_DeriveLoops_5Meshes15Branches(benchmark::State& state)
 // sample::Ladder(5) is the circuit the drawing describes.
 void BM_Calciz_5Loops15Branches(benchmark::State& state)
 {
-    FrequencyAnalyses analyses(sample::Ladder(5));
+    LoopAnalysis analyses(sample::Ladder(5));
     for (auto _ : state) {
         if (!analyses.At(1000)) state.SkipWithError("singular loop matrix");
         benchmark::DoNotOptimize(analyses.BranchCurrent(1));

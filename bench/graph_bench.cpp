@@ -60,7 +60,7 @@ struct Setup {
 // The analyses of one sweep alone, at the same frequencies.
 void Analyses(benchmark::State& st, int branches)
 {
-    FrequencyAnalyses analyses(sample::Ladder(5));
+    LoopAnalysis analyses(sample::Ladder(5));
     const double start = 100, end = 1e6;
     const double step = std::pow(10.0, CommonLogarithm(end / start) / 500);
     for (auto _ : st) {
@@ -130,7 +130,7 @@ void BM_MarkerUpdate(benchmark::State& st)
     // pointer's frequency; the marker's drawing (both rings moved, the line's
     // text set, painted); the cursor readout beside the graph, which every
     // pointer move updated before there was a marker.
-    FrequencyAnalyses alone(sample::Ladder(5));
+    LoopAnalysis alone(sample::Ladder(5));
     const double analysis = SecondsPer([&](int i) { benchmark::DoNotOptimize(alone.At(std::pow(10.0, PointerX(i)))); });
     const CurvePoint point = *AnalyseCurveAt(s.circuit, zi, 1000);
     const double drawing = SecondsPer([&](int i) {

@@ -63,7 +63,7 @@ void PreviewPage(benchmark::State& state, PlottedQuantity quantity)
 // over 501 frequencies.
 void Analyses(benchmark::State& state, int curves)
 {
-    FrequencyAnalyses analyses(Ladder());
+    LoopAnalysis analyses(Ladder());
     const GraphState g = Graph(PlottedQuantity::InputImpedance);
     const double step = std::pow(10.0, std::log10(g.sweepEnd / g.sweepStart) / 500);
     for (auto _ : state) {

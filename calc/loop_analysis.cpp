@@ -77,16 +77,13 @@ Complex MatrixElementSum(const Marks& marks, const std::vector<Complex>& branchI
     return sum;
 }
 
-bool FrequencyAnalyses::At(double frequency)
+bool LoopAnalysis::At(double frequency)
 {
     c_.Frq = frequency;
     return calciz(c_) == AnalysisOutcome::Solved;
 }
 
-LoopResults FrequencyAnalyses::Results() const
-{
-    return {c_.BrImp, c_.BrCur, c_.BrCurAbs, c_.BrVol, c_.BrVolAbs, c_.ZReg};
-}
+LoopResults LoopAnalysis::Results() const { return {c_.BrImp, c_.BrCur, c_.BrCurAbs, c_.BrVol, c_.BrVolAbs, c_.ZReg}; }
 
 LoopMatrix LoopMatrixAt(const Circuit& circuit, double frequency)
 {
@@ -98,7 +95,7 @@ LoopMatrix LoopMatrixAt(const Circuit& circuit, double frequency)
 
 std::optional<LoopResults> AnalyseAt(const Circuit& circuit, double frequency)
 {
-    FrequencyAnalyses analysis(circuit);
+    LoopAnalysis analysis(circuit);
     if (!analysis.At(frequency)) return std::nullopt;
     return analysis.Results();
 }

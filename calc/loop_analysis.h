@@ -67,11 +67,11 @@ struct LoopResults {
     Complex inputImpedance;  // E ÷ I1
 };
 
-// Analyses of one circuit at one frequency after another, on its own copy,
+// The analysis of one circuit at one frequency after another, on its own copy,
 // for sweeps: nothing is copied or allocated per frequency.
-class FrequencyAnalyses {
+class LoopAnalysis {
 public:
-    explicit FrequencyAnalyses(const Circuit& circuit) : c_(circuit) {}
+    explicit LoopAnalysis(const Circuit& circuit) : c_(circuit) {}
 
     // False where the loop matrix is singular; the values below then mean
     // nothing. Arithmetic errors raise a CalcError.

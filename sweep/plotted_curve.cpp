@@ -17,7 +17,7 @@ QString CurveName(const PlottedCurve& curve)
 
 std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency)
 {
-    FrequencyAnalyses analysis(circuit);
+    LoopAnalysis analysis(circuit);
     try {
         if (!analysis.At(frequency)) return std::nullopt;
         CurvePoint point{frequency, {}, 0, 0};

@@ -52,7 +52,7 @@ SweepValue ValueOf(const Complex& value, double magnitude, PhaseTracking& phase)
     return {magnitude, logMagnitude, phase.Next(value)};
 }
 
-SweepCurve InputImpedanceCurve(FrequencyAnalyses& analyses, const SweepFrequencies& sweep, bool calculationValid)
+SweepCurve InputImpedanceCurve(LoopAnalysis& analyses, const SweepFrequencies& sweep, bool calculationValid)
 {
     SweepCurve curve;
     PhaseTracking phase;
@@ -82,8 +82,8 @@ using BranchAnalyses = std::vector<std::optional<std::vector<BranchValue>>>;
 
 // One analysis per frequency serves every branch: the analysis does not
 // depend on the branch, so its results are kept for all of them.
-BranchAnalyses AnalyseBranches(FrequencyAnalyses& at, const SweepFrequencies& sweep, bool calculationValid,
-                               bool voltage, std::optional<SweepResult>& end)
+BranchAnalyses AnalyseBranches(LoopAnalysis& at, const SweepFrequencies& sweep, bool calculationValid, bool voltage,
+                               std::optional<SweepResult>& end)
 {
     BranchAnalyses analyses;
     for (double frequency : sweep.frequency) {
@@ -148,7 +148,7 @@ std::optional<SweepResult> SourceFailure(const Circuit& c)
 SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,
                        bool calculationValid)
 {
-    FrequencyAnalyses analyses(circuit);
+    LoopAnalysis analyses(circuit);
     SweepData data;
     if (quantity == PlottedQuantity::InputImpedance) {
         data.curves.push_back(InputImpedanceCurve(analyses, sweep, calculationValid));
