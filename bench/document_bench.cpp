@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc/analysis.h"
+#include "calc/loop_analysis.h"
 #include "document/loop_equations.h"
 #include "tests/support/drawings.h"
 #include "tests/support/sample_circuits.h"
@@ -25,12 +25,10 @@ void BM_DeriveLoops_5Meshes15Branches(benchmark::State& state)
 // sample::Ladder(5) is the circuit the drawing describes.
 void BM_Calciz_5Loops15Branches(benchmark::State& state)
 {
-    Circuit c = sample::Ladder(5);
-    c.EmfCpx = {c.Emf, 0};
-    c.Frq = 1000;
+    LoopAnalysis analyses(sample::Ladder(5));
     for (auto _ : state) {
-        if (calciz(c) != AnalysisOutcome::Solved) state.SkipWithError("singular loop matrix");
-        benchmark::DoNotOptimize(c.BrCur);
+        if (!analyses.At(1000)) state.SkipWithError("singular loop matrix");
+        benchmark::DoNotOptimize(analyses.BranchCurrent(1));
     }
 }
 

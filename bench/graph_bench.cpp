@@ -19,8 +19,7 @@
 #include <QLabel>
 #include <benchmark/benchmark.h>
 
-#include "calc/analysis.h"
-#include "calc/complex.h"
+#include "calc/loop_analysis.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "graph/marker_overlay.h"
@@ -32,7 +31,9 @@ namespace {
 
 struct BenchHost : GraphHost {
     GraphPage* page = nullptr;
-    bool FrequencyCommandEnabled() const override { return true; }
+    CalculatedPage results{sample::Ladder(5), {}, {}, {}};
+    const CalculatedPage* Results() const override { return &results; }
+    int CircuitBranches() const override { return BranchCount(results.circuit); }
     BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
     void PressReturn() override {}
@@ -48,10 +49,10 @@ struct Setup {
     explicit Setup(PlottedQuantity quantity)
     {
         FillBranchColours(state);
-        page = std::make_unique<GraphPage>(circuit, state, host);
+        page = std::make_unique<GraphPage>(state, host);
         host.page = page.get();
         page->ResetForNewCircuit();
-        for (int b = 1; b <= circuit.BrCnt; ++b) page->BranchCheck(b).setChecked(true);
+        for (int b = 1; b <= BranchCount(circuit); ++b) page->BranchCheck(b).setChecked(true);
         page->OnQuantityChosen(quantity);
     }
 };
@@ -59,16 +60,14 @@ struct Setup {
 // The analyses of one sweep alone, at the same frequencies.
 void Analyses(benchmark::State& st, int branches)
 {
-    Circuit c = sample::Ladder(5);
+    LoopAnalysis analyses(sample::Ladder(5));
     const double start = 100, end = 1e6;
-    const double step = std::pow(10.0, Lg10(end / start) / 500);
-    c.Emf = c.EmfVal * c.EmfMul;
-    c.EmfCpx = {c.Emf, 0};
+    const double step = std::pow(10.0, CommonLogarithm(end / start) / 500);
     for (auto _ : st) {
         for (int b = 1; b <= branches; ++b)
-            for (c.Frq = start; c.Frq <= end; c.Frq *= step) {
-                calciz(c);
-                benchmark::DoNotOptimize(c.ZReg);
+            for (double f = start; f <= end; f *= step) {
+                analyses.At(f);
+                benchmark::DoNotOptimize(analyses.InputImpedance());
             }
     }
 }
@@ -131,12 +130,8 @@ void BM_MarkerUpdate(benchmark::State& st)
     // pointer's frequency; the marker's drawing (both rings moved, the line's
     // text set, painted); the cursor readout beside the graph, which every
     // pointer move updated before there was a marker.
-    Circuit alone = sample::Ladder(5);
-    alone.EmfCpx = {alone.EmfVal * alone.EmfMul, 0};
-    const double analysis = SecondsPer([&](int i) {
-        alone.Frq = std::pow(10.0, PointerX(i));
-        benchmark::DoNotOptimize(calciz(alone));
-    });
+    LoopAnalysis alone(sample::Ladder(5));
+    const double analysis = SecondsPer([&](int i) { benchmark::DoNotOptimize(alone.At(std::pow(10.0, PointerX(i)))); });
     const CurvePoint point = *AnalyseCurveAt(s.circuit, zi, 1000);
     const double drawing = SecondsPer([&](int i) {
         for (Graph graph : kGraphs) s.page->MarkerLayer(graph).ShowAt(PointerX(i), 1.0 + i % 2, Qt::red);

@@ -21,7 +21,7 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"

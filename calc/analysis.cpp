@@ -28,11 +28,6 @@ void SetCurDef(Circuit& c, int b, const Marks& marks)
     for (int k = 1; k <= last; ++k) def[k] = k < static_cast<int>(marks.size()) ? marks[k] : 0;
 }
 
-void CalcBrCur(Circuit& c, int b)
-{
-    if (b >= 1 && b <= c.BrCnt) c.BrCur[b] = BranchCurrent(c, b);
-}
-
 AnalysisOutcome calciz(Circuit& c)
 {
     // Arrays of other bounds are a programming error, not a circuit.

@@ -5,8 +5,6 @@
 // currents as the user entered them; marks shorter than LoopCnt + 1 count as
 // zeros beyond their end.
 void SetCurDef(Circuit& c, int b, const Marks& marks);
-// BrCur[b] = signed sum of the loop currents marked in CurDef<b>.
-void CalcBrCur(Circuit& c, int b);
 
 enum class AnalysisOutcome { Solved, Singular };
 

@@ -61,7 +61,7 @@ lanes::Problem ProblemOf(const Circuit& c)
     int used = 0;
     for (int j = 1; j <= c.LoopCnt; ++j)
         for (int k = j; k <= c.LoopCnt; ++k)
-            p.element[j - 1][k - 1] = AppendTerms(p, used, circuit_detail::UpperZDef(c, j, k), c.BrCnt, j != k);
+            p.element[j - 1][k - 1] = AppendTerms(p, used, c.ZDef[j][k], c.BrCnt, j != k);
     for (int b = 1; b <= c.BrCnt; ++b) p.current[b] = AppendTerms(p, used, c.CurDef[b], c.LoopCnt, true);
     return p;
 }

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int ZDefCodes[] = {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55};
-
 template <typename T>
 void Recreate(std::vector<T>& v, int last)
 {
@@ -32,15 +30,14 @@ void RecreateArrays(Circuit& c)
     Recreate(c.BrL, nb);
     Recreate(c.BrC, nb);
     Recreate(c.BrImp, nb);
-    for (int code : ZDefCodes) Recreate(*c.ZDef(code), nb);
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = j; k <= Circuit::MaxLoops; ++k) Recreate(c.ZDef[j][k], nb);
     Recreate(c.LoopCur, nl);
     Recreate(c.BrCur, nb);
     Recreate(c.BrVol, nb);
     for (Marks& def : c.CurDef) Recreate(def, nl);
     Recreate(c.BrCurAbs, nb);
-    Recreate(c.BrCurPh, nb);
     Recreate(c.BrVolAbs, nb);
-    Recreate(c.BrVolPh, nb);
 }
 
 }  // namespace
@@ -58,8 +55,6 @@ void InitCircuitData(Circuit& c)
     c.Frq = 100;
 
     c.ZReg = Complex{};
-    c.ZiAbs = 0;
-    c.ZiPh = 0;
 }
 
 bool ArraysMatchCounts(const Circuit& c)
@@ -71,7 +66,7 @@ bool ArraysMatchCounts(const Circuit& c)
               AllHaveSize(nb, c.BrR, c.BrL, c.BrC, c.BrImp, c.BrCur, c.BrCurAbs, c.BrVol, c.BrVolAbs) &&
               AllHaveSize(nl, c.LoopCur);
     for (int j = 1; j <= Circuit::MaxLoops; ++j)
-        for (int k = j; k <= Circuit::MaxLoops; ++k) ok = ok && circuit_detail::UpperZDef(c, j, k).size() == nb;
+        for (int k = j; k <= Circuit::MaxLoops; ++k) ok = ok && c.ZDef[j][k].size() == nb;
     for (const Marks& def : c.CurDef) ok = ok && def.size() == nl;
     return ok;
 }

@@ -6,11 +6,19 @@
 
 namespace {
 
+// ZDef[j][k] of the code jk, 1 ≤ j ≤ k ≤ 5; nullptr for any other code.
+Marks* DefinitionOf(Circuit& c, int code)
+{
+    const int j = code / 10, k = code % 10;
+    if (j < 1 || j > k || k > Circuit::MaxLoops) return nullptr;
+    return &c.ZDef[j][k];
+}
+
 // Copies marks[first … BrCnt] into the definition of the code; nothing is
 // written beyond the end of the definition.
 void CopyDef(Circuit& c, int code, const Marks& marks, int first)
 {
-    Marks* def = c.ZDef(code);
+    Marks* def = DefinitionOf(c, code);
     if (def == nullptr) return;
     const int last = std::min<int>(c.BrCnt, static_cast<int>(def->size()) - 1);
     for (int b = first; b <= last; ++b) (*def)[b] = b < static_cast<int>(marks.size()) ? marks[b] : 0;
@@ -36,9 +44,9 @@ void SetZDiagDef(Circuit& c, int code, const Marks& marks) { CopyDef(c, code, ma
 
 void SetZMutDef(Circuit& c, int code, const Marks& marks) { CopyDef(c, code, marks, 0); }
 
-void CalcZDiag(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), true); }
+void CalcZDiag(Circuit& c, int code) { c.ZReg = ElementSum(c, DefinitionOf(c, code), true); }
 
-void CalcZMut(Circuit& c, int code) { c.ZReg = ElementSum(c, c.ZDef(code), false); }
+void CalcZMut(Circuit& c, int code) { c.ZReg = ElementSum(c, DefinitionOf(c, code), false); }
 
 // Row j of the upper triangle is evaluated before row j + 1 is mirrored from
 // the columns above it; only the order in which errors are met depends on it.
@@ -47,14 +55,13 @@ void AsmLoopMat(Circuit& c)
 {
     const int n = c.LoopCnt;
     Complex z;
-    using circuit_detail::UpperZDef;
     for (int j = 1; j <= n; ++j) {
-        z = ElementSum(c, &UpperZDef(c, j, j), true);
+        z = ElementSum(c, &c.ZDef[j][j], true);
         c.LoopMat(j, j) = z;
     }
     for (int j = 1; j < n; ++j) {
         for (int k = j + 1; k <= n; ++k) {
-            z = ElementSum(c, &UpperZDef(c, j, k), false);
+            z = ElementSum(c, &c.ZDef[j][k], false);
             c.LoopMat(j, k) = z;
         }
         for (int m = 1; m <= j; ++m) c.LoopMat(j + 1, m) = c.LoopMat(m, j + 1);

@@ -8,11 +8,11 @@
 // "0" mark at element 0. Marks shorter than BrCnt + 1 count as zeros beyond
 // their end.
 
-// ZDefjj[1 … BrCnt] = marks[1 … BrCnt].
+// ZDef[j][j][1 … BrCnt] = marks[1 … BrCnt].
 void SetZDiagDef(Circuit& c, int code, const Marks& marks);
 // ZReg = sum of the branches marked +1 (−1 marks do not count on the diagonal).
 void CalcZDiag(Circuit& c, int code);
-// ZDefjk[0 … BrCnt] = marks[0 … BrCnt], the "0" mark included.
+// ZDef[j][k][0 … BrCnt] = marks[0 … BrCnt], the "0" mark included.
 void SetZMutDef(Circuit& c, int code, const Marks& marks);
 // ZReg = signed sum of the marked branches.
 void CalcZMut(Circuit& c, int code);

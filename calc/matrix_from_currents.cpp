@@ -79,18 +79,6 @@ Marks Padded(Marks marks)
 
 }  // namespace
 
-LoopDefinitions DefinitionsOf(const Circuit& c)
-{
-    LoopDefinitions d;
-    d.loops = c.LoopCnt;
-    d.branches = c.BrCnt;
-    for (int b = 1; b <= c.BrCnt && b <= Circuit::MaxBranches; ++b) d.currents.emplace_back(c.CurDef[b]);
-    for (int j = 1; j <= c.LoopCnt && j <= Circuit::MaxLoops; ++j)
-        for (int k = j; k <= c.LoopCnt && k <= Circuit::MaxLoops; ++k)
-            d.matrix[ElementPosition(j, k)] = circuit_detail::UpperZDef(c, j, k);
-    return d;
-}
-
 MatrixDerivation DeriveMatrix(const LoopDefinitions& definitions)
 {
     CheckCounts(definitions);

@@ -31,11 +31,6 @@ struct LoopDefinitions {
     std::array<std::optional<Marks>, kElementPositions> matrix;
 };
 
-// The definitions a Circuit holds. A Circuit cannot tell a branch current
-// never defined from one defined empty, so every one counts as defined; a
-// caller that knows which were never defined resets those.
-LoopDefinitions DefinitionsOf(const Circuit& c);
-
 // Zjk's marks at ElementPosition(j, k), kElementMarkPlaces each.
 using ImpliedMatrix = std::array<Marks, kElementPositions>;
 

@@ -92,28 +92,33 @@ std::string NumberForm(T v, int precision)
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// Length of the longest prefix of text that reads as a number: optional sign,
-// digits with at most one point (one digit at least), optional exponent with
-// an optionally signed integer. 0 when there is none.
-size_t NumberLength(std::string_view text)
+// The number grammar, scanned once: optional sign, digits with at most one
+// point (one digit at least), optional exponent with an optionally signed
+// integer. `length` is that of the longest prefix that reads as a number, 0
+// when there is none; `unfinished` tells whether the whole text is the
+// beginning of one that typing on can finish.
+struct NumberScan {
+    size_t length = 0;
+    bool unfinished = false;
+};
+
+NumberScan ScanNumber(std::string_view text)
 {
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const auto sign = [&](size_t at) { return at < text.size() && (text[at] == '+' || text[at] == '-'); };
+    size_t i = sign(0) ? 1 : 0;
     size_t mantissaDigits = 0;
     while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
     }
-    if (mantissaDigits == 0) return 0;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        const size_t expStart = j;
-        while (j < text.size() && IsDigit(text[j])) ++j;
-        if (j > expStart) i = j;
-    }
-    return i;
+    if (mantissaDigits == 0) return {0, i == text.size()};
+    if (i == text.size() || (text[i] != 'E' && text[i] != 'e')) return {i, false};
+    size_t j = sign(i + 1) ? i + 2 : i + 1;
+    const size_t expStart = j;
+    while (j < text.size() && IsDigit(text[j])) ++j;
+    if (j > expStart) return {j, false};
+    return {i, j == text.size()};
 }
 
 // The decimal exponent of the first significant digit of an unsigned number
@@ -139,7 +144,7 @@ long long DecimalMagnitude(std::string_view number)
 
 enum class Range { InRange, Overflow };
 
-// Reads a text that NumberLength accepted in full. Values too small for a
+// Reads a text that ScanNumber read in full. Values too small for a
 // 64-bit float read as zero.
 double ReadNumber(std::string_view number, Range& range)
 {
@@ -219,7 +224,7 @@ float Dec1(double v)
 bool IsNumeric(std::string_view text)
 {
     const std::string_view t = Trim(text);
-    if (t.empty() || NumberLength(t) != t.size()) return false;
+    if (t.empty() || ScanNumber(t).length != t.size()) return false;
     Range range;
     ReadNumber(t, range);
     return range == Range::InRange;
@@ -228,25 +233,13 @@ bool IsNumeric(std::string_view text)
 bool IsUnfinishedNumber(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) ++i, ++mantissaDigits;
-    }
-    if (mantissaDigits == 0) return i == text.size();
-    if (i == text.size() || (text[i] != 'E' && text[i] != 'e')) return false;
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    return i == text.size();
+    return ScanNumber(text).unfinished;
 }
 
 double NumericValue(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    const size_t len = NumberLength(text);
+    const size_t len = ScanNumber(text).length;
     if (len == 0) return 0;
     Range range;
     const double value = ReadNumber(text.substr(0, len), range);

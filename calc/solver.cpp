@@ -126,11 +126,6 @@ bool Invert(LoopMatrix& m, int n)
 bool TryInvLoopMat(Circuit& c)
 {
     const int n = c.LoopCnt;
-    if (c.LoopMat.Rows() != n) throw std::logic_error("InvLoopMat: LoopMat does not match LoopCnt");
+    if (c.LoopMat.Rows() != n) throw std::logic_error("TryInvLoopMat: LoopMat does not match LoopCnt");
     return Invert(c.LoopMat, n);
-}
-
-void InvLoopMat(Circuit& c)
-{
-    if (!TryInvLoopMat(c)) c.CalcErr = 1;
 }

@@ -15,10 +15,6 @@ inline constexpr double TinyPivotRatio = 1e-3;
 // below TinyPivotRatio. On success column n + 1 holds the first column of
 // the inverse, the only one any caller reads; columns n + 2 … 2n are left as
 // they were, and rows 1 … n of columns 1 … n hold the eliminated matrix in
-// the exchanged order. On a singular matrix or any arithmetic error it sets
-// CalcErr = 1 (and never clears it); the matrix is then undefined.
-void InvLoopMat(Circuit& c);
-
-// InvLoopMat that tells whether the inversion succeeded instead of setting
-// CalcErr.
+// the exchanged order. False on a singular matrix or any arithmetic error;
+// the matrix is then undefined.
 bool TryInvLoopMat(Circuit& c);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calc/loop_analysis.h"
+
 namespace {
 
 constexpr int kDecades = 4;
@@ -58,12 +60,15 @@ std::string NodeComments(const DiagramGraph& g, const NodeNames& names)
 std::string BranchLines(const Segment& branch, const Circuit& c, const NodeNames& names)
 {
     const std::string b = std::to_string(branch.number);
-    const double values[] = {c.BrR[branch.number], c.BrL[branch.number], c.BrC[branch.number]};
+    const BranchElements e = ElementsOfBranch(c, branch.number);
+    const double values[] = {e.r, e.l, e.c};
     const char kinds[] = {'R', 'L', 'C'};
     int parts = 0;
     for (double v : values) parts += v != 0 ? 1 : 0;
     std::string at = names.At(branch.from), lines;
-    auto next = [&](int inner) { return inner == parts ? names.At(branch.to) : "b" + b + "_" + std::to_string(inner + 1); };
+    auto next = [&](int inner) {
+        return inner == parts ? names.At(branch.to) : "b" + b + "_" + std::to_string(inner + 1);
+    };
     lines += "VB" + b + " " + at + " " + next(0) + " DC 0\n";
     at = next(0);
     int inner = 0;
@@ -91,12 +96,12 @@ std::string PrintLine(int branches)
 std::string SpiceNetlist(const DiagramLoops& loops, const Circuit& circuit, double sweepStart)
 {
     const DiagramGraph& g = loops.graph;
-    if (circuit.BrCnt != loops.definitions.branches || !ArraysMatchCounts(circuit))
+    if (BranchCount(circuit) != loops.definitions.branches || !ArraysMatchCounts(circuit))
         throw std::invalid_argument("the circuit's branches are not the drawing's");
     const Segment& source = SourceOf(g);
     const NodeNames names(g, g.nodeOf[g.VertexAt(source.from)]);
     std::string text = "Brivel circuit\n" + NodeComments(g, names);
-    text += "VE " + names.At(source.to) + " 0 DC 0 AC " + Number(circuit.Emf) + "\n";
+    text += "VE " + names.At(source.to) + " 0 DC 0 AC " + Number(SourceVoltage(circuit)) + "\n";
     for (int b = 1; b <= loops.definitions.branches; ++b)
         for (const Segment& s : g.segments)
             if (s.kind == SegmentKind::Branch && s.number == b) text += BranchLines(s, circuit, names);

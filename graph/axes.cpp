@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/complex.h"
+#include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "graph/graph_texts.h"
 #include "graph/label_row.h"
@@ -56,7 +56,7 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
     double f = g.sweepStart;
     double step = 1;
     while (k <= top) {
-        const float x = static_cast<float>(Lg10(k));
+        const float x = static_cast<float>(CommonLogarithm(k));
         b.magnitudeGraph.Line(x, g.magnitudeGridOrigin, x, g.magnitudeDecades, kGridColour);
         b.phaseGraph.Line(x, g.phaseGridOrigin, x, g.phaseDivisions, kGridColour);
         const QString label = FrequencyLabel(f);
@@ -73,8 +73,7 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
     }
     KeepClearOfNext(labels);
     for (const RowLabel& l : labels) {
-        b.frequencyScale.SetCurrentX(l.left);
-        b.frequencyScale.SetCurrentY(1.6);
+        b.frequencyScale.MoveTo(l.left, 1.6);
         b.frequencyScale.Print(l.text);
     }
 }
@@ -101,19 +100,17 @@ void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
     const double bottom = LevelBottom(g);
     for (float y = static_cast<float>(g.magnitudeGridOrigin); y <= g.magnitudeDecades; y += 1) {
         b.magnitudeGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
-        b.magnitudeScale.SetCurrentX(0.1);
-        b.magnitudeScale.SetCurrentY(y);
+        b.magnitudeScale.MoveTo(0.1, y);
         const double v = std::pow(10.0, y) * bottom;
         const UnitRange& range = RangeOf(units, v);
-        b.magnitudeScale.PrintNum(InUnit(range, v));
+        b.magnitudeScale.PrintNumber(InUnit(range, v));
         if (v == range.unitPoint)
             b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + QString::fromUtf8(range.unit));
     }
     for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1) {
         b.phaseGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
-        b.phaseScale.SetCurrentX(0.1);
-        b.phaseScale.SetCurrentY(y);
-        b.phaseScale.PrintNum(30 * y + g.phaseAxisMin);
+        b.phaseScale.MoveTo(0.1, y);
+        b.phaseScale.PrintNumber(30 * y + g.phaseAxisMin);
         if (y == g.phaseDivisions) b.phaseScale.Print(QString::fromUtf8(graph_text::kDegreeLabel));
     }
 }

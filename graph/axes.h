@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "graph/graph_boxes.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 
 inline const QColor kGridColour{255, 255, 0};
 

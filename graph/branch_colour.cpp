@@ -1,6 +1,7 @@
 #include "graph/branch_colour.h"
 
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_curve.h"
 
 QColor BranchColour(int32_t packed)
 {
@@ -13,4 +14,10 @@ QColor BranchColour(int32_t packed)
 void FillBranchColours(GraphState& g)
 {
     for (size_t b = 1; b <= kBranchColours.size(); ++b) g.branchColours[b] = PackRgb(kBranchColours[b - 1]);
+}
+
+QColor CurveColour(const PlottedCurve& curve, const GraphState& g)
+{
+    if (curve.quantity == PlottedQuantity::InputImpedance) return kLiveCurveColour;
+    return BranchColour(g.branchColours[curve.branch]);
 }

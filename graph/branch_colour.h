@@ -1,5 +1,5 @@
 #pragma once
-// The curve colours of the branches.
+// The curve colours of the input impedance and the branches.
 
 #include <array>
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <QColor>
 
 struct GraphState;
+struct PlottedCurve;
 
 struct Rgb {
     int r, g, b;
@@ -36,6 +37,12 @@ constexpr int32_t PackRgb(const Rgb& c) { return c.r + 256 * c.g + 65536 * c.b; 
 
 // Unpacks by masking each byte and dividing it down.
 QColor BranchColour(int32_t packed);
+
+// The input impedance's curve on the graphs and the page.
+inline const QColor kLiveCurveColour{255, 0, 0};
+
+// The colour the curve is drawn in on the graphs.
+QColor CurveColour(const PlottedCurve& curve, const GraphState& g);
 
 // Fills the colours of branches 1 … 15 from the table; element 0 stays 0.
 void FillBranchColours(GraphState& g);

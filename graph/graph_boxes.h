@@ -23,9 +23,9 @@ struct GraphBoxes {
 
 inline void ClearGraphBoxes(GraphBoxes& b)
 {
-    b.magnitudeGraph.Cls();
-    b.phaseGraph.Cls();
-    b.frequencyScale.Cls();
-    b.magnitudeScale.Cls();
-    b.phaseScale.Cls();
+    b.magnitudeGraph.Clear();
+    b.phaseGraph.Clear();
+    b.frequencyScale.Clear();
+    b.magnitudeScale.Clear();
+    b.phaseScale.Clear();
 }

@@ -3,15 +3,17 @@
 
 #include <QString>
 
-#include "graph/sweep_data.h"
+#include "document/page_calculation.h"
+#include "sweep/sweep_data.h"
 
 class GraphHost {
 public:
-    // Whether the frequency-characteristics command is enabled, the sign that
-    // a valid calculation exists.
-    virtual bool FrequencyCommandEnabled() const = 0;
-    // The branches of the circuit with a branch-current definition; the
-    // others have no current or voltage curve.
+    // The calculation page's results while they belong to the circuit on
+    // screen, the sign that a valid calculation exists; nullptr otherwise.
+    virtual const CalculatedPage* Results() const = 0;
+    // The branch count of the circuit on screen, and its branches with a
+    // branch-current definition; the others have no current or voltage curve.
+    virtual int CircuitBranches() const = 0;
     virtual BranchChecks BranchesWithCurrents() const = 0;
     // Presses the frequency-characteristics command: shows the graph tab and
     // redraws through GraphPage::RedrawCurrentRange.

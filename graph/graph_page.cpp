@@ -20,7 +20,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace gl = graph_layout;
 
@@ -107,9 +107,8 @@ QToolButton* MakePositionButton(QWidget* parent, const twips::Box& box, Triangle
 
 }  // namespace
 
-GraphPage::GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidget* parent)
+GraphPage::GraphPage(GraphState& state, GraphHost& host, QWidget* parent)
     : QWidget(parent),
-      circuit_(circuit),
       state_(state),
       host_(host),
       graphs_{MakeBox(this, gl::kGraphs[0], gl::kGraphBackColour), MakeBox(this, gl::kGraphs[1], gl::kGraphBackColour)},

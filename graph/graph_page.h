@@ -6,8 +6,9 @@
 //
 // Every control's handler is a public member so the main window and tests
 // can run it; a handler run by the program (an option selected, a button
-// pressed) is a direct call. The page reads and writes the circuit and the
-// graph state it is given; both outlive it.
+// pressed) is a direct call. The page reads and writes the graph state it is
+// given, which outlives it, and sweeps copies of the circuits its host
+// calculated.
 
 #include <array>
 #include <optional>
@@ -16,13 +17,12 @@
 #include <QString>
 #include <QWidget>
 
-#include "calc/circuit.h"
-#include "graph/curve_searches.h"
+#include "sweep/curve_searches.h"
 #include "graph/graph_boxes.h"
 #include "graph/graph_host.h"
-#include "graph/graph_state.h"
-#include "graph/plotted_sweep.h"
-#include "graph/position_steps.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_sweep.h"
+#include "sweep/position_steps.h"
 #include "graph/sweep.h"
 #include "platform/save_file_dialog.h"
 
@@ -55,7 +55,7 @@ inline constexpr int kGraphMenuItems = 6;
 class GraphPage : public QWidget {
     Q_OBJECT
 public:
-    GraphPage(Circuit& circuit, GraphState& state, GraphHost& host, QWidget* parent = nullptr);
+    GraphPage(GraphState& state, GraphHost& host, QWidget* parent = nullptr);
     ~GraphPage() override;
 
     // The graph part of a new circuit: blue graphs cleared, state back to its
@@ -95,12 +95,13 @@ public:
     void OnCircuitChanged();
     // Whether curves of a calculated circuit were drawn since the last reset.
     bool HasDrawnCircuit() const { return drawnFrom_.has_value(); }
-    // The circuit the curves are drawn from: the circuit on screen as it was
-    // at the last redraw that found its calculation valid, or the circuit on
-    // screen before any. Every curve, the marker, the readout line, the
-    // searches and the printed page read it, whatever the circuit on screen
-    // has become since.
-    const Circuit& DrawnCircuit() const { return drawnFrom_ ? drawnFrom_->circuit : circuit_; }
+    // The sweep of the state now, by the routine of every redraw, on a copy of
+    // the circuit the curves are drawn from: the circuit of the last redraw
+    // that found a valid calculation, or before any that of the host's
+    // results. Every curve, the marker, the readout line, the searches and
+    // the printed page read that circuit, whatever the circuit on screen has
+    // become since.
+    PlottedSweep SweepNow(SweepResult& outcome) const;
     QLabel& OutOfDateLabel() { return *outOfDateLine_; }
 
     // The graphs' menu at `at` (the graph's logical pixels), and its items.
@@ -183,7 +184,7 @@ private:
     void RunSweep();
     // Whether a redraw has a circuit to draw: one whose calculation is valid,
     // or the one of the curves drawn before.
-    bool CanRedraw() const { return host_.FrequencyCommandEnabled() || drawnFrom_.has_value(); }
+    bool CanRedraw() const { return host_.Results() != nullptr || drawnFrom_.has_value(); }
     // The boxes of the drawn circuit's branches while a branch quantity is
     // plotted, captioned, coloured and offered only for a branch with a
     // branch current.
@@ -218,7 +219,6 @@ private:
     // the menu was asked on.
     void HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note);
 
-    Circuit& circuit_;
     GraphState& state_;
     GraphHost& host_;
 

@@ -7,7 +7,7 @@
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "platform/picture_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "graph/branch_colour.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
 #include "graph/marker_overlay.h"
@@ -15,7 +16,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace gl = graph_layout;
 

@@ -8,16 +8,16 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "graph/fitting_positions.h"
+#include "sweep/fitting_positions.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "graph/marker_readout.h"
 #include "graph/readout_text.h"
-#include "graph/sweep_table.h"
+#include "sweep/sweep_table.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
-#include "platform/qstring_utf8.h"
-#include "platform/whole_file.h"
+#include "document/qstring_utf8.h"
+#include "document/whole_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "graph/page_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
 {
@@ -31,7 +31,7 @@ void GraphPage::OnQuantityChosen(PlottedQuantity quantity)
     ShowBranchChecks();
     // Curves drawn before a change of the circuit follow the quantity too,
     // from the circuit they were drawn from.
-    if (host_.FrequencyCommandEnabled())
+    if (host_.Results())
         host_.PressFrequencyCommand();
     else if (drawnFrom_)
         RedrawCurrentRange();
@@ -44,7 +44,7 @@ void GraphPage::ShowBranchChecks()
     const BranchChecks withCurrents = drawnFrom_ ? drawnFrom_->withCurrents : host_.BranchesWithCurrents();
     for (int b = 1; b <= Circuit::MaxBranches; ++b) {
         QCheckBox* box = branchChecks_[b];
-        box->setVisible(branches && b <= DrawnCircuit().BrCnt);
+        box->setVisible(branches && b <= (drawnFrom_ ? BranchCount(drawnFrom_->circuit) : host_.CircuitBranches()));
         if (box->isHidden()) continue;
         box->setText(BranchCaption(letter, b));
         Paint(box, BranchColour(state_.branchColours[b]));

@@ -9,10 +9,10 @@
 #include "graph/axes.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
-#include "graph/graph_reset.h"
+#include "sweep/graph_reset.h"
 #include "graph/graph_texts.h"
 #include "graph/kept_curve.h"
-#include "graph/position_steps.h"
+#include "sweep/position_steps.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 
@@ -59,31 +59,26 @@ void GraphPage::RedrawCurrentRange()
     OnFrequencySpanChosen(state_.frequencySpan);
 }
 
-// A redraw while the calculation is valid draws the circuit on screen and
+PlottedSweep GraphPage::SweepNow(SweepResult& outcome) const
+{
+    const CalculatedPage* results = host_.Results();
+    const Circuit* circuit = drawnFrom_ ? &drawnFrom_->circuit : results ? &results->circuit : nullptr;
+    return PlotSweep(circuit, state_, CheckedBranches(), circuit != nullptr, outcome);
+}
+
+// A redraw while the calculation is valid draws the calculated circuit and
 // keeps a copy of it; any other redraw draws that copy again.
 void GraphPage::RunSweep()
 {
-    if (host_.FrequencyCommandEnabled()) {
-        drawnFrom_ = CircuitDrawn{circuit_, host_.BranchesWithCurrents()};
+    if (const CalculatedPage* results = host_.Results()) {
+        drawnFrom_ = CircuitDrawn{results->circuit, host_.BranchesWithCurrents()};
         outOfDateLine_->hide();
     }
     ShowBranchChecks();
-    Circuit c = DrawnCircuit();
-    const bool valid = drawnFrom_.has_value();
-    PictureBox& magnitude = *graphs_[IndexOf(Graph::Magnitude)];
-    PictureBox& phase = *graphs_[IndexOf(Graph::Phase)];
-    SweepResult result;
-    switch (state_.quantity) {
-    case PlottedQuantity::BranchCurrent:
-        result = SweepBranchCurrents(c, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
-        break;
-    case PlottedQuantity::BranchVoltage:
-        result = SweepBranchVoltages(c, state_, magnitude, phase, CheckedBranches(), valid, &plotted_);
-        break;
-    default:
-        result = SweepInputImpedance(c, state_, magnitude, phase, valid, &plotted_);
-        break;
-    }
+    SweepResult swept;
+    plotted_ = SweepNow(swept);
+    const SweepResult result =
+        DrawSweep(plotted_, swept, state_, *graphs_[IndexOf(Graph::Magnitude)], *graphs_[IndexOf(Graph::Phase)]);
     // Only a whole sweep stands for the curves on the graphs.
     if (result.kind != SweepResult::Completed) plotted_ = {};
     DescribeGraphs();

@@ -1,7 +1,9 @@
 #pragma once
-// Every text the graph page shows or prints, as UTF-8.
+// Every text the graph page shows or prints, as UTF-8, beside those of the
+// sweep.
 
 #include "calc/unit_texts.h"
+#include "sweep/sweep_texts.h"
 
 namespace graph_text {
 
@@ -24,7 +26,6 @@ inline constexpr const char* kReturn = "「Brivel」　画面に戻る";
 
 // Messages.
 inline constexpr const char* kNoCircuit = "回路定数を入力して下さい";
-inline constexpr const char* kEmfNotZero = "起電力Ｅを０以外の値にして下さい。";
 // Over the curves drawn from a circuit that has changed since.
 inline constexpr const char* kOutOfDate = "回路が変更されています。周波数特性で再描画して下さい。";
 // The tool tip of a branch box whose branch has no branch current.
@@ -58,15 +59,9 @@ inline constexpr const char* kNamePhaseUp = "位相の表示位置を上へ";
 inline constexpr const char* kNamePhaseDown = "位相の表示位置を下へ";
 inline constexpr const char* kDescribeMagnitudeGraph = "%1の大きさ、周波数 %2～%3 Hz、%4～%5 %6";
 inline constexpr const char* kDescribePhaseGraph = "%1の位相、周波数 %2～%3 Hz、%4～%5 度";
-inline constexpr const char* kAtSpanEnd = "（掃引範囲の端）";
-inline constexpr const char* kNotInSpan = "：掃引範囲にありません";
 inline constexpr const char* kAndThen = "／";
 
-// The graphs' menu.
-inline constexpr const char* kMenuMaximum = "最大値";
-inline constexpr const char* kMenuMinimum = "最小値";
-inline constexpr const char* kMenuHalfPower = "－3ｄＢ点";
-inline constexpr const char* kMenuPhaseZero = "位相0度点";
+// The graphs' menu: the searches are in sweep/sweep_texts.h.
 inline constexpr const char* kMenuFit = "自動調整";
 inline constexpr const char* kMenuSaveCsv = "ＣＳＶで保存…";
 inline constexpr const char* kCsvFilter = "CSV (*.csv)";

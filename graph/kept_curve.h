@@ -6,7 +6,7 @@
 
 #include <QColor>
 
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "platform/draw_surface.h"
 
 inline const QColor kKeptCurveColour{255, 255, 255};

@@ -9,7 +9,7 @@
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
 #include "graph/quantity_units.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "graph/plotted_curve.h"
+#include "sweep/plotted_curve.h"
 
 // "1.5176ＫＨｚ" for 1517.6 Hz.
 QString MarkerFrequencyText(double frequency);

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "calc/unit_texts.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 
 struct UnitRange {
     double upper;      // the range holds values below this

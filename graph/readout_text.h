@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 
 // " 3.2KHz" for x = 3.5.
 QString FrequencyReadout(double x);

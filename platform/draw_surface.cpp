@@ -2,6 +2,6 @@
 
 #include "calc/number_text.h"
 
-void DrawSurface::PrintNum(double v) { Print(QString::fromStdString(FmtNum(v)) + QLatin1Char(' ')); }
+void DrawSurface::PrintNumber(double v) { Print(QString::fromStdString(FmtNum(v)) + QLatin1Char(' ')); }
 
-void DrawSurface::PrintNum(float v) { Print(QString::fromStdString(FmtNum(v)) + QLatin1Char(' ')); }
+void DrawSurface::PrintNumber(float v) { Print(QString::fromStdString(FmtNum(v)) + QLatin1Char(' ')); }

@@ -4,30 +4,32 @@
 // page and the clipboard picture alike; tests use a recording implementation.
 //
 // Coordinates are user coordinates set by SetScale. The "last point" is the
-// current position (CurrentX, CurrentY): Line, LineTo, PSet and Rect leave it
-// at their end point. Printing places the top-left of the text cell at the
-// current position and then moves to the start of the next text line:
-// CurrentX = ScaleLeft, CurrentY one line height further down on the screen
-// (smaller y when y grows upwards).
+// current position: Line, LineTo, SetPixel and Rect leave it at their end
+// point, MoveTo sets it. Printing places the top-left of the text cell at the
+// current position and then moves to the start of the next text line: x at
+// the left of the scale rectangle, y one line height further down on the
+// screen (smaller y when y grows upwards).
 
 #include <QColor>
+#include <QPointF>
 #include <QString>
+
+#include "platform/scale_map.h"
 
 class DrawSurface {
 public:
     virtual ~DrawSurface() = default;
 
-    virtual void Cls() = 0;  // clear to the background, position to the origin
+    virtual void Clear() = 0;  // clear to the background, position to the origin
     virtual void SetScale(double left, double top, double right, double bottom) = 0;
-    virtual double ScaleLeft() const = 0;
-    virtual double ScaleTop() const = 0;
-    virtual double ScaleWidth() const = 0;   // right − left (may be negative)
-    virtual double ScaleHeight() const = 0;  // bottom − top (negative when y grows upwards)
+    // The scale rectangle: its top-left corner and its extent, right − left
+    // and bottom − top (negative where an axis runs the other way).
+    virtual ScaleRect Scale() const = 0;
 
     virtual void Line(double x1, double y1, double x2, double y2) = 0;  // foreground colour
     virtual void Line(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
     virtual void LineTo(double x, double y, const QColor& colour) = 0;  // from the last point
-    virtual void PSet(double x, double y, const QColor& colour) = 0;
+    virtual void SetPixel(double x, double y, const QColor& colour) = 0;
     virtual void Rect(double x1, double y1, double x2, double y2) = 0;  // outline, foreground colour
     virtual void SetDotted(bool dotted) = 0;
     virtual void SetForeColor(const QColor& colour) = 0;
@@ -39,14 +41,12 @@ public:
     virtual double TextWidth(const QString& text) const = 0;   // user units
     virtual double TextHeight(const QString& text) const = 0;  // user units, positive
 
-    virtual double CurrentX() const = 0;
-    virtual double CurrentY() const = 0;
-    virtual void SetCurrentX(double x) = 0;
-    virtual void SetCurrentY(double y) = 0;
+    virtual QPointF Position() const = 0;
+    virtual void MoveTo(double x, double y) = 0;
 
     // Prints the text at the current position and ends the text line.
     virtual void Print(const QString& text) = 0;
     // A number prints as FmtNum(v) followed by one space.
-    void PrintNum(double v);
-    void PrintNum(float v);
+    void PrintNumber(double v);
+    void PrintNumber(float v);
 };

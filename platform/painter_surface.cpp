@@ -83,7 +83,7 @@ void PainterSurface::FlushCurve()
     curve_.clear();
 }
 
-void PainterSurface::Cls()
+void PainterSurface::Clear()
 {
     Paint([&](QPainter& p) {
         p.save();
@@ -99,7 +99,7 @@ void PainterSurface::Cls()
 void PainterSurface::SetBackColor(const QColor& colour)
 {
     back_ = colour;
-    Cls();
+    Clear();
 }
 
 void PainterSurface::SetScale(double left, double top, double right, double bottom)
@@ -110,15 +110,9 @@ void PainterSurface::SetScale(double left, double top, double right, double bott
 
 void PainterSurface::SetScaleMillimetres() { mode_ = ScaleMode::Millimetres; }
 
-double PainterSurface::ScaleLeft() const { return mode_ == ScaleMode::User ? user_.left : 0; }
+ScaleRect PainterSurface::Scale() const { return Window(TargetSize()); }
 
-double PainterSurface::ScaleTop() const { return mode_ == ScaleMode::User ? user_.top : 0; }
-
-double PainterSurface::ScaleWidth() const { return Window(TargetSize()).width; }
-
-double PainterSurface::ScaleHeight() const { return Window(TargetSize()).height; }
-
-ScaleWindow PainterSurface::Window(const QSizeF& viewport) const
+ScaleRect PainterSurface::Window(const QSizeF& viewport) const
 {
     switch (mode_) {
     case ScaleMode::Pixels:
@@ -234,7 +228,7 @@ void PainterSurface::LineTo(double x, double y, const QColor& colour)
     if (!extended) Changed();
 }
 
-void PainterSurface::PSet(double x, double y, const QColor& colour)
+void PainterSurface::SetPixel(double x, double y, const QColor& colour)
 {
     Paint([&](QPainter& p) {
         UsePen(p, CurvePen(CurveStyleFor(colour)), true);
@@ -311,13 +305,7 @@ double PainterSurface::TextHeight(const QString&) const
     return Measured().metrics.lineSpacing() * std::abs(Map().UnitsPerPixelY());
 }
 
-double PainterSurface::CurrentX() const { return currentX_; }
-
-double PainterSurface::CurrentY() const { return currentY_; }
-
-void PainterSurface::SetCurrentX(double x) { currentX_ = x; }
-
-void PainterSurface::SetCurrentY(double y) { currentY_ = y; }
+QPointF PainterSurface::Position() const { return {currentX_, currentY_}; }
 
 void PainterSurface::Print(const QString& text)
 {
@@ -338,7 +326,7 @@ void PainterSurface::Print(const QString& text)
         const QPointF baseline(cell.x(), cell.y() + metrics.ascent());
         if (!FastPathsOn() || !glyphs_.Draw(p, baseline, text)) p.drawText(baseline, text);
     });
-    currentX_ = ScaleLeft();
+    currentX_ = Scale().left;
     currentY_ += metrics.lineSpacing() * Map().UnitsPerPixelY();
     Changed();
 }

@@ -12,7 +12,7 @@
 // ratio. Lines from the last point and points are curves: anti-aliased, one
 // 96th of an inch wide.
 //
-// The last point of LineTo is the current position: Line, LineTo, PSet and
+// The last point of LineTo is the current position: Line, LineTo, SetPixel and
 // Rect leave it at their end point, Print moves it to the next text line.
 //
 // A curve arrives as one LineTo per point. Consecutive LineTo segments with
@@ -44,17 +44,14 @@ public:
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
-    void Cls() override;
+    void Clear() override;
     void SetScale(double left, double top, double right, double bottom) override;
-    double ScaleLeft() const override;
-    double ScaleTop() const override;
-    double ScaleWidth() const override;
-    double ScaleHeight() const override;
+    ScaleRect Scale() const override;
 
     void Line(double x1, double y1, double x2, double y2) override;
     void Line(double x1, double y1, double x2, double y2, const QColor& colour) override;
     void LineTo(double x, double y, const QColor& colour) override;
-    void PSet(double x, double y, const QColor& colour) override;
+    void SetPixel(double x, double y, const QColor& colour) override;
     void Rect(double x1, double y1, double x2, double y2) override;
     void SetDotted(bool dotted) override;
     void SetForeColor(const QColor& colour) override;
@@ -66,10 +63,8 @@ public:
     double TextWidth(const QString& text) const override;
     double TextHeight(const QString& text) const override;
 
-    double CurrentX() const override;
-    double CurrentY() const override;
-    void SetCurrentX(double x) override;
-    void SetCurrentY(double y) override;
+    QPointF Position() const override;
+    void MoveTo(double x, double y) override;
 
     void Print(const QString& text) override;
 
@@ -121,7 +116,7 @@ private:
     template <class Draw>
     void Paint(Draw draw);
     // The user coordinates of the scale mode over a device of `viewport`.
-    ScaleWindow Window(const QSizeF& viewport) const;
+    ScaleRect Window(const QSizeF& viewport) const;
     void DrawGridLine(const QPointF& a, const QPointF& b, const QColor& colour);
     // What a curve's pen is made of; LineTo calls with the same one join.
     struct CurveStyle {
@@ -138,7 +133,6 @@ private:
     // Sets the pen and the anti-aliasing unless the painter has them already.
     void UsePen(QPainter& painter, const QPen& pen, bool antialiased);
     void FlushCurve();
-    void MoveTo(double x, double y);
 
     // The font as set and its measurements at TargetDpi(), made again when
     // either changes.
@@ -161,7 +155,7 @@ private:
     QList<QLineF> curve_;
     CurveStyle curveStyle_{};
     ScaleMode mode_ = ScaleMode::Pixels;
-    ScaleWindow user_;
+    ScaleRect user_;
     double currentX_ = 0;
     double currentY_ = 0;
     QColor fore_{Qt::black};

@@ -8,7 +8,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "platform/whole_file.h"
+#include "document/whole_file.h"
 
 namespace {
 
@@ -77,15 +77,14 @@ int PrinterSurface::TargetDpi() const { return printer_.resolution(); }
 
 PrinterSurface::State PrinterSurface::Capture() const
 {
-    return {ScaleLeft(), ScaleTop(), ScaleWidth(), ScaleHeight(), CurrentX(), CurrentY(),
-            ForeColor(), Dotted(),   FontName(),   FontSize(),    FontBold(), FontItalic()};
+    return {Scale().left, Scale().top, Scale().width, Scale().height, Position().x(), Position().y(),
+            ForeColor(),  Dotted(),    FontName(),    FontSize(),     FontBold(),     FontItalic()};
 }
 
 void PrinterSurface::Restore(const State& s)
 {
     SetScale(s.left, s.top, s.left + s.width, s.top + s.height);
-    SetCurrentX(s.x);
-    SetCurrentY(s.y);
+    MoveTo(s.x, s.y);
     SetForeColor(s.fore);
     SetDotted(s.dotted);
     SetFontName(s.face);
@@ -145,10 +144,10 @@ bool PrinterSurface::WritePdf(const std::vector<Call>& calls)
 
 void PrinterSurface::KillDoc() { calls_.clear(); }
 
-void PrinterSurface::Cls()
+void PrinterSurface::Clear()
 {
-    Keep([](PainterSurface& s) { s.PainterSurface::Cls(); });
-    PainterSurface::Cls();
+    Keep([](PainterSurface& s) { s.PainterSurface::Clear(); });
+    PainterSurface::Clear();
 }
 
 void PrinterSurface::Line(double x1, double y1, double x2, double y2)
@@ -169,10 +168,10 @@ void PrinterSurface::LineTo(double x, double y, const QColor& colour)
     PainterSurface::LineTo(x, y, colour);
 }
 
-void PrinterSurface::PSet(double x, double y, const QColor& colour)
+void PrinterSurface::SetPixel(double x, double y, const QColor& colour)
 {
-    Keep([=](PainterSurface& s) { s.PainterSurface::PSet(x, y, colour); });
-    PainterSurface::PSet(x, y, colour);
+    Keep([=](PainterSurface& s) { s.PainterSurface::SetPixel(x, y, colour); });
+    PainterSurface::SetPixel(x, y, colour);
 }
 
 void PrinterSurface::Rect(double x1, double y1, double x2, double y2)

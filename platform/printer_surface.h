@@ -63,11 +63,11 @@ public:
     // Drops what was drawn since the last EndDoc; nothing is sent.
     void KillDoc();
 
-    void Cls() override;
+    void Clear() override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Line(double x1, double y1, double x2, double y2, const QColor& colour) override;
     void LineTo(double x, double y, const QColor& colour) override;
-    void PSet(double x, double y, const QColor& colour) override;
+    void SetPixel(double x, double y, const QColor& colour) override;
     void Rect(double x1, double y1, double x2, double y2) override;
     void Print(const QString& text) override;
 

@@ -1,20 +1,17 @@
 #include "calc/calc_error.h"
-#include "graph/graph_state.h"
 #include "print/page_drawer.h"
 
-PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, const Circuit& circuit, PageHost& host,
-                       QWidget* messageParent)
-    : prt_(prt), picture_(picture), g_(graph), c_(circuit), host_(host), messageParent_(messageParent)
+PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, const GraphState& graph, const PlottedSweep& sweep,
+                       const SweepResult& outcome)
+    : prt_(prt), picture_(picture), g_(graph), sweep_(sweep), outcome_(outcome)
 {
 }
 
-// An arithmetic error of the page (the impedance curves included) ends the
-// page with its description; the caller decides what becomes of the surface.
-bool PageDrawer::DrawPage()
+SweepResult PageDrawer::DrawPage()
 {
     try {
         DrawHead();
-        if (!DrawFrequencyGrid()) return true;
+        if (!DrawFrequencyGrid()) return {};
         switch (g_.levelSpan) {
         case LevelSpan::SixDecades:
             DrawLevelScale(6);
@@ -27,16 +24,12 @@ bool PageDrawer::DrawPage()
         case PlottedQuantity::InputImpedance:
             return PlotImpedancePage();
         case PlottedQuantity::BranchCurrent:
-            return PlotBranchPage(false);
         case PlottedQuantity::BranchVoltage:
-            return PlotBranchPage(true);
+            return PlotBranchPage();
         default:
-            return true;
+            return {};
         }
     } catch (const CalcError& e) {
-        Report(MessageIcon::Information, QString::fromStdString(e.description()));
-        return false;
+        return {SweepResult::Failed, e.description()};
     }
 }
-
-void PageDrawer::Report(MessageIcon icon, const QString& text) const { ShowMessage(text, icon, messageParent_); }

@@ -7,9 +7,9 @@
 
 #include <QString>
 
-#include "calc/complex.h"
+#include "calc/loop_analysis.h"
 #include "calc/number_text.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "graph/label_row.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
@@ -104,7 +104,7 @@ bool PageDrawer::DrawFrequencyGrid()
     double m = 1;
     double f = g_.sweepStart;
     while (m <= last) {
-        const auto g = static_cast<float>(Lg10(m));
+        const auto g = static_cast<float>(CommonLogarithm(m));
         const auto xm = static_cast<float>(magW * g / decades + fr.magnitudeLeft);
         s.Line(xm, fr.magnitudeTop, xm, fr.magnitudeBottom);
         const auto xp = static_cast<float>(phW * g / decades + fr.phaseLeft);
@@ -128,8 +128,7 @@ bool PageDrawer::DrawFrequencyGrid()
     }
     KeepClearOfNext(labels);
     for (const RowLabel& l : labels) {
-        s.SetCurrentX(l.left);
-        s.SetCurrentY(labelTop);
+        s.MoveTo(l.left, labelTop);
         s.Print(l.text);
     }
     return true;
@@ -152,8 +151,7 @@ void PageDrawer::DrawLevelScale(int n)
     for (float i = 0; i <= nf; i += 1) {
         const auto y = static_cast<float>(fr.magnitudeBottom - magH * i / nf);
         s.Line(fr.magnitudeLeft, y, fr.magnitudeRight, y);
-        s.SetCurrentX((static_cast<double>(fr.magnitudeRight) - fr.magnitudeLeft) * 0.2 * (10.0 / 150.0) / 2);
-        s.SetCurrentY(y);
+        s.MoveTo((static_cast<double>(fr.magnitudeRight) - fr.magnitudeLeft) * 0.2 * (10.0 / 150.0) / 2, y);
         PrintLevelLabel(i);
     }
 
@@ -161,9 +159,8 @@ void PageDrawer::DrawLevelScale(int n)
     for (float i = 0; i <= nf; i += 1) {
         const auto y = static_cast<float>(fr.phaseBottom - phH * i / nf);
         s.Line(fr.phaseLeft, y, fr.phaseRight, y);
-        s.SetCurrentX((static_cast<double>(fr.phaseRight) - fr.phaseLeft) * 0.2 * (10.0 / 150.0) / 2);
-        s.SetCurrentY(y);
-        s.PrintNum(static_cast<double>(i * 30) + g_.phaseAxisMin);
+        s.MoveTo((static_cast<double>(fr.phaseRight) - fr.phaseLeft) * 0.2 * (10.0 / 150.0) / 2, y);
+        s.PrintNumber(static_cast<double>(i * 30) + g_.phaseAxisMin);
         if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));
     }
 }
@@ -192,7 +189,7 @@ void PageDrawer::PrintLevelLabel(float row)
     const double v = std::pow(10.0, static_cast<double>(row)) * bottom;
     for (const LevelUnit& u : units) {
         if (!(v < u.below)) continue;
-        surf().PrintNum(u.multiply ? v * u.factor : v / u.factor);
+        surf().PrintNumber(u.multiply ? v * u.factor : v / u.factor);
         if (v == u.unitPoint) surf().Print(QString::fromUtf8(u.unit));
         return;
     }

@@ -1,21 +1,12 @@
 #include <algorithm>
-#include <cmath>
-#include <functional>
 #include <utility>
 
-#include "calc/analysis.h"
+#include "calc/calc_error.h"
 #include "calc/checked.h"
-#include "calc/circuit.h"
-#include "calc/complex.h"
 #include "graph/branch_colour.h"
-#include "graph/graph_state.h"
-#include "graph/phase_tracking.h"
-#include "graph/sweep.h"
-#include "graph/sweep_data.h"
 #include "platform/draw_surface.h"
+#include "platform/scale_map.h"
 #include "print/page_drawer.h"
-#include "print/page_host.h"
-#include "print/print_texts.h"
 
 namespace {
 
@@ -23,17 +14,18 @@ const QColor kKeptColour(0, 255, 255);
 
 }  // namespace
 
-// Log-frequency, log-level and phase to page units for both frames. The
-// 32-bit operands are combined in double precision and rounded once.
-struct PageDrawer::CurveScale {
-    float xL, xR, yB, yT, pB, pT;
-    float sx, sy, sp;
+// Log-frequency, log-level and phase to page units, in each frame from its
+// bottom-left corner with factors rounded to 32 bits; the kept curve is held
+// to the frequency span.
+struct PageDrawer::FrameMaps {
+    float xL, xR;
     FrameCorners fr;
+    ScaleMap magnitude, phase;
 
-    double MagX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.magnitudeLeft; }
-    double PhX(float x) const { return (static_cast<double>(x) - xL) * sx + fr.phaseLeft; }
-    float MagY(float y) const { return static_cast<float>(fr.magnitudeBottom - (static_cast<double>(y) - yB) * sy); }
-    float PhY(float p) const { return static_cast<float>(fr.phaseBottom - (static_cast<double>(p) - pB) * sp); }
+    double MagX(float x) const { return magnitude.ToPainter(x, 0).x(); }
+    double PhX(float x) const { return phase.ToPainter(x, 0).x(); }
+    float MagY(float y) const { return static_cast<float>(magnitude.ToPainter(0, y).y()); }
+    float PhY(float p) const { return static_cast<float>(phase.ToPainter(0, p).y()); }
 };
 
 // One curve inside one frame. A point above or below the frame lifts the pen;
@@ -52,7 +44,7 @@ public:
         if (Y < top_ || Y > bottom_) {
             Lift();
         } else if (penUp_) {
-            s_.PSet(X, Y, colour_);
+            s_.SetPixel(X, Y, colour_);
             penUp_ = false;
         } else {
             s_.LineTo(X, Y, colour_);
@@ -67,83 +59,51 @@ private:
     bool penUp_ = true;
 };
 
-PageDrawer::CurveScale PageDrawer::MakeScale(double bottom, double top)
+PageDrawer::FrameMaps PageDrawer::MakeFrameMaps()
 {
-    g_.sweepStep = SweepStep(g_.sweepStart, g_.sweepEnd);
-    CurveScale s{};
-    s.fr = prt_.frames;
-    s.xL = static_cast<float>(Lg10(g_.sweepStart));
-    s.xR = static_cast<float>(Lg10(g_.sweepEnd));
-    s.yB = static_cast<float>(Lg10(bottom));
-    s.yT = static_cast<float>(Lg10(top));
-    s.pB = static_cast<float>(g_.phaseAxisMin);
-    s.pT = static_cast<float>(g_.phaseAxisMax);
+    const PlotWindow w = PlotWindowOf(g_);
+    const FrameCorners& f = prt_.frames;
     const float D = LayoutWidth(prt_.paper.paperWidthMm, prt_.margins);
     const float height = D * (60.0f / 160.0f);
-    s.sy = static_cast<float>(checked::Div(height, s.yT - s.yB));
-    s.sp = static_cast<float>(checked::Div(height, s.pT - s.pB));
-    s.sx = static_cast<float>(checked::Div(D * (150.0f / 160.0f), s.xR - s.xL));
-    return s;
+    const auto sy = static_cast<float>(checked::Div(height, w.top - w.bottom));
+    const auto sp = static_cast<float>(checked::Div(height, w.phaseTop - w.phaseBottom));
+    const auto sx = static_cast<float>(checked::Div(D * (150.0f / 160.0f), w.right - w.left));
+    return {w.left, w.right, f,
+            ScaleMap::Scaled({w.left, w.bottom}, {f.magnitudeLeft, f.magnitudeBottom}, sx, -static_cast<double>(sy)),
+            ScaleMap::Scaled({w.left, w.phaseBottom}, {f.phaseLeft, f.phaseBottom}, sx, -static_cast<double>(sp))};
 }
 
-PageDrawer::PassEnd PageDrawer::Sweep(const std::function<void(float)>& point)
+void PageDrawer::PlotLevel(const FrameMaps& s, const SweepCurve& curve, const QColor& colour)
 {
-    const SweepFrequencies sweep = SweptFrequencies(g_.sweepStart, g_.sweepEnd, g_.sweepStep);
-    for (size_t k = 0; k < sweep.frequency.size(); ++k) {
-        c_.Frq = sweep.frequency[k];
-        try {
-            switch (CheckSingular(calciz(c_))) {
-            case PointCheck::Draw:
-                point(sweep.logFrequency[k]);
-                break;
-            case PointCheck::Skip:
-                break;
-            case PointCheck::Stop:
-                return PassEnd::Stopped;
-            }
-        } catch (const CalcError& e) {
-            if (e.number() != CalcError::DivisionByZero) throw;
-        }
-    }
-    return PassEnd::Complete;
+    PenTrace level(surf(), colour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
+    for (size_t k = 0; k < curve.values.size(); ++k)
+        if (curve.values[k] && curve.values[k]->logMagnitude)
+            level.Plot(s.MagX(sweep_.frequencies.logFrequency[k]), s.MagY(*curve.values[k]->logMagnitude));
 }
 
-// A loop matrix that cannot be inverted at this frequency leaves the point
-// out. Before any valid calculation there is nothing to draw at all, and the
-// user is sent back to enter the circuit.
-PageDrawer::PointCheck PageDrawer::CheckSingular(AnalysisOutcome outcome)
+void PageDrawer::PlotPhase(const FrameMaps& s, const SweepCurve& curve, const QColor& colour)
 {
-    if (outcome == AnalysisOutcome::Solved) return PointCheck::Draw;
-    if (host_.FrequencyCommandEnabled()) return PointCheck::Skip;
-    Report(MessageIcon::Error, QString::fromUtf8(prtext::kEnterCircuit));
-    host_.PressReturn();
-    return PointCheck::Stop;
+    PenTrace angle(surf(), colour, s.fr.phaseTop, s.fr.phaseBottom);
+    for (size_t k = 0; k < curve.values.size(); ++k)
+        if (curve.values[k]) angle.Plot(s.PhX(sweep_.frequencies.logFrequency[k]), s.PhY(curve.values[k]->phase));
 }
 
-bool PageDrawer::PlotImpedancePage()
+// A sweep that could not start, or has no circuit, has no curve to draw.
+SweepResult PageDrawer::PlotImpedancePage()
 {
-    const CurveScale s = MakeScale(g_.impedanceAxisMin, g_.impedanceAxisMax);
-
-    PenTrace level(surf(), kLiveCurveColour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
-    const PassEnd levelEnd = Sweep([&](float x) {
-        const Complex v = c_.ZReg;
-        if (IsZero(v)) return;
-        level.Plot(s.MagX(x), s.MagY(static_cast<float>(Lg10(CpxAbs(v)))));
-    });
-    if (levelEnd == PassEnd::Stopped) return false;
-
-    PhaseTracking phase;
-    PenTrace angle(surf(), kLiveCurveColour, s.fr.phaseTop, s.fr.phaseBottom);
-    const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(c_.ZReg))); });
-    if (phaseEnd == PassEnd::Stopped) return false;
-
+    if (sweep_.frequencies.frequency.empty() || sweep_.data.curves.empty()) return outcome_;
+    const FrameMaps s = MakeFrameMaps();
+    const SweepCurve& curve = sweep_.data.curves[0];
+    PlotLevel(s, curve, kLiveCurveColour);
+    if (curve.end) return *curve.end;
+    PlotPhase(s, curve, kLiveCurveColour);
     if (g_.keptCurve.on) PlotKeptCurve(s);
-    return true;
+    return {};
 }
 
 // The kept points are in log coordinates, so they land where the current
 // scales put them; points beyond the frequency span are left out too.
-void PageDrawer::PlotKeptCurve(const CurveScale& s)
+void PageDrawer::PlotKeptCurve(const FrameMaps& s)
 {
     const int count = std::min<int>(g_.keptCurve.count, KeptCurve::kSize - 1);
     const auto trace = [&](float top, float bottom, const auto& at) {
@@ -165,32 +125,27 @@ void PageDrawer::PlotKeptCurve(const CurveScale& s)
     });
 }
 
-// An error other than a division by zero ends the branch curves silently,
-// leaving the page as far as it was drawn.
-bool PageDrawer::PlotBranchPage(bool voltages)
+// Each ticked branch as if it ran its own passes of analyses: its
+// magnitudes, then its phases. An end of the analyses or of the curve stops
+// the page after the magnitudes up to it; an arithmetic failure does so
+// silently.
+SweepResult PageDrawer::PlotBranchPage()
 {
+    if (sweep_.frequencies.frequency.empty()) return {};
+    if (sweep_.data.curves.empty()) return outcome_;
     try {
-        const CurveScale s = voltages ? MakeScale(g_.voltageAxisMin, g_.voltageAxisMax)
-                                      : MakeScale(g_.currentAxisMin, g_.currentAxisMax);
-        for (int b = 1; b <= c_.BrCnt; ++b) {
-            PhaseTracking phase;
-            if (!host_.BranchChecked(b)) continue;
+        const FrameMaps s = MakeFrameMaps();
+        for (size_t i = 0; i < sweep_.data.curves.size(); ++i) {
+            const int b = static_cast<int>(i) + 1;
+            if (!sweep_.plotted[b]) continue;
+            const SweepCurve& curve = sweep_.data.curves[i];
             const QColor colour = BranchColour(g_.branchColours[b]);
-            const auto value = [&]() -> const Complex& { return voltages ? c_.BrVol[b] : c_.BrCur[b]; };
-
-            PenTrace level(surf(), colour, s.fr.magnitudeTop, s.fr.magnitudeBottom);
-            const PassEnd levelEnd = Sweep([&](float x) {
-                if (IsZero(value())) return;
-                const auto logMagnitude = static_cast<float>(Lg10(voltages ? c_.BrVolAbs[b] : c_.BrCurAbs[b]));
-                level.Plot(s.MagX(x), s.MagY(logMagnitude));
-            });
-            if (levelEnd == PassEnd::Stopped) return false;
-
-            PenTrace angle(surf(), colour, s.fr.phaseTop, s.fr.phaseBottom);
-            const PassEnd phaseEnd = Sweep([&](float x) { angle.Plot(s.PhX(x), s.PhY(phase.Next(value()))); });
-            if (phaseEnd == PassEnd::Stopped) return false;
+            PlotLevel(s, curve, colour);
+            const std::optional<SweepResult> end = curve.end ? curve.end : sweep_.data.analysesEnd;
+            if (end) return end->kind == SweepResult::NoCalculation ? *end : SweepResult{};
+            PlotPhase(s, curve, colour);
         }
     } catch (const CalcError&) {
     }
-    return true;
+    return {};
 }

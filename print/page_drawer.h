@@ -1,65 +1,58 @@
 #pragma once
 // Draws the report page — title, frames, frequency grid, level and phase
 // scales and the curves of the plotted quantity — on whichever surface
-// PrintState::surface is. The curves are computed afresh by the analysis at
-// every point, so the page shows what the graph page shows, laid out for paper.
-// The analyses run on a copy of the circuit: the circuit given and its
-// results stay as they are.
+// PrintState::surface is. The curves are those of a sweep handed to it,
+// computed by the graph page's own routine, so the page shows what the graph
+// page shows, laid out for paper. Drawing analyses nothing, shows nothing and
+// presses nothing: it tells what became of the page, and whoever asked for
+// it decides what to say.
 
-#include <functional>
+#include <QColor>
 
-#include <QString>
-
-#include "calc/analysis.h"
-#include "calc/circuit.h"
-#include "platform/message_box.h"
 #include "print/print_state.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_sweep.h"
 
 class DrawSurface;
-class PageHost;
-class QWidget;
-struct GraphState;
 
 class PageDrawer {
 public:
     // `picture` is the preview picture, which receives the dotted margin
-    // outline whatever the current surface is (unless it is drawn for the clipboard).
-    // Messages are shown over `messageParent`.
-    PageDrawer(PrintState& prt, DrawSurface& picture, GraphState& graph, const Circuit& circuit, PageHost& host,
-               QWidget* messageParent = nullptr);
+    // outline whatever the current surface is (unless it is drawn for the
+    // clipboard). `sweep` was made of the state with `outcome`. The graph
+    // state is copied: the page sets its own spans and tops on the copy.
+    PageDrawer(PrintState& prt, DrawSurface& picture, const GraphState& graph, const PlottedSweep& sweep,
+               const SweepResult& outcome);
 
-    // False when the page could not be completed; the reason has been shown
-    // to the user and the surface holds a partial page.
-    bool DrawPage();
+    // Completed for a whole page. NoCalculation when nothing can be drawn
+    // before a valid calculation, Failed with the description of an
+    // arithmetic error of the page or of the impedance curve; the surface
+    // then holds a partial page. A failure of the branch curves ends them
+    // silently, leaving the page as far as it was drawn.
+    SweepResult DrawPage();
 
 private:
-    struct CurveScale;
+    struct FrameMaps;
     class PenTrace;
-    enum class PointCheck { Draw, Skip, Stop };
-    enum class PassEnd { Complete, Stopped };
 
     void DrawHead();
     bool DrawFrequencyGrid();
     void DrawLevelScale(int n);
     void PrintLevelLabel(float row);
-    bool PlotImpedancePage();
-    bool PlotBranchPage(bool voltages);
-    void PlotKeptCurve(const CurveScale& s);
-    CurveScale MakeScale(double bottom, double top);
-    // One pass over the page's 501 frequencies: analysis, then `point` with
-    // the log-frequency of each point that has a result to draw. A point that
-    // divides by zero is left out, as on the screen; any other arithmetic
-    // error ends the pass.
-    PassEnd Sweep(const std::function<void(float)>& point);
-    PointCheck CheckSingular(AnalysisOutcome outcome);
-    void Report(MessageIcon icon, const QString& text) const;
+    SweepResult PlotImpedancePage();
+    SweepResult PlotBranchPage();
+    void PlotKeptCurve(const FrameMaps& s);
+    FrameMaps MakeFrameMaps();
+    // The curve's magnitudes, then its phases, each pass over the points it
+    // has; only the magnitudes when the curve ended before its last point.
+    void PlotLevel(const FrameMaps& s, const SweepCurve& curve, const QColor& colour);
+    void PlotPhase(const FrameMaps& s, const SweepCurve& curve, const QColor& colour);
 
     DrawSurface& surf() const { return *prt_.surface; }
 
     PrintState& prt_;
     DrawSurface& picture_;
-    GraphState& g_;
-    Circuit c_;
-    PageHost& host_;
-    QWidget* messageParent_;
+    GraphState g_;
+    const PlottedSweep& sweep_;
+    SweepResult outcome_;
 };

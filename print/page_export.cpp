@@ -9,7 +9,7 @@
 
 #include "platform/device_surface.h"
 #include "platform/image_surface.h"
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "print/page_drawer.h"
 #include "print/print_texts.h"
 
@@ -20,14 +20,14 @@ namespace {
 constexpr int kSvgDpi = 300;
 constexpr double kMmPerInch = 25.4;
 
-bool DrawOn(const PageSources& s, DrawSurface& surface)
+SweepResult DrawOn(const PageSources& s, DrawSurface& surface)
 {
     PrintState page = s.prt;
     page.surface = &surface;
     page.fontScale = 1;
     // The margin outline is for the preview's eye only; here it goes nowhere.
     ImageSurface unseen;
-    PageDrawer drawer(page, unseen, s.graph, s.circuit, s.host, s.messageParent);
+    PageDrawer drawer(page, unseen, s.graph, s.sweep, s.outcome);
     return drawer.DrawPage();
 }
 
@@ -45,10 +45,9 @@ QString PageTitleOf(const PrintState& prt, const GraphState& graph)
     return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : prt.pageTitle;
 }
 
-std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer)
+std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer, SweepResult& outcome)
 {
     QByteArray bytes;
-    bool complete = false;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -59,16 +58,16 @@ std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& pr
         writer.setCreator(QString::fromUtf8(prtext::kCreator));
         DeviceSurface surface(writer, printer.pageRect(QPrinter::DevicePixel).size(), printer.resolution());
         Apply(surface, PrinterScale(sources.prt.paper, sources.prt.margins));
-        complete = DrawOn(sources, surface);
+        outcome = DrawOn(sources, surface);
     }
-    if (!complete) return std::nullopt;
+    if (outcome.kind != SweepResult::Completed) return std::nullopt;
     return bytes;
 }
 
-std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm)
+std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm,
+                                  SweepResult& outcome)
 {
     QByteArray bytes;
-    bool complete = false;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -82,9 +81,9 @@ std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners
         DeviceSurface surface(generator, units, kSvgDpi);
         surface.SetBackColor(Qt::white);
         Apply(surface, area);
-        complete = DrawOn(sources, surface);
+        outcome = DrawOn(sources, surface);
     }
-    if (!complete) return std::nullopt;
+    if (outcome.kind != SweepResult::Completed) return std::nullopt;
     return bytes;
 }
 

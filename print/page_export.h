@@ -12,29 +12,26 @@
 
 #include "print/page_geometry.h"
 #include "print/print_state.h"
+#include "sweep/plotted_sweep.h"
 
-class PageHost;
 class QPrinter;
-class QWidget;
-struct Circuit;
-struct GraphState;
 
 // What the page is drawn from; the print state's paper and margins are used,
 // the state itself is left as it is.
 struct PageSources {
     const PrintState& prt;
-    GraphState& graph;
-    const Circuit& circuit;
-    PageHost& host;
-    QWidget* messageParent = nullptr;
+    const GraphState& graph;
+    const PlottedSweep& sweep;
+    const SweepResult& outcome;
 };
 
 // The title the page prints, which also names its document.
 QString PageTitleOf(const PrintState& prt, const GraphState& graph);
 
-// Nothing when the page could not be completed; the reason has been shown.
-std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer);
-std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm);
+// Nothing when the page could not be completed; `outcome` then tells why.
+std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer, SweepResult& outcome);
+std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm,
+                                  SweepResult& outcome);
 
 // The whole sheet in page units and on paper.
 ScaleCorners SheetArea(const PrintState& prt);

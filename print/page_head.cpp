@@ -1,6 +1,6 @@
 #include <QString>
 
-#include "graph/graph_state.h"
+#include "sweep/graph_state.h"
 #include "platform/draw_surface.h"
 #include "platform/font_names.h"
 #include "print/page_drawer.h"
@@ -18,8 +18,7 @@ void PageDrawer::DrawHead()
     if (quantity < std::size(prtext::kTitles)) prt_.pageTitle = QString::fromUtf8(prtext::kTitles[quantity]);
     prt_.titleWidth = static_cast<float>(s.TextWidth(prt_.pageTitle));
     prt_.titleLeft = (D - prt_.titleWidth) / 2;
-    s.SetCurrentX(prt_.titleLeft);
-    s.SetCurrentY(TitleTop(D));
+    s.MoveTo(prt_.titleLeft, TitleTop(D));
     s.Print(prt_.pageTitle);
     s.SetFontItalic(false);
 

@@ -6,7 +6,7 @@
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "platform/message_box.h"
-#include "graph/sweep_table.h"
+#include "sweep/sweep_table.h"
 #include "platform/picture_box.h"
 #include "print/page_drawer.h"
 #include "print/page_export.h"
@@ -37,15 +37,33 @@ float PreviewWindow::MeasureFontRatio()
     return static_cast<float>(checked::Div(printer_.TextWidth(probe), previewPicture_->TextWidth(probe)));
 }
 
+PageSources PreviewWindow::Sources() const { return {prt_, graph_, sweep_, outcome_}; }
+
+bool PreviewWindow::Complete(const SweepResult& page)
+{
+    switch (page.kind) {
+    case SweepResult::Completed:
+        return true;
+    case SweepResult::NoCalculation:
+        ShowMessage(QString::fromUtf8(prtext::kEnterCircuit), MessageIcon::Error, this);
+        host_.PressReturn();
+        return false;
+    case SweepResult::Failed:
+        ShowMessage(QString::fromStdString(page.description), MessageIcon::Information, this);
+        return false;
+    }
+    return false;
+}
+
 bool PreviewWindow::DrawPage()
 {
-    PageDrawer drawer(prt_, *previewPicture_, graph_, circuit_, host_, this);
-    return drawer.DrawPage();
+    PageDrawer drawer(prt_, *previewPicture_, graph_, sweep_, outcome_);
+    return Complete(drawer.DrawPage());
 }
 
 void PreviewWindow::Preview()
 {
-    previewPicture_->Cls();
+    previewPicture_->Clear();
     CoordinateSetup();
     try {
         prt_.fontRatio = MeasureFontRatio();
@@ -114,8 +132,8 @@ void PreviewWindow::PrintSetup()
 void PreviewWindow::CopyToClipboard()
 {
     prt_.forClipboard = true;
-    previewPicture_->Cls();
-    clipboardPicture_.Cls();
+    previewPicture_->Clear();
+    clipboardPicture_.Clear();
     try {
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
@@ -141,10 +159,10 @@ void PreviewWindow::CopyToClipboard()
                                    QRectF(QPointF(area.left, area.top), QPointF(area.right, area.bottom)));
     auto* data = new QMimeData;
     data->setImageData(clipboardPicture_.Image());
+    if (const std::optional<QString> table = SweepTable(kTabSeparator)) data->setText(*table);
     SweepResult outcome;
-    if (const std::optional<QString> table = SweepTable(kTabSeparator, outcome)) data->setText(*table);
-    if (const std::optional<QByteArray> svg = PageSvg({prt_, graph_, circuit_, host_, this}, area, BlockSizeMm(prt_)))
-        data->setData(QString::fromUtf8(prtext::kSvgMimeType), *svg);
+    const std::optional<QByteArray> svg = PageSvg(Sources(), area, BlockSizeMm(prt_), outcome);
+    if (Complete(outcome)) data->setData(QString::fromUtf8(prtext::kSvgMimeType), *svg);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setMimeData(data);

@@ -3,29 +3,21 @@
 
 #include <QFileInfo>
 
-#include "graph/graph_state.h"
-#include "graph/sweep_table.h"
+#include "sweep/graph_state.h"
+#include "sweep/sweep_table.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "platform/whole_file.h"
+#include "document/qstring_utf8.h"
+#include "document/whole_file.h"
 #include "print/page_export.h"
 #include "print/page_host.h"
 #include "print/preview_window.h"
 #include "print/print_texts.h"
 
-std::optional<PlottedSweep> PreviewWindow::PlottedSweepNow(SweepResult& outcome)
+std::optional<QString> PreviewWindow::SweepTable(QChar separator) const
 {
-    BranchChecks checked{};
-    for (int b = 1; b < static_cast<int>(checked.size()); ++b) checked[b] = host_.BranchChecked(b);
-    return SweepAsPlotted(circuit_, graph_, checked, host_.FrequencyCommandEnabled(), outcome);
-}
-
-std::optional<QString> PreviewWindow::SweepTable(QChar separator, SweepResult& outcome)
-{
-    const std::optional<PlottedSweep> sweep = PlottedSweepNow(outcome);
-    if (!sweep) return std::nullopt;
-    const KeptCurve* kept = sweep->quantity == PlottedQuantity::InputImpedance ? &graph_.keptCurve : nullptr;
-    return SweepTableText(*sweep, kept, separator);
+    if (outcome_.kind != SweepResult::Completed) return std::nullopt;
+    const KeptCurve* kept = sweep_.quantity == PlottedQuantity::InputImpedance ? &graph_.keptCurve : nullptr;
+    return SweepTableText(sweep_, kept, separator);
 }
 
 bool PreviewWindow::WriteExport(const QString& path, const QByteArray& bytes)
@@ -47,11 +39,11 @@ void PreviewWindow::SaveVector()
         vectorPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
     if (path.isEmpty()) return;
-    const PageSources sources{prt_, graph_, circuit_, host_, this};
     const bool svg = QFileInfo(path).suffix().compare(U8(prtext::kSvgSuffix), Qt::CaseInsensitive) == 0;
-    const std::optional<QByteArray> page =
-        svg ? PageSvg(sources, SheetArea(prt_), SheetSizeMm(prt_)) : PagePdf(sources, printer_.Printer());
-    if (page && WriteExport(path, *page)) vectorPlace_.Written(path, host_.CircuitFile());
+    SweepResult outcome;
+    const std::optional<QByteArray> page = svg ? PageSvg(Sources(), SheetArea(prt_), SheetSizeMm(prt_), outcome)
+                                               : PagePdf(Sources(), printer_.Printer(), outcome);
+    if (Complete(outcome) && WriteExport(path, *page)) vectorPlace_.Written(path, host_.CircuitFile());
 }
 
 void PreviewWindow::SaveCsv()
@@ -61,11 +53,10 @@ void PreviewWindow::SaveCsv()
                                 csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
     if (path.isEmpty()) return;
-    SweepResult outcome;
-    const std::optional<QString> table = SweepTable(kCsvSeparator, outcome);
+    const std::optional<QString> table = SweepTable(kCsvSeparator);
     if (!table) {
-        const bool noCircuit = outcome.kind == SweepResult::NoCalculation;
-        ShowMessage(noCircuit ? U8(prtext::kEnterCircuit) : U8(outcome.description),
+        const bool noCircuit = outcome_.kind == SweepResult::NoCalculation;
+        ShowMessage(noCircuit ? U8(prtext::kEnterCircuit) : U8(outcome_.description),
                     noCircuit ? MessageIcon::Error : MessageIcon::Information, this);
         return;
     }

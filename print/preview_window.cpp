@@ -83,9 +83,8 @@ bool OrdinaryWritableFolder(const QString& path)
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(const Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent)
+PreviewWindow::PreviewWindow(const GraphState& graph, PageHost& host, QWidget* parent)
     : QDialog(parent),
-      circuit_(circuit),
       graph_(graph),
       host_(host),
       chooser_(DefaultPdfChooser),
@@ -199,6 +198,12 @@ QString PreviewWindow::PdfSuggestion() const
     const QString suggested = pdfPlace_.Suggestion(host_.CircuitFile());
     if (OrdinaryWritableFolder(QFileInfo(suggested).absolutePath())) return suggested;
     return QDir::home().filePath(QFileInfo(suggested).fileName());
+}
+
+void PreviewWindow::SetSweep(PlottedSweep sweep, SweepResult outcome)
+{
+    sweep_ = std::move(sweep);
+    outcome_ = std::move(outcome);
 }
 
 void PreviewWindow::ShowModal() { exec(); }

@@ -12,10 +12,11 @@
 #include <QDialog>
 #include <QString>
 
-#include "graph/plotted_sweep.h"
+#include "sweep/plotted_sweep.h"
 #include "platform/printer_surface.h"
 #include "platform/save_file_dialog.h"
 #include "print/clipboard_picture.h"
+#include "print/page_export.h"
 #include "print/print_state.h"
 
 class PageHost;
@@ -23,15 +24,17 @@ class PictureBox;
 class QLineEdit;
 class QPushButton;
 class ArrowSpinner;
-struct Circuit;
 struct GraphState;
 
 class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    PreviewWindow(const Circuit& circuit, GraphState& graph, PageHost& host, QWidget* parent = nullptr);
+    PreviewWindow(const GraphState& graph, PageHost& host, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
+    // The sweep every page and export draws from now on, as PlotSweep made it
+    // of the graph state, with its outcome.
+    void SetSweep(PlottedSweep sweep, SweepResult outcome);
     // "グラフ印刷": shows the window modally with a fresh preview.
     void ShowModal();
 
@@ -81,19 +84,25 @@ private:
     void SizePictures();
     void MirrorMargins();
     bool DrawPage();
+    // What the window says of a page that is not complete: why, over itself,
+    // and before any valid calculation it sends the user back. True for a
+    // complete page.
+    bool Complete(const SweepResult& page);
+    // The page's sources: the print state, the graph state and the sweep.
+    PageSources Sources() const;
     // The file the save dialog offers, or the same name in the home folder
     // when its folder is no longer an ordinary writable one.
     QString PdfSuggestion() const;
-    // The sweep of the plotted curves as the page draws them, and the table of
-    // it with the kept curve where the page draws that too.
-    std::optional<PlottedSweep> PlottedSweepNow(SweepResult& outcome);
-    std::optional<QString> SweepTable(QChar separator, SweepResult& outcome);
+    // The table of the sweep with the kept curve where the page draws that
+    // too; nothing when the sweep is not complete.
+    std::optional<QString> SweepTable(QChar separator) const;
     // Writes the bytes, or says why not; true when written.
     bool WriteExport(const QString& path, const QByteArray& bytes);
 
-    const Circuit& circuit_;
-    GraphState& graph_;
+    const GraphState& graph_;
     PageHost& host_;
+    PlottedSweep sweep_;
+    SweepResult outcome_;
     PrintState prt_;
     PrinterSurface printer_;
     ClipboardPicture clipboardPicture_;

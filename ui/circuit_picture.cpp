@@ -6,7 +6,7 @@
 
 #include "platform/font_names.h"
 #include "platform/fonts.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 

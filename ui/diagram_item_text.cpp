@@ -1,8 +1,8 @@
 #include "diagram_item_text.h"
 
 #include "diagram_window_texts.h"
-#include "platform/qstring_utf8.h"
-#include "signed_sum_text.h"
+#include "document/qstring_utf8.h"
+#include "document/signed_sum_text.h"
 
 namespace {
 

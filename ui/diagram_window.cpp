@@ -15,7 +15,7 @@
 #include "diagram_window_texts.h"
 #include "element_dialog.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "diagram_canvas.h"
 #include "document/drawn_circuit.h"
 #include "document/loop_equations.h"
-#include "element_entry.h"
+#include "document/element_entry.h"
 
 using DrawnCircuit = DrawnCircuitOf<ElementEntry>;
 using DiagramOutcome = std::variant<DiagramRefusal, DiagramLoops>;

@@ -17,7 +17,7 @@
 #include "diagram_window.h"
 #include "diagram_window_texts.h"
 #include "look.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include "entry_field.h"
 #include "look.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "platform/twips.h"
 #include "selector.h"
 #include "texts.h"
-#include "units.h"
+#include "document/units.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QDialog>
 #include <array>
 
-#include "element_entry.h"
+#include "document/element_entry.h"
 
 class EntryField;
 class QLabel;

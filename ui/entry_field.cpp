@@ -11,7 +11,7 @@
 #include "calc/number_text.h"
 #include "calc/prefixed_number.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
 #include "texts.h"
 

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <span>
 
-#include "units.h"
+#include "document/units.h"
 
 class Selector;
 

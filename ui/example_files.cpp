@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "circuit_file.h"
+#include "document/circuit_file.h"
 
 QFileInfoList ExampleFiles()
 {

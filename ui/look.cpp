@@ -8,7 +8,7 @@
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 
 QFont GothicFont(double points) { return MakeFont(U8(kFacePGothic), points); }
 

@@ -8,17 +8,16 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "circuit_of_document.h"
-#include "circuit_size.h"
+#include "document/circuit_size.h"
 #include "entry_field.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "main_window_layout.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
-#include "recovery_file.h"
+#include "document/recovery_file.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
@@ -43,12 +42,6 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::DefaultMatrixCaption(int j, int k) { return QStringLiteral("Z%1%2").arg(j).arg(k); }
 
-void MainWindow::ClearBranchImpedance(int b)
-{
-    ui_.impedanceRe[b]->clear();
-    ui_.impedanceIm[b]->clear();
-}
-
 void MainWindow::Load()
 {
     FillLists();
@@ -57,20 +50,15 @@ void MainWindow::Load()
     TakeAsSaved({});
 }
 
-void MainWindow::StartCircuit()
-{
-    c_.LoopCnt = 2;
-    c_.BrCnt = 3;
-    ui_.loopCount->SetText(U8(texts::kCounts[c_.LoopCnt - 2]));
-    ui_.branchCount->SetText(U8(texts::kCounts[c_.BrCnt - 2]));
-    InitCircuit();
-}
+void MainWindow::StartCircuit() { InitCircuit(2, 3); }
 
-void MainWindow::InitCircuit()
+void MainWindow::InitCircuit(int loops, int branches)
 {
-    InitCircuitData(c_);
-    entry_ = EmptyDocument(c_.LoopCnt, c_.BrCnt);
-    entry_.display = StartDisplayUnits(c_.BrCnt);
+    ui_.loopCount->SetText(U8(texts::kCounts[loops - 2]));
+    ui_.branchCount->SetText(U8(texts::kCounts[branches - 2]));
+    entry_ = EmptyDocument(loops, branches);
+    entry_.display = StartDisplayUnits(branches);
+    results_ = {};
     ui_.emfField->setMaxLength(EntryField::kMaxChars);
     ui_.frequencyField->setMaxLength(EntryField::kMaxChars);
     ui_.emfField->setText(QStringLiteral("1"));
@@ -87,16 +75,14 @@ void MainWindow::InitCircuit()
             button->setText(DefaultMatrixCaption(j, k));
         }
     }
-    ShowMatrixButtons(c_.LoopCnt);
+    ShowMatrixButtons(loops);
 
     ShowRows();
     StartRows(1);
 
-    ClearInputImpedance();
     ui_.inputImpedanceUnit->SetText(U8(texts::kOhm));
     FillVoltageBranches(1);
-    ui_.voltageMagnitude->clear();
-    ui_.voltagePhase->clear();
+    ShowPageResults();
 
     // The graph page's own reset ends by choosing the input impedance, which
     // would redraw while "周波数特性" is still enabled.
@@ -110,7 +96,7 @@ void MainWindow::ShowRows()
 {
     HideBranchRows();
     HideCurrentRows();
-    for (int b = 1; b <= c_.BrCnt; ++b) {
+    for (int b = 1; b <= entry_.branches; ++b) {
         for (QWidget* w : BranchRow(b)) w->setVisible(true);
         for (QWidget* w : CurrentRow(b)) w->setVisible(true);
     }
@@ -118,20 +104,20 @@ void MainWindow::ShowRows()
 
 void MainWindow::StartRows(int first)
 {
-    for (int b = first; b <= c_.BrCnt; ++b) {
+    for (int b = first; b <= entry_.branches; ++b) {
         ui_.impedanceUnit[b]->SetText(entry_.display->impedance[b - 1]);
-        ClearBranchImpedance(b);
+        results_.impedance[b].reset();
         ShowCurrentDefinition(b, {});
-        ui_.currentMagnitude[b]->clear();
+        results_.currentMagnitude[b] = results_.currentPhase[b] = false;
         ui_.currentUnit[b]->SetText(entry_.display->current[b - 1]);
-        ui_.currentPhase[b]->clear();
     }
+    ShowPageResults();
 }
 
 void MainWindow::FillVoltageBranches(int chosen)
 {
     ui_.voltageBranch->clear();
-    for (int b = 1; b <= c_.BrCnt; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
+    for (int b = 1; b <= entry_.branches; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
     ui_.voltageBranch->SetText(VoltageItem(chosen));
     ui_.voltageUnit->SetText(entry_.display->voltage[chosen - 1]);
 }
@@ -171,13 +157,13 @@ void MainWindow::OnBranchCountChosen() { ChooseCount(ui_.branchCount, Circuit::M
 
 void MainWindow::ChooseCount(Selector* selector, int most, CountKind kind)
 {
-    const int count = kind == CountKind::Loops ? c_.LoopCnt : c_.BrCnt;
+    const int count = kind == CountKind::Loops ? entry_.loops : entry_.branches;
     const QString text = selector->currentText();
     int chosen = count;
     for (int n = 2; n <= most; ++n)
         if (text == U8(texts::kCounts[n - 2])) chosen = n;
-    const int loops = kind == CountKind::Loops ? chosen : c_.LoopCnt;
-    const int branches = kind == CountKind::Branches ? chosen : c_.BrCnt;
+    const int loops = kind == CountKind::Loops ? chosen : entry_.loops;
+    const int branches = kind == CountKind::Branches ? chosen : entry_.branches;
     const std::optional<QString> question = RemovalQuestion(entry_, loops, branches);
     if (chosen == count || (question && Ask(*question, U8(texts::kYes), U8(texts::kNo), this) != Answer::Yes)) {
         selector->SetText(U8(texts::kCounts[count - 2]));
@@ -194,7 +180,7 @@ void MainWindow::Resize(int loops, int branches)
     ClearDefinitionResults();
     const CircuitDocument before = entry_;
     entry_ = Resized(entry_, loops, branches);
-    c_ = ResizedCircuit(c_, entry_);
+    for (int b = branches + 1; b <= Circuit::MaxBranches; ++b) results_.impedance[b].reset();
     ShowMatrixButtons(loops);
     ShowRows();
     StartRows(before.branches + 1);
@@ -213,14 +199,14 @@ void MainWindow::ShowRemovedDefinitions(const CircuitDocument& before)
             ui_.matrixButtons[k][j]->setText(DefaultMatrixCaption(k, j));
             SetMatrixCaptionFace(j, k, {});
         }
-    for (int b = 1; b <= c_.BrCnt; ++b)
+    for (int b = 1; b <= entry_.branches; ++b)
         if (!entry_.currents[b - 1]) ShowCurrentDefinition(b, {});
 }
 
 bool MainWindow::HoldsEntry() const
 {
-    CircuitDocument nothingEntered = EmptyDocument(c_.LoopCnt, c_.BrCnt);
-    nothingEntered.display = StartDisplayUnits(c_.BrCnt);
+    CircuitDocument nothingEntered = EmptyDocument(entry_.loops, entry_.branches);
+    nothingEntered.display = StartDisplayUnits(entry_.branches);
     return entry_ != nothingEntered;
 }
 
@@ -229,7 +215,7 @@ void MainWindow::OnPageChosen()
     if (ui_.pageTabs->Current() != 1) return;
     // Curves drawn before a change of the circuit are shown, marked as out of
     // date.
-    if (!calculationValid_ && !graph_->HasDrawnCircuit()) {
+    if (!results_.valid && !graph_->HasDrawnCircuit()) {
         // The refusal comes once the tab change has returned, so that what
         // drove the tab strip, a screen reader among others, is not held up
         // by the box.

@@ -1,8 +1,11 @@
 #pragma once
 // The main window: the calculation page with circuit entry and results, and
-// the graph page. It owns the circuit data and the graph state for the whole
-// run. Each control has its handler, named after the event; a row of like
-// controls has one handler that takes the branch or the matrix cell.
+// the graph page. It holds the circuit as entered, the last results computed
+// from it and the graph state for the whole run, and no other copy of the
+// circuit: a handler changes the document or the results and shows what
+// follows from them. Each control has its handler, named after the event; a
+// row of like controls has one handler that takes the branch or the matrix
+// cell.
 
 #include <QWidget>
 #include <array>
@@ -10,15 +13,17 @@
 #include <memory>
 #include <string>
 
+#include "calc/calc_error.h"
 #include "calc/circuit.h"
 #include "calc/matrix_from_currents.h"
-#include "circuit_document.h"
-#include "element_entry.h"
+#include "document/circuit_document.h"
+#include "document/element_entry.h"
+#include "document/page_results.h"
 #include "result_label.h"
 #include "graph/graph_host.h"
-#include "graph/graph_state.h"
-#include "signed_sum_entry.h"
-#include "units.h"
+#include "sweep/graph_state.h"
+#include "document/signed_sum_entry.h"
+#include "document/units.h"
 
 class CircuitPicture;
 class EntryField;
@@ -114,9 +119,10 @@ public:
     ~MainWindow() override;
 
     const CalcControls& Controls() const { return ui_; }
-    const Circuit& circuit() const { return c_; }
     // What the user entered, as a circuit file holds it.
     const CircuitDocument& document() const { return entry_; }
+    // The results of the calculation page and which of them it shows.
+    const PageResults& results() const { return results_; }
     const GraphState& graphState() const { return g_; }
     // The graph page, tab 1.
     GraphPage& Graph() { return *graph_; }
@@ -229,7 +235,8 @@ private:
     // The circuit the program starts with: two loops, three branches,
     // nothing entered.
     void StartCircuit();
-    void InitCircuit();
+    // A circuit of the size with nothing entered, E = 1 V and f = 100 Hz.
+    void InitCircuit(int loops, int branches);
     // The matrix buttons of the first loops × loops elements are shown.
     void ShowMatrixButtons(int loops);
     void HideBranchRows();
@@ -299,19 +306,18 @@ private:
     bool MatrixAgreesOrUserDecides();
     void MarkMatrixDisagreements();
 
-    // Entry fields. A field's number, once it holds one, is stored in value
-    // and its text kept as the value in use; true then.
-    bool TakeNumber(const EntryField* field, double& value, QString& usedText);
+    // Entry fields. A field's number, once it holds one, is kept as the
+    // value in use; true then.
+    bool TakeNumber(const EntryField* field, QString& usedText);
     // Before a save: true when E and f hold numbers once their prefixed
     // values are taken; otherwise the field is named and focused.
     bool EntriesHoldNumbers();
     // The unit shown in the selector is taken, without moving the focus.
     void TakeEmfUnit();
     void TakeFrequencyUnit();
-    // The multiplier of the unit chosen in the selector goes into
-    // multiplier and its text into unit; a text that names no unit of the
-    // list changes nothing.
-    static void ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit);
+    // The text of the unit chosen in the selector goes into unit; a text
+    // that names no unit of the list changes nothing.
+    static void ChooseUnit(const Selector* selector, UnitList list, QString& unit);
     // A command needs the value of an entry field: a prefixed value is
     // taken, and an emptied field shows the value in use again.
     void ShowUsedValue(EntryField* field, const QString& usedText);
@@ -327,6 +333,7 @@ private:
     // to calculate those never entered as 0 Ω.
     bool UnenteredBranchesAccepted();
     void SetCalculationValid(bool valid);
+    // After 計算実行: every result of the calculation shown.
     void ShowResults();
     void ShowFrequencyCharacteristics();
     void ShowRunTimeError(const QString& description);
@@ -336,15 +343,16 @@ private:
     void ClearFrequencyResults();
     void ClearDefinitionResults();
     void ClearBranchImpedance(int b);
-    // Runs a redisplay; an arithmetic failure in it is shown as a message.
-    void Guarded(const std::function<void()>& display);
-    void ShowBranchImpedance(int b);
-    // Whether branch b's current and voltage in the circuit's results belong
-    // to the circuit on screen; the labels show only such results.
+    // Every result label as the results say: a result shown in its display
+    // unit, any other label empty. A result that cannot be shown in its unit
+    // is no longer shown; the first such failure is returned.
+    std::optional<CalcError> ShowPageResults();
+    // The labels again after a display unit was chosen; a failure is shown
+    // as a message.
+    void ShowPageResultsGuarded();
+    // Whether branch b's current and voltage in the results belong to the
+    // circuit on screen; the labels show only such results again.
     bool HasBranchResults(int b) const;
-    void ShowCurrentMagnitude(int b);
-    void ShowInputImpedanceMagnitude();
-    void ShowVoltageMagnitude(int b);
     // Branch b's voltage in its own unit.
     void ShowVoltage(int b);
     // Branch b takes the values of the entry, or on any failure keeps all
@@ -354,31 +362,27 @@ private:
     // impedance is shown where it can be formed, and 計算実行 says why not
     // where it cannot. Element values of a read file never overflow.
     void LoadElement(int b, const ElementEntry& entry);
-    // Element j, k takes the definition and its value; false when the value
-    // failed, which is shown as a message.
-    bool StoreMatrixElement(int j, int k, const SignedSumEntry& entry);
-    void SetText(QLabel* label, const std::string& text);
+    // Element j, k takes the definition; a value that overflows with the
+    // branch impedances at the frequency in use is said in a message.
+    void StoreMatrixElement(int j, int k, const SignedSumEntry& entry);
 
     // What the graph page asks of the window.
-    bool FrequencyCommandEnabled() const override;
+    const CalculatedPage* Results() const override { return results_.Valid(); }
+    int CircuitBranches() const override { return entry_.branches; }
     BranchChecks BranchesWithCurrents() const override;
     void PressFrequencyCommand() override;
     void PressReturn() override;
     void OpenPrintPreview() override;
     QString CircuitFile() const override { return filePath_; }
 
-    Circuit c_;
     // What the user entered, as a circuit file holds it: E and f are the
     // last numeric texts of their fields, whose values are in use; the
     // display units are always set.
     CircuitDocument entry_;
+    PageResults results_;
     // The buttons last pressed for each matrix element, by its position,
     // while its caption and marks are still what they built.
     std::array<SumPresses, kElementPositions> matrixPresses_{};
-    // The results in the circuit are those of the circuit on screen: set by a
-    // 計算実行 that succeeds, cleared by any change of the circuit. Only then
-    // are results shown, is 周波数特性 enabled and may the graph page sweep it.
-    bool calculationValid_ = false;
     // The circuit on screen when the window last looked, to tell a change of
     // the circuit from a change of display units.
     CircuitDocument circuitOnScreen_;
@@ -406,8 +410,5 @@ private:
     QDialog* guide_ = nullptr;
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
-    // The circuit the printed page sweeps a copy of: the one the graph
-    // page's curves are drawn from.
-    Circuit printedCircuit_;
     std::unique_ptr<PreviewWindow> preview_;
 };

@@ -16,7 +16,7 @@
 #include "entry_field.h"
 #include "guide_browser.h"
 #include "main_window.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"

@@ -13,12 +13,12 @@
 #include "main_window_layout.h"
 #include "matrix_brackets.h"
 #include "platform/placed_widgets.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
-#include "units.h"
+#include "document/units.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ void MainWindow::Build()
     PlaceAt(*ui_.pageTabs, layout::kPageTabs);
     ui_.pageTabs->Bar()->setFont(GothicFont(kTextPoints));
     BuildCalcPage(ui_.pageTabs->AddTab(U8(texts::kTabCalc)));
-    graph_ = new GraphPage(c_, g_, *this, ui_.pageTabs->AddTab(U8(texts::kTabGraph)));
+    graph_ = new GraphPage(g_, *this, ui_.pageTabs->AddTab(U8(texts::kTabGraph)));
     graph_->move(twips::ToPoint(layout::kGraphPage.left, layout::kGraphPage.top));
     Connect();
     SetFocusOrder();

@@ -4,20 +4,15 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "calc/analysis.h"
-#include "calc/branch_impedance.h"
 #include "calc/calc_error.h"
-#include "calc/checked.h"
-#include "calc/loop_matrix.h"
-#include "calc/number_text.h"
-#include "calc/solver.h"
+#include "document/circuit_of_document.h"
 #include "entry_field.h"
 #include "graph/graph_page.h"
-#include "incomplete_branches.h"
+#include "document/incomplete_branches.h"
 #include "main_window.h"
-#include "page_calculation.h"
+#include "document/page_calculation.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
@@ -53,7 +48,7 @@ void MainWindow::OnClear()
 {
     ShowUsedValues();
     RunCommand([this] {
-        if (MayDiscardChanges()) InitCircuit();
+        if (MayDiscardChanges()) InitCircuit(entry_.loops, entry_.branches);
     });
 }
 
@@ -70,7 +65,7 @@ void MainWindow::OnQuit()
 void MainWindow::RunCommand(const std::function<void()>& command)
 {
     try {
-        c_.Frq = checked::Chk(c_.FrqMul * c_.FrqVal);
+        FrequencyOf(entry_);
         command();
     } catch (const CalcError& e) {
         ShowRunTimeError(U8(e.description()));
@@ -84,7 +79,7 @@ void MainWindow::ShowRunTimeError(const QString& description)
 {
     ShowMessage(description, MessageIcon::Information, this);
     graph_->DropReadoutHolds();
-    for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
+    for (int b = 1; b <= entry_.branches; ++b) ClearBranchImpedance(b);
     ClearDefinitionResults();
     SetCalculationValid(false);
     ui_.pageTabs->SetCurrent(0);
@@ -110,7 +105,7 @@ void MainWindow::ShowUsedValues()
 // for the next calculation that succeeds.
 void MainWindow::Calculate()
 {
-    const PageCalculation page = CalculatePage(c_);
+    PageCalculation page = CalculatePage(CircuitOf(entry_));
     if (page.failure && !page.singular) {
         SetCalculationValid(false);
         ShowMessage(U8(*page.failure), MessageIcon::None, this);
@@ -120,9 +115,10 @@ void MainWindow::Calculate()
     if (page.singular) {
         SetCalculationValid(false);
         ShowMessage(U8(*page.failure), MessageIcon::None, this);
-        for (int b = 1; b <= c_.BrCnt; ++b) ClearBranchImpedance(b);
+        for (int b = 1; b <= entry_.branches; ++b) ClearBranchImpedance(b);
         return;
     }
+    results_.calculation = std::move(page.page);
     SetCalculationValid(true);
     ShowResults();
 }
@@ -136,29 +132,24 @@ void MainWindow::CircuitChanged()
 
 void MainWindow::SetCalculationValid(bool valid)
 {
-    calculationValid_ = valid;
+    results_.valid = valid;
     ui_.frequencyButton->setEnabled(valid);
 }
 
 // A branch without a branch current shows none; the message names every such
-// branch.
+// branch. A result that cannot be shown in its unit is a run-time error.
 void MainWindow::ShowResults()
 {
-    for (int b = 1; b <= c_.BrCnt; ++b) ShowBranchImpedance(b);
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        ShowCurrentMagnitude(b);
-        if (HasBranchResults(b))
-            SetText(ui_.currentPhase[b], GeneralText(c_.BrCurPh[b]));
-        else
-            ui_.currentPhase[b]->clear();
+    for (int b = 1; b <= entry_.branches; ++b) {
+        results_.impedance[b] = results_.calculation->values.branchImpedance[b];
+        results_.currentMagnitude[b] = results_.currentPhase[b] = HasBranchResults(b);
     }
-    const std::vector<int> withoutCurrent = BranchesWithoutCurrent(entry_);
-    if (!withoutCurrent.empty()) ShowMessage(NoBranchCurrentMessage(withoutCurrent), MessageIcon::None, this);
-    ShowInputImpedanceMagnitude();
-    SetText(ui_.inputImpedancePhase, GeneralText(c_.ZiPh));
-
+    results_.inputImpedanceMagnitude = results_.inputImpedancePhase = true;
     ui_.voltageBranch->SetText(ui_.voltageBranch->itemText(0));
     ShowVoltage(1);
+    if (const std::optional<CalcError> failure = ShowPageResults()) throw *failure;
+    const std::vector<int> withoutCurrent = BranchesWithoutCurrent(entry_);
+    if (!withoutCurrent.empty()) ShowMessage(NoBranchCurrentMessage(withoutCurrent), MessageIcon::None, this);
 }
 
 void MainWindow::ShowFrequencyCharacteristics()

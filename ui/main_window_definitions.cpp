@@ -6,20 +6,18 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "calc/analysis.h"
-#include "calc/branch_impedance.h"
 #include "calc/calc_error.h"
-#include "calc/checked.h"
-#include "calc/loop_matrix.h"
+#include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "current_dialog.h"
+#include "document/circuit_of_document.h"
 #include "element_dialog.h"
 #include "main_window.h"
 #include "main_window_layout.h"
 #include "matrix_dialog.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "signed_sum_text.h"
+#include "document/qstring_utf8.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 namespace {
@@ -35,12 +33,11 @@ void CheckShowable(const Complex& z, double multiplier)
     DisplayValue(z.im, multiplier);
 }
 
-// Branch impedance at frq, raising the error that forming or showing it
-// meets.
-Complex ShowableImpedance(const BranchElements& elements, double frq, double multiplier)
+// Branch impedance at the frequency, raising the error that forming or
+// showing it meets.
+Complex ShowableImpedance(const BranchElements& elements, double frequency, double multiplier)
 {
-    Complex z;
-    BrZCalc(z, elements.r, elements.l, elements.c, frq);
+    const Complex z = BranchImpedanceAt(elements, frequency);
     CheckShowable(z, multiplier);
     return z;
 }
@@ -63,7 +60,7 @@ void MainWindow::ClearDefinitionResults()
 
 void MainWindow::OnElementButton(int b)
 {
-    if (b < 1 || b > c_.BrCnt) return;
+    if (b < 1 || b > entry_.branches) return;
     ShowUsedValue(ui_.frequencyField, entry_.frequency.text);
     ClearDefinitionResults();
     ElementDialog dialog(QStringLiteral("Z%1").arg(b), entry_.elements[b - 1].value_or(ElementEntry{}), this);
@@ -76,19 +73,14 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
 {
     try {
         const BranchElements elements = ElementsOf(entry);
-        const double frq = checked::Chk(c_.FrqMul * c_.FrqVal);
-        const Complex z = ShowableImpedance(elements, frq, ImpedanceMultiplier(*entry_.display, b));
-
+        const Complex z = ShowableImpedance(elements, FrequencyOf(entry_), ImpedanceMultiplier(*entry_.display, b));
         entry_.elements[b - 1] = entry;
-        c_.BrR[b] = elements.r;
-        c_.BrL[b] = elements.l;
-        c_.BrC[b] = elements.c;
-        c_.Frq = frq;
-        c_.BrImp[b] = z;
-        ShowBranchImpedance(b);
+        results_.impedance[b] = z;
+        ShowPageResults();
     } catch (const CalcError& e) {
         const bool capacitorAtZero = e.number() == CalcError::DivisionByZero &&
-                                     EnteredNumber(entry.values[kCapacitanceEntry]) != 0 && c_.FrqVal == 0;
+                                     EnteredNumber(entry.values[kCapacitanceEntry]) != 0 &&
+                                     EnteredNumber(entry_.frequency) == 0;
         if (capacitorAtZero)
             ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
         else
@@ -98,31 +90,26 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
 
 void MainWindow::LoadElement(int b, const ElementEntry& entry)
 {
-    const BranchElements elements = ElementsOf(entry);
     entry_.elements[b - 1] = entry;
-    c_.BrR[b] = elements.r;
-    c_.BrL[b] = elements.l;
-    c_.BrC[b] = elements.c;
     try {
-        c_.BrImp[b] =
-            ShowableImpedance(elements, checked::Chk(c_.FrqMul * c_.FrqVal), ImpedanceMultiplier(*entry_.display, b));
-        ShowBranchImpedance(b);
+        results_.impedance[b] =
+            ShowableImpedance(ElementsOf(entry), FrequencyOf(entry_), ImpedanceMultiplier(*entry_.display, b));
     } catch (const CalcError&) {
-        ClearBranchImpedance(b);
+        results_.impedance[b].reset();
     }
+    ShowPageResults();
 }
 
 void MainWindow::OnMatrixButton(int j, int k)
 {
-    if (j < 1 || j > k || k > c_.LoopCnt) return;
+    if (j < 1 || j > k || k > entry_.loops) return;
     ClearDefinitionResults();
-    MatrixElementDialog dialog(j, k, c_.BrCnt, MatrixPressesShown(j, k), this);
+    MatrixElementDialog dialog(j, k, entry_.branches, MatrixPressesShown(j, k), this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The caption face follows what was pressed, even in a cancelled dialog.
     SetMatrixCaptionFace(j, k, dialog.Entry().text);
     if (accepted) matrixPresses_[MatrixPosition(j, k)] = dialog.Presses();
-    const bool stored = !accepted || StoreMatrixElement(j, k, dialog.Entry());
-    if (stored) MirrorLoopMat(c_);
+    if (accepted) StoreMatrixElement(j, k, dialog.Entry());
     EntryMayHaveChanged();
 }
 
@@ -149,7 +136,7 @@ void MainWindow::SetMatrixCaptionFace(int j, int k, const QString& definition)
 
 // An empty definition shows the element's name again; the mirror element
 // keeps its caption then.
-bool MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
+void MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
 {
     if (!entry.text.isEmpty()) {
         ui_.matrixButtons[j][k]->setText(entry.text);
@@ -159,26 +146,17 @@ bool MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
     }
     entry_.matrix[MatrixPosition(j, k)] = RecordedMatrixMarks(entry.marks);
     try {
-        if (j == k) {
-            SetZDiagDef(c_, 11 * j, entry.marks);
-            CalcZDiag(c_, 11 * j);
-        } else {
-            SetZMutDef(c_, 10 * j + k, entry.marks);
-            CalcZMut(c_, 10 * j + k);
-        }
+        MatrixElementValue(entry_, j, k);
     } catch (const CalcError& e) {
         ShowMessage(U8(e.description()), MessageIcon::Information, this);
-        return false;
     }
-    c_.LoopMat(j, k) = c_.ZReg;
-    return true;
 }
 
 void MainWindow::OnCurrentButton(int b)
 {
-    if (b < 1 || b > c_.BrCnt) return;
+    if (b < 1 || b > entry_.branches) return;
     ClearDefinitionResults();
-    BranchCurrentDialog dialog(b, c_.LoopCnt, this);
+    BranchCurrentDialog dialog(b, entry_.loops, this);
     if (dialog.exec() != QDialog::Accepted) return;
     StoreCurrentDefinition(b, dialog.Entry());
     EntryMayHaveChanged();
@@ -187,6 +165,5 @@ void MainWindow::OnCurrentButton(int b)
 void MainWindow::StoreCurrentDefinition(int b, const SignedSumEntry& entry)
 {
     ShowCurrentDefinition(b, entry.text);
-    SetCurDef(c_, b, entry.marks);
     entry_.currents[b - 1] = entry.marks;
 }

@@ -6,45 +6,39 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "calc/loop_matrix.h"
 #include "entry_field.h"
 #include "main_window.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
-#include "signed_sum_text.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 void MainWindow::LoadDocument(const CircuitDocument& document)
 {
-    c_.LoopCnt = static_cast<int16_t>(document.loops);
-    c_.BrCnt = static_cast<int16_t>(document.branches);
-    ui_.loopCount->SetText(U8(texts::kCounts[c_.LoopCnt - 2]));
-    ui_.branchCount->SetText(U8(texts::kCounts[c_.BrCnt - 2]));
-    InitCircuit();
+    InitCircuit(document.loops, document.branches);
 
     ui_.emfUnit->SetText(document.emf.unit);
-    ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
+    ChooseUnit(ui_.emfUnit, units::kEmf, entry_.emf.unit);
     ui_.emfField->ShowEntered(document.emf.text);
     ui_.frequencyUnit->SetText(document.frequency.unit);
-    ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
+    ChooseUnit(ui_.frequencyUnit, units::kFrequency, entry_.frequency.unit);
     ui_.frequencyField->ShowEntered(document.frequency.text);
 
     const DisplayUnits units = DisplayUnitsOf(document);
     entry_.display = units;
     ui_.inputImpedanceUnit->SetText(units.inputImpedance);
-    for (int b = 1; b <= c_.BrCnt; ++b) {
+    for (int b = 1; b <= entry_.branches; ++b) {
         ui_.impedanceUnit[b]->SetText(units.impedance[b - 1]);
         ui_.currentUnit[b]->SetText(units.current[b - 1]);
     }
     ui_.voltageUnit->SetText(units.voltage[0]);
 
-    for (int b = 1; b <= c_.BrCnt; ++b)
+    for (int b = 1; b <= entry_.branches; ++b)
         if (const auto& element = document.elements[b - 1]) LoadElement(b, *element);
-    for (int j = 1; j <= c_.LoopCnt; ++j)
-        for (int k = j; k <= c_.LoopCnt; ++k)
+    for (int j = 1; j <= entry_.loops; ++j)
+        for (int k = j; k <= entry_.loops; ++k)
             if (const auto& marks = document.matrix[MatrixPosition(j, k)]) WriteMatrixDefinition(j, k, *marks);
-    MirrorLoopMat(c_);
-    for (int b = 1; b <= c_.BrCnt; ++b)
+    for (int b = 1; b <= entry_.branches; ++b)
         if (const auto& marks = document.currents[b - 1])
             StoreCurrentDefinition(b, {*marks, SumCaption(*marks, SumKind::BranchCurrent)});
     EntryMayHaveChanged();

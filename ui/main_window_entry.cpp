@@ -1,7 +1,8 @@
-// The entry fields E and f and the unit selectors of the main window. Typing
-// never recalculates: it only empties the results it makes stale. The display
-// unit selectors show the stored results again with the new multiplier, but
-// only results of the circuit on screen: a stale one stays unshown.
+// The entry fields E and f, the unit selectors and the result labels of the
+// main window. Typing never recalculates: it only empties the results it
+// makes stale. The display unit selectors show the results again with the
+// new multiplier, but only results of the circuit on screen: a stale one
+// stays unshown.
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,28 +13,21 @@
 #include "entry_field.h"
 #include "main_window.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "selector.h"
-#include "units.h"
+#include "document/units.h"
 
-void MainWindow::SetText(QLabel* label, const std::string& text) { label->setText(U8(text)); }
-
-void MainWindow::ChooseUnit(const Selector* selector, UnitList list, double* multiplier, QString& unit)
+void MainWindow::ChooseUnit(const Selector* selector, UnitList list, QString& unit)
 {
     const QString text = selector->currentText();
-    const auto m = MultiplierOf(list, Std(text));
-    if (!m) return;
-    if (multiplier != nullptr) *multiplier = *m;
-    unit = text;
+    if (MultiplierOf(list, Std(text))) unit = text;
 }
 
 // Empty or an unfinished number: the value waits for a number.
-bool MainWindow::TakeNumber(const EntryField* field, double& value, QString& usedText)
+bool MainWindow::TakeNumber(const EntryField* field, QString& usedText)
 {
     ClearInputImpedance();
-    const std::string text = Std(field->text());
-    if (!IsNumeric(text)) return false;
-    value = NumericValue(text);
+    if (!IsNumeric(Std(field->text()))) return false;
     usedText = field->text();
     return true;
 }
@@ -48,13 +42,13 @@ bool MainWindow::EntriesHoldNumbers()
 
 void MainWindow::OnEmfEdited()
 {
-    if (TakeNumber(ui_.emfField, c_.EmfVal, entry_.emf.text)) ClearEmfResults();
+    if (TakeNumber(ui_.emfField, entry_.emf.text)) ClearEmfResults();
     EntryMayHaveChanged();
 }
 
 void MainWindow::OnFrequencyEdited()
 {
-    if (TakeNumber(ui_.frequencyField, c_.FrqVal, entry_.frequency.text)) ClearFrequencyResults();
+    if (TakeNumber(ui_.frequencyField, entry_.frequency.text)) ClearFrequencyResults();
     EntryMayHaveChanged();
 }
 
@@ -80,7 +74,7 @@ void MainWindow::TakeEmfUnit()
 {
     ClearInputImpedance();
     ClearEmfResults();
-    ChooseUnit(ui_.emfUnit, units::kEmf, &c_.EmfMul, entry_.emf.unit);
+    ChooseUnit(ui_.emfUnit, units::kEmf, entry_.emf.unit);
     EntryMayHaveChanged();
 }
 
@@ -88,31 +82,33 @@ void MainWindow::TakeFrequencyUnit()
 {
     ClearInputImpedance();
     ClearFrequencyResults();
-    ChooseUnit(ui_.frequencyUnit, units::kFrequency, &c_.FrqMul, entry_.frequency.unit);
+    ChooseUnit(ui_.frequencyUnit, units::kFrequency, entry_.frequency.unit);
     EntryMayHaveChanged();
 }
 
 void MainWindow::OnImpedanceUnitChosen(int b)
 {
-    if (b > c_.BrCnt) return;
-    ChooseUnit(ui_.impedanceUnit[b], units::kImpedanceDisplay, nullptr, entry_.display->impedance[b - 1]);
+    if (b > entry_.branches) return;
+    ChooseUnit(ui_.impedanceUnit[b], units::kImpedanceDisplay, entry_.display->impedance[b - 1]);
     // Whatever makes a branch impedance stale empties its labels.
-    if (!ui_.impedanceRe[b]->text().isEmpty()) Guarded([&] { ShowBranchImpedance(b); });
+    ShowPageResultsGuarded();
     EntryMayHaveChanged();
 }
 
 void MainWindow::OnCurrentUnitChosen(int b)
 {
-    if (b > c_.BrCnt) return;
-    ChooseUnit(ui_.currentUnit[b], units::kCurrentDisplay, nullptr, entry_.display->current[b - 1]);
-    Guarded([&] { ShowCurrentMagnitude(b); });
+    if (b > entry_.branches) return;
+    ChooseUnit(ui_.currentUnit[b], units::kCurrentDisplay, entry_.display->current[b - 1]);
+    results_.currentMagnitude[b] = HasBranchResults(b);
+    ShowPageResultsGuarded();
     EntryMayHaveChanged();
 }
 
 void MainWindow::OnInputImpedanceUnitChosen()
 {
-    ChooseUnit(ui_.inputImpedanceUnit, units::kImpedanceDisplay, nullptr, entry_.display->inputImpedance);
-    Guarded([&] { ShowInputImpedanceMagnitude(); });
+    ChooseUnit(ui_.inputImpedanceUnit, units::kImpedanceDisplay, entry_.display->inputImpedance);
+    results_.inputImpedanceMagnitude = results_.valid;
+    ShowPageResultsGuarded();
     EntryMayHaveChanged();
 }
 
@@ -121,102 +117,139 @@ void MainWindow::OnInputImpedanceUnitChosen()
 int MainWindow::ChosenVoltageBranch() const
 {
     const double read = std::nearbyint(NumericValue(Std(ui_.voltageBranch->currentText().right(2))));
-    return read >= 1 && read <= c_.BrCnt ? static_cast<int>(read) : 0;
+    return read >= 1 && read <= entry_.branches ? static_cast<int>(read) : 0;
 }
 
 void MainWindow::OnVoltageBranchChosen()
 {
     const int b = ChosenVoltageBranch();
     if (b == 0) return;
-    Guarded([&] { ShowVoltage(b); });
+    ShowVoltage(b);
+    ShowPageResultsGuarded();
 }
 
 void MainWindow::OnVoltageUnitChosen()
 {
     const int b = ChosenVoltageBranch();
     if (b == 0) return;
-    Guarded([&] {
-        ChooseUnit(ui_.voltageUnit, units::kVoltageDisplay, nullptr, entry_.display->voltage[b - 1]);
-        ShowVoltageMagnitude(b);
-    });
+    ChooseUnit(ui_.voltageUnit, units::kVoltageDisplay, entry_.display->voltage[b - 1]);
+    results_.voltageBranch = b;
+    results_.voltageMagnitude = HasBranchResults(b);
+    ShowPageResultsGuarded();
     EntryMayHaveChanged();
 }
 
 void MainWindow::ClearInputImpedance()
 {
-    ui_.inputImpedanceMagnitude->clear();
-    ui_.inputImpedancePhase->clear();
+    results_.inputImpedanceMagnitude = results_.inputImpedancePhase = false;
+    ShowPageResults();
 }
 
 void MainWindow::ClearFrequencyResults()
 {
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        ClearBranchImpedance(b);
-        ui_.currentMagnitude[b]->clear();
-        ui_.currentPhase[b]->clear();
-    }
-    ui_.voltageMagnitude->clear();
-    ui_.voltagePhase->clear();
+    for (int b = 1; b <= entry_.branches; ++b) results_.impedance[b].reset();
+    ClearEmfResults();
 }
 
 void MainWindow::ClearEmfResults()
 {
-    for (int b = 1; b <= c_.BrCnt; ++b) {
-        ui_.currentMagnitude[b]->clear();
-        ui_.currentPhase[b]->clear();
-    }
-    ui_.voltageMagnitude->clear();
-    ui_.voltagePhase->clear();
+    for (int b = 1; b <= entry_.branches; ++b) results_.currentMagnitude[b] = results_.currentPhase[b] = false;
+    results_.voltageMagnitude = results_.voltagePhase = false;
+    ShowPageResults();
 }
 
-void MainWindow::ShowBranchImpedance(int b)
+void MainWindow::ClearBranchImpedance(int b)
 {
-    const double multiplier = ImpedanceMultiplier(*entry_.display, b);
-    SetText(ui_.impedanceRe[b], DisplayValue(c_.BrImp[b].re, multiplier));
-    SetText(ui_.impedanceIm[b], DisplayValue(c_.BrImp[b].im, multiplier));
+    results_.impedance[b].reset();
+    ShowPageResults();
 }
 
-bool MainWindow::HasBranchResults(int b) const { return calculationValid_ && entry_.currents[b - 1].has_value(); }
-
-void MainWindow::ShowCurrentMagnitude(int b)
-{
-    if (HasBranchResults(b))
-        SetText(ui_.currentMagnitude[b], DisplayValue(c_.BrCurAbs[b], CurrentMultiplier(*entry_.display, b)));
-    else
-        ui_.currentMagnitude[b]->clear();
-}
-
-void MainWindow::ShowInputImpedanceMagnitude()
-{
-    if (calculationValid_)
-        SetText(ui_.inputImpedanceMagnitude, DisplayValue(c_.ZiAbs, InputImpedanceMultiplier(*entry_.display)));
-    else
-        ui_.inputImpedanceMagnitude->clear();
-}
-
-void MainWindow::ShowVoltageMagnitude(int b)
-{
-    if (HasBranchResults(b))
-        SetText(ui_.voltageMagnitude, DisplayValue(c_.BrVolAbs[b], VoltageMultiplier(*entry_.display, b)));
-    else
-        ui_.voltageMagnitude->clear();
-}
+bool MainWindow::HasBranchResults(int b) const { return results_.valid && entry_.currents[b - 1].has_value(); }
 
 void MainWindow::ShowVoltage(int b)
 {
-    ShowVoltageMagnitude(b);
+    results_.voltageBranch = b;
+    results_.voltageMagnitude = results_.voltagePhase = HasBranchResults(b);
     ui_.voltageUnit->SetText(entry_.display->voltage[b - 1]);
-    if (HasBranchResults(b))
-        SetText(ui_.voltagePhase, GeneralText(c_.BrVolPh[b]));
-    else
-        ui_.voltagePhase->clear();
 }
 
-void MainWindow::Guarded(const std::function<void()>& display)
+namespace {
+
+// The labels show the texts while `shown`; texts that cannot be formed are
+// not shown, and the first failure is kept.
+template <size_t N, class Texts>
+void ShowTexts(const std::array<QLabel*, N>& labels, bool& shown, const Texts& texts, std::optional<CalcError>& failure)
 {
-    try {
-        display();
-    } catch (const CalcError& e) {
-        ShowMessage(U8(e.description()), MessageIcon::Information, this);
+    std::array<std::string, N> text;
+    if (shown) {
+        try {
+            text = texts();
+        } catch (const CalcError& e) {
+            if (!failure) failure = e;
+            shown = false;
+        }
     }
+    for (size_t i = 0; i < N; ++i) {
+        if (shown)
+            labels[i]->setText(U8(text[i]));
+        else
+            labels[i]->clear();
+    }
+}
+
+}  // namespace
+
+std::optional<CalcError> MainWindow::ShowPageResults()
+{
+    std::optional<CalcError> failure;
+    const DisplayUnits& units = *entry_.display;
+    const CalculatedPage* page = results_.calculation ? &*results_.calculation : nullptr;
+    const auto calculated = [&](int b) { return page != nullptr && b < static_cast<int>(page->currentPhase.size()); };
+    using One = std::array<std::string, 1>;
+    for (int b = 1; b <= entry_.branches; ++b) {
+        bool impedance = results_.impedance[b].has_value();
+        ShowTexts(
+            std::array<QLabel*, 2>{ui_.impedanceRe[b], ui_.impedanceIm[b]}, impedance,
+            [&] {
+                const double multiplier = ImpedanceMultiplier(units, b);
+                return std::array<std::string, 2>{DisplayValue(results_.impedance[b]->re, multiplier),
+                                                  DisplayValue(results_.impedance[b]->im, multiplier)};
+            },
+            failure);
+        if (!impedance) results_.impedance[b].reset();
+        results_.currentMagnitude[b] = results_.currentMagnitude[b] && calculated(b);
+        ShowTexts(
+            std::array<QLabel*, 1>{ui_.currentMagnitude[b]}, results_.currentMagnitude[b],
+            [&] { return One{DisplayValue(page->values.branchCurrentMagnitude[b], CurrentMultiplier(units, b))}; },
+            failure);
+        results_.currentPhase[b] = results_.currentPhase[b] && calculated(b);
+        ShowTexts(
+            std::array<QLabel*, 1>{ui_.currentPhase[b]}, results_.currentPhase[b],
+            [&] { return One{GeneralText(page->currentPhase[b])}; }, failure);
+    }
+    const int v = results_.voltageBranch;
+    results_.voltageMagnitude = results_.voltageMagnitude && calculated(v);
+    ShowTexts(
+        std::array<QLabel*, 1>{ui_.voltageMagnitude}, results_.voltageMagnitude,
+        [&] { return One{DisplayValue(page->values.branchVoltageMagnitude[v], VoltageMultiplier(units, v))}; },
+        failure);
+    results_.voltagePhase = results_.voltagePhase && calculated(v);
+    ShowTexts(
+        std::array<QLabel*, 1>{ui_.voltagePhase}, results_.voltagePhase,
+        [&] { return One{GeneralText(page->voltagePhase[v])}; }, failure);
+    results_.inputImpedanceMagnitude = results_.inputImpedanceMagnitude && page != nullptr;
+    ShowTexts(
+        std::array<QLabel*, 1>{ui_.inputImpedanceMagnitude}, results_.inputImpedanceMagnitude,
+        [&] { return One{DisplayValue(page->inputImpedanceMagnitude, InputImpedanceMultiplier(units))}; }, failure);
+    results_.inputImpedancePhase = results_.inputImpedancePhase && page != nullptr;
+    ShowTexts(
+        std::array<QLabel*, 1>{ui_.inputImpedancePhase}, results_.inputImpedancePhase,
+        [&] { return One{GeneralText(page->inputImpedancePhase)}; }, failure);
+    return failure;
+}
+
+void MainWindow::ShowPageResultsGuarded()
+{
+    if (const std::optional<CalcError> failure = ShowPageResults())
+        ShowMessage(U8(failure->description()), MessageIcon::Information, this);
 }

@@ -13,13 +13,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "circuit_file.h"
+#include "document/circuit_file.h"
 #include "example_files.h"
 #include "main_window.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "recent_files.h"
-#include "recovery_file.h"
+#include "document/recovery_file.h"
 #include "tab_control.h"
 #include "texts.h"
 

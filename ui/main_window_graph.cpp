@@ -1,6 +1,6 @@
-// What the graph page asks of the main window: the sign of a valid
-// calculation, the frequency-characteristics command, the return to the
-// calculation page and the print preview.
+// What the graph page asks of the main window: the results of a valid
+// calculation, the branches, the frequency-characteristics command, the
+// return to the calculation page and the print preview.
 
 #include <QPushButton>
 
@@ -10,12 +10,10 @@
 #include "print/preview_window.h"
 #include "tab_control.h"
 
-bool MainWindow::FrequencyCommandEnabled() const { return calculationValid_; }
-
 BranchChecks MainWindow::BranchesWithCurrents() const
 {
     BranchChecks defined{};
-    for (int b = 1; b <= c_.BrCnt; ++b) defined[b] = entry_.currents[b - 1].has_value();
+    for (int b = 1; b <= entry_.branches; ++b) defined[b] = entry_.currents[b - 1].has_value();
     return defined;
 }
 
@@ -27,12 +25,16 @@ void MainWindow::PressReturn()
     OnCalculate();
 }
 
+// The page and its exports draw one sweep, made as the graph page makes its
+// own, on a copy of the circuit the graph page draws.
 void MainWindow::OpenPrintPreview()
 {
-    printedCircuit_ = graph_->DrawnCircuit();
     if (!preview_) {
         pageHost_ = std::make_unique<GraphPageHost>(*graph_, static_cast<GraphHost&>(*this));
-        preview_ = std::make_unique<PreviewWindow>(printedCircuit_, g_, *pageHost_, this);
+        preview_ = std::make_unique<PreviewWindow>(g_, *pageHost_, this);
     }
+    SweepResult outcome;
+    PlottedSweep sweep = graph_->SweepNow(outcome);
+    preview_->SetSweep(std::move(sweep), std::move(outcome));
     preview_->ShowModal();
 }

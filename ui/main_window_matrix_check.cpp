@@ -4,13 +4,12 @@
 
 #include <QPushButton>
 
-#include "calc/loop_matrix.h"
 #include "calc/matrix_from_currents.h"
 #include "main_window.h"
-#include "matrix_check_text.h"
+#include "document/matrix_check_text.h"
 #include "platform/message_box.h"
-#include "platform/qstring_utf8.h"
-#include "signed_sum_text.h"
+#include "document/qstring_utf8.h"
+#include "document/signed_sum_text.h"
 #include "texts.h"
 
 namespace {
@@ -54,9 +53,9 @@ void MainWindow::OnMatrixFromCurrents()
         return;
     }
     ClearDefinitionResults();
-    for (int j = 1; j <= c_.LoopCnt; ++j)
-        for (int k = j; k <= c_.LoopCnt; ++k) WriteMatrixDefinition(j, k, (*derivation.matrix)[ElementPosition(j, k)]);
-    MirrorLoopMat(c_);
+    for (int j = 1; j <= entry_.loops; ++j)
+        for (int k = j; k <= entry_.loops; ++k)
+            WriteMatrixDefinition(j, k, (*derivation.matrix)[ElementPosition(j, k)]);
     EntryMayHaveChanged();
 }
 
@@ -74,7 +73,6 @@ bool MainWindow::MatrixAgreesOrUserDecides()
         return true;
     }
     for (const ElementDisagreement& d : disagreements) WriteMatrixDefinition(d.row, d.column, d.implied);
-    MirrorLoopMat(c_);
     EntryMayHaveChanged();
     return true;
 }

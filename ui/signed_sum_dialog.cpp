@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "look.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "texts.h"
 
 namespace {

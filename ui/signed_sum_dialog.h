@@ -20,8 +20,8 @@
 #include <optional>
 
 #include "platform/twips.h"
-#include "signed_sum_entry.h"
-#include "signed_sum_text.h"
+#include "document/signed_sum_entry.h"
+#include "document/signed_sum_text.h"
 
 class QLabel;
 class QPushButton;

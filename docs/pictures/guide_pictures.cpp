@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "graph/curve_searches.h"
+#include "sweep/curve_searches.h"
 #include "graph/graph_page.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"

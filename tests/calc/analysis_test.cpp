@@ -14,27 +14,12 @@ namespace {
 // Z22 = Z2 + Z3; I01 = I1, I02 = I1 − I2, I03 = I2.
 class SampleCircuitTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        c.LoopCnt = 2;
-        c.BrCnt = 3;
-        InitCircuitData(c);
-        for (int b = 1; b <= 3; ++b) c.BrR[b] = 1;
-        sample::DefineZByMarks(c, 11, {0, 1, 1, 0});
-        sample::DefineZByMarks(c, 12, {0, 0, -1, 0});
-        sample::DefineZByMarks(c, 22, {0, 0, 1, 1});
-        SetCurDef(c, 1, {0, 1, 0});
-        SetCurDef(c, 2, {0, 1, -1});
-        SetCurDef(c, 3, {0, 0, 1});
-        c.EmfCpx = {c.Emf, 0};
-    }
-    Circuit c;
+    Circuit c = sample::TwoLoop({1, 0, 0}, {1, 0, 0}, {1, 0, 0});
 };
 
 TEST_F(SampleCircuitTest, ResistiveSample)
 {
     calciz(c);
-    ASSERT_EQ(c.CalcErr, 0);
     EXPECT_NEAR(c.LoopCur[1].re, 2.0 / 3, 1e-15);
     EXPECT_NEAR(c.LoopCur[2].re, 1.0 / 3, 1e-15);
     EXPECT_NEAR(c.BrCur[2].re, 1.0 / 3, 1e-15);
@@ -55,7 +40,6 @@ TEST_F(SampleCircuitTest, ReactiveSampleKeepsKirchhoff)
     c.BrC[3] = 1e-6;
     c.Frq = 1500;
     calciz(c);
-    ASSERT_EQ(c.CalcErr, 0);
     // The source voltage equals the drops around loop 1, and loop 2 has none.
     Complex loop1, loop2;
     CpxAdd(loop1, c.BrVol[1], c.BrVol[2]);
@@ -129,7 +113,7 @@ TEST(AnalysisShapeTest, UninitialisedCircuitIsRefused)
     EXPECT_THROW(calciz(c), std::logic_error);
     InitCircuitData(c);
     EXPECT_NO_THROW(calciz(c));
-    c.ZDef23.resize(2);
+    c.ZDef[2][3].resize(2);
     EXPECT_THROW(calciz(c), std::logic_error);
     EXPECT_THROW(AnalyseFrequencies(c, std::vector<double>{100}), std::logic_error);
     InitCircuitData(c);

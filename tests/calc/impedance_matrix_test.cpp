@@ -99,11 +99,11 @@ TEST_F(LoopMatrixTest, MutualElementIsASignedSum)
 TEST_F(LoopMatrixTest, CopiesTheZeroMarkOnlyOffTheDiagonal)
 {
     Define(13, {1, 0, 0, 0});
-    EXPECT_EQ((*c.ZDef(13))[0], 1);
+    EXPECT_EQ(c.ZDef[1][3][0], 1);
     EXPECT_TRUE(IsZero(Eval(13)));
     Define(33, {1, 0, 0, 1});
-    EXPECT_EQ((*c.ZDef(33))[0], 0);
-    EXPECT_EQ((*c.ZDef(33))[3], 1);
+    EXPECT_EQ(c.ZDef[3][3][0], 0);
+    EXPECT_EQ(c.ZDef[3][3][3], 1);
 }
 
 TEST_F(LoopMatrixTest, UnknownCodesChangeNothingAndEvaluateToZero)
@@ -115,14 +115,16 @@ TEST_F(LoopMatrixTest, UnknownCodesChangeNothingAndEvaluateToZero)
     EXPECT_TRUE(IsZero(Eval(21)));
     c.ZReg = {7, 7};
     EXPECT_TRUE(IsZero(Eval(66)));
-    EXPECT_EQ(c.ZDef(21), nullptr);
-    EXPECT_EQ(c.ZDef(10), nullptr);
-    std::set<const Marks*> defs;
-    for (int code : {11, 12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55}) defs.insert(c.ZDef(code));
-    EXPECT_EQ(defs.size(), 15u);
-    EXPECT_EQ(defs.count(nullptr), 0u);
-    EXPECT_EQ(c.ZDef(45), &c.ZDef45);
-    EXPECT_EQ(c.ZDef(24), &c.ZDef24);
+    EXPECT_EQ(c.ZDef[1][1], (Marks{0, 1, 1, 1}));
+    // Every code of the upper triangle reaches its own definition and no other.
+    for (int code : {12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55}) Define(code, {0, 0, 0, 0});
+    for (int code : {12, 13, 14, 15, 22, 23, 24, 25, 33, 34, 35, 44, 45, 55}) {
+        Define(code, {0, 1, 0, 0});
+        for (int j = 1; j <= Circuit::MaxLoops; ++j)
+            for (int k = j; k <= Circuit::MaxLoops; ++k)
+                EXPECT_EQ(c.ZDef[j][k][1], 10 * j + k == code || j * k == 1) << code << " at " << j << k;
+        Define(code, {0, 0, 0, 0});
+    }
 }
 
 TEST_F(LoopMatrixTest, AssemblyMirrorsTheUpperTriangle)

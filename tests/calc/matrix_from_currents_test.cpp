@@ -24,11 +24,21 @@ Marks Expected(const Circuit& c, int j, int k)
     Marks marks(kElementMarkPlaces, 0);
     bool anyBranch = false;
     for (int b = 1; b <= c.BrCnt; ++b) {
-        marks[b] = circuit_detail::UpperZDef(c, j, k)[b];
+        marks[b] = c.ZDef[j][k][b];
         anyBranch = anyBranch || marks[b] != 0;
     }
     if (!anyBranch && j != k) marks[0] = 1;
     return marks;
+}
+
+// The definitions a circuit holds, every branch current among them.
+LoopDefinitions DefinitionsOf(const Circuit& c)
+{
+    LoopDefinitions d{c.LoopCnt, c.BrCnt, {}, {}};
+    for (int b = 1; b <= c.BrCnt; ++b) d.currents.emplace_back(c.CurDef[b]);
+    for (int j = 1; j <= c.LoopCnt; ++j)
+        for (int k = j; k <= c.LoopCnt; ++k) d.matrix[ElementPosition(j, k)] = c.ZDef[j][k];
+    return d;
 }
 
 TEST(MatrixFromCurrents, ReproducesTheSampleCircuitsMatrices)

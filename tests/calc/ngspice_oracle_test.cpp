@@ -39,7 +39,6 @@ void ExpectAgreement(const Network& net)
         c.Frq = Frequencies[f];
         c.EmfCpx = {Emf, 0};
         calciz(c);
-        ASSERT_EQ(c.CalcErr, 0);
         const NgspiceSolution& s = oracle[f];
         const double iTol = 1e-9 * Largest(s.current);
         const double vTol = 1e-9 * Largest(s.voltage);

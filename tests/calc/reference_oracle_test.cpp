@@ -102,7 +102,6 @@ bool ExpectSolverMatchesReference(const std::vector<Complex>& cells, int n, bool
     const bool expectedOk = ReferenceInvert(reference, exchanged);
     const bool ok = TryInvLoopMat(c);
     EXPECT_EQ(ok, expectedOk);
-    EXPECT_EQ(c.CalcErr, 0);
     if (ok && expectedOk) {
         for (int r = 1; r <= n; ++r) EXPECT_TRUE(SameBits(reference(r, n + 1), c.LoopMat(r, n + 1))) << "row " << r;
     }
@@ -232,9 +231,9 @@ void ReferenceSteps(const Circuit& in, ReferenceResults& out)
     }
     LoopMatrix m;
     m.Recreate(nl);
-    for (int j = 1; j <= nl; ++j) m(j, j) = out.zReg = ReferenceSum(*in.ZDef(11 * j), out.brImp, nb, false);
+    for (int j = 1; j <= nl; ++j) m(j, j) = out.zReg = ReferenceSum(in.ZDef[j][j], out.brImp, nb, false);
     for (int j = 1; j < nl; ++j) {
-        for (int k = j + 1; k <= nl; ++k) m(j, k) = out.zReg = ReferenceSum(*in.ZDef(10 * j + k), out.brImp, nb, true);
+        for (int k = j + 1; k <= nl; ++k) m(j, k) = out.zReg = ReferenceSum(in.ZDef[j][k], out.brImp, nb, true);
         for (int i = 1; i <= j; ++i) m(j + 1, i) = m(i, j + 1);
     }
     bool exchanged = false;
@@ -394,11 +393,11 @@ TEST(CalcizOracleTest, RandomCircuitsOnEveryRoute)
         for (int j = 1; j <= c.LoopCnt; ++j)
             for (int k = j; k <= c.LoopCnt; ++k)
                 for (int b = 1; b <= c.BrCnt; ++b)
-                    (*c.ZDef(10 * j + k))[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
+                    c.ZDef[j][k][b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
         if (trial % 5 == 1) {  // loop 2 repeats loop 1: singular
-            for (int16_t& mark : *c.ZDef(11)) mark = std::max<int16_t>(mark, 0);
-            *c.ZDef(12) = *c.ZDef(22) = *c.ZDef(11);
-            for (int k = 3; k <= c.LoopCnt; ++k) *c.ZDef(20 + k) = *c.ZDef(10 + k);
+            for (int16_t& mark : c.ZDef[1][1]) mark = std::max<int16_t>(mark, 0);
+            c.ZDef[1][2] = c.ZDef[2][2] = c.ZDef[1][1];
+            for (int k = 3; k <= c.LoopCnt; ++k) c.ZDef[2][k] = c.ZDef[1][k];
         }
         for (int b = 1; b <= c.BrCnt; ++b)
             for (int k = 1; k <= c.LoopCnt; ++k) c.CurDef[b][k] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
@@ -437,7 +436,8 @@ TEST(CalcizOracleTest, RandomDefinitionsIncludingFailures)
             c.BrC[b] = u(rng) < 0.4 ? 0 : 1e-5 * u(rng);
         }
         for (int code = 11; code <= 55; ++code) {
-            Marks* def = code / 10 <= c.LoopCnt && code % 10 <= c.LoopCnt ? c.ZDef(code) : nullptr;
+            const int j = code / 10, k = code % 10;
+            Marks* def = j >= 1 && j <= k && k <= c.LoopCnt ? &c.ZDef[j][k] : nullptr;
             if (def == nullptr) continue;
             for (int b = 1; b <= c.BrCnt; ++b) (*def)[b] = static_cast<int16_t>(static_cast<int>(rng() % 3) - 1);
         }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "program.h"
 #include "tests/support/qstring_printer.h"
 

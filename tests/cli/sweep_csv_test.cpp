@@ -4,16 +4,16 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "calc/complex.h"
+#include "calc/loop_analysis.h"
 #include "graph/axes.h"
 #include "graph/branch_colour.h"
-#include "graph/curve_searches.h"
-#include "graph/graph_reset.h"
+#include "sweep/curve_searches.h"
+#include "sweep/graph_reset.h"
 #include "graph/sweep.h"
 #include "program.h"
 #include "tests/support/recording_surface.h"
-#include "ui/circuit_file.h"
-#include "ui/circuit_of_document.h"
+#include "document/circuit_file.h"
+#include "document/circuit_of_document.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ std::vector<Point> Drawn(const RecordingSurface& s)
 {
     std::vector<Point> points;
     for (const DrawCall& c : s.Calls()) {
-        if (c.kind == DrawCall::PSet) points.push_back({static_cast<float>(c.x1), static_cast<float>(c.y1)});
+        if (c.kind == DrawCall::SetPixel) points.push_back({static_cast<float>(c.x1), static_cast<float>(c.y1)});
         if (c.kind == DrawCall::LineTo) points.push_back({static_cast<float>(c.x2), static_cast<float>(c.y2)});
     }
     return points;
@@ -43,9 +43,9 @@ void PrintedPoints(const QString& csv, std::vector<Point>& magnitude, std::vecto
         for (const QString& row : rows) {
             const QStringList cells = row.split(',');
             if (cells[1 + 2 * k].isEmpty()) continue;
-            const auto x = static_cast<float>(Lg10(cells[0].toDouble()));
+            const auto x = static_cast<float>(CommonLogarithm(cells[0].toDouble()));
             const double level = cells[1 + 2 * k].toDouble();
-            if (level != 0) magnitude.push_back({x, static_cast<float>(Lg10(level))});
+            if (level != 0) magnitude.push_back({x, static_cast<float>(CommonLogarithm(level))});
             phase.push_back({x, cells[2 + 2 * k].toFloat()});
         }
     }
@@ -98,15 +98,10 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         mag.ClearCalls();
         ph.ClearCalls();
         Circuit circuit = CircuitOf(*ReadCircuitFile(path).document);
-        BranchChecks every;
-        every.fill(true);
-        PlottedSweep plotted;
-        const SweepResult drawn = c.quantity == PlottedQuantity::InputImpedance
-                                      ? SweepInputImpedance(circuit, g, mag, ph, true, &plotted)
-                                  : c.quantity == PlottedQuantity::BranchCurrent
-                                      ? SweepBranchCurrents(circuit, g, mag, ph, every, true, &plotted)
-                                      : SweepBranchVoltages(circuit, g, mag, ph, every, true, &plotted);
-        ASSERT_EQ(drawn.kind, SweepResult::Completed);
+        g.quantity = c.quantity;
+        SweepResult outcome;
+        const PlottedSweep plotted = PlotSweep(&circuit, g, EveryBranch(), true, outcome);
+        ASSERT_EQ(DrawSweep(plotted, outcome, g, mag, ph).kind, SweepResult::Completed);
         EXPECT_EQ(printedMagnitude, Drawn(mag));
         EXPECT_EQ(printedPhase, Drawn(ph));
 

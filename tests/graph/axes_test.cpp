@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "graph/axes.h"
-#include "graph/graph_reset.h"
-#include "platform/qstring_utf8.h"
+#include "sweep/graph_reset.h"
+#include "document/qstring_utf8.h"
 #include "tests/support/qstring_printer.h"
 #include "tests/support/recording_surface.h"
 

@@ -12,7 +12,7 @@
 #include "graph/axes.h"
 #include "graph/graph_texts.h"
 #include "tests/graph/page_fixture.h"
-#include "tests/graph/pixels.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(PageTest, InitialisedPageShowsTheEmptyFourByDecadeGrid)
     }
     // Between lines the ground is the graph blue, and nothing else is drawn.
     EXPECT_EQ(PixelAt(mag, DevicePixel(mag, std::log10(1.5), 2.5)), kGraphBlue);
-    EXPECT_EQ(CountPixels(mag, Reddish), 0);
+    EXPECT_EQ(CountPixels(mag.Image(), Reddish), 0);
     EXPECT_EQ(state.frequencySpan, FrequencySpan::FourDecades);
     EXPECT_EQ(state.sweepEnd, 1e6);
     EXPECT_TRUE(page->BranchCheck(1).isChecked());
@@ -50,11 +50,8 @@ struct Expected {
 
 Expected Analyse(const Circuit& circuit, double f)
 {
-    Circuit c = circuit;
-    c.Frq = f;
-    c.EmfCpx = {1, 0};
-    calciz(c);
-    const std::complex<double> zi(c.ZReg.re, c.ZReg.im);
+    const Complex z = AnalyseAt(circuit, f)->inputImpedance;
+    const std::complex<double> zi(z.re, z.im);
     return {std::log10(f), std::log10(std::abs(zi)), std::arg(zi) * 180 / M_PI};
 }
 
@@ -81,11 +78,11 @@ TEST_F(PageTest, BranchVoltagesDrawOnlyTheCheckedBranchesInTheirColours)
     PictureBox& ph = page->GraphBox(Graph::Phase);
     for (int b : {1, 3}) {
         const QColor colour = BranchColour(state.branchColours[b]);
-        EXPECT_GT(CountPixels(mag, Near(colour)), 50) << "branch " << b;
-        EXPECT_GT(CountPixels(ph, Near(colour)), 50) << "branch " << b;
+        EXPECT_GT(CountPixels(mag.Image(), Near(colour)), 50) << "branch " << b;
+        EXPECT_GT(CountPixels(ph.Image(), Near(colour)), 50) << "branch " << b;
     }
-    EXPECT_EQ(CountPixels(mag, Near(BranchColour(state.branchColours[2]))), 0);
-    EXPECT_EQ(CountPixels(ph, Near(BranchColour(state.branchColours[2]))), 0);
+    EXPECT_EQ(CountPixels(mag.Image(), Near(BranchColour(state.branchColours[2]))), 0);
+    EXPECT_EQ(CountPixels(ph.Image(), Near(BranchColour(state.branchColours[2]))), 0);
     EXPECT_EQ(page->BranchCheck(2).text(), "V02");
 }
 
@@ -99,7 +96,7 @@ TEST_F(PageTest, SweepBeforeAnyCalculationAsksForTheCircuitAndReturns)
     EXPECT_EQ(host.returns, 1);
     EXPECT_FALSE(page->FrequencySpanOption(FrequencySpan::FourDecades).isChecked());
     EXPECT_FALSE(page->LevelSpanOption(LevelSpan::SixDecades).isChecked());
-    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase), Reddish), 0);
+    EXPECT_EQ(CountPixels(page->GraphBox(Graph::Phase).Image(), Reddish), 0);
 }
 
 TEST_F(PageTest, OverflowShowsItsDescriptionAndDrawsTheWideAxesOverTheBoxes)
@@ -131,7 +128,7 @@ public:
     using PictureBox::PictureBox;
     void Print(const QString& text) override
     {
-        printed.push_back({ToPainter(CurrentX(), CurrentY()).x(), text});
+        printed.push_back({ToPainter(Position().x(), Position().y()).x(), text});
         PictureBox::Print(text);
     }
     struct Printed {

@@ -17,16 +17,25 @@
 
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
-#include "platform/message_box.h"
+#include "tests/support/caught_messages.h"
 #include "platform/picture_box.h"
 #include "tests/support/sample_circuits.h"
 
+// While enabled, the results are those of the circuit as it is now.
 struct FakeHost : GraphHost {
     bool enabled = false;
     int frequencyPresses = 0, returns = 0, previews = 0;
     GraphPage* page = nullptr;
+    const Circuit* circuit = nullptr;
+    mutable std::optional<CalculatedPage> results;
 
-    bool FrequencyCommandEnabled() const override { return enabled; }
+    const CalculatedPage* Results() const override
+    {
+        results.reset();
+        if (enabled) results = CalculatedPage{*circuit, {}, {}, {}};
+        return results ? &*results : nullptr;
+    }
+    int CircuitBranches() const override { return BranchCount(*circuit); }
     BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
     // The main window shows the graph tab and redraws.
     void PressFrequencyCommand() override
@@ -36,11 +45,6 @@ struct FakeHost : GraphHost {
     }
     void PressReturn() override { ++returns; }
     void OpenPrintPreview() override { ++previews; }
-};
-
-struct CaughtMessage {
-    QString text;
-    MessageIcon icon;
 };
 
 // A right click on the graph at `at` (its logical pixels), then the item
@@ -58,48 +62,37 @@ inline void ChooseFromGraphMenu(GraphPage& page, Graph graph, QPoint at, GraphMe
     EXPECT_FALSE(menu.isVisible());
 }
 
-class PageTest : public ::testing::Test {
-protected:
-    explicit PageTest(Circuit c = sample::TwoLoopRlc()) : circuit(std::move(c))
+// The page on its host, with the circuit the host calculates.
+struct HostedPage {
+    explicit HostedPage(Circuit c) : circuit(std::move(c))
     {
-        previousInterceptor = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
-            messages.push_back({text, icon});
-        });
         FillBranchColours(state);
-        page = std::make_unique<GraphPage>(circuit, state, host);
+        host.circuit = &circuit;
+        page = std::make_unique<GraphPage>(state, host);
         host.page = page.get();
         page->ResetForNewCircuit();
     }
-    ~PageTest() override { SetMessageInterceptor(previousInterceptor); }
-
-    // As after a successful calculation: the command is enabled.
-    void Calculated() { host.enabled = true; }
 
     Circuit circuit;
     GraphState state;
     FakeHost host;
     std::unique_ptr<GraphPage> page;
-    std::vector<CaughtMessage> messages;
-    MessageInterceptor previousInterceptor;
+    CaughtMessages messages;
+};
+
+class PageTest : public ::testing::Test, protected HostedPage {
+protected:
+    explicit PageTest(Circuit c = sample::TwoLoopRlc()) : HostedPage(std::move(c)) {}
+
+    // As after a successful calculation: the command is enabled.
+    void Calculated() { host.enabled = true; }
 };
 
 // The page on screen after a calculation, plotting one curve: the input
 // impedance, or the current or voltage of branch `branch` alone.
-struct ShownPage {
-    Circuit circuit;
-    GraphState state;
-    FakeHost host;
-    std::unique_ptr<GraphPage> page;
-    std::vector<QString> messages;
-    MessageInterceptor previous;
-
-    ShownPage(Circuit c, PlottedQuantity quantity, int branch) : circuit(std::move(c))
+struct ShownPage : HostedPage {
+    ShownPage(Circuit c, PlottedQuantity quantity, int branch) : HostedPage(std::move(c))
     {
-        previous = SetMessageInterceptor([this](const QString& t, MessageIcon) { messages.push_back(t); });
-        FillBranchColours(state);
-        page = std::make_unique<GraphPage>(circuit, state, host);
-        host.page = page.get();
-        page->ResetForNewCircuit();
         page->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
         host.enabled = true;
@@ -111,5 +104,4 @@ struct ShownPage {
             host.PressFrequencyCommand();
         }
     }
-    ~ShownPage() { SetMessageInterceptor(previous); }
 };

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "graph/branch_colour.h"
-#include "graph/graph_state.h"
-#include "graph/phase_tracking.h"
+#include "sweep/graph_state.h"
+#include "sweep/phase_tracking.h"
 
 namespace {
 

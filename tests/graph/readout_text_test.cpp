@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graph/readout_text.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "tests/support/qstring_printer.h"
 
 namespace {

@@ -20,29 +20,19 @@ namespace {
 
 using Cx = std::complex<long double>;
 
-Cx Branch(long double r, long double l, long double c, long double f)
-{
-    const long double w = 6.283184L * f;  // the program's 2π
-    Cx z(r, w * l);
-    if (c != 0) z += Cx(0, -1 / (w * c));
-    return z;
-}
-
 Cx Parallel(Cx a, Cx b) { return a * b / (a + b); }
 
 // The sample circuit of examples/sample.brivel.
 Circuit SampleFile() { return sample::TwoLoop({10, 0.01, 0}, {5, 0, 1e-6}, {100, 0, 1e-7}); }
 
-Cx SampleZi(long double f)
-{
-    return Branch(10, 0.01L, 0, f) + Parallel(Branch(5, 0, 1e-6L, f), Branch(100, 0, 1e-7L, f));
-}
+Cx SampleZi(long double f) { return sample::TwoLoopZi<long double>({10, 0.01, 0}, {5, 0, 1e-6}, {100, 0, 1e-7}, f); }
 
 // The load voltage of the ladder filter, worked back from the load.
 Cx LadderV06(long double f)
 {
-    const Cx z1 = Branch(50, 0, 0, f), zl = Branch(0.5L, 0.0159L, 0, f), zc = Branch(0, 0, 6.37e-6L, f);
-    const Cx z6 = Branch(50, 0, 0, f);
+    const Cx z1 = sample::Impedance<long double>({50, 0, 0}, f),
+             zl = sample::Impedance<long double>({0.5, 0.0159, 0}, f);
+    const Cx zc = sample::Impedance<long double>({0, 0, 6.37e-6}, f), z6 = z1;
     const Cx a = Parallel(zc, z6), b = zl + a, cc = Parallel(zc, b);
     const Cx i1 = Cx(10) / (z1 + zl + cc);
     return i1 * cc / b * a;
@@ -213,11 +203,11 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
         if (c.expectedXs.empty()) {
             // Said so, and nothing held.
             ASSERT_EQ(shown.messages.size(), 1u);
-            EXPECT_TRUE(shown.messages[0].endsWith(QString::fromUtf8(graph_text::kNotInSpan)));
+            EXPECT_TRUE(shown.messages[0].text.endsWith(QString::fromUtf8(graph_text::kNotInSpan)));
             EXPECT_FALSE(page.MarkerHeld());
             continue;
         }
-        ASSERT_TRUE(shown.messages.empty()) << shown.messages[0].toStdString();
+        ASSERT_TRUE(shown.messages.empty()) << shown.messages[0].text.toStdString();
         ASSERT_TRUE(page.Marker().has_value());
         EXPECT_TRUE(page.MarkerHeld());
         EXPECT_TRUE(page.ReadoutHeld(Graph::Magnitude));

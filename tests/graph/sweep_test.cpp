@@ -9,8 +9,8 @@
 #include "calc/complex.h"
 #include "graph/axes.h"
 #include "graph/branch_colour.h"
-#include "graph/graph_reset.h"
-#include "graph/position_steps.h"
+#include "sweep/graph_reset.h"
+#include "sweep/position_steps.h"
 #include "graph/sweep.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/sample_circuits.h"
@@ -28,18 +28,10 @@ std::vector<CurvePoint> Curve(const RecordingSurface& s)
 {
     std::vector<CurvePoint> out;
     for (const DrawCall& c : s.Calls()) {
-        if (c.kind == DrawCall::PSet) out.push_back({c.x1, c.y1, true, c.colour});
+        if (c.kind == DrawCall::SetPixel) out.push_back({c.x1, c.y1, true, c.colour});
         if (c.kind == DrawCall::LineTo) out.push_back({c.x2, c.y2, false, c.colour});
     }
     return out;
-}
-
-std::complex<double> Z(const sample::Rlc& z, double f)
-{
-    const double w = 6.283184 * f;
-    double x = w * z.L;
-    if (z.C != 0) x -= 1 / (w * z.C);
-    return {z.R, x};
 }
 
 class SweepTest : public ::testing::Test {
@@ -64,7 +56,7 @@ protected:
     std::vector<double> Frequencies() const
     {
         std::vector<double> out;
-        const double step = std::pow(10.0, Lg10(g.sweepEnd / g.sweepStart) / 500);
+        const double step = std::pow(10.0, CommonLogarithm(g.sweepEnd / g.sweepStart) / 500);
         for (double f = g.sweepStart; f <= g.sweepEnd; f *= step) out.push_back(f);
         return out;
     }
@@ -80,6 +72,15 @@ protected:
         return cap;
     }
 
+    // Sweeps the quantity and draws it as the graph page does.
+    SweepResult Draw(PlottedQuantity quantity, const Circuit& c, bool valid, const BranchChecks& checked = {})
+    {
+        g.quantity = quantity;
+        SweepResult outcome;
+        const PlottedSweep sweep = PlotSweep(&c, g, checked, valid, outcome);
+        return DrawSweep(sweep, outcome, g, mag, ph);
+    }
+
     GraphState g;
     RecordingSurface mag, ph;
 };
@@ -87,7 +88,7 @@ protected:
 TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
 {
     Circuit c = sample::TwoLoopRlc();
-    const SweepResult r = SweepInputImpedance(c, g, mag, ph, true);
+    const SweepResult r = Draw(PlottedQuantity::InputImpedance, c, true);
     EXPECT_EQ(r.kind, SweepResult::Completed);
 
     const auto phase = Curve(ph);
@@ -133,7 +134,7 @@ TEST_F(SweepTest, FiveHundredAndOnePointsFromTheLeftEdge)
 TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
 {
     Circuit c = sample::TwoLoopRlc();
-    SweepInputImpedance(c, g, mag, ph, true);
+    Draw(PlottedQuantity::InputImpedance, c, true);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
     ASSERT_EQ(g.keptCurve.count, 501);
@@ -141,7 +142,7 @@ TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
     for (size_t i : {0u, 120u, 250u, 377u, 500u}) {
         const double f = freqs[i];
         const sample::Rlc z1{10, 0.01, 0}, z2{5, 0, 1e-6}, z3{100, 0.1, 1e-7};
-        const std::complex<double> zi = Z(z1, f) + Z(z2, f) * Z(z3, f) / (Z(z2, f) + Z(z3, f));
+        const std::complex<double> zi = sample::TwoLoopZi(z1, z2, z3, f);
         EXPECT_NEAR(magnitude[i].y, std::log10(std::abs(zi)), 1e-5) << "point " << i;
         EXPECT_NEAR(phase[i].y, std::arg(zi) * 180 / M_PI, 1e-3) << "point " << i;
         EXPECT_EQ(g.keptCurve.logFrequency[i + 1], static_cast<float>(magnitude[i].x));
@@ -152,10 +153,10 @@ TEST_F(SweepTest, CurvesFollowTheInputImpedanceAndAreRecorded)
 
     // Zi does not depend on E, down to 10^-160 V, where E ÷ I1 divides by a
     // value whose squared parts underflow.
-    c.EmfVal = 1e-160;
-    RecordingSurface faintMagnitude, faintPhase;
-    SweepInputImpedance(c, g, faintMagnitude, faintPhase, true);
-    const auto faint = Curve(faintMagnitude);
+    SetSourceVoltage(c, {1e-160, 1});
+    mag.ClearCalls();
+    Draw(PlottedQuantity::InputImpedance, c, true);
+    const auto faint = Curve(mag);
     ASSERT_EQ(faint.size(), magnitude.size());
     for (size_t i = 0; i < faint.size(); ++i) EXPECT_NEAR(faint[i].y, magnitude[i].y, 1e-6) << "point " << i;
 }
@@ -166,7 +167,7 @@ TEST_F(SweepTest, KeptRecordingIsFrozenButCounted)
     g.keptCurve.on = true;
     g.keptCurve.count = 7;
     g.keptCurve.logFrequency[1] = 42;
-    SweepInputImpedance(c, g, mag, ph, true);
+    Draw(PlottedQuantity::InputImpedance, c, true);
     EXPECT_EQ(g.keptCurve.logFrequency[1], 42.0f);
     EXPECT_EQ(g.keptCurve.logFrequency[2], 0.0f);
     EXPECT_EQ(g.keptCurve.count, 501);
@@ -179,7 +180,7 @@ TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
     Circuit c = sample::TwoLoop({1, 0, 0}, {0, 1, ResonantCapacitance(250)}, {1, 0, 0});
     BranchChecks checked{};
     checked[2] = true;
-    ASSERT_EQ(SweepBranchVoltages(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(Draw(PlottedQuantity::BranchVoltage, c, true, checked).kind, SweepResult::Completed);
     const auto magnitude = Curve(mag);
     ASSERT_EQ(Curve(ph).size(), 501u);
     ASSERT_EQ(magnitude.size(), 500u);
@@ -197,7 +198,7 @@ TEST_F(SweepTest, ZeroImpedanceLeavesAGapThatTheNextPointBridges)
 TEST_F(SweepTest, PhaseFallingThroughMinus180ContinuesBelowIt)
 {
     Circuit c = sample::TwoLoop({-10, 0.01, 1e-6}, {}, {1, 0, 0});
-    SweepInputImpedance(c, g, mag, ph, true);
+    Draw(PlottedQuantity::InputImpedance, c, true);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 501u);
     EXPECT_NEAR(phase.front().y, -90.4, 0.1);
@@ -214,11 +215,10 @@ protected:
 
 TEST_F(SingularPointTest, AfterAValidCalculationThePointIsLeftOut)
 {
-    ASSERT_EQ(SweepInputImpedance(circuit, g, mag, ph, true).kind, SweepResult::Completed);
-    EXPECT_EQ(circuit.CalcErr, 0);
+    ASSERT_EQ(Draw(PlottedQuantity::InputImpedance, circuit, true).kind, SweepResult::Completed);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 500u);
-    const double missing = static_cast<float>(Lg10(Frequencies()[250]));
+    const double missing = static_cast<float>(CommonLogarithm(Frequencies()[250]));
     for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
     EXPECT_NEAR(phase[250].x - phase[249].x, 2 * 4.0 / 500, 2e-6);
     EXPECT_FALSE(phase[250].set);
@@ -228,8 +228,7 @@ TEST_F(SingularPointTest, AfterAValidCalculationThePointIsLeftOut)
 TEST_F(SingularPointTest, WithoutAValidCalculationTheSweepEnds)
 {
     g.keptCurve.count = 3;
-    EXPECT_EQ(SweepInputImpedance(circuit, g, mag, ph, false).kind, SweepResult::NoCalculation);
-    EXPECT_EQ(circuit.CalcErr, 0);
+    EXPECT_EQ(Draw(PlottedQuantity::InputImpedance, circuit, false).kind, SweepResult::NoCalculation);
     EXPECT_EQ(Curve(ph).size(), 250u);
     EXPECT_EQ(g.keptCurve.count, 3);
 }
@@ -240,10 +239,10 @@ TEST_F(SingularPointTest, AfterAValidCalculationEveryBranchLeavesThePointOut)
 {
     BranchChecks checked{};
     checked[1] = checked[3] = true;
-    ASSERT_EQ(SweepBranchCurrents(circuit, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(Draw(PlottedQuantity::BranchCurrent, circuit, true, checked).kind, SweepResult::Completed);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 2 * 500u);
-    const double missing = static_cast<float>(Lg10(Frequencies()[250]));
+    const double missing = static_cast<float>(CommonLogarithm(Frequencies()[250]));
     for (const CurvePoint& p : phase) EXPECT_NE(p.x, missing);
     EXPECT_TRUE(phase[500].set);
     EXPECT_EQ(phase[500].colour, BranchColour(g.branchColours[3]));
@@ -255,8 +254,7 @@ TEST_F(SingularPointTest, WithoutAValidCalculationABranchSweepEndsInTheFirstBran
 {
     BranchChecks checked{};
     checked[1] = checked[3] = true;
-    EXPECT_EQ(SweepBranchVoltages(circuit, g, mag, ph, checked, false).kind, SweepResult::NoCalculation);
-    EXPECT_EQ(circuit.CalcErr, 0);
+    EXPECT_EQ(Draw(PlottedQuantity::BranchVoltage, circuit, false, checked).kind, SweepResult::NoCalculation);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 250u);
     EXPECT_EQ(phase.back().colour, BranchColour(g.branchColours[1]));
@@ -269,7 +267,7 @@ TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)
 {
     Circuit c = sample::TwoLoop({1, 0, 0}, {}, {0, 0, std::numeric_limits<double>::denorm_min()});
     SetSpan(0.01, 2);
-    const SweepResult r = SweepInputImpedance(c, g, mag, ph, true);
+    const SweepResult r = Draw(PlottedQuantity::InputImpedance, c, true);
     EXPECT_EQ(r.kind, SweepResult::Failed);
     EXPECT_EQ(r.description, CalcError(CalcError::Overflow).description());
     EXPECT_TRUE(Curve(ph).empty());
@@ -278,15 +276,15 @@ TEST_F(SweepTest, DivisionByZeroSkipsEachFailingPointEntirely)
 TEST_F(SweepTest, OverflowEndsTheSweepWithItsDescription)
 {
     Circuit c = sample::TwoLoop({0, 1e306, 0}, {1, 0, 0}, {1, 0, 0});
-    const SweepResult r = SweepInputImpedance(c, g, mag, ph, true);
+    const SweepResult r = Draw(PlottedQuantity::InputImpedance, c, true);
     EXPECT_EQ(r.kind, SweepResult::Failed);
     EXPECT_EQ(r.description, CalcError(CalcError::Overflow).description());
     EXPECT_TRUE(Curve(ph).empty());
 
     // With E = 0 the sweep says so, as the calculation does.
     Circuit noSource = sample::TwoLoopRlc();
-    noSource.EmfVal = 0;
-    EXPECT_EQ(SweepInputImpedance(noSource, g, mag, ph, true).description, "起電力Ｅを０以外の値にして下さい。");
+    SetSourceVoltage(noSource, {0, 1});
+    EXPECT_EQ(Draw(PlottedQuantity::InputImpedance, noSource, true).description, "起電力Ｅを０以外の値にして下さい。");
 }
 
 TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
@@ -295,7 +293,7 @@ TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
     BranchChecks checked{};
     checked[2] = checked[7] = true;
     g.keptCurve.count = 9;
-    ASSERT_EQ(SweepBranchCurrents(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(Draw(PlottedQuantity::BranchCurrent, c, true, checked).kind, SweepResult::Completed);
     const auto magnitude = Curve(mag);
     const auto phase = Curve(ph);
     ASSERT_EQ(phase.size(), 2 * 501u);
@@ -311,30 +309,23 @@ TEST_F(SweepTest, BranchCurrentsOfCheckedBranchesInTheirColours)
     EXPECT_NEAR(scale.y1, 3.0, 1e-6);
     EXPECT_NEAR(scale.y2, -3.0, 1e-6);
 
-    Circuit check = c;
-    check.Frq = g.sweepStart;
-    check.EmfCpx = {1, 0};
-    calciz(check);
-    EXPECT_NEAR(magnitude[501].y, std::log10(check.BrCurAbs[7]), 1e-5);
+    EXPECT_NEAR(magnitude[501].y, std::log10(AnalyseAt(c, g.sweepStart)->branchCurrentMagnitude[7]), 1e-5);
 }
 
 TEST_F(SweepTest, BranchVoltagesAndNoBranchChecked)
 {
     Circuit c = sample::Ladder(2);
     BranchChecks checked{};
-    ASSERT_EQ(SweepBranchVoltages(c, g, mag, ph, checked, true).kind, SweepResult::Completed);
+    ASSERT_EQ(Draw(PlottedQuantity::BranchVoltage, c, true, checked).kind, SweepResult::Completed);
     EXPECT_TRUE(Curve(ph).empty());
     EXPECT_TRUE(Curve(mag).empty());
 
     checked[4] = true;
-    SweepBranchVoltages(c, g, mag, ph, checked, true);
+    Draw(PlottedQuantity::BranchVoltage, c, true, checked);
     const auto magnitude = Curve(mag);
     ASSERT_EQ(magnitude.size(), 501u);
-    Circuit check = c;
-    check.Frq = std::pow(10.0, magnitude[300].x);
-    check.EmfCpx = {1, 0};
-    calciz(check);
-    EXPECT_NEAR(magnitude[300].y, std::log10(check.BrVolAbs[4]), 1e-4);
+    EXPECT_NEAR(magnitude[300].y, std::log10(AnalyseAt(c, std::pow(10.0, magnitude[300].x))->branchVoltageMagnitude[4]),
+                1e-4);
     EXPECT_EQ(magnitude[0].colour, QColor(0, 255, 0));
 }
 

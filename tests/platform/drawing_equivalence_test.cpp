@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
 #include "platform/picture_box.h"
@@ -92,7 +92,7 @@ TEST_P(DrawingEquivalence, GatheredCurveSegmentsLeaveThePixelsOfSegmentsDrawnOne
     q.setRenderHint(QPainter::Antialiasing, true);
 
     double x = 0.5, y = 5;
-    surface.PSet(x, y, kRed);
+    surface.SetPixel(x, y, kRed);
     q.setPen(CurvePen(kRed, false));
     q.drawPoint(surface.ToPainter(x, y));
     for (int i = 1; i <= 600; ++i) {
@@ -109,7 +109,7 @@ TEST_P(DrawingEquivalence, GatheredCurveSegmentsLeaveThePixelsOfSegmentsDrawnOne
     }
     const int differing = DifferingPixels(surface.Image(), reference.Image());
     EXPECT_EQ(differing, 0);
-    EXPECT_GT(CountNot(surface.Image(), kBack), 200);
+    EXPECT_GT(CountPixels(surface.Image(), Other(kBack)), 200);
 }
 
 // Rows, columns, single points and slanting lines, either way round, solid
@@ -159,18 +159,17 @@ TEST_P(DrawingEquivalence, PrintedTextLeavesThePixelsOfQtText)
     for (int i = 0; i < 24; ++i) {
         surface.SetFontSize(i < 12 ? 9.75 : 14.25);
         surface.SetFontBold(i % 5 == 4);
-        surface.SetCurrentX(0.3 + (i % 6) * 3.9);
-        surface.SetCurrentY(9.6 - (i / 6) * 2.3);
+        surface.MoveTo(0.3 + (i % 6) * 3.9, 9.6 - (i / 6) * 2.3);
         const QString& text = texts[i % 6];
         const QFont font = surface.Font();
-        const QPointF cell = surface.ToPainter(surface.CurrentX(), surface.CurrentY());
+        const QPointF cell = surface.ToPainter(surface.Position().x(), surface.Position().y());
         surface.Print(text);
         q.setFont(font);
         q.setPen(surface.ForeColor());
         q.drawText(QPointF(cell.x(), cell.y() + QFontMetricsF(font, q.device()).ascent()), text);
     }
     EXPECT_EQ(DifferingPixels(surface.Image(), reference.Image()), 0);
-    EXPECT_GT(CountNot(surface.Image(), kBack), 300);
+    EXPECT_GT(CountPixels(surface.Image(), Other(kBack)), 300);
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatio, DrawingEquivalence, ::testing::Values(1.0, 2.0));
@@ -198,7 +197,7 @@ TEST(GatheredCurve, IsOnThePictureWheneverThePictureIsRead)
 {
     ImageSurface s(kSize);
     TenPixelsAUnit(s);
-    s.PSet(2, 5.05, kRed);
+    s.SetPixel(2, 5.05, kRed);
     s.LineTo(22, 5.05, kRed);
     EXPECT_GT(Redness(s.Image(), s.ToPainter(12, 5.05)), 150);
 
@@ -219,7 +218,7 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
 {
     ImageSurface s(kSize);
     TenPixelsAUnit(s);
-    s.PSet(2, 5.05, kRed);
+    s.SetPixel(2, 5.05, kRed);
     s.LineTo(22, 5.05, kRed);
     // The grid line drawn after the curve covers it where they cross...
     s.Line(12, 0, 12, 12, kYellow);
@@ -229,13 +228,13 @@ TEST(GatheredCurve, KeepsItsPlaceInTheOrderOfDrawing)
     };
     EXPECT_EQ(at(), kYellow);
     // ...and a curve drawn after the line covers the line.
-    s.PSet(12.05, 1, kRed);
+    s.SetPixel(12.05, 1, kRed);
     s.LineTo(12.05, 11, kRed);
     EXPECT_EQ(at(), kRed);
     // Clearing after a curve leaves nothing of it.
     s.LineTo(2, 2, kGreen);
-    s.Cls();
-    EXPECT_EQ(CountNot(s.Image(), kBack), 0);
+    s.Clear();
+    EXPECT_EQ(CountPixels(s.Image(), Other(kBack)), 0);
 }
 
 // Grid lines are written into the picture's memory; a copy of the picture
@@ -251,7 +250,7 @@ TEST(GridLines, LeaveEarlierCopiesOfThePictureAlone)
     const QPoint row = s.ToPainter(6, 6).toPoint();
     EXPECT_EQ(LogicalPixel(s.Image(), row.x(), row.y()), kYellow);
     EXPECT_EQ(LogicalPixel(kept, row.x(), row.y()), kBack);
-    EXPECT_EQ(CountNot(kept, kBack), kSize.height());
+    EXPECT_EQ(CountPixels(kept, Other(kBack)), kSize.height());
 }
 
 TEST(GatheredCurve, ShowsWhenThePictureBoxPaints)
@@ -262,7 +261,7 @@ TEST(GatheredCurve, ShowsWhenThePictureBoxPaints)
     box.SetScale(0, 12, 24, 0);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    box.PSet(2, 5.05, kRed);
+    box.SetPixel(2, 5.05, kRed);
     box.LineTo(22, 5.05, kRed);
     const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPointF p = box.ToPainter(12, 5.05) * box.devicePixelRatioF();

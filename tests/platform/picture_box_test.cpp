@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/picture_box.h"
 
 #include <QSignalSpy>

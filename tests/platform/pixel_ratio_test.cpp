@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
 
@@ -25,7 +25,7 @@ void DrawGrid(ImageSurface& s)
 void DrawCurve(ImageSurface& s)
 {
     s.SetBackColor(kBack);
-    s.PSet(0, 1, kRed);
+    s.SetPixel(0, 1, kRed);
     for (int i = 1; i <= 40; ++i) s.LineTo(i / 10.0, 1 + 4 * std::sin(i / 13.0), kRed);
 }
 
@@ -104,8 +104,7 @@ TEST_F(PixelRatio, TextTakesTheSameLogicalSpace)
         s.SetBackColor(kBack);
         s.SetFontName(QString::fromUtf8(kFaceMincho));
         s.SetFontSize(14.25);
-        s.SetCurrentX(0.2);
-        s.SetCurrentY(5);
+        s.MoveTo(0.2, 5);
         s.Print(QStringLiteral("絶対値 100Ｈｚ"));
         const QImage& image = s.Image();
         const double r = image.devicePixelRatio();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/image_surface.h"
 #include "platform/painter_surface.h"
@@ -42,33 +42,30 @@ protected:
 TEST_F(Printing, ALineEndsAtTheLeftEdgeOneLineLowerWhenYGrowsUpwards)
 {
     surface.SetScale(0, 6, 2, 0);
-    surface.SetCurrentX(0.7);
-    surface.SetCurrentY(3);
+    surface.MoveTo(0.7, 3);
     const double line = surface.TextHeight(QStringLiteral("1"));
     ASSERT_GT(line, 0);
     surface.Print(QStringLiteral(" 100"));
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 0);
-    EXPECT_NEAR(surface.CurrentY(), 3 - line, 1e-12);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 0);
+    EXPECT_NEAR(surface.Position().y(), 3 - line, 1e-12);
     surface.Print(QStringLiteral(" Ω"));
-    EXPECT_NEAR(surface.CurrentY(), 3 - 2 * line, 1e-12);
+    EXPECT_NEAR(surface.Position().y(), 3 - 2 * line, 1e-12);
 }
 
 TEST_F(Printing, ALineEndsAtTheLeftEdgeOneLineLowerWhenYGrowsDownwards)
 {
     surface.SetScale(-5, 10, 15, 40);
-    surface.SetCurrentX(3);
-    surface.SetCurrentY(12);
+    surface.MoveTo(3, 12);
     const double line = surface.TextHeight(QStringLiteral("1"));
     surface.Print(QString());
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), -5);
-    EXPECT_NEAR(surface.CurrentY(), 12 + line, 1e-12);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), -5);
+    EXPECT_NEAR(surface.Position().y(), 12 + line, 1e-12);
 }
 
 TEST_F(Printing, TheTextCellHangsBelowAndRightOfTheCurrentPosition)
 {
     surface.SetScale(0, 6, 2, 0);
-    surface.SetCurrentX(0.5);  // pixel 50
-    surface.SetCurrentY(4);    // pixel 100
+    surface.MoveTo(0.5, 4);  // pixel 100
     surface.Print(QStringLiteral("100Ｈｚ"));
     const QRect first = InkBox(surface.Image());
     ASSERT_FALSE(first.isNull());
@@ -90,8 +87,7 @@ TEST_F(Printing, TheTextCellHangsBelowAndRightOfTheCurrentPosition)
 TEST_F(Printing, TextIsDrawnInTheForegroundColour)
 {
     surface.SetForeColor(QColor(255, 0, 0));
-    surface.SetCurrentX(10);
-    surface.SetCurrentY(10);
+    surface.MoveTo(10, 10);
     surface.SetFontSize(20);
     surface.Print(QStringLiteral("■"));
     EXPECT_FALSE(ColumnsOf(surface.Image(), 25, QColor(255, 0, 0)).empty());
@@ -109,16 +105,16 @@ public:
     std::vector<QString> texts;
 };
 
-TEST(PrintNum, NumbersPrintInTheGraphFormFollowedByOneSpace)
+TEST(PrintNumber, NumbersPrintInTheGraphFormFollowedByOneSpace)
 {
     PrintSpy spy;
-    spy.PrintNum(0.5);
-    spy.PrintNum(100.0);
-    spy.PrintNum(-2.5);
-    spy.PrintNum(0.0);
-    spy.PrintNum(0.01);
-    spy.PrintNum(0.1f);
-    spy.PrintNum(static_cast<double>(0.1f));
+    spy.PrintNumber(0.5);
+    spy.PrintNumber(100.0);
+    spy.PrintNumber(-2.5);
+    spy.PrintNumber(0.0);
+    spy.PrintNumber(0.01);
+    spy.PrintNumber(0.1f);
+    spy.PrintNumber(static_cast<double>(0.1f));
     const std::vector<QString> expected{
         QStringLiteral(" .5 "),
         QStringLiteral(" 100 "),
@@ -131,15 +127,14 @@ TEST(PrintNum, NumbersPrintInTheGraphFormFollowedByOneSpace)
     EXPECT_EQ(spy.texts, expected);
 }
 
-TEST(PrintNum, ANumberEndsItsLineLikeAText)
+TEST(PrintNumber, ANumberEndsItsLineLikeAText)
 {
     PrintSpy spy;
     spy.SetScale(0, 0, 10, 10);
-    spy.SetCurrentX(4);
-    spy.SetCurrentY(1);
-    spy.PrintNum(30.0f);
-    EXPECT_DOUBLE_EQ(spy.CurrentX(), 0);
-    EXPECT_NEAR(spy.CurrentY(), 1 + spy.TextHeight(QStringLiteral("0")), 1e-12);
+    spy.MoveTo(4, 1);
+    spy.PrintNumber(30.0f);
+    EXPECT_DOUBLE_EQ(spy.Position().x(), 0);
+    EXPECT_NEAR(spy.Position().y(), 1 + spy.TextHeight(QStringLiteral("0")), 1e-12);
 }
 
 // One printer, as a machine's printer is kept for the whole run: its engine
@@ -170,14 +165,13 @@ TEST(PrinterDocuments, EachDocumentStartsWithTheSurfacePenNotTheLastOne)
     KeptPrinter surface;
     surface.SetScaleMillimetres();
     surface.printer.setOutputFileName(dir.filePath("curve.pdf"));
-    surface.PSet(20, 20, QColor(0, 255, 255));
+    surface.SetPixel(20, 20, QColor(0, 255, 255));
     surface.LineTo(150, 150, QColor(0, 255, 255));
     surface.EndPainting();
 
     surface.printer.setOutputFileName(dir.filePath("title.pdf"));
     surface.SetFontSize(40);
-    surface.SetCurrentX(20);
-    surface.SetCurrentY(20);
+    surface.MoveTo(20, 20);
     surface.Print(QStringLiteral("■■■"));
     surface.EndPainting();
 

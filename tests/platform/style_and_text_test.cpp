@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
@@ -111,8 +111,7 @@ TEST_F(TextMeasure, MeasuredWidthMatchesTheInk)
     surface.SetBackColor(kBack);
     surface.SetFontSize(20);
     const QString word = QStringLiteral("周波数特性");
-    surface.SetCurrentX(10);
-    surface.SetCurrentY(10);
+    surface.MoveTo(10, 10);
     surface.Print(word);
     const QImage& image = surface.Image();
     int right = 0;

@@ -13,9 +13,9 @@ namespace {
 class CallCounter : public ImageSurface {
 public:
     CallCounter() : ImageSurface(QSize(50, 50)) {}
-    void Cls() override
+    void Clear() override
     {
-        Count("Cls", [&] { ImageSurface::Cls(); });
+        Count("Clear", [&] { ImageSurface::Clear(); });
     }
     void Line(double x1, double y1, double x2, double y2) override
     {
@@ -29,9 +29,9 @@ public:
     {
         Count("LineTo", [&] { ImageSurface::LineTo(x, y, c); });
     }
-    void PSet(double x, double y, const QColor& c) override
+    void SetPixel(double x, double y, const QColor& c) override
     {
-        Count("PSet", [&] { ImageSurface::PSet(x, y, c); });
+        Count("SetPixel", [&] { ImageSurface::SetPixel(x, y, c); });
     }
     void Rect(double x1, double y1, double x2, double y2) override
     {
@@ -63,14 +63,14 @@ TEST(WrappingSubclass, SeesEachDrawingCallOnce)
     s.Line(0, 0, 10, 10);
     s.Line(0, 0, 10, 10, Qt::red);
     s.LineTo(20, 20, Qt::red);
-    s.PSet(5, 5, Qt::red);
+    s.SetPixel(5, 5, Qt::red);
     s.Rect(1, 1, 9, 9);
     s.Print(QStringLiteral("a"));
-    s.PrintNum(2.5);
-    s.PrintNum(2.5f);
-    s.Cls();
-    const std::map<std::string, int> expected{{"Cls", 1},  {"Line", 1}, {"LineColour", 1}, {"LineTo", 1},
-                                              {"PSet", 1}, {"Rect", 1}, {"Print", 3}};
+    s.PrintNumber(2.5);
+    s.PrintNumber(2.5f);
+    s.Clear();
+    const std::map<std::string, int> expected{{"Clear", 1},    {"Line", 1}, {"LineColour", 1}, {"LineTo", 1},
+                                              {"SetPixel", 1}, {"Rect", 1}, {"Print", 3}};
     EXPECT_EQ(s.outer, expected);
     EXPECT_TRUE(s.nested.empty());
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels.h"
+#include "tests/support/pixels.h"
 #include "platform/image_surface.h"
 #include "platform/scale_map.h"
 
@@ -46,10 +46,10 @@ TEST_F(SurfaceMapping, YGrowingDownwardsPutsTheSameValueHigher)
 TEST_F(SurfaceMapping, ShiftedAndMirroredScales)
 {
     surface.SetScale(-1, 3, 1, -3);
-    EXPECT_DOUBLE_EQ(surface.ScaleLeft(), -1);
-    EXPECT_DOUBLE_EQ(surface.ScaleTop(), 3);
-    EXPECT_DOUBLE_EQ(surface.ScaleWidth(), 2);
-    EXPECT_DOUBLE_EQ(surface.ScaleHeight(), -6);
+    EXPECT_DOUBLE_EQ(surface.Scale().left, -1);
+    EXPECT_DOUBLE_EQ(surface.Scale().top, 3);
+    EXPECT_DOUBLE_EQ(surface.Scale().width, 2);
+    EXPECT_DOUBLE_EQ(surface.Scale().height, -6);
     EXPECT_EQ(surface.ToPainter(0, 0), QPointF(100, 50));
     EXPECT_EQ(surface.ToPainter(-1, 3), QPointF(0, 0));
     EXPECT_EQ(surface.ToPainter(1, -3), QPointF(200, 100));
@@ -89,42 +89,42 @@ TEST_F(SurfaceMapping, TheScaleStretchesWithTheSurface)
     surface.Resize(QSize(400, 100), 1);
     surface.Line(5, 0, 5, 10, kYellow);
     EXPECT_EQ(RowsOf(surface.Image(), 100, kYellow).size(), 100u);
-    EXPECT_DOUBLE_EQ(surface.ScaleWidth(), 20);
+    EXPECT_DOUBLE_EQ(surface.Scale().width, 20);
 }
 
 TEST_F(SurfaceMapping, PixelAndMillimetreScalesFollowTheSize)
 {
-    EXPECT_DOUBLE_EQ(surface.ScaleWidth(), 200);
-    EXPECT_DOUBLE_EQ(surface.ScaleHeight(), 100);
+    EXPECT_DOUBLE_EQ(surface.Scale().width, 200);
+    EXPECT_DOUBLE_EQ(surface.Scale().height, 100);
     surface.Line(10, 0, 10, 100, kYellow);
     EXPECT_EQ(RowsOf(surface.Image(), 10, kYellow).size(), 100u);
 
     ImageSurface inch(QSize(96, 192));  // one inch by two at 96 dpi
     inch.SetBackColor(kBack);
     inch.SetScaleMillimetres();
-    EXPECT_DOUBLE_EQ(inch.ScaleLeft(), 0);
-    EXPECT_DOUBLE_EQ(inch.ScaleWidth(), 25.4);
-    EXPECT_DOUBLE_EQ(inch.ScaleHeight(), 50.8);
+    EXPECT_DOUBLE_EQ(inch.Scale().left, 0);
+    EXPECT_DOUBLE_EQ(inch.Scale().width, 25.4);
+    EXPECT_DOUBLE_EQ(inch.Scale().height, 50.8);
     inch.Line(12.7, 0, 12.7, 50.8, kYellow);
     EXPECT_EQ(RowsOf(inch.Image(), 48, kYellow).size(), 192u);
     inch.Resize(QSize(192, 192), 1);
-    EXPECT_DOUBLE_EQ(inch.ScaleWidth(), 50.8);
+    EXPECT_DOUBLE_EQ(inch.Scale().width, 50.8);
 }
 
 TEST_F(SurfaceMapping, LinesAndPointsLeaveTheCurrentPositionAtTheirEnd)
 {
     surface.SetScale(0, 10, 20, 0);
     surface.Line(1, 2, 3, 4, kYellow);
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 3);
-    EXPECT_DOUBLE_EQ(surface.CurrentY(), 4);
-    surface.PSet(5, 6, kRed);
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 5);
-    EXPECT_DOUBLE_EQ(surface.CurrentY(), 6);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 3);
+    EXPECT_DOUBLE_EQ(surface.Position().y(), 4);
+    surface.SetPixel(5, 6, kRed);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 5);
+    EXPECT_DOUBLE_EQ(surface.Position().y(), 6);
     surface.LineTo(7, 8, kRed);
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 7);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 7);
     surface.Rect(1, 1, 9, 9);
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 9);
-    EXPECT_DOUBLE_EQ(surface.CurrentY(), 9);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 9);
+    EXPECT_DOUBLE_EQ(surface.Position().y(), 9);
 }
 
 // Red share of a pixel over the background: −35 = none, 255 = pure red;
@@ -134,7 +134,7 @@ int Redness(const QColor& c) { return c.red() - c.blue() / 2; }
 TEST_F(SurfaceMapping, CurvesRunFromTheLastPointThroughTheComputedPixels)
 {
     surface.SetScale(0, 10, 20, 0);
-    surface.PSet(2, 2, kRed);
+    surface.SetPixel(2, 2, kRed);
     surface.LineTo(18, 8, kRed);
     const QImage& image = surface.Image();
     // Along the line y = 2 + (x − 2) × 6/16; one user unit is 10 pixels.
@@ -155,16 +155,15 @@ TEST_F(SurfaceMapping, ClsFillsWithTheBackgroundAndReturnsToTheOrigin)
 {
     surface.SetScale(0, 10, 20, 0);
     surface.Line(0, 5, 20, 5, kYellow);
-    surface.SetCurrentX(4);
-    surface.SetCurrentY(4);
-    surface.Cls();
-    EXPECT_EQ(CountNot(surface.Image(), kBack), 0);
-    EXPECT_DOUBLE_EQ(surface.CurrentX(), 0);
-    EXPECT_DOUBLE_EQ(surface.CurrentY(), 0);
+    surface.MoveTo(4, 4);
+    surface.Clear();
+    EXPECT_EQ(CountPixels(surface.Image(), Other(kBack)), 0);
+    EXPECT_DOUBLE_EQ(surface.Position().x(), 0);
+    EXPECT_DOUBLE_EQ(surface.Position().y(), 0);
 
     surface.Line(0, 5, 20, 5, kYellow);
     surface.SetBackColor(Qt::white);
-    EXPECT_EQ(CountNot(surface.Image(), Qt::white), 0);
+    EXPECT_EQ(CountPixels(surface.Image(), Other(Qt::white)), 0);
 }
 
 // The mapping alone, on a window of no width: every x lands on the left edge
@@ -183,8 +182,8 @@ TEST(SurfaceWithoutExtent, DrawsNothingAndStillKeepsItsPosition)
     empty.SetScale(0, 10, 20, 0);
     empty.Line(0, 0, 10, 10, kYellow);
     empty.Print(QStringLiteral("x"));
-    EXPECT_DOUBLE_EQ(empty.CurrentX(), 0);
-    EXPECT_TRUE(std::isfinite(empty.CurrentY()));
+    EXPECT_DOUBLE_EQ(empty.Position().x(), 0);
+    EXPECT_TRUE(std::isfinite(empty.Position().y()));
     EXPECT_TRUE(std::isfinite(empty.TextWidth(QStringLiteral("x"))));
     EXPECT_TRUE(empty.Image().isNull());
 }

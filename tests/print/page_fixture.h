@@ -8,25 +8,28 @@
 #include <QString>
 
 #include "calc/circuit.h"
-#include "graph/graph_state.h"
+#include "tests/support/qstring_printer.h"
+#include "sweep/graph_state.h"
+#include "sweep/plotted_sweep.h"
 #include "print/page_host.h"
 #include "print/print_state.h"
 
-// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 class FakeHost : public PageHost {
 public:
-    std::set<int> checked;
-    bool frequencyEnabled = true;
     int returnPresses = 0;
     QString circuitFile;
 
-    bool BranchChecked(int b) const override { return checked.count(b) > 0; }
-    bool FrequencyCommandEnabled() const override { return frequencyEnabled; }
     void PressReturn() override { ++returnPresses; }
     QString CircuitFile() const override { return circuitFile; }
 };
+
+// The sweep the main window hands the page: the graph page's own of the
+// state, with the branches ticked, after a valid calculation or before any.
+struct HandedSweep {
+    PlottedSweep sweep;
+    SweepResult outcome;
+};
+HandedSweep SweepFor(const Circuit& c, const GraphState& g, const std::set<int>& ticked = {}, bool valid = true);
 
 // The two-loop sample: Z11 = Z1＋Z2, Z12 = －Z2, Z22 = Z2＋Z3, I01 = I1,
 // I02 = I1－I2, I03 = I2, E = 1 V.
@@ -39,9 +42,6 @@ Circuit SampleCircuit(const SampleValues& v = {});
 
 // Zi = Z1 + Z2 ∥ Z3 of the sample, computed independently.
 std::complex<double> SampleZi(const SampleValues& v, double f);
-
-// A5-loop / 15-branch ladder with R, L and C in most branches.
-Circuit LadderCircuit();
 
 // A4 paper as a printer with a 4 mm unprintable border reports it.
 PaperMetrics A4();

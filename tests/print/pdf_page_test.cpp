@@ -26,6 +26,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        const HandedSweep handed = SweepFor(circuit, graph);
+        window.SetSweep(handed.sweep, handed.outcome);
         window.show();
         PrintAndRender("page");
     }
@@ -100,7 +102,7 @@ protected:
     Circuit circuit = SampleCircuit(values);
     GraphState graph = DefaultGraph();
     FakeHost host;
-    PreviewWindow window{circuit, graph, host};
+    PreviewWindow window{graph, host};
     QImage page;
 };
 

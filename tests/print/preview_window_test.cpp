@@ -22,9 +22,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/message_box.h"
+#include "calc/loop_analysis.h"
+#include "tests/support/caught_messages.h"
 #include "platform/picture_box.h"
-#include "platform/whole_file.h"
+#include "document/whole_file.h"
 #include "print/page_drawer.h"
 #include "print/preview_window.h"
 #include "print/arrow_spinner.h"
@@ -33,11 +34,6 @@
 #include "tests/support/recording_surface.h"
 
 namespace {
-
-struct Shown {
-    QString text;
-    MessageIcon icon;
-};
 
 // Device pixels of the image that are not white in the column at page x,
 // between page y0 and y1, as drawn on a picture with user coordinates.
@@ -89,15 +85,20 @@ class Preview : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = SetMessageInterceptor([this](const QString& t, MessageIcon i) { shown.push_back({t, i}); });
+        HandSweep();
         window.SetPdfFileChooser([this](QWidget*, const QString& suggested) {
             suggestions.push_back(suggested);
             return pdfAnswer;
         });
         window.show();
     }
-    void TearDown() override { SetMessageInterceptor(previous_); }
 
+    // As the main window does before it shows the preview.
+    void HandSweep(const std::set<int>& ticked = {}, bool valid = true)
+    {
+        const HandedSweep handed = SweepFor(circuit, graph, ticked, valid);
+        window.SetSweep(handed.sweep, handed.outcome);
+    }
     QImage Picture() { return window.PreviewPicture().Image().copy(); }
     // Every text the page prints: the title, the frequency, level and phase
     // labels and the units.
@@ -106,7 +107,8 @@ protected:
         PrintState prt = window.State();
         RecordingSurface page;
         prt.surface = &page;
-        PageDrawer(prt, page, graph, circuit, host).DrawPage();
+        const HandedSweep handed = SweepFor(circuit, graph);
+        PageDrawer(prt, page, graph, handed.sweep, handed.outcome).DrawPage();
         return page.Texts();
     }
     // The dotted margin outline runs down page x = 0; nothing else does.
@@ -115,13 +117,10 @@ protected:
     Circuit circuit = SampleCircuit();
     GraphState graph = DefaultGraph();
     FakeHost host;
-    PreviewWindow window{circuit, graph, host};
+    PreviewWindow window{graph, host};
     QString pdfAnswer;
     std::vector<QString> suggestions;
-    std::vector<Shown> shown;
-
-private:
-    MessageInterceptor previous_;
+    CaughtMessages shown;
 };
 
 TEST_F(Preview, OpensAtHalfPaperSizeWithTheSmallestMargins)
@@ -355,7 +354,10 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.pdf"});
 
     // The impedance curve fails: the page is abandoned, no file is written.
-    circuit.EmfCpx = {0, 0};
+    SampleValues huge;
+    huge.l1 = 1e306;
+    circuit = SampleCircuit(huge);
+    HandSweep();
     pdfAnswer = dir.filePath("zero.pdf");
     window.PrintButton().click();
     ASSERT_EQ(shown.size(), 6u);
@@ -363,11 +365,25 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     EXPECT_FALSE(QFile::exists(pdfAnswer));
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
+    // Before a valid calculation a singular circuit has no curve: the user is
+    // sent back to enter the circuit.
+    circuit = SampleCircuit();
+    DefineMatrixElement(circuit, 1, 2, Marks(16, 0));
+    DefineMatrixElement(circuit, 2, 2, Marks(16, 0));
+    HandSweep({}, false);
+    window.PrintButton().click();
+    ASSERT_EQ(shown.size(), 7u);
+    EXPECT_EQ(shown[6].text, "回路定数を入力して下さい");
+    EXPECT_EQ(shown[6].icon, MessageIcon::Error);
+    EXPECT_EQ(host.returnPresses, 1);
+    EXPECT_FALSE(QFile::exists(pdfAnswer));
+
     // The window stays usable.
-    circuit.EmfCpx = {1, 0};
+    circuit = SampleCircuit();
+    HandSweep();
     window.PrintButton().click();
     EXPECT_TRUE(Contents(pdfAnswer).startsWith("%PDF-"));
-    EXPECT_EQ(shown.size(), 6u);
+    EXPECT_EQ(shown.size(), 7u);
 }
 
 // The save dialog starts where a page was last printed, and in the home
@@ -406,7 +422,9 @@ TEST_F(Preview, SaveDialogAddsTheSuffixBeforeItAsksAboutReplacing)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("the earlier report");
     }
-    PreviewWindow plain{circuit, graph, host};
+    PreviewWindow plain{graph, host};
+    const HandedSweep handed = SweepFor(circuit, graph);
+    plain.SetSweep(handed.sweep, handed.outcome);
     plain.show();
 
     QString question;
@@ -491,8 +509,8 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
     EXPECT_TRUE(PdfText(answer, "-htmlmeta").contains("<meta name=\"Creator\" content=\"Brivel\"/>"));
     EXPECT_FALSE(window.Printer().DocumentOpen());
 
-    host.checked = {1, 3};
     graph.quantity = PlottedQuantity::BranchCurrent;
+    HandSweep({1, 3});
     answer = dir.filePath("sweep.csv");
     window.SaveCsvButton().click();
     EXPECT_EQ(questions.back().suggested, dir.filePath("bridge.csv"));

@@ -23,11 +23,11 @@ std::vector<QString> RecordingSurface::Texts() const
     return out;
 }
 
-void RecordingSurface::Cls()
+void RecordingSurface::Clear()
 {
     currentX_ = left_;
     currentY_ = top_;
-    Add(DrawCall::Cls);
+    Add(DrawCall::Clear);
 }
 
 void RecordingSurface::SetScale(double left, double top, double right, double bottom)
@@ -53,9 +53,9 @@ void RecordingSurface::LineTo(double x, double y, const QColor& colour)
     MoveTo(x, y);
 }
 
-void RecordingSurface::PSet(double x, double y, const QColor& colour)
+void RecordingSurface::SetPixel(double x, double y, const QColor& colour)
 {
-    Add(DrawCall::PSet, x, y, 0, 0, colour);
+    Add(DrawCall::SetPixel, x, y, 0, 0, colour);
     MoveTo(x, y);
 }
 
@@ -80,18 +80,18 @@ void RecordingSurface::SetFontItalic(bool italic) { Add(DrawCall::FontItalic, it
 
 double RecordingSurface::TextWidth(const QString& text) const
 {
-    return std::abs(ScaleWidth()) / widthPx_ * kCharWidthPx * text.size();
+    return std::abs(Scale().width) / widthPx_ * kCharWidthPx * text.size();
 }
 
 double RecordingSurface::TextHeight(const QString&) const
 {
-    return std::abs(ScaleHeight()) / heightPx_ * kLineHeightPx;
+    return std::abs(Scale().height) / heightPx_ * kLineHeightPx;
 }
 
 void RecordingSurface::Print(const QString& text)
 {
     Add(DrawCall::Print, currentX_, currentY_, 0, 0, foreColour_, text);
     currentX_ = left_;
-    const double down = ScaleHeight() < 0 ? -1 : 1;
+    const double down = Scale().height < 0 ? -1 : 1;
     currentY_ += down * TextHeight(text);
 }

@@ -21,11 +21,11 @@
 
 struct DrawCall {
     enum Kind {
-        Cls,
+        Clear,
         Scale,
         Line,
         LineTo,
-        PSet,
+        SetPixel,
         Rect,
         Print,
         Dotted,
@@ -37,7 +37,7 @@ struct DrawCall {
     };
     Kind kind;
     // Scale: left, top, right, bottom. Line, Rect: from (x1, y1) to (x2, y2).
-    // LineTo: from the last point (x1, y1) to (x2, y2). PSet: (x1, y1).
+    // LineTo: from the last point (x1, y1) to (x2, y2). SetPixel: (x1, y1).
     // Print: the text's position (x1, y1). FontSize: x1. Dotted, FontBold,
     // FontItalic: x1 is 1 or 0.
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -58,17 +58,14 @@ public:
     std::vector<QString> Texts() const;
     void ClearCalls() { calls_.clear(); }
 
-    void Cls() override;
+    void Clear() override;
     void SetScale(double left, double top, double right, double bottom) override;
-    double ScaleLeft() const override { return left_; }
-    double ScaleTop() const override { return top_; }
-    double ScaleWidth() const override { return right_ - left_; }
-    double ScaleHeight() const override { return bottom_ - top_; }
+    ScaleRect Scale() const override { return {left_, top_, right_ - left_, bottom_ - top_}; }
 
     void Line(double x1, double y1, double x2, double y2) override;
     void Line(double x1, double y1, double x2, double y2, const QColor& colour) override;
     void LineTo(double x, double y, const QColor& colour) override;
-    void PSet(double x, double y, const QColor& colour) override;
+    void SetPixel(double x, double y, const QColor& colour) override;
     void Rect(double x1, double y1, double x2, double y2) override;
     void SetDotted(bool dotted) override;
     void SetForeColor(const QColor& colour) override;
@@ -80,19 +77,16 @@ public:
     double TextWidth(const QString& text) const override;
     double TextHeight(const QString& text) const override;
 
-    double CurrentX() const override { return currentX_; }
-    double CurrentY() const override { return currentY_; }
-    void SetCurrentX(double x) override { currentX_ = x; }
-    void SetCurrentY(double y) override { currentY_ = y; }
-
-    void Print(const QString& text) override;
-
-private:
-    void MoveTo(double x, double y)
+    QPointF Position() const override { return {currentX_, currentY_}; }
+    void MoveTo(double x, double y) override
     {
         currentX_ = x;
         currentY_ = y;
     }
+
+    void Print(const QString& text) override;
+
+private:
     void Add(DrawCall::Kind kind, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0, const QColor& colour = {},
              const QString& text = {})
     {

@@ -6,12 +6,12 @@
 // Header only, so that the calc tests and benchmarks use it without the
 // toolkit.
 
+#include <complex>
 #include <initializer_list>
 #include <utility>
 
-#include "calc/analysis.h"
 #include "calc/circuit.h"
-#include "calc/loop_matrix.h"
+#include "calc/loop_analysis.h"
 
 namespace sample {
 
@@ -35,36 +35,22 @@ inline Marks MarksOf(Terms terms, int places)
     return marks;
 }
 
-inline Circuit Empty(int loops, int branches)
-{
-    Circuit c;
-    c.LoopCnt = static_cast<int16_t>(loops);
-    c.BrCnt = static_cast<int16_t>(branches);
-    InitCircuitData(c);
-    return c;
-}
+inline Circuit Empty(int loops, int branches) { return NewCircuit(loops, branches); }
 
-inline void SetBranch(Circuit& c, int b, const Rlc& z)
-{
-    c.BrR[b] = z.R;
-    c.BrL[b] = z.L;
-    c.BrC[b] = z.C;
-}
+inline void SetBranch(Circuit& c, int b, const Rlc& z) { SetBranchElements(c, b, {z.R, z.L, z.C}); }
+
 
 // Zjk from its marks; code jk with j ≤ k.
 inline void DefineZByMarks(Circuit& c, int code, const Marks& marks)
 {
-    if (code / 10 == code % 10)
-        SetZDiagDef(c, code, marks);
-    else
-        SetZMutDef(c, code, marks);
+    DefineMatrixElement(c, code / 10, code % 10, marks);
 }
 
 // Zjk as the signed sum of the listed branches.
 inline void DefineZ(Circuit& c, int code, Terms branches) { DefineZByMarks(c, code, MarksOf(branches, kMatrixPlaces)); }
 
 // Branch b's current as the signed sum of the listed loop currents.
-inline void DefineCurrent(Circuit& c, int b, Terms loops) { SetCurDef(c, b, MarksOf(loops, kCurrentPlaces)); }
+inline void DefineCurrent(Circuit& c, int b, Terms loops) { DefineBranchCurrent(c, b, MarksOf(loops, kCurrentPlaces)); }
 
 // The two-loop sample: Z1 in the left mesh, Z2 shared, Z3 in the right mesh,
 // both loop currents clockwise. Z11 = Z1 + Z2, Z12 = −Z2, Z22 = Z2 + Z3;
@@ -82,6 +68,25 @@ inline Circuit TwoLoop(const Rlc& z1, const Rlc& z2, const Rlc& z3)
     DefineCurrent(c, 2, {{1, 1}, {2, -1}});
     DefineCurrent(c, 3, {{2, 1}});
     return c;
+}
+
+// A branch's impedance and the two-loop sample's input impedance
+// Z1 + Z2 ∥ Z3, worked out independently of the analysis with its
+// ω = 6.283184 f, in the precision of Real.
+template <class Real>
+std::complex<Real> Impedance(const Rlc& z, Real f)
+{
+    const Real w = Real(6.283184) * f;
+    std::complex<Real> x(z.R, w * z.L);
+    if (z.C != 0) x += std::complex<Real>(0, -1 / (w * Real(z.C)));
+    return x;
+}
+
+template <class Real>
+std::complex<Real> TwoLoopZi(const Rlc& z1, const Rlc& z2, const Rlc& z3, Real f)
+{
+    const std::complex<Real> a = Impedance(z2, f), b = Impedance(z3, f);
+    return Impedance(z1, f) + a * b / (a + b);
 }
 
 // The sample with R, L and C in its branches: 10 Ω + 10 mH, 5 Ω + 1 μF,
@@ -142,7 +147,7 @@ inline Circuit LadderFilter()
     DefineCurrent(c, 4, {{2, 1}});
     DefineCurrent(c, 5, {{2, 1}, {3, -1}});
     DefineCurrent(c, 6, {{3, 1}});
-    c.EmfVal = 10;
+    SetSourceVoltage(c, {10, 1});
     return c;
 }
 

@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/circuit_picture.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
@@ -81,14 +81,13 @@ TEST(Accessibility, EveryControlHasANameOfItsOwn)
     user.EnterSampleCircuit();
     user.Calculate();
     user.Click(user.ui().frequencyButton);
-    const bool previewed = user.WithDialog([&] { user.window().Graph().PrintButton().click(); },
-                                           [&](QWidget& preview) {
-                                               ExpectNamedAndUnique(preview);
-                                               EXPECT_FALSE(AccessibleText(preview.findChild<PictureBox*>(),
-                                                                           QAccessible::Description)
-                                                                .isEmpty());
-                                               preview.close();
-                                           });
+    const bool previewed = user.WithDialog(
+        [&] { user.window().Graph().PrintButton().click(); },
+        [&](QWidget& preview) {
+            ExpectNamedAndUnique(preview);
+            EXPECT_FALSE(AccessibleText(preview.findChild<PictureBox*>(), QAccessible::Description).isEmpty());
+            preview.close();
+        });
     EXPECT_TRUE(previewed);
 }
 

@@ -11,12 +11,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "documents.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/qstring_printer.h"
-#include "ui/circuit_file.h"
-#include "ui/signed_sum_text.h"
+#include "document/circuit_file.h"
+#include "document/signed_sum_text.h"
 
 namespace {
 

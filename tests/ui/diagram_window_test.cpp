@@ -8,7 +8,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "tests/support/drawings.h"
 #include "ui/diagram_window.h"
 #include "user.h"

@@ -8,7 +8,7 @@
 #include <bit>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/current_dialog.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
@@ -186,7 +186,7 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
     EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("Z1＋Z2＋Z13"));
     EXPECT_EQ(ui.matrixButtons[1][2]->font().pointSizeF(), 8);
     EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z13"));
-    EXPECT_EQ(user.circuit().ZDef12[13], 1);
+    EXPECT_EQ((*user.document().matrix[MatrixPosition(1, 2)])[13], 1);
 
     // Opened again, the dialog shows the definition; ＯＫ keeps it.
     user.WithDialog([&] { user.Click(ui.matrixButtons[1][2]); },
@@ -205,12 +205,12 @@ TEST(DefinitionCommands, LongDefinitionsShrinkAndMirror)
     user.DefineMatrix(1, 2, {});
     EXPECT_EQ(ui.matrixButtons[1][2]->text(), "Z12");
     EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("Z1＋Z2＋Z3"));
-    EXPECT_EQ(user.circuit().ZDef12, Marks(14, 0));
+    EXPECT_FALSE(user.document().matrix[MatrixPosition(1, 2)]);
 
     // Cancelled: nothing changes.
     user.DefineMatrix(1, 1, {"Ｚ４"}, false);
     EXPECT_EQ(ui.matrixButtons[1][1]->text(), "Z11");
-    EXPECT_EQ(user.circuit().ZDef11, Marks(14, 0));
+    EXPECT_FALSE(user.document().matrix[MatrixPosition(1, 1)]);
 }
 
 TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
@@ -222,13 +222,13 @@ TEST(DefinitionCommands, ElementValuesAndTheirImpedance)
     EXPECT_EQ(user.ImpedanceImag(1), "0");
 
     user.EnterElement(2, {"2.2", U8("ＫΩ")}, {"10", ""}, {"100", U8("ＰＦ")});
-    EXPECT_EQ(user.circuit().BrR[2], 2200);
-    EXPECT_EQ(user.circuit().BrL[2], 0.01);
-    EXPECT_EQ(user.circuit().BrC[2], 100 * 1e-12);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).r, 2200);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).l, 0.01);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).c, 100 * 1e-12);
 
     // Cancelled: the branch keeps its values and its labels.
     user.EnterElement(1, {"99", ""}, {}, {}, false);
-    EXPECT_EQ(user.circuit().BrR[1], 10);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).r, 10);
     EXPECT_EQ(user.ImpedanceReal(1), "10");
 
     // 1 μF at 1 kHz.
@@ -248,8 +248,12 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     user.TypeInto(ui.frequencyField, "1");
     user.Choose(ui.frequencyUnit, U8("ＫＨｚ"));
     user.EnterElement(2, {".1218", U8("ＫΩ")}, {"3.3", U8("μＨ")}, {"4.7", U8("ＰＦ")});
-    const Circuit& c = user.circuit();
-    const std::array<double, 5> before = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
+    const auto branch2 = [&] {
+        const BranchElements e = ElementsOfBranch(user.circuit(), 2);
+        const Complex z = *user.window().results().impedance[2];
+        return std::array<double, 5>{e.r, e.l, e.c, z.re, z.im};
+    };
+    const std::array<double, 5> before = branch2();
     const QString real = user.ImpedanceReal(2), imag = user.ImpedanceImag(2);
 
     const bool opened = user.WithDialog([&] { user.Click(ui.elementButtons[2]); },
@@ -264,7 +268,7 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
                                             user.Click(dialog.OkButton());
                                         });
     ASSERT_TRUE(opened);
-    const std::array<double, 5> after = {c.BrR[2], c.BrL[2], c.BrC[2], c.BrImp[2].re, c.BrImp[2].im};
+    const std::array<double, 5> after = branch2();
     for (size_t k = 0; k < before.size(); ++k)
         EXPECT_EQ(std::bit_cast<uint64_t>(after[k]), std::bit_cast<uint64_t>(before[k])) << k;
     EXPECT_EQ(user.ImpedanceReal(2), real);
@@ -273,9 +277,9 @@ TEST(DefinitionCommands, TheDialogShowsTheBranchAsEnteredAndOkChangesNothing)
     // Emptied: R is 0 and there is no capacitor, and the dialog shows them
     // empty again.
     user.EnterElement(2, {"", ""}, {}, {"", ""});
-    EXPECT_EQ(c.BrR[2], 0);
-    EXPECT_EQ(c.BrL[2], before[1]);
-    EXPECT_EQ(c.BrC[2], 0);
+    EXPECT_EQ(branch2()[0], 0);
+    EXPECT_EQ(branch2()[1], before[1]);
+    EXPECT_EQ(branch2()[2], 0);
     user.WithDialog([&] { user.Click(ui.elementButtons[2]); },
                     [&](QWidget& w) {
                         EXPECT_EQ(static_cast<ElementDialog&>(w).ValueField(kResistanceEntry)->text(), "");

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "ui/circuit_file.h"
+#include "document/circuit_file.h"
 
 namespace documents {
 

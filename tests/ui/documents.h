@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "ui/circuit_document.h"
+#include "document/circuit_document.h"
 
 namespace documents {
 

@@ -14,7 +14,7 @@
 
 #include "calc/number_text.h"
 #include "graph/graph_page.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/result_label.h"
@@ -40,27 +40,27 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     // Unfinished: kept, and the value waits for a number.
     user.TypeInto(f, "-.");
     EXPECT_EQ(f->text(), "-.");
-    EXPECT_EQ(user.circuit().FrqVal, 100);
+    EXPECT_EQ(Frequency(user.circuit()), 100);
     for (const char* unfinished : {"-", ".", "1E", "1E-"}) {
         user.TypeInto(f, unfinished);
         EXPECT_EQ(f->text(), unfinished);
     }
     user.TypeInto(f, "-5");
-    EXPECT_EQ(user.circuit().FrqVal, -5);
+    EXPECT_EQ(Frequency(user.circuit()), -5);
     user.TypeInto(f, "1E3");
-    EXPECT_EQ(user.circuit().FrqVal, 1000);
+    EXPECT_EQ(Frequency(user.circuit()), 1000);
     user.TypeInto(f, ".1218");
-    EXPECT_EQ(user.circuit().FrqVal, 0.1218);
+    EXPECT_EQ(Frequency(user.circuit()), 0.1218);
 
     QTest::keyClick(f, Qt::Key_A, Qt::ControlModifier);
     Commit(f, U8("－１２．５"));
     EXPECT_EQ(f->text(), "-12.5");
-    EXPECT_EQ(user.circuit().FrqVal, -12.5);
+    EXPECT_EQ(Frequency(user.circuit()), -12.5);
 
     user.TypeInto(f, "7");
     QTest::keyClick(f, Qt::Key_Backspace);
     EXPECT_EQ(f->text(), "");
-    EXPECT_EQ(user.circuit().FrqVal, 7);
+    EXPECT_EQ(Frequency(user.circuit()), 7);
 
     // Text that can never become a number is kept and marked; the value
     // waits for a number.
@@ -68,7 +68,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(f->text(), "12x");
     EXPECT_TRUE(f->IsMarked());
     EXPECT_EQ(f->toolTip(), U8("数値ではありません"));
-    EXPECT_EQ(user.circuit().FrqVal, 12);
+    EXPECT_EQ(Frequency(user.circuit()), 12);
 
     user.TypeInto(f, "123456789");
     EXPECT_EQ(f->text(), "1234567");
@@ -105,7 +105,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     user.TypeInto(user.ui().emfField, "47m");
     user.Answering("いいえ", [&] { QTest::keyClick(user.ui().emfField, Qt::Key_F5); });
     EXPECT_EQ(user.document().emf, (ValueEntry{"47", U8("ｍＶ")}));
-    EXPECT_EQ(user.circuit().EmfMul, 1e-3);
+    EXPECT_EQ(SourceVoltage(user.circuit()), 1e-3 * 47);
 
     // The element dialog's fields alike; ＯＫ is refused while one is
     // unfinished.
@@ -118,9 +118,9 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
                         Commit(dialog.ValueField(kCapacitanceEntry), U8("１２"));
                         user.Click(dialog.OkButton());
                     });
-    EXPECT_EQ(user.circuit().BrR[1], -5);
-    EXPECT_EQ(user.circuit().BrL[1], 1000 * 1e-3);
-    EXPECT_EQ(user.circuit().BrC[1], 12 * 1e-6);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).r, -5);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).l, 1000 * 1e-3);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).c, 12 * 1e-6);
     user.WithDialog([&] { user.Click(user.ui().elementButtons[1]); },
                     [&](QWidget& w) {
                         auto& dialog = static_cast<ElementDialog&>(w);
@@ -133,7 +133,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
                         EXPECT_FALSE(dialog.isVisible());
                     });
     EXPECT_EQ(user.TakeMessages().size(), 1u);
-    EXPECT_EQ(user.circuit().BrC[1], 0.5 * 1e-6);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).c, 0.5 * 1e-6);
 
     // 1p of an inductance needs more than 7 characters in every unit.
     user.WithDialog([&] { user.Click(user.ui().elementButtons[2]); },
@@ -152,7 +152,7 @@ TEST(NumericEntry, TypingKeepsWhatCanStillBecomeANumber)
     EXPECT_EQ(user.TakeMessages().size(), 1u);
     const std::array<ValueEntry, 3> shown = {{{"4.7", U8("ＫΩ")}, {"2.2", U8("μＨ")}, {"0.047", U8("μＦ")}}};
     EXPECT_EQ(user.document().elements[1]->values, shown);
-    EXPECT_EQ(user.circuit().BrC[2], 0.047 * 1e-6);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).c, 0.047 * 1e-6);
 }
 
 // A value in use is never hidden by an emptied field: 計算実行 uses E and f,
@@ -196,7 +196,7 @@ TEST(NumericEntry, PastedExponentFormIsAccepted)
     user.Click(f);
     QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f->text(), "2E3");
-    EXPECT_EQ(user.circuit().EmfVal, 2000);
+    EXPECT_EQ(SourceVoltage(user.circuit()), 2000);
 }
 
 TEST(NumericEntry, FocusSelectsAndEnterMovesOn)
@@ -216,7 +216,7 @@ TEST(NumericEntry, FocusSelectsAndEnterMovesOn)
     QTest::keyClick(ui.frequencyField, Qt::Key_Enter);
     EXPECT_TRUE(ui.elementButtons[1]->hasFocus());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(user.circuit().FrqVal, 100);
+    EXPECT_EQ(Frequency(user.circuit()), 100);
 }
 
 TEST(NumericEntry, TypingEmptiesOnlyTheResultsItMakesStale)
@@ -242,7 +242,7 @@ TEST(NumericEntry, TypingEmptiesOnlyTheResultsItMakesStale)
     EXPECT_TRUE(ui.frequencyField->hasFocus());
     EXPECT_EQ(ui.frequencyField->selectedText(), "100");
     user.Calculate();
-    EXPECT_EQ(user.circuit().Frq, 100000);
+    EXPECT_EQ(Frequency(user.circuit()), 100000);
 }
 
 TEST(DisplayUnits, ImpedanceIsShownAgainWithoutRecalculating)

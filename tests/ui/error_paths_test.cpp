@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_error.h"
+#include "tests/support/sample_circuits.h"
 #include "graph/graph_page.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
@@ -33,15 +34,15 @@ void ExpectOneMessage(User& user, const QString& text, MessageIcon icon)
 // The sample circuit as entered: values, definitions, captions, size, units.
 void ExpectSampleDescription(const User& user)
 {
-    const Circuit& c = user.circuit();
+    const CircuitDocument& d = user.document();
     const CalcControls& ui = user.ui();
-    EXPECT_EQ(c.LoopCnt, 2);
-    EXPECT_EQ(c.BrCnt, 3);
-    for (int b = 1; b <= 3; ++b) EXPECT_EQ(c.BrR[b], 1) << b;
-    EXPECT_EQ(c.ZDef11, (Marks{0, 1, 1, 0}));
-    EXPECT_EQ(c.ZDef12, (Marks{0, 0, -1, 0}));
-    EXPECT_EQ(c.ZDef22, (Marks{0, 0, 1, 1}));
-    EXPECT_EQ(c.CurDef[2], (Marks{0, 1, -1}));
+    EXPECT_EQ(d.loops, 2);
+    EXPECT_EQ(d.branches, 3);
+    for (int b = 1; b <= 3; ++b) EXPECT_EQ(ElementsOf(*d.elements[b - 1]).r, 1) << b;
+    EXPECT_EQ(d.matrix[MatrixPosition(1, 1)], sample::MarksOf({{1, 1}, {2, 1}}, sample::kMatrixPlaces));
+    EXPECT_EQ(d.matrix[MatrixPosition(1, 2)], sample::MarksOf({{2, -1}}, sample::kMatrixPlaces));
+    EXPECT_EQ(d.matrix[MatrixPosition(2, 2)], sample::MarksOf({{2, 1}, {3, 1}}, sample::kMatrixPlaces));
+    EXPECT_EQ(d.currents[1], sample::MarksOf({{1, 1}, {2, -1}}, sample::kCurrentPlaces));
     EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
     EXPECT_EQ(ui.matrixButtons[2][1]->text(), U8("－Z2"));
     EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2="));
@@ -136,21 +137,21 @@ TEST_F(ErrorPaths, CapacitorAtZeroFrequency)
     user.TypeInto(user.ui().frequencyField, "0");
     user.EnterElement(2, {"2", ""}, {}, {"1", ""});
     ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
-    EXPECT_EQ(user.circuit().BrC[2], 0);
-    EXPECT_EQ(user.circuit().BrR[2], 1);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).c, 0);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).r, 1);
 
     // A capacitor entered at 100 Hz: calculating at f = 0 is refused with
     // the same message.
     user.TypeInto(user.ui().frequencyField, "100");
     user.EnterElement(2, {"1", ""}, {}, {"1", ""});
-    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).c, 1e-6);
     user.TypeInto(user.ui().frequencyField, "0");
     user.Calculate();
     ExpectOneMessage(user, U8("周波数が０の場合、コンデンサも０にして下さい。"), MessageIcon::None);
     ExpectNoStaleResults(user);
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());
     ExpectSampleDescription(user);
-    EXPECT_EQ(user.circuit().BrC[2], 1e-6);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).c, 1e-6);
 
     // At 100 Hz the capacitor is fine; without it the sample's results return.
     user.TypeInto(user.ui().frequencyField, "100");
@@ -171,7 +172,6 @@ TEST_F(ErrorPaths, SingularMatrixClearsTheImpedanceLabels)
         EXPECT_TRUE(user.ImpedanceReal(b).isEmpty());
         EXPECT_TRUE(user.ImpedanceImag(b).isEmpty());
     }
-    EXPECT_EQ(user.circuit().CalcErr, 0);
 
     user.DefineMatrix(1, 2, {"－", "Ｚ２"});
     user.DefineMatrix(2, 2, {"Ｚ２", "＋", "Ｚ３"});
@@ -217,9 +217,9 @@ TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
     user.EnterElement(1, {"1E300", U8("ＭΩ")}, {"2", U8("Ｈ")}, {"3", ""});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
     // The branch keeps its values, its labels and its entry.
-    EXPECT_EQ(user.circuit().BrR[1], 1);
-    EXPECT_EQ(user.circuit().BrL[1], 0);
-    EXPECT_EQ(user.circuit().BrC[1], 0);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).r, 1);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).l, 0);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).c, 0);
     EXPECT_EQ(user.ImpedanceReal(1), "1");
     EXPECT_EQ(user.ImpedanceImag(1), "0");
     ElementEntry kept;
@@ -230,7 +230,7 @@ TEST_F(ErrorPaths, AFailedElementCommandStoresNothing)
     // Too large to be shown is a failure too.
     user.EnterElement(1, {"1E308", ""});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
-    EXPECT_EQ(user.circuit().BrR[1], 1);
+    EXPECT_EQ(ElementsOfBranch(user.circuit(), 1).r, 1);
     ExpectCorrectedRunCalculates();
 }
 
@@ -243,11 +243,10 @@ TEST(ErrorPath, OverflowInTheMatrixCommandLeavesTheMatrix)
         user.EnterElement(b, {"9E307", ""});
     }
     EXPECT_TRUE(user.TakeMessages().empty());
-    EXPECT_EQ(user.circuit().BrImp[2].re, 9e307);
+    EXPECT_EQ(user.window().results().impedance[2]->re, 9e307);
     user.DefineMatrix(1, 1, {"Ｚ１", "＋", "Ｚ２"});
     ExpectOneMessage(user, Description(CalcError::Overflow), MessageIcon::Information);
-    EXPECT_EQ(user.circuit().LoopMat(1, 1).re, 0);
-    EXPECT_EQ(user.circuit().ZDef11, (Marks{0, 1, 1, 0}));
+    EXPECT_EQ(user.document().matrix[MatrixPosition(1, 1)], sample::MarksOf({{1, 1}, {2, 1}}, sample::kMatrixPlaces));
 }
 
 TEST(ErrorPath, GraphTabIsRefusedBeforeACalculation)

@@ -16,11 +16,11 @@
 #include <gtest/gtest.h>
 
 #include "documents.h"
-#include "platform/qstring_utf8.h"
-#include "ui/circuit_file.h"
+#include "document/qstring_utf8.h"
+#include "document/circuit_file.h"
 #include "ui/entry_field.h"
 #include "ui/recent_files.h"
-#include "ui/recovery_file.h"
+#include "document/recovery_file.h"
 #include "ui/selector.h"
 #include "user.h"
 
@@ -54,11 +54,11 @@ const std::vector<DiscardingCommand>& DiscardingCommands()
 {
     static const std::vector<DiscardingCommand> commands = {
         {"新規作成", [](User& u, const QString&) { u.Command("新規作成(&N)"); },
-         [](User& u, bool) { return u.circuit().BrCnt == 3 && !u.document().currents[0]; }},
+         [](User& u, bool) { return u.document().branches == 3 && !u.document().currents[0]; }},
         {"開く", [](User& u, const QString&) { u.Command("開く(&O)…"); }, HoldsSampleOfFile},
         {"ドロップ", [](User& u, const QString& file) { Drop(u.window(), file); }, HoldsSampleOfFile},
         {"クリア", [](User& u, const QString&) { u.Click(u.ui().clearButton); },
-         [](User& u, bool) { return u.circuit().BrCnt == 3 && !u.document().currents[0]; }},
+         [](User& u, bool) { return u.document().branches == 3 && !u.document().currents[0]; }},
         {"終了", [](User& u, const QString&) { u.Click(u.ui().quitButton); }, [](User&, bool ended) { return ended; }},
         {"閉じる", [](User& u, const QString&) { u.window().close(); }, [](User&, bool ended) { return ended; }},
     };
@@ -160,7 +160,6 @@ TEST(FileMenu, AnOpenedFileShowsWhatEnteringItWouldHave)
         return texts;
     };
     EXPECT_EQ(shown(opened), shown(typed));
-    EXPECT_EQ(opened.circuit().ZiAbs, typed.circuit().ZiAbs);
 
     opened.TypeInto(opened.ui().emfField, "2");
     EXPECT_TRUE(opened.window().isWindowModified());
@@ -189,7 +188,7 @@ TEST(FileMenu, OpeningKeepsTheScreenOrTheWholeText)
     precise.emf.text = QStringLiteral("1.000000000000001");
     ASSERT_TRUE(user.window().OpenFile(documents::Saved(dir.path(), "precise.brivel", precise)));
     EXPECT_EQ(user.ui().emfField->text(), precise.emf.text);
-    EXPECT_EQ(user.circuit().EmfVal, 1.000000000000001);
+    EXPECT_EQ(SourceVoltage(user.circuit()), 1.000000000000001);
     // The keyboard is held to its length again once the circuit is new.
     user.Click(user.ui().clearButton);
     EXPECT_EQ(user.ui().emfField->maxLength(), EntryField::kMaxChars);
@@ -248,7 +247,7 @@ TEST(FileMenu, ExamplesOpenAsNewCircuits)
     for (QAction* action : examples->actions()) names << action->text();
     EXPECT_EQ(names, (QStringList{"artificial_line", "bridge", "ladder_filter", "sample"}));
     examples->actions()[1]->trigger();
-    EXPECT_EQ(user.circuit().LoopCnt, 3);
+    EXPECT_EQ(user.document().loops, 3);
     EXPECT_FALSE(user.window().isWindowModified());
     EXPECT_TRUE(user.Answering("保存しない", [&] { user.Command("新規作成(&N)"); }).isEmpty());
 }

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "documents.h"
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "tests/support/qstring_printer.h"
-#include "ui/matrix_check_text.h"
+#include "document/matrix_check_text.h"
 #include "user.h"
 
 namespace {

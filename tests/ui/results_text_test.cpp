@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "documents.h"
 #include "tests/support/qstring_printer.h"
-#include "ui/circuit_file.h"
+#include "document/circuit_file.h"
 #include "ui/entry_field.h"
-#include "ui/results_text.h"
+#include "document/results_text.h"
 #include "ui/selector.h"
 #include "user.h"
 

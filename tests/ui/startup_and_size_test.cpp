@@ -9,8 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
-#include "ui/circuit_document.h"
+#include "document/qstring_utf8.h"
+#include "document/circuit_document.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -109,11 +109,11 @@ TEST(StartUp, ShowsTheDefaultCircuit)
     EXPECT_EQ(Items(ui.inputImpedanceUnit), (QStringList{U8("Ω"), U8("ＫΩ"), U8("ＭΩ")}));
     EXPECT_EQ(Items(ui.voltageUnit), (QStringList{U8("μＶ"), U8("ｍＶ"), U8("Ｖ"), U8("ＫＶ")}));
 
-    const Circuit& c = user.circuit();
-    EXPECT_EQ(c.LoopCnt, 2);
-    EXPECT_EQ(c.BrCnt, 3);
-    EXPECT_EQ(c.EmfVal * c.EmfMul, 1);
-    EXPECT_EQ(c.FrqVal * c.FrqMul, 100);
+    const Circuit c = user.circuit();
+    EXPECT_EQ(LoopCount(c), 2);
+    EXPECT_EQ(BranchCount(c), 3);
+    EXPECT_EQ(SourceVoltage(c), 1);
+    EXPECT_EQ(Frequency(c), 100);
 }
 
 // A larger size keeps everything entered and asks nothing; a smaller one
@@ -129,12 +129,12 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
         EXPECT_EQ(user.ImpedanceReal(2), "1") << step;
         EXPECT_EQ(ui.matrixButtons[1][2]->text(), U8("－Z2")) << step;
         EXPECT_EQ(ui.currentDefinition[2]->text(), U8("I1－I2=")) << step;
-        EXPECT_EQ(user.circuit().BrR[2], 1) << step;
-        EXPECT_EQ(user.circuit().CurDef[2][2], -1) << step;
+        EXPECT_EQ(ElementsOfBranch(user.circuit(), 2).r, 1) << step;
+        EXPECT_EQ((*user.document().currents[1])[2], -1) << step;
     };
 
     EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("４")); }).isEmpty());
-    EXPECT_EQ(user.circuit().LoopCnt, 4);
+    EXPECT_EQ(user.document().loops, 4);
     ExpectMatrixOf(user, 4);
     ExpectRowsOf(ui, 3);
     expectKept("four loops");
@@ -143,11 +143,10 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     EXPECT_TRUE(ui.emfField->hasFocus());
 
     EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.branchCount, U8("１５")); }).isEmpty());
-    EXPECT_EQ(user.circuit().BrCnt, 15);
+    EXPECT_EQ(user.document().branches, 15);
     ExpectMatrixOf(user, 4);
     ExpectRowsOf(ui, 15);
     expectKept("fifteen branches");
-    EXPECT_EQ(user.circuit().LoopMat.Rows(), 4);
     // All fifteen branch voltages are in sight without scrolling.
     ui.voltageBranch->showPopup();
     const QAbstractItemView* list = ui.voltageBranch->view();
@@ -158,7 +157,7 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
     user.DefineMatrix(3, 4, {"－", "Ｚ３"});
     const QString loopsGo = U8("I3、I4 を含む定義と、Z13～Z33、Z14～Z44 が消去されます。よろしいですか？");
     EXPECT_EQ(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("２")); }), loopsGo);
-    EXPECT_EQ(user.circuit().LoopCnt, 4);
+    EXPECT_EQ(user.document().loops, 4);
     EXPECT_EQ(ui.loopCount->currentText(), U8("４"));
     EXPECT_EQ(ui.matrixButtons[4][3]->text(), U8("－Z3"));
     EXPECT_EQ(user.Answering("はい", [&] { user.Choose(ui.loopCount, U8("２")); }), loopsGo);
@@ -170,7 +169,7 @@ TEST(CircuitSize, FourLoopsFifteenBranchesAndBackToTwo)
               U8("Z3～Z15 の素子値と、Z3～Z15 を含む定義が消去されます。よろしいですか？"));
     ExpectMatrixOf(user, 2);
     ExpectRowsOf(ui, 2);
-    EXPECT_EQ(user.circuit().BrCnt, 2);
+    EXPECT_EQ(user.document().branches, 2);
     EXPECT_EQ(ui.matrixButtons[2][2]->text(), "Z22");
     EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
     expectKept("two branches");
@@ -189,7 +188,7 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     User user;
     const CalcControls& ui = user.ui();
     const auto expectSample = [&](const char* step) {
-        EXPECT_EQ(user.circuit().BrCnt, 3) << step;
+        EXPECT_EQ(user.document().branches, 3) << step;
         EXPECT_EQ(ui.branchCount->currentText(), U8("３")) << step;
         EXPECT_EQ(user.ImpedanceReal(1), "1") << step;
         EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2")) << step;
@@ -215,7 +214,7 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     expectSample("an arrow key answered いいえ");
 
     EXPECT_EQ(user.Answering("はい", [&] { QTest::keyClick(ui.branchCount, Qt::Key_Up); }), branchGoes);
-    EXPECT_EQ(user.circuit().BrCnt, 2);
+    EXPECT_EQ(user.document().branches, 2);
     EXPECT_EQ(user.ImpedanceReal(1), "1");
     EXPECT_EQ(ui.matrixButtons[1][1]->text(), U8("Z1＋Z2"));
     EXPECT_EQ(ui.matrixButtons[2][2]->text(), "Z22");
@@ -224,8 +223,8 @@ TEST(CircuitSize, CountSelectorsNeverDiscardUnasked)
     // E stays as typed.
     user.TypeInto(ui.emfField, "5");
     EXPECT_TRUE(user.Answering("いいえ", [&] { user.Choose(ui.loopCount, U8("３")); }).isEmpty());
-    EXPECT_EQ(user.circuit().LoopCnt, 3);
-    EXPECT_EQ(user.circuit().EmfVal, 5);
+    EXPECT_EQ(user.document().loops, 3);
+    EXPECT_EQ(SourceVoltage(user.circuit()), 5);
 }
 
 TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
@@ -245,12 +244,12 @@ TEST(MainCommands, ClearKeepsTheSizeAndEmptiesEverything)
     ui.pageTabs->SetCurrent(0);
     user.Answering("保存しない", [&] { user.Click(ui.clearButton); });
     EXPECT_EQ(ui.pageTabs->Current(), 0);
-    EXPECT_EQ(user.circuit().LoopCnt, 2);
-    EXPECT_EQ(user.circuit().BrCnt, 4);
+    EXPECT_EQ(user.document().loops, 2);
+    EXPECT_EQ(user.document().branches, 4);
     ExpectMatrixOf(user, 2);
     ExpectRowsOf(ui, 4);
     EXPECT_EQ(ui.emfField->text(), "1");
-    EXPECT_EQ(user.circuit().EmfVal, 1);
+    EXPECT_EQ(SourceVoltage(user.circuit()), 1);
     EXPECT_EQ(ui.impedanceUnit[1]->currentText(), U8("Ω"));
     EXPECT_EQ(user.document().display->impedance[0], U8("Ω"));
     EXPECT_TRUE(user.ImpedanceReal(1).isEmpty());

@@ -1,9 +1,14 @@
 // The run of a typical user: the sample circuit entered through the dialogs,
 // calculated, and its results read from the labels.
 
+#include <QCheckBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <bit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <cmath>
@@ -13,7 +18,8 @@
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
+#include "ui/result_label.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
 #include "user.h"
@@ -143,6 +149,72 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     user.Click(&graph.ReturnButton());
     user.Click(user.ui().frequencyButton);
     EXPECT_FALSE(graph.OutOfDateLabel().isVisible());
+    EXPECT_TRUE(user.messages().empty());
+}
+
+// The calculation page's results to the last bit, and every result label.
+QStringList CalculationPage(User& user)
+{
+    QStringList shown;
+    const auto bits = [&](double v) { shown << QString::number(std::bit_cast<uint64_t>(v), 16); };
+    const PageResults& r = user.window().results();
+    const CalculatedPage& page = *r.calculation;
+    for (int b = 1; b <= 3; ++b) {
+        for (const Complex& z : {page.values.branchImpedance[b], page.values.branchCurrent[b],
+                                 page.values.branchVoltage[b], r.impedance[b].value_or(Complex{})})
+            bits(z.re), bits(z.im);
+        for (double v : {page.values.branchCurrentMagnitude[b], page.values.branchVoltageMagnitude[b],
+                         page.currentPhase[b], page.voltagePhase[b]})
+            bits(v);
+    }
+    for (double v : {page.values.inputImpedance.re, page.values.inputImpedance.im, page.inputImpedanceMagnitude,
+                     page.inputImpedancePhase})
+        bits(v);
+    shown << QString::number(r.valid);
+    for (const ResultLabel* label : user.window().findChildren<ResultLabel*>()) shown << label->text();
+    return shown;
+}
+
+// Nothing that draws changes the calculation: the graph page, the preview,
+// the printout, the clipboard copy and the PDF, SVG and CSV exports leave the
+// calculation page's results as they were, bit for bit.
+TEST(TypicalRun, DrawingChangesNothing)
+{
+    User user;
+    user.EnterSampleCircuit();
+    user.EnterElement(3, {"1", ""}, {"1.59155", ""}, {"4.7", ""});
+    user.Calculate();
+    const QStringList calculated = CalculationPage(user);
+    const auto unchanged = [&](const char* path) { EXPECT_EQ(CalculationPage(user), calculated) << path; };
+    QTemporaryDir dir;
+    GraphPage& graph = user.window().Graph();
+    user.Click(user.ui().frequencyButton);
+    unchanged("graph page");
+    graph.BranchCheck(3).setChecked(true);
+    user.Click(&graph.QuantityOption(PlottedQuantity::BranchVoltage));
+    unchanged("branch voltages");
+    graph.SetSaveFileChooser([&](QWidget*, const SaveQuestion&) { return dir.filePath("graph.csv"); });
+    graph.OnSaveCsv();
+    unchanged("graph CSV");
+
+    ASSERT_TRUE(user.WithDialog(
+        [&] { user.Click(&graph.PrintButton()); },
+        [&](QWidget& w) {
+            auto& preview = static_cast<PreviewWindow&>(w);
+            unchanged("preview");
+            preview.SetPdfFileChooser([&](QWidget*, const QString&) { return dir.filePath("printed.pdf"); });
+            preview.PrintPage();
+            unchanged("print");
+            preview.CopyToClipboard();
+            unchanged("clipboard");
+            for (const char* file : {"page.pdf", "page.svg", "sweep.csv"}) {
+                preview.SetSaveFileChooser([&](QWidget*, const SaveQuestion&) { return dir.filePath(file); });
+                QString(file).endsWith(".csv") ? preview.SaveCsv() : preview.SaveVector();
+                unchanged(file);
+            }
+            preview.close();
+        }));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
     EXPECT_TRUE(user.messages().empty());
 }
 

@@ -12,7 +12,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include "platform/qstring_utf8.h"
+#include "document/qstring_utf8.h"
 #include "ui/element_dialog.h"
 #include "ui/entry_field.h"
 #include "ui/selector.h"
@@ -20,15 +20,12 @@
 
 User::User() : window_(std::make_unique<MainWindow>())
 {
-    previous_ = SetMessageInterceptor([this](const QString& text, MessageIcon icon) {
-        messages_.push_back({text, icon});
-    });
     window_->show();
     QApplication::setActiveWindow(window_.get());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-User::~User() { SetMessageInterceptor(previous_); }
+User::~User() = default;
 
 std::vector<Message> User::TakeMessages()
 {

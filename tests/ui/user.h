@@ -10,17 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "calc/loop_analysis.h"
+#include "document/circuit_of_document.h"
+#include "tests/support/caught_messages.h"
 #include "ui/main_window.h"
 
 class QLabel;
 class QWidget;
 class Selector;
 
-struct Message {
-    QString text;
-    MessageIcon icon;
-};
+using Message = CaughtMessage;
 
 // Value, unit text of the element dialog's fields; a null value leaves the
 // field as the dialog shows it, an empty unit leaves the unit.
@@ -36,8 +35,9 @@ public:
 
     MainWindow& window() { return *window_; }
     const CalcControls& ui() const { return window_->Controls(); }
-    const Circuit& circuit() const { return window_->circuit(); }
     const CircuitDocument& document() const { return window_->document(); }
+    // The circuit formed from what was entered, as 計算実行 forms it.
+    Circuit circuit() const { return CircuitOf(window_->document()); }
 
     // Messages shown so far; Take… also forgets them.
     const std::vector<Message>& messages() const { return messages_; }
@@ -81,8 +81,7 @@ public:
 
 private:
     std::unique_ptr<MainWindow> window_;
-    std::vector<Message> messages_;
-    MessageInterceptor previous_;
+    CaughtMessages messages_;
 };
 
 // The button among the dialog's children whose caption is text.

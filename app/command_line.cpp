@@ -1,0 +1,241 @@
+#include "app/command_line.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "document/circuit_file.h"
+#include "app/command_line_arguments.h"
+#include "sweep/position_steps.h"
+#include "document/incomplete_branches.h"
+#include "document/matrix_check_text.h"
+#include "document/qstring_utf8.h"
+#include "document/results_text.h"
+#include "document/search_text.h"
+#include "document/sweep_csv.h"
+#include "app/cli_texts.h"
+
+namespace {
+
+enum Exit { kDone = 0, kNotCalculable = 1, kRefused = 2, kDisagrees = 3 };
+
+constexpr std::array<std::pair<const char*, PlottedQuantity>, 3> kQuantities = {{
+    {"impedance", PlottedQuantity::InputImpedance},
+    {"current", PlottedQuantity::BranchCurrent},
+    {"voltage", PlottedQuantity::BranchVoltage},
+}};
+
+constexpr std::array<std::pair<const char*, CurveSearch>, 4> kSearches = {{
+    {"max", CurveSearch::Maximum},
+    {"min", CurveSearch::Minimum},
+    {"-3db", CurveSearch::HalfPower},
+    {"phase0", CurveSearch::PhaseZero},
+}};
+
+constexpr std::array<Option, 4> kModes = {Option::Results, Option::Sweep, Option::Find, Option::Check};
+
+// Whether an option fits the mode: some mean something to some modes only.
+bool Fits(Option option, Option mode)
+{
+    switch (option) {
+    case Option::Full:
+        return mode == Option::Results;
+    case Option::Quantity:
+    case Option::From:
+    case Option::Decades:
+        return mode == Option::Sweep || mode == Option::Find;
+    case Option::Branch:
+        return mode == Option::Find;
+    default:
+        return true;
+    }
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+int Fail(int status, const QString& message)
+{
+    Print(stderr, message + '\n');
+    return status;
+}
+
+int UsageError(const QString& detail) { return Fail(kRefused, U8(texts::kUsageError) + detail); }
+
+// Standard output takes the whole text or the run fails: output lost to a
+// full disk or a closed stream is no success.
+int Succeed(const QString& text, int status = kDone)
+{
+    const QByteArray bytes = text.toUtf8();
+    const auto size = static_cast<size_t>(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        return Fail(kNotCalculable, U8(texts::kCannotWriteOutput));
+    return status;
+}
+
+// The warning the window gives at 計算実行, which calculates all the same.
+void WarnOfDisagreements(const CircuitDocument& document)
+{
+    const std::vector<ElementDisagreement> disagreements = DocumentDisagreements(document);
+    if (!disagreements.empty()) Print(stderr, DisagreementLines(disagreements).join('\n') + '\n');
+}
+
+template <class Value, size_t N>
+std::optional<Value> Named(const std::array<std::pair<const char*, Value>, N>& names, const QString& name)
+{
+    for (const auto& [key, value] : names)
+        if (name == QLatin1String(key)) return value;
+    return std::nullopt;
+}
+
+// Any number form of one of the graph's left edges.
+std::optional<double> LeftEdgeOf(const QString& text)
+{
+    bool numeric = false;
+    const double hz = text.toDouble(&numeric);
+    for (double step : kSweepStartSteps)
+        if (numeric && hz == step) return step;
+    return std::nullopt;
+}
+
+// The circuit of a file to calculate. A branch never entered is calculated
+// as 0 Ω, which is said on standard error, as 計算実行 asks about it.
+CircuitFileRead ReadToCalculate(const QString& path)
+{
+    CircuitFileRead read = ReadCircuitFile(path);
+    if (read.document) {
+        const std::vector<int> unentered = UnenteredBranches(*read.document);
+        if (!unentered.empty()) Print(stderr, UnenteredNotice(unentered) + '\n');
+    }
+    return read;
+}
+
+struct SweepOptions {
+    PlottedQuantity quantity = PlottedQuantity::InputImpedance;
+    SweepRange range;
+};
+
+// Nothing when the options are right; otherwise the one that is wrong.
+std::optional<QString> ReadSweepOptions(const Arguments& a, SweepOptions& options)
+{
+    const QString quantity = a.Value(Option::Quantity, QStringLiteral("impedance"));
+    const QString from = a.Value(Option::From, QStringLiteral("100"));
+    const QString decades = a.Value(Option::Decades, QStringLiteral("4"));
+    const auto plotted = Named(kQuantities, quantity);
+    if (!plotted) return OptionName(Option::Quantity) + ' ' + quantity;
+    const auto left = LeftEdgeOf(from);
+    if (!left) return OptionName(Option::From) + ' ' + from;
+    if (decades != "2" && decades != "4") return OptionName(Option::Decades) + ' ' + decades;
+    options = {*plotted, {*left, decades.toInt()}};
+    return std::nullopt;
+}
+
+int RunResults(const Arguments& a)
+{
+    const CircuitFileRead read = ReadToCalculate(a.Value(Option::Results));
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    WarnOfDisagreements(*read.document);
+    const ResultsText results = ResultsOf(*read.document, a.Has(Option::Full) ? ResultsForm::Full : ResultsForm::Shown);
+    if (results.failure) return Fail(kNotCalculable, *results.failure);
+    return Succeed(results.lines);
+}
+
+int RunSweep(const Arguments& a)
+{
+    SweepOptions o;
+    if (const auto wrong = ReadSweepOptions(a, o)) return UsageError(*wrong);
+    const CircuitFileRead read = ReadToCalculate(a.Value(Option::Sweep));
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    WarnOfDisagreements(*read.document);
+    const SweepCsv csv = SweepCsvOf(*read.document, o.quantity, o.range);
+    if (csv.failure) return Fail(kNotCalculable, *csv.failure);
+    return Succeed(csv.text);
+}
+
+// A branch quantity is searched on branch 1 unless --branch names another.
+int RunFind(const Arguments& a)
+{
+    const QString searchName = a.Value(Option::Find);
+    const auto search = Named(kSearches, searchName);
+    if (!search) return UsageError(OptionName(Option::Find) + ' ' + searchName);
+    if (a.positional.size() != 1)
+        return UsageError(a.positional.isEmpty() ? OptionName(Option::Find) + ' ' + searchName + " FILE"
+                                                 : a.positional.mid(1).join(' '));
+    SweepOptions o;
+    if (const auto wrong = ReadSweepOptions(a, o)) return UsageError(*wrong);
+    const bool branchQuantity = o.quantity != PlottedQuantity::InputImpedance;
+    const QString branchText = a.Value(Option::Branch, QStringLiteral("1"));
+    bool numeric = false;
+    const int branch = branchText.toInt(&numeric);
+    const QString wrongBranch = OptionName(Option::Branch) + ' ' + branchText;
+    if (a.Has(Option::Branch) && !branchQuantity) return UsageError(wrongBranch);
+    if (!numeric || branch < 1 || branch > Circuit::MaxBranches) return UsageError(wrongBranch);
+
+    const CircuitFileRead read = ReadToCalculate(a.positional.front());
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    if (branch > read.document->branches) return UsageError(wrongBranch);
+    WarnOfDisagreements(*read.document);
+    const SearchText found =
+        SearchTextOf(*read.document, {*search, {o.quantity, branchQuantity ? branch : 0}, o.range});
+    if (found.failure) return Fail(kNotCalculable, *found.failure);
+    if (found.note) Print(stderr, *found.note + '\n');
+    return Succeed(found.lines);
+}
+
+// The disagreeing elements on standard output, which a disagreement alone
+// writes to.
+int RunCheck(const QString& path)
+{
+    const CircuitFileRead read = ReadCircuitFile(path);
+    if (!read.document) return Fail(kRefused, read.error.Message());
+    const LoopDefinitions definitions = DefinitionsOf(*read.document);
+    const MatrixDerivation derivation = DeriveMatrix(definitions);
+    if (const auto failure = DerivationFailure(derivation)) return Fail(kRefused, *failure);
+    const std::vector<ElementDisagreement> disagreements = Disagreements(definitions, *derivation.matrix);
+    if (disagreements.empty()) return kDone;
+    return Succeed(DisagreementLines(disagreements).join('\n') + '\n', kDisagrees);
+}
+
+// The one mode the options ask for, or the usage error.
+int RunMode(const Arguments& a)
+{
+    QStringList modes;
+    for (Option mode : kModes)
+        if (a.Has(mode)) modes << OptionName(mode);
+    if (modes.size() != 1)
+        return UsageError(modes.isEmpty() && !a.positional.isEmpty()
+                              ? a.positional.join(' ')
+                              : QStringLiteral("--results FILE | --sweep FILE | --find SEARCH FILE | --check FILE"));
+    const auto mode = *std::find_if(kModes.begin(), kModes.end(), [&](Option m) { return a.Has(m); });
+    if (mode != Option::Find && !a.positional.isEmpty()) return UsageError(a.positional.join(' '));
+    for (const auto& [option, value] : a.given)
+        if (!Fits(option, mode)) return UsageError(OptionName(mode) + ": " + OptionName(option));
+    switch (mode) {
+    case Option::Results:
+        return RunResults(a);
+    case Option::Sweep:
+        return RunSweep(a);
+    case Option::Find:
+        return RunFind(a);
+    default:
+        return RunCheck(a.Value(Option::Check));
+    }
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const ArgumentsRead read = ReadArguments(QCoreApplication::arguments().mid(1));
+    if (read.error) return UsageError(*read.error);
+    if (read.arguments.Has(Option::Help)) return Succeed(HelpText());
+    if (read.arguments.Has(Option::Version))
+        return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));
+    return RunMode(read.arguments);
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The texts of the circuit as entered, its files, its calculation and its
+// text forms, as UTF-8: units, messages and the words of the matrix check.
+// The window's own texts continue this namespace in ui/texts.h.
+
+#include "calc/unit_texts.h"
+#include "document/whole_file.h"
+#include "sweep/sweep_texts.h"
+
+namespace texts {
+
+// Units.
+inline constexpr const char* kMilliVolt = unit_text::kMilliVolt;
+inline constexpr const char* kVolt = unit_text::kVolt;
+inline constexpr const char* kKiloVolt = unit_text::kKiloVolt;
+inline constexpr const char* kMicroVolt = unit_text::kMicroVolt;
+inline constexpr const char* kHertz = unit_text::kHertz;
+inline constexpr const char* kKiloHertz = unit_text::kKiloHertz;
+inline constexpr const char* kMegaHertz = unit_text::kMegaHertz;
+inline constexpr const char* kOhm = unit_text::kOhm;
+inline constexpr const char* kKiloOhm = unit_text::kKiloOhm;
+inline constexpr const char* kMegaOhm = unit_text::kMegaOhm;
+inline constexpr const char* kHenry = unit_text::kHenry;
+inline constexpr const char* kMilliHenry = unit_text::kMilliHenry;
+inline constexpr const char* kMicroHenry = unit_text::kMicroHenry;
+inline constexpr const char* kFarad = unit_text::kFarad;
+inline constexpr const char* kMicroFarad = unit_text::kMicroFarad;
+inline constexpr const char* kPicoFarad = unit_text::kPicoFarad;
+inline constexpr const char* kMicroAmpere = unit_text::kMicroAmpere;
+inline constexpr const char* kMilliAmpere = unit_text::kMilliAmpere;
+inline constexpr const char* kAmpere = unit_text::kAmpere;
+// The signs of a signed sum.
+inline constexpr const char* kPlus = "＋";
+inline constexpr const char* kMinus = "－";
+
+// Messages.
+inline constexpr const char* kCannotCalculate = "計算出来ません";
+// Followed by the branches: "I03、I06".
+inline constexpr const char* kNoBranchCurrent = "枝路電流がセットされていません：";
+// %1 names the branches: "Z3、Z5".
+inline constexpr const char* kUnenteredQuestion = "%1 の素子値が入力されていません。０Ωとして計算しますか？";
+inline constexpr const char* kUnenteredNotice = "%1 の素子値が入力されていません。０Ωとして計算します。";
+inline constexpr const char* kCapacitorAtZero = "周波数が０の場合、コンデンサも０にして下さい。";
+// The tool tip of an entry field whose text can never become a number.
+inline constexpr const char* kNotNumber = "数値ではありません";
+inline constexpr const char* kEmfNotZero = graph_text::kEmfNotZero;
+
+// The matrix against the branch currents. A disagreeing element reads
+// "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）"; %1 is a loop current
+// such as "I3".
+inline constexpr const char* kMatrixDisagrees = "マトリクスの定義が枝路電流の定義と一致しません。";
+inline constexpr const char* kTypedDefinition = "　入力：";
+inline constexpr const char* kImpliedDefinition = "　枝路電流から：";
+inline constexpr const char* kEquals = "＝";
+inline constexpr const char* kListSeparator = "、";
+inline constexpr const char* kMissingCurrents = "枝路電流が定義されていない枝路があります：";
+inline constexpr const char* kUnmentionedLoop = "ループ電流 %1 を含む枝路電流がありません。";
+
+// Circuit files: the refusal of a file and its reasons, the failure of a
+// save. A refusal names the place in the file after its reason.
+inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
+inline constexpr const char* kCannotSaveFile = ::kCannotSaveFile;
+inline constexpr const char* kOpenParenthesis = "（";
+inline constexpr const char* kCloseParenthesis = "）";
+inline constexpr const char* kPlaceOpen = kOpenParenthesis;
+inline constexpr const char* kPlaceClose = kCloseParenthesis;
+inline constexpr const char* kFileNotOpened = "ファイルを開けません";
+inline constexpr const char* kFileNotJson = "JSON の文書ではありません";
+inline constexpr const char* kFileNotCircuit = "Brivel の回路ファイルではありません";
+inline constexpr const char* kFileNewerVersion = "このプログラムより新しい版のファイルです";
+inline constexpr const char* kFileMissingOrWrongType = "項目がないか、形式が違います";
+inline constexpr const char* kFileUnknownKey = "知らない項目です";
+inline constexpr const char* kFileCountOutOfRange = "数が範囲外です";
+inline constexpr const char* kFileUnknownUnit = "知らない単位です";
+inline constexpr const char* kFileNotNumber = kNotNumber;
+inline constexpr const char* kFileOverflow = "単位を掛けると桁あふれします";
+inline constexpr const char* kFileBadExpression = "式の形が違います";
+inline constexpr const char* kFileTermOutOfRange = "回路にない枝路またはループです";
+inline constexpr const char* kFileTermTwice = "同じ項が二度あります";
+inline constexpr const char* kFileKeyTwice = "同じ項目が二度あります";
+// %1 is the element of the lower triangle, such as "Z21", %2 its mirror.
+inline constexpr const char* kFileLowerTriangle = "%1 は %2 として書いて下さい";
+// The place of a syntax error; %1 is the line, %2 the column.
+inline constexpr const char* kFileLineColumn = "%1 行 %2 列";
+inline constexpr const char* kFileNotRegular = "通常のファイルではありません";
+inline constexpr const char* kFileTooLarge = "回路ファイルにしては大きすぎます（1 MB まで）";
+
+// The question before a smaller circuit size removes entries: %1 names the
+// branches ("Z15", "Z14、Z15", "Z3～Z15"), or the loops ("I5") and then %2
+// the matrix elements of their columns ("Z15～Z55").
+inline constexpr const char* kRemoveBranches = "%1 の素子値と、%1 を含む定義が消去されます。よろしいですか？";
+inline constexpr const char* kRemoveLoops = "%1 を含む定義と、%2 が消去されます。よろしいですか？";
+inline constexpr const char* kThrough = "～";
+
+}  // namespace texts

@@ -1,0 +1,60 @@
+#include "document/sweep_csv.h"
+
+#include <cmath>
+
+#include "calc/calc_error.h"
+#include "document/circuit_of_document.h"
+#include "sweep/sweep_table.h"
+#include "document/incomplete_branches.h"
+#include "document/page_calculation.h"
+#include "document/qstring_utf8.h"
+
+namespace {
+
+// The sweep of the graph page showing the range.
+std::optional<PlottedSweep> Swept(const Circuit& c, PlottedQuantity quantity, const SweepRange& range,
+                                  const BranchChecks& plotted, std::optional<QString>& failure)
+{
+    GraphState g;
+    g.quantity = quantity;
+    g.sweepStart = range.from;
+    g.sweepEnd = range.from * std::pow(10.0, range.decades);
+    SweepResult outcome;
+    PlottedSweep sweep = PlotSweep(&c, g, plotted, true, outcome);
+    if (outcome.kind == SweepResult::Completed) return sweep;
+    failure = U8(outcome.description);
+    return std::nullopt;
+}
+
+}  // namespace
+
+DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                              const BranchChecks& plotted)
+{
+    DocumentSweep swept;
+    try {
+        swept.circuit = CircuitOf(document);
+        const PageCalculation page = CalculatePage(swept.circuit);
+        if (page.failure) {
+            swept.failure = U8(*page.failure);
+            return swept;
+        }
+        // A branch without a current has no curve of its own.
+        const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
+        if (quantity != PlottedQuantity::InputImpedance && !withoutCurrent.empty()) {
+            swept.failure = NoBranchCurrentMessage(withoutCurrent);
+            return swept;
+        }
+        swept.sweep = Swept(swept.circuit, quantity, range, plotted, swept.failure);
+    } catch (const CalcError& e) {
+        swept.failure = U8(e.description());
+    }
+    return swept;
+}
+
+SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range)
+{
+    const DocumentSweep swept = SweepOfDocument(document, quantity, range, EveryBranch());
+    if (!swept.sweep) return {{}, swept.failure};
+    return {SweepTableText(*swept.sweep, nullptr, kCsvSeparator), std::nullopt};
+}
