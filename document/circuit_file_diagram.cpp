@@ -62,36 +62,32 @@ void ReadSources(const QJsonObject& diagram, const QString& place, FileDiagram& 
     }
 }
 
-void ReadBranches(const QJsonObject& diagram, const QString& place, FileDiagram& read)
+// Each item of the array at key, with its place.
+template <class Read>
+void ReadItems(const QJsonObject& diagram, const QString& place, const QString& key, Read read)
 {
-    const QString key = QStringLiteral("branches");
     if (!diagram.contains(key)) return;
-    const QJsonArray branches = ArrayAt(diagram.value(key), Item(place, key));
-    for (qsizetype i = 0; i < branches.size(); ++i) {
-        const QString at = At(Item(place, key), i);
-        const QJsonObject branch = ObjectAt(branches[i], at);
-        OnlyKeys(branch, at, {QStringLiteral("number"), QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("element")});
-        Segment s = EndsAt(branch, at, SegmentKind::Branch);
-        const QString number = QStringLiteral("number");
-        s.number = IntegerAt(Member(branch, at, number), Item(at, number), 1, kMostDrawnSegments);
-        read.diagram.segments.push_back(s);
-        const QString element = QStringLiteral("element");
-        if (!branch.contains(element)) continue;
-        if (read.ownEntries.contains(s.number)) Refuse(texts::kFileKeyTwice, Item(at, element));
-        read.ownEntries[s.number] = ElementAt(branch.value(element), Item(at, element));
-    }
+    const QJsonArray items = ArrayAt(diagram.value(key), Item(place, key));
+    for (qsizetype i = 0; i < items.size(); ++i) read(items[i], At(Item(place, key), i));
 }
 
-void ReadWires(const QJsonObject& diagram, const QString& place, FileDiagram& read)
+void ReadBranch(const QJsonValue& v, const QString& at, FileDiagram& read)
 {
-    const QString key = QStringLiteral("wires");
-    if (!diagram.contains(key)) return;
-    const QJsonArray wires = ArrayAt(diagram.value(key), Item(place, key));
-    for (qsizetype i = 0; i < wires.size(); ++i) {
-        const QString at = At(Item(place, key), i);
-        const QJsonArray ends = ArrayOf(wires[i], at, 4);
-        read.diagram.segments.push_back({SegmentKind::Wire, 0, PointIn(ends, at, 0), PointIn(ends, at, 2)});
-    }
+    const QJsonObject branch = ObjectAt(v, at);
+    const QString number = QStringLiteral("number"), element = QStringLiteral("element");
+    OnlyKeys(branch, at, {number, QStringLiteral("from"), QStringLiteral("to"), element});
+    Segment s = EndsAt(branch, at, SegmentKind::Branch);
+    s.number = IntegerAt(Member(branch, at, number), Item(at, number), 1, kMostDrawnSegments);
+    read.diagram.segments.push_back(s);
+    if (!branch.contains(element)) return;
+    if (read.ownEntries.contains(s.number)) Refuse(texts::kFileKeyTwice, Item(at, element));
+    read.ownEntries[s.number] = ElementAt(branch.value(element), Item(at, element));
+}
+
+void ReadWire(const QJsonValue& v, const QString& at, FileDiagram& read)
+{
+    const QJsonArray ends = ArrayOf(v, at, 4);
+    read.diagram.segments.push_back({SegmentKind::Wire, 0, PointIn(ends, at, 0), PointIn(ends, at, 2)});
 }
 
 }  // namespace
@@ -107,8 +103,10 @@ std::optional<FileDiagram> ReadDiagram(const QJsonObject& file)
     if (segments > kMostDrawnSegments) Refuse(texts::kFileTooManySegments, place);
     FileDiagram read;
     ReadSources(diagram, place, read);
-    ReadBranches(diagram, place, read);
-    ReadWires(diagram, place, read);
+    ReadItems(diagram, place, QStringLiteral("branches"),
+              [&](const QJsonValue& v, const QString& at) { ReadBranch(v, at, read); });
+    ReadItems(diagram, place, QStringLiteral("wires"),
+              [&](const QJsonValue& v, const QString& at) { ReadWire(v, at, read); });
     return read;
 }
 

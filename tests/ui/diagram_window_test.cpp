@@ -36,6 +36,16 @@ void Key(DiagramWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     QTest::keyClick(w.Canvas(), key, modifiers);
 }
 
+// The sample's branches Z1 … Z3 and the wire down its right side.
+void DrawBranchesAndRightWire(DiagramWindow& w)
+{
+    Key(w, Qt::Key_B);
+    for (auto [from, to] : {std::pair{GridPoint{0, 0}, GridPoint{4, 0}}, {{4, 0}, {4, 4}}, {{4, 0}, {8, 0}}})
+        Drag(w, from, to);
+    Key(w, Qt::Key_W);
+    Drag(w, {8, 0}, {8, 4});
+}
+
 // Red pixels within half a grid step of a point of the drawing.
 int RedNear(DiagramWindow& w, double x, double y)
 {
@@ -75,11 +85,7 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     // dragging, the last wire from the keyboard.
     user.Click(w.findChild<QToolBar*>()->widgetForAction(w.ToolAction(DiagramTool::Source)));
     Drag(w, {0, 4}, {0, 0});
-    Key(w, Qt::Key_B);
-    for (auto [from, to] : {std::pair{GridPoint{0, 0}, GridPoint{4, 0}}, {{4, 0}, {4, 4}}, {{4, 0}, {8, 0}}})
-        Drag(w, from, to);
-    Key(w, Qt::Key_W);
-    Drag(w, {8, 0}, {8, 4});
+    DrawBranchesAndRightWire(w);
     Drag(w, {8, 4}, {4, 4});
     EXPECT_FALSE(w.ApplyAction()->isEnabled()) << "one mesh only";
     Key(w, Qt::Key_Space);
@@ -176,11 +182,7 @@ TEST(DiagramWindow, TheSampleDrawnAndAppliedCalculatesAsItsFile)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Key(w, Qt::Key_E);
     Drag(w, {0, 4}, {0, 0});
-    Key(w, Qt::Key_B);
-    for (auto [from, to] : {std::pair{GridPoint{0, 0}, GridPoint{4, 0}}, {{4, 0}, {4, 4}}, {{4, 0}, {8, 0}}})
-        Drag(w, from, to);
-    Key(w, Qt::Key_W);
-    Drag(w, {8, 0}, {8, 4});
+    DrawBranchesAndRightWire(w);
     Drag(w, {8, 4}, {0, 4});
     const auto branchAt = [&](double x, double y) {
         return [&w, x, y] { QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, At(w, x, y)); };
