@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QTest>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -168,6 +169,14 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     Key(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(RedNear(w, 2, 4), 0);
     EXPECT_TRUE(w.ApplyAction()->isEnabled());
+
+    // A drawing no circuit file could hold is not made.
+    const DrawnCircuit atTheEdge{drawing::Parse("W 199,0 200,0"), {}};
+    w.SetDrawing(atTheEdge);
+    w.Canvas()->SetSelection({0});
+    Key(w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(w.Drawing(), atTheEdge);
+    EXPECT_EQ(w.statusBar()->currentMessage(), "回路図は線 1000 本、座標 ±200 までです");
 }
 
 // From the main window: the sample drawn with its values and applied
