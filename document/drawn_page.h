@@ -10,7 +10,7 @@
 // The drawing as a document keeps it and its file lists it: the source
 // first, then the branches, then the wires, each kind in the order drawn;
 // an entry for each number up to the highest, nothing for a number no branch
-// has. Nothing for a drawing with neither a segment nor an entry.
+// has. Nothing for a drawing without segments, whose entries are no branch's.
 std::optional<DrawnCircuit> StoredDrawing(const DrawnCircuit& drawing);
 
 // The drawing's entry for branch b: its own where it has one, otherwise the
