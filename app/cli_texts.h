@@ -13,7 +13,13 @@ inline constexpr const char* kHelpFull =
     "--results の値を基本単位（Ω、Ａ、Ｖ、度）で、読み戻すと同じ値になる最短の数字で出力します。位相は複素数値の "
     "atan2 を倍精度と全桁の π で度に直した値です（--full がなければ画面と同じ小数 4 桁の位相）。";
 inline constexpr const char* kHelpCheck =
-    "FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。";
+    "FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。回路図があれば、ループ数、"
+    "枝路数、枝路電流とマトリクスの定義を回路図から求めた定義とも照合します。";
+inline constexpr const char* kHelpLoops =
+    "FILE の回路図のループ（L1=+Z1+Z2）、枝路電流（I01=I1）とマトリクスの上三角（Z11=Z1+Z2）を一行ずつ出力します。";
+inline constexpr const char* kHelpSpice =
+    "FILE の回路図の回路を ngspice のネットリストで出力します：周波数特性の 4 ディケードの AC 解析で、各枝路電流の"
+    "絶対値と位相を表示します。";
 inline constexpr const char* kHelpSweep = "FILE の回路の周波数特性を CSV で出力します。";
 inline constexpr const char* kHelpFind =
     "FILE の回路の周波数特性をグラフの探索と同じく探し、見つけた点ごとに「周波数<TAB>絶対値<TAB>位相」（Hz、基本"
@@ -29,7 +35,8 @@ inline constexpr const char* kHelpToolkit =
     "ウィンドウを開くときは Qt の標準オプション（-platform、-style、-session など）も使えます。";
 inline constexpr const char* kHelpExitStatus =
     "終了状態：0 成功。1 回路を計算できない、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が"
-    "正しくない、--check で枝路電流の定義が足りない。3 --check でマトリクスの定義が一致しない。";
+    "正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか"
+    "定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。";
 inline constexpr const char* kUsageError = "引数が正しくありません：";
 inline constexpr const char* kOptionTwice = "%1 が二度指定されています";
 inline constexpr const char* kCannotWriteOutput = "標準出力に書き込めません。";

@@ -6,8 +6,14 @@
 #include <cstdio>
 #include <utility>
 
-#include "document/circuit_file.h"
 #include "app/command_line_arguments.h"
+#include "calc/calc_error.h"
+#include "document/circuit_file.h"
+#include "document/circuit_of_document.h"
+#include "document/drawing_check_text.h"
+#include "document/drawn_page.h"
+#include "document/spice_netlist.h"
+#include "sweep/graph_state.h"
 #include "sweep/position_steps.h"
 #include "document/incomplete_branches.h"
 #include "document/matrix_check_text.h"
@@ -34,7 +40,8 @@ constexpr std::array<std::pair<const char*, CurveSearch>, 4> kSearches = {{
     {"phase0", CurveSearch::PhaseZero},
 }};
 
-constexpr std::array<Option, 4> kModes = {Option::Results, Option::Sweep, Option::Find, Option::Check};
+constexpr std::array<Option, 6> kModes = {Option::Results, Option::Sweep, Option::Find,
+                                          Option::Check,   Option::Loops, Option::Spice};
 
 // Whether an option fits the mode: some mean something to some modes only.
 bool Fits(Option option, Option mode)
@@ -187,18 +194,73 @@ int RunFind(const Arguments& a)
     return Succeed(found.lines);
 }
 
+// The loops of the file's drawing, or the exit status of a file that could
+// not be read or has no drawing or a refused one, said on standard error.
+struct DrawingRead {
+    std::optional<CircuitDocument> document;
+    std::optional<DiagramLoops> loops;
+    int failed = kDone;
+};
+
+DrawingRead ReadDrawing(const CircuitFileRead& read)
+{
+    if (!read.document) return {std::nullopt, std::nullopt, Fail(kRefused, read.error.Message())};
+    if (!read.document->drawing) return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kNoDrawing))};
+    auto outcome = DeriveLoops(read.document->drawing->diagram);
+    if (const auto* refusal = std::get_if<DiagramRefusal>(&outcome))
+        return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kDrawingRefused) + U8(RefusalText(*refusal)))};
+    return {read.document, std::get<DiagramLoops>(std::move(outcome))};
+}
+
 // The disagreeing elements on standard output, which a disagreement alone
-// writes to.
+// writes to: the matrix against the branch currents, then the page against
+// its drawing. A missing branch current is said as a disagreement with the
+// drawing where there is one.
 int RunCheck(const QString& path)
 {
     const CircuitFileRead read = ReadCircuitFile(path);
     if (!read.document) return Fail(kRefused, read.error.Message());
+    QStringList drawingLines;
+    if (read.document->drawing) {
+        const DrawingRead drawn = ReadDrawing(read);
+        if (!drawn.loops) return drawn.failed;
+        drawingLines = DrawingDisagreementLines(*read.document, *drawn.loops);
+    }
     const LoopDefinitions definitions = DefinitionsOf(*read.document);
     const MatrixDerivation derivation = DeriveMatrix(definitions);
-    if (const auto failure = DerivationFailure(derivation)) return Fail(kRefused, *failure);
-    const std::vector<ElementDisagreement> disagreements = Disagreements(definitions, *derivation.matrix);
-    if (disagreements.empty()) return kDone;
-    return Succeed(DisagreementLines(disagreements).join('\n') + '\n', kDisagrees);
+    QStringList lines;
+    if (const auto failure = DerivationFailure(derivation)) {
+        if (drawingLines.isEmpty()) return Fail(kRefused, *failure);
+    } else {
+        lines = DisagreementLines(Disagreements(definitions, *derivation.matrix));
+    }
+    lines += drawingLines;
+    if (lines.isEmpty()) return kDone;
+    return Succeed(lines.join('\n') + '\n', kDisagrees);
+}
+
+int RunLoops(const QString& path)
+{
+    const DrawingRead drawn = ReadDrawing(ReadCircuitFile(path));
+    if (!drawn.loops) return drawn.failed;
+    QString text;
+    for (const std::string& line : LoopEquationLines(*drawn.loops)) text += U8(line) + '\n';
+    return Succeed(text);
+}
+
+// The circuit that 計算ページへ反映 would leave on the page.
+int RunSpice(const QString& path)
+{
+    const DrawingRead drawn = ReadDrawing(ReadCircuitFile(path));
+    if (!drawn.loops) return drawn.failed;
+    const CircuitDocument page = DrawnPage(*drawn.document, *drawn.document->drawing, *drawn.loops);
+    const std::vector<int> unentered = UnenteredBranches(page);
+    if (!unentered.empty()) Print(stderr, UnenteredNotice(unentered) + '\n');
+    try {
+        return Succeed(U8(SpiceNetlist(*drawn.loops, CircuitOf(page), GraphState{}.sweepStart)));
+    } catch (const CalcError& e) {
+        return Fail(kNotCalculable, U8(e.description()));
+    }
 }
 
 // The one mode the options ask for, or the usage error.
@@ -210,7 +272,8 @@ int RunMode(const Arguments& a)
     if (modes.size() != 1)
         return UsageError(modes.isEmpty() && !a.positional.isEmpty()
                               ? a.positional.join(' ')
-                              : QStringLiteral("--results FILE | --sweep FILE | --find SEARCH FILE | --check FILE"));
+                              : QStringLiteral("--results FILE | --sweep FILE | --find SEARCH FILE | --check FILE | "
+                                               "--loops FILE | --spice FILE"));
     const auto mode = *std::find_if(kModes.begin(), kModes.end(), [&](Option m) { return a.Has(m); });
     if (mode != Option::Find && !a.positional.isEmpty()) return UsageError(a.positional.join(' '));
     for (const auto& [option, value] : a.given)
@@ -222,6 +285,10 @@ int RunMode(const Arguments& a)
         return RunSweep(a);
     case Option::Find:
         return RunFind(a);
+    case Option::Loops:
+        return RunLoops(a.Value(Option::Loops));
+    case Option::Spice:
+        return RunSpice(a.Value(Option::Spice));
     default:
         return RunCheck(a.Value(Option::Check));
     }

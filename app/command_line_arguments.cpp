@@ -27,6 +27,8 @@ constexpr OptionEntry kOptions[] = {
     {Option::From, "--from", {}, true, "--from HZ", texts::kHelpFrom},
     {Option::Decades, "--decades", {}, true, "--decades 2|4", texts::kHelpDecades},
     {Option::Check, "--check", {}, true, "--check FILE", texts::kHelpCheck},
+    {Option::Loops, "--loops", {}, true, "--loops FILE", texts::kHelpLoops},
+    {Option::Spice, "--spice", {}, true, "--spice FILE", texts::kHelpSpice},
     {Option::Help, "--help", {"-h", "-?"}, false, "-h, --help", texts::kHelpHelp},
     {Option::Version, "--version", {"-v"}, false, "-v, --version", texts::kHelpVersion},
 };
@@ -40,6 +42,8 @@ constexpr const char* kSynopsis[] = {
     "brivel --find max|min|-3db|phase0 FILE [--quantity impedance|current|voltage] [--branch N] [--from HZ] "
     "[--decades 2|4]",
     "brivel --check FILE",
+    "brivel --loops FILE",
+    "brivel --spice FILE",
     "brivel --help",
     "brivel --version",
 };

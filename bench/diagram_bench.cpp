@@ -11,28 +11,9 @@
 
 #include "tests/support/drawings.h"
 #include "ui/diagram_window.h"
+#include "until_painted.h"
 
 namespace {
-
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget& w) { w.installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
-
-void UntilPainted(QWidget& w, const std::function<void()>& change)
-{
-    PaintWatch watch(w);
-    change();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
 
 void EditBesideRepaint(benchmark::State& st)
 {

@@ -29,6 +29,7 @@
 #include "ui/main_window_layout.h"
 #include "ui/matrix_dialog.h"
 #include "ui/texts.h"
+#include "until_painted.h"
 
 namespace {
 
@@ -36,25 +37,9 @@ namespace {
 const char* kPeakBrivel = "--child-brivel";
 const char* kPeakEmpty = "--child-empty";
 
-// Counts the paint events of one window.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget& w) { w.installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
-
 void ShowUntilPainted(QWidget& w)
 {
-    PaintWatch watch(w);
-    w.show();
-    while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    UntilPainted(w, [&w] { w.show(); });
 }
 
 std::unique_ptr<QMainWindow> EmptyWindow(QSize size)

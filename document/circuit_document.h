@@ -13,6 +13,7 @@
 #include "calc/circuit.h"
 #include "calc/matrix_from_currents.h"
 #include "document/display_units.h"
+#include "document/drawn_circuit.h"
 #include "document/element_entry.h"
 
 // The marks of one matrix element or branch current as the definition
@@ -22,6 +23,10 @@
 using SignedSumMarks = Marks;
 inline constexpr int kMatrixMarkPlaces = Circuit::MaxBranches + 1;
 inline constexpr int kCurrentMarkPlaces = Circuit::MaxLoops + 1;
+
+// A drawing with the element values entered for its branches in the diagram
+// window.
+using DrawnCircuit = DrawnCircuitOf<ElementEntry>;
 
 struct CircuitDocument {
     int loops = 2;
@@ -38,6 +43,10 @@ struct CircuitDocument {
     std::vector<std::optional<SignedSumMarks>> currents;
     // Nothing: the units the program starts with.
     std::optional<DisplayUnits> display;
+    // The circuit as drawn, in the order StoredDrawing keeps; nothing for a
+    // circuit never drawn. It changes the entries above only when applied
+    // (drawn_page.h).
+    std::optional<DrawnCircuit> drawing;
 
     bool operator==(const CircuitDocument&) const = default;
 };
@@ -52,7 +61,7 @@ LoopDefinitions DefinitionsOf(const CircuitDocument& document);
 DisplayUnits DisplayUnitsOf(const CircuitDocument& document);
 
 // Whether the two describe the same circuit: everything but the display
-// units is the same.
+// units and the drawing is the same.
 bool SameCircuit(const CircuitDocument& a, const CircuitDocument& b);
 
 // A document of the given counts with nothing entered: E = 1 V and

@@ -29,6 +29,13 @@ struct CircuitFileRead {
 // A circuit needs a few kilobytes; a larger file is refused unread.
 inline constexpr qint64 kMostCircuitFileBytes = 1 << 20;
 
+// The most a file's drawing holds: the crossing check compares every pair of
+// segments, and the diagram window shows every grid point between the
+// extremes.
+inline constexpr int kMostDrawnSegments = 1000;
+inline constexpr int kMostDrawnCoordinate = 200;  // either way from 0
+bool FitsInCircuitFile(const Diagram& diagram);
+
 // Only a regular file is read: a FIFO would block and a device never end.
 CircuitFileRead ReadCircuitFile(const QString& path);
 

@@ -13,16 +13,17 @@
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "document/circuit_file.h"
+#include "document/circuit_file_parts.h"
+#include "document/drawn_page.h"
 #include "document/json_repeated_key.h"
 #include "document/qstring_utf8.h"
 #include "document/signed_sum_text.h"
 #include "document/document_texts.h"
 
-namespace {
+namespace file_read {
 
-constexpr int kVersion = 1;
-
-[[noreturn]] void Refuse(const char* reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
+void Refuse(const char* reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
+void Refuse(const std::string& reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
 
 QString Item(const QString& place, const QString& key) { return place.isEmpty() ? key : place + '.' + key; }
 QString At(const QString& place, qsizetype i) { return place + '[' + QString::number(i) + ']'; }
@@ -39,11 +40,34 @@ QJsonObject ObjectAt(const QJsonValue& v, const QString& place)
     return v.toObject();
 }
 
-QJsonArray ArrayOf(const QJsonValue& v, const QString& place, int length)
+QJsonArray ArrayAt(const QJsonValue& v, const QString& place)
 {
-    if (!v.isArray() || v.toArray().size() != length) Refuse(texts::kFileMissingOrWrongType, place);
+    if (!v.isArray()) Refuse(texts::kFileMissingOrWrongType, place);
     return v.toArray();
 }
+
+QJsonArray ArrayOf(const QJsonValue& v, const QString& place, int length)
+{
+    const QJsonArray array = ArrayAt(v, place);
+    if (array.size() != length) Refuse(texts::kFileMissingOrWrongType, place);
+    return array;
+}
+
+int IntegerAt(const QJsonValue& v, const QString& place, int first, int last)
+{
+    const double d = v.toDouble();
+    if (!v.isDouble() || d != std::floor(d)) Refuse(texts::kFileMissingOrWrongType, place);
+    if (d < first || d > last) Refuse(texts::kFileCountOutOfRange, place);
+    return static_cast<int>(d);
+}
+
+}  // namespace file_read
+
+namespace {
+
+using namespace file_read;
+
+constexpr int kVersion = 1;
 
 QString StringAt(const QJsonValue& v, const QString& place)
 {
@@ -53,11 +77,7 @@ QString StringAt(const QJsonValue& v, const QString& place)
 
 int IntegerIn(const QJsonObject& object, const QString& key, int first, int last)
 {
-    const QJsonValue v = Member(object, {}, key);
-    const double d = v.toDouble();
-    if (!v.isDouble() || d != std::floor(d)) Refuse(texts::kFileMissingOrWrongType, key);
-    if (d < first || d > last) Refuse(texts::kFileCountOutOfRange, key);
-    return static_cast<int>(d);
+    return IntegerAt(Member(object, {}, key), key, first, last);
 }
 
 // A JSON number stands for the shortest text that reads back to it.
@@ -103,7 +123,9 @@ ValueEntry ElementValueAt(const QJsonValue& v, const QString& place, UnitList un
 
 constexpr std::array<const char*, 3> kElementKeys = {"R", "L", "C"};
 
-std::optional<ElementEntry> ElementAt(const QJsonValue& v, const QString& place)
+}  // namespace
+
+std::optional<ElementEntry> file_read::ElementAt(const QJsonValue& v, const QString& place)
 {
     if (v.isNull()) return std::nullopt;
     const QJsonObject object = ObjectAt(v, place);
@@ -116,6 +138,8 @@ std::optional<ElementEntry> ElementAt(const QJsonValue& v, const QString& place)
     }
     return entry;
 }
+
+namespace {
 
 SignedSumMarks SumAt(const QJsonValue& v, const QString& place, SumKind kind, int terms)
 {
@@ -208,20 +232,62 @@ void CheckFormat(const QJsonObject& file)
     if (version.toDouble() > kVersion) Refuse(texts::kFileNewerVersion, QStringLiteral("version"));
 }
 
+// The loops of a drawing that stands for the file's definitions: the file
+// gives neither loops, matrix nor currents. Nothing otherwise.
+std::optional<DiagramLoops> LoopsOfDrawing(const QJsonObject& file, const std::optional<FileDiagram>& drawn)
+{
+    for (const char* key : {"loops", "matrix", "currents"})
+        if (file.contains(QLatin1String(key))) return std::nullopt;
+    if (!drawn) return std::nullopt;
+    auto outcome = DeriveLoops(drawn->diagram);
+    if (const auto* refusal = std::get_if<DiagramRefusal>(&outcome))
+        Refuse(RefusalText(*refusal), QStringLiteral("diagram"));
+    return std::get<DiagramLoops>(std::move(outcome));
+}
+
+// The document with the counts its drawing gives, which "branches" must match.
+CircuitDocument DrawnDocument(const QJsonObject& file, const DiagramLoops& loops)
+{
+    const int branches = loops.definitions.branches;
+    const QString key = QStringLiteral("branches");
+    if (file.contains(key) && IntegerIn(file, key, 2, Circuit::MaxBranches) != branches)
+        Refuse(texts::kFileBranchesNotDrawn, key);
+    return EmptyDocument(loops.definitions.loops, branches);
+}
+
+// A branch without an entry of its own has the page's entry of its number.
+DrawnCircuit DrawingOf(const FileDiagram& drawn, const CircuitDocument& page)
+{
+    DrawnCircuit drawing = WithEntryPerNumber(DrawnCircuit{drawn.diagram, {}});
+    for (int b = 1; b <= static_cast<int>(drawing.elements.size()); ++b) {
+        const auto own = drawn.ownEntries.find(b);
+        drawing.elements[b - 1] = own != drawn.ownEntries.end() ? own->second : DrawnEntry(page, {}, b);
+    }
+    return drawing;
+}
+
 CircuitDocument DocumentOf(const QJsonObject& file)
 {
     CheckFormat(file);
-    CircuitDocument d = EmptyDocument(IntegerIn(file, QStringLiteral("loops"), 2, Circuit::MaxLoops),
-                                      IntegerIn(file, QStringLiteral("branches"), 2, Circuit::MaxBranches));
+    const std::optional<FileDiagram> drawn = ReadDiagram(file);
+    const std::optional<DiagramLoops> derived = LoopsOfDrawing(file, drawn);
+    CircuitDocument d = derived ? DrawnDocument(file, *derived)
+                                : EmptyDocument(IntegerIn(file, QStringLiteral("loops"), 2, Circuit::MaxLoops),
+                                                IntegerIn(file, QStringLiteral("branches"), 2, Circuit::MaxBranches));
     d.emf = ValueAt(Member(file, {}, QStringLiteral("emf")), QStringLiteral("emf"), units::kEmf, false);
     d.frequency =
         ValueAt(Member(file, {}, QStringLiteral("frequency")), QStringLiteral("frequency"), units::kFrequency, false);
     const QString elements = QStringLiteral("elements");
     const QJsonArray array = ArrayOf(Member(file, {}, elements), elements, d.branches);
     for (qsizetype i = 0; i < array.size(); ++i) d.elements[i] = ElementAt(array[i], At(elements, i));
-    ReadMatrix(file, d);
-    ReadCurrents(file, d);
+    if (derived) {
+        d = WithDrawnDefinitions(d, *derived);
+    } else {
+        ReadMatrix(file, d);
+        ReadCurrents(file, d);
+    }
     ReadDisplay(file, d);
+    if (drawn) d.drawing = StoredDrawing(DrawingOf(*drawn, d));
     return d;
 }
 

@@ -3,8 +3,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <set>
 
 #include "document/circuit_file.h"
+#include "document/drawn_page.h"
 #include "document/whole_file.h"
 #include "document/qstring_utf8.h"
 #include "document/signed_sum_text.h"
@@ -75,6 +77,44 @@ QJsonObject CurrentsJson(const CircuitDocument& d)
     return object;
 }
 
+QJsonArray PointJson(GridPoint p) { return {p.x, p.y}; }
+
+QJsonObject EndsJson(const Segment& s) { return {{QStringLiteral("from"), PointJson(s.from)}, {QStringLiteral("to"), PointJson(s.to)}}; }
+
+// A branch carries its entry where the page's entry of its number differs,
+// the first branch of a number only.
+QJsonObject DiagramJson(const DrawnCircuit& drawing, const CircuitDocument& page)
+{
+    QJsonArray sources, branches, wires;
+    std::set<int> entered;
+    for (const Segment& s : drawing.diagram.segments) {
+        switch (s.kind) {
+        case SegmentKind::Source:
+            sources.append(EndsJson(s));
+            break;
+        case SegmentKind::Branch: {
+            QJsonObject branch = EndsJson(s);
+            branch.insert(QStringLiteral("number"), s.number);
+            const size_t at = static_cast<size_t>(s.number) - 1;
+            const auto own = at < drawing.elements.size() ? drawing.elements[at] : std::nullopt;
+            if (own != DrawnEntry(page, {}, s.number) && entered.insert(s.number).second)
+                branch.insert(QStringLiteral("element"), ElementJson(own));
+            branches.append(branch);
+            break;
+        }
+        case SegmentKind::Wire:
+            wires.append(QJsonArray{s.from.x, s.from.y, s.to.x, s.to.y});
+            break;
+        }
+    }
+    QJsonObject diagram{{QStringLiteral("branches"), branches}, {QStringLiteral("wires"), wires}};
+    if (sources.size() == 1)
+        diagram.insert(QStringLiteral("source"), sources.first());
+    else if (!sources.isEmpty())
+        diagram.insert(QStringLiteral("source"), sources);
+    return diagram;
+}
+
 }  // namespace
 
 QByteArray CircuitFileText(const CircuitDocument& d)
@@ -91,6 +131,7 @@ QByteArray CircuitFileText(const CircuitDocument& d)
                      {QStringLiteral("matrix"), MatrixJson(d)},
                      {QStringLiteral("currents"), CurrentsJson(d)}};
     if (d.display) file.insert(QStringLiteral("display"), DisplayJson(*d.display));
+    if (d.drawing) file.insert(QStringLiteral("diagram"), DiagramJson(*d.drawing, d));
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 

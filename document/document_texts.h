@@ -56,6 +56,17 @@ inline constexpr const char* kListSeparator = "、";
 inline constexpr const char* kMissingCurrents = "枝路電流が定義されていない枝路があります：";
 inline constexpr const char* kUnmentionedLoop = "ループ電流 %1 を含む枝路電流がありません。";
 
+// The page against its drawing. A disagreeing item reads
+// "I02　入力：I1　回路図から：I1－I2"; "ループ数" and "枝路数" name the counts.
+inline constexpr const char* kDrawingDisagrees = "定義が回路図から求めた定義と一致しません。";
+inline constexpr const char* kDrawnDefinition = "　回路図から：";
+inline constexpr const char* kLoopCountName = "ループ数";
+inline constexpr const char* kBranchCountName = "枝路数";
+inline constexpr const char* kNeverDefined = "未定義";
+// Followed by why the drawing is refused.
+inline constexpr const char* kDrawingRefused = "回路図から定義を求められません：";
+inline constexpr const char* kNoDrawing = "回路図がありません";
+
 // Circuit files: the refusal of a file and its reasons, the failure of a
 // save. A refusal names the place in the file after its reason.
 inline constexpr const char* kCannotReadFile = "ファイルを読み込めません：";
@@ -84,6 +95,9 @@ inline constexpr const char* kFileLowerTriangle = "%1 は %2 として書いて�
 inline constexpr const char* kFileLineColumn = "%1 行 %2 列";
 inline constexpr const char* kFileNotRegular = "通常のファイルではありません";
 inline constexpr const char* kFileTooLarge = "回路ファイルにしては大きすぎます（1 MB まで）";
+inline constexpr const char* kFileNotWholeNumber = "整数ではありません";
+inline constexpr const char* kFileTooManySegments = "回路図の線が多すぎます（1000 本まで）";
+inline constexpr const char* kFileBranchesNotDrawn = "回路図の枝路数と一致しません";
 
 // The question before a smaller circuit size removes entries: %1 names the
 // branches ("Z15", "Z14、Z15", "Z3～Z15"), or the loops ("I5") and then %2

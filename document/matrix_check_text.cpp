@@ -6,30 +6,29 @@
 
 namespace {
 
-// The caption of a definition; a zero of any kind reads "0".
-QString Definition(const Marks& marks, SumKind kind)
-{
-    const QString terms = SumTerms(marks, kind);
-    return terms.isEmpty() ? QStringLiteral("0") : terms;
-}
-
-QString BranchCurrentName(int b) { return QStringLiteral("I%1").arg(b, 2, 10, QChar('0')); }
-
 QString CurrentsBehind(const std::vector<BranchCurrentBehind>& currents)
 {
     QStringList definitions;
     for (const BranchCurrentBehind& c : currents)
-        definitions << BranchCurrentName(c.branch) + U8(texts::kEquals) + Definition(c.current, SumKind::BranchCurrent);
+        definitions << BranchCurrentName(c.branch) + U8(texts::kEquals) + DefinitionCaption(c.current, SumKind::BranchCurrent);
     return U8(texts::kOpenParenthesis) + definitions.join(U8(texts::kListSeparator)) + U8(texts::kCloseParenthesis);
 }
 
 }  // namespace
 
+QString BranchCurrentName(int b) { return QStringLiteral("I%1").arg(b, 2, 10, QChar('0')); }
+
+QString DefinitionCaption(const Marks& marks, SumKind kind)
+{
+    const QString terms = SumTerms(marks, kind);
+    return terms.isEmpty() ? QStringLiteral("0") : terms;
+}
+
 QString DisagreementLine(const ElementDisagreement& d)
 {
     return QStringLiteral("Z%1%2").arg(d.row).arg(d.column) + U8(texts::kTypedDefinition) +
-           Definition(d.typed, SumKind::MatrixElement) + U8(texts::kImpliedDefinition) +
-           Definition(d.implied, SumKind::MatrixElement) + CurrentsBehind(d.currents);
+           DefinitionCaption(d.typed, SumKind::MatrixElement) + U8(texts::kImpliedDefinition) +
+           DefinitionCaption(d.implied, SumKind::MatrixElement) + CurrentsBehind(d.currents);
 }
 
 std::vector<ElementDisagreement> DocumentDisagreements(const CircuitDocument& document)

@@ -9,6 +9,13 @@
 
 #include "calc/matrix_from_currents.h"
 #include "document/circuit_document.h"
+#include "document/signed_sum_text.h"
+
+// The caption of a definition, as the lines below show it; a zero of any
+// kind reads "0".
+QString DefinitionCaption(const Marks& marks, SumKind kind);
+// "I03".
+QString BranchCurrentName(int b);
 
 // "Z23　入力：－Z4　枝路電流から：Z4（I04＝I2＋I3）": the element, its typed
 // and implied definitions as captions ("0" for any zero) and the branch

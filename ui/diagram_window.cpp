@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "calc/calc_error.h"
+#include "document/circuit_file.h"
 #include "diagram_item_text.h"
 #include "diagram_window_texts.h"
 #include "element_dialog.h"
@@ -59,6 +60,10 @@ void DiagramWindow::SetDrawing(const DrawnCircuit& drawing)
 void DiagramWindow::Edit(DrawnCircuit after)
 {
     if (after == drawing_) return;
+    if (!FitsInCircuitFile(after.diagram)) {
+        statusBar()->showMessage(U8(text::kBeyondFileLimits), kNoticeMs);
+        return;
+    }
     const auto show = [this](const DrawnCircuit& d) {
         Show(d);
         emit drawingChanged();
@@ -188,6 +193,7 @@ void DiagramWindow::ShowCursorPlace()
 void DiagramWindow::UpdateCommands()
 {
     applyAction_->setEnabled(std::holds_alternative<DiagramLoops>(outcome_));
+    exportAction_->setEnabled(applyAction_->isEnabled());
     renumberAction_->setEnabled(NextBranchNumber(drawing_.diagram) > 1);
     const std::vector<int> targets = canvas_->Targets();
     bool arrows = false, oneBranch = targets.size() == 1;
@@ -223,6 +229,11 @@ void DiagramWindow::OnRenumber() { Edit(Renumbered(drawing_, NumberedInReadingOr
 void DiagramWindow::OnApply()
 {
     if (const auto* loops = std::get_if<DiagramLoops>(&outcome_)) emit applyRequested(drawing_, *loops);
+}
+
+void DiagramWindow::OnExport()
+{
+    if (const auto* loops = std::get_if<DiagramLoops>(&outcome_)) emit exportRequested(drawing_, *loops);
 }
 
 void DiagramWindow::EditElements(int place)

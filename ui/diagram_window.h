@@ -3,7 +3,8 @@
 // every edit, its meshes' currents in the drawing and the branch currents and
 // loop matrix beside it. It holds the drawing with each branch's element
 // values and the edits that led to it; what the drawing means for the
-// calculation page is for whoever receives applyRequested.
+// calculation page and its netlist is for whoever receives applyRequested
+// and exportRequested.
 
 #include <QMainWindow>
 #include <QStringList>
@@ -13,11 +14,9 @@
 #include <variant>
 
 #include "diagram_canvas.h"
-#include "document/drawn_circuit.h"
+#include "document/circuit_document.h"
 #include "document/loop_equations.h"
-#include "document/element_entry.h"
 
-using DrawnCircuit = DrawnCircuitOf<ElementEntry>;
 using DiagramOutcome = std::variant<DiagramRefusal, DiagramLoops>;
 
 class QAction;
@@ -42,6 +41,7 @@ public:
     DiagramCanvas* Canvas() const { return canvas_; }
     QAction* ToolAction(DiagramTool tool) const { return toolActions_[static_cast<size_t>(tool)]; }
     QAction* ApplyAction() const { return applyAction_; }
+    QAction* ExportAction() const { return exportAction_; }
     // What the window shows beside the drawing and in its status line.
     QStringList CurrentLines() const { return Shown(currents_); }
     QStringList MatrixLines() const { return Shown(matrix_); }
@@ -56,14 +56,20 @@ public:
     // The commands on the whole drawing.
     void OnRenumber();
     void OnApply();
+    void OnExport();
 
 signals:
     // After every edit, its undoing and its redoing.
     void drawingChanged();
     // 計算ページへ反映, only for a drawing that is not refused.
     void applyRequested(const DrawnCircuit& drawing, const DiagramLoops& loops);
+    // ファイル → ＳＰＩＣＥネットリストの書き出し…, likewise.
+    void exportRequested(const DrawnCircuit& drawing, const DiagramLoops& loops);
 
 private:
+    // How long a notice stays in the status line.
+    static constexpr int kNoticeMs = 4000;
+
     // One label a line, so that an edit redraws only the lines it changes.
     using EquationLabels = std::vector<QLabel*>;
     static QStringList Shown(const EquationLabels& labels);
@@ -78,7 +84,8 @@ private:
     void ConnectCanvas();
     QAction* AddAction(const char* caption, const char* tip, const QList<QKeySequence>& keys);
 
-    // Makes the edit one undoable step, unless it changes nothing.
+    // Makes the edit one undoable step, unless it changes nothing or takes
+    // the drawing beyond what a circuit file holds.
     void Edit(DrawnCircuit after);
     void Show(const DrawnCircuit& drawing);
     void ShowEquations();
@@ -104,6 +111,7 @@ private:
     QLabel* status_ = nullptr;
     std::array<QAction*, 5> toolActions_{};
     QAction* applyAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
     QAction* renumberAction_ = nullptr;
     QAction* reverseAction_ = nullptr;
     QAction* deleteAction_ = nullptr;

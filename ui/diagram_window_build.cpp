@@ -4,6 +4,8 @@
 #include <QActionGroup>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTreeWidget>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -64,7 +66,7 @@ QLabel* EquationLine()
 
 }  // namespace
 
-DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent), undo_(new QUndoStack(this))
+DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent, Qt::Window), undo_(new QUndoStack(this))
 {
     setWindowTitle(U8(text::kCaption));
     setFont(GothicFont(kPanelPoints));
@@ -84,6 +86,8 @@ QAction* DiagramWindow::AddAction(const char* caption, const char* tip, const QL
 
 void DiagramWindow::BuildActions()
 {
+    QMenu* file = menuBar()->addMenu(U8(text::kFileMenu));
+    exportAction_ = file->addAction(U8(text::kExportNetlist), this, &DiagramWindow::OnExport);
     QToolBar* tools = addToolBar(U8(text::kCaption));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -244,7 +248,7 @@ void DiagramWindow::ConnectCanvas()
         scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() + qRound(by.y()));
     });
     connect(canvas_, &DiagramCanvas::notAlongGrid, this,
-            [this] { statusBar()->showMessage(U8(text::kNotAlongGrid), 4000); });
+            [this] { statusBar()->showMessage(U8(text::kNotAlongGrid), kNoticeMs); });
     connect(items_, &QTreeWidget::itemSelectionChanged, this, &DiagramWindow::ListToSelection);
     connect(items_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { EditElements(items_->indexOfTopLevelItem(item)); });

@@ -23,6 +23,11 @@ inline constexpr const char* kZoomIn = "拡大";
 inline constexpr const char* kZoomOut = "縮小";
 inline constexpr const char* kReverse = "向きを反転";
 inline constexpr const char* kElementValues = "素子値…";
+inline constexpr const char* kFileMenu = texts::kFileMenu;
+inline constexpr const char* kExportNetlist = "ＳＰＩＣＥネットリストの書き出し…";
+inline constexpr const char* kNetlistFilter = "SPICE (*.cir)";
+inline constexpr const char* kNetlistSuffix = "cir";
+inline constexpr const char* kNetlistDefaultName = "回路.cir";
 
 inline constexpr const char* kWireTip = "導線を引きます（W）。";
 inline constexpr const char* kBranchTip = "枝路 Z を引きます（B）。番号は引いた順に付きます。";
@@ -65,6 +70,8 @@ inline constexpr const char* kListSeparator = texts::kListSeparator;
 inline constexpr const char* kLoopCount = texts::kLoops;
 inline constexpr const char* kBranchCount = texts::kBranches;
 inline constexpr const char* kNotAlongGrid = diagram_text::kDiagonal;
+// An edit that would take the drawing beyond what a circuit file holds.
+inline constexpr const char* kBeyondFileLimits = "回路図は線 1000 本、座標 ±200 までです";
 
 // Asked by whoever applies the drawing over definitions already entered.
 inline constexpr const char* kReplaceDefinitions = "入力済みの定義を回路図から求めた定義で置き換えます。よろしいですか？";

@@ -3,11 +3,13 @@
 
 #include "main_window.h"
 
+#include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
+#include "diagram_window_texts.h"
 #include "document/circuit_size.h"
 #include "entry_field.h"
 #include "graph/branch_colour.h"
@@ -32,7 +34,10 @@ QString VoltageItem(int b)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent),
+      exportChooser_(AskSaveFileName),
+      netlistPlace_(QDir::home().filePath(U8(diagram_window_text::kNetlistDefaultName)))
 {
     Build();
     Load();
@@ -89,6 +94,7 @@ void MainWindow::InitCircuit(int loops, int branches)
     ui_.pageTabs->SetCurrent(0);
     SetCalculationValid(false);
     graph_->ResetForNewCircuit();
+    ShowDrawing();
     EntryMayHaveChanged();
 }
 

@@ -24,8 +24,11 @@
 #include "sweep/graph_state.h"
 #include "document/signed_sum_entry.h"
 #include "document/units.h"
+#include "platform/save_file_dialog.h"
 
 class CircuitPicture;
+class DiagramWindow;
+struct DiagramLoops;
 class EntryField;
 class GraphPage;
 class GraphPageHost;
@@ -168,8 +171,11 @@ public:
     bool OnSave();
     bool OnSaveAs();
     // The circuit menu: every matrix definition written from the branch
-    // currents.
+    // currents; the diagram window of the document's drawing.
     void OnMatrixFromCurrents();
+    void OnDiagram();
+    // The diagram window, once 回路図 has opened it.
+    DiagramWindow* Diagram() const { return diagram_; }
 
     // Opens the circuit file as if its circuit had been entered through the
     // fields and dialogs; a refused file is said in a message and leaves
@@ -189,6 +195,8 @@ public:
     // the chosen path, or nothing when cancelled. suggested is a full path.
     using FileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     void SetFileChoosers(FileChooser open, FileChooser save);
+    // Test seam: what asks for the file an export is written to.
+    void SetExportChooser(SaveFileChooser chooser) { exportChooser_ = std::move(chooser); }
 
 signals:
     // "終了": the program is to end at once.
@@ -366,6 +374,16 @@ private:
     // branch impedances at the frequency in use is said in a message.
     void StoreMatrixElement(int j, int k, const SignedSumEntry& entry);
 
+    // The diagram window's requests: its drawing becomes the document's; the
+    // page takes the drawing's definitions and element values through the
+    // steps of the dialogs, after asking when that replaces entries; the
+    // netlist of the drawing is written to a file chosen.
+    void OnDrawingChanged();
+    void OnApplyDrawing(const DrawnCircuit& drawing, const DiagramLoops& loops);
+    void OnExportNetlist(const DrawnCircuit& drawing, const DiagramLoops& loops);
+    // The diagram window, if open, shows the document's drawing.
+    void ShowDrawing();
+
     // What the graph page asks of the window.
     const CalculatedPage* Results() const override { return results_.Valid(); }
     int CircuitBranches() const override { return entry_.branches; }
@@ -411,4 +429,7 @@ private:
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;
+    DiagramWindow* diagram_ = nullptr;
+    SaveFileChooser exportChooser_;
+    ExportPlace netlistPlace_;
 };

@@ -41,5 +41,7 @@ void MainWindow::LoadDocument(const CircuitDocument& document)
     for (int b = 1; b <= entry_.branches; ++b)
         if (const auto& marks = document.currents[b - 1])
             StoreCurrentDefinition(b, {*marks, SumCaption(*marks, SumKind::BranchCurrent)});
+    entry_.drawing = document.drawing;
+    ShowDrawing();
     EntryMayHaveChanged();
 }

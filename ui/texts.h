@@ -74,6 +74,7 @@ inline constexpr const char* kEnterNumber = "数値を入力して下さい。";
 // such as "I3".
 inline constexpr const char* kCircuitMenu = "回路(&C)";
 inline constexpr const char* kMatrixFromCurrents = "枝路電流からマトリクスを作成(&M)";
+inline constexpr const char* kDiagramCommand = "回路図(&D)…";
 inline constexpr const char* kFollowCurrents = "枝路電流に合わせる";
 inline constexpr const char* kCalculateAsTyped = "入力どおり計算";
 

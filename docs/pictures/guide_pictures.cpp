@@ -1,6 +1,6 @@
 // Renders the pictures of the user guide from the real windows, offscreen:
-// the sample circuit entered and calculated, the definition dialogs, the
-// graph page with a held marker, and the print preview. Run through
+// the sample circuit entered and calculated, its drawing, the definition
+// dialogs, the graph page with a held marker, and the print preview. Run through
 // scripts/guide-pictures; the first argument is the folder written to.
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include "platform/picture_box.h"
 #include "platform/toolkit_language.h"
 #include "ui/current_dialog.h"
+#include "ui/diagram_window.h"
 #include "ui/main_window.h"
 #include "ui/matrix_dialog.h"
 
@@ -47,6 +48,12 @@ int main(int argc, char* argv[])
     if (!window.OpenFile(QString::fromLocal8Bit(argv[2]))) return 1;
     window.OnCalculate();
     saved &= Save(window, folder, "main_window.png");
+
+    // As large as the sample drawing needs.
+    window.OnDiagram();
+    window.Diagram()->resize(860, 440);
+    saved &= Save(*window.Diagram(), folder, "diagram_window.png");
+    window.Diagram()->close();
 
     BranchCurrentDialog current(2, 2);
     current.OnLoopButton(1);

@@ -15,12 +15,15 @@
 
 namespace {
 
-// The sample example with one change, written into the directory.
-QString SampleWith(const QTemporaryDir& dir, const char* name, const std::function<void(QJsonObject&)>& change)
+// The sample example with one change, written into the directory; without
+// its drawing unless the change keeps it.
+QString SampleWith(const QTemporaryDir& dir, const char* name, const std::function<void(QJsonObject&)>& change,
+                   bool drawn = false)
 {
     QFile sample(ExampleFile("sample.brivel"));
     sample.open(QIODevice::ReadOnly);
     QJsonObject file = QJsonDocument::fromJson(sample.readAll()).object();
+    if (!drawn) file.remove("diagram");
     change(file);
     const QString path = dir.filePath(QString::fromLatin1(name));
     QFile out(path);
@@ -64,6 +67,25 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         f["emf"] = QJsonObject{{"value", "0"}, {"unit", "kV"}};
     });
 
+    const QString crossed = SampleWith(
+        dir, "crossed.brivel",
+        [](QJsonObject& f) {
+            QJsonObject diagram = f["diagram"].toObject();
+            QJsonArray wires = diagram["wires"].toArray();
+            wires.append(QJsonArray{2, -2, 2, 2});
+            diagram["wires"] = wires;
+            f["diagram"] = diagram;
+        },
+        true);
+    const QString drawnOtherwise = SampleWith(
+        dir, "otherwise.brivel",
+        [](QJsonObject& f) {
+            QJsonObject currents = f["currents"].toObject();
+            currents["I03"] = "-I2";
+            f["currents"] = currents;
+        },
+        true);
+
     struct Case {
         QStringList arguments;
         int exitCode;
@@ -100,6 +122,13 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--check", noCurrent}, 2, 0, "枝路電流が定義されていない枝路があります：I02\n"},
         {{"--check", unmentioned}, 2, 0, "ループ電流 I2 を含む枝路電流がありません。\n"},
         {{"--check", dir.filePath("missing.brivel")}, 2, 0, "ファイルを読み込めません：ファイルを開けません…"},
+        {{"--check", drawnOtherwise}, 3, 2, ""},
+        {{"--check", crossed}, 2, 0, "回路図から定義を求められません：線が交差するか重なっています　位置：(2,0)\n"},
+        {{"--loops", sample}, 0, 8, ""},
+        {{"--loops", noEmf}, 2, 0, "回路図がありません\n"},
+        {{"--spice", crossed}, 2, 0, "回路図から定義を求められません：線が交差するか重なっています　位置：(2,0)\n"},
+        {{"--spice", sample}, 0, -1, ""},
+        {{"--spice", sample, "--full"}, 2, 0, "引数が正しくありません：…"},
         {{"--check", sample, "--full"}, 2, 0, "引数が正しくありません：…"},
         {{"--check", sample, "--results", sample}, 2, 0, "引数が正しくありません：…"},
         {{"--sweep", sample, "--decades", "3"}, 2, 0, "引数が正しくありません：…"},
@@ -128,6 +157,8 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         else
             EXPECT_EQ(run.err, err);
     }
+    EXPECT_EQ(RunProgram({"--check", drawnOtherwise}).out,
+              U8("定義が回路図から求めた定義と一致しません。\nI03　入力：－I2　回路図から：I2\n"));
     // One language, and the window's optional file.
     EXPECT_TRUE(RunProgram({"--help"}).out.startsWith(U8("使い方：\n  brivel [FILE]\n")));
 }

@@ -3,7 +3,12 @@
 // not the nodes: each example's branches are given here by their nodes, in
 // the direction of the branch currents the file defines.
 
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
@@ -17,6 +22,7 @@
 #include "program.h"
 #include "document/circuit_file.h"
 #include "document/circuit_of_document.h"
+#include "sweep/graph_state.h"
 
 namespace {
 
@@ -123,6 +129,62 @@ TEST(Examples, MatrixIsTheOneTheirBranchCurrentsImply)
                 const int position = MatrixPosition(j, k);
                 EXPECT_EQ(d.matrix[position], (*derivation.matrix)[position]) << "Z" << j << k;
             }
+    }
+}
+
+QJsonObject JsonOf(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QString Written(const QTemporaryDir& dir, const char* name, const QJsonObject& json)
+{
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(json).toJson());
+    return file.fileName();
+}
+
+// Every example as its drawing: read without its definitions, it gives the
+// results it gives with them; and ngspice on its --spice netlist agrees with
+// --results --full at the point of the netlist's sweep nearest to the file's
+// frequency, the file's frequency moved there and scaled to the calculation's
+// 2π, so that both analyses meet the same ω.
+TEST(Examples, TheirDrawingsStandForTheirDefinitionsAndAgreeWithNgspice)
+{
+    QTemporaryDir dir;
+    const QFileInfoList examples = QDir(QStringLiteral(BRIVEL_EXAMPLES)).entryInfoList({QStringLiteral("*.brivel")});
+    ASSERT_EQ(examples.size(), 6);
+    for (const QFileInfo& example : examples) {
+        SCOPED_TRACE(example.fileName().toStdString());
+        QJsonObject file = JsonOf(example.filePath()), bare = file;
+        for (const char* key : {"loops", "matrix", "currents"}) bare.remove(QLatin1String(key));
+        EXPECT_EQ(RunProgram({"--results", Written(dir, "bare.brivel", bare)}).out,
+                  RunProgram({"--results", example.filePath()}).out);
+
+        const CircuitFileRead read = ReadCircuitFile(example.filePath());
+        ASSERT_TRUE(read.document);
+        const double start = GraphState{}.sweepStart;
+        const int point = static_cast<int>(std::lround(125 * std::log10(FrequencyOf(*read.document) / start)));
+        const double hz = start * std::pow(10.0, point / 125.0) * 2 * std::numbers::pi / 6.283184;
+        file["frequency"] = QJsonObject{{"value", QString::number(hz, 'g', 17)}, {"unit", "Hz"}};
+        const QString moved = Written(dir, "moved.brivel", file);
+        const ProgramRun spice = RunProgram({"--spice", moved});
+        ASSERT_EQ(spice.exitCode, 0) << spice.err.toStdString();
+        const std::vector<std::vector<double>> rows = RunNgspicePrint(spice.out.toStdString());
+        ASSERT_GT(rows.size(), static_cast<size_t>(point));
+        const std::vector<double>& row = rows[point];
+        const auto lines = Lines(RunProgram({"--results", moved, "--full"}).out);
+        double largest = 0;
+        for (int b = 1; b <= read.document->branches; ++b) largest = std::max(largest, row.at(2 * b - 1));
+        for (int b = 1; b <= read.document->branches; ++b) {
+            const auto [magnitude, degrees] = lines.at(QStringLiteral("I%1").arg(b, 2, 10, QChar('0')));
+            const Cx brivel = std::polar(magnitude, degrees * std::numbers::pi / 180);
+            const Cx ngspice = std::polar(row.at(2 * b - 1), row.at(2 * b) * std::numbers::pi / 180);
+            EXPECT_NEAR(std::abs(brivel - ngspice), 0, 1e-9 * largest) << "I0" << b;
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "document/qstring_utf8.h"
 #include "documents.h"
+#include "tests/support/drawings.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/qstring_printer.h"
 #include "document/circuit_file.h"
@@ -60,7 +61,12 @@ TEST(CircuitFile, EveryFieldReadsBackExactly)
     CircuitDocument overflowing = Sample();
     overflowing.emf = {"9E+307", U8("ＫＶ")};
     overflowing.frequency = {"1e308", U8("ＭＨｚ")};
-    for (const CircuitDocument& written : {EveryField(), EmptyDocument(2, 2), Sample(), overflowing}) {
+    // A drawing being edited, its branches' own entries unlike the page's:
+    // none where the page has one, another, the same, one beyond the page.
+    CircuitDocument drawn = Sample();
+    drawn.drawing = DrawnCircuit{drawing::Parse("E 0,4 0,0; E 12,4 12,0; 1 0,0 4,0; 2 4,0 4,4; 3 4,0 8,0; 4 8,0 12,0; W 0,4 12,4"),
+                                 {std::nullopt, Entry("7", "ＫΩ", "", "μＨ", "3", "ＰＦ"), Sample().elements[2], ElementEntry{}}};
+    for (const CircuitDocument& written : {EveryField(), EmptyDocument(2, 2), Sample(), overflowing, drawn}) {
         SCOPED_TRACE(CircuitFileText(written).toStdString());
         const QString path = Saved(dir.path(), "circuit.brivel", written);
         const CircuitFileRead read = ReadCircuitFile(path);
@@ -91,6 +97,20 @@ TEST(CircuitFile, NumbersAndExpressionsInEveryAcceptedForm)
     EXPECT_EQ(d.matrix[MatrixPosition(2, 2)], MatrixMarks({{3, 1}}));
     EXPECT_EQ(d.currents[1], CurrentMarks({{1, 1}, {2, -1}}));
     EXPECT_EQ(d.currents[2], CurrentMarks({}));
+
+    // The definitions a drawing stands for, where the file leaves them out.
+    const QJsonObject withDrawing = QJsonDocument::fromJson(R"({"diagram": {"source": {"from": [0, 4], "to": [0, 0]},
+        "branches": [{"number": 1, "from": [0, 0], "to": [4, 0]}, {"number": 2, "from": [4, 0], "to": [4, 4]},
+                     {"number": 3, "from": [4, 0], "to": [8, 0]}], "wires": [[8, 0, 8, 4], [8, 4, 0, 4]]}})").object();
+    QJsonObject onlyDrawn = QJsonDocument::fromJson(CircuitFileText(Sample())).object();
+    for (const char* key : {"loops", "matrix", "currents"}) onlyDrawn.remove(key);
+    onlyDrawn["diagram"] = withDrawing["diagram"];
+    const CircuitFileRead derived = ParseCircuitFile(QJsonDocument(onlyDrawn).toJson());
+    ASSERT_TRUE(derived.document) << derived.error.Message().toStdString();
+    CircuitDocument sample = Sample();
+    sample.drawing = DrawnCircuit{drawing::Parse("E 0,4 0,0; 1 0,0 4,0; 2 4,0 4,4; 3 4,0 8,0; W 8,0 8,4 0,4"),
+                                  {sample.elements[0], sample.elements[1], sample.elements[2]}};
+    EXPECT_EQ(*derived.document, sample);
 }
 
 TEST(CircuitFile, ExpressionsAndCaptionsOfMarks)
@@ -157,6 +177,20 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
         const char* place;
     };
     const QJsonObject bigMegaOhm{{"value", "1E303"}, {"unit", "Mohm"}};
+    const QJsonObject diagram = QJsonDocument::fromJson(R"({"source": {"from": [0, 4], "to": [0, 0]},
+        "branches": [{"number": 1, "from": [0, 0], "to": [4, 0]}, {"number": 2, "from": [4, 0], "to": [4, 4]},
+                     {"number": 3, "from": [4, 0], "to": [8, 0]}], "wires": [[8, 0, 8, 4], [8, 4, 0, 4]]})").object();
+    // The sample with its drawing, changed; without its definitions where
+    // derived.
+    const auto drawn = [&](const std::function<void(QJsonObject&)>& change, bool derived = false) {
+        return SampleWith([&](QJsonObject& f) {
+            f["diagram"] = diagram;
+            if (derived) f.remove("loops"), f.remove("matrix"), f.remove("currents");
+            change(f);
+        });
+    };
+    QJsonArray manyWires;
+    for (int i = 0; i <= kMostDrawnSegments; ++i) manyWires.append(QJsonArray{i % 100, 20, i % 100, 21});
     const Case cases[] = {
         {"{\"format\": ", "JSON の文書ではありません", "1 行 12 列"},
         {"[1, 2]", "JSON の文書ではありません", ""},
@@ -195,6 +229,15 @@ TEST(CircuitFile, RefusalsNameTheReasonAndThePlace)
                                                  {"current", QJsonArray{"mA", "kA", "A"}},
                                                  {"voltage", QJsonArray{"V", "V", "V"}}})),
          "知らない単位です", "display.current[1]"},
+        {drawn(Set({"diagram", "wires", "0", "1"}, 2.5)), "整数ではありません", "diagram.wires[0][1]"},
+        {drawn(Set({"diagram", "source", "from", "0"}, -201)), "数が範囲外です", "diagram.source.from[0]"},
+        {drawn(Set({"diagram", "branches", "1", "number"}, 0)), "数が範囲外です", "diagram.branches[1].number"},
+        {drawn(Set({"diagram", "wires", "1"}, QJsonArray{8, 4, 0})), "項目がないか、形式が違います", "diagram.wires[1]"},
+        {drawn(Set({"diagram", "branches", "2", "kind"}, "R")), "知らない項目です", "diagram.branches[2].kind"},
+        {drawn(Set({"diagram", "wires"}, manyWires)), "回路図の線が多すぎます（1000 本まで）", "diagram"},
+        {drawn(Set({"diagram", "branches", "1", "to"}, QJsonArray{4, 6}), true),
+         "線が交差するか重なっています　位置：(4,4)", "diagram"},
+        {drawn(Set({"branches"}, 4), true), "回路図の枝路数と一致しません", "branches"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());

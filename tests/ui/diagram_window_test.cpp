@@ -1,16 +1,22 @@
 #include <QAccessible>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QTest>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "document/drawn_page.h"
 #include "document/qstring_utf8.h"
 #include "tests/support/drawings.h"
 #include "ui/diagram_window.h"
+#include "ui/example_files.h"
+#include "ui/result_label.h"
 #include "user.h"
 
 namespace {
@@ -29,6 +35,16 @@ void Drag(DiagramWindow& w, GridPoint from, GridPoint to)
 void Key(DiagramWindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     QTest::keyClick(w.Canvas(), key, modifiers);
+}
+
+// The sample's branches Z1 … Z3 and the wire down its right side.
+void DrawBranchesAndRightWire(DiagramWindow& w)
+{
+    Key(w, Qt::Key_B);
+    for (auto [from, to] : {std::pair{GridPoint{0, 0}, GridPoint{4, 0}}, {{4, 0}, {4, 4}}, {{4, 0}, {8, 0}}})
+        Drag(w, from, to);
+    Key(w, Qt::Key_W);
+    Drag(w, {8, 0}, {8, 4});
 }
 
 // Red pixels within half a grid step of a point of the drawing.
@@ -70,11 +86,7 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     // dragging, the last wire from the keyboard.
     user.Click(w.findChild<QToolBar*>()->widgetForAction(w.ToolAction(DiagramTool::Source)));
     Drag(w, {0, 4}, {0, 0});
-    Key(w, Qt::Key_B);
-    for (auto [from, to] : {std::pair{GridPoint{0, 0}, GridPoint{4, 0}}, {{4, 0}, {4, 4}}, {{4, 0}, {8, 0}}})
-        Drag(w, from, to);
-    Key(w, Qt::Key_W);
-    Drag(w, {8, 0}, {8, 4});
+    DrawBranchesAndRightWire(w);
     Drag(w, {8, 4}, {4, 4});
     EXPECT_FALSE(w.ApplyAction()->isEnabled()) << "one mesh only";
     Key(w, Qt::Key_Space);
@@ -157,4 +169,80 @@ TEST(DiagramWindow, DrawnAsAUserDrawsIt)
     Key(w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(RedNear(w, 2, 4), 0);
     EXPECT_TRUE(w.ApplyAction()->isEnabled());
+
+    // A drawing no circuit file could hold is not made.
+    const DrawnCircuit atTheEdge{drawing::Parse("W 199,0 200,0"), {}};
+    w.SetDrawing(atTheEdge);
+    w.Canvas()->SetSelection({0});
+    Key(w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(w.Drawing(), atTheEdge);
+    EXPECT_EQ(w.statusBar()->currentMessage(), "回路図は線 1000 本、座標 ±200 までです");
+}
+
+// From the main window: the sample drawn with its values and applied
+// calculates as its example file does; applying over a definition typed since
+// asks first; the netlist goes to the file chosen; 新規作成 empties the drawing.
+TEST(DiagramWindow, TheSampleDrawnAndAppliedCalculatesAsItsFile)
+{
+    User user;
+    QTest::keyClick(&user.window(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_NE(user.window().Diagram(), nullptr);
+    DiagramWindow& w = *user.window().Diagram();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Key(w, Qt::Key_E);
+    Drag(w, {0, 4}, {0, 0});
+    DrawBranchesAndRightWire(w);
+    Drag(w, {8, 4}, {0, 4});
+    const auto branchAt = [&](double x, double y) {
+        return [&w, x, y] { QTest::mouseDClick(w.Canvas(), Qt::LeftButton, {}, At(w, x, y)); };
+    };
+    EXPECT_TRUE(user.EnterElementVia(branchAt(2, 0), {"10", ""}, {"10", ""}));
+    EXPECT_TRUE(user.EnterElementVia(branchAt(4, 2), {"5", ""}, {}, {"1", ""}));
+    EXPECT_TRUE(user.EnterElementVia(branchAt(6, 0), {"100", ""}, {}, {"0.1", ""}));
+    EXPECT_EQ(user.document().drawing, StoredDrawing(w.Drawing()));
+    EXPECT_TRUE(user.window().isWindowModified());
+    w.ApplyAction()->trigger();
+    user.Calculate();
+
+    const CalcControls& drawn = user.ui();
+    {
+        User example;
+        for (const QFileInfo& file : ExampleFiles())
+            if (file.completeBaseName() == "sample") ASSERT_TRUE(example.window().OpenFile(file.filePath()));
+        example.Calculate();
+        const CalcControls& typed = example.ui();
+        for (int b = 1; b <= 3; ++b)
+            for (auto label : {&CalcControls::impedanceRe, &CalcControls::impedanceIm, &CalcControls::currentMagnitude,
+                               &CalcControls::currentPhase})
+                EXPECT_EQ((drawn.*label)[b]->text(), (typed.*label)[b]->text()) << b;
+        EXPECT_EQ(drawn.inputImpedanceMagnitude->text(), typed.inputImpedanceMagnitude->text());
+        EXPECT_FALSE(typed.inputImpedanceMagnitude->text().isEmpty());
+    }
+    EXPECT_TRUE(user.messages().empty());
+
+    user.DefineCurrent(3, {"－", "Ｉ２"});
+    EXPECT_EQ(user.Answering("いいえ", [&] { w.OnApply(); }), "入力済みの定義を回路図から求めた定義で置き換えます。よろしいですか？");
+    EXPECT_EQ(drawn.currentDefinition[3]->text(), "－I2=");
+    user.Answering("はい", [&] { w.OnApply(); });
+    EXPECT_EQ(drawn.currentDefinition[3]->text(), "I2=");
+
+    QTemporaryDir dir;
+    QString suggested;
+    user.window().SetExportChooser([&](QWidget*, const SaveQuestion& question) {
+        suggested = question.suggested;
+        return dir.filePath("sample.cir");
+    });
+    w.ExportAction()->trigger();
+    EXPECT_TRUE(suggested.endsWith("/回路.cir"));
+    QFile netlist(dir.filePath("sample.cir"));
+    ASSERT_TRUE(netlist.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(netlist.readAll().contains("C3 b3_2 0 1e-07\n"));
+    user.window().SetExportChooser([&](QWidget*, const SaveQuestion&) { return dir.filePath("none/sample.cir"); });
+    w.ExportAction()->trigger();
+    ASSERT_EQ(user.messages().size(), 1u);
+    EXPECT_TRUE(user.messages()[0].text.startsWith("ファイルを保存出来ません："));
+
+    user.Answering("保存しない", [&] { user.Command("新規作成(&N)"); });
+    EXPECT_EQ(w.Drawing(), DrawnCircuit{});
+    EXPECT_FALSE(user.document().drawing);
 }

@@ -245,7 +245,7 @@ TEST(FileMenu, ExamplesOpenAsNewCircuits)
     ASSERT_NE(examples, nullptr);
     QStringList names;
     for (QAction* action : examples->actions()) names << action->text();
-    EXPECT_EQ(names, (QStringList{"artificial_line", "bridge", "ladder_filter", "sample"}));
+    EXPECT_EQ(names, (QStringList{"artificial_line", "bridge", "bridged_t", "grid_2x2", "ladder_filter", "sample"}));
     examples->actions()[1]->trigger();
     EXPECT_EQ(user.document().loops, 3);
     EXPECT_FALSE(user.window().isWindowModified());
