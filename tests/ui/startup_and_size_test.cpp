@@ -36,8 +36,9 @@ void ExpectMatrixOf(const User& user, int loops)
             const QPushButton* button = user.ui().matrixButtons[j][k];
             EXPECT_EQ(Shown(button), j <= loops && k <= loops) << "Z" << j << k;
             EXPECT_EQ(button->isEnabled(), j <= k) << "Z" << j << k;
-            if (!user.document().matrix[MatrixPosition(std::min(j, k), std::max(j, k))])
+            if (!user.document().matrix[MatrixPosition(std::min(j, k), std::max(j, k))]) {
                 EXPECT_EQ(button->text(), QStringLiteral("Z%1%2").arg(j).arg(k));
+            }
             EXPECT_EQ(button->font().pointSizeF(), 10);
         }
     }
