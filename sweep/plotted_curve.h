@@ -3,6 +3,7 @@
 // voltage, and its exact value at a frequency as the analysis gives it.
 
 #include <optional>
+#include <vector>
 
 #include <QChar>
 #include <QString>
@@ -37,3 +38,6 @@ struct CurvePoint {
 // they are. Nothing where the loop matrix cannot be inverted or the
 // arithmetic fails.
 std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency);
+// The same at several frequencies, analysed side by side.
+std::vector<std::optional<CurvePoint>> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve,
+                                                      const std::vector<double>& frequencies);

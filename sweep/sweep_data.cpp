@@ -1,6 +1,8 @@
 #include "sweep/sweep_data.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "calc/calc_error.h"
 #include "calc/checked.h"
@@ -52,21 +54,50 @@ SweepValue ValueOf(const Complex& value, double magnitude, PhaseTracking& phase)
     return {magnitude, logMagnitude, phase.Next(value)};
 }
 
-SweepCurve InputImpedanceCurve(LoopAnalysis& analyses, const SweepFrequencies& sweep, bool calculationValid)
+// A sweep's analyses, in chunks of frequencies from the first on, each four
+// times the one before: a sweep that ends at one of its first points analyses
+// few frequencies beyond it, a whole sweep takes a handful of calls.
+constexpr size_t kFirstChunk = 4;
+constexpr size_t kChunkGrowth = 4;
+
+// Hands the analysis of each frequency in turn to visit(analyses, i), until
+// it returns false.
+template <class Visit>
+void AnalyseInChunks(const Circuit& c, const std::vector<double>& frequencies, SweepRoute route, Visit visit)
+{
+    const std::span<const double> all(frequencies);
+    size_t chunk = kFirstChunk;
+    for (size_t first = 0; first < all.size(); first += chunk, chunk *= kChunkGrowth) {
+        const size_t count = std::min(chunk, all.size() - first);
+        const FrequencyAnalyses analyses = AnalyseFrequencies(c, all.subspan(first, count), route);
+        for (size_t i = 0; i < count; ++i)
+            if (!visit(analyses, i)) return;
+    }
+}
+
+// Whether the analysis solved point i; its arithmetic failure is raised again.
+bool Solved(const FrequencyAnalyses& analyses, size_t i)
+{
+    return analyses.Outcome(i) == AnalysisOutcome::Solved;
+}
+
+SweepCurve InputImpedanceCurve(const Circuit& c, const SweepFrequencies& sweep, bool calculationValid,
+                               SweepRoute route)
 {
     SweepCurve curve;
     PhaseTracking phase;
-    for (double frequency : sweep.frequency) {
+    AnalyseInChunks(c, sweep.frequency, route, [&](const FrequencyAnalyses& analyses, size_t i) {
         std::optional<SweepValue> value;
         curve.end = RunPoint(calculationValid, [&] {
-            if (!analyses.At(frequency)) return false;
-            const Complex& zi = analyses.InputImpedance();
+            if (!Solved(analyses, i)) return false;
+            const Complex zi = analyses.InputImpedance(i);
             value = ValueOf(zi, Magnitude(zi), phase);
             return true;
         });
-        if (curve.end) break;
+        if (curve.end) return false;
         curve.values.push_back(value);
-    }
+        return true;
+    });
     return curve;
 }
 
@@ -76,40 +107,46 @@ struct BranchValue {
     double abs;
 };
 
-// What the analysis at each frequency left for the branches (index 0 for
-// branch 1), nothing where the point is left out.
-using BranchAnalyses = std::vector<std::optional<std::vector<BranchValue>>>;
+// What the analysis at each frequency left for the branches, point after
+// point: nothing where the point is left out.
+struct BranchAnalyses {
+    int branches = 0;
+    std::vector<bool> solved;
+    std::vector<BranchValue> values;  // point k's branch b at k × branches + b − 1
+
+    const BranchValue& At(size_t k, int b) const { return values[k * static_cast<size_t>(branches) + (b - 1)]; }
+};
 
 // One analysis per frequency serves every branch: the analysis does not
 // depend on the branch, so its results are kept for all of them.
-BranchAnalyses AnalyseBranches(LoopAnalysis& at, const SweepFrequencies& sweep, bool calculationValid, bool voltage,
-                               std::optional<SweepResult>& end)
+BranchAnalyses AnalyseBranches(const Circuit& c, const SweepFrequencies& sweep, bool calculationValid, bool voltage,
+                               SweepRoute route, std::optional<SweepResult>& end)
 {
-    BranchAnalyses analyses;
-    for (double frequency : sweep.frequency) {
-        std::optional<std::vector<BranchValue>> values;
-        end = RunPoint(calculationValid, [&] {
-            if (!at.At(frequency)) return false;
-            values.emplace();
-            for (int b = 1; b <= at.Branches(); ++b)
-                values->push_back(voltage ? BranchValue{at.BranchVoltage(b), at.BranchVoltageMagnitude(b)}
-                                          : BranchValue{at.BranchCurrent(b), at.BranchCurrentMagnitude(b)});
-            return true;
-        });
-        if (end) break;
-        analyses.push_back(std::move(values));
-    }
-    return analyses;
+    BranchAnalyses kept{BranchCount(c), {}, {}};
+    kept.values.reserve(sweep.frequency.size() * static_cast<size_t>(kept.branches));
+    AnalyseInChunks(c, sweep.frequency, route, [&](const FrequencyAnalyses& analyses, size_t i) {
+        bool solved = false;
+        end = RunPoint(calculationValid, [&] { return solved = Solved(analyses, i); });
+        if (end) return false;
+        kept.solved.push_back(solved);
+        for (int b = 1; b <= kept.branches; ++b)
+            kept.values.push_back(
+                !solved   ? BranchValue{}
+                : voltage ? BranchValue{analyses.BranchVoltage(i, b), analyses.BranchVoltageMagnitude(i, b)}
+                          : BranchValue{analyses.BranchCurrent(i, b), analyses.BranchCurrentMagnitude(i, b)});
+        return true;
+    });
+    return kept;
 }
 
 SweepCurve BranchCurve(const BranchAnalyses& analyses, int b)
 {
     SweepCurve curve;
     PhaseTracking phase;
-    for (const auto& point : analyses) {
+    for (size_t k = 0; k < analyses.solved.size(); ++k) {
         std::optional<SweepValue> value;
-        if (point) {
-            const BranchValue& v = (*point)[b - 1];
+        if (analyses.solved[k]) {
+            const BranchValue& v = analyses.At(k, b);
             curve.end = EndOfFailure(Caught([&] { value = ValueOf(v.value, v.abs, phase); }));
             if (curve.end) break;
         }
@@ -146,16 +183,16 @@ std::optional<SweepResult> SourceFailure(const Circuit& c)
 }
 
 SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,
-                       bool calculationValid)
+                       bool calculationValid, SweepRoute route)
 {
-    LoopAnalysis analyses(circuit);
     SweepData data;
     if (quantity == PlottedQuantity::InputImpedance) {
-        data.curves.push_back(InputImpedanceCurve(analyses, sweep, calculationValid));
+        data.curves.push_back(InputImpedanceCurve(circuit, sweep, calculationValid, route));
         return data;
     }
     const bool voltage = quantity == PlottedQuantity::BranchVoltage;
-    const BranchAnalyses values = AnalyseBranches(analyses, sweep, calculationValid, voltage, data.analysesEnd);
+    const BranchAnalyses values =
+        AnalyseBranches(circuit, sweep, calculationValid, voltage, route, data.analysesEnd);
     for (int b = 1; b <= BranchCount(circuit); ++b) data.curves.push_back(BranchCurve(values, b));
     return data;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/analysis_lanes.h"
 #include "calc/circuit.h"
 #include "sweep/graph_state.h"
 
@@ -81,9 +82,9 @@ struct SweepData {
 };
 
 // One analysis per frequency, each curve formed from them in turn, on a copy
-// of the circuit.
+// of the circuit; the analyses by the route given.
 SweepData AnalyseSweep(const Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity,
-                       bool calculationValid);
+                       bool calculationValid, SweepRoute route = ChosenSweepRoute());
 
 // The result of drawing the curves of the plotted branches (the input
 // impedance is always plotted): the first
