@@ -72,7 +72,7 @@ PlottedSweep PlotSweep(const Circuit* circuit, const GraphState& g, const Branch
         outcome = {SweepResult::NoCalculation, {}};
         return sweep;
     }
-    sweep.data = AnalyseSweep(*circuit, sweep.frequencies, g.quantity, calculationValid);
+    sweep.data = AnalyseSweep(*circuit, sweep.frequencies, g.quantity, checked, calculationValid);
     outcome = SweepOutcome(sweep.data, g.quantity, checked);
     return sweep;
 }
