@@ -43,6 +43,7 @@ struct BenchHost : GraphHost {
     void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
     void PressReturn() override {}
     void OpenPrintPreview() override {}
+    void OpenElementTuning() override {}
 };
 
 struct Setup {

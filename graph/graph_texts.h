@@ -67,5 +67,9 @@ inline constexpr const char* kMenuSaveCsv = "ＣＳＶで保存…";
 inline constexpr const char* kCsvFilter = "CSV (*.csv)";
 inline constexpr const char* kCsvSuffix = "csv";
 inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
+inline constexpr const char* kMenuTune = "素子値の調整(&T)…";
+
+// Between a stepped value and what ended its sweep.
+inline constexpr const char* kFailedFor = "：";
 
 }  // namespace graph_text

@@ -14,6 +14,9 @@
 struct PlottedCurve {
     PlottedQuantity quantity = PlottedQuantity::InputImpedance;
     int branch = 0;  // 1 … 15 for a branch quantity, 0 for the input impedance
+    // The value of a stepped family the curve is drawn for, from 0; −1 for
+    // the curve of a single circuit.
+    int member = -1;
     bool operator==(const PlottedCurve&) const = default;
 };
 

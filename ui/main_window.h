@@ -24,6 +24,7 @@
 #include "sweep/graph_state.h"
 #include "document/signed_sum_entry.h"
 #include "document/units.h"
+#include "element_tuning_window.h"
 
 class CircuitPicture;
 class EntryField;
@@ -112,7 +113,7 @@ struct CalcControls {
     QLabel* voltageDegrees = nullptr;
 };
 
-class MainWindow : public QWidget, private GraphHost {
+class MainWindow : public QWidget, private GraphHost, private TuningHost {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -170,6 +171,12 @@ public:
     // The circuit menu: every matrix definition written from the branch
     // currents.
     void OnMatrixFromCurrents();
+    // The circuit menu and the graphs' menu: the window that tunes and steps
+    // an element, beside the graph page, which it shows; before curves can
+    // be drawn, the message that asks for the circuit.
+    void OpenElementTuning() override;
+    // That window, once opened.
+    ElementTuningWindow* Tuning() { return tuning_; }
 
     // Opens the circuit file as if its circuit had been entered through the
     // fields and dialogs; a refused file is said in a message and leaves
@@ -375,6 +382,10 @@ private:
     void OpenPrintPreview() override;
     QString CircuitFile() const override { return filePath_; }
 
+    // What the tuning window asks of the window.
+    ElementEntry EnteredElements(int b) const override;
+    bool StoreTunedElement(int b, ElementKind kind, const ValueEntry& value) override;
+
     // What the user entered, as a circuit file holds it: E and f are the
     // last numeric texts of their fields, whose values are in use; the
     // display units are always set.
@@ -411,4 +422,5 @@ private:
     GraphPage* graph_ = nullptr;
     std::unique_ptr<GraphPageHost> pageHost_;
     std::unique_ptr<PreviewWindow> preview_;
+    ElementTuningWindow* tuning_ = nullptr;
 };
