@@ -27,6 +27,9 @@ constexpr std::array<Prefix, 11> kPrefixes = {{{"p", -12},
                                                {"G", 9},
                                                {"T", 12}}};
 
+constexpr int kSmallestPrefix = -12;
+constexpr int kLargestPrefix = 12;
+
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
@@ -123,11 +126,13 @@ std::optional<std::string> PlainTextInUnit(const ExactDecimal& number, int unitE
 
 std::optional<double> DecimalValue(const ExactDecimal& number)
 {
-    const std::string text = (number.negative ? "-" : "") + number.digits + "e" + std::to_string(number.exponent);
+    std::string text = number.digits;
+    text += 'e';
+    text += std::to_string(number.exponent);
     double v = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
-    return v;
+    return number.negative ? -v : v;
 }
 
 ExactDecimal ShortestDecimal(double v)
@@ -161,9 +166,9 @@ PrefixedForm PrefixedFormOf(double v)
     if (n.digits == "0") return {"0", 0};
     // The power of ten of the leading digit.
     const int lead = n.exponent + static_cast<int>(n.digits.size()) - 1;
-    const int exponent = std::clamp(3 * static_cast<int>(std::floor(lead / 3.0)), -12, 12);
-    // Room for every double beyond the prefixes' range.
-    constexpr size_t kRoom = 400;
+    if (lead < kSmallestPrefix || lead > kLargestPrefix + 2) return {ShortestText(v), 0};
+    const int exponent = 3 * static_cast<int>(std::floor(lead / 3.0));
+    constexpr size_t kRoom = 32;
     return {*PlainTextInUnit(n, exponent, kRoom), exponent};
 }
 

@@ -33,9 +33,10 @@ std::optional<double> DecimalValue(const ExactDecimal& number);
 // The shortest decimal that reads back as v, which must be finite.
 ExactDecimal ShortestDecimal(double v);
 
-// v with the SI prefix (p … T) that puts its number between 1 and 1000, or
-// the nearest prefix beyond them, the number in the shortest digits that read
-// back as v: {"2.2", -6} for 2.2e-6, {"4.7", 3} for 4700, {"0", 0} for 0.
+// v with the SI prefix (p … T) that puts its number between 1 and 1000, the
+// number in the shortest digits that read back as v: {"2.2", -6} for 2.2e-6,
+// {"4.7", 3} for 4700, {"0", 0} for 0; beyond the prefixes, the shortest
+// text without one: {"1e+306", 0}.
 struct PrefixedForm {
     std::string number;
     int exponent = 0;

@@ -20,6 +20,10 @@ struct StepList {
 
 StepList ReadStepList(const QString& text);
 
+// Why the text is no list, where it is unreadable: "「2.2x」は値として読め
+// ません（5 文字目）。", places counted from `offset` + 1.
+QString StepListProblem(const QString& text, const StepList::Place& at, qsizetype offset = 0);
+
 // One value alone; nothing for anything else.
 std::optional<double> ReadStepValue(const QString& text);
 

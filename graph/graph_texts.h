@@ -69,7 +69,5 @@ inline constexpr const char* kCsvSuffix = "csv";
 inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
 inline constexpr const char* kMenuTune = "素子値の調整(&T)…";
 
-// Between a stepped value and what ended its sweep.
-inline constexpr const char* kFailedFor = "：";
 
 }  // namespace graph_text

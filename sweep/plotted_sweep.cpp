@@ -86,7 +86,7 @@ std::optional<SweepValue> ValueAt(const PlottedSweep& sweep, const PlottedCurve&
 PlottedSweep PlotSweep(const Circuit* circuit, const GraphState& g, const BranchChecks& checked, bool calculationValid,
                        SweepResult& outcome)
 {
-    PlottedSweep sweep{g.quantity, checked, {}, {}, circuit ? *circuit : Circuit{}};
+    PlottedSweep sweep{g.quantity, checked, {}, {}, circuit ? *circuit : Circuit{}, {}, {}};
     if (circuit) {
         if (const std::optional<SweepResult> failure = SourceFailure(*circuit)) {
             outcome = *failure;

@@ -219,11 +219,7 @@ void ElementTuningWindow::OnDrawSteps()
     const StepList list = ReadStepList(stepsField_->text());
     if (list.unreadable) {
         const StepList::Place& at = *list.unreadable;
-        const QString message = at.length == 0 ? U8(texts::kNoSteps)
-                                               : U8(texts::kStepUnreadable)
-                                                     .arg(stepsField_->text().mid(at.start, at.length))
-                                                     .arg(at.start + 1);
-        Refuse(*stepsField_, at.start, at.length, message);
+        Refuse(*stepsField_, at.start, at.length, StepListProblem(stepsField_->text(), at));
         return;
     }
     if (list.values.size() > kMostFamilyMembers) {

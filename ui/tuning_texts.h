@@ -22,10 +22,9 @@ inline constexpr const char* kStepDraw = "描画";
 inline constexpr const char* kTuningConfirm = "確定";
 inline constexpr const char* kTuningRevert = "元に戻す";
 
-// Messages; %1 is the part that is no value, %2 where it starts.
+// Messages; those of a list that cannot be read are the command line's too
+// (document/document_texts.h).
 inline constexpr const char* kRangeRefused = "範囲の両端は、同じ符号の０でない異なる値にして下さい。";
-inline constexpr const char* kNoSteps = "ステップの値を入力して下さい。";
-inline constexpr const char* kStepUnreadable = "「%1」は値として読めません（%2 文字目）。";
 inline constexpr const char* kTooManySteps = "描画できる値は %1 個までです。";
 inline constexpr const char* kStepsNotGenerated =
     "開始と終了から値を作れません。対数では同じ符号の０でない値にして下さい。";
