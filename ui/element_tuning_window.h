@@ -65,9 +65,7 @@ public:
     QPushButton& GenerateButton() { return *generateButton_; }
     QPushButton& DrawButton() { return *drawButton_; }
     QPushButton& ConfirmButton() { return *confirmButton_; }
-    QPushButton& RevertButton() { return *revertButton_; }
 
-    ElementSlot Slot() const { return slot_; }
     // The value the field and its unit show, in Ω, H or F; nothing while the
     // field holds no number.
     std::optional<double> ValueInUse() const;

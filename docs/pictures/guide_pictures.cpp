@@ -1,6 +1,6 @@
 // Renders the pictures of the user guide from the real windows, offscreen:
 // the sample circuit entered and calculated, the definition dialogs, the
-// graph page with a held marker, the print preview, and Z3's capacitor
+// graph page with a held marker, the print preview, and Z2's capacitor
 // tuned and stepped with the tuning window beside the graphs. Run through
 // scripts/guide-pictures; the first argument is the folder written to.
 
@@ -104,32 +104,25 @@ int main(int argc, char* argv[])
     });
     graph.OnPrint();
 
-    // Z3's capacitor tuned by the slider against the circuit's own curve,
+    // Z2's capacitor tuned by the slider against the circuit's own curve,
     // kept; the marker on the tuned curve.
     graph.DropReadoutHolds();
     graph.OnKeepCurve();
     window.OpenElementTuning();
     ElementTuningWindow& tuning = *window.Tuning();
-    tuning.BranchSelector().setCurrentIndex(2);
+    tuning.BranchSelector().setCurrentIndex(1);
     tuning.KindOption(ElementKind::Capacitance).setChecked(true);
     tuning.OnElementChosen();
     tuning.Slider().setValue(ElementTuningWindow::kSliderSteps * 3 / 4);
-    const double x = graph.GraphBox(Graph::Magnitude).ToUser({graph.GraphBox(Graph::Magnitude).width() * 0.6, 0}).x();
+    const double x = graph.GraphBox(Graph::Magnitude).ToUser({graph.GraphBox(Graph::Magnitude).width() * 0.28, 0}).x();
     graph.OnGraphMouseMove(Graph::Magnitude, x, 2);
     saved &= SaveWithTuning(graph, tuning, folder, "tuning.png");
 
     // The same capacitor stepped through five values.
-    tuning.StepsField().setText(QStringLiteral("22n, 47n, 100n, 220n, 470n"));
+    tuning.StepsField().setText(QStringLiteral("220n, 470n, 1u, 2.2u, 4.7u"));
     tuning.DrawButton().click();
     graph.OnGraphMouseMove(Graph::Magnitude, x, 2);
     saved &= SaveWithTuning(graph, tuning, folder, "stepping.png");
-    QTimer::singleShot(0, [&] {
-        if (QWidget* preview = QApplication::activeModalWidget()) {
-            saved &= Save(*preview, folder, "stepping_preview.png");
-            preview->close();
-        }
-    });
-    graph.OnPrint();
     tuning.close();
     return saved ? 0 : 1;
 }

@@ -219,7 +219,10 @@ TEST(TypicalRun, DrawingChangesNothing)
     user.Click(&tuning.DrawButton());
     ASSERT_EQ(user.TakeMessages().size(), 1u);
     EXPECT_EQ(tuning.StepsField().selectedText(), "2.2x");
-    user.TypeInto(&tuning.StepsField(), "1u 2.2u 4.7u");
+    user.TypeInto(&tuning.StepEndField(0), "1u");
+    user.TypeInto(&tuning.StepEndField(1), "4.7u");
+    user.Click(&tuning.GenerateButton());
+    EXPECT_EQ(tuning.StepsField().text(), "1u, 2.17u, 4.7u");
     user.Click(&tuning.DrawButton());
     EXPECT_EQ(graph.Plotted().family.size(), 3u);
     unchanged("stepping");
@@ -250,7 +253,7 @@ TEST(TypicalRun, DrawingChangesNothing)
     EXPECT_TRUE(user.messages().empty());
     QFile csv(dir.filePath("sweep.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readLine().contains("Z3.C=2.2u |V03|[V]"));
+    EXPECT_TRUE(csv.readLine().contains("Z3.C=2.17u |V03|[V]"));
 
     // 確定 stores what the field shows as the element dialog does, and the
     // circuit is calculated and drawn anew.
