@@ -117,8 +117,8 @@ public:
 
     // The graphs' menu at `at` (the graph's logical pixels), and its items.
     void OnGraphMenuRequested(Graph graph, const QPointF& at);
-    // Searches the curve nearest to where the menu was asked for and holds
-    // the marker at what it finds.
+    // Searches the curve under the marker, or without one the curve nearest
+    // to where the menu was asked for, and holds the marker at what it finds.
     void OnSearch(CurveSearch search);
     // "自動調整": the magnitude and phase positions that bring the curves
     // inside the graphs, then the redraw.

@@ -102,7 +102,8 @@ void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePo
 
 void GraphPage::OnSearch(CurveSearch search)
 {
-    const std::optional<PlottedCurve> curve = CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
+    const std::optional<PlottedCurve> curve =
+        marker_ ? marker_->curve : CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
     if (!curve) return;
     const SearchFinding finding = SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
