@@ -186,7 +186,8 @@ std::optional<FoundExtreme> FindExtreme(const CurveSamples& s, const CurveFuncti
 LevelCrossings FindLevelCrossings(const CurveSamples& s, const CurveFunction& f, const FoundPoint& from, double level)
 {
     if (from.value == level) return {};
-    const std::optional<Bracket> below = CrossingBracket(s, from, level, -1), above = CrossingBracket(s, from, level, +1);
+    const std::optional<Bracket> below = CrossingBracket(s, from, level, -1),
+                                 above = CrossingBracket(s, from, level, +1);
     std::vector<Bracket> brackets;
     for (const auto& bracket : {below, above})
         if (bracket) brackets.push_back(*bracket);

@@ -18,7 +18,6 @@ constexpr int kGeneratedDigits = 3;
 
 }  // namespace
 
-
 std::optional<double> ReadStepValue(const QString& text)
 {
     const std::string value = Std(HalfWidth(text).trimmed());

@@ -121,7 +121,8 @@ void GraphPage::RefreshMarker()
     const std::vector<PlottedCurve> curves = CurvesOf(plotted_);
     const bool plotted = std::find(curves.begin(), curves.end(), marker_->curve) != curves.end();
     const std::optional<CurvePoint> point =
-        plotted ? AnalyseCurveAt(AnalysedCircuit(plotted_, marker_->curve), marker_->curve, marker_->point.frequency) : std::nullopt;
+        plotted ? AnalyseCurveAt(AnalysedCircuit(plotted_, marker_->curve), marker_->curve, marker_->point.frequency)
+                : std::nullopt;
     if (!point) {
         DropMarker();
         return;

@@ -105,7 +105,8 @@ void GraphPage::OnSearch(CurveSearch search)
     const std::optional<PlottedCurve> curve =
         marker_ ? marker_->curve : CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
     if (!curve) return;
-    const SearchFinding finding = SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
+    const SearchFinding finding =
+        SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
         ShowMessage(U8(SearchName(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
         return;

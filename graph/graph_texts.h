@@ -69,5 +69,4 @@ inline constexpr const char* kCsvSuffix = "csv";
 inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
 inline constexpr const char* kMenuTune = "素子値の調整(&T)…";
 
-
 }  // namespace graph_text

@@ -79,7 +79,7 @@ double LegendRowHeight(float D) { return static_cast<double>(D) * 6.0 / 160.0; }
 ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m, int legendRows)
 {
     const float D = LayoutWidth(p.paperWidthMm, m);
-    const double bottom = legendRows == 0 ? static_cast<double>(D) * kBlockAspect
-                                          : LegendTop(D) + legendRows * LegendRowHeight(D);
+    const double bottom =
+        legendRows == 0 ? static_cast<double>(D) * kBlockAspect : LegendTop(D) + legendRows * LegendRowHeight(D);
     return {static_cast<double>(-m.left), 0, static_cast<double>(p.paperWidthMm - m.left - 1), bottom};
 }

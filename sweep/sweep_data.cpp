@@ -85,13 +85,9 @@ void AnalyseInChunks(const Circuit& c, const std::vector<double>& frequencies, S
 }
 
 // Whether the analysis solved point i; its arithmetic failure is raised again.
-bool Solved(const FrequencyAnalyses& analyses, size_t i)
-{
-    return analyses.Outcome(i) == AnalysisOutcome::Solved;
-}
+bool Solved(const FrequencyAnalyses& analyses, size_t i) { return analyses.Outcome(i) == AnalysisOutcome::Solved; }
 
-SweepCurve InputImpedanceCurve(const Circuit& c, const SweepFrequencies& sweep, bool calculationValid,
-                               SweepRoute route)
+SweepCurve InputImpedanceCurve(const Circuit& c, const SweepFrequencies& sweep, bool calculationValid, SweepRoute route)
 {
     SweepCurve curve;
     curve.values.reserve(sweep.frequency.size());

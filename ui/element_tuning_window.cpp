@@ -155,10 +155,9 @@ void ElementTuningWindow::OnValueEntered()
     if (!CheckEntriesComplete(field, this)) return;
     const std::optional<double> value = ValueInUse();
     if (!value) return;
-    const bool inside =
-        range_ && *value / range_->first > 0 && *value / range_->second > 0 &&
-        std::abs(*value) >= std::min(std::abs(range_->first), std::abs(range_->second)) &&
-        std::abs(*value) <= std::max(std::abs(range_->first), std::abs(range_->second));
+    const bool inside = range_ && *value / range_->first > 0 && *value / range_->second > 0 &&
+                        std::abs(*value) >= std::min(std::abs(range_->first), std::abs(range_->second)) &&
+                        std::abs(*value) <= std::max(std::abs(range_->first), std::abs(range_->second));
     if (!inside && *value != 0) SetRange(std::pair{*value / 10, *value * 10});
     PlaceSlider(*value);
     Tune();
