@@ -1,6 +1,5 @@
 #include "prefixed_number.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
