@@ -65,7 +65,9 @@ PlottedSweep GraphPage::SweepNow(SweepResult& outcome) const
 {
     const CalculatedPage* results = host_.Results();
     const Circuit* circuit = drawnFrom_ ? &drawnFrom_->circuit : results ? &results->circuit : nullptr;
-    if (circuit && variation_) return PlotVariedSweep(*circuit, state_, VariedBranches(), true, *variation_, outcome);
+    // The circuit on screen may have branches that the drawn one lacks.
+    if (circuit && variation_ && variation_->slot.branch <= BranchCount(*circuit))
+        return PlotVariedSweep(*circuit, state_, VariedBranches(), true, *variation_, outcome);
     return PlotSweep(circuit, state_, CheckedBranches(), circuit != nullptr, outcome);
 }
 

@@ -32,6 +32,7 @@ struct ElementVariation {
     bool stepped = false;
 };
 
+// The element's branch must be one of the circuit's.
 double ElementValueIn(const Circuit& c, const ElementSlot& slot);
 Circuit WithElementValue(Circuit c, const ElementValue& value);
 
