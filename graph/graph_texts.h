@@ -67,5 +67,6 @@ inline constexpr const char* kMenuSaveCsv = "ＣＳＶで保存…";
 inline constexpr const char* kCsvFilter = "CSV (*.csv)";
 inline constexpr const char* kCsvSuffix = "csv";
 inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
+inline constexpr const char* kMenuTune = "素子値の調整(&T)…";
 
 }  // namespace graph_text

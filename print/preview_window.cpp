@@ -13,6 +13,7 @@
 #include <QStorageInfo>
 #include <QToolButton>
 
+#include "graph/curve_legend.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
@@ -204,6 +205,7 @@ void PreviewWindow::SetSweep(PlottedSweep sweep, SweepResult outcome)
 {
     sweep_ = std::move(sweep);
     outcome_ = std::move(outcome);
+    prt_.legendRows = LegendRows(LegendOf(sweep_).entries.size());
 }
 
 void PreviewWindow::ShowModal() { exec(); }

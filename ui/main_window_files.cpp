@@ -85,6 +85,7 @@ void MainWindow::BuildMenuBar()
     QMenu* circuit = menuBar_->addMenu(U8(texts::kCircuitMenu));
     circuit->addAction(U8(texts::kMatrixFromCurrents), this, &MainWindow::OnMatrixFromCurrents);
     circuit->addAction(U8(texts::kDiagramCommand), QKeySequence(Qt::CTRL | Qt::Key_D), this, &MainWindow::OnDiagram);
+    circuit->addAction(U8(graph_text::kMenuTune), this, &MainWindow::OpenElementTuning);
     QMenu* help = menuBar_->addMenu(U8(texts::kHelpMenu));
     help->addAction(U8(texts::kGuideCommand), QKeySequence::HelpContents, this, &MainWindow::ShowGuide);
     help->addAction(U8(texts::kAboutCommand), this, &MainWindow::ShowAbout);
