@@ -24,32 +24,20 @@
 #include <QLabel>
 #include <benchmark/benchmark.h>
 
+#include "bench/ladder_graph_host.h"
 #include "calc/loop_analysis.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "graph/marker_overlay.h"
 #include "graph/marker_readout.h"
 #include "platform/picture_box.h"
-#include "tests/support/sample_circuits.h"
 
 namespace {
-
-struct BenchHost : GraphHost {
-    GraphPage* page = nullptr;
-    CalculatedPage results{sample::Ladder(5), {}, {}, {}};
-    const CalculatedPage* Results() const override { return &results; }
-    int CircuitBranches() const override { return BranchCount(results.circuit); }
-    BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
-    void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
-    void PressReturn() override {}
-    void OpenPrintPreview() override {}
-    void OpenElementTuning() override {}
-};
 
 struct Setup {
     Circuit circuit = sample::Ladder(5);
     GraphState state;
-    BenchHost host;
+    LadderGraphHost host;
     std::unique_ptr<GraphPage> page;
 
     explicit Setup(PlottedQuantity quantity)

@@ -14,25 +14,17 @@
 #include <QSlider>
 #include <benchmark/benchmark.h>
 
+#include "bench/ladder_graph_host.h"
 #include "document/qstring_utf8.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
-#include "tests/support/sample_circuits.h"
 #include "ui/element_tuning_window.h"
 #include "ui/texts.h"
 
 namespace {
 
-struct BenchHost : GraphHost, TuningHost {
-    GraphPage* page = nullptr;
-    CalculatedPage results{sample::Ladder(5), {}, {}, {}};
-    const CalculatedPage* Results() const override { return &results; }
-    int CircuitBranches() const override { return BranchCount(results.circuit); }
-    BranchChecks BranchesWithCurrents() const override { return EveryBranch(); }
-    void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
-    void PressReturn() override {}
-    void OpenPrintPreview() override {}
-    void OpenElementTuning() override {}
+struct BenchHost : LadderGraphHost, TuningHost {
+    int CircuitBranches() const override { return LadderGraphHost::CircuitBranches(); }
     // Branch 2's capacitor as entered: 2 μF.
     ElementEntry EnteredElements(int) const override
     {
