@@ -64,7 +64,8 @@ ReportTable ResultTable(const ShownResults& shown)
     const QString phase = U(prtext::kReportPhase);
     ReportTable table{{U(prtext::kReportBranch), U(prtext::kReportImpedance), U(graph_text::kQtyCurrent), phase,
                        U(graph_text::kQtyVoltage), phase},
-                      {}};
+                      {},
+                      {false, false, true, true, true, true}};
     for (size_t i = 0; i < shown.impedance.size(); ++i) {
         const ShownValue& z = shown.impedance[i];
         const std::optional<ShownValue>& current = shown.current[i];

@@ -12,6 +12,9 @@
 struct ReportTable {
     std::vector<QString> headings;
     std::vector<std::vector<QString>> rows;  // as many cells as headings
+    // The columns of numbers, set right so that their points line up; the
+    // others are set left.
+    std::vector<bool> numbers = {};
 };
 
 struct ReportContent {

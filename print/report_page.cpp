@@ -11,19 +11,18 @@ namespace {
 
 // Text sizes in points at full size, and lengths in page units of 1/160 of
 // the width between the margins.
-constexpr double kTitlePoints = 16;
-constexpr double kHeadingPoints = 10;
-constexpr double kBodyPoints = 9;
+constexpr double kTitlePoints = 18;
+constexpr double kHeadingPoints = 11.5;
+constexpr double kBodyPoints = 10.5;
 constexpr double kBlockGapUnits = 4;   // between the parts of the page
 constexpr double kColumnGapUnits = 3;  // between a table's columns
 constexpr double kSideGapUnits = 8;    // between the element table and the matrix beside it
-constexpr double kDrawingUnits = 60;   // the height the drawing may take
+constexpr double kDrawingUnits = 70;   // the height the drawing may take
 
 enum class Face { Title, Heading, Body };
 
 // One pass over the page from its top at text scale k: measures, and draws
-// when asked. Every length scales with k, so a pass at 1 tells the scale at
-// which the page fits.
+// when asked. Every length scales with k.
 class ReportFlow {
 public:
     ReportFlow(DrawSurface& s, const PrintState& prt, const ReportContent& content, const ReportDrawing& drawing,
@@ -48,14 +47,6 @@ public:
         y_ += Gap(kBlockGapUnits);
         Results();
         return {widest_, y_};
-    }
-
-    // Whether the matrix fits beside the element table at text scale 1.
-    bool MatrixFitsBeside()
-    {
-        k_ = 1;
-        Use(Face::Body);
-        return TableWidth(c_.elements) + Gap(kSideGapUnits) + Widest(c_.matrix) <= width_;
     }
 
 private:
@@ -111,7 +102,8 @@ private:
         const auto row = [&](double y, const std::vector<QString>& cells) {
             double at = x;
             for (size_t c = 0; c < cells.size(); ++c) {
-                Text(at, y, cells[c]);
+                const bool right = c < table.numbers.size() && table.numbers[c];
+                Text(right ? at + widths[c] - s_.TextWidth(cells[c]) : at, y, cells[c]);
                 at += widths[c] + Gap(kColumnGapUnits);
             }
         };
@@ -203,8 +195,27 @@ private:
     double widest_ = 0;
 };
 
+// The largest text scale up to 1 at which the page fits. Text does not
+// scale quite in proportion on a coarse picture, so the scale is narrowed
+// until it does.
+double FittingScale(ReportFlow& flow, bool matrixBeside, double width, double height)
+{
+    constexpr int kTries = 8;
+    constexpr double kSpare = 0.99;
+    double k = 1;
+    for (int i = 0; i < kTries; ++i) {
+        const QSizeF size = flow.Run(k, false, matrixBeside);
+        const double over = std::max(size.width() / width, size.height() / height);
+        if (over <= 1) break;
+        k *= kSpare / over;
+    }
+    return k;
+}
+
 }  // namespace
 
+// The matrix goes beside the element table unless below it the page's text
+// can be larger.
 void DrawReportPage(const PrintState& prt, DrawSurface& picture, const CircuitReport& report)
 {
     DrawSurface& s = *prt.surface;
@@ -217,11 +228,8 @@ void DrawReportPage(const PrintState& prt, DrawSurface& picture, const CircuitRe
     }
     const ReportContent content = ContentOf(report);
     ReportFlow flow(s, prt, content, report.drawing, width);
-    const bool beside = flow.MatrixFitsBeside();
-    const QSizeF natural = flow.Run(1, false, beside);
-    // A little room for text that measures wider when it is smaller.
-    constexpr double kSpare = 0.98;
-    const double k = std::min({1.0, kSpare * width / natural.width(), kSpare * height / natural.height()});
-    flow.Run(k, true, beside);
+    const double beside = FittingScale(flow, true, width, height);
+    const double below = FittingScale(flow, false, width, height);
+    flow.Run(std::max(beside, below), true, beside >= below);
     s.SetFontBold(false);
 }

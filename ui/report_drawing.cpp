@@ -9,8 +9,9 @@
 
 namespace {
 
-// Logical pixels around the outermost points, room for names and arrows.
-constexpr double kMargin = 16;
+// Logical pixels around the outermost points, room for the names and arrows
+// beside the branches.
+constexpr double kMargin = 36;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 // A font sized in the canvas's units scales with the canvas wherever it is
@@ -35,8 +36,8 @@ ReportDrawing ReportDrawingOf(const std::optional<DrawnCircuit>& drawn)
     view.first = view.last = drawn->diagram.segments.front().from;
     for (const Segment& s : drawn->diagram.segments)
         for (GridPoint p : {s.from, s.to}) {
-            view.first = {std::min(view.first.x, p.x - 1), std::min(view.first.y, p.y - 1)};
-            view.last = {std::max(view.last.x, p.x + 1), std::max(view.last.y, p.y + 1)};
+            view.first = {std::min(view.first.x, p.x), std::min(view.first.y, p.y)};
+            view.last = {std::max(view.last.x, p.x), std::max(view.last.y, p.y)};
         }
     view.margin = kMargin;
     const DiagramFonts zoomed = FontsFor(1);
