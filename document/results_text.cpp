@@ -25,6 +25,11 @@ QString Line(const QString& name, const ShownValue& v) { return Line(name, v.fir
 
 QString Numbered(char letter, int b) { return QChar(letter) + QStringLiteral("%1").arg(b, 2, 10, QChar('0')); }
 
+ShownValue ShownMagnitude(double magnitude, double multiplier, double phase, const QString& unit)
+{
+    return {U8(DisplayValue(magnitude, multiplier)), U8(GeneralText(phase)), unit};
+}
+
 // Showing a value can overflow, as it does on the calculation page.
 ShownResults Shown(const CalculatedPage& page, const CircuitDocument& document)
 {
@@ -36,20 +41,16 @@ ShownResults Shown(const CalculatedPage& page, const CircuitDocument& document)
         const double zm = ImpedanceMultiplier(units, b);
         shown.impedance.push_back({U8(DisplayValue(v.branchImpedance[b].re, zm)),
                                    U8(DisplayValue(v.branchImpedance[b].im, zm)), units.impedance[b - 1]});
-        const bool defined = b <= static_cast<int>(document.currents.size()) && document.currents[b - 1].has_value();
-        shown.current.push_back(defined ? std::optional<ShownValue>({U8(DisplayValue(v.branchCurrentMagnitude[b],
-                                                                                       CurrentMultiplier(units, b))),
-                                                                     U8(GeneralText(page.currentPhase[b])),
-                                                                     units.current[b - 1]})
-                                        : std::nullopt);
-        shown.voltage.push_back(defined ? std::optional<ShownValue>({U8(DisplayValue(v.branchVoltageMagnitude[b],
-                                                                                       VoltageMultiplier(units, b))),
-                                                                     U8(GeneralText(page.voltagePhase[b])),
-                                                                     units.voltage[b - 1]})
-                                        : std::nullopt);
+        shown.current.emplace_back();
+        shown.voltage.emplace_back();
+        if (b > static_cast<int>(document.currents.size()) || !document.currents[b - 1]) continue;
+        shown.current.back() = ShownMagnitude(v.branchCurrentMagnitude[b], CurrentMultiplier(units, b),
+                                              page.currentPhase[b], units.current[b - 1]);
+        shown.voltage.back() = ShownMagnitude(v.branchVoltageMagnitude[b], VoltageMultiplier(units, b),
+                                              page.voltagePhase[b], units.voltage[b - 1]);
     }
-    shown.inputImpedance = {U8(DisplayValue(page.inputImpedanceMagnitude, InputImpedanceMultiplier(units))),
-                            U8(GeneralText(page.inputImpedancePhase)), units.inputImpedance};
+    shown.inputImpedance = ShownMagnitude(page.inputImpedanceMagnitude, InputImpedanceMultiplier(units),
+                                          page.inputImpedancePhase, units.inputImpedance);
     return shown;
 }
 

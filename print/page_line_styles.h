@@ -38,7 +38,10 @@ inline constexpr std::array<LineStyle, 15> kLineStyles{{
 // The kept curve, beside the solid input impedance it was kept from.
 inline constexpr LineStyle kKeptLineStyle{2, {3, 2}};
 
-inline QList<qreal> Dashes(const LineStyle& style) { return QList<qreal>(style.lengths.begin(), style.lengths.begin() + style.count); }
+inline QList<qreal> Dashes(const LineStyle& style)
+{
+    return QList<qreal>(style.lengths.begin(), style.lengths.begin() + style.count);
+}
 
 // The style of branch b, 1 … 15, or of a stepped family's value m, from 0.
 inline const LineStyle& BranchLineStyle(int b) { return kLineStyles[static_cast<size_t>(b - 1) % kLineStyles.size()]; }

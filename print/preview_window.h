@@ -50,14 +50,15 @@ public:
     void MarginChanged();    // any margin spinner
     void PrintPage();        // "印刷"
     void PrintSetup();       // "印刷の設定"
-    // "クリップボードへコピー": the picture, the same block as a PNG of 300 dpi,
-    // the sweep as a table and the page as SVG.
-    void CopyToClipboard();
+    void CopyToClipboard();  // "クリップボードへコピー": the picture also as PNG, the sweep, the page as SVG
     void CloseWindow();      // "閉じる", the close box and Esc
     void SaveVector();       // "ＰＤＦ／ＳＶＧで保存…": the page, without the printer
     void SaveCsv();          // "ＣＳＶで保存…": the sweep of the plotted curves
-    void PrintCircuitChosen();  // "回路データを印刷", remembered
-    void CircuitPageChosen();   // "２ページ目を表示": the preview shows the circuit's page
+
+    // "回路データを印刷", a choice kept between runs, and "２ページ目を表示",
+    // with which the preview shows the circuit's page.
+    void PrintCircuitChosen();
+    void CircuitPageChosen();
 
     // Printer text width over preview text width, both at 10 points.
     float MeasureFontRatio();

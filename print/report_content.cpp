@@ -54,7 +54,7 @@ std::vector<QString> MatrixLines(const CircuitDocument& d)
     return lines;
 }
 
-QString Magnitude(const std::optional<ShownValue>& v)
+QString MagnitudeCell(const std::optional<ShownValue>& v)
 {
     return v ? v->first + QLatin1Char(' ') + v->unit : QString();
 }
@@ -70,11 +70,11 @@ ReportTable ResultTable(const ShownResults& shown)
         const ShownValue& z = shown.impedance[i];
         const std::optional<ShownValue>& current = shown.current[i];
         const std::optional<ShownValue>& voltage = shown.voltage[i];
-        table.rows.push_back({QStringLiteral("Z%1").arg(i + 1),
-                              z.first + QLatin1Char(' ') + U(texts::kPlusJ) + QLatin1Char(' ') + z.second +
-                                  QLatin1Char(' ') + z.unit,
-                              Magnitude(current), current ? current->second : QString(), Magnitude(voltage),
-                              voltage ? voltage->second : QString()});
+        table.rows.push_back(
+            {QStringLiteral("Z%1").arg(i + 1),
+             z.first + QLatin1Char(' ') + U(texts::kPlusJ) + QLatin1Char(' ') + z.second + QLatin1Char(' ') + z.unit,
+             MagnitudeCell(current), current ? current->second : QString(), MagnitudeCell(voltage),
+             voltage ? voltage->second : QString()});
     }
     return table;
 }

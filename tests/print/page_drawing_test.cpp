@@ -422,8 +422,8 @@ TEST_F(PageDrawing, LegendLeavesEveryPixelOutsideItsRows)
     ImageSurface band(QSize(397, 561));
     band.SetScale(sheet.left, sheet.top, sheet.right, sheet.bottom);
     const int top = static_cast<int>(band.ToPainter(0, LegendTop(D)).y());
-    const int bottom = static_cast<int>(
-        std::ceil(band.ToPainter(0, LegendTop(D) + LegendRows(3, false) * LegendRowHeight(D)).y()));
+    const int bottom =
+        static_cast<int>(std::ceil(band.ToPainter(0, LegendTop(D) + LegendRows(3, false) * LegendRowHeight(D)).y()));
     int outside = 0, inside = 0;
     for (int y = 0; y < pages[0].height(); ++y)
         for (int x = 0; x < pages[0].width(); ++x)

@@ -514,9 +514,13 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
     EXPECT_EQ(questions[0].types.size(), 2u);
     EXPECT_EQ(questions[0].suggested, dir.filePath("bridge.pdf"));
 
-    // With the circuit's page below the graphs' sheet: one picture two sheets high.
+    // With the circuit's page: the PDF's second page, and below the graphs'
+    // sheet in one SVG two sheets high.
     window.SetReport({EmptyDocument(2, 3), {}, {}, {}});
     window.PrintCircuitBox().setChecked(true);
+    answer = dir.filePath("report.pdf");
+    window.SaveVectorButton().click();
+    EXPECT_EQ(PdfText(answer, "-raw").count('\f'), 2);
     answer = dir.filePath("report.svg");
     window.SaveVectorButton().click();
     window.PrintCircuitBox().setChecked(false);
@@ -553,7 +557,7 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
     EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(kCannotSaveFile)));
     EXPECT_EQ(Contents(answer), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              (QStringList{"page.pdf", "page.svg", "report.svg", "sweep.csv"}));
+              (QStringList{"page.pdf", "page.svg", "report.pdf", "report.svg", "sweep.csv"}));
 }
 
 }  // namespace
