@@ -29,6 +29,8 @@ inline constexpr const char* kPicoFarad = unit_text::kPicoFarad;
 inline constexpr const char* kMicroAmpere = unit_text::kMicroAmpere;
 inline constexpr const char* kMilliAmpere = unit_text::kMilliAmpere;
 inline constexpr const char* kAmpere = unit_text::kAmpere;
+// Between the real and the imaginary part of an impedance.
+inline constexpr const char* kPlusJ = "＋ｊ";
 // The signs of a signed sum.
 inline constexpr const char* kPlus = "＋";
 inline constexpr const char* kMinus = "－";

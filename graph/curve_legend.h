@@ -3,6 +3,7 @@
 // and on the printed page: a title, then each curve's colour and value.
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -14,6 +15,9 @@ class PictureBox;
 struct LegendEntry {
     QColor colour;
     QString text;
+    // The curve's dash pattern where it has one (the printed page); the
+    // graphs draw every curve solid.
+    QList<qreal> dashes = {};
 };
 
 struct CurveLegend {

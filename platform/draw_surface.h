@@ -10,11 +10,17 @@
 // the left of the scale rectangle, y one line height further down on the
 // screen (smaller y when y grows upwards).
 
+#include <functional>
+
 #include <QColor>
+#include <QList>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 #include "platform/scale_map.h"
+
+class QPainter;
 
 class DrawSurface {
 public:
@@ -33,6 +39,19 @@ public:
     virtual void Rect(double x1, double y1, double x2, double y2) = 0;  // outline, foreground colour
     virtual void SetDotted(bool dotted) = 0;
     virtual void SetForeColor(const QColor& colour) = 0;
+    // Curves drawn from here on (LineTo) follow the dash pattern: the lengths
+    // of dash, gap, dash … in curve widths, running on along each piece of a
+    // curve. Empty for solid curves, as a surface starts.
+    virtual void SetCurveDashes(const QList<qreal>& dashes) = 0;
+    // A piece of curve from point to point, as a legend shows a curve: the
+    // curves' pen and dash pattern in the colour.
+    virtual void Stroke(double x1, double y1, double x2, double y2, const QColor& colour) = 0;
+
+    // What `paint` paints on a canvas of `size`, stretched to fill the
+    // rectangle from (x1, y1) to (x2, y2). The painter is handed back as it
+    // was given.
+    using Painting = std::function<void(QPainter&)>;
+    virtual void PaintInto(double x1, double y1, double x2, double y2, QSizeF size, const Painting& paint) = 0;
 
     virtual void SetFontName(const QString& name) = 0;
     virtual void SetFontSize(double points) = 0;

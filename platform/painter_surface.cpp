@@ -7,8 +7,10 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPen>
+#include <QPolygonF>
 
 #include <cmath>
 #include <map>
@@ -78,7 +80,21 @@ void PainterSurface::FlushCurve()
 {
     if (!curve_.isEmpty() && painter_.isActive()) {
         UsePen(painter_, CurvePen(curveStyle_), true);
-        painter_.drawLines(curve_.constData(), static_cast<int>(curve_.size()));
+        if (curveStyle_.dashes.isEmpty()) {
+            painter_.drawLines(curve_.constData(), static_cast<int>(curve_.size()));
+        } else {
+            // One line through each run of joined segments.
+            QPolygonF run;
+            for (const QLineF& segment : curve_) {
+                if (!run.isEmpty() && run.back() != segment.p1()) {
+                    painter_.drawPolyline(run);
+                    run.clear();
+                }
+                if (run.isEmpty()) run << segment.p1();
+                run << segment.p2();
+            }
+            painter_.drawPolyline(run);
+        }
     }
     curve_.clear();
 }
@@ -134,21 +150,27 @@ ScaleMap PainterSurface::Map() const
 
 PainterSurface::CurveStyle PainterSurface::CurveStyleFor(const QColor& colour) const
 {
-    return {colour, dotted_, TargetDpi() / kScreenDpi};
+    return {colour, dotted_, TargetDpi() / kScreenDpi, dashes_};
 }
 
+// Dashes end square, so that their lengths are those of the pattern.
 QPen PainterSurface::CurvePen(const CurveStyle& style)
 {
-    return QPen(style.colour, style.width, style.dotted ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap);
+    if (style.dashes.isEmpty())
+        return QPen(style.colour, style.width, style.dotted ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap);
+    QPen pen(style.colour, style.width, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern(style.dashes);
+    return pen;
 }
 
 // Qt strokes lines no wider than one device pixel one at a time, each with its
 // own ends, even when it gets many at once, so gathered segments come out as
 // they would have one by one. Wider ones it would fill as one outline, where
-// overlapping ends no longer add up; they are drawn as they come.
+// overlapping ends no longer add up; they are drawn as they come, unless
+// they are dashed.
 bool PainterSurface::Gathers(const QPainter& painter, const CurveStyle& style)
 {
-    return FastPathsOn() && style.width * painter.device()->devicePixelRatio() <= 1;
+    return !style.dashes.isEmpty() || (FastPathsOn() && style.width * painter.device()->devicePixelRatio() <= 1);
 }
 
 QPen PainterSurface::GridPen(const QColor& colour) const
@@ -228,10 +250,13 @@ void PainterSurface::LineTo(double x, double y, const QColor& colour)
     if (!extended) Changed();
 }
 
+// A point is round, dashed curve or not.
 void PainterSurface::SetPixel(double x, double y, const QColor& colour)
 {
     Paint([&](QPainter& p) {
-        UsePen(p, CurvePen(CurveStyleFor(colour)), true);
+        CurveStyle dot = CurveStyleFor(colour);
+        dot.dashes.clear();
+        UsePen(p, CurvePen(dot), true);
         p.drawPoint(ToPainter(x, y));
     });
     MoveTo(x, y);
@@ -258,6 +283,43 @@ void PainterSurface::Rect(double x1, double y1, double x2, double y2)
 void PainterSurface::SetDotted(bool dotted) { dotted_ = dotted; }
 
 void PainterSurface::SetForeColor(const QColor& colour) { fore_ = colour; }
+
+void PainterSurface::SetCurveDashes(const QList<qreal>& dashes) { dashes_ = dashes; }
+
+void PainterSurface::Stroke(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    Paint([&](QPainter& p) {
+        UsePen(p, CurvePen(CurveStyleFor(colour)), true);
+        p.drawLine(ToPainter(x1, y1), ToPainter(x2, y2));
+    });
+    MoveTo(x2, y2);
+    Changed();
+}
+
+void PainterSurface::PaintInto(double x1, double y1, double x2, double y2, QSizeF size, const Painting& paint)
+{
+    if (size.isEmpty()) return;
+    Paint([&](QPainter& p) {
+        const QRectF area = QRectF(ToPainter(x1, y1), ToPainter(x2, y2)).normalized();
+        p.save();
+        p.translate(area.topLeft());
+        p.scale(area.width() / size.width(), area.height() / size.height());
+        paint(p);
+        p.restore();
+        penState_.reset();
+    });
+    Changed();
+}
+
+bool PainterSurface::NewPage()
+{
+    bool turned = false;
+    Paint([&](QPainter& p) {
+        if (auto* paged = dynamic_cast<QPagedPaintDevice*>(p.device())) turned = paged->newPage();
+    });
+    penState_.reset();
+    return turned;
+}
 
 void PainterSurface::SetFontName(const QString& name)
 {

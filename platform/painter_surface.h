@@ -20,7 +20,8 @@
 // far less than one call each and leaves the same pixels: they are mapped
 // when they come and drawn before any other drawing call and before the
 // painter ends (which Image(), a device change and the end of a printed page
-// all go through).
+// all go through). A dashed curve is always gathered, and drawn as one line
+// through its points, so that its pattern runs on from segment to segment.
 
 #include "platform/draw_surface.h"
 #include "platform/glyph_cache.h"
@@ -55,6 +56,9 @@ public:
     void Rect(double x1, double y1, double x2, double y2) override;
     void SetDotted(bool dotted) override;
     void SetForeColor(const QColor& colour) override;
+    void SetCurveDashes(const QList<qreal>& dashes) override;
+    void Stroke(double x1, double y1, double x2, double y2, const QColor& colour) override;
+    void PaintInto(double x1, double y1, double x2, double y2, QSizeF size, const Painting& paint) override;
 
     void SetFontName(const QString& name) override;
     void SetFontSize(double points) override;
@@ -78,6 +82,7 @@ public:
     QColor BackColor() const { return back_; }
     QColor ForeColor() const { return fore_; }
     bool Dotted() const { return dotted_; }
+    const QList<qreal>& CurveDashes() const { return dashes_; }
     QString FontName() const { return face_; }
     double FontSize() const { return points_; }
     bool FontBold() const { return bold_; }
@@ -89,6 +94,10 @@ public:
     ScaleMap Map() const;
     QPointF ToPainter(double x, double y) const { return Map().ToPainter(x, y); }
     QPointF ToUser(const QPointF& painterPoint) const { return Map().ToUser(painterPoint); }
+
+    // Ends the page and starts the next one on a device that has pages; false
+    // on any other device, or when the device could not turn the page.
+    virtual bool NewPage();
 
     // Ends the painter kept open between drawing calls; the next drawing call
     // opens a new one. A subclass calls it before its device changes or goes.
@@ -123,6 +132,7 @@ private:
         QColor colour;
         bool dotted;
         double width;
+        QList<qreal> dashes;
         bool operator==(const CurveStyle&) const = default;
     };
     CurveStyle CurveStyleFor(const QColor& colour) const;
@@ -161,6 +171,7 @@ private:
     QColor fore_{Qt::black};
     QColor back_{Qt::white};
     bool dotted_ = false;
+    QList<qreal> dashes_;
     QString face_;
     double points_ = 9;
     bool bold_ = false;

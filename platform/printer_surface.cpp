@@ -77,8 +77,8 @@ int PrinterSurface::TargetDpi() const { return printer_.resolution(); }
 
 PrinterSurface::State PrinterSurface::Capture() const
 {
-    return {Scale().left, Scale().top, Scale().width, Scale().height, Position().x(), Position().y(),
-            ForeColor(),  Dotted(),    FontName(),    FontSize(),     FontBold(),     FontItalic()};
+    return {Scale().left, Scale().top,   Scale().width, Scale().height, Position().x(), Position().y(), ForeColor(),
+            Dotted(),     CurveDashes(), FontName(),    FontSize(),     FontBold(),     FontItalic()};
 }
 
 void PrinterSurface::Restore(const State& s)
@@ -87,6 +87,7 @@ void PrinterSurface::Restore(const State& s)
     MoveTo(s.x, s.y);
     SetForeColor(s.fore);
     SetDotted(s.dotted);
+    SetCurveDashes(s.dashes);
     SetFontName(s.face);
     SetFontSize(s.points);
     SetFontBold(s.bold);
@@ -178,6 +179,24 @@ void PrinterSurface::Rect(double x1, double y1, double x2, double y2)
 {
     Keep([=](PainterSurface& s) { s.PainterSurface::Rect(x1, y1, x2, y2); });
     PainterSurface::Rect(x1, y1, x2, y2);
+}
+
+void PrinterSurface::Stroke(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::Stroke(x1, y1, x2, y2, colour); });
+    PainterSurface::Stroke(x1, y1, x2, y2, colour);
+}
+
+void PrinterSurface::PaintInto(double x1, double y1, double x2, double y2, QSizeF size, const Painting& paint)
+{
+    Keep([=](PainterSurface& s) { s.PainterSurface::PaintInto(x1, y1, x2, y2, size, paint); });
+    PainterSurface::PaintInto(x1, y1, x2, y2, size, paint);
+}
+
+bool PrinterSurface::NewPage()
+{
+    Keep([](PainterSurface& s) { s.PainterSurface::NewPage(); });
+    return true;
 }
 
 void PrinterSurface::Print(const QString& text)

@@ -69,7 +69,11 @@ public:
     void LineTo(double x, double y, const QColor& colour) override;
     void SetPixel(double x, double y, const QColor& colour) override;
     void Rect(double x1, double y1, double x2, double y2) override;
+    void Stroke(double x1, double y1, double x2, double y2, const QColor& colour) override;
+    void PaintInto(double x1, double y1, double x2, double y2, QSizeF size, const Painting& paint) override;
     void Print(const QString& text) override;
+    // What is drawn from here on goes on the next page of the document.
+    bool NewPage() override;
 
 protected:
     QPaintDevice* Target() override;
@@ -83,6 +87,7 @@ private:
         double x, y;
         QColor fore;
         bool dotted;
+        QList<qreal> dashes;
         QString face;
         double points;
         bool bold, italic;

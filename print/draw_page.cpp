@@ -1,4 +1,5 @@
 #include "calc/calc_error.h"
+#include "platform/draw_surface.h"
 #include "print/page_drawer.h"
 
 PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, const GraphState& graph, const PlottedSweep& sweep,
@@ -8,6 +9,14 @@ PageDrawer::PageDrawer(PrintState& prt, DrawSurface& picture, const GraphState& 
 }
 
 SweepResult PageDrawer::DrawPage()
+{
+    const SweepResult graphs = DrawGraphs();
+    surf().SetCurveDashes({});
+    if (graphs.kind == SweepResult::Completed && curvesPlotted_) DrawLegend(PageLegendOf(sweep_, g_));
+    return graphs;
+}
+
+SweepResult PageDrawer::DrawGraphs()
 {
     try {
         DrawHead();
@@ -20,6 +29,7 @@ SweepResult PageDrawer::DrawPage()
             DrawLevelScale(4);
             break;
         }
+        curvesPlotted_ = true;
         if (!sweep_.family.empty()) return PlotFamilyPage();
         switch (g_.quantity) {
         case PlottedQuantity::InputImpedance:
@@ -28,6 +38,7 @@ SweepResult PageDrawer::DrawPage()
         case PlottedQuantity::BranchVoltage:
             return PlotBranchPage();
         default:
+            curvesPlotted_ = false;
             return {};
         }
     } catch (const CalcError& e) {

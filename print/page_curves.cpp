@@ -7,12 +7,7 @@
 #include "platform/draw_surface.h"
 #include "platform/scale_map.h"
 #include "print/page_drawer.h"
-
-namespace {
-
-const QColor kKeptColour(0, 255, 255);
-
-}  // namespace
+#include "print/page_line_styles.h"
 
 // Log-frequency, log-level and phase to page units, in each frame from its
 // bottom-left corner with factors rounded to 32 bits; the kept curve is held
@@ -94,6 +89,7 @@ SweepResult PageDrawer::PlotImpedancePage()
     if (sweep_.frequencies.frequency.empty() || sweep_.data.curves.empty()) return outcome_;
     const FrameMaps s = MakeFrameMaps();
     const SweepCurve& curve = sweep_.data.curves[0];
+    surf().SetCurveDashes(Dashes(kLineStyles[0]));
     PlotLevel(s, curve, kLiveCurveColour);
     if (curve.end) return *curve.end;
     PlotPhase(s, curve, kLiveCurveColour);
@@ -106,8 +102,9 @@ SweepResult PageDrawer::PlotImpedancePage()
 void PageDrawer::PlotKeptCurve(const FrameMaps& s)
 {
     const int count = std::min<int>(g_.keptCurve.count, KeptCurve::kSize - 1);
+    surf().SetCurveDashes(Dashes(kKeptLineStyle));
     const auto trace = [&](float top, float bottom, const auto& at) {
-        PenTrace pen(surf(), kKeptColour, top, bottom);
+        PenTrace pen(surf(), kKeptPageColour, top, bottom);
         for (int i = 1; i <= count; ++i) {
             if (g_.keptCurve.logFrequency[i] < s.xL || g_.keptCurve.logFrequency[i] > s.xR) {
                 pen.Lift();
@@ -140,6 +137,7 @@ SweepResult PageDrawer::PlotBranchPage()
             if (!sweep_.plotted[b]) continue;
             const SweepCurve& curve = sweep_.data.curves[i];
             const QColor colour = BranchColour(g_.branchColours[b]);
+            surf().SetCurveDashes(Dashes(BranchLineStyle(b)));
             PlotLevel(s, curve, colour);
             const std::optional<SweepResult> end = curve.end ? curve.end : sweep_.data.analysesEnd;
             if (end) return end->kind == SweepResult::NoCalculation ? *end : SweepResult{};
@@ -150,18 +148,18 @@ SweepResult PageDrawer::PlotBranchPage()
     return {};
 }
 
-// Each member's curves in its colour, magnitudes then phases, each as far as
-// its sweep went; the kept curve over them and the legend below.
+// Each member's curves in its colour and style, magnitudes then phases, each
+// as far as its sweep went; the kept curve over them.
 SweepResult PageDrawer::PlotFamilyPage()
 {
     if (sweep_.frequencies.frequency.empty()) return outcome_;
     const FrameMaps s = MakeFrameMaps();
     for (const PlottedCurve& curve : CurvesOf(sweep_)) {
         const QColor colour = FamilyColour(curve.member);
+        surf().SetCurveDashes(Dashes(MemberLineStyle(curve.member)));
         PlotLevel(s, NumbersOf(sweep_, curve), colour);
         PlotPhase(s, NumbersOf(sweep_, curve), colour);
     }
     if (g_.quantity == PlottedQuantity::InputImpedance && g_.keptCurve.on) PlotKeptCurve(s);
-    DrawLegend(LegendOf(sweep_));
     return {};
 }

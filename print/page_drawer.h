@@ -3,8 +3,9 @@
 // scales and the curves of the plotted quantity — on whichever surface
 // PrintState::surface is. The curves are those of a sweep handed to it,
 // computed by the graph page's own routine, so the page shows what the graph
-// page shows, laid out for paper; a stepped family with its legend below the
-// phase graph. Drawing analyses nothing, shows nothing and
+// page shows, laid out for paper, each curve in its colour and line style,
+// named in a legend below the phase graph. Drawing analyses nothing, shows
+// nothing and
 // presses nothing: it tells what became of the page, and whoever asked for
 // it decides what to say.
 
@@ -16,6 +17,14 @@
 #include "sweep/plotted_sweep.h"
 
 class DrawSurface;
+
+// The kept curve on the page: cyan, which stands out from the branch colours.
+inline const QColor kKeptPageColour{0, 255, 255};
+
+// Each curve the page of the sweep draws, in its colour and line style: the
+// input impedance and the kept curve, each ticked branch's current or
+// voltage, or a stepped family's values under the element's name.
+CurveLegend PageLegendOf(const PlottedSweep& sweep, const GraphState& graph);
 
 class PageDrawer {
 public:
@@ -30,8 +39,14 @@ public:
     // before a valid calculation, Failed with the description of an
     // arithmetic error of the page or of the impedance curve; the surface
     // then holds a partial page. A failure of the branch curves ends them
-    // silently, leaving the page as far as it was drawn.
+    // silently, leaving the page as far as it was drawn. The graphs, then
+    // when they are complete their legend.
     SweepResult DrawPage();
+    // The page without its legend: title, frames, scales and curves.
+    SweepResult DrawGraphs();
+    // The legend's rows below the phase frame's labels; nothing for a
+    // legend without entries.
+    void DrawLegend(const CurveLegend& legend);
 
 private:
     struct FrameMaps;
@@ -44,8 +59,6 @@ private:
     SweepResult PlotImpedancePage();
     SweepResult PlotBranchPage();
     SweepResult PlotFamilyPage();
-    // The legend's rows below the phase frame's labels.
-    void DrawLegend(const CurveLegend& legend);
     void PlotKeptCurve(const FrameMaps& s);
     FrameMaps MakeFrameMaps();
     // The curve's magnitudes, then its phases, each pass over the points it
@@ -60,4 +73,5 @@ private:
     GraphState g_;
     const PlottedSweep& sweep_;
     SweepResult outcome_;
+    bool curvesPlotted_ = false;  // the page went as far as its curves
 };

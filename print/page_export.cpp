@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QBuffer>
+#include <QImage>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -12,6 +13,7 @@
 #include "sweep/graph_state.h"
 #include "print/page_drawer.h"
 #include "print/print_texts.h"
+#include "print/report_page.h"
 
 namespace {
 
@@ -20,18 +22,33 @@ namespace {
 constexpr int kSvgDpi = 300;
 constexpr double kMmPerInch = 25.4;
 
-SweepResult DrawOn(const PageSources& s, DrawSurface& surface)
+PrintState On(const PageSources& s, DrawSurface& surface)
 {
     PrintState page = s.prt;
     page.surface = &surface;
     page.fontScale = 1;
-    // The margin outline is for the preview's eye only; here it goes nowhere.
+    return page;
+}
+
+// The margin outline is for the preview's eye only; here it goes nowhere.
+SweepResult DrawOn(const PageSources& s, DrawSurface& surface)
+{
+    PrintState page = On(s, surface);
     ImageSurface unseen;
     PageDrawer drawer(page, unseen, s.graph, s.sweep, s.outcome);
     return drawer.DrawPage();
 }
 
+void DrawReportOn(const PageSources& s, DrawSurface& surface)
+{
+    ImageSurface unseen;
+    DrawReportPage(On(s, surface), unseen, *s.report);
+}
+
 void Apply(DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); }
+
+// The area moved down by its own height.
+ScaleCorners Below(const ScaleCorners& c) { return {c.left, 2 * c.top - c.bottom, c.right, c.bottom}; }
 
 // Page units are a little more than a millimetre: the sheet spans one unit
 // less than its width in millimetres.
@@ -59,6 +76,10 @@ std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& pr
         DeviceSurface surface(writer, printer.pageRect(QPrinter::DevicePixel).size(), printer.resolution());
         Apply(surface, PrinterScale(sources.prt.paper, sources.prt.margins));
         outcome = DrawOn(sources, surface);
+        if (outcome.kind == SweepResult::Completed && sources.report) {
+            surface.NewPage();
+            DrawReportOn(sources, surface);
+        }
     }
     if (outcome.kind != SweepResult::Completed) return std::nullopt;
     return bytes;
@@ -71,7 +92,8 @@ std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        const QSizeF units = sizeMm / kMmPerInch * kSvgDpi;
+        const int sheets = sources.report ? 2 : 1;
+        const QSizeF units = QSizeF(sizeMm.width(), sizeMm.height() * sheets) / kMmPerInch * kSvgDpi;
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setResolution(kSvgDpi);
@@ -80,10 +102,36 @@ std::optional<QByteArray> PageSvg(const PageSources& sources, const ScaleCorners
         generator.setTitle(PageTitleOf(sources.prt, sources.graph));
         DeviceSurface surface(generator, units, kSvgDpi);
         surface.SetBackColor(Qt::white);
+        Apply(surface, {area.left, area.top, area.right, area.top + (area.bottom - area.top) * sheets});
+        outcome = DrawOn(sources, surface);
+        if (outcome.kind == SweepResult::Completed && sources.report) {
+            Apply(surface, Below(area));
+            DrawReportOn(sources, surface);
+        }
+    }
+    if (outcome.kind != SweepResult::Completed) return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> PagePng(const PageSources& sources, const ScaleCorners& area, QSizeF sizeMm, int dpi,
+                                  SweepResult& outcome)
+{
+    const QSize pixels = (sizeMm / kMmPerInch * dpi).toSize();
+    QImage image(pixels, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / kMmPerInch * 1000));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    {
+        DeviceSurface surface(image, QSizeF(pixels), dpi);
+        surface.SetBackColor(Qt::white);
         Apply(surface, area);
         outcome = DrawOn(sources, surface);
     }
     if (outcome.kind != SweepResult::Completed) return std::nullopt;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
     return bytes;
 }
 

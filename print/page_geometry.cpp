@@ -66,10 +66,10 @@ ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m)
             static_cast<double>(p.paperHeightMm - m.top - 1)};
 }
 
-int LegendRows(size_t entries)
+int LegendRows(size_t entries, bool titled)
 {
     if (entries == 0) return 0;
-    return 1 + static_cast<int>((entries + kLegendColumns - 1) / kLegendColumns);
+    return (titled ? 1 : 0) + static_cast<int>((entries + kLegendColumns - 1) / kLegendColumns);
 }
 
 double LegendTop(float D) { return static_cast<double>(D) * 157.0 / 160.0; }

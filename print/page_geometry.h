@@ -51,10 +51,11 @@ ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m);
 // The whole preview picture is the whole sheet.
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m);
 // A legend below the phase frame and its frequency labels, from 157 u: a
-// title row, then its entries kLegendColumns to a row across the frames'
-// width, each row 6 u high. Rows for the entries: none without entries.
+// title row when it has a title, then its entries kLegendColumns to a row
+// across the frames' width, each row 6 u high. Rows for the entries: none
+// without entries.
 inline constexpr int kLegendColumns = 4;
-int LegendRows(size_t entries);
+int LegendRows(size_t entries, bool titled = true);
 double LegendTop(float D);
 double LegendRowHeight(float D);
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -13,7 +14,16 @@
 #include "print/page_host.h"
 #include "print/preview_window.h"
 #include "print/print_texts.h"
+#include "print/report_page.h"
 #include "print/arrow_spinner.h"
+
+namespace {
+
+// The clipboard's PNG of the page block, for a document or a report.
+constexpr int kClipboardPngDpi = 300;
+const QString kPngMimeType = QStringLiteral("image/png");
+
+}  // namespace
 
 void PreviewWindow::CoordinateSetup()
 {
@@ -37,7 +47,10 @@ float PreviewWindow::MeasureFontRatio()
     return static_cast<float>(checked::Div(printer_.TextWidth(probe), previewPicture_->TextWidth(probe)));
 }
 
-PageSources PreviewWindow::Sources() const { return {prt_, graph_, sweep_, outcome_}; }
+PageSources PreviewWindow::Sources(bool withCircuit) const
+{
+    return {prt_, graph_, sweep_, outcome_, withCircuit && PrintsCircuit() ? &*report_ : nullptr};
+}
 
 bool PreviewWindow::Complete(const SweepResult& page)
 {
@@ -73,7 +86,10 @@ void PreviewWindow::Preview()
     }
     prt_.surface = previewPicture_;
     prt_.fontScale = prt_.fontRatio;
-    DrawPage();
+    if (PrintsCircuit() && circuitPageBox_->isChecked())
+        DrawReportPage(prt_, *previewPicture_, *report_);
+    else
+        DrawPage();
 }
 
 void PreviewWindow::MarginChanged()
@@ -101,6 +117,10 @@ void PreviewWindow::PrintPage()
         printer_.KillDoc();
         return;
     }
+    if (PrintsCircuit()) {
+        printer_.NewPage();
+        DrawReportPage(prt_, *previewPicture_, *report_);
+    }
     if (!printer_.EndDoc()) {
         ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
         return;
@@ -126,9 +146,11 @@ void PreviewWindow::PrintSetup()
 }
 
 // The clipboard gets the page block as the preview draws it, without the
-// margin outline, and beside that picture the plotted sweep as a table of
-// tab-separated text and the same block as SVG; the preview keeps that look
-// until the next preview.
+// margin outline, and beside that picture the same block as a PNG of 300
+// dpi, the plotted sweep as a table of tab-separated text and the block as
+// SVG; the preview keeps that look until the next preview, unless it showed
+// the circuit's page, which it shows again. The circuit's page is never
+// copied.
 void PreviewWindow::CopyToClipboard()
 {
     prt_.forClipboard = true;
@@ -161,11 +183,14 @@ void PreviewWindow::CopyToClipboard()
     data->setImageData(clipboardPicture_.Image());
     if (const std::optional<QString> table = SweepTable(kTabSeparator)) data->setText(*table);
     SweepResult outcome;
-    const std::optional<QByteArray> svg = PageSvg(Sources(), area, BlockSizeMm(prt_), outcome);
+    const std::optional<QByteArray> svg = PageSvg(Sources(false), area, BlockSizeMm(prt_), outcome);
     if (Complete(outcome)) data->setData(QString::fromUtf8(prtext::kSvgMimeType), *svg);
+    const std::optional<QByteArray> png = PagePng(Sources(false), area, BlockSizeMm(prt_), kClipboardPngDpi, outcome);
+    if (Complete(outcome)) data->setData(kPngMimeType, *png);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setMimeData(data);
+    if (PrintsCircuit() && circuitPageBox_->isChecked()) Preview();
 }
 
 void PreviewWindow::CloseWindow()

@@ -41,8 +41,8 @@ void PreviewWindow::SaveVector()
     if (path.isEmpty()) return;
     const bool svg = QFileInfo(path).suffix().compare(U8(prtext::kSvgSuffix), Qt::CaseInsensitive) == 0;
     SweepResult outcome;
-    const std::optional<QByteArray> page = svg ? PageSvg(Sources(), SheetArea(prt_), SheetSizeMm(prt_), outcome)
-                                               : PagePdf(Sources(), printer_.Printer(), outcome);
+    const std::optional<QByteArray> page = svg ? PageSvg(Sources(true), SheetArea(prt_), SheetSizeMm(prt_), outcome)
+                                               : PagePdf(Sources(true), printer_.Printer(), outcome);
     if (Complete(outcome) && WriteExport(path, *page)) vectorPlace_.Written(path, host_.CircuitFile());
 }
 

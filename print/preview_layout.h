@@ -18,6 +18,9 @@ inline constexpr twips::Box kCopyFrame{10875, 6165, 1500, 810};
 inline constexpr twips::Box kCloseFrame{10875, 7020, 1500, 810};
 // The exports, above the margins where the window has room.
 inline constexpr twips::Box kExportFrame{8790, 330, 3690, 1560};
+// The circuit's page, below the margins.
+inline constexpr twips::Box kPrintCircuitBox{8880, 5355, 3600, 330};
+inline constexpr twips::Box kCircuitPageBox{8880, 5700, 3600, 330};
 
 inline constexpr twips::Box kPreviewButton{9435, 390, 1200, 495};
 inline constexpr twips::Box kPrintSetupButton{150, 300, 1200, 495};  // in the print frame

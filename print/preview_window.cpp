@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -9,15 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStorageInfo>
 #include <QToolButton>
 
-#include "graph/curve_legend.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "print/page_drawer.h"
 #include "print/page_host.h"
 #include "print/preview_layout.h"
 #include "print/print_texts.h"
@@ -26,6 +28,8 @@
 namespace pl = preview_layout;
 
 namespace {
+
+const QString kPrintCircuitKey = QStringLiteral("preview/printCircuitData");
 
 QFont CaptionFont() { return MakeFont(QString::fromUtf8(kFacePGothic), pl::kCaptionPoints); }
 
@@ -49,6 +53,14 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const twips::Box& 
     button->setText(FitCaption(text, button->font(), button->width()));
     button->setAccessibleName(text);
     return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* caption, const twips::Box& place)
+{
+    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    box->setFont(CaptionFont());
+    PlaceAt(*box, place);
+    return box;
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box)
@@ -141,6 +153,10 @@ void PreviewWindow::BuildControls()
     QGroupBox* exportFrame = MakeFrame(this, "", pl::kExportFrame);
     saveVectorButton_ = MakeButton(exportFrame, prtext::kSaveVector, pl::kSaveVectorButton);
     saveCsvButton_ = MakeButton(exportFrame, prtext::kSaveCsv, pl::kSaveCsvButton);
+    printCircuitBox_ = MakeCheckBox(this, prtext::kPrintCircuitData, pl::kPrintCircuitBox);
+    printCircuitBox_->setChecked(QSettings().value(kPrintCircuitKey, false).toBool());
+    circuitPageBox_ = MakeCheckBox(this, prtext::kShowCircuitPage, pl::kCircuitPageBox);
+    circuitPageBox_->setEnabled(printCircuitBox_->isChecked());
 
     for (QPushButton* b : {previewButton_, printSetupButton_, printButton_, copyButton_, closeButton_,
                            saveVectorButton_, saveCsvButton_})
@@ -152,6 +168,8 @@ void PreviewWindow::BuildControls()
     connect(closeButton_, &QPushButton::clicked, this, &PreviewWindow::CloseWindow);
     connect(saveVectorButton_, &QPushButton::clicked, this, &PreviewWindow::SaveVector);
     connect(saveCsvButton_, &QPushButton::clicked, this, &PreviewWindow::SaveCsv);
+    connect(printCircuitBox_, &QCheckBox::toggled, this, &PreviewWindow::PrintCircuitChosen);
+    connect(circuitPageBox_, &QCheckBox::toggled, this, &PreviewWindow::CircuitPageChosen);
 }
 
 // Once, when the window is created: the paper decides the page geometry and
@@ -205,8 +223,22 @@ void PreviewWindow::SetSweep(PlottedSweep sweep, SweepResult outcome)
 {
     sweep_ = std::move(sweep);
     outcome_ = std::move(outcome);
-    prt_.legendRows = LegendRows(LegendOf(sweep_).entries.size());
+    const CurveLegend legend = PageLegendOf(sweep_, graph_);
+    prt_.legendRows = LegendRows(legend.entries.size(), !legend.title.isEmpty());
 }
+
+void PreviewWindow::SetReport(CircuitReport report) { report_ = std::move(report); }
+
+bool PreviewWindow::PrintsCircuit() const { return report_ && printCircuitBox_->isChecked(); }
+
+void PreviewWindow::PrintCircuitChosen()
+{
+    QSettings().setValue(kPrintCircuitKey, printCircuitBox_->isChecked());
+    circuitPageBox_->setEnabled(printCircuitBox_->isChecked());
+    if (circuitPageBox_->isChecked()) Preview();
+}
+
+void PreviewWindow::CircuitPageChosen() { Preview(); }
 
 void PreviewWindow::ShowModal() { exec(); }
 

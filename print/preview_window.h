@@ -3,7 +3,9 @@
 // margins, printing, the printer set-up, a copy of the graphs to the
 // clipboard and closing. Create it on first use and keep it: closing only
 // hides it, so the margins persist. ShowModal previews and waits until the
-// window is closed again.
+// window is closed again. With 回路データを印刷, a choice kept between runs,
+// print, PDF and SVG carry the circuit's page after the graphs; the
+// clipboard keeps to the graphs.
 
 #include <array>
 #include <functional>
@@ -15,12 +17,14 @@
 #include "sweep/plotted_sweep.h"
 #include "platform/printer_surface.h"
 #include "platform/save_file_dialog.h"
+#include "print/circuit_report.h"
 #include "print/clipboard_picture.h"
 #include "print/page_export.h"
 #include "print/print_state.h"
 
 class PageHost;
 class PictureBox;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class ArrowSpinner;
@@ -35,6 +39,9 @@ public:
     // The sweep every page and export draws from now on, as PlotSweep made it
     // of the graph state, with its outcome.
     void SetSweep(PlottedSweep sweep, SweepResult outcome);
+    // The circuit the circuit's page describes; without one there is no
+    // such page.
+    void SetReport(CircuitReport report);
     // "グラフ印刷": shows the window modally with a fresh preview.
     void ShowModal();
 
@@ -43,10 +50,15 @@ public:
     void MarginChanged();    // any margin spinner
     void PrintPage();        // "印刷"
     void PrintSetup();       // "印刷の設定"
-    void CopyToClipboard();  // "クリップボードへコピー": the picture, the sweep as a table and the page as SVG
+    void CopyToClipboard();  // "クリップボードへコピー": the picture also as PNG, the sweep, the page as SVG
     void CloseWindow();      // "閉じる", the close box and Esc
     void SaveVector();       // "ＰＤＦ／ＳＶＧで保存…": the page, without the printer
     void SaveCsv();          // "ＣＳＶで保存…": the sweep of the plotted curves
+
+    // "回路データを印刷", a choice kept between runs, and "２ページ目を表示",
+    // with which the preview shows the circuit's page.
+    void PrintCircuitChosen();
+    void CircuitPageChosen();
 
     // Printer text width over preview text width, both at 10 points.
     float MeasureFontRatio();
@@ -69,6 +81,8 @@ public:
     QPushButton& CloseButton() { return *closeButton_; }
     QPushButton& SaveVectorButton() { return *saveVectorButton_; }
     QPushButton& SaveCsvButton() { return *saveCsvButton_; }
+    QCheckBox& PrintCircuitBox() { return *printCircuitBox_; }
+    QCheckBox& CircuitPageBox() { return *circuitPageBox_; }
     PrinterSurface& Printer() { return printer_; }
     const PrintState& State() const { return prt_; }
 
@@ -84,12 +98,15 @@ private:
     void SizePictures();
     void MirrorMargins();
     bool DrawPage();
+    // The circuit's page follows the graphs'.
+    bool PrintsCircuit() const;
     // What the window says of a page that is not complete: why, over itself,
     // and before any valid calculation it sends the user back. True for a
     // complete page.
     bool Complete(const SweepResult& page);
-    // The page's sources: the print state, the graph state and the sweep.
-    PageSources Sources() const;
+    // The page's sources: the print state, the graph state and the sweep,
+    // with the circuit's page when it is printed.
+    PageSources Sources(bool withCircuit) const;
     // The file the save dialog offers, or the same name in the home folder
     // when its folder is no longer an ordinary writable one.
     QString PdfSuggestion() const;
@@ -103,6 +120,7 @@ private:
     PageHost& host_;
     PlottedSweep sweep_;
     SweepResult outcome_;
+    std::optional<CircuitReport> report_;
     PrintState prt_;
     PrinterSurface printer_;
     ClipboardPicture clipboardPicture_;
@@ -121,4 +139,6 @@ private:
     QPushButton* closeButton_ = nullptr;
     QPushButton* saveVectorButton_ = nullptr;
     QPushButton* saveCsvButton_ = nullptr;
+    QCheckBox* printCircuitBox_ = nullptr;
+    QCheckBox* circuitPageBox_ = nullptr;
 };

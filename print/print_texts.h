@@ -30,6 +30,24 @@ inline constexpr const char* kMilliVolt = unit_text::kMilliVolt;
 inline constexpr const char* kVolt = " Ｖ";
 inline constexpr const char* kKiloVolt = unit_text::kKiloVolt;
 inline constexpr const char* kFontProbe = "abcdefあいうえお";
+// The legend's name of the kept curve.
+inline constexpr const char* kKeptCurve = "保存したZi";
+
+// The circuit's page of the report. The date is a QDate format.
+inline constexpr const char* kReportTitle = "回路データと計算結果";
+inline constexpr const char* kReportFile = "ファイル：";
+inline constexpr const char* kReportUnsaved = "（保存されていない回路）";
+inline constexpr const char* kReportDate = "yyyy年M月d日";
+inline constexpr const char* kReportElements = "素子値と枝路電流";
+inline constexpr const char* kReportMatrix = "マトリクス";
+inline constexpr const char* kReportResults = "計算結果";
+// Table headings; the branch current and voltage are graph_text's.
+inline constexpr const char* kReportBranch = "枝路";
+inline constexpr const char* kReportImpedance = "インピーダンス";
+inline constexpr const char* kReportPhase = "位相角（度）";
+// A branch whose element values, or a definition, never entered.
+inline constexpr const char* kReportNotEntered = "（未入力）";
+inline constexpr const char* kReportUndefined = "（未定義）";
 
 inline constexpr const char* kEnterCircuit = graph_text::kNoCircuit;
 inline constexpr const char* kPrinterFailed = "プリンタへの出力に失敗しました。ページは印刷されていません。";
@@ -59,6 +77,10 @@ inline constexpr const char* kPdfDialogTitle = "PDFファイルに印刷";
 inline constexpr const char* kPdfFilter = "PDF (*.pdf)";
 inline constexpr const char* kPdfDefaultName = "brivel_graph.pdf";
 inline constexpr const char* kSaveVector = "ＰＤＦ／ＳＶＧで保存…";
+// Print, PDF and SVG add the circuit's page; the preview shows it instead of
+// the graphs.
+inline constexpr const char* kPrintCircuitData = "回路データを印刷";
+inline constexpr const char* kShowCircuitPage = "２ページ目を表示";
 inline constexpr const char* kSaveCsv = graph_text::kMenuSaveCsv;
 inline constexpr const char* kSvgFilter = "SVG (*.svg)";
 inline constexpr const char* kPdfSuffix = "pdf";

@@ -228,6 +228,23 @@ void PaintEditing(QPainter& p, const GridView& view, const DiagramPicture& pictu
     }
 }
 
+void PaintSegmentsAndMeshes(QPainter& p, const GridView& view, const DiagramFonts& fonts, const DiagramPicture& picture)
+{
+    const double z = view.Zoom();
+    p.setFont(fonts.label);
+    for (int i = 0; i < static_cast<int>(picture.diagram.segments.size()); ++i) {
+        const bool selected = std::count(picture.selected.begin(), picture.selected.end(), i) > 0;
+        PaintSegment(p, view, picture.diagram.segments[i],
+                     selected ? Pens{z, kEditInk, kSelectedLine} : Pens{z, kDiagramInk, kLine});
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDiagramInk);
+    for (GridPoint at : Junctions(picture.diagram)) p.drawEllipse(view.PixelOf(at), kJunctionRadius * z, kJunctionRadius * z);
+    p.setBrush(Qt::NoBrush);
+
+    for (size_t k = 0; k < picture.meshes.size(); ++k) PaintMeshCurrent(p, view, picture.meshes[k], static_cast<int>(k) + 1);
+}
+
 }  // namespace
 
 std::vector<GridPoint> Junctions(const Diagram& diagram)
@@ -266,24 +283,18 @@ DiagramFonts FontsFor(double zoom)
 void PaintDiagram(QPainter& p, const GridView& view, const DiagramFonts& fonts, const DiagramPicture& picture,
                   const EditingMarks& editing)
 {
-    const double z = view.Zoom();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(QPointF(0, 0), QSizeF(view.Size())), Qt::white);
     PaintGrid(p, view, fonts.edge);
-
-    p.setFont(fonts.label);
-    for (int i = 0; i < static_cast<int>(picture.diagram.segments.size()); ++i) {
-        const bool selected = std::count(picture.selected.begin(), picture.selected.end(), i) > 0;
-        PaintSegment(p, view, picture.diagram.segments[i],
-                     selected ? Pens{z, kEditInk, kSelectedLine} : Pens{z, kDiagramInk, kLine});
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kDiagramInk);
-    for (GridPoint at : Junctions(picture.diagram)) p.drawEllipse(view.PixelOf(at), kJunctionRadius * z, kJunctionRadius * z);
-    p.setBrush(Qt::NoBrush);
-
-    for (size_t k = 0; k < picture.meshes.size(); ++k) PaintMeshCurrent(p, view, picture.meshes[k], static_cast<int>(k) + 1);
+    PaintSegmentsAndMeshes(p, view, fonts, picture);
     for (GridPoint at : picture.warnedAt) Ring(p, view, at, kWarningInk);
     if (picture.refusedAt) Ring(p, view, *picture.refusedAt, kRefusalInk);
     PaintEditing(p, view, picture, editing);
+}
+
+void PaintCircuit(QPainter& p, const GridView& view, const DiagramFonts& fonts, const DiagramPicture& picture)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRectF(QPointF(0, 0), QSizeF(view.Size())), Qt::white);
+    PaintSegmentsAndMeshes(p, view, fonts, picture);
 }

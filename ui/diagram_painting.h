@@ -45,6 +45,9 @@ DiagramFonts FontsFor(double zoom);
 
 void PaintDiagram(QPainter& p, const GridView& view, const DiagramFonts& fonts, const DiagramPicture& picture,
                   const EditingMarks& editing);
+// The drawing alone, on white: its segments, junctions and mesh currents,
+// without the grid, the marks of refusals and warnings, and the editing.
+void PaintCircuit(QPainter& p, const GridView& view, const DiagramFonts& fonts, const DiagramPicture& picture);
 
 // The grid points where three or more segments meet.
 std::vector<GridPoint> Junctions(const Diagram& diagram);

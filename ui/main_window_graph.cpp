@@ -2,12 +2,14 @@
 // calculation, the branches, the frequency-characteristics command, the
 // return to the calculation page and the print preview.
 
+#include <QDate>
 #include <QPushButton>
 
 #include "graph/graph_page.h"
 #include "main_window.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
+#include "report_drawing.h"
 #include "tab_control.h"
 
 BranchChecks MainWindow::BranchesWithCurrents() const
@@ -26,7 +28,8 @@ void MainWindow::PressReturn()
 }
 
 // The page and its exports draw one sweep, made as the graph page makes its
-// own, on a copy of the circuit the graph page draws.
+// own, on a copy of the circuit the graph page draws; the circuit's page a
+// copy of the circuit as entered.
 void MainWindow::OpenPrintPreview()
 {
     if (!preview_) {
@@ -36,5 +39,6 @@ void MainWindow::OpenPrintPreview()
     SweepResult outcome;
     PlottedSweep sweep = graph_->SweepNow(outcome);
     preview_->SetSweep(std::move(sweep), std::move(outcome));
+    preview_->SetReport({entry_, filePath_, QDate::currentDate(), ReportDrawingOf(entry_.drawing)});
     preview_->ShowModal();
 }

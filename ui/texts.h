@@ -26,7 +26,6 @@ inline constexpr const char* kBranches = "枝路数";
 inline constexpr const char* kEmf = "起電力Ｅ＝";
 inline constexpr const char* kFrequency = "周波数　f=";
 inline constexpr const char* kBranchImpedanceHeading = "各枝路のインピーダンス";
-inline constexpr const char* kPlusJ = "＋ｊ";
 inline constexpr const char* kBranchCurrentFrame = "各枝路電流";
 inline constexpr const char* kPhaseIs = "位相角＝";
 inline constexpr const char* kDegrees = "度";

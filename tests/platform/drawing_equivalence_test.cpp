@@ -112,6 +112,31 @@ TEST_P(DrawingEquivalence, GatheredCurveSegmentsLeaveThePixelsOfSegmentsDrawnOne
     EXPECT_GT(CountPixels(surface.Image(), Other(kBack)), 200);
 }
 
+// A dashed curve of segments far shorter than its dashes, in two pieces:
+// each piece one dashed line through its points after its round first point,
+// so that the pattern runs on from segment to segment.
+TEST_P(DrawingEquivalence, DashedCurveLeavesThePixelsOfOneDashedLineThroughItsPoints)
+{
+    QPainter& q = reference.Painter();
+    q.setRenderHint(QPainter::Antialiasing, true);
+    QPen dashed(kGreen, 1, Qt::CustomDashLine, Qt::FlatCap);
+    dashed.setDashPattern({6, 3, 1.5, 3});
+    surface.SetCurveDashes(dashed.dashPattern());
+    for (const double y : {3.0, 7.0}) {
+        surface.SetPixel(0.5, y, kGreen);
+        q.setPen(CurvePen(kGreen, false));
+        q.drawPoint(surface.ToPainter(0.5, y));
+        QPolygonF piece{surface.ToPainter(0.5, y)};
+        for (double x = 0.55; x < 23; x += 0.05) {
+            surface.LineTo(x, y + std::sin(x) * 1.5, kGreen);
+            piece << surface.ToPainter(x, y + std::sin(x) * 1.5);
+        }
+        q.setPen(dashed);
+        q.drawPolyline(piece);
+    }
+    EXPECT_EQ(DifferingPixels(surface.Image(), reference.Image()), 0);
+}
+
 // Rows, columns, single points and slanting lines, either way round, solid
 // and dotted, and frames of every shape, the degenerate ones included.
 TEST_P(DrawingEquivalence, GridLinesAndFramesLeaveThePixelsOfQtLinesAndRectangles)

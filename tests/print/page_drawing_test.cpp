@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -8,9 +9,11 @@
 #include "calc/calc_error.h"
 #include "calc/loop_analysis.h"
 #include "graph/branch_colour.h"
+#include "platform/image_surface.h"
 #include "print/page_drawer.h"
 #include "tests/print/page_fixture.h"
 #include "tests/support/recording_surface.h"
+#include "tests/support/sample_circuits.h"
 
 namespace {
 
@@ -351,6 +354,82 @@ TEST_F(PageDrawing, SteppedFamilyInItsColoursWithItsLegendBelowThePhaseGraph)
     const std::vector<DrawCall> legend = PrintsIn(LegendTop(D), 1e9);
     EXPECT_EQ(TextsOf(legend), (std::vector<QString>{"Z3: C", "1 μF", "2.2 μF", "4.7 μF"}));
     EXPECT_GT(ClipScale(prt.paper, prt.margins, LegendRows(3)).bottom, legend.back().y1 + LineHeight());
+}
+
+// Every curve named below the phase graph, four to a row, with a stroke in
+// the colour and the dash pattern its curve is drawn in; no two alike.
+TEST_F(PageDrawing, LegendNamesEachCurveInItsColourAndLineStyle)
+{
+    struct Case {
+        PlottedQuantity quantity;
+        std::set<int> ticked;
+        bool kept;
+        std::vector<QString> names;
+    };
+    std::vector<QString> all;
+    for (int b = 1; b <= 15; ++b) all.push_back(QStringLiteral("I%1").arg(b, 2, 10, QChar('0')));
+    const std::set<int> every{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    g.keptCurve.count = 2;
+    g.keptCurve.logFrequency[1] = 3, g.keptCurve.logFrequency[2] = 4;
+    const float D = LayoutWidth(prt.paper.paperWidthMm, prt.margins);
+    for (const Case& k : {Case{PlottedQuantity::BranchVoltage, {1, 3}, false, {"V01", "V03"}},
+                          Case{PlottedQuantity::InputImpedance, {}, true, {"Zi", "保存したZi"}},
+                          Case{PlottedQuantity::BranchCurrent, every, false, all}}) {
+        page.ClearCalls();
+        g.quantity = k.quantity;
+        g.keptCurve.on = k.kept;
+        ticked = k.ticked;
+        if (k.ticked == every) c = sample::Ladder(5);
+        ASSERT_TRUE(Draw());
+        const std::vector<DrawCall> names = PrintsIn(LegendTop(D), 1e9);
+        ASSERT_EQ(TextsOf(names), k.names);
+        EXPECT_NEAR(names.back().y1, LegendTop(D) + LegendRowHeight(D) * ((k.names.size() - 1) / 4), 1e-9);
+        std::map<QRgb, QString> curves, strokes;
+        QString dashes;
+        for (const DrawCall& d : page.Calls()) {
+            if (d.kind == DrawCall::Dashes) dashes = d.text;
+            if (d.kind == DrawCall::LineTo) curves[d.colour.rgb()] = dashes;
+            if (d.kind == DrawCall::Line && d.y1 > LegendTop(D)) strokes[d.colour.rgb()] = dashes;
+        }
+        EXPECT_EQ(strokes, curves);
+        std::set<QString> patterns;
+        for (const auto& [colour, pattern] : strokes) patterns.insert(pattern);
+        EXPECT_EQ(patterns.size(), k.names.size());
+    }
+    EXPECT_LE(LegendTop(D) + LegendRows(15, false) * LegendRowHeight(D), 297 - 5 - 5);
+}
+
+// The legend takes the free space below the phase graph and nothing else:
+// outside its rows the page is pixel for pixel the page without it.
+TEST_F(PageDrawing, LegendLeavesEveryPixelOutsideItsRows)
+{
+    g.quantity = PlottedQuantity::BranchCurrent;
+    const HandedSweep handed = SweepFor(c, g, {1, 2, 3});
+    const ScaleCorners sheet = PictureScale(prt.paper, prt.margins);
+    prt.fontScale = 0.5f;
+    std::vector<QImage> pages;
+    for (const bool legend : {false, true}) {
+        ImageSurface picture(QSize(397, 561));
+        picture.SetBackColor(Qt::white);
+        picture.SetScale(sheet.left, sheet.top, sheet.right, sheet.bottom);
+        prt.surface = &picture;
+        PageDrawer drawer(prt, page, g, handed.sweep, handed.outcome);
+        ASSERT_EQ((legend ? drawer.DrawPage() : drawer.DrawGraphs()).kind, SweepResult::Completed);
+        pages.push_back(picture.Image().copy());
+        prt.surface = &page;
+    }
+    const float D = LayoutWidth(prt.paper.paperWidthMm, prt.margins);
+    ImageSurface band(QSize(397, 561));
+    band.SetScale(sheet.left, sheet.top, sheet.right, sheet.bottom);
+    const int top = static_cast<int>(band.ToPainter(0, LegendTop(D)).y());
+    const int bottom =
+        static_cast<int>(std::ceil(band.ToPainter(0, LegendTop(D) + LegendRows(3, false) * LegendRowHeight(D)).y()));
+    int outside = 0, inside = 0;
+    for (int y = 0; y < pages[0].height(); ++y)
+        for (int x = 0; x < pages[0].width(); ++x)
+            (y >= top && y < bottom ? inside : outside) += pages[0].pixel(x, y) != pages[1].pixel(x, y);
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 100);
 }
 
 TEST_F(PageDrawing, ArithmeticErrorOfTheImpedanceCurveIsReportedButADivisionByZeroSkipsItsPoint)

@@ -1,11 +1,15 @@
 #include <cmath>
 
+#include <QCheckBox>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include "document/circuit_file.h"
+#include "document/results_text.h"
 #include "print/preview_window.h"
 #include "tests/print/page_fixture.h"
 
@@ -162,6 +166,75 @@ TEST_F(PdfPage, EveryPrintStartsWithTheBlackPen)
         EXPECT_GT(TitleDots(Dark), 500) << name;
         EXPECT_EQ(TitleDots(Coloured), 0) << name;
     }
+}
+
+// The words of each page of a PDF with their boxes in points, as poppler
+// reads them.
+struct Word {
+    QRectF box;
+    QString text;
+};
+std::vector<std::vector<Word>> PdfWords(const QString& pdf)
+{
+    QProcess extract;
+    extract.start(BRIVEL_PDFTOTEXT, {"-bbox", pdf, "-"});
+    EXPECT_TRUE(extract.waitForFinished(30000));
+    std::vector<std::vector<Word>> pages;
+    QXmlStreamReader xml(extract.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("page")) pages.emplace_back();
+        if (xml.name() != QLatin1String("word")) continue;
+        const auto at = [&](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+        const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+        pages.back().push_back({box, xml.readElementText()});
+    }
+    return pages;
+}
+
+// With 回路データを印刷 the printed PDF has a second page that holds every
+// value entered and every result of a circuit of 15 branches and 5 loops with
+// its unit, legibly and inside the margins; the choice is kept for the next
+// window. Without it the PDF has the graphs' page alone.
+TEST_F(PdfPage, CircuitPageHoldsEveryValueAndResultWithItsUnitInsideTheMargins)
+{
+    const CircuitFileRead read = ReadCircuitFile(QStringLiteral(BRIVEL_EXAMPLES "/artificial_line.brivel"));
+    ASSERT_TRUE(read.document);
+    const CircuitDocument& d = *read.document;
+    window.SetReport({d, "/lab/line.brivel", QDate(2024, 5, 1), {}});
+    window.PrintCircuitBox().setChecked(true);
+    EXPECT_TRUE(PreviewWindow(graph, host).PrintCircuitBox().isChecked());
+    PrintAndRender("report");
+    std::vector<std::vector<Word>> pages = PdfWords(dir.filePath("report.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+
+    const Margins& m = window.State().margins;
+    const double D = LayoutWidth(210, m), pointsPerDot = 72.0 / kDpi;
+    const QRectF inside(Dot(0, 0) * pointsPerDot, Dot(D, 297 - m.top - m.bottom) * pointsPerDot);
+    QString text;
+    for (const Word& w : pages[1]) {
+        EXPECT_TRUE(inside.adjusted(-1, -1, 1, 1).contains(w.box)) << w.text.toStdString();
+        EXPECT_GT(w.box.height(), 7) << w.text.toStdString();
+        text += w.text;
+    }
+    std::vector<QString> wanted{"line.brivel", "2024年5月1日", d.emf.text + d.emf.unit,
+                                d.frequency.text + d.frequency.unit};
+    for (const auto& element : d.elements)
+        for (const ValueEntry& v : element->values)
+            if (!v.text.isEmpty()) wanted.push_back(v.text + v.unit);
+    const ResultsText results = ResultsOf(d, ResultsForm::Shown);
+    ASSERT_FALSE(results.failure);
+    for (const QString& line : results.lines.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList cells = line.split('\t');
+        const bool impedance = cells[0].startsWith('Z') && cells[0] != "Zi";
+        wanted.push_back(impedance ? cells[1] : cells[1] + cells[3]);
+        wanted.push_back(impedance ? cells[2] + cells[3] : cells[2]);
+    }
+    for (const QString& w : wanted) EXPECT_TRUE(text.contains(QString(w).remove(' '))) << w.toStdString();
+
+    window.PrintCircuitBox().setChecked(false);
+    PrintAndRender("graphs");
+    EXPECT_EQ(PdfWords(dir.filePath("graphs.pdf")).size(), 1u);
 }
 
 }  // namespace

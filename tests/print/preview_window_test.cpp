@@ -1,6 +1,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -31,6 +32,7 @@
 #include "print/arrow_spinner.h"
 #include "tests/print/page_fixture.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recording_surface.h"
 
 namespace {
@@ -222,8 +224,19 @@ TEST_F(Preview, ClipboardImageIsThePreviewsGraphsWithEveryLabelUnstretched)
     const double u = LayoutWidth(210, window.State().margins) / 160;
     EXPECT_GT(InkInColumn(window.CopyPicture().Image(), window.PreviewPicture(), 10 * u, 30 * u, 70 * u), 20);
 
+    // Beside it the same block as a PNG of 300 dots per inch.
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+    EXPECT_EQ(png.size(), (BlockSizeMm(window.State()) / 25.4 * 300).toSize());
+    EXPECT_EQ(png.dotsPerMeterX(), 11811);
+    EXPECT_GT(CountPixels(png, Reddish), 1000);
+
+    // The circuit's page, printed or shown, stays off the clipboard.
+    window.SetReport({EmptyDocument(2, 3), {}, {}, {}});
+    window.PrintCircuitBox().setChecked(true);
+    window.CircuitPageBox().setChecked(true);
     window.CopyButton().click();
     EXPECT_EQ(QGuiApplication::clipboard()->image(), first);
+    window.PrintCircuitBox().setChecked(false);
 
     window.Preview();
     EXPECT_GT(OutlineInk(), 0);
@@ -501,6 +514,21 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
     EXPECT_EQ(questions[0].types.size(), 2u);
     EXPECT_EQ(questions[0].suggested, dir.filePath("bridge.pdf"));
 
+    // With the circuit's page: the PDF's second page, and below the graphs'
+    // sheet in one SVG two sheets high.
+    window.SetReport({EmptyDocument(2, 3), {}, {}, {}});
+    window.PrintCircuitBox().setChecked(true);
+    answer = dir.filePath("report.pdf");
+    window.SaveVectorButton().click();
+    EXPECT_EQ(PdfText(answer, "-raw").count('\f'), 2);
+    answer = dir.filePath("report.svg");
+    window.SaveVectorButton().click();
+    window.PrintCircuitBox().setChecked(false);
+    EXPECT_TRUE(Contents(answer).contains("height=\"594.021mm\""));
+    const std::vector<QString> sheets = SvgTexts(Contents(answer));
+    EXPECT_TRUE(HoldsAll(QStringList(sheets.begin(), sheets.end()).join(QString()), texts));
+    EXPECT_TRUE(HoldsAll(QStringList(sheets.begin(), sheets.end()).join(QString()), {"回路データと計算結果"}));
+
     answer = dir.filePath("page.pdf");
     window.SaveVectorButton().click();
     EXPECT_TRUE(Contents(answer).startsWith("%PDF-"));
@@ -528,7 +556,8 @@ TEST_F(Preview, ExportsThePageAndTheSweepWholeOrNotAtAll)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(kCannotSaveFile)));
     EXPECT_EQ(Contents(answer), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"page.pdf", "page.svg", "sweep.csv"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{"page.pdf", "page.svg", "report.pdf", "report.svg", "sweep.csv"}));
 }
 
 }  // namespace

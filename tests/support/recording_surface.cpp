@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QStringList>
+
 RecordingSurface::RecordingSurface(int widthPx, int heightPx)
     : widthPx_(widthPx), heightPx_(heightPx), right_(widthPx), bottom_(heightPx)
 {
@@ -71,6 +73,13 @@ void RecordingSurface::SetForeColor(const QColor& colour)
 {
     foreColour_ = colour;
     Add(DrawCall::ForeColor, 0, 0, 0, 0, colour);
+}
+
+void RecordingSurface::SetCurveDashes(const QList<qreal>& dashes)
+{
+    QStringList lengths;
+    for (qreal d : dashes) lengths << QString::number(d);
+    Add(DrawCall::Dashes, 0, 0, 0, 0, {}, lengths.join(','));
 }
 
 void RecordingSurface::SetFontName(const QString& name) { Add(DrawCall::FontName, 0, 0, 0, 0, {}, name); }

@@ -33,13 +33,16 @@ struct DrawCall {
         FontName,
         FontSize,
         FontBold,
-        FontItalic
+        FontItalic,
+        Dashes,
+        Painting
     };
     Kind kind;
     // Scale: left, top, right, bottom. Line, Rect: from (x1, y1) to (x2, y2).
     // LineTo: from the last point (x1, y1) to (x2, y2). SetPixel: (x1, y1).
     // Print: the text's position (x1, y1). FontSize: x1. Dotted, FontBold,
-    // FontItalic: x1 is 1 or 0.
+    // FontItalic: x1 is 1 or 0. Dashes: the pattern as text, "6,3". Painting:
+    // its rectangle. A Stroke is kept as the Line in its colour it draws.
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     QColor colour;
     QString text;  // Print and FontName
@@ -69,6 +72,15 @@ public:
     void Rect(double x1, double y1, double x2, double y2) override;
     void SetDotted(bool dotted) override;
     void SetForeColor(const QColor& colour) override;
+    void SetCurveDashes(const QList<qreal>& dashes) override;
+    void Stroke(double x1, double y1, double x2, double y2, const QColor& colour) override
+    {
+        Line(x1, y1, x2, y2, colour);
+    }
+    void PaintInto(double x1, double y1, double x2, double y2, QSizeF, const Painting&) override
+    {
+        Add(DrawCall::Painting, x1, y1, x2, y2);
+    }
 
     void SetFontName(const QString& name) override;
     void SetFontSize(double points) override;

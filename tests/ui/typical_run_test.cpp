@@ -122,6 +122,17 @@ TEST(TypicalRun, FrequencyCharacteristicsShowTheCurvesAndReturn)
     EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, preview));
     EXPECT_EQ(seen, static_cast<QWidget*>(user.window().Preview()));
     EXPECT_TRUE(user.messages().empty());
+    // It has the circuit for its second page, which it shows instead of the graphs.
+    const auto circuitPage = [](QWidget& w) {
+        auto& p = static_cast<PreviewWindow&>(w);
+        const QImage graphs = p.PreviewPicture().Image().copy();
+        p.PrintCircuitBox().setChecked(true);
+        p.CircuitPageBox().setChecked(true);
+        EXPECT_NE(p.PreviewPicture().Image(), graphs);
+        p.PrintCircuitBox().setChecked(false);
+        w.close();
+    };
+    EXPECT_TRUE(user.WithDialog([&] { user.Click(&graph.PrintButton()); }, circuitPage));
 
     // A held readout does not outlive the calculation the return runs.
     graph.OnGraphMouseMove(Graph::Magnitude, 3, 1);
