@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "document/language.h"
 #include "app/command_line_arguments.h"
 #include "calc/calc_error.h"
 #include "document/circuit_file.h"
@@ -72,7 +73,7 @@ int Fail(int status, const QString& message)
     return status;
 }
 
-int UsageError(const QString& detail) { return Fail(kRefused, U8(texts::kUsageError) + detail); }
+int UsageError(const QString& detail) { return Fail(kRefused, Tr(texts::kUsageError) + detail); }
 
 // Standard output takes the whole text or the run fails: output lost to a
 // full disk or a closed stream is no success.
@@ -81,7 +82,7 @@ int Succeed(const QString& text, int status = kDone)
     const QByteArray bytes = text.toUtf8();
     const auto size = static_cast<size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-        return Fail(kNotCalculable, U8(texts::kCannotWriteOutput));
+        return Fail(kNotCalculable, Tr(texts::kCannotWriteOutput));
     return status;
 }
 
@@ -205,10 +206,10 @@ struct DrawingRead {
 DrawingRead ReadDrawing(const CircuitFileRead& read)
 {
     if (!read.document) return {std::nullopt, std::nullopt, Fail(kRefused, read.error.Message())};
-    if (!read.document->drawing) return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kNoDrawing))};
+    if (!read.document->drawing) return {std::nullopt, std::nullopt, Fail(kRefused, Tr(texts::kNoDrawing))};
     auto outcome = DeriveLoops(read.document->drawing->diagram);
     if (const auto* refusal = std::get_if<DiagramRefusal>(&outcome))
-        return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kDrawingRefused) + U8(RefusalText(*refusal)))};
+        return {std::nullopt, std::nullopt, Fail(kRefused, Tr(texts::kDrawingRefused) + U8(RefusalText(*refusal)))};
     return {read.document, std::get<DiagramLoops>(std::move(outcome))};
 }
 
@@ -259,7 +260,7 @@ int RunSpice(const QString& path)
     try {
         return Succeed(U8(SpiceNetlist(*drawn.loops, CircuitOf(page), GraphState{}.sweepStart)));
     } catch (const CalcError& e) {
-        return Fail(kNotCalculable, U8(e.description()));
+        return Fail(kNotCalculable, Tr(e.description()));
     }
 }
 
@@ -299,8 +300,12 @@ int RunMode(const Arguments& a)
 int RunCommandLine(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const ArgumentsRead read = ReadArguments(QCoreApplication::arguments().mid(1));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (const std::optional<Language> language = LanguageArgument(arguments)) UseLanguage(*language);
+    const ArgumentsRead read = ReadArguments(arguments);
     if (read.error) return UsageError(*read.error);
+    const QString language = read.arguments.Value(Option::Lang, LanguageCode(Language::Japanese));
+    if (!LanguageOfCode(language)) return UsageError(OptionName(Option::Lang) + ' ' + language);
     if (read.arguments.Has(Option::Help)) return Succeed(HelpText());
     if (read.arguments.Has(Option::Version))
         return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));

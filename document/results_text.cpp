@@ -1,5 +1,6 @@
 #include "document/results_text.h"
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/complex.h"
 #include "calc/number_text.h"
@@ -25,16 +26,16 @@ QString ShownLines(const CalculatedPage& page, const DisplayUnits& units)
     QString text;
     for (int b = 1; b <= branches; ++b)
         text += Line(QStringLiteral("Z%1").arg(b), DisplayValue(v.branchImpedance[b].re, ImpedanceMultiplier(units, b)),
-                     DisplayValue(v.branchImpedance[b].im, ImpedanceMultiplier(units, b)), units.impedance[b - 1]);
+                     DisplayValue(v.branchImpedance[b].im, ImpedanceMultiplier(units, b)), Tr(units.impedance[b - 1]));
     for (int b = 1; b <= branches; ++b)
         text += Line(Numbered('I', b), DisplayValue(v.branchCurrentMagnitude[b], CurrentMultiplier(units, b)),
-                     GeneralText(page.currentPhase[b]), units.current[b - 1]);
+                     GeneralText(page.currentPhase[b]), Tr(units.current[b - 1]));
     for (int b = 1; b <= branches; ++b)
         text += Line(Numbered('V', b), DisplayValue(v.branchVoltageMagnitude[b], VoltageMultiplier(units, b)),
-                     GeneralText(page.voltagePhase[b]), units.voltage[b - 1]);
+                     GeneralText(page.voltagePhase[b]), Tr(units.voltage[b - 1]));
     return text + Line(QStringLiteral("Zi"),
                        DisplayValue(page.inputImpedanceMagnitude, InputImpedanceMultiplier(units)),
-                       GeneralText(page.inputImpedancePhase), units.inputImpedance);
+                       GeneralText(page.inputImpedancePhase), Tr(units.inputImpedance));
 }
 
 QString FullLines(const CalculatedPage& page)
@@ -42,7 +43,7 @@ QString FullLines(const CalculatedPage& page)
     const LoopResults& v = page.values;
     const int branches = BranchCount(page.circuit);
     QString text;
-    const QString ohm = U8(texts::kOhm), ampere = U8(texts::kAmpere), volt = U8(texts::kVolt);
+    const QString ohm = Tr(texts::kOhm), ampere = Tr(texts::kAmpere), volt = Tr(texts::kVolt);
     for (int b = 1; b <= branches; ++b)
         text += Line(QStringLiteral("Z%1").arg(b), ShortestText(v.branchImpedance[b].re),
                      ShortestText(v.branchImpedance[b].im), ohm);
@@ -62,13 +63,13 @@ ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
     try {
         const PageCalculation page = CalculatePage(CircuitOf(document));
-        if (page.failure) return {{}, U8(*page.failure)};
+        if (page.failure) return {{}, Tr(*page.failure)};
         const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
         if (!withoutCurrent.empty()) return {{}, NoBranchCurrentMessage(withoutCurrent)};
         // Showing a value can overflow, as it does on the calculation page.
         const QString shown = ShownLines(*page.page, DisplayUnitsOf(document));
         return {form == ResultsForm::Full ? FullLines(*page.page) : shown, std::nullopt};
     } catch (const CalcError& e) {
-        return {{}, U8(e.description())};
+        return {{}, Tr(e.description())};
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "document/circuit_of_document.h"
 #include "sweep/sweep_table.h"
@@ -22,7 +23,7 @@ std::optional<PlottedSweep> Swept(const Circuit& c, PlottedQuantity quantity, co
     SweepResult outcome;
     PlottedSweep sweep = PlotSweep(&c, g, plotted, true, outcome);
     if (outcome.kind == SweepResult::Completed) return sweep;
-    failure = U8(outcome.description);
+    failure = Tr(outcome.description);
     return std::nullopt;
 }
 
@@ -36,7 +37,7 @@ DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity q
         swept.circuit = CircuitOf(document);
         const PageCalculation page = CalculatePage(swept.circuit);
         if (page.failure) {
-            swept.failure = U8(*page.failure);
+            swept.failure = Tr(*page.failure);
             return swept;
         }
         // A branch without a current has no curve of its own.
@@ -47,7 +48,7 @@ DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity q
         }
         swept.sweep = Swept(swept.circuit, quantity, range, plotted, swept.failure);
     } catch (const CalcError& e) {
-        swept.failure = U8(e.description());
+        swept.failure = Tr(e.description());
     }
     return swept;
 }

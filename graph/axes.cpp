@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "document/language.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "graph/graph_texts.h"
@@ -61,7 +62,7 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
         b.phaseGraph.Line(x, g.phaseGridOrigin, x, g.phaseDivisions, kGridColour);
         const QString label = FrequencyLabel(f);
         g.lastFrequencyLabel = label.toStdString();
-        const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
+        const QString text = k == 1 ? label + Tr(graph_text::kHz) : label;
         if (FrequencyLabelled(decades, k, step))
             labels.push_back(
                 {text, LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades),
@@ -111,7 +112,7 @@ void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
         b.phaseGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
         b.phaseScale.MoveTo(0.1, y);
         b.phaseScale.PrintNumber(30 * y + g.phaseAxisMin);
-        if (y == g.phaseDivisions) b.phaseScale.Print(QString::fromUtf8(graph_text::kDegreeLabel));
+        if (y == g.phaseDivisions) b.phaseScale.Print(Tr(graph_text::kDegreeLabel));
     }
 }
 

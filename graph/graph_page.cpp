@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "document/language.h"
 #include "graph/caption_wrap.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_texts.h"
@@ -158,7 +159,7 @@ void GraphPage::BuildOutOfDateLine()
     QPalette text = outOfDateLine_->palette();
     text.setColor(QPalette::WindowText, gl::kOutOfDateText);
     outOfDateLine_->setPalette(text);
-    outOfDateLine_->setText(U8(graph_text::kOutOfDate));
+    outOfDateLine_->setText(Tr(graph_text::kOutOfDate));
     outOfDateLine_->setWordWrap(true);
     outOfDateLine_->setAlignment(Qt::AlignCenter);
     outOfDateLine_->hide();
@@ -207,7 +208,7 @@ void GraphPage::BuildCommandFrame()
 
 void GraphPage::BuildPositionFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, U8(graph_text::kPositionFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, Tr(graph_text::kPositionFrame));
     magnitudeUpButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[0], TriangleDirection::Up);
     magnitudeDownButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[1], TriangleDirection::Down);
     frequencyLeftButton_ = MakePositionButton(frame, gl::kFrequencyButtons[0], TriangleDirection::Left);
@@ -218,7 +219,7 @@ void GraphPage::BuildPositionFrame()
 
 void GraphPage::BuildRangeFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, U8(graph_text::kRangeFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, Tr(graph_text::kRangeFrame));
     auto* level = new QWidget(frame);
     PlaceAt(*level, gl::kLevelRangeFrame);
     const auto levelOption = [this](LevelSpan span) -> QRadioButton*& {

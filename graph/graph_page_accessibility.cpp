@@ -3,6 +3,7 @@
 
 #include <QToolButton>
 
+#include "document/language.h"
 #include "calc/unit_texts.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
@@ -18,17 +19,17 @@ QString Number(double v) { return QString::number(v, 'g', 12); }
 
 void GraphPage::NameControls()
 {
-    graphs_[IndexOf(Graph::Magnitude)]->setAccessibleName(U8(graph_text::kNameMagnitudeGraph));
-    graphs_[IndexOf(Graph::Phase)]->setAccessibleName(U8(graph_text::kNamePhaseGraph));
-    levelScales_[IndexOf(Graph::Magnitude)]->setAccessibleName(U8(graph_text::kNameMagnitudeScale));
-    levelScales_[IndexOf(Graph::Phase)]->setAccessibleName(U8(graph_text::kNamePhaseScale));
-    frequencyScale_->setAccessibleName(U8(graph_text::kNameFrequencyScale));
-    magnitudeUpButton_->setAccessibleName(U8(graph_text::kNameMagnitudeUp));
-    magnitudeDownButton_->setAccessibleName(U8(graph_text::kNameMagnitudeDown));
-    frequencyLeftButton_->setAccessibleName(U8(graph_text::kNameFrequencyLeft));
-    frequencyRightButton_->setAccessibleName(U8(graph_text::kNameFrequencyRight));
-    phaseUpButton_->setAccessibleName(U8(graph_text::kNamePhaseUp));
-    phaseDownButton_->setAccessibleName(U8(graph_text::kNamePhaseDown));
+    graphs_[IndexOf(Graph::Magnitude)]->setAccessibleName(Tr(graph_text::kNameMagnitudeGraph));
+    graphs_[IndexOf(Graph::Phase)]->setAccessibleName(Tr(graph_text::kNamePhaseGraph));
+    levelScales_[IndexOf(Graph::Magnitude)]->setAccessibleName(Tr(graph_text::kNameMagnitudeScale));
+    levelScales_[IndexOf(Graph::Phase)]->setAccessibleName(Tr(graph_text::kNamePhaseScale));
+    frequencyScale_->setAccessibleName(Tr(graph_text::kNameFrequencyScale));
+    magnitudeUpButton_->setAccessibleName(Tr(graph_text::kNameMagnitudeUp));
+    magnitudeDownButton_->setAccessibleName(Tr(graph_text::kNameMagnitudeDown));
+    frequencyLeftButton_->setAccessibleName(Tr(graph_text::kNameFrequencyLeft));
+    frequencyRightButton_->setAccessibleName(Tr(graph_text::kNameFrequencyRight));
+    phaseUpButton_->setAccessibleName(Tr(graph_text::kNamePhaseUp));
+    phaseDownButton_->setAccessibleName(Tr(graph_text::kNamePhaseDown));
 }
 
 void GraphPage::DescribeGraphs()
@@ -47,9 +48,9 @@ void GraphPage::DescribeGraphs()
     const QString quantity = U8(shown.quantity);
     const QString from = Number(state_.sweepStart), to = Number(state_.sweepEnd);
     graphs_[IndexOf(Graph::Magnitude)]->setAccessibleDescription(
-        U8(graph_text::kDescribeMagnitudeGraph)
+        Tr(graph_text::kDescribeMagnitudeGraph)
             .arg(quantity, from, to, Number(shown.min), Number(shown.max), U8(shown.unit)));
     graphs_[IndexOf(Graph::Phase)]->setAccessibleDescription(
-        U8(graph_text::kDescribePhaseGraph)
+        Tr(graph_text::kDescribePhaseGraph)
             .arg(quantity, from, to, Number(state_.phaseAxisMin), Number(state_.phaseAxisMax)));
 }

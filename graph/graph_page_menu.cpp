@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "document/language.h"
 #include "sweep/fitting_positions.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
@@ -41,11 +42,11 @@ constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
 QString NoteOf(CurveSearch search, const SearchFinding& finding)
 {
     QString note = U8(SearchName(search));
-    if (finding.atSpanEnd) note += U8(graph_text::kAtSpanEnd);
+    if (finding.atSpanEnd) note += Tr(graph_text::kAtSpanEnd);
     if (search == CurveSearch::HalfPower) {
         QStringList frequencies;
         for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
-        note += U8(graph_text::kIdeographicSpace) + frequencies.join(U8(graph_text::kAndThen));
+        note += Tr(graph_text::kIdeographicSpace) + frequencies.join(Tr(graph_text::kAndThen));
     }
     return note;
 }
@@ -104,7 +105,7 @@ void GraphPage::OnSearch(CurveSearch search)
     if (!curve) return;
     const SearchFinding finding = SearchCurve(plotted_.circuit, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
-        ShowMessage(U8(SearchName(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
+        ShowMessage(U8(SearchName(search)) + Tr(graph_text::kNotInSpan), MessageIcon::None, this);
         return;
     }
     HoldFinding(*curve, finding.points, NoteOf(search, finding));
@@ -126,7 +127,7 @@ void GraphPage::OnSaveCsv()
     if (CurvesOf(plotted_).empty()) return;
     const KeptCurve* kept = plotted_.quantity == PlottedQuantity::InputImpedance ? &state_.keptCurve : nullptr;
     const QString table = SweepTableText(plotted_, kept, kCsvSeparator);
-    const SaveQuestion question{U8(graph_text::kMenuSaveCsv),
+    const SaveQuestion question{Tr(graph_text::kMenuSaveCsv),
                                 {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}},
                                 csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveFileChooser_(this, question);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "document/language.h"
 #include "graph/axes.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
@@ -87,7 +88,7 @@ void GraphPage::RunSweep()
     case SweepResult::Completed:
         break;
     case SweepResult::NoCalculation:
-        ShowMessage(QString::fromUtf8(graph_text::kNoCircuit), MessageIcon::Error, this);
+        ShowMessage(Tr(graph_text::kNoCircuit), MessageIcon::Error, this);
         OnReturn();
         break;
     case SweepResult::Failed:

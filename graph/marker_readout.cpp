@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
@@ -48,7 +49,7 @@ QString MarkerFrequencyText(double frequency)
 {
     for (const FrequencyUnit& u : kFrequencyUnits)
         if (frequency < u.upper) return Significant(frequency / u.divisor) + U8(u.unit);
-    return Significant(frequency) + U8(unit_text::kHertz);
+    return Significant(frequency) + Tr(unit_text::kHertz);
 }
 
 QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude)
@@ -57,12 +58,12 @@ QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude)
     return Significant(InUnit(range, magnitude)) + U8(range.unit);
 }
 
-QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + U8(graph_text::kReadoutDegree); }
+QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + Tr(graph_text::kReadoutDegree); }
 
 QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
 {
     const QString name = CurveName(curve);
-    const QString gap = U8(graph_text::kIdeographicSpace);
+    const QString gap = Tr(graph_text::kIdeographicSpace);
     QString text = QStringLiteral("f = ") + MarkerFrequencyText(point.frequency) + gap +
                    QStringLiteral("|%1| = ").arg(name) + MarkerMagnitudeText(curve.quantity, point.magnitude) + gap +
                    QStringLiteral("∠%1 = ").arg(name) + MarkerPhaseText(point.phase);

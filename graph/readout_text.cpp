@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "graph/graph_texts.h"
 #include "graph/quantity_units.h"
@@ -22,7 +23,7 @@ QString FrequencyReadout(double x)
         text = Rounded(f / 1000.0) + 'K';
     else
         text = Rounded(f / 1e6) + 'M';
-    return text + QString::fromUtf8(graph_text::kReadoutHz);
+    return text + Tr(graph_text::kReadoutHz);
 }
 
 QString MagnitudeReadout(PlottedQuantity quantity, double y)
@@ -32,4 +33,4 @@ QString MagnitudeReadout(PlottedQuantity quantity, double y)
     return Rounded(InUnit(range, v)) + QString::fromUtf8(range.unit);
 }
 
-QString PhaseReadout(double y) { return Rounded(y) + QString::fromUtf8(graph_text::kReadoutDegree); }
+QString PhaseReadout(double y) { return Rounded(y) + Tr(graph_text::kReadoutDegree); }

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "document/language.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "sweep/graph_state.h"
@@ -113,7 +114,7 @@ bool PageDrawer::DrawFrequencyGrid()
         g_.lastFrequencyLabel = FrequencyLabel(f);
         const FrequencyStep st = StepAt(decades, m);
         const QString text =
-            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString());
+            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? Tr(prtext::kHertz) : QString());
         // The label of the right edge would run over the margin and off the
         // paper: it ends at the frame's edge instead, as on the screen.
         if (st.label) {
@@ -161,7 +162,7 @@ void PageDrawer::DrawLevelScale(int n)
         s.Line(fr.phaseLeft, y, fr.phaseRight, y);
         s.MoveTo((static_cast<double>(fr.phaseRight) - fr.phaseLeft) * 0.2 * (10.0 / 150.0) / 2, y);
         s.PrintNumber(static_cast<double>(i * 30) + g_.phaseAxisMin);
-        if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));
+        if (i == nf) s.Print(Tr(prtext::kDegrees));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "platform/message_box.h"
@@ -45,7 +46,7 @@ bool PreviewWindow::Complete(const SweepResult& page)
     case SweepResult::Completed:
         return true;
     case SweepResult::NoCalculation:
-        ShowMessage(QString::fromUtf8(prtext::kEnterCircuit), MessageIcon::Error, this);
+        ShowMessage(Tr(prtext::kEnterCircuit), MessageIcon::Error, this);
         host_.PressReturn();
         return false;
     case SweepResult::Failed:
@@ -102,7 +103,7 @@ void PreviewWindow::PrintPage()
         return;
     }
     if (!printer_.EndDoc()) {
-        ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+        ShowMessage(Tr(prtext::kPrinterFailed), MessageIcon::Information, this);
         return;
     }
     if (!file.isEmpty()) pdfPlace_.Written(file, host_.CircuitFile());

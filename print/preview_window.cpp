@@ -13,6 +13,7 @@
 #include <QStorageInfo>
 #include <QToolButton>
 
+#include "document/language.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
@@ -62,7 +63,7 @@ QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box
 // ask about the name as typed.
 QString DefaultPdfChooser(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dialog(parent, QString::fromUtf8(prtext::kPdfDialogTitle), QFileInfo(suggested).absolutePath(),
+    QFileDialog dialog(parent, Tr(prtext::kPdfDialogTitle), QFileInfo(suggested).absolutePath(),
                        QString::fromUtf8(prtext::kPdfFilter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -93,7 +94,7 @@ PreviewWindow::PreviewWindow(const GraphState& graph, PageHost& host, QWidget* p
       vectorPlace_(pdfPlace_),
       csvPlace_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
 {
-    setWindowTitle(QString::fromUtf8(prtext::kWindowCaption));
+    setWindowTitle(Tr(prtext::kWindowCaption));
     setModal(true);
     BuildControls();
     PaperSetup();
@@ -107,14 +108,14 @@ void PreviewWindow::BuildControls()
 
     previewPicture_ = new PictureBox(this);
     previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
-    previewPicture_->setAccessibleName(QString::fromUtf8(prtext::kNamePreviewPicture));
-    previewPicture_->setAccessibleDescription(QString::fromUtf8(prtext::kDescribePreviewPicture));
+    previewPicture_->setAccessibleName(Tr(prtext::kNamePreviewPicture));
+    previewPicture_->setAccessibleDescription(Tr(prtext::kDescribePreviewPicture));
 
     QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);
     for (int i = 0; i < 4; ++i) {
         const pl::MarginControls& at = pl::kMarginControls[i];
-        auto* label = new QLabel(QString::fromUtf8(prtext::kMarginCaptions[i]), marginFrame);
+        auto* label = new QLabel(Tr(prtext::kMarginCaptions[i]), marginFrame);
         label->setFont(CaptionFont());
         PlaceAt(*label, at.caption);
         marginFields_[i] = new QLineEdit(marginFrame);
@@ -127,8 +128,8 @@ void PreviewWindow::BuildControls()
         connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
         const QString caption = label->text();
         marginFields_[i]->setAccessibleName(caption);
-        marginSpinners_[i]->UpArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginUp));
-        marginSpinners_[i]->DownArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginDown));
+        marginSpinners_[i]->UpArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginUp));
+        marginSpinners_[i]->DownArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginDown));
     }
 
     previewButton_ = MakeButton(this, prtext::kPreview, pl::kPreviewButton);

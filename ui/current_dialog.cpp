@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "document/language.h"
 #include "look.h"
 #include "document/qstring_utf8.h"
 #include "texts.h"
@@ -26,7 +27,7 @@ BranchCurrentDialog::BranchCurrentDialog(int b, int loopCount, QWidget* parent)
     SetUpFixedDialog(*this, CaptionFor(texts::kCurrentCaption), kClient);
     for (int k = 1; k <= Circuit::MaxLoops; ++k) {
         const twips::Box at{kColumns[k - 1], kRow, kButtonWidth, kButtonHeight};
-        loopButtons_[k] = GothicButton(this, U8(texts::kLoopButtons[k - 1]), at, kTermPoints);
+        loopButtons_[k] = GothicButton(this, Tr(texts::kLoopButtons[k - 1]), at, kTermPoints);
         connect(loopButtons_[k], &QPushButton::clicked, this, [this, k] { OnLoopButton(k); });
     }
     BuildCommonButtons(kSigns, kClosing, kDefinitionLine);

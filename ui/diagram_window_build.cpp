@@ -15,6 +15,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "document/language.h"
 #include "calc/circuit.h"
 #include "diagram_window.h"
 #include "diagram_window_texts.h"
@@ -68,7 +69,7 @@ QLabel* EquationLine()
 
 DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent, Qt::Window), undo_(new QUndoStack(this))
 {
-    setWindowTitle(U8(text::kCaption));
+    setWindowTitle(Tr(text::kCaption));
     setFont(GothicFont(kPanelPoints));
     Build();
     Show(drawing_);
@@ -86,15 +87,15 @@ QAction* DiagramWindow::AddAction(const char* caption, const char* tip, const QL
 
 void DiagramWindow::BuildActions()
 {
-    QMenu* file = menuBar()->addMenu(U8(text::kFileMenu));
-    exportAction_ = file->addAction(U8(text::kExportNetlist), this, &DiagramWindow::OnExport);
-    QToolBar* tools = addToolBar(U8(text::kCaption));
+    QMenu* file = menuBar()->addMenu(Tr(text::kFileMenu));
+    exportAction_ = file->addAction(Tr(text::kExportNetlist), this, &DiagramWindow::OnExport);
+    QToolBar* tools = addToolBar(Tr(text::kCaption));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* group = new QActionGroup(this);
     for (size_t t = 0; t < kTools.size(); ++t) {
         const ToolCaption& tool = kTools[t];
-        const QString tip = U8(tool.tip) + (tool.drawing ? U8(text::kDrawingKeys) : QString());
+        const QString tip = U8(tool.tip) + (tool.drawing ? Tr(text::kDrawingKeys) : QString());
         QAction* action = toolActions_[t] = new QAction(U8(tool.caption), group);
         action->setToolTip(tip);
         action->setShortcut(tool.key);
@@ -183,7 +184,7 @@ QWidget* DiagramWindow::BuildSidePanel()
     items_->setHeaderHidden(true);
     items_->setRootIsDecorated(false);
     items_->setUniformRowHeights(true);
-    items_->setAccessibleName(U8(text::kItemsHeading));
+    items_->setAccessibleName(Tr(text::kItemsHeading));
 
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
@@ -197,7 +198,7 @@ void DiagramWindow::Build()
 {
     BuildActions();
     canvas_ = new DiagramCanvas;
-    canvas_->setAccessibleName(U8(text::kCaption));
+    canvas_->setAccessibleName(Tr(text::kCaption));
     scroll_ = new QScrollArea;
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(false);
@@ -248,7 +249,7 @@ void DiagramWindow::ConnectCanvas()
         scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() + qRound(by.y()));
     });
     connect(canvas_, &DiagramCanvas::notAlongGrid, this,
-            [this] { statusBar()->showMessage(U8(text::kNotAlongGrid), kNoticeMs); });
+            [this] { statusBar()->showMessage(Tr(text::kNotAlongGrid), kNoticeMs); });
     connect(items_, &QTreeWidget::itemSelectionChanged, this, &DiagramWindow::ListToSelection);
     connect(items_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { EditElements(items_->indexOfTopLevelItem(item)); });

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/language.h"
 #include "entry_field.h"
 #include "look.h"
 #include "platform/placed_widgets.h"
@@ -36,10 +37,10 @@ ElementDialog::ElementDialog(const QString& element, const ElementEntry& shown, 
 
 void ElementDialog::Build(const QString& element)
 {
-    SetUpFixedDialog(*this, U8(texts::kElementCaption) + U8(texts::kIdeographicSpace) + element, kClient);
+    SetUpFixedDialog(*this, Tr(texts::kElementCaption) + Tr(texts::kIdeographicSpace) + element, kClient);
     const QFont fieldFont = GothicFont(kFieldPoints);
     for (int i = 0; i < 3; ++i) {
-        nameLabels_[i] = new QLabel(U8(texts::kElementNames[i]), this);
+        nameLabels_[i] = new QLabel(Tr(texts::kElementNames[i]), this);
         PlaceAt(*nameLabels_[i], kNameLabels[i]);
         nameLabels_[i]->setFont(fieldFont);
 
@@ -56,13 +57,13 @@ void ElementDialog::Build(const QString& element)
         connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
         valueFields_[i]->SetUnitSelector(unitSelectors_[i], kElementUnits[i]);
         connect(valueFields_[i], &EntryField::unitTaken, this, &ElementDialog::TakeUnits);
-        const QString quantity = element + QLatin1Char(' ') + U8(texts::kNameElementValues[i]);
+        const QString quantity = element + QLatin1Char(' ') + Tr(texts::kNameElementValues[i]);
         valueFields_[i]->setAccessibleName(quantity);
-        unitSelectors_[i]->setAccessibleName(quantity + U8(texts::kNameElementUnit));
+        unitSelectors_[i]->setAccessibleName(quantity + Tr(texts::kNameElementUnit));
     }
 
-    okButton_ = GothicButton(this, U8(texts::kOk), kOk, kButtonPoints);
-    cancelButton_ = GothicButton(this, U8(texts::kCancel), kCancel, kButtonPoints);
+    okButton_ = GothicButton(this, Tr(texts::kOk), kOk, kButtonPoints);
+    cancelButton_ = GothicButton(this, Tr(texts::kCancel), kCancel, kButtonPoints);
     connect(okButton_, &QPushButton::clicked, this, &ElementDialog::OnOk);
     connect(cancelButton_, &QPushButton::clicked, this, &ElementDialog::reject);
     // Enter in a field or in the unit beside it moves on to the next field,

@@ -8,6 +8,7 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "calc/prefixed_number.h"
 #include "platform/message_box.h"
@@ -152,7 +153,7 @@ void EntryField::Mark(bool marked)
 {
     if (marked == marked_) return;
     marked_ = marked;
-    setToolTip(marked ? U8(texts::kNotNumber) : QString());
+    setToolTip(marked ? Tr(texts::kNotNumber) : QString());
     update();
 }
 
@@ -222,7 +223,7 @@ bool CheckEntriesComplete(std::span<EntryField* const> fields, QWidget* messageP
     for (EntryField* field : fields) field->TakePrefixedValue();
     for (EntryField* field : fields) {
         if (field->LacksNumber()) {
-            ShowMessage(U8(texts::kEnterNumber), MessageIcon::None, messageParent);
+            ShowMessage(Tr(texts::kEnterNumber), MessageIcon::None, messageParent);
             field->setFocus();
             return false;
         }

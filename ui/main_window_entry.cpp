@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "entry_field.h"
@@ -251,5 +252,5 @@ std::optional<CalcError> MainWindow::ShowPageResults()
 void MainWindow::ShowPageResultsGuarded()
 {
     if (const std::optional<CalcError> failure = ShowPageResults())
-        ShowMessage(U8(failure->description()), MessageIcon::Information, this);
+        ShowMessage(Tr(failure->description()), MessageIcon::Information, this);
 }

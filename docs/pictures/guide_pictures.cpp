@@ -13,7 +13,7 @@
 #include "graph/graph_page.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
-#include "platform/toolkit_language.h"
+#include "document/language.h"
 #include "ui/current_dialog.h"
 #include "ui/diagram_window.h"
 #include "ui/main_window.h"
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    InstallToolkitTranslation();
+    UseLanguage(Language::Japanese);
     if (argc != 3) {
         std::fprintf(stderr, "usage: guide_pictures FOLDER SAMPLE.brivel\n");
         return 2;

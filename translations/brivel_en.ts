@@ -1,0 +1,1437 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>Brivel</name>
+    <message>
+        <source>ゼロによる除算が発生しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オーバーフローが発生しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＫΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＭΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＧΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｍＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ａ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＫＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μＶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｍＶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｖ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＫＶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｈｚ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＫＨｚ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＭＨｚ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｈ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｍＨ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μＨ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｆ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μＦ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＰＦ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起電力Ｅを０以外の値にして下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（掃引範囲の端）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：掃引範囲にありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>－3ｄＢ点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相0度点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>長さのない線があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>線は水平か垂直に引いて下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源は１つだけにして下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路数は２～１５にして下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路番号は１から順に重複なく付けて下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>線が交差するか重なっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路または電源の途中に線の端があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>つながっていない部分があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>配線の輪で短絡された部分があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源は外周の枝路に置いて下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>インピーダンスのないループがあります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ数は２～５にして下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>どこにもつながっていない配線の端は無視します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 には電流が流れません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 は配線で短絡されています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;位置：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>＋</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計算出来ません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流がセットされていません：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の素子値が入力されていません。０Ωとして計算しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の素子値が入力されていません。０Ωとして計算します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数が０の場合、コンデンサも０にして下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数値ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マトリクスの定義が枝路電流の定義と一致しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;入力：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;枝路電流から：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流が定義されていない枝路があります：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ電流 %1 を含む枝路電流がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>定義が回路図から求めた定義と一致しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;回路図から：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未定義</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図から定義を求められません：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルを開けません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON の文書ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brivel の回路ファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このプログラムより新しい版のファイルです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>項目がないか、形式が違います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>知らない項目です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数が範囲外です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>知らない単位です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>単位を掛けると桁あふれします</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>式の形が違います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路にない枝路またはループです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ項が二度あります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ項目が二度あります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 は %2 として書いて下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 行 %2 列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路ファイルにしては大きすぎます（1 MB まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>整数ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図の線が多すぎます（1000 本まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図の枝路数と一致しません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の素子値と、%1 を含む定義が消去されます。よろしいですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を含む定義と、%2 が消去されます。よろしいですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルを保存出来ません：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>絶対値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相角</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＲＡＮＧＥ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＰＯＳＩＴＩＯＮ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦軸 80ｄＢ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦軸120ｄＢ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横軸 40ｄＢ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横軸 80ｄＢ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力インピーダンス</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電圧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>グラフ保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>グラフ保存消去</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>グラフ印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「Brivel」&#x3000;画面に戻る</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路定数を入力して下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路が変更されています。周波数特性で再描画して下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流がセットされていないため、曲線はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさのグラフ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相のグラフ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさの目盛</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相の目盛</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数の目盛</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさの表示位置を上へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大きさの表示位置を下へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数の表示位置を左へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数の表示位置を右へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相の表示位置を上へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相の表示位置を下へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の大きさ、周波数 %2～%3 Hz、%4～%5 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の位相、周波数 %2～%3 Hz、%4～%5 度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>／</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自動調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＣＳＶで保存…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力インピーダンスの周波数特性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流の周波数特性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電圧の周波数特性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;ＫΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;ＭΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;ＧΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Ａ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Ｖ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリンタへの出力に失敗しました。ページは印刷されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路の周波数特性の印刷プレビューと印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>余白サイズ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷されるページ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用紙一枚に印刷される題名と二つのグラフを縮小した図。点線は余白の内側を示し、印刷されません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>を増やす</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>を減らす</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左余白［ｍｍ］</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右余白［ｍｍ］</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上余白［ｍｍ］</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下余白［ｍｍ］</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷の設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリップボードへコピー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDFファイルに印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＰＤＦ／ＳＶＧで保存…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>導線</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>番号を付け直す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計算ページへ反映</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>向きを反転</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>素子値…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＳＰＩＣＥネットリストの書き出し…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路.cir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>導線を引きます（W）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 Z を引きます（B）。番号は引いた順に付きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源 E を引きます（E）。矢印が起電力の向きです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点から点へ行か列に沿ってドラッグします。キーボードでは矢印キーでカーソルを動かし、Space か Enter で始点と終点を決めます。Esc で取り消します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選びます（S）。クリック、Ctrl＋クリック、範囲のドラッグ、またはカーソルの位置で Space。選んだものはドラッグか Ctrl＋矢印キーで動きます。枝路をダブルクリックするか Enter で素子値を入力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックしたものを削除します（D）。Delete キーは選んだもの、なければカーソルの位置のものを削除します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元に戻します（Ctrl＋Z）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり直します（Ctrl＋Y）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路番号を上から、同じ高さでは左から順に付け直します（N）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだ枝路か電源の向きを反転します（R）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ数、枝路数、枝路電流とマトリクスの定義、素子値を計算ページへ反映します（Ctrl＋Enter）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拡大します（Ctrl＋＋、Ctrl＋ホイール）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縮小します（Ctrl＋－、Ctrl＋ホイール）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>導線、点%1から点%2へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 Z%1、点%2から点%3へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源 E、点%1から点%2へ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ電流 I%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>カーソル 点%1&#x3000;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>図の要素</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図は線 1000 本、座標 ±200 までです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力済みの定義を回路図から求めた定義で置き換えます。よろしいですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wexlar&#x3000;Ｖｅｒ．１．０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数特性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>＜&#x3000;インピーダンスマトリクスと網電流の電圧式の数値解&#x3000;＞</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路の状態</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サンプル回路</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コマンド</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自己インピーダンス，相互インピーダンスマトリクス</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電源より見た回路の入力インピーダンス</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各枝路電圧</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起電力Ｅ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数&#x3000;f=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各枝路のインピーダンス</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>＋ｊ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各枝路電流</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位相角＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚｉ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１～Ｚ５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ６～Ｚ１０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１１～Ｚ１５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ０１～Ｉ０５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ０６～Ｉ１０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ１１～Ｉ１５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>２</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>３</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>４</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>６</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>７</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>８</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>９</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１１</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１２</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１３</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１４</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計算実行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＲＬＣ素子値の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｒ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｌ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｃ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マトリクスの要素の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の項：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ２</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ３</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ４</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ６</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ７</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ８</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ９</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１１</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１２</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１３</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１４</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｚ１５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>０</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ループ電流から枝路電流を求める</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ１</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ２</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ３</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ４</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｉ５</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数値を入力して下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流からマトリクスを作成(&amp;M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路図(&amp;D)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流に合わせる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力どおり計算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brivel 回路ファイル (*.brivel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路.brivel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回路が変更されています。保存しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前回正常に終了しなかった回路を復元しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+復元出来なかった回路のファイルは次の名前で残してあります：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが他で変更されています。上書きしますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>例を開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起電力 E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起電力 E の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数 f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数 f の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サンプル回路の図</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左の網に電源 E と Z1、両方の網に共通の Z2、右の網に Z3。ループ電流 I1 と I2 はどちらも時計回り。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ページの切り替え</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路インピーダンスの枝路の組</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電流の枝路の組</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z%1 の素子値の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z%1 の実部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z%1 の虚部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z%1 の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 の電流の定義の入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 の電流の定義</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 の電流の大きさ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 の電流の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路 %1 の電流の位相</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力インピーダンスの大きさ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力インピーダンスの単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力インピーダンスの位相</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>電圧を表示する枝路</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電圧の大きさ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電圧の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枝路電圧の位相</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>の抵抗 R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>のインダクタンス L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>の容量 C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>の単位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>定義</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の項の符号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の入力欄</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使い方の本文</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brivel の使い方を説明する文書。リンクは Tab キーで選べます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使い方(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brivel の使い方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Brivel %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;線形交流回路のループ解析&lt;/p&gt;&lt;p&gt;ライセンス：MIT&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使い方：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE だけのとき（何もないときも）はウィンドウを開いて FILE の回路を読み込みます。ほかの使い方ではウィンドウを開かず、画面がなくても動きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--results の値を基本単位（Ω、Ａ、Ｖ、度）で、読み戻すと同じ値になる最短の数字で出力します。位相は複素数値の atan2 を倍精度と全桁の π で度に直した値です（--full がなければ画面と同じ小数 4 桁の位相）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。回路図があれば、ループ数、枝路数、枝路電流とマトリクスの定義を回路図から求めた定義とも照合します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路図のループ（L1=+Z1+Z2）、枝路電流（I01=I1）とマトリクスの上三角（Z11=Z1+Z2）を一行ずつ出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路図の回路を ngspice のネットリストで出力します：周波数特性の 4 ディケードの AC 解析で、各枝路電流の絶対値と位相を表示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路の周波数特性を CSV で出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE の回路の周波数特性をグラフの探索と同じく探し、見つけた点ごとに「周波数&lt;TAB&gt;絶対値&lt;TAB&gt;位相」（Hz、基本単位、度）を一行ずつ出力します。SEARCH：max 最大値、min 最小値、-3db －3ｄＢ点、phase0 掃引範囲のすべての位相0度点。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sweep と --find の量：impedance、current、voltage（既定 impedance）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--find で current、voltage を探す枝路の番号（既定 1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>周波数特性の幅：2 または 4 ディケード（既定 4）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この説明を出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版を出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ウィンドウを開くときは Qt の標準オプション（-platform、-style、-session など）も使えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了状態：0 成功。1 回路を計算できない、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引数が正しくありません：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 が二度指定されています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qrc:/guide/guide.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ウィンドウと出力の言語：en 英語、ja 日本語。ないときのウィンドウは最後に選んだ言語、ほかは日本語。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
