@@ -42,6 +42,11 @@ inline constexpr const char* kHelpFrom =
     QT_TRANSLATE_NOOP("Brivel", "周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。");
 inline constexpr const char* kHelpDecades =
     QT_TRANSLATE_NOOP("Brivel", "周波数特性の幅：2 または 4 ディケード（既定 4）。");
+inline constexpr const char* kHelpStep = QT_TRANSLATE_NOOP(
+    "Brivel",
+    "--sweep で枝路 n の素子 R、L、C を値ごとに計算します（例 --step \"Z3.C=1u,2.2u,4.7u\"）。値は SI 接頭語付きの数値"
+    "（4.7k、4k7、10n、1μ）をコンマか空白で区切ります。周波数の列のあと、値ごとに、その値の回路の --sweep と同じ列を、"
+    "列名の前に「Z3.C=1u 」を付けて出力します。計算出来ない値の欄は空になり、その理由を標準エラーに出力します。");
 inline constexpr const char* kHelpLang = QT_TRANSLATE_NOOP(
     "Brivel", "ウィンドウと出力の言語：en 英語、ja 日本語。ないときのウィンドウは最後に選んだ言語、ほかは日本語。");
 inline constexpr const char* kHelpHelp = QT_TRANSLATE_NOOP("Brivel", "この説明を出力します。");
@@ -50,11 +55,14 @@ inline constexpr const char* kHelpToolkit = QT_TRANSLATE_NOOP(
     "Brivel", "ウィンドウを開くときは Qt の標準オプション（-platform、-style、-session など）も使えます。");
 inline constexpr const char* kHelpExitStatus = QT_TRANSLATE_NOOP(
     "Brivel",
-    "終了状態：0 成功。1 回路を計算できない、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が"
+    "終了状態：0 成功。1 回路を計算できない（--step ではどれかの値で）、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が"
     "正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか"
     "定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。");
 inline constexpr const char* kUsageError = QT_TRANSLATE_NOOP("Brivel", "引数が正しくありません：");
 inline constexpr const char* kOptionTwice = QT_TRANSLATE_NOOP("Brivel", "%1 が二度指定されています");
+// The element of --step; %1 is what stands there, %2 where it starts.
+inline constexpr const char* kStepElementUnreadable =
+    QT_TRANSLATE_NOOP("Brivel", "「%1」は枝路と素子（Z3.C など）として読めません（%2 文字目）。");
 inline constexpr const char* kCannotWriteOutput = QT_TRANSLATE_NOOP("Brivel", "標準出力に書き込めません。");
 
 }  // namespace texts

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "document/qstring_utf8.h"
 #include "document/results_text.h"
 #include "document/search_text.h"
+#include "document/step_list.h"
 #include "document/sweep_csv.h"
 #include "app/cli_texts.h"
 
@@ -56,6 +58,8 @@ bool Fits(Option option, Option mode)
         return mode == Option::Sweep || mode == Option::Find;
     case Option::Branch:
         return mode == Option::Find;
+    case Option::Step:
+        return mode == Option::Sweep;
     default:
         return true;
     }
@@ -153,16 +157,54 @@ int RunResults(const Arguments& a)
     return Succeed(results.lines);
 }
 
+struct StepOption {
+    ElementSlot element;
+    std::vector<double> values;
+};
+
+// "Z3.C=1u,2.2u,4.7u", any branch's R, L or C: nothing when it reads, else
+// what cannot be read and where, counted in the option's value.
+std::optional<QString> ReadStepOption(const QString& text, int branches, StepOption& step)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    const QString name = text.left(equals);
+    static const QRegularExpression form(QStringLiteral("^Z([1-9][0-9]?)\\.([RLC])$"));
+    const QRegularExpressionMatch element = form.match(name);
+    const int branch = element.hasMatch() ? element.captured(1).toInt() : 0;
+    if (equals < 0 || branch < 1 || branch > branches) return U8(texts::kStepElementUnreadable).arg(name).arg(1);
+    const QString list = text.mid(equals + 1);
+    const StepList read = ReadStepList(list);
+    if (read.unreadable) return StepListProblem(list, *read.unreadable, equals + 1);
+    const auto kind = static_cast<size_t>(QStringLiteral("RLC").indexOf(element.captured(2)));
+    step = {{branch, kElementKinds[kind]}, read.values};
+    return std::nullopt;
+}
+
+// With --step, a table that some values could not fill is written, their
+// failures said on standard error, and the run counts as failed.
 int RunSweep(const Arguments& a)
 {
     SweepOptions o;
     if (const auto wrong = ReadSweepOptions(a, o)) return UsageError(*wrong);
+    StepOption step;
+    const QString stepText = a.Value(Option::Step);
+    const auto wrongStep = [&](int branches) -> std::optional<QString> {
+        if (!a.Has(Option::Step)) return std::nullopt;
+        const std::optional<QString> wrong = ReadStepOption(stepText, branches, step);
+        if (!wrong) return std::nullopt;
+        return OptionName(Option::Step) + ' ' + stepText + U8(graph_text::kFailedFor) + *wrong;
+    };
+    if (const auto wrong = wrongStep(Circuit::MaxBranches)) return UsageError(*wrong);
     const CircuitFileRead read = ReadToCalculate(a.Value(Option::Sweep));
     if (!read.document) return Fail(kRefused, read.error.Message());
+    if (const auto wrong = wrongStep(read.document->branches)) return UsageError(*wrong);
     WarnOfDisagreements(*read.document);
-    const SweepCsv csv = SweepCsvOf(*read.document, o.quantity, o.range);
-    if (csv.failure) return Fail(kNotCalculable, *csv.failure);
-    return Succeed(csv.text);
+    const SweepCsv csv = a.Has(Option::Step)
+                             ? SteppedSweepCsvOf(*read.document, o.quantity, o.range, step.element, step.values)
+                             : SweepCsvOf(*read.document, o.quantity, o.range);
+    if (csv.text.isEmpty()) return Fail(kNotCalculable, csv.failure.value_or(QString()));
+    if (csv.failure) Print(stderr, *csv.failure + '\n');
+    return Succeed(csv.text, csv.failure ? kNotCalculable : kDone);
 }
 
 // A branch quantity is searched on branch 1 unless --branch names another.

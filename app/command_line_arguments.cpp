@@ -28,6 +28,7 @@ constexpr OptionEntry kOptions[] = {
     {Option::From, "--from", {}, true, "--from HZ", texts::kHelpFrom},
     {Option::Decades, "--decades", {}, true, "--decades 2|4", texts::kHelpDecades},
     {Option::Lang, "--lang", {}, true, "--lang en|ja", texts::kHelpLang},
+    {Option::Step, "--step", {}, true, "--step Zn.X=VALUES", texts::kHelpStep},
     {Option::Check, "--check", {}, true, "--check FILE", texts::kHelpCheck},
     {Option::Loops, "--loops", {}, true, "--loops FILE", texts::kHelpLoops},
     {Option::Spice, "--spice", {}, true, "--spice FILE", texts::kHelpSpice},
@@ -40,7 +41,7 @@ constexpr int kOptionColumn = 20;
 constexpr const char* kSynopsis[] = {
     "brivel [FILE]",
     "brivel --results FILE [--full]",
-    "brivel --sweep FILE [--quantity impedance|current|voltage] [--from HZ] [--decades 2|4]",
+    "brivel --sweep FILE [--quantity impedance|current|voltage] [--from HZ] [--decades 2|4] [--step Zn.R|L|C=VALUES]",
     "brivel --find max|min|-3db|phase0 FILE [--quantity impedance|current|voltage] [--branch N] [--from HZ] "
     "[--decades 2|4]",
     "brivel --check FILE",

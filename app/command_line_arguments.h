@@ -15,7 +15,7 @@
 // touching a display.
 bool IsCommandLineMode(int argc, char* argv[]);
 
-enum class Option { Results, Full, Sweep, Find, Check, Loops, Spice, Quantity, Branch, From, Decades, Lang, Help, Version };
+enum class Option { Results, Full, Sweep, Find, Check, Loops, Spice, Quantity, Branch, From, Decades, Lang, Step, Help, Version };
 
 struct Arguments {
     std::map<Option, QString> given;  // a flag's value is empty

@@ -2,6 +2,11 @@
 // size, against the same analyses without drawing, for the input impedance
 // and for the voltages of all 15 branches of a 5-loop ladder.
 //
+// The graph page's sweep of those voltages (501 points, every curve formed)
+// on each route of the analysis, the one-frequency route the reference; and a
+// sweep that ends at its first point, which analyses few frequencies on any
+// route.
+//
 // A marker update — the pointer moves over a graph, the marker moves on the
 // curve and the readout line shows the analysis there, painted — against one
 // analysis and against the marker's drawing alone, measured in the same run:
@@ -38,6 +43,7 @@ struct BenchHost : GraphHost {
     void PressFrequencyCommand() override { page->RedrawCurrentRange(); }
     void PressReturn() override {}
     void OpenPrintPreview() override {}
+    void OpenElementTuning() override {}
 };
 
 struct Setup {
@@ -152,12 +158,41 @@ void BM_MarkerUpdate(benchmark::State& st)
     st.counters["update_over_parts"] = update / (analysis + drawing + readout);
 }
 
+// The graph page's sweep of the state's span, by the route.
+void GraphSweep(benchmark::State& st, const Circuit& c, SweepRoute route)
+{
+    GraphState g;
+    g.sweepStart = 100;
+    g.sweepEnd = 1e6;
+    const SweepFrequencies f = SweptFrequencies(g.sweepStart, g.sweepEnd, SweepStep(g.sweepStart, g.sweepEnd));
+    for (auto _ : st) {
+        const SweepData data = AnalyseSweep(c, f, PlottedQuantity::BranchVoltage, EveryBranch(), true, route);
+        benchmark::DoNotOptimize(data.curves.back().values.size());
+    }
+}
+
+void BM_GraphSweep(benchmark::State& st, SweepRoute route) { GraphSweep(st, sample::Ladder(5), route); }
+
+// An inductance so large that every point overflows: the sweep ends at once.
+void BM_FailingSweep(benchmark::State& st, SweepRoute route)
+{
+    Circuit c = sample::Ladder(5);
+    sample::SetBranch(c, 1, {1, 1e306, 0});
+    GraphSweep(st, c, route);
+}
+
 void BM_ImpedanceAnalyses(benchmark::State& st) { Analyses(st, 1); }
 void BM_ImpedanceRedraw(benchmark::State& st) { Redraw(st, PlottedQuantity::InputImpedance); }
 void BM_BranchVoltageAnalyses(benchmark::State& st) { Analyses(st, 15); }
 void BM_BranchVoltageRedraw(benchmark::State& st) { Redraw(st, PlottedQuantity::BranchVoltage); }
 
 BENCHMARK(BM_MarkerUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_GraphSweep, single, SweepRoute::Single)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_GraphSweep, portable, SweepRoute::Portable)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_GraphSweep, avx2, SweepRoute::Avx2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FailingSweep, single, SweepRoute::Single)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FailingSweep, portable, SweepRoute::Portable)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FailingSweep, avx2, SweepRoute::Avx2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ImpedanceAnalyses)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImpedanceRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BranchVoltageAnalyses)->Unit(benchmark::kMillisecond);

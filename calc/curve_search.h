@@ -11,9 +11,10 @@
 #include <optional>
 #include <vector>
 
-// The curve's value at x; nothing where it has none (a point the analysis
-// cannot solve).
-using CurveFunction = std::function<std::optional<double>(double x)>;
+// The curve's values at the xs, in their order; nothing where it has none (a
+// point the analysis cannot solve). The searches ask for several xs at once
+// where their steps allow, so that they can be analysed side by side.
+using CurveFunction = std::function<std::vector<std::optional<double>>(const std::vector<double>& xs)>;
 
 // The curve at the starting points; x increasing.
 struct CurveSamples {
@@ -59,6 +60,11 @@ LevelCrossings FindLevelCrossings(const CurveSamples& samples, const CurveFuncti
 // never where it jumps from +180° to −180°; refined by bisection. In order of x.
 std::vector<FoundPoint> FindPhaseZeros(const CurveSamples& phase, const CurveFunction& f);
 
-// Bisection of a sign change of g between a and b (g(a) and g(b) of opposite
-// signs or one of them 0). Nothing when g has no value somewhere on the way.
-std::optional<double> Bisect(const CurveFunction& g, double a, double b);
+// Bisection of a sign change of g in each bracket [a, b] (g(a) and g(b) of
+// opposite signs or one of them 0), all brackets side by side, each by the
+// steps of its own bisection. Nothing for a bracket where g has no value
+// somewhere on the way.
+struct Bracket {
+    double a, b;
+};
+std::vector<std::optional<double>> Bisect(const CurveFunction& g, const std::vector<Bracket>& brackets);

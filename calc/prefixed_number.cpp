@@ -1,6 +1,10 @@
 #include "prefixed_number.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
+
+#include "number_text.h"
 
 namespace {
 
@@ -21,6 +25,9 @@ constexpr std::array<Prefix, 11> kPrefixes = {{{"p", -12},
                                                {"M", 6},
                                                {"G", 9},
                                                {"T", 12}}};
+
+constexpr int kSmallestPrefix = -12;
+constexpr int kLargestPrefix = 12;
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
@@ -114,4 +121,69 @@ std::optional<std::string> PlainTextInUnit(const ExactDecimal& number, int unitE
     if (number.negative && digits != "0") text.insert(0, "-");
     if (text.size() > maxChars) return std::nullopt;
     return text;
+}
+
+std::optional<double> DecimalValue(const ExactDecimal& number)
+{
+    std::string text = number.digits;
+    text += 'e';
+    text += std::to_string(number.exponent);
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
+    return number.negative ? -v : v;
+}
+
+ExactDecimal ShortestDecimal(double v)
+{
+    char text[40];
+    const std::string_view shortest(text, std::to_chars(text, text + sizeof text, v).ptr);
+    std::string_view rest = shortest;
+    ExactDecimal n;
+    if (rest.front() == '-') {
+        n.negative = true;
+        rest.remove_prefix(1);
+    }
+    TakeDigits(rest, n.digits);
+    if (!rest.empty() && rest.front() == '.') {
+        rest.remove_prefix(1);
+        n.exponent = -TakeDigits(rest, n.digits);
+    }
+    if (!rest.empty() && rest.front() == 'e') {
+        int power = 0;
+        rest.remove_prefix(rest[1] == '+' ? 2 : 1);
+        std::from_chars(rest.data(), rest.data() + rest.size(), power);
+        n.exponent += power;
+    }
+    Normalise(n);
+    return n;
+}
+
+PrefixedForm PrefixedFormOf(double v)
+{
+    const ExactDecimal n = ShortestDecimal(v);
+    if (n.digits == "0") return {"0", 0};
+    // The power of ten of the leading digit.
+    const int lead = n.exponent + static_cast<int>(n.digits.size()) - 1;
+    if (lead < kSmallestPrefix || lead > kLargestPrefix + 2) return {ShortestText(v), 0};
+    const int exponent = 3 * static_cast<int>(std::floor(lead / 3.0));
+    constexpr size_t kRoom = 32;
+    return {*PlainTextInUnit(n, exponent, kRoom), exponent};
+}
+
+double Rounded(double v, int digits)
+{
+    const std::string text = ExponentText(v, digits);
+    double rounded = v;
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return rounded;
+}
+
+std::string_view PrefixOf(int exponent, bool greekMicro)
+{
+    if (exponent == 0) return "";
+    if (exponent == -6) return greekMicro ? "μ" : "u";
+    for (const Prefix& p : kPrefixes)
+        if (p.exponent == exponent) return p.letter;
+    return "";
 }

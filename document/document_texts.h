@@ -45,6 +45,10 @@ inline constexpr const char* kUnenteredNotice =
     QT_TRANSLATE_NOOP("Brivel", "%1 の素子値が入力されていません。０Ωとして計算します。");
 inline constexpr const char* kCapacitorAtZero =
     QT_TRANSLATE_NOOP("Brivel", "周波数が０の場合、コンデンサも０にして下さい。");
+// A list of step values that cannot be read; %1 is the part that is no
+// value, %2 where it starts.
+inline constexpr const char* kNoSteps = QT_TRANSLATE_NOOP("Brivel", "ステップの値を入力して下さい。");
+inline constexpr const char* kStepUnreadable = QT_TRANSLATE_NOOP("Brivel", "「%1」は値として読めません（%2 文字目）。");
 // The tool tip of an entry field whose text can never become a number.
 inline constexpr const char* kNotNumber = QT_TRANSLATE_NOOP("Brivel", "数値ではありません");
 inline constexpr const char* kEmfNotZero = graph_text::kEmfNotZero;

@@ -1,5 +1,6 @@
 #include "document/sweep_csv.h"
 
+#include <QStringList>
 #include <cmath>
 
 #include "document/language.h"
@@ -30,11 +31,12 @@ std::optional<PlottedSweep> Swept(const Circuit& c, PlottedQuantity quantity, co
 }  // namespace
 
 DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
-                              const BranchChecks& plotted)
+                              const BranchChecks& plotted, const std::optional<ElementValue>& element)
 {
     DocumentSweep swept;
     try {
         swept.circuit = CircuitOf(document);
+        if (element) swept.circuit = WithElementValue(swept.circuit, *element);
         const PageCalculation page = CalculatePage(swept.circuit);
         if (page.failure) {
             swept.failure = Tr(*page.failure);
@@ -58,4 +60,26 @@ SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, c
     const DocumentSweep swept = SweepOfDocument(document, quantity, range, EveryBranch());
     if (!swept.sweep) return {{}, swept.failure};
     return {SweepTableText(*swept.sweep, nullptr, kCsvSeparator), std::nullopt};
+}
+
+SweepCsv SteppedSweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                           const ElementSlot& element, const std::vector<double>& values)
+{
+    PlottedSweep family{quantity, EveryBranch(), {}, {}, {}, element, {}};
+    QStringList failures;
+    for (double value : values) {
+        DocumentSweep swept = SweepOfDocument(document, quantity, range, EveryBranch(), ElementValue{element, value});
+        FamilyMember member{value, std::move(swept.circuit), {}, std::nullopt};
+        if (swept.sweep) {
+            family.frequencies = swept.sweep->frequencies;
+            member.data = std::move(swept.sweep->data);
+        } else {
+            failures << StepColumnName({element, value}) + QStringLiteral(": ") + swept.failure.value_or(QString());
+        }
+        family.family.push_back(std::move(member));
+    }
+    const std::optional<QString> failure =
+        failures.isEmpty() ? std::nullopt : std::optional<QString>(failures.join(QLatin1Char('\n')));
+    if (family.frequencies.frequency.empty()) return {{}, failure};
+    return {SweepTableText(family, nullptr, kCsvSeparator), failure};
 }

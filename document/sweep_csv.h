@@ -24,8 +24,10 @@ struct DocumentSweep {
     std::optional<PlottedSweep> sweep;
     std::optional<QString> failure;
 };
+// With `element`, the circuit has the element at that value instead of the
+// one entered.
 DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
-                              const BranchChecks& plotted);
+                              const BranchChecks& plotted, const std::optional<ElementValue>& element = {});
 
 struct SweepCsv {
     QString text;
@@ -35,3 +37,11 @@ struct SweepCsv {
 // As after 計算実行 and 周波数特性: a circuit the page cannot calculate has no
 // sweep, nor have the currents and voltages while a branch has no current.
 SweepCsv SweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range);
+
+// The same for each value of the element in turn: the frequency column, then
+// per value the value columns of its sweep, named after the value ("Z3.C=1u
+// |V01|[V]"). A value whose circuit has no sweep leaves its cells empty and
+// is named in `failure`, one line each ("Z3.C=0: 計算出来ません"); when no
+// value has a sweep there is no table.
+SweepCsv SteppedSweepCsvOf(const CircuitDocument& document, PlottedQuantity quantity, const SweepRange& range,
+                           const ElementSlot& element, const std::vector<double>& values);

@@ -23,6 +23,8 @@ public:
     virtual void PressReturn() = 0;
     // Opens the print preview modally.
     virtual void OpenPrintPreview() = 0;
+    // Opens the window that tunes and steps an element.
+    virtual void OpenElementTuning() = 0;
     // The file the circuit was opened from or saved to; empty for none. The
     // exports are named after it.
     virtual QString CircuitFile() const { return {}; }

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include "sweep/curve_searches.h"
+#include "sweep/element_value.h"
 #include "graph/graph_boxes.h"
 #include "graph/graph_host.h"
 #include "sweep/graph_state.h"
@@ -26,6 +27,7 @@
 #include "graph/sweep.h"
 #include "platform/save_file_dialog.h"
 
+class LegendOverlay;
 class MarkerOverlay;
 class QAbstractButton;
 class QAction;
@@ -49,8 +51,8 @@ struct TraceMarker {
 };
 
 // The items of the graphs' menu.
-enum class GraphMenuItem { Maximum, Minimum, HalfPower, PhaseZero, Fit, SaveCsv };
-inline constexpr int kGraphMenuItems = 6;
+enum class GraphMenuItem { Maximum, Minimum, HalfPower, PhaseZero, Fit, SaveCsv, Tune };
+inline constexpr int kGraphMenuItems = 7;
 
 class GraphPage : public QWidget {
     Q_OBJECT
@@ -104,10 +106,19 @@ public:
     PlottedSweep SweepNow(SweepResult& outcome) const;
     QLabel& OutOfDateLabel() { return *outOfDateLine_; }
 
+    // Tuning and stepping: the curves of copies of the drawn circuit with one
+    // element varied, drawn at once; for a branch quantity a stepped family
+    // shows the element's own branch. The circuit and its results are not
+    // touched.
+    void VaryElement(const ElementVariation& variation);
+    // The drawn circuit's own curves again.
+    void EndVariation();
+    const std::optional<ElementVariation>& Variation() const { return variation_; }
+
     // The graphs' menu at `at` (the graph's logical pixels), and its items.
     void OnGraphMenuRequested(Graph graph, const QPointF& at);
-    // Searches the curve nearest to where the menu was asked for and holds
-    // the marker at what it finds.
+    // Searches the curve under the marker, or without one the curve nearest
+    // to where the menu was asked for, and holds the marker at what it finds.
     void OnSearch(CurveSearch search);
     // "自動調整": the magnitude and phase positions that bring the curves
     // inside the graphs, then the redraw.
@@ -120,6 +131,8 @@ public:
     const std::optional<TraceMarker>& Marker() const { return marker_; }
     bool MarkerHeld() const { return markerHeld_; }
     MarkerOverlay& MarkerLayer(Graph graph) { return *markerOverlays_[IndexOf(graph)]; }
+    // The legend over the magnitude graph while a stepped family is drawn.
+    LegendOverlay& Legend() { return *legend_; }
     QLabel& MarkerNameLabel() { return *markerName_; }
     QLabel& MarkerValuesLabel() { return *markerValues_; }
     QMenu& GraphMenu() { return *graphMenu_; }
@@ -159,6 +172,12 @@ public:
     // Whether a click has held the readout of the graph.
     bool ReadoutHeld(Graph graph) const { return readoutHeld_[IndexOf(graph)]; }
 
+signals:
+    // A new circuit: an element varied belongs to the old one.
+    void circuitReset();
+    // The circuit on screen has changed since the curves were drawn.
+    void circuitChanged();
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -182,6 +201,11 @@ private:
     QRadioButton& CurrentLevelSpanOption() { return LevelSpanOption(state_.levelSpan); }
     void DeselectRanges();
     void RunSweep();
+    // The branches a sweep of the variation plots.
+    BranchChecks VariedBranches() const;
+    void ForgetFinding();
+    // After a stepped family is drawn: what ended a member's sweep early.
+    void ShowFamilyFailure();
     // Whether a redraw has a circuit to draw: one whose calculation is valid,
     // or the one of the curves drawn before.
     bool CanRedraw() const { return host_.Results() != nullptr || drawnFrom_.has_value(); }
@@ -243,6 +267,7 @@ private:
     QPushButton* returnButton_ = nullptr;
 
     std::array<MarkerOverlay*, 2> markerOverlays_{};
+    LegendOverlay* legend_ = nullptr;
     QLabel* markerName_ = nullptr;
     QLabel* markerValues_ = nullptr;
     QMenu* graphMenu_ = nullptr;
@@ -253,6 +278,7 @@ private:
         BranchChecks withCurrents{};
     };
     std::optional<CircuitDrawn> drawnFrom_;
+    std::optional<ElementVariation> variation_;
     QLabel* outOfDateLine_ = nullptr;
     PlottedSweep plotted_;
     std::optional<TraceMarker> marker_;

@@ -7,8 +7,10 @@
 #include <QLabel>
 
 #include "graph/branch_colour.h"
+#include "graph/curve_legend.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
+#include "graph/graph_texts.h"
 #include "graph/marker_overlay.h"
 #include "graph/marker_readout.h"
 #include "graph/page_widgets.h"
@@ -63,6 +65,7 @@ QLabel* MakeLineLabel(QWidget* parent, const twips::Box& box, bool bold)
 void GraphPage::BuildMarker()
 {
     for (Graph graph : kGraphs) markerOverlays_[IndexOf(graph)] = new MarkerOverlay(*graphs_[IndexOf(graph)]);
+    legend_ = new LegendOverlay(*graphs_[IndexOf(Graph::Magnitude)]);
     markerName_ = MakeLineLabel(this, gl::kMarkerName, true);
     markerValues_ = MakeLineLabel(this, gl::kMarkerValues, false);
     QPalette text = markerValues_->palette();
@@ -97,7 +100,7 @@ void GraphPage::MoveMarker(Graph graph, double x, double y)
         return;
     }
     const double frequency = std::clamp(std::pow(10.0, x), state_.sweepStart, state_.sweepEnd);
-    const std::optional<CurvePoint> point = AnalyseCurveAt(plotted_.circuit, *curve, frequency);
+    const std::optional<CurvePoint> point = AnalyseCurveAt(AnalysedCircuit(plotted_, *curve), *curve, frequency);
     if (!point) {
         DropMarker();
         return;
@@ -118,7 +121,8 @@ void GraphPage::RefreshMarker()
     const std::vector<PlottedCurve> curves = CurvesOf(plotted_);
     const bool plotted = std::find(curves.begin(), curves.end(), marker_->curve) != curves.end();
     const std::optional<CurvePoint> point =
-        plotted ? AnalyseCurveAt(plotted_.circuit, marker_->curve, marker_->point.frequency) : std::nullopt;
+        plotted ? AnalyseCurveAt(AnalysedCircuit(plotted_, marker_->curve), marker_->curve, marker_->point.frequency)
+                : std::nullopt;
     if (!point) {
         DropMarker();
         return;
@@ -161,7 +165,12 @@ void GraphPage::ShowMarker()
         markerName_->setPalette(name);
     }
     markerName_->setText(CurveName(m.curve));
-    markerValues_->setText(MarkerValuesText(m.curve, m.point, m.note));
+    // The value of a tuned or stepped element before what a search found.
+    QString note = m.note;
+    if (const std::optional<ElementValue> value = ElementValueOf(plotted_, m.curve))
+        note = note.isEmpty() ? ElementValueText(*value)
+                              : ElementValueText(*value) + U8(graph_text::kIdeographicSpace) + note;
+    markerValues_->setText(MarkerValuesText(m.curve, m.point, note));
     markerName_->show();
     markerValues_->show();
 }

@@ -35,6 +35,7 @@ constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
     {GraphMenuItem::PhaseZero, graph_text::kMenuPhaseZero, false},
     {GraphMenuItem::Fit, graph_text::kMenuFit, true},
     {GraphMenuItem::SaveCsv, graph_text::kMenuSaveCsv, true},
+    {GraphMenuItem::Tune, graph_text::kMenuTune, true},
 };
 
 // What the readout line says a search found: its name, whether the extreme
@@ -69,6 +70,7 @@ void GraphPage::BuildGraphMenu()
     search(GraphMenuItem::PhaseZero, CurveSearch::PhaseZero);
     connect(&MenuAction(GraphMenuItem::Fit), &QAction::triggered, this, &GraphPage::OnFitPositions);
     connect(&MenuAction(GraphMenuItem::SaveCsv), &QAction::triggered, this, &GraphPage::OnSaveCsv);
+    connect(&MenuAction(GraphMenuItem::Tune), &QAction::triggered, this, [this] { host_.OpenElementTuning(); });
 }
 
 void GraphPage::SetSaveFileChooser(SaveFileChooser chooser) { saveFileChooser_ = std::move(chooser); }
@@ -101,9 +103,11 @@ void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePo
 
 void GraphPage::OnSearch(CurveSearch search)
 {
-    const std::optional<PlottedCurve> curve = CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
+    const std::optional<PlottedCurve> curve =
+        marker_ ? marker_->curve : CurveNear(menuGraph_, menuAt_.x(), menuAt_.y());
     if (!curve) return;
-    const SearchFinding finding = SearchCurve(plotted_.circuit, plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
+    const SearchFinding finding =
+        SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
         ShowMessage(U8(SearchName(search)) + Tr(graph_text::kNotInSpan), MessageIcon::None, this);
         return;

@@ -8,6 +8,7 @@
 
 #include "document/language.h"
 #include "graph/axes.h"
+#include "graph/curve_legend.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_page.h"
 #include "sweep/graph_reset.h"
@@ -16,6 +17,7 @@
 #include "sweep/position_steps.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "document/qstring_utf8.h"
 
 void GraphPage::SelectOption(std::array<QRadioButton*, 2>& pair, int chosen)
 {
@@ -64,7 +66,54 @@ PlottedSweep GraphPage::SweepNow(SweepResult& outcome) const
 {
     const CalculatedPage* results = host_.Results();
     const Circuit* circuit = drawnFrom_ ? &drawnFrom_->circuit : results ? &results->circuit : nullptr;
+    // The circuit on screen may have branches that the drawn one lacks.
+    if (circuit && variation_ && variation_->slot.branch <= BranchCount(*circuit))
+        return PlotVariedSweep(*circuit, state_, VariedBranches(), true, *variation_, outcome);
     return PlotSweep(circuit, state_, CheckedBranches(), circuit != nullptr, outcome);
+}
+
+BranchChecks GraphPage::VariedBranches() const
+{
+    if (!variation_->stepped) return CheckedBranches();
+    BranchChecks element{};
+    const int b = variation_->slot.branch;
+    element[b] = !drawnFrom_ || drawnFrom_->withCurrents[b];
+    return element;
+}
+
+// What a search found belongs to the curve it searched, which a variation
+// replaces; the marker stays at its frequency.
+void GraphPage::VaryElement(const ElementVariation& variation)
+{
+    variation_ = variation;
+    ForgetFinding();
+    if (CanRedraw()) RedrawCurrentRange();
+}
+
+void GraphPage::EndVariation()
+{
+    if (!variation_) return;
+    variation_.reset();
+    ForgetFinding();
+    if (CanRedraw()) RedrawCurrentRange();
+}
+
+void GraphPage::ForgetFinding()
+{
+    if (!marker_) return;
+    marker_->note.clear();
+    marker_->found.clear();
+}
+
+void GraphPage::ShowFamilyFailure()
+{
+    for (const FamilyMember& member : plotted_.family) {
+        if (!member.failure) continue;
+        const QString value = ElementValueText({*plotted_.varied, member.value});
+        ShowMessage(value + U8(graph_text::kFailedFor) + QString::fromStdString(member.failure->description),
+                    MessageIcon::Information, this);
+        return;
+    }
 }
 
 // A redraw while the calculation is valid draws the calculated circuit and
@@ -82,6 +131,8 @@ void GraphPage::RunSweep()
         DrawSweep(plotted_, swept, state_, *graphs_[IndexOf(Graph::Magnitude)], *graphs_[IndexOf(Graph::Phase)]);
     // Only a whole sweep stands for the curves on the graphs.
     if (result.kind != SweepResult::Completed) plotted_ = {};
+    legend_->ShowLegend(LegendOf(plotted_));
+    if (!plotted_.family.empty()) ShowFamilyFailure();
     DescribeGraphs();
     RefreshMarker();
     switch (result.kind) {
@@ -174,11 +225,14 @@ void GraphPage::OnCircuitChanged()
 {
     DropReadoutHolds();
     outOfDateLine_->setVisible(drawnFrom_.has_value());
+    emit circuitChanged();
 }
 
 void GraphPage::ResetForNewCircuit()
 {
     drawnFrom_.reset();
+    variation_.reset();
+    emit circuitReset();
     outOfDateLine_->hide();
     for (PictureBox* graph : graphs_) graph->SetBackColor(graph_layout::kGraphBackColour);
     ClearGraphBoxes(boxes_);

@@ -73,6 +73,15 @@ void DrawBranches(const PlottedSweep& sweep, float bottom, const GraphState& g, 
     }
 }
 
+// Every curve of every member in the member's colour; nothing is recorded,
+// so the kept curve keeps the circuit's own.
+void DrawFamily(const PlottedSweep& sweep, float bottom, DrawSurface& mag, DrawSurface& ph)
+{
+    for (const PlottedCurve& curve : CurvesOf(sweep))
+        DrawCurve(NumbersOf(sweep, curve), sweep.frequencies, FamilyColour(curve.member), bottom, mag, ph,
+                  [](float, float, float) {});
+}
+
 }  // namespace
 
 SweepResult DrawSweep(const PlottedSweep& sweep, const SweepResult& outcome, GraphState& g, DrawSurface& magnitudeGraph,
@@ -88,7 +97,9 @@ SweepResult DrawSweep(const PlottedSweep& sweep, const SweepResult& outcome, Gra
     g.sweepStep = sweep.frequencies.step;
     magnitudeGraph.SetScale(w.left, w.top, w.right, w.bottom);
     phaseGraph.SetScale(w.left, w.phaseTop, w.right, w.phaseBottom);
-    if (sweep.quantity == PlottedQuantity::InputImpedance)
+    if (!sweep.family.empty())
+        DrawFamily(sweep, w.bottom, magnitudeGraph, phaseGraph);
+    else if (sweep.quantity == PlottedQuantity::InputImpedance)
         DrawImpedance(sweep, w.bottom, g, magnitudeGraph, phaseGraph);
     else
         DrawBranches(sweep, w.bottom, g, magnitudeGraph, phaseGraph);

@@ -16,6 +16,7 @@
 // points recorded or, with a curve kept, that would have been. The branches
 // are drawn one after the other in their colours, each only when ticked, as
 // if each ran its own pass of analyses: an end met by the analyses comes
-// after the first branch's curves up to it.
+// after the first branch's curves up to it. A stepped family's curves are
+// drawn each as far as it goes, in the colours of its members, unrecorded.
 SweepResult DrawSweep(const PlottedSweep& sweep, const SweepResult& outcome, GraphState& g, DrawSurface& magnitudeGraph,
                       DrawSurface& phaseGraph);

@@ -20,6 +20,7 @@ SweepResult PageDrawer::DrawPage()
             DrawLevelScale(4);
             break;
         }
+        if (!sweep_.family.empty()) return PlotFamilyPage();
         switch (g_.quantity) {
         case PlottedQuantity::InputImpedance:
             return PlotImpedancePage();

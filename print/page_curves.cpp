@@ -149,3 +149,19 @@ SweepResult PageDrawer::PlotBranchPage()
     }
     return {};
 }
+
+// Each member's curves in its colour, magnitudes then phases, each as far as
+// its sweep went; the kept curve over them and the legend below.
+SweepResult PageDrawer::PlotFamilyPage()
+{
+    if (sweep_.frequencies.frequency.empty()) return outcome_;
+    const FrameMaps s = MakeFrameMaps();
+    for (const PlottedCurve& curve : CurvesOf(sweep_)) {
+        const QColor colour = FamilyColour(curve.member);
+        PlotLevel(s, NumbersOf(sweep_, curve), colour);
+        PlotPhase(s, NumbersOf(sweep_, curve), colour);
+    }
+    if (g_.quantity == PlottedQuantity::InputImpedance && g_.keptCurve.on) PlotKeptCurve(s);
+    DrawLegend(LegendOf(sweep_));
+    return {};
+}

@@ -3,12 +3,14 @@
 // scales and the curves of the plotted quantity — on whichever surface
 // PrintState::surface is. The curves are those of a sweep handed to it,
 // computed by the graph page's own routine, so the page shows what the graph
-// page shows, laid out for paper. Drawing analyses nothing, shows nothing and
+// page shows, laid out for paper; a stepped family with its legend below the
+// phase graph. Drawing analyses nothing, shows nothing and
 // presses nothing: it tells what became of the page, and whoever asked for
 // it decides what to say.
 
 #include <QColor>
 
+#include "graph/curve_legend.h"
 #include "print/print_state.h"
 #include "sweep/graph_state.h"
 #include "sweep/plotted_sweep.h"
@@ -41,6 +43,9 @@ private:
     void PrintLevelLabel(float row);
     SweepResult PlotImpedancePage();
     SweepResult PlotBranchPage();
+    SweepResult PlotFamilyPage();
+    // The legend's rows below the phase frame's labels.
+    void DrawLegend(const CurveLegend& legend);
     void PlotKeptCurve(const FrameMaps& s);
     FrameMaps MakeFrameMaps();
     // The curve's magnitudes, then its phases, each pass over the points it

@@ -92,7 +92,7 @@ ScaleCorners SheetArea(const PrintState& prt) { return PictureScale(prt.paper, p
 
 QSizeF SheetSizeMm(const PrintState& prt) { return {prt.paper.paperWidthMm, prt.paper.paperHeightMm}; }
 
-ScaleCorners BlockArea(const PrintState& prt) { return ClipScale(prt.paper, prt.margins); }
+ScaleCorners BlockArea(const PrintState& prt) { return ClipScale(prt.paper, prt.margins, prt.legendRows); }
 
 QSizeF BlockSizeMm(const PrintState& prt)
 {

@@ -66,8 +66,20 @@ ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m)
             static_cast<double>(p.paperHeightMm - m.top - 1)};
 }
 
-ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m)
+int LegendRows(size_t entries)
 {
-    return {static_cast<double>(-m.left), 0, static_cast<double>(p.paperWidthMm - m.left - 1),
-            static_cast<double>(LayoutWidth(p.paperWidthMm, m)) * kBlockAspect};
+    if (entries == 0) return 0;
+    return 1 + static_cast<int>((entries + kLegendColumns - 1) / kLegendColumns);
+}
+
+double LegendTop(float D) { return static_cast<double>(D) * 157.0 / 160.0; }
+
+double LegendRowHeight(float D) { return static_cast<double>(D) * 6.0 / 160.0; }
+
+ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m, int legendRows)
+{
+    const float D = LayoutWidth(p.paperWidthMm, m);
+    const double bottom =
+        legendRows == 0 ? static_cast<double>(D) * kBlockAspect : LegendTop(D) + legendRows * LegendRowHeight(D);
+    return {static_cast<double>(-m.left), 0, static_cast<double>(p.paperWidthMm - m.left - 1), bottom};
 }

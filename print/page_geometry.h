@@ -4,6 +4,7 @@
 // page block is 160 u wide and 155 u high with u = D / 160, where D is the
 // width between the side margins; its height follows its width only.
 
+#include <cstddef>
 #include <cstdint>
 
 // The paper as the printer reports it, measured once.
@@ -49,7 +50,16 @@ double TitleTop(float D);
 ScaleCorners PrinterScale(const PaperMetrics& p, const Margins& m);
 // The whole preview picture is the whole sheet.
 ScaleCorners PictureScale(const PaperMetrics& p, const Margins& m);
+// A legend below the phase frame and its frequency labels, from 157 u: a
+// title row, then its entries kLegendColumns to a row across the frames'
+// width, each row 6 u high. Rows for the entries: none without entries.
+inline constexpr int kLegendColumns = 4;
+int LegendRows(size_t entries);
+double LegendTop(float D);
+double LegendRowHeight(float D);
+
 // The clipboard picture: the page block from its top to its bottom, across
 // the whole sheet, since the unit lines of the scales start at the sheet's
-// left edge and the last frequency label reaches into the right margin.
-ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m);
+// left edge and the last frequency label reaches into the right margin; with
+// `legendRows` rows of legend, down to their end.
+ScaleCorners ClipScale(const PaperMetrics& p, const Margins& m, int legendRows = 0);

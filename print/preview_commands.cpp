@@ -27,7 +27,7 @@ void PreviewWindow::CoordinateSetup()
     const auto apply = [](DrawSurface& s, const ScaleCorners& c) { s.SetScale(c.left, c.top, c.right, c.bottom); };
     apply(printer_, PrinterScale(prt_.paper, prt_.margins));
     apply(*previewPicture_, PictureScale(prt_.paper, prt_.margins));
-    apply(clipboardPicture_, ClipScale(prt_.paper, prt_.margins));
+    apply(clipboardPicture_, ClipScale(prt_.paper, prt_.margins, prt_.legendRows));
 }
 
 float PreviewWindow::MeasureFontRatio()
@@ -150,7 +150,7 @@ void PreviewWindow::CopyToClipboard()
 
     // Whole pixels of the preview, and the clipboard picture just as large:
     // the copy is the preview's own pixels, neither stretched nor resampled.
-    const ScaleCorners area = ClipScale(prt_.paper, prt_.margins);
+    const ScaleCorners area = ClipScale(prt_.paper, prt_.margins, prt_.legendRows);
     const QRect source =
         QRectF(previewPicture_->ToPainter(area.left, area.top), previewPicture_->ToPainter(area.right, area.bottom))
             .toAlignedRect()

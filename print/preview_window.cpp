@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "document/language.h"
+#include "graph/curve_legend.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
@@ -205,6 +206,7 @@ void PreviewWindow::SetSweep(PlottedSweep sweep, SweepResult outcome)
 {
     sweep_ = std::move(sweep);
     outcome_ = std::move(outcome);
+    prt_.legendRows = LegendRows(LegendOf(sweep_).entries.size());
 }
 
 void PreviewWindow::ShowModal() { exec(); }

@@ -16,6 +16,7 @@ struct PrintState {
     float fontScale = 0;             // 1 on the printer, fontRatio on the preview
     FrameCorners frames;
     bool forClipboard = false;  // while the page is drawn for the clipboard
+    int legendRows = 0;         // of the legend the page's sweep has
     QString pageTitle;          // keeps its last value between pages
     float titleWidth = 0, titleLeft = 0;
 };

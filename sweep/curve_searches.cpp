@@ -37,12 +37,24 @@ CurveSamples Samples(const PlottedSweep& sweep, const PlottedCurve& curve, Readi
 
 double FrequencyOf(double x) { return std::pow(10.0, x); }
 
+std::vector<double> FrequenciesOf(const std::vector<double>& xs)
+{
+    std::vector<double> frequencies;
+    for (double x : xs) frequencies.push_back(FrequencyOf(x));
+    return frequencies;
+}
+
 CurveFunction Analysed(const Circuit& c, const PlottedCurve& curve, Reading reading)
 {
-    return [&c, curve, reading](double x) -> std::optional<double> {
-        const std::optional<CurvePoint> p = AnalyseCurveAt(c, curve, FrequencyOf(x));
-        if (!p) return std::nullopt;
-        return reading == Reading::Magnitude ? p->magnitude : p->phase;
+    return [&c, curve, reading](const std::vector<double>& xs) {
+        std::vector<std::optional<double>> values;
+        for (const std::optional<CurvePoint>& p : AnalyseCurveAt(c, curve, FrequenciesOf(xs))) {
+            if (!p)
+                values.emplace_back();
+            else
+                values.emplace_back(reading == Reading::Magnitude ? p->magnitude : p->phase);
+        }
+        return values;
     };
 }
 
@@ -51,8 +63,8 @@ std::vector<CurvePoint> PointsAt(const Circuit& c, const PlottedCurve& curve, st
 {
     std::sort(xs.begin(), xs.end());
     std::vector<CurvePoint> points;
-    for (double x : xs)
-        if (const std::optional<CurvePoint> p = AnalyseCurveAt(c, curve, FrequencyOf(x))) points.push_back(*p);
+    for (const std::optional<CurvePoint>& p : AnalyseCurveAt(c, curve, FrequenciesOf(xs)))
+        if (p) points.push_back(*p);
     return points;
 }
 

@@ -3,6 +3,7 @@
 // voltage, and its exact value at a frequency as the analysis gives it.
 
 #include <optional>
+#include <vector>
 
 #include <QChar>
 #include <QString>
@@ -13,6 +14,9 @@
 struct PlottedCurve {
     PlottedQuantity quantity = PlottedQuantity::InputImpedance;
     int branch = 0;  // 1 … 15 for a branch quantity, 0 for the input impedance
+    // The value of a stepped family the curve is drawn for, from 0; −1 for
+    // the curve of a single circuit.
+    int member = -1;
     bool operator==(const PlottedCurve&) const = default;
 };
 
@@ -37,3 +41,6 @@ struct CurvePoint {
 // they are. Nothing where the loop matrix cannot be inverted or the
 // arithmetic fails.
 std::optional<CurvePoint> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve, double frequency);
+// The same at several frequencies, analysed side by side.
+std::vector<std::optional<CurvePoint>> AnalyseCurveAt(const Circuit& circuit, const PlottedCurve& curve,
+                                                      const std::vector<double>& frequencies);

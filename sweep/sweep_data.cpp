@@ -1,6 +1,8 @@
 #include "sweep/sweep_data.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "calc/calc_error.h"
 #include "calc/checked.h"
@@ -44,78 +46,97 @@ std::optional<SweepResult> RunPoint(bool calculationValid, Work work)
     return EndOfFailure(error);
 }
 
-// The magnitude in log10 coordinates and the continued phase of a value.
-SweepValue ValueOf(const Complex& value, double magnitude, PhaseTracking& phase)
+// Appends the magnitude in log10 coordinates and the continued phase of a
+// value to the curve; nothing when forming them fails.
+void AppendValue(SweepCurve& curve, const Complex& value, double magnitude, PhaseTracking& phase)
 {
-    std::optional<float> logMagnitude;
-    if (!IsZero(value)) logMagnitude = static_cast<float>(CommonLogarithm(magnitude));
-    return {magnitude, logMagnitude, phase.Next(value)};
+    const bool zero = IsZero(value);
+    const float logMagnitude = zero ? 0.0f : static_cast<float>(CommonLogarithm(magnitude));
+    const float plotted = phase.Next(value);
+    // Filled in place, member by member: building the value aside and copying
+    // it in costs more than forming it.
+    SweepValue& v = *curve.values.emplace_back(std::in_place);
+    v.magnitude = magnitude;
+    v.phase = plotted;
+    if (!zero) v.logMagnitude = logMagnitude;
 }
 
-SweepCurve InputImpedanceCurve(LoopAnalysis& analyses, const SweepFrequencies& sweep, bool calculationValid)
+// A sweep's analyses, in chunks of frequencies from the first on, each four
+// times the one before up to a size whose results stay small: a sweep that
+// ends at one of its first points analyses few frequencies beyond it, a whole
+// sweep takes a handful of calls.
+constexpr size_t kFirstChunk = 4;
+constexpr size_t kChunkGrowth = 4;
+constexpr size_t kLargestChunk = 128;
+
+// Hands the analysis of each frequency in turn to visit(analyses, i), until
+// it returns false.
+template <class Visit>
+void AnalyseInChunks(const Circuit& c, const std::vector<double>& frequencies, SweepRoute route, Visit visit)
+{
+    const std::span<const double> all(frequencies);
+    size_t chunk = kFirstChunk;
+    for (size_t first = 0; first < all.size(); first += chunk, chunk = std::min(chunk * kChunkGrowth, kLargestChunk)) {
+        const size_t count = std::min(chunk, all.size() - first);
+        const FrequencyAnalyses analyses = AnalyseFrequencies(c, all.subspan(first, count), route);
+        for (size_t i = 0; i < count; ++i)
+            if (!visit(analyses, i)) return;
+    }
+}
+
+// Whether the analysis solved point i; its arithmetic failure is raised again.
+bool Solved(const FrequencyAnalyses& analyses, size_t i) { return analyses.Outcome(i) == AnalysisOutcome::Solved; }
+
+SweepCurve InputImpedanceCurve(const Circuit& c, const SweepFrequencies& sweep, bool calculationValid, SweepRoute route)
 {
     SweepCurve curve;
+    curve.values.reserve(sweep.frequency.size());
     PhaseTracking phase;
-    for (double frequency : sweep.frequency) {
-        std::optional<SweepValue> value;
+    AnalyseInChunks(c, sweep.frequency, route, [&](const FrequencyAnalyses& analyses, size_t i) {
+        bool solved = false;
         curve.end = RunPoint(calculationValid, [&] {
-            if (!analyses.At(frequency)) return false;
-            const Complex& zi = analyses.InputImpedance();
-            value = ValueOf(zi, Magnitude(zi), phase);
-            return true;
+            if (!Solved(analyses, i)) return false;
+            const Complex zi = analyses.InputImpedance(i);
+            AppendValue(curve, zi, Magnitude(zi), phase);
+            return solved = true;
         });
-        if (curve.end) break;
-        curve.values.push_back(value);
-    }
+        if (curve.end) return false;
+        if (!solved) curve.values.emplace_back();
+        return true;
+    });
     return curve;
 }
 
-// The plotted quantity of one branch at one frequency.
-struct BranchValue {
-    Complex value;
-    double abs;
-};
-
-// What the analysis at each frequency left for the branches (index 0 for
-// branch 1), nothing where the point is left out.
-using BranchAnalyses = std::vector<std::optional<std::vector<BranchValue>>>;
-
-// One analysis per frequency serves every branch: the analysis does not
-// depend on the branch, so its results are kept for all of them.
-BranchAnalyses AnalyseBranches(LoopAnalysis& at, const SweepFrequencies& sweep, bool calculationValid, bool voltage,
-                               std::optional<SweepResult>& end)
+// The curves of the plotted branches, formed point after point as the
+// analyses come: one analysis per frequency serves every branch. A branch's
+// own failure ends its curve alone; a branch not plotted gets no values.
+std::vector<SweepCurve> BranchCurves(const Circuit& c, const SweepFrequencies& sweep, const BranchChecks& plotted,
+                                     bool calculationValid, bool voltage, SweepRoute route,
+                                     std::optional<SweepResult>& end)
 {
-    BranchAnalyses analyses;
-    for (double frequency : sweep.frequency) {
-        std::optional<std::vector<BranchValue>> values;
-        end = RunPoint(calculationValid, [&] {
-            if (!at.At(frequency)) return false;
-            values.emplace();
-            for (int b = 1; b <= at.Branches(); ++b)
-                values->push_back(voltage ? BranchValue{at.BranchVoltage(b), at.BranchVoltageMagnitude(b)}
-                                          : BranchValue{at.BranchCurrent(b), at.BranchCurrentMagnitude(b)});
-            return true;
-        });
-        if (end) break;
-        analyses.push_back(std::move(values));
-    }
-    return analyses;
-}
-
-SweepCurve BranchCurve(const BranchAnalyses& analyses, int b)
-{
-    SweepCurve curve;
-    PhaseTracking phase;
-    for (const auto& point : analyses) {
-        std::optional<SweepValue> value;
-        if (point) {
-            const BranchValue& v = (*point)[b - 1];
-            curve.end = EndOfFailure(Caught([&] { value = ValueOf(v.value, v.abs, phase); }));
-            if (curve.end) break;
+    const int branches = BranchCount(c);
+    std::vector<SweepCurve> curves(static_cast<size_t>(branches));
+    std::vector<PhaseTracking> phases(curves.size());
+    for (int b = 1; b <= branches; ++b)
+        if (plotted[b]) curves[b - 1].values.reserve(sweep.frequency.size());
+    AnalyseInChunks(c, sweep.frequency, route, [&](const FrequencyAnalyses& analyses, size_t i) {
+        bool solved = false;
+        end = RunPoint(calculationValid, [&] { return solved = Solved(analyses, i); });
+        if (end) return false;
+        for (int b = 1; b <= branches; ++b) {
+            SweepCurve& curve = curves[b - 1];
+            if (!plotted[b] || curve.end) continue;
+            if (!solved) {
+                curve.values.emplace_back();
+                continue;
+            }
+            const Complex v = voltage ? analyses.BranchVoltage(i, b) : analyses.BranchCurrent(i, b);
+            const double abs = voltage ? analyses.BranchVoltageMagnitude(i, b) : analyses.BranchCurrentMagnitude(i, b);
+            curve.end = EndOfFailure(Caught([&] { AppendValue(curve, v, abs, phases[b - 1]); }));
         }
-        curve.values.push_back(value);
-    }
-    return curve;
+        return true;
+    });
+    return curves;
 }
 
 }  // namespace
@@ -146,17 +167,15 @@ std::optional<SweepResult> SourceFailure(const Circuit& c)
 }
 
 SweepData AnalyseSweep(const Circuit& circuit, const SweepFrequencies& sweep, PlottedQuantity quantity,
-                       bool calculationValid)
+                       const BranchChecks& plotted, bool calculationValid, SweepRoute route)
 {
-    LoopAnalysis analyses(circuit);
     SweepData data;
     if (quantity == PlottedQuantity::InputImpedance) {
-        data.curves.push_back(InputImpedanceCurve(analyses, sweep, calculationValid));
+        data.curves.push_back(InputImpedanceCurve(circuit, sweep, calculationValid, route));
         return data;
     }
     const bool voltage = quantity == PlottedQuantity::BranchVoltage;
-    const BranchAnalyses values = AnalyseBranches(analyses, sweep, calculationValid, voltage, data.analysesEnd);
-    for (int b = 1; b <= BranchCount(circuit); ++b) data.curves.push_back(BranchCurve(values, b));
+    data.curves = BranchCurves(circuit, sweep, plotted, calculationValid, voltage, route, data.analysesEnd);
     return data;
 }
 

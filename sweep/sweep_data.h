@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/analysis_lanes.h"
 #include "calc/circuit.h"
 #include "sweep/graph_state.h"
 
@@ -80,10 +81,11 @@ struct SweepData {
     std::optional<SweepResult> analysesEnd;
 };
 
-// One analysis per frequency, each curve formed from them in turn, on a copy
-// of the circuit.
+// One analysis per frequency, each curve formed from them, on a copy of the
+// circuit; the analyses by the route given. The curves of branches not
+// plotted have no values.
 SweepData AnalyseSweep(const Circuit& c, const SweepFrequencies& sweep, PlottedQuantity quantity,
-                       bool calculationValid);
+                       const BranchChecks& plotted, bool calculationValid, SweepRoute route = ChosenSweepRoute());
 
 // The result of drawing the curves of the plotted branches (the input
 // impedance is always plotted): the first

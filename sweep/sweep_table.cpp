@@ -19,17 +19,25 @@ const char* UnitOf(PlottedQuantity quantity)
     }
 }
 
+// A curve of a stepped family has its value before its columns' names.
+QString ColumnPrefix(const PlottedSweep& sweep, const PlottedCurve& curve)
+{
+    if (curve.member < 0) return {};
+    return StepColumnName(*ElementValueOf(sweep, curve)) + QLatin1Char(' ');
+}
+
 QString Header(const PlottedSweep& sweep, const std::vector<PlottedCurve>& curves, bool kept, QChar separator)
 {
     QString header = QStringLiteral("f[Hz]");
-    const auto columns = [&](const QString& name, const char* unit) {
-        header += separator + QStringLiteral("|%1|[%2]").arg(name, QLatin1String(unit)) + separator +
+    const auto columns = [&](const QString& prefix, const QString& name, const char* unit) {
+        header += separator + prefix + QStringLiteral("|%1|[%2]").arg(name, QLatin1String(unit)) + separator + prefix +
                   QStringLiteral("phase(%1)[deg]").arg(name);
     };
-    for (const PlottedCurve& curve : curves) columns(CurveName(curve), UnitOf(sweep.quantity));
+    for (const PlottedCurve& curve : curves)
+        columns(ColumnPrefix(sweep, curve), CurveName(curve), UnitOf(sweep.quantity));
     if (kept) {
         header += separator + QStringLiteral("f(Zi kept)[Hz]");
-        columns(QStringLiteral("Zi kept"), UnitOf(PlottedQuantity::InputImpedance));
+        columns({}, QStringLiteral("Zi kept"), UnitOf(PlottedQuantity::InputImpedance));
     }
     return header + '\n';
 }

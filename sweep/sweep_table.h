@@ -5,7 +5,8 @@
 // of every plotted curve — each number in its shortest exact form, empty
 // cells where the graph leaves a point out. A kept curve adds its own
 // frequency, magnitude and phase as three more columns, row j holding its
-// point j; it was recorded in 32 bits, and is written so.
+// point j; it was recorded in 32 bits, and is written so. The curves of a
+// stepped family are named after their value: "Z3.C=2.2u |Zi|[ohm]".
 
 #include <QChar>
 #include <QString>

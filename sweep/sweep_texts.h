@@ -9,6 +9,9 @@ namespace graph_text {
 // Messages.
 inline constexpr const char* kEmfNotZero = QT_TRANSLATE_NOOP("Brivel", "起電力Ｅを０以外の値にして下さい。");
 
+// Between a stepped value, or anything else named, and what went wrong with it.
+inline constexpr const char* kFailedFor = "：";
+
 // What a search adds to its finding, or says when it finds nothing.
 inline constexpr const char* kAtSpanEnd = QT_TRANSLATE_NOOP("Brivel", "（掃引範囲の端）");
 inline constexpr const char* kNotInSpan = QT_TRANSLATE_NOOP("Brivel", "：掃引範囲にありません");

@@ -11,6 +11,7 @@
 #include "document/language.h"
 #include "calc/number_text.h"
 #include "calc/prefixed_number.h"
+#include "document/half_width.h"
 #include "platform/message_box.h"
 #include "document/qstring_utf8.h"
 #include "selector.h"
@@ -29,23 +30,6 @@ constexpr double kPointStep = 0.25;
 // A line edit keeps this much free at either side of its text, and the
 // caret takes one pixel more.
 constexpr int kTextMarginPixels = 2;
-
-// The full-width forms of the printable ASCII characters, as a Japanese input
-// method gives them.
-constexpr char16_t kFullWidthFirst = u'！';
-constexpr char16_t kFullWidthLast = u'～';
-constexpr char16_t kFullWidthOffset = kFullWidthFirst - u'!';
-
-QString HalfWidth(QString text)
-{
-    for (QChar& ch : text) {
-        if (ch.unicode() >= kFullWidthFirst && ch.unicode() <= kFullWidthLast)
-            ch = QChar(ch.unicode() - kFullWidthOffset);
-        else if (ch == QChar(u'　'))
-            ch = QChar(u' ');
-    }
-    return text;
-}
 
 struct UnitValue {
     const Unit* unit;

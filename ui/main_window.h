@@ -26,6 +26,7 @@
 #include "document/signed_sum_entry.h"
 #include "document/units.h"
 #include "platform/save_file_dialog.h"
+#include "element_tuning_window.h"
 
 class CircuitPicture;
 class DiagramWindow;
@@ -117,7 +118,7 @@ struct CalcControls {
     QLabel* voltageDegrees = nullptr;
 };
 
-class MainWindow : public QWidget, private GraphHost {
+class MainWindow : public QWidget, private GraphHost, private TuningHost {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -181,6 +182,12 @@ public:
     void OnLanguageChosen(Language language);
     // The diagram window, once 回路図 has opened it.
     DiagramWindow* Diagram() const { return diagram_; }
+    // The circuit menu and the graphs' menu: the window that tunes and steps
+    // an element, beside the graph page, which it shows; before curves can
+    // be drawn, the message that asks for the circuit.
+    void OpenElementTuning() override;
+    // That window, once opened.
+    ElementTuningWindow* Tuning() { return tuning_; }
 
     // Opens the circuit file as if its circuit had been entered through the
     // fields and dialogs; a refused file is said in a message and leaves
@@ -403,6 +410,10 @@ private:
     void OpenPrintPreview() override;
     QString CircuitFile() const override { return filePath_; }
 
+    // What the tuning window asks of the window.
+    ElementEntry EnteredElements(int b) const override;
+    bool StoreTunedElement(int b, ElementKind kind, const ValueEntry& value) override;
+
     // What the user entered, as a circuit file holds it: E and f are the
     // last numeric texts of their fields, whose values are in use; the
     // display units are always set.
@@ -444,4 +455,5 @@ private:
     DiagramWindow* diagram_ = nullptr;
     SaveFileChooser exportChooser_;
     ExportPlace netlistPlace_;
+    ElementTuningWindow* tuning_ = nullptr;
 };

@@ -105,6 +105,7 @@ void MainWindow::BuildMenuBar()
     Command(circuit->addAction(QString(), this, &MainWindow::OnMatrixFromCurrents), texts::kMatrixFromCurrents);
     Command(circuit->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_D), this, &MainWindow::OnDiagram),
             texts::kDiagramCommand);
+    Command(circuit->addAction(QString(), this, &MainWindow::OpenElementTuning), graph_text::kMenuTune);
     QMenu* language = Menu(Menu(menuBar_, texts::kViewMenu), texts::kLanguageMenu);
     auto* languages = new QActionGroup(language);
     for (Language l : {Language::Japanese, Language::English}) {

@@ -139,6 +139,11 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--results", sample, "more.brivel"}, 2, 0, "引数が正しくありません：…"},
         {{"--results"}, 2, 0, "引数が正しくありません：…"},
         {{"--full"}, 2, 0, "引数が正しくありません：…"},
+        {{"--sweep", sample, "--step", "Z3.C=１ｕ、4k7 2.2μ"}, 0, 502, ""},
+        {{"--sweep", sample, "--step", "Z3.C=1u,2.2x"}, 2, 0, "…：「2.2x」は値として読めません（9 文字目）。\n"},
+        {{"--sweep", sample, "--step", "Z4.C=1u"}, 2, 0, "…など）として読めません（1 文字目）。\n"},
+        {{"--sweep", sample, "--step", "Z1.L=1m,1e306"}, 1, 502, "Z1.L=1e+306: オーバーフローが発生しました。\n"},
+        {{"--results", sample, "--step", "Z1.R=1"}, 2, 0, "引数が正しくありません：…"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

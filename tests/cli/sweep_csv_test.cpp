@@ -14,6 +14,8 @@
 #include "tests/support/recording_surface.h"
 #include "document/circuit_file.h"
 #include "document/circuit_of_document.h"
+#include "document/qstring_utf8.h"
+#include "document/sweep_csv.h"
 
 namespace {
 
@@ -104,6 +106,25 @@ TEST(SweepCsv, RowsAreThePointsTheGraphPageDraws)
         ASSERT_EQ(DrawSweep(plotted, outcome, g, mag, ph).kind, SweepResult::Completed);
         EXPECT_EQ(printedMagnitude, Drawn(mag));
         EXPECT_EQ(printedPhase, Drawn(ph));
+
+        // --step: after the frequencies, per value the columns of the plain
+        // sweep of the circuit with that value, named after the value.
+        const ProgramRun stepped = RunProgram(QStringList{"--sweep", path, "--step", "Z2.R=4k7 0"} + range);
+        ASSERT_EQ(stepped.exitCode, 0) << stepped.err.toStdString();
+        QStringList columns;
+        for (const auto& [typed, name] : {std::pair{"4700", "Z2.R=4.7k "}, std::pair{"0", "Z2.R=0 "}}) {
+            CircuitDocument document = *ReadCircuitFile(path).document;
+            document.elements[1]->values[kResistanceEntry] = {typed, U8(texts::kOhm)};
+            const QStringList plain =
+                SweepCsvOf(document, c.quantity, {c.from, decades}).text.split('\n', Qt::SkipEmptyParts);
+            QStringList header = plain[0].split(',').mid(1);
+            for (QString& column : header) column.prepend(name);
+            if (columns.isEmpty())
+                for (const QString& line : plain) columns << line.section(',', 0, 0);
+            columns[0] += ',' + header.join(',');
+            for (qsizetype k = 1; k < plain.size(); ++k) columns[k] += ',' + plain[k].section(',', 1);
+        }
+        EXPECT_EQ(stepped.out.split('\n', Qt::SkipEmptyParts), columns);
 
         // --find prints, to the last bit, what the graph's search finds on
         // that curve (branch 1 unless told).

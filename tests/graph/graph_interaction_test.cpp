@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/analysis.h"
+#include "graph/curve_legend.h"
 #include "graph/marker_overlay.h"
 #include "graph/readout_text.h"
 #include "document/qstring_utf8.h"
@@ -374,6 +375,58 @@ TEST_F(InteractionTest, HeldReadingsBelongToTheirQuantityAndGoWithTheResults)
     hold(mag, 3.5, 2);
     Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
     EXPECT_EQ(page->ValueReadoutLabel(Graph::Magnitude).text(), "");
+}
+
+// Tuning and stepping draw copies of the circuit with Z3's capacitor varied:
+// the curves, the marker and the searches are theirs; the circuit stays.
+TEST_F(InteractionTest, TunedAndSteppedCurvesAreThoseOfCopiesOfTheCircuit)
+{
+    const ElementSlot c3{3, ElementKind::Capacitance};
+    const PlottedCurve zi{PlottedQuantity::InputImpedance, 0};
+    PictureBox& mag = page->GraphBox(Graph::Magnitude);
+    const QPoint middle(mag.width() / 2, mag.height() / 2);
+    ChooseFromGraphMenu(*page, Graph::Magnitude, middle, GraphMenuItem::Tune);
+    EXPECT_EQ(host.tunings, 1);
+
+    page->VaryElement({c3, {22e-9}, false});
+    const Circuit tuned = WithElementValue(circuit, {c3, 22e-9});
+    SweepResult outcome;
+    const PlottedSweep expected = PlotSweep(&tuned, state, page->CheckedBranches(), true, outcome);
+    EXPECT_EQ(ValueAt(page->Plotted(), zi, 300)->magnitude, ValueAt(expected, zi, 300)->magnitude);
+    EXPECT_EQ(ElementValueIn(circuit, c3), 1e-7);
+    ChooseFromGraphMenu(*page, Graph::Magnitude, middle, GraphMenuItem::Minimum);
+    EXPECT_EQ(page->Marker()->point.frequency,
+              SearchCurve(tuned, expected, zi, CurveSearch::Minimum, std::nullopt).points[0].frequency);
+    EXPECT_TRUE(page->MarkerValuesLabel().text().endsWith(U8("Z3: C = 22 nF　最小値")));
+    page->EndVariation();
+    EXPECT_EQ(ElementValueIn(page->Plotted().circuit, c3), 1e-7);
+    EXPECT_FALSE(page->MarkerValuesLabel().text().contains("Z3:"));
+
+    // A family: a curve per value in its colour, named in the legend; the
+    // marker takes the curve nearest the pointer, the searches the marker's.
+    page->VaryElement({c3, {22e-9, 47e-9, 100e-9}, true});
+    ASSERT_EQ(CurvesOf(page->Plotted()).size(), 3u);
+    for (int m = 0; m < 3; ++m) EXPECT_TRUE(Drawn(mag, FamilyColour(m))) << m;
+    EXPECT_TRUE(page->Legend().isVisible());
+    EXPECT_EQ(page->Legend().Legend().entries[1].text, U8("47 nF"));
+    const PlottedCurve second{PlottedQuantity::InputImpedance, 0, 1};
+    const CurvePoint dip = SearchCurve(AnalysedCircuit(page->Plotted(), second), page->Plotted(), second,
+                                       CurveSearch::Minimum, std::nullopt)
+                               .points[0];
+    const QPoint atDip = At(mag, std::log10(dip.frequency), std::log10(dip.magnitude));
+    QTest::mouseMove(&mag, atDip);
+    EXPECT_EQ(page->Marker()->curve, second);
+    EXPECT_TRUE(page->MarkerValuesLabel().text().endsWith(U8("Z3: C = 47 nF")));
+    QTest::mouseClick(&mag, Qt::LeftButton, {}, atDip);
+    ChooseFromGraphMenu(*page, Graph::Magnitude, QPoint(5, 5), GraphMenuItem::Minimum);
+    EXPECT_EQ(page->Marker()->point.frequency, dip.frequency);
+    Click(page->KeepCurveButton());
+    EXPECT_GT(CountPixels(mag.Image(), Whitish), 100);
+
+    // For a branch quantity, the element's own branch alone.
+    Click(page->QuantityOption(PlottedQuantity::BranchCurrent));
+    for (const PlottedCurve& curve : CurvesOf(page->Plotted())) EXPECT_EQ(curve.branch, 3);
+    EXPECT_EQ(page->Legend().Legend().title, U8("I03　Z3: C"));
 }
 
 TEST_F(PageTest, KeepingBeforeAnySweepOnlySwitchesState)

@@ -24,7 +24,7 @@
 // While enabled, the results are those of the circuit as it is now.
 struct FakeHost : GraphHost {
     bool enabled = false;
-    int frequencyPresses = 0, returns = 0, previews = 0;
+    int frequencyPresses = 0, returns = 0, previews = 0, tunings = 0;
     GraphPage* page = nullptr;
     const Circuit* circuit = nullptr;
     mutable std::optional<CalculatedPage> results;
@@ -45,6 +45,7 @@ struct FakeHost : GraphHost {
     }
     void PressReturn() override { ++returns; }
     void OpenPrintPreview() override { ++previews; }
+    void OpenElementTuning() override { ++tunings; }
 };
 
 // A right click on the graph at `at` (its logical pixels), then the item

@@ -19,6 +19,7 @@ public:
     void PressFrequencyCommand() override {}
     void PressReturn() override { ++returns; }
     void OpenPrintPreview() override {}
+    void OpenElementTuning() override {}
     QString CircuitFile() const override { return QStringLiteral("bridge.brivel"); }
 };
 

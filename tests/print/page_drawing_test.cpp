@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -329,6 +330,27 @@ TEST_F(PageDrawing, BranchVoltagesOnlyForCheckedBranchesInTheirColours)
     EXPECT_EQ(starts, (std::vector<QColor>{b1, b1, b3, b3}));  // level then phase, per branch
     for (const DrawCall& d : page.CallsOf(DrawCall::LineTo)) EXPECT_TRUE(d.colour == b1 || d.colour == b3);
     EXPECT_EQ(page.CallsOf(DrawCall::LineTo).size(), 4u * 500);
+}
+
+// A stepped family: each value's curves in its colour, the legend below the
+// phase graph's labels and inside the block the clipboard copies.
+TEST_F(PageDrawing, SteppedFamilyInItsColoursWithItsLegendBelowThePhaseGraph)
+{
+    SweepResult swept;
+    const ElementVariation steps{{3, ElementKind::Capacitance}, {1e-6, 2.2e-6, 4.7e-6}, true};
+    const PlottedSweep family = PlotVariedSweep(c, g, {}, true, steps, swept);
+    ASSERT_EQ(PageDrawer(prt, picture, g, family, swept).DrawPage().kind, SweepResult::Completed);
+    const float D = LayoutWidth(prt.paper.paperWidthMm, prt.margins);
+    for (int m = 0; m < 3; ++m) {
+        EXPECT_GT(CurveCalls(FamilyColour(m), prt.frames.phaseTop, prt.frames.phaseBottom).size(), 100u) << m;
+        const auto strokes = page.CallsOf(DrawCall::Line);
+        EXPECT_EQ(std::count_if(strokes.begin(), strokes.end(),
+                                [&](const DrawCall& d) { return d.colour == FamilyColour(m) && d.y1 > LegendTop(D); }),
+                  1);
+    }
+    const std::vector<DrawCall> legend = PrintsIn(LegendTop(D), 1e9);
+    EXPECT_EQ(TextsOf(legend), (std::vector<QString>{"Z3: C", "1 μF", "2.2 μF", "4.7 μF"}));
+    EXPECT_GT(ClipScale(prt.paper, prt.margins, LegendRows(3)).bottom, legend.back().y1 + LineHeight());
 }
 
 TEST_F(PageDrawing, ArithmeticErrorOfTheImpedanceCurveIsReportedButADivisionByZeroSkipsItsPoint)

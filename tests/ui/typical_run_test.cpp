@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QSlider>
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -15,10 +17,13 @@
 #include <gtest/gtest.h>
 
 #include "graph/graph_page.h"
+#include "graph/graph_texts.h"
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
 
 #include "document/qstring_utf8.h"
+#include "ui/element_tuning_window.h"
+#include "ui/entry_field.h"
 #include "ui/result_label.h"
 #include "ui/selector.h"
 #include "ui/tab_control.h"
@@ -193,6 +198,36 @@ TEST(TypicalRun, DrawingChangesNothing)
     graph.BranchCheck(3).setChecked(true);
     user.Click(&graph.QuantityOption(PlottedQuantity::BranchVoltage));
     unchanged("branch voltages");
+
+    // Tuning and stepping draw copies of the circuit: nothing changes before
+    // 確定, and the exports below carry the family.
+    user.window().SetFileChoosers({}, [&](QWidget*, const QString&) { return dir.filePath("circuit.brivel"); });
+    ASSERT_TRUE(user.window().OnSaveAs());
+    const CircuitDocument entered = user.document();
+    const ElementSlot c3{3, ElementKind::Capacitance};
+    user.Command(graph_text::kMenuTune);
+    ElementTuningWindow& tuning = *user.window().Tuning();
+    ASSERT_TRUE(tuning.isVisible());
+    user.Choose(&tuning.BranchSelector(), "Z3");
+    user.Click(&tuning.KindOption(ElementKind::Capacitance));
+    EXPECT_EQ(tuning.ValueField().text(), "4.7");
+    QTest::keyClick(&tuning.Slider(), Qt::Key_Right);
+    EXPECT_GT(*tuning.ValueInUse(), 4.7e-6);
+    EXPECT_EQ(ElementValueIn(graph.Plotted().circuit, c3), *tuning.ValueInUse());
+    unchanged("tuning");
+    user.TypeInto(&tuning.StepsField(), "1u 2.2x");
+    user.Click(&tuning.DrawButton());
+    ASSERT_EQ(user.TakeMessages().size(), 1u);
+    EXPECT_EQ(tuning.StepsField().selectedText(), "2.2x");
+    user.TypeInto(&tuning.StepEndField(0), "1u");
+    user.TypeInto(&tuning.StepEndField(1), "4.7u");
+    user.Click(&tuning.GenerateButton());
+    EXPECT_EQ(tuning.StepsField().text(), "1u, 2.17u, 4.7u");
+    user.Click(&tuning.DrawButton());
+    EXPECT_EQ(graph.Plotted().family.size(), 3u);
+    unchanged("stepping");
+    EXPECT_EQ(user.document(), entered);
+    EXPECT_FALSE(user.window().isWindowModified());
     graph.SetSaveFileChooser([&](QWidget*, const SaveQuestion&) { return dir.filePath("graph.csv"); });
     graph.OnSaveCsv();
     unchanged("graph CSV");
@@ -214,7 +249,36 @@ TEST(TypicalRun, DrawingChangesNothing)
             }
             preview.close();
         }));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 6);
+    EXPECT_TRUE(user.messages().empty());
+    QFile csv(dir.filePath("sweep.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readLine().contains("Z3.C=2.17u |V03|[V]"));
+
+    // 確定 stores what the field shows as the element dialog does, and the
+    // circuit is calculated and drawn anew.
+    QTest::keyClick(&tuning.Slider(), Qt::Key_Right);
+    const ValueEntry shown{tuning.ValueField().text(), tuning.UnitSelector().currentText()};
+    const double confirmed = *tuning.ValueInUse();
+    user.Click(&tuning.ConfirmButton());
+    EXPECT_EQ(user.document().elements[2]->values[kCapacitanceEntry], shown);
+    EXPECT_TRUE(user.window().isWindowModified());
+    EXPECT_TRUE(user.window().results().valid);
+    EXPECT_NE(CalculationPage(user), calculated);
+    EXPECT_FALSE(graph.Variation());
+    EXPECT_EQ(ElementValueIn(graph.Plotted().circuit, c3), confirmed);
+
+    // No capacitor: a range is typed first. Closing draws the circuit's own
+    // curves again.
+    user.Choose(&tuning.BranchSelector(), "Z1");
+    EXPECT_FALSE(tuning.Slider().isEnabled());
+    user.TypeInto(&tuning.RangeField(0), "10n");
+    user.TypeInto(&tuning.RangeField(1), "1u");
+    QTest::keyClick(&tuning.RangeField(1), Qt::Key_Return);
+    QTest::keyClick(&tuning.Slider(), Qt::Key_End);
+    EXPECT_EQ(ElementValueIn(graph.Plotted().circuit, {1, ElementKind::Capacitance}), 1e-6);
+    tuning.close();
+    EXPECT_EQ(ElementValueIn(graph.Plotted().circuit, {1, ElementKind::Capacitance}), 0);
     EXPECT_TRUE(user.messages().empty());
 }
 
