@@ -171,7 +171,7 @@ std::optional<QString> ReadStepOption(const QString& text, int branches, StepOpt
     static const QRegularExpression form(QStringLiteral("^Z([1-9][0-9]?)\\.([RLC])$"));
     const QRegularExpressionMatch element = form.match(name);
     const int branch = element.hasMatch() ? element.captured(1).toInt() : 0;
-    if (equals < 0 || branch < 1 || branch > branches) return U8(texts::kStepElementUnreadable).arg(name).arg(1);
+    if (equals < 0 || branch < 1 || branch > branches) return Tr(texts::kStepElementUnreadable).arg(name).arg(1);
     const QString list = text.mid(equals + 1);
     const StepList read = ReadStepList(list);
     if (read.unreadable) return StepListProblem(list, *read.unreadable, equals + 1);
@@ -192,7 +192,7 @@ int RunSweep(const Arguments& a)
         if (!a.Has(Option::Step)) return std::nullopt;
         const std::optional<QString> wrong = ReadStepOption(stepText, branches, step);
         if (!wrong) return std::nullopt;
-        return OptionName(Option::Step) + ' ' + stepText + U8(graph_text::kFailedFor) + *wrong;
+        return OptionName(Option::Step) + ' ' + stepText + Tr(graph_text::kFailedFor) + *wrong;
     };
     if (const auto wrong = wrongStep(Circuit::MaxBranches)) return UsageError(*wrong);
     const CircuitFileRead read = ReadToCalculate(a.Value(Option::Sweep));

@@ -171,6 +171,6 @@ QString HelpText()
     for (const char* line : kSynopsis) text += QStringLiteral("  ") + QLatin1String(line) + '\n';
     text += '\n' + Tr(texts::kHelpWindow) + "\n\n";
     for (const OptionEntry& entry : kOptions)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(entry.shown), -kOptionColumn).arg(U8(entry.help));
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(entry.shown), -kOptionColumn).arg(Tr(entry.help));
     return text + '\n' + Tr(texts::kHelpToolkit) + '\n' + Tr(texts::kHelpExitStatus) + '\n';
 }

@@ -23,7 +23,7 @@
 
 namespace file_read {
 
-void Refuse(const char* reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
+void Refuse(const char* reason, const QString& place) { throw CircuitFileError{Tr(reason), place}; }
 void Refuse(const std::string& reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
 
 QString Item(const QString& place, const QString& key) { return place.isEmpty() ? key : place + '.' + key; }

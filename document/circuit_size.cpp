@@ -29,7 +29,7 @@ QString Span(const QString& letter, int first, int last)
 {
     const QString a = letter + QString::number(first), b = letter + QString::number(last);
     if (first == last) return a;
-    return a + U8(last == first + 1 ? texts::kListSeparator : texts::kThrough) + b;
+    return a + Tr(last == first + 1 ? texts::kListSeparator : texts::kThrough) + b;
 }
 
 // The matrix elements of loops first … last, column by column: "Z14～Z44、Z15～Z55".

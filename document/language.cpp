@@ -25,6 +25,8 @@ void Install(const QString& name, const QString& folder)
 
 QString Tr(const char* source) { return QCoreApplication::translate(kTextContext, source); }
 
+QString Tr(const MarkedText& text) { return QCoreApplication::translate(kTextContext, text.source, text.comment); }
+
 QString Tr(const QString& source) { return Tr(source.toUtf8().constData()); }
 
 QString Tr(const std::string& source) { return Tr(source.c_str()); }

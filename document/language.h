@@ -11,9 +11,19 @@
 // The context of every marked text.
 inline constexpr const char* kTextContext = "Brivel";
 
+// A marked text whose Japanese says something else elsewhere too, marked
+// with QT_TRANSLATE_NOOP3: the comment tells the two translations apart.
+struct MarkedText {
+    constexpr MarkedText(const char* text) : source(text) {}
+    constexpr MarkedText(const char* text, const char* what) : source(text), comment(what) {}
+    const char* source;
+    const char* comment = nullptr;
+};
+
 // A marked text, or a text kept by its Japanese form (a unit of the
 // document), as the language in use writes it.
 QString Tr(const char* source);
+QString Tr(const MarkedText& text);
 QString Tr(const QString& source);
 QString Tr(const std::string& source);
 

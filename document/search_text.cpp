@@ -12,7 +12,7 @@ SearchText SearchTextOf(const CircuitDocument& document, const SearchRequest& re
     const DocumentSweep swept = SweepOfDocument(document, request.curve.quantity, request.range, plotted);
     if (!swept.sweep) return {{}, std::nullopt, swept.failure};
     const SearchFinding finding = SearchCurve(swept.circuit, *swept.sweep, request.curve, request.search, std::nullopt);
-    const QString name = U8(SearchName(request.search));
+    const QString name = Tr(SearchName(request.search));
     if (finding.points.empty()) return {{}, std::nullopt, name + Tr(graph_text::kNotInSpan)};
     SearchText text;
     for (const CurvePoint& p : finding.points)

@@ -17,6 +17,7 @@
 #include "sweep/sweep_table.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "document/whole_file.h"
 
@@ -38,20 +39,6 @@ constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
     {GraphMenuItem::Tune, graph_text::kMenuTune, true},
 };
 
-// What the readout line says a search found: its name, whether the extreme
-// is an end of the span, and every −3 dB frequency.
-QString NoteOf(CurveSearch search, const SearchFinding& finding)
-{
-    QString note = U8(SearchName(search));
-    if (finding.atSpanEnd) note += Tr(graph_text::kAtSpanEnd);
-    if (search == CurveSearch::HalfPower) {
-        QStringList frequencies;
-        for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
-        note += Tr(graph_text::kIdeographicSpace) + frequencies.join(Tr(graph_text::kAndThen));
-    }
-    return note;
-}
-
 }  // namespace
 
 void GraphPage::BuildGraphMenu()
@@ -59,7 +46,8 @@ void GraphPage::BuildGraphMenu()
     graphMenu_ = new QMenu(this);
     for (const MenuEntry& entry : kMenuEntries) {
         if (entry.separatorBefore) graphMenu_->addSeparator();
-        menuActions_[static_cast<int>(entry.item)] = graphMenu_->addAction(U8(entry.caption));
+        QAction* action = menuActions_[static_cast<int>(entry.item)] = graphMenu_->addAction(QString());
+        ShowText(action, TextRole::Text, entry.caption);
     }
     const auto search = [this](GraphMenuItem item, CurveSearch kind) {
         connect(&MenuAction(item), &QAction::triggered, this, [this, kind] { OnSearch(kind); });
@@ -85,19 +73,15 @@ void GraphPage::OnGraphMenuRequested(Graph graph, const QPointF& at)
     graphMenu_->popup(box.mapToGlobal(at.toPoint()));
 }
 
-void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note)
+void GraphPage::HoldFinding(const PlottedCurve& curve, CurveSearch search, const SearchFinding& finding)
 {
-    const CurvePoint& point = found.front();
-    PlaceMarker(curve, point, note, found);
+    const CurvePoint& point = finding.points.front();
+    PlaceMarker(curve, point, search, finding);
     markerHeld_ = true;
-    const int i = IndexOf(menuGraph_);
-    const double x = std::log10(point.frequency);
-    const QString value = menuGraph_ == Graph::Phase ? PhaseReadout(PlottedPhaseOf(*marker_))
-                                                     : MagnitudeReadout(state_.quantity, std::log10(point.magnitude));
-    readoutHeld_[i] = true;
-    Held(menuGraph_) = {FrequencyReadout(x), value};
-    frequencyReadouts_[i]->setText(Held(menuGraph_).frequency);
-    valueReadouts_[i]->setText(Held(menuGraph_).value);
+    const double y = menuGraph_ == Graph::Phase ? PlottedPhaseOf(*marker_) : std::log10(point.magnitude);
+    readoutHeld_[IndexOf(menuGraph_)] = true;
+    Held(menuGraph_) = Reading{std::log10(point.frequency), y};
+    ShowReading(menuGraph_, Held(menuGraph_));
     ShowReadout(menuGraph_, true);
 }
 
@@ -109,10 +93,10 @@ void GraphPage::OnSearch(CurveSearch search)
     const SearchFinding finding =
         SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
-        ShowMessage(U8(SearchName(search)) + Tr(graph_text::kNotInSpan), MessageIcon::None, this);
+        ShowMessage(Tr(SearchName(search)) + Tr(graph_text::kNotInSpan), MessageIcon::None, this);
         return;
     }
-    HoldFinding(*curve, finding.points, NoteOf(search, finding));
+    HoldFinding(*curve, search, finding);
 }
 
 void GraphPage::OnFitPositions()

@@ -71,6 +71,6 @@ inline constexpr const char* kMenuSaveCsv = QT_TRANSLATE_NOOP("Brivel", "ＣＳ�
 inline constexpr const char* kCsvFilter = "CSV (*.csv)";
 inline constexpr const char* kCsvSuffix = "csv";
 inline constexpr const char* kCsvDefaultName = "brivel_sweep.csv";
-inline constexpr const char* kMenuTune = "素子値の調整(&T)…";
+inline constexpr const char* kMenuTune = QT_TRANSLATE_NOOP("Brivel", "素子値の調整(&T)…");
 
 }  // namespace graph_text

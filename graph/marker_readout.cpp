@@ -1,5 +1,7 @@
 #include "graph/marker_readout.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -48,14 +50,14 @@ QString Significant(double v)
 QString MarkerFrequencyText(double frequency)
 {
     for (const FrequencyUnit& u : kFrequencyUnits)
-        if (frequency < u.upper) return Significant(frequency / u.divisor) + U8(u.unit);
+        if (frequency < u.upper) return Significant(frequency / u.divisor) + Tr(u.unit);
     return Significant(frequency) + Tr(unit_text::kHertz);
 }
 
 QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude)
 {
     const UnitRange& range = RangeOf(UnitsOf(quantity), magnitude);
-    return Significant(InUnit(range, magnitude)) + U8(range.unit);
+    return Significant(InUnit(range, magnitude)) + Tr(range.unit);
 }
 
 QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + Tr(graph_text::kReadoutDegree); }
@@ -69,4 +71,16 @@ QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, con
                    QStringLiteral("∠%1 = ").arg(name) + MarkerPhaseText(point.phase);
     if (!note.isEmpty()) text += gap + note;
     return text;
+}
+
+QString SearchNote(CurveSearch search, const SearchFinding& finding)
+{
+    QString note = Tr(SearchName(search));
+    if (finding.atSpanEnd) note += Tr(graph_text::kAtSpanEnd);
+    if (search == CurveSearch::HalfPower) {
+        QStringList frequencies;
+        for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
+        note += Tr(graph_text::kIdeographicSpace) + frequencies.join(Tr(graph_text::kAndThen));
+    }
+    return note;
 }

@@ -30,7 +30,7 @@ QString MagnitudeReadout(PlottedQuantity quantity, double y)
 {
     const auto v = static_cast<float>(std::pow(10.0, y));
     const UnitRange& range = RangeOf(UnitsOf(quantity), v);
-    return Rounded(InUnit(range, v)) + QString::fromUtf8(range.unit);
+    return Rounded(InUnit(range, v)) + Tr(range.unit);
 }
 
 QString PhaseReadout(double y) { return Rounded(y) + Tr(graph_text::kReadoutDegree); }

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "document/language.h"
 
 namespace {
 
@@ -27,14 +26,23 @@ const char* PropertyOf(TextRole role)
     return "text";
 }
 
+// The target itself, or for an action the widget it belongs to, through the
+// group it may belong to first.
+QObject* WidgetOf(QObject* target)
+{
+    QObject* widget = target;
+    while (!widget->isWidgetType()) widget = widget->parent();
+    return widget;
+}
+
 // One kept text. It lives beside its target as a child of the target's
 // widget, where QEvent::LanguageChange reaches it: a widget passes that event
 // on to every child.
 // A later text of the same target and kind takes its place.
 class KeptText : public QObject {
 public:
-    KeptText(QObject* target, const char* kind, const char* source, std::function<void(const QString&)> show)
-        : QObject(target->isWidgetType() ? target : target->parent()),
+    KeptText(QObject* target, const char* kind, const MarkedText& source, std::function<void(const QString&)> show)
+        : QObject(WidgetOf(target)),
           target_(target),
           kind_(kind),
           source_(source),
@@ -64,13 +72,13 @@ private:
 
     QPointer<QObject> target_;
     QByteArray kind_;
-    const char* source_;
+    MarkedText source_;
     std::function<void(const QString&)> show_;
 };
 
 }  // namespace
 
-void ShowText(QObject* target, TextRole role, const char* source, const QStringList& arguments)
+void ShowText(QObject* target, TextRole role, const MarkedText& source, const QStringList& arguments)
 {
     const char* property = PropertyOf(role);
     new KeptText(target, property, source, [target, property, arguments](const QString& text) {
@@ -80,7 +88,7 @@ void ShowText(QObject* target, TextRole role, const char* source, const QStringL
     });
 }
 
-void ShowText(QObject* target, const char* source, std::function<void(const QString&)> show)
+void ShowText(QObject* target, const MarkedText& source, std::function<void(const QString&)> show)
 {
     new KeptText(target, "", source, std::move(show));
 }

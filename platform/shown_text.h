@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "document/language.h"
+
 class QObject;
 class QWidget;
 
@@ -17,11 +19,11 @@ enum class TextRole { Text, Title, WindowTitle, ToolTip, AccessibleName, Accessi
 
 // Shows the source text, its %1, %2 … filled with the arguments, as the
 // target's property of that role. The target is a widget, or an object
-// (an action) whose parent is one.
-void ShowText(QObject* target, TextRole role, const char* source, const QStringList& arguments = {});
+// (an action) with a widget among its ancestors.
+void ShowText(QObject* target, TextRole role, const MarkedText& source, const QStringList& arguments = {});
 
 // The same for a text that the target shows its own way: show is called with
 // the text now and after each change of language, for as long as the target
 // lives. A later text of the same target and role, or shown its own way,
 // replaces the earlier one.
-void ShowText(QObject* target, const char* source, std::function<void(const QString&)> show);
+void ShowText(QObject* target, const MarkedText& source, std::function<void(const QString&)> show);

@@ -50,7 +50,7 @@ bool PreviewWindow::Complete(const SweepResult& page)
         host_.PressReturn();
         return false;
     case SweepResult::Failed:
-        ShowMessage(QString::fromStdString(page.description), MessageIcon::Information, this);
+        ShowMessage(Tr(page.description), MessageIcon::Information, this);
         return false;
     }
     return false;
@@ -69,7 +69,7 @@ void PreviewWindow::Preview()
     try {
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
-        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
         return;
     }
     prt_.surface = previewPicture_;
@@ -139,7 +139,7 @@ void PreviewWindow::CopyToClipboard()
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
         prt_.forClipboard = false;
-        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
         return;
     }
     prt_.surface = previewPicture_;

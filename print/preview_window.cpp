@@ -19,6 +19,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "platform/shown_text.h"
 #include "print/page_host.h"
 #include "print/preview_layout.h"
 #include "print/print_texts.h"
@@ -46,15 +47,17 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const twips::Box& 
 {
     QPushButton* button = ButtonAt(parent, box);
     button->setFont(CaptionFont());
-    const QString text = QString::fromUtf8(caption);
-    button->setText(FitCaption(text, button->font(), button->width()));
-    button->setAccessibleName(text);
+    ShowText(button, caption, [button](const QString& shown) {
+        button->setText(FitCaption(shown, button->font(), button->width()));
+        button->setAccessibleName(shown);
+    });
     return button;
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box)
+QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const char* caption = nullptr)
 {
-    QGroupBox* frame = FrameAt(parent, box, QString::fromUtf8(caption));
+    QGroupBox* frame = FrameAt(parent, box);
+    if (caption != nullptr) ShowText(frame, TextRole::Title, caption);
     frame->setFont(CaptionFont());
     return frame;
 }
@@ -95,7 +98,7 @@ PreviewWindow::PreviewWindow(const GraphState& graph, PageHost& host, QWidget* p
       vectorPlace_(pdfPlace_),
       csvPlace_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
 {
-    setWindowTitle(Tr(prtext::kWindowCaption));
+    ShowText(this, TextRole::WindowTitle, prtext::kWindowCaption);
     setModal(true);
     BuildControls();
     PaperSetup();
@@ -109,14 +112,14 @@ void PreviewWindow::BuildControls()
 
     previewPicture_ = new PictureBox(this);
     previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
-    previewPicture_->setAccessibleName(Tr(prtext::kNamePreviewPicture));
-    previewPicture_->setAccessibleDescription(Tr(prtext::kDescribePreviewPicture));
+    ShowText(previewPicture_, TextRole::AccessibleName, prtext::kNamePreviewPicture);
+    ShowText(previewPicture_, TextRole::AccessibleDescription, prtext::kDescribePreviewPicture);
 
-    QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
+    QGroupBox* marginFrame = MakeFrame(this, pl::kMarginFrame, prtext::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);
     for (int i = 0; i < 4; ++i) {
         const pl::MarginControls& at = pl::kMarginControls[i];
-        auto* label = new QLabel(Tr(prtext::kMarginCaptions[i]), marginFrame);
+        auto* label = new QLabel(marginFrame);
         label->setFont(CaptionFont());
         PlaceAt(*label, at.caption);
         marginFields_[i] = new QLineEdit(marginFrame);
@@ -127,19 +130,23 @@ void PreviewWindow::BuildControls()
         marginSpinners_[i] = new ArrowSpinner(marginFrame);
         PlaceAt(*marginSpinners_[i], at.spinner);
         connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
-        const QString caption = label->text();
-        marginFields_[i]->setAccessibleName(caption);
-        marginSpinners_[i]->UpArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginUp));
-        marginSpinners_[i]->DownArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginDown));
+        QLineEdit* field = marginFields_[i];
+        ArrowSpinner* spinner = marginSpinners_[i];
+        ShowText(label, prtext::kMarginCaptions[i], [label, field, spinner](const QString& caption) {
+            label->setText(caption);
+            field->setAccessibleName(caption);
+            spinner->UpArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginUp));
+            spinner->DownArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginDown));
+        });
     }
 
     previewButton_ = MakeButton(this, prtext::kPreview, pl::kPreviewButton);
-    QGroupBox* printFrame = MakeFrame(this, "", pl::kPrintFrame);
+    QGroupBox* printFrame = MakeFrame(this, pl::kPrintFrame);
     printSetupButton_ = MakeButton(printFrame, prtext::kPrintSetup, pl::kPrintSetupButton);
     printButton_ = MakeButton(printFrame, prtext::kPrint, pl::kPrintButton);
-    copyButton_ = MakeButton(MakeFrame(this, "", pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
-    closeButton_ = MakeButton(MakeFrame(this, "", pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
-    QGroupBox* exportFrame = MakeFrame(this, "", pl::kExportFrame);
+    copyButton_ = MakeButton(MakeFrame(this, pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
+    closeButton_ = MakeButton(MakeFrame(this, pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
+    QGroupBox* exportFrame = MakeFrame(this, pl::kExportFrame);
     saveVectorButton_ = MakeButton(exportFrame, prtext::kSaveVector, pl::kSaveVectorButton);
     saveCsvButton_ = MakeButton(exportFrame, prtext::kSaveCsv, pl::kSaveCsvButton);
 
@@ -218,3 +225,9 @@ void PreviewWindow::showEvent(QShowEvent* event)
 }
 
 void PreviewWindow::reject() { CloseWindow(); }
+
+void PreviewWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && isVisible()) Preview();
+    QDialog::changeEvent(event);
+}

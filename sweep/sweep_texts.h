@@ -10,7 +10,7 @@ namespace graph_text {
 inline constexpr const char* kEmfNotZero = QT_TRANSLATE_NOOP("Brivel", "起電力Ｅを０以外の値にして下さい。");
 
 // Between a stepped value, or anything else named, and what went wrong with it.
-inline constexpr const char* kFailedFor = "：";
+inline constexpr const char* kFailedFor = QT_TRANSLATE_NOOP("Brivel", "：");
 
 // What a search adds to its finding, or says when it finds nothing.
 inline constexpr const char* kAtSpanEnd = QT_TRANSLATE_NOOP("Brivel", "（掃引範囲の端）");

@@ -1,6 +1,7 @@
 #include "diagram_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QTreeWidget>
@@ -180,12 +181,18 @@ void DiagramWindow::ListToSelection()
     canvas_->SetSelection(places);
 }
 
-void DiagramWindow::ShowCursorPlace()
+void DiagramWindow::DescribeCursorPlace()
 {
     const GridPoint at = canvas_->Cursor();
     QStringList here;
     for (int i : SegmentsThrough(drawing_.diagram, at)) here << ItemName(drawing_.diagram.segments[i]);
     canvas_->setAccessibleDescription(Tr(text::kCursorAt).arg(U8(PlaceText(at)), here.join(Tr(text::kItemGap))));
+}
+
+void DiagramWindow::ShowCursorPlace()
+{
+    DescribeCursorPlace();
+    const GridPoint at = canvas_->Cursor();
     const QPointF pixel = canvas_->View().PixelOf(at);
     const int room = qRound(canvas_->View().spacing);
     scroll_->ensureVisible(qRound(pixel.x()), qRound(pixel.y()), room, room);
@@ -253,6 +260,17 @@ void DiagramWindow::EditElements(int place)
     DrawnCircuit entered = drawing_;
     entered.elements[b - 1] = dialog.Entry();
     Edit(entered);
+}
+
+void DiagramWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && canvas_ != nullptr) {
+        ShowEquations();
+        ShowItems();
+        ShowStatus();
+        DescribeCursorPlace();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void DiagramWindow::ShowContextMenu(QPoint at)

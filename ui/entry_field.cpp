@@ -73,9 +73,9 @@ bool EntryField::LacksNumber() const { return !text().isEmpty() && !IsNumeric(St
 void EntryField::TakePrefixedValue()
 {
     if (unitSelector_ == nullptr) return;
-    const std::optional<UnitValue> value = InBestUnit(text(), units_, unitSelector_->currentText());
+    const std::optional<UnitValue> value = InBestUnit(text(), units_, unitSelector_->ChosenSource().value_or(QString()));
     if (!value) return;
-    unitSelector_->SetText(U8(value->unit->text));
+    unitSelector_->Choose(U8(value->unit->text));
     emit unitTaken();
     setText(value->text);
 }
@@ -94,7 +94,7 @@ void EntryField::Tidy()
     }
     const std::string utf8 = Std(tidy);
     const bool canBeNumber = IsNumeric(utf8) || IsUnfinishedNumber(utf8) ||
-                             (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->currentText()));
+                             (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->ChosenSource().value_or(QString())));
     Mark(!canBeNumber);
     FitFace();
     emit entryChanged();

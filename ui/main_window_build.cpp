@@ -128,13 +128,6 @@ QGroupBox* Frame(QWidget* parent, const char* caption, const Box& at)
     return frame;
 }
 
-void AddUnits(Selector* selector, UnitList list)
-{
-    QStringList sources;
-    for (const Unit& u : list) sources << U8(u.text);
-    selector->SetItems(sources);
-}
-
 QStringList Counts(int most)
 {
     QStringList sources;
@@ -294,16 +287,16 @@ void MainWindow::BuildResultFrames(QWidget* page)
 
 void MainWindow::FillLists()
 {
-    AddUnits(ui_.emfUnit, units::kEmf);
-    AddUnits(ui_.frequencyUnit, units::kFrequency);
+    ui_.emfUnit->SetUnits(units::kEmf);
+    ui_.frequencyUnit->SetUnits(units::kFrequency);
     ui_.emfField->SetUnitSelector(ui_.emfUnit, units::kEmf);
     ui_.frequencyField->SetUnitSelector(ui_.frequencyUnit, units::kFrequency);
     ui_.loopCount->SetItems(Counts(Circuit::MaxLoops));
     ui_.branchCount->SetItems(Counts(Circuit::MaxBranches));
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) AddUnits(ui_.impedanceUnit[b], units::kImpedanceDisplay);
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) AddUnits(ui_.currentUnit[b], units::kCurrentDisplay);
-    AddUnits(ui_.inputImpedanceUnit, units::kImpedanceDisplay);
-    AddUnits(ui_.voltageUnit, units::kVoltageDisplay);
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) ui_.impedanceUnit[b]->SetUnits(units::kImpedanceDisplay);
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) ui_.currentUnit[b]->SetUnits(units::kCurrentDisplay);
+    ui_.inputImpedanceUnit->SetUnits(units::kImpedanceDisplay);
+    ui_.voltageUnit->SetUnits(units::kVoltageDisplay);
 }
 
 void MainWindow::Connect()

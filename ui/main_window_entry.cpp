@@ -20,8 +20,8 @@
 
 void MainWindow::ChooseUnit(const Selector* selector, UnitList list, QString& unit)
 {
-    const QString text = selector->currentText();
-    if (MultiplierOf(list, Std(text))) unit = text;
+    const std::optional<QString> source = selector->ChosenSource();
+    if (source && MultiplierOf(list, Std(*source))) unit = *source;
 }
 
 // Empty or an unfinished number: the value waits for a number.

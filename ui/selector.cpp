@@ -105,6 +105,13 @@ void Selector::SetItems(const QStringList& sources)
     for (const QString& source : sources) addItem(Tr(source), source);
 }
 
+void Selector::SetUnits(UnitList units)
+{
+    QStringList sources;
+    for (const Unit& unit : units) sources << QString::fromUtf8(unit.text);
+    SetItems(sources);
+}
+
 void Selector::Choose(const QString& source)
 {
     const int i = findData(source);

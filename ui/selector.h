@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <optional>
 
+#include "document/units.h"
+
 class Selector : public QComboBox {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
     // by their source: a unit or a count is chosen and read by its source,
     // whatever language shows it.
     void SetItems(const QStringList& sources);
+    // The units of the list, kept by their texts in the program's own language.
+    void SetUnits(UnitList units);
     // Shows the item of that source without raising chosen().
     void Choose(const QString& source);
     // The source of the item the selector's text names; nothing for a typed

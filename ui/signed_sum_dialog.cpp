@@ -8,6 +8,7 @@
 
 #include "document/language.h"
 #include "look.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "texts.h"
 
@@ -45,10 +46,10 @@ SignedSumDialog::SignedSumDialog(SumKind kind, int offered, const QString& eleme
 void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
                                          const std::array<twips::Box, 2>& closing, const twips::Box& definitionLine)
 {
-    plusButton_ = GothicButton(this, Tr(texts::kPlus), signs[0], kSignPoints);
-    okButton_ = GothicButton(this, Tr(texts::kOk), closing[0], kClosingPoints);
-    minusButton_ = GothicButton(this, Tr(texts::kMinus), signs[1], kSignPoints);
-    cancelButton_ = GothicButton(this, Tr(texts::kCancel), closing[1], kClosingPoints);
+    plusButton_ = GothicButton(this, texts::kPlus, signs[0], kSignPoints);
+    okButton_ = GothicButton(this, texts::kOk, closing[0], kClosingPoints);
+    minusButton_ = GothicButton(this, texts::kMinus, signs[1], kSignPoints);
+    cancelButton_ = GothicButton(this, texts::kCancel, closing[1], kClosingPoints);
     connect(plusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnPlus);
     connect(okButton_, &QPushButton::clicked, this, &SignedSumDialog::OnOk);
     connect(minusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnMinus);
@@ -64,14 +65,15 @@ void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
     definitionLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     nextSign_ = GothicLabel(this, signBox, kDefinitionPoints);
     nextSign_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    definitionLine_->setAccessibleName(Tr(texts::kNameDefinitionLine));
-    nextSign_->setAccessibleName(Tr(texts::kNameNextSign));
+    ShowText(definitionLine_, TextRole::AccessibleName, texts::kNameDefinitionLine);
+    ShowText(nextSign_, TextRole::AccessibleName, texts::kNameNextSign);
     ShowDefinition();
 }
 
-QString SignedSumDialog::CaptionFor(const char* caption) const
+void SignedSumDialog::changeEvent(QEvent* event)
 {
-    return U8(caption) + Tr(texts::kIdeographicSpace) + element_;
+    if (event->type() == QEvent::LanguageChange && definitionLine_ != nullptr) ShowDefinition();
+    QDialog::changeEvent(event);
 }
 
 void SignedSumDialog::ShowDefinition()
