@@ -37,12 +37,15 @@ QString VoltageItem(int b)
     return Tr(texts::kVoltagePrefix) + (b <= 9 ? QStringLiteral("0") : QString()) + QString::number(b);
 }
 
+// Where a netlist of a circuit never saved goes, named in the language in use.
+QString NetlistFallback() { return QDir::home().filePath(Tr(diagram_window_text::kNetlistDefaultName)); }
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       exportChooser_(AskSaveFileName),
-      netlistPlace_(QDir::home().filePath(Tr(diagram_window_text::kNetlistDefaultName)))
+      netlistPlace_(NetlistFallback())
 {
     Build();
     Load();
@@ -239,6 +242,7 @@ void MainWindow::ShowInLanguage()
 {
     ShowLanguageChosen();
     UpdateCaption();
+    netlistPlace_.SetFallback(NetlistFallback());
     Selector* voltage = ui_.voltageBranch;
     const bool typed = voltage->currentIndex() >= 0 && voltage->currentText() != voltage->itemText(voltage->currentIndex());
     const QString shown = voltage->currentText();
