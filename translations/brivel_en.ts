@@ -1410,10 +1410,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>終了状態：0 成功。1 回路を計算できない、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>引数が正しくありません：</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1431,6 +1427,34 @@
     </message>
     <message>
         <source>ウィンドウと出力の言語：en 英語、ja 日本語。ないときのウィンドウは最後に選んだ言語、ほかは日本語。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ステップの値を入力して下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」は値として読めません（%2 文字目）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sweep で枝路 n の素子 R、L、C を値ごとに計算します（例 --step &quot;Z3.C=1u,2.2u,4.7u&quot;）。値は SI 接頭語付きの数値（4.7k、4k7、10n、1μ）をコンマか空白で区切ります。周波数の列のあと、値ごとに、その値の回路の --sweep と同じ列を、列名の前に「Z3.C=1u 」を付けて出力します。計算出来ない値の欄は空になり、その理由を標準エラーに出力します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了状態：0 成功。1 回路を計算できない（--step ではどれかの値で）、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」は枝路と素子（Z3.C など）として読めません（%2 文字目）。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
