@@ -5,731 +5,731 @@
     <name>Brivel</name>
     <message>
         <source>ゼロによる除算が発生しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by zero occurred.</translation>
     </message>
     <message>
         <source>オーバーフローが発生しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow occurred.</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>ＫΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>kΩ</translation>
     </message>
     <message>
         <source>ＭΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>MΩ</translation>
     </message>
     <message>
         <source>ＧΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>GΩ</translation>
     </message>
     <message>
         <source>μＡ</source>
-        <translation type="unfinished"></translation>
+        <translation>µA</translation>
     </message>
     <message>
         <source>ｍＡ</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Ａ</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>ＫＡ</source>
-        <translation type="unfinished"></translation>
+        <translation>kA</translation>
     </message>
     <message>
         <source>μＶ</source>
-        <translation type="unfinished"></translation>
+        <translation>µV</translation>
     </message>
     <message>
         <source>ｍＶ</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Ｖ</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>ＫＶ</source>
-        <translation type="unfinished"></translation>
+        <translation>kV</translation>
     </message>
     <message>
         <source>Ｈｚ</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>ＫＨｚ</source>
-        <translation type="unfinished"></translation>
+        <translation>kHz</translation>
     </message>
     <message>
         <source>ＭＨｚ</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Ｈ</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>ｍＨ</source>
-        <translation type="unfinished"></translation>
+        <translation>mH</translation>
     </message>
     <message>
         <source>μＨ</source>
-        <translation type="unfinished"></translation>
+        <translation>µH</translation>
     </message>
     <message>
         <source>Ｆ</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>μＦ</source>
-        <translation type="unfinished"></translation>
+        <translation>µF</translation>
     </message>
     <message>
         <source>ＰＦ</source>
-        <translation type="unfinished"></translation>
+        <translation>pF</translation>
     </message>
     <message>
         <source>起電力Ｅを０以外の値にして下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the EMF E to a value other than 0.</translation>
     </message>
     <message>
         <source>（掃引範囲の端）</source>
-        <translation type="unfinished"></translation>
+        <translation> (at the end of the sweep range)</translation>
     </message>
     <message>
         <source>：掃引範囲にありません</source>
-        <translation type="unfinished"></translation>
+        <translation>: not in the sweep range</translation>
     </message>
     <message>
         <source>最大値</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>最小値</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>－3ｄＢ点</source>
-        <translation type="unfinished"></translation>
+        <translation>-3 dB point</translation>
     </message>
     <message>
         <source>位相0度点</source>
-        <translation type="unfinished"></translation>
+        <translation>0° phase point</translation>
     </message>
     <message>
         <source>長さのない線があります</source>
-        <translation type="unfinished"></translation>
+        <translation>A line has no length</translation>
     </message>
     <message>
         <source>線は水平か垂直に引いて下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw lines horizontally or vertically</translation>
     </message>
     <message>
         <source>電源がありません</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no source</translation>
     </message>
     <message>
         <source>電源は１つだけにして下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Use only one source</translation>
     </message>
     <message>
         <source>枝路数は２～１５にして下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Use 2 to 15 branches</translation>
     </message>
     <message>
         <source>枝路番号は１から順に重複なく付けて下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Number the branches from 1 in order, without repeats</translation>
     </message>
     <message>
         <source>線が交差するか重なっています</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines cross or overlap</translation>
     </message>
     <message>
         <source>枝路または電源の途中に線の端があります</source>
-        <translation type="unfinished"></translation>
+        <translation>A line ends in the middle of a branch or source</translation>
     </message>
     <message>
         <source>つながっていない部分があります</source>
-        <translation type="unfinished"></translation>
+        <translation>Part of the circuit is not connected</translation>
     </message>
     <message>
         <source>配線の輪で短絡された部分があります</source>
-        <translation type="unfinished"></translation>
+        <translation>Part of the circuit is shorted by a ring of wires</translation>
     </message>
     <message>
         <source>電源は外周の枝路に置いて下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Place the source on an outer branch</translation>
     </message>
     <message>
         <source>インピーダンスのないループがあります</source>
-        <translation type="unfinished"></translation>
+        <translation>A loop has no impedance</translation>
     </message>
     <message>
         <source>ループ数は２～５にして下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Use 2 to 5 loops</translation>
     </message>
     <message>
         <source>どこにもつながっていない配線の端は無視します</source>
-        <translation type="unfinished"></translation>
+        <translation>Wire ends connected to nothing are ignored</translation>
     </message>
     <message>
         <source>枝路 %1 には電流が流れません</source>
-        <translation type="unfinished"></translation>
+        <translation>No current flows in branch %1</translation>
     </message>
     <message>
         <source>枝路 %1 は配線で短絡されています</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch %1 is shorted by wires</translation>
     </message>
     <message>
         <source>&#x3000;位置：</source>
-        <translation type="unfinished"></translation>
+        <translation> at </translation>
     </message>
     <message>
         <source>＋</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>－</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>計算出来ません</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot calculate</translation>
     </message>
     <message>
         <source>枝路電流がセットされていません：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch currents not set: </translation>
     </message>
     <message>
         <source>%1 の素子値が入力されていません。０Ωとして計算しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>No element values entered for %1. Calculate with 0 Ω?</translation>
     </message>
     <message>
         <source>%1 の素子値が入力されていません。０Ωとして計算します。</source>
-        <translation type="unfinished"></translation>
+        <translation>No element values entered for %1. Calculating with 0 Ω.</translation>
     </message>
     <message>
         <source>周波数が０の場合、コンデンサも０にして下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>When the frequency is 0, set the capacitors to 0 as well.</translation>
     </message>
     <message>
         <source>数値ではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a number</translation>
     </message>
     <message>
         <source>マトリクスの定義が枝路電流の定義と一致しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The matrix definitions do not agree with the branch current definitions.</translation>
     </message>
     <message>
         <source>&#x3000;入力：</source>
-        <translation type="unfinished"></translation>
+        <translation>  entered: </translation>
     </message>
     <message>
         <source>&#x3000;枝路電流から：</source>
-        <translation type="unfinished"></translation>
+        <translation>  from branch currents: </translation>
     </message>
     <message>
         <source>＝</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>枝路電流が定義されていない枝路があります：</source>
-        <translation type="unfinished"></translation>
+        <translation>Branches without a branch current definition: </translation>
     </message>
     <message>
         <source>ループ電流 %1 を含む枝路電流がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No branch current contains loop current %1.</translation>
     </message>
     <message>
         <source>定義が回路図から求めた定義と一致しません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The definitions do not agree with those derived from the circuit diagram.</translation>
     </message>
     <message>
         <source>&#x3000;回路図から：</source>
-        <translation type="unfinished"></translation>
+        <translation>  from circuit diagram: </translation>
     </message>
     <message>
         <source>ループ数</source>
-        <translation type="unfinished"></translation>
+        <translation>Loops</translation>
     </message>
     <message>
         <source>枝路数</source>
-        <translation type="unfinished"></translation>
+        <translation>Branches</translation>
     </message>
     <message>
         <source>未定義</source>
-        <translation type="unfinished"></translation>
+        <translation>undefined</translation>
     </message>
     <message>
         <source>回路図から定義を求められません：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot derive the definitions from the circuit diagram: </translation>
     </message>
     <message>
         <source>回路図がありません</source>
-        <translation type="unfinished"></translation>
+        <translation>No circuit diagram</translation>
     </message>
     <message>
         <source>ファイルを読み込めません：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file: </translation>
     </message>
     <message>
         <source>（</source>
-        <translation type="unfinished"></translation>
+        <translation> (</translation>
     </message>
     <message>
         <source>）</source>
-        <translation type="unfinished"></translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>ファイルを開けません</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file</translation>
     </message>
     <message>
         <source>JSON の文書ではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a JSON document</translation>
     </message>
     <message>
         <source>Brivel の回路ファイルではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a Brivel circuit file</translation>
     </message>
     <message>
         <source>このプログラムより新しい版のファイルです</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is from a newer version of this program</translation>
     </message>
     <message>
         <source>項目がないか、形式が違います</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing item or wrong type</translation>
     </message>
     <message>
         <source>知らない項目です</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown item</translation>
     </message>
     <message>
         <source>数が範囲外です</source>
-        <translation type="unfinished"></translation>
+        <translation>Number out of range</translation>
     </message>
     <message>
         <source>知らない単位です</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown unit</translation>
     </message>
     <message>
         <source>単位を掛けると桁あふれします</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflows when multiplied by the unit</translation>
     </message>
     <message>
         <source>式の形が違います</source>
-        <translation type="unfinished"></translation>
+        <translation>Malformed expression</translation>
     </message>
     <message>
         <source>回路にない枝路またはループです</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch or loop not in the circuit</translation>
     </message>
     <message>
         <source>同じ項が二度あります</source>
-        <translation type="unfinished"></translation>
+        <translation>The same term appears twice</translation>
     </message>
     <message>
         <source>同じ項目が二度あります</source>
-        <translation type="unfinished"></translation>
+        <translation>The same item appears twice</translation>
     </message>
     <message>
         <source>%1 は %2 として書いて下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Write %1 as %2</translation>
     </message>
     <message>
         <source>%1 行 %2 列</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1, column %2</translation>
     </message>
     <message>
         <source>通常のファイルではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a regular file</translation>
     </message>
     <message>
         <source>回路ファイルにしては大きすぎます（1 MB まで）</source>
-        <translation type="unfinished"></translation>
+        <translation>Too large for a circuit file (1 MB at most)</translation>
     </message>
     <message>
         <source>整数ではありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Not an integer</translation>
     </message>
     <message>
         <source>回路図の線が多すぎます（1000 本まで）</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many lines in the circuit diagram (1000 at most)</translation>
     </message>
     <message>
         <source>回路図の枝路数と一致しません</source>
-        <translation type="unfinished"></translation>
+        <translation>Does not match the branch count of the circuit diagram</translation>
     </message>
     <message>
         <source>%1 の素子値と、%1 を含む定義が消去されます。よろしいですか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The element values of %1 and the definitions containing %1 will be erased. Continue?</translation>
     </message>
     <message>
         <source>%1 を含む定義と、%2 が消去されます。よろしいですか？</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 and the definitions containing %1 will be erased. Continue?</translation>
     </message>
     <message>
         <source>～</source>
-        <translation type="unfinished"></translation>
+        <translation> to </translation>
     </message>
     <message>
         <source>ファイルを保存出来ません：</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file: </translation>
     </message>
     <message>
         <source>絶対値</source>
-        <translation type="unfinished"></translation>
+        <translation>Mag.</translation>
     </message>
     <message>
         <source>位相角</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>ＲＡＮＧＥ</source>
-        <translation type="unfinished"></translation>
+        <translation>RANGE</translation>
     </message>
     <message>
         <source>ＰＯＳＩＴＩＯＮ</source>
-        <translation type="unfinished"></translation>
+        <translation>POSITION</translation>
     </message>
     <message>
         <source>縦軸 80ｄＢ</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert. 80dB</translation>
     </message>
     <message>
         <source>縦軸120ｄＢ</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert. 120dB</translation>
     </message>
     <message>
         <source>横軸 40ｄＢ</source>
-        <translation type="unfinished"></translation>
+        <translation>Horiz. 40dB</translation>
     </message>
     <message>
         <source>横軸 80ｄＢ</source>
-        <translation type="unfinished"></translation>
+        <translation>Horiz. 80dB</translation>
     </message>
     <message>
         <source>入力インピーダンス</source>
-        <translation type="unfinished"></translation>
+        <translation>Input impedance</translation>
     </message>
     <message>
         <source>枝路電流</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch current</translation>
     </message>
     <message>
         <source>枝路電圧</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch voltage</translation>
     </message>
     <message>
         <source>グラフ保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep graph</translation>
     </message>
     <message>
         <source>グラフ保存消去</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear kept graph</translation>
     </message>
     <message>
         <source>グラフ印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print graph</translation>
     </message>
     <message>
         <source>「Brivel」&#x3000;画面に戻る</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to &quot;Brivel&quot;</translation>
     </message>
     <message>
         <source>回路定数を入力して下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the circuit values</translation>
     </message>
     <message>
         <source>回路が変更されています。周波数特性で再描画して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>The circuit has changed. Redraw with &quot;Freq. resp.&quot;</translation>
     </message>
     <message>
         <source>枝路電流がセットされていないため、曲線はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>No curve: the branch current is not set</translation>
     </message>
     <message>
         <source> 度</source>
-        <translation type="unfinished"></translation>
+        <translation> deg</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>&#x3000;</source>
-        <translation type="unfinished"></translation>
+        <translation>  </translation>
     </message>
     <message>
         <source>大きさのグラフ</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude graph</translation>
     </message>
     <message>
         <source>位相のグラフ</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase graph</translation>
     </message>
     <message>
         <source>大きさの目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude scale</translation>
     </message>
     <message>
         <source>位相の目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase scale</translation>
     </message>
     <message>
         <source>周波数の目盛</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency scale</translation>
     </message>
     <message>
         <source>大きさの表示位置を上へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move magnitude view up</translation>
     </message>
     <message>
         <source>大きさの表示位置を下へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move magnitude view down</translation>
     </message>
     <message>
         <source>周波数の表示位置を左へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move frequency view left</translation>
     </message>
     <message>
         <source>周波数の表示位置を右へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move frequency view right</translation>
     </message>
     <message>
         <source>位相の表示位置を上へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move phase view up</translation>
     </message>
     <message>
         <source>位相の表示位置を下へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Move phase view down</translation>
     </message>
     <message>
         <source>%1の大きさ、周波数 %2～%3 Hz、%4～%5 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 magnitude, frequency %2 to %3 Hz, %4 to %5 %6</translation>
     </message>
     <message>
         <source>%1の位相、周波数 %2～%3 Hz、%4～%5 度</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 phase, frequency %2 to %3 Hz, %4 to %5 degrees</translation>
     </message>
     <message>
         <source>／</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>自動調整</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto fit</translation>
     </message>
     <message>
         <source>ＣＳＶで保存…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV…</translation>
     </message>
     <message>
         <source>入力インピーダンスの周波数特性</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency response of the input impedance</translation>
     </message>
     <message>
         <source>枝路電流の周波数特性</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency response of the branch currents</translation>
     </message>
     <message>
         <source>枝路電圧の周波数特性</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency response of the branch voltages</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
     <message>
         <source>&#x3000;度</source>
-        <translation type="unfinished"></translation>
+        <translation> deg</translation>
     </message>
     <message>
         <source>&#x3000;Ω</source>
-        <translation type="unfinished"></translation>
+        <translation> Ω</translation>
     </message>
     <message>
         <source>&#x3000;ＫΩ</source>
-        <translation type="unfinished"></translation>
+        <translation> kΩ</translation>
     </message>
     <message>
         <source>&#x3000;ＭΩ</source>
-        <translation type="unfinished"></translation>
+        <translation> MΩ</translation>
     </message>
     <message>
         <source>&#x3000;ＧΩ</source>
-        <translation type="unfinished"></translation>
+        <translation> GΩ</translation>
     </message>
     <message>
         <source> Ａ</source>
-        <translation type="unfinished"></translation>
+        <translation> A</translation>
     </message>
     <message>
         <source> Ｖ</source>
-        <translation type="unfinished"></translation>
+        <translation> V</translation>
     </message>
     <message>
         <source>プリンタへの出力に失敗しました。ページは印刷されていません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Output to the printer failed. The page has not been printed.</translation>
     </message>
     <message>
         <source>回路の周波数特性の印刷プレビューと印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview and printing of the circuit&apos;s frequency response</translation>
     </message>
     <message>
         <source>余白サイズ</source>
-        <translation type="unfinished"></translation>
+        <translation>Margins</translation>
     </message>
     <message>
         <source>印刷されるページ</source>
-        <translation type="unfinished"></translation>
+        <translation>Page to be printed</translation>
     </message>
     <message>
         <source>用紙一枚に印刷される題名と二つのグラフを縮小した図。点線は余白の内側を示し、印刷されません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The title and the two graphs as printed on one sheet, reduced. The dotted line marks the inside of the margins and is not printed.</translation>
     </message>
     <message>
         <source>を増やす</source>
-        <translation type="unfinished"></translation>
+        <translation>, increase</translation>
     </message>
     <message>
         <source>を減らす</source>
-        <translation type="unfinished"></translation>
+        <translation>, decrease</translation>
     </message>
     <message>
         <source>左余白［ｍｍ］</source>
-        <translation type="unfinished"></translation>
+        <translation>Left [mm]</translation>
     </message>
     <message>
         <source>右余白［ｍｍ］</source>
-        <translation type="unfinished"></translation>
+        <translation>Right [mm]</translation>
     </message>
     <message>
         <source>上余白［ｍｍ］</source>
-        <translation type="unfinished"></translation>
+        <translation>Top [mm]</translation>
     </message>
     <message>
         <source>下余白［ｍｍ］</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottom [mm]</translation>
     </message>
     <message>
         <source>印刷プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>印刷の設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Print setup</translation>
     </message>
     <message>
         <source>印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>クリップボードへコピー</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>PDFファイルに印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Print to PDF file</translation>
     </message>
     <message>
         <source>ＰＤＦ／ＳＶＧで保存…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF/SVG…</translation>
     </message>
     <message>
         <source>回路図</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit diagram</translation>
     </message>
     <message>
         <source>導線</source>
-        <translation type="unfinished"></translation>
+        <translation>Wire</translation>
     </message>
     <message>
         <source>枝路</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch</translation>
     </message>
     <message>
         <source>電源</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>選択</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
     </message>
     <message>
         <source>削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>元に戻す</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>やり直し</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>番号を付け直す</source>
-        <translation type="unfinished"></translation>
+        <translation>Renumber</translation>
     </message>
     <message>
         <source>計算ページへ反映</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply to calculation page</translation>
     </message>
     <message>
         <source>拡大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>縮小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>向きを反転</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>素子値…</source>
-        <translation type="unfinished"></translation>
+        <translation>Element values…</translation>
     </message>
     <message>
         <source>ＳＰＩＣＥネットリストの書き出し…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export SPICE netlist…</translation>
     </message>
     <message>
         <source>回路.cir</source>
-        <translation type="unfinished"></translation>
+        <translation>circuit.cir</translation>
     </message>
     <message>
         <source>導線を引きます（W）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a wire (W).</translation>
     </message>
     <message>
         <source>枝路 Z を引きます（B）。番号は引いた順に付きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a branch Z (B). Branches are numbered in the order drawn.</translation>
     </message>
     <message>
         <source>電源 E を引きます（E）。矢印が起電力の向きです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw the source E (E). Its arrow is the direction of the EMF.</translation>
     </message>
     <message>
         <source>点から点へ行か列に沿ってドラッグします。キーボードでは矢印キーでカーソルを動かし、Space か Enter で始点と終点を決めます。Esc で取り消します。</source>
-        <translation type="unfinished"></translation>
+        <translation> Drag from point to point along a row or column. With the keyboard, move the cursor with the arrow keys and set the start and end with Space or Enter. Esc cancels.</translation>
     </message>
     <message>
         <source>選びます（S）。クリック、Ctrl＋クリック、範囲のドラッグ、またはカーソルの位置で Space。選んだものはドラッグか Ctrl＋矢印キーで動きます。枝路をダブルクリックするか Enter で素子値を入力します。</source>
