@@ -733,729 +733,731 @@
     </message>
     <message>
         <source>選びます（S）。クリック、Ctrl＋クリック、範囲のドラッグ、またはカーソルの位置で Space。選んだものはドラッグか Ctrl＋矢印キーで動きます。枝路をダブルクリックするか Enter で素子値を入力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Select (S): click, Ctrl+click, drag over an area, or Space at the cursor. Move the selection by dragging or with Ctrl+arrow keys. Double-click a branch or press Enter to enter its element values.</translation>
     </message>
     <message>
         <source>クリックしたものを削除します（D）。Delete キーは選んだもの、なければカーソルの位置のものを削除します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete what you click (D). The Delete key deletes the selection, or else what is at the cursor.</translation>
     </message>
     <message>
         <source>元に戻します（Ctrl＋Z）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo (Ctrl+Z).</translation>
     </message>
     <message>
         <source>やり直します（Ctrl＋Y）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo (Ctrl+Y).</translation>
     </message>
     <message>
         <source>枝路番号を上から、同じ高さでは左から順に付け直します（N）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Renumber the branches from the top, and from the left at the same height (N).</translation>
     </message>
     <message>
         <source>選んだ枝路か電源の向きを反転します（R）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse the selected branch or source (R).</translation>
     </message>
     <message>
         <source>ループ数、枝路数、枝路電流とマトリクスの定義、素子値を計算ページへ反映します（Ctrl＋Enter）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply the loop count, branch count, branch current and matrix definitions and element values to the calculation page (Ctrl+Enter).</translation>
     </message>
     <message>
         <source>拡大します（Ctrl＋＋、Ctrl＋ホイール）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in (Ctrl++, Ctrl+wheel).</translation>
     </message>
     <message>
         <source>縮小します（Ctrl＋－、Ctrl＋ホイール）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out (Ctrl+-, Ctrl+wheel).</translation>
     </message>
     <message>
         <source>導線、点%1から点%2へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Wire, from %1 to %2</translation>
     </message>
     <message>
         <source>枝路 Z%1、点%2から点%3へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch Z%1, from %2 to %3</translation>
     </message>
     <message>
         <source>電源 E、点%1から点%2へ</source>
-        <translation type="unfinished"></translation>
+        <translation>Source E, from %1 to %2</translation>
     </message>
     <message>
         <source>ループ電流 I%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop current I%1: %2</translation>
     </message>
     <message>
         <source>カーソル 点%1&#x3000;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor at %1  %2</translation>
     </message>
     <message>
         <source>図の要素</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram items</translation>
     </message>
     <message>
         <source>回路図は線 1000 本、座標 ±200 までです</source>
-        <translation type="unfinished"></translation>
+        <translation>A circuit diagram holds at most 1000 lines and coordinates up to ±200</translation>
     </message>
     <message>
         <source>入力済みの定義を回路図から求めた定義で置き換えます。よろしいですか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The entered definitions will be replaced by those derived from the circuit diagram. Continue?</translation>
     </message>
     <message>
         <source>Wexlar&#x3000;Ｖｅｒ．１．０</source>
-        <translation type="unfinished"></translation>
+        <translation>Wexlar Ver.1.0</translation>
     </message>
     <message>
         <source>周波数特性</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. resp.</translation>
     </message>
     <message>
         <source>＜&#x3000;インピーダンスマトリクスと網電流の電圧式の数値解&#x3000;＞</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;  Mesh equations solved by impedance matrix  &gt;</translation>
     </message>
     <message>
         <source>回路の状態</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit state</translation>
     </message>
     <message>
         <source>サンプル回路</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample circuit</translation>
     </message>
     <message>
         <source>コマンド</source>
-        <translation type="unfinished"></translation>
+        <translation>Commands</translation>
     </message>
     <message>
         <source>自己インピーダンス，相互インピーダンスマトリクス</source>
-        <translation type="unfinished"></translation>
+        <translation>Self- and mutual impedance matrix</translation>
     </message>
     <message>
         <source>電源より見た回路の入力インピーダンス</source>
-        <translation type="unfinished"></translation>
+        <translation>Input impedance seen from the source</translation>
     </message>
     <message>
         <source>各枝路電圧</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch voltages</translation>
     </message>
     <message>
         <source>起電力Ｅ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF E=</translation>
     </message>
     <message>
         <source>周波数&#x3000;f=</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. f=</translation>
     </message>
     <message>
         <source>各枝路のインピーダンス</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch impedances</translation>
     </message>
     <message>
         <source>＋ｊ</source>
-        <translation type="unfinished"></translation>
+        <translation>+j</translation>
     </message>
     <message>
         <source>各枝路電流</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch currents</translation>
     </message>
     <message>
         <source>位相角＝</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase=</translation>
     </message>
     <message>
         <source>度</source>
-        <translation type="unfinished"></translation>
+        <translation>deg</translation>
     </message>
     <message>
         <source>Ｚｉ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>Zi=</translation>
     </message>
     <message>
         <source>Ｚ１～Ｚ５</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1 to Z5</translation>
     </message>
     <message>
         <source>Ｚ６～Ｚ１０</source>
-        <translation type="unfinished"></translation>
+        <translation>Z6 to Z10</translation>
     </message>
     <message>
         <source>Ｚ１１～Ｚ１５</source>
-        <translation type="unfinished"></translation>
+        <translation>Z11 to Z15</translation>
     </message>
     <message>
         <source>Ｉ０１～Ｉ０５</source>
-        <translation type="unfinished"></translation>
+        <translation>I01 to I05</translation>
     </message>
     <message>
         <source>Ｉ０６～Ｉ１０</source>
-        <translation type="unfinished"></translation>
+        <translation>I06 to I10</translation>
     </message>
     <message>
         <source>Ｉ１１～Ｉ１５</source>
-        <translation type="unfinished"></translation>
+        <translation>I11 to I15</translation>
     </message>
     <message>
         <source>２</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>３</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>４</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>５</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>６</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>７</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>８</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>９</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>１０</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>１１</source>
-        <translation type="unfinished"></translation>
+        <translation>11</translation>
     </message>
     <message>
         <source>１２</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>１３</source>
-        <translation type="unfinished"></translation>
+        <translation>13</translation>
     </message>
     <message>
         <source>１４</source>
-        <translation type="unfinished"></translation>
+        <translation>14</translation>
     </message>
     <message>
         <source>１５</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>計算実行</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>クリア</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>終了</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>ＲＬＣ素子値の入力</source>
-        <translation type="unfinished"></translation>
+        <translation>RLC element values</translation>
     </message>
     <message>
         <source>Ｒ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>R=</translation>
     </message>
     <message>
         <source>Ｌ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>L=</translation>
     </message>
     <message>
         <source>Ｃ＝</source>
-        <translation type="unfinished"></translation>
+        <translation>C=</translation>
     </message>
     <message>
         <source>ＯＫ</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>マトリクスの要素の入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrix element</translation>
     </message>
     <message>
         <source>次の項：</source>
-        <translation type="unfinished"></translation>
+        <translation>Next term: </translation>
     </message>
     <message>
         <source>Ｚ１</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1</translation>
     </message>
     <message>
         <source>Ｚ２</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2</translation>
     </message>
     <message>
         <source>Ｚ３</source>
-        <translation type="unfinished"></translation>
+        <translation>Z3</translation>
     </message>
     <message>
         <source>Ｚ４</source>
-        <translation type="unfinished"></translation>
+        <translation>Z4</translation>
     </message>
     <message>
         <source>Ｚ５</source>
-        <translation type="unfinished"></translation>
+        <translation>Z5</translation>
     </message>
     <message>
         <source>Ｚ６</source>
-        <translation type="unfinished"></translation>
+        <translation>Z6</translation>
     </message>
     <message>
         <source>Ｚ７</source>
-        <translation type="unfinished"></translation>
+        <translation>Z7</translation>
     </message>
     <message>
         <source>Ｚ８</source>
-        <translation type="unfinished"></translation>
+        <translation>Z8</translation>
     </message>
     <message>
         <source>Ｚ９</source>
-        <translation type="unfinished"></translation>
+        <translation>Z9</translation>
     </message>
     <message>
         <source>Ｚ１０</source>
-        <translation type="unfinished"></translation>
+        <translation>Z10</translation>
     </message>
     <message>
         <source>Ｚ１１</source>
-        <translation type="unfinished"></translation>
+        <translation>Z11</translation>
     </message>
     <message>
         <source>Ｚ１２</source>
-        <translation type="unfinished"></translation>
+        <translation>Z12</translation>
     </message>
     <message>
         <source>Ｚ１３</source>
-        <translation type="unfinished"></translation>
+        <translation>Z13</translation>
     </message>
     <message>
         <source>Ｚ１４</source>
-        <translation type="unfinished"></translation>
+        <translation>Z14</translation>
     </message>
     <message>
         <source>Ｚ１５</source>
-        <translation type="unfinished"></translation>
+        <translation>Z15</translation>
     </message>
     <message>
         <source>０</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>ループ電流から枝路電流を求める</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch current from loop currents</translation>
     </message>
     <message>
         <source>Ｉ１</source>
-        <translation type="unfinished"></translation>
+        <translation>I1</translation>
     </message>
     <message>
         <source>Ｉ２</source>
-        <translation type="unfinished"></translation>
+        <translation>I2</translation>
     </message>
     <message>
         <source>Ｉ３</source>
-        <translation type="unfinished"></translation>
+        <translation>I3</translation>
     </message>
     <message>
         <source>Ｉ４</source>
-        <translation type="unfinished"></translation>
+        <translation>I4</translation>
     </message>
     <message>
         <source>Ｉ５</source>
-        <translation type="unfinished"></translation>
+        <translation>I5</translation>
     </message>
     <message>
         <source>数値を入力して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a number.</translation>
     </message>
     <message>
         <source>回路(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Circuit</translation>
     </message>
     <message>
         <source>枝路電流からマトリクスを作成(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matrix from branch currents</translation>
     </message>
     <message>
         <source>回路図(&amp;D)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit &amp;diagram…</translation>
     </message>
     <message>
         <source>枝路電流に合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>Match branch currents</translation>
     </message>
     <message>
         <source>入力どおり計算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate as entered</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>開く(&amp;O)…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As…</translation>
     </message>
     <message>
         <source>最近使ったファイル</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent files</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>名前を付けて保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>Brivel 回路ファイル (*.brivel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brivel circuit files (*.brivel)</translation>
     </message>
     <message>
         <source>回路.brivel</source>
-        <translation type="unfinished"></translation>
+        <translation>circuit.brivel</translation>
     </message>
     <message>
         <source>回路が変更されています。保存しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The circuit has changed. Save it?</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>保存しない</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>前回正常に終了しなかった回路を復元しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the circuit of the last session, which did not end normally?</translation>
     </message>
     <message>
         <source>
 復元出来なかった回路のファイルは次の名前で残してあります：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+The file of the circuit that could not be restored has been kept as:
+%1</translation>
     </message>
     <message>
         <source>ファイルが他で変更されています。上書きしますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The file has been changed elsewhere. Overwrite it?</translation>
     </message>
     <message>
         <source>例を開く</source>
-        <translation type="unfinished"></translation>
+        <translation>Open example</translation>
     </message>
     <message>
         <source>起電力 E</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF E</translation>
     </message>
     <message>
         <source>起電力 E の単位</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF E unit</translation>
     </message>
     <message>
         <source>周波数 f</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency f</translation>
     </message>
     <message>
         <source>周波数 f の単位</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency f unit</translation>
     </message>
     <message>
         <source>サンプル回路の図</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample circuit picture</translation>
     </message>
     <message>
         <source>左の網に電源 E と Z1、両方の網に共通の Z2、右の網に Z3。ループ電流 I1 と I2 はどちらも時計回り。</source>
-        <translation type="unfinished"></translation>
+        <translation>Source E and Z1 in the left mesh, Z2 shared by both meshes, Z3 in the right mesh. Loop currents I1 and I2 both run clockwise.</translation>
     </message>
     <message>
         <source>ページの切り替え</source>
-        <translation type="unfinished"></translation>
+        <translation>Page selection</translation>
     </message>
     <message>
         <source>枝路インピーダンスの枝路の組</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch groups of the branch impedances</translation>
     </message>
     <message>
         <source>枝路電流の枝路の組</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch groups of the branch currents</translation>
     </message>
     <message>
         <source>Z%1 の素子値の入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter element values of Z%1</translation>
     </message>
     <message>
         <source>Z%1 の実部</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1 real part</translation>
     </message>
     <message>
         <source>Z%1 の虚部</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1 imaginary part</translation>
     </message>
     <message>
         <source>Z%1 の単位</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1 unit</translation>
     </message>
     <message>
         <source>枝路 %1 の電流の定義の入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter current definition of branch %1</translation>
     </message>
     <message>
         <source>枝路 %1 の電流の定義</source>
-        <translation type="unfinished"></translation>
+        <translation>Current definition of branch %1</translation>
     </message>
     <message>
         <source>枝路 %1 の電流の大きさ</source>
-        <translation type="unfinished"></translation>
+        <translation>Current magnitude of branch %1</translation>
     </message>
     <message>
         <source>枝路 %1 の電流の単位</source>
-        <translation type="unfinished"></translation>
+        <translation>Current unit of branch %1</translation>
     </message>
     <message>
         <source>枝路 %1 の電流の位相</source>
-        <translation type="unfinished"></translation>
+        <translation>Current phase of branch %1</translation>
     </message>
     <message>
         <source>入力インピーダンスの大きさ</source>
-        <translation type="unfinished"></translation>
+        <translation>Input impedance magnitude</translation>
     </message>
     <message>
         <source>入力インピーダンスの単位</source>
-        <translation type="unfinished"></translation>
+        <translation>Input impedance unit</translation>
     </message>
     <message>
         <source>入力インピーダンスの位相</source>
-        <translation type="unfinished"></translation>
+        <translation>Input impedance phase</translation>
     </message>
     <message>
         <source>電圧を表示する枝路</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch whose voltage is shown</translation>
     </message>
     <message>
         <source>枝路電圧の大きさ</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch voltage magnitude</translation>
     </message>
     <message>
         <source>枝路電圧の単位</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch voltage unit</translation>
     </message>
     <message>
         <source>枝路電圧の位相</source>
-        <translation type="unfinished"></translation>
+        <translation>Branch voltage phase</translation>
     </message>
     <message>
         <source>の抵抗 R</source>
-        <translation type="unfinished"></translation>
+        <translation>resistance R</translation>
     </message>
     <message>
         <source>のインダクタンス L</source>
-        <translation type="unfinished"></translation>
+        <translation>inductance L</translation>
     </message>
     <message>
         <source>の容量 C</source>
-        <translation type="unfinished"></translation>
+        <translation>capacitance C</translation>
     </message>
     <message>
         <source>の単位</source>
-        <translation type="unfinished"></translation>
+        <translation> unit</translation>
     </message>
     <message>
         <source>定義</source>
-        <translation type="unfinished"></translation>
+        <translation>Definition</translation>
     </message>
     <message>
         <source>次の項の符号</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign of the next term</translation>
     </message>
     <message>
         <source>%1の入力欄</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entry</translation>
     </message>
     <message>
         <source>使い方の本文</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide text</translation>
     </message>
     <message>
         <source>Brivel の使い方を説明する文書。リンクは Tab キーで選べます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document explaining how to use Brivel. Links can be selected with the Tab key.</translation>
     </message>
     <message>
         <source>ヘルプ(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>使い方(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;How to use</translation>
     </message>
     <message>
         <source>バージョン情報(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>Brivel の使い方</source>
-        <translation type="unfinished"></translation>
+        <translation>How to use Brivel</translation>
     </message>
     <message>
         <source>バージョン情報</source>
-        <translation type="unfinished"></translation>
+        <translation>About Brivel</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Brivel %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;線形交流回路のループ解析&lt;/p&gt;&lt;p&gt;ライセンス：MIT&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Brivel %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Loop analysis of linear AC circuits&lt;/p&gt;&lt;p&gt;License: MIT&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</translation>
     </message>
     <message>
         <source>はい</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>いいえ</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>使い方：</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage:</translation>
     </message>
     <message>
         <source>FILE だけのとき（何もないときも）はウィンドウを開いて FILE の回路を読み込みます。ほかの使い方ではウィンドウを開かず、画面がなくても動きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>With FILE alone (or nothing), opens the window and loads the circuit of FILE. The other forms open no window and work without a display.</translation>
     </message>
     <message>
         <source>FILE の回路を計算し、計算結果を表示単位で一行ずつ出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculates the circuit of FILE and prints the results in display units, one per line.</translation>
     </message>
     <message>
         <source>--results の値を基本単位（Ω、Ａ、Ｖ、度）で、読み戻すと同じ値になる最短の数字で出力します。位相は複素数値の atan2 を倍精度と全桁の π で度に直した値です（--full がなければ画面と同じ小数 4 桁の位相）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the values of --results in base units (Ω, A, V, degrees) with the shortest digits that read back to the same value. The phase is the atan2 of the complex value, converted to degrees in double precision with π to all digits (without --full, the phase to 4 decimals as on screen).</translation>
     </message>
     <message>
         <source>FILE の回路のマトリクスの定義を枝路電流の定義と照合し、一致しない要素を出力します。回路図があれば、ループ数、枝路数、枝路電流とマトリクスの定義を回路図から求めた定義とも照合します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks the matrix definitions of the circuit of FILE against its branch current definitions and prints the elements that disagree. If there is a circuit diagram, also checks the loop count, branch count, branch current and matrix definitions against those derived from the diagram.</translation>
     </message>
     <message>
         <source>FILE の回路図のループ（L1=+Z1+Z2）、枝路電流（I01=I1）とマトリクスの上三角（Z11=Z1+Z2）を一行ずつ出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the loops (L1=+Z1+Z2), branch currents (I01=I1) and upper triangle of the matrix (Z11=Z1+Z2) of the circuit diagram of FILE, one per line.</translation>
     </message>
     <message>
         <source>FILE の回路図の回路を ngspice のネットリストで出力します：周波数特性の 4 ディケードの AC 解析で、各枝路電流の絶対値と位相を表示します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the circuit of the circuit diagram of FILE as an ngspice netlist: an AC analysis over the 4 decades of the frequency response that prints the magnitude and phase of each branch current.</translation>
     </message>
     <message>
         <source>FILE の回路の周波数特性を CSV で出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the frequency response of the circuit of FILE as CSV.</translation>
     </message>
     <message>
         <source>FILE の回路の周波数特性をグラフの探索と同じく探し、見つけた点ごとに「周波数&lt;TAB&gt;絶対値&lt;TAB&gt;位相」（Hz、基本単位、度）を一行ずつ出力します。SEARCH：max 最大値、min 最小値、-3db －3ｄＢ点、phase0 掃引範囲のすべての位相0度点。</source>
-        <translation type="unfinished"></translation>
+        <translation>Searches the frequency response of the circuit of FILE as the graph&apos;s searches do and prints each point found as &quot;frequency&lt;TAB&gt;magnitude&lt;TAB&gt;phase&quot; (Hz, base units, degrees), one per line. SEARCH: max maximum, min minimum, -3db -3 dB point, phase0 every 0° phase point in the sweep range.</translation>
     </message>
     <message>
         <source>--sweep と --find の量：impedance、current、voltage（既定 impedance）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity of --sweep and --find: impedance, current, voltage (default impedance).</translation>
     </message>
     <message>
         <source>--find で current、voltage を探す枝路の番号（既定 1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of the branch whose current or voltage --find searches (default 1).</translation>
     </message>
     <message>
         <source>周波数特性の左端の周波数 [Hz]：0.01 … 100000 の 10 の累乗（既定 100）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency at the left end of the frequency response [Hz]: a power of 10 in 0.01 … 100000 (default 100).</translation>
     </message>
     <message>
         <source>周波数特性の幅：2 または 4 ディケード（既定 4）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the frequency response: 2 or 4 decades (default 4).</translation>
     </message>
     <message>
         <source>この説明を出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints this help.</translation>
     </message>
     <message>
         <source>版を出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the version.</translation>
     </message>
     <message>
         <source>ウィンドウを開くときは Qt の標準オプション（-platform、-style、-session など）も使えます。</source>
-        <translation type="unfinished"></translation>
+        <translation>When opening the window, Qt&apos;s standard options (-platform, -style, -session etc.) can be used too.</translation>
     </message>
     <message>
         <source>引数が正しくありません：</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid arguments: </translation>
     </message>
     <message>
         <source>%1 が二度指定されています</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is given twice</translation>
     </message>
     <message>
         <source>標準出力に書き込めません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write to standard output.</translation>
     </message>
     <message>
         <source>qrc:/guide/guide.html</source>
-        <translation type="unfinished"></translation>
+        <translation>qrc:/guide/guide_en.html</translation>
     </message>
     <message>
         <source>ウィンドウと出力の言語：en 英語、ja 日本語。ないときのウィンドウは最後に選んだ言語、ほかは日本語。</source>
-        <translation type="unfinished"></translation>
+        <translation>Language of the window and the output: en English, ja Japanese. Without it, the window uses the language last chosen, everything else Japanese.</translation>
     </message>
     <message>
         <source>ステップの値を入力して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the step values.</translation>
     </message>
     <message>
         <source>「%1」は値として読めません（%2 文字目）。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; cannot be read as a value (character %2).</translation>
     </message>
     <message>
         <source>表示(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>言語(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>--sweep で枝路 n の素子 R、L、C を値ごとに計算します（例 --step &quot;Z3.C=1u,2.2u,4.7u&quot;）。値は SI 接頭語付きの数値（4.7k、4k7、10n、1μ）をコンマか空白で区切ります。周波数の列のあと、値ごとに、その値の回路の --sweep と同じ列を、列名の前に「Z3.C=1u 」を付けて出力します。計算出来ない値の欄は空になり、その理由を標準エラーに出力します。</source>
-        <translation type="unfinished"></translation>
+        <translation>With --sweep, calculates element R, L or C of branch n for each value (e.g. --step &quot;Z3.C=1u,2.2u,4.7u&quot;). The values are numbers with SI prefixes (4.7k, 4k7, 10n, 1µ) separated by commas or spaces. After the frequency column, prints for each value the same columns as --sweep for the circuit with that value, with &quot;Z3.C=1u &quot; before the column names. The cells of a value that cannot be calculated stay empty, and the reason goes to standard error.</translation>
     </message>
     <message>
         <source>終了状態：0 成功。1 回路を計算できない（--step ではどれかの値で）、探した点がない、出力を書き込めない。2 ファイルを読み込めない、引数が正しくない、--check で枝路電流の定義が足りないか回路図から定義を求められない、--loops と --spice で回路図がないか定義を求められない。3 --check でマトリクスの定義か回路図から求めた定義が一致しない。</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit status: 0 success. 1 the circuit cannot be calculated (with --step, for any of the values), no point was found, or the output cannot be written. 2 a file cannot be read, the arguments are wrong, with --check the branch current definitions are incomplete or the definitions cannot be derived from the circuit diagram, with --loops and --spice there is no circuit diagram or the definitions cannot be derived. 3 with --check the matrix definitions or the definitions derived from the circuit diagram disagree.</translation>
     </message>
     <message>
         <source>「%1」は枝路と素子（Z3.C など）として読めません（%2 文字目）。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; cannot be read as a branch and element such as Z3.C (character %2).</translation>
     </message>
 </context>
 </TS>
