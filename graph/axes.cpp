@@ -114,8 +114,7 @@ void PrintLevelLabels(const GraphState& g, GraphBoxes& b)
         const double v = std::pow(10.0, y) * bottom;
         const UnitRange& range = RangeOf(units, v);
         b.magnitudeScale.PrintNumber(InUnit(range, v));
-        if (v == range.unitPoint)
-            b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + Tr(range.unit));
+        if (v == range.unitPoint) b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + Tr(range.unit));
     }
     for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1) {
         b.phaseScale.MoveTo(0.1, y);
@@ -151,7 +150,7 @@ void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
 QString FrequencyLabel(double f)
 {
     if (f >= 1e6) return Num(f / 1e6) + 'M';
-    if (f >= 1000) return Num(f / 1000) + 'K';
+    if (f >= 1000) return Num(f / 1000) + Tr(graph_text::kKilo);
     return Num(f);
 }
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QShortcut>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -62,12 +64,29 @@ QLabel* MakeLabel(QWidget* parent, const twips::Box& box, const QColor& back, co
     return label;
 }
 
-// A title held vertically: one character per line.
-QString Vertical(const QString& s)
+// A title held vertically: in Japanese one character per line; in English
+// turned to read upwards, as English graphs write it.
+void ShowVertically(QLabel& title, const QString& text)
 {
-    QStringList chars;
-    for (QChar ch : s) chars << QString(ch);
-    return chars.join('\n');
+    title.setAccessibleName(text);
+    if (LanguageInUse() == Language::Japanese) {
+        QStringList chars;
+        for (QChar ch : text) chars << QString(ch);
+        title.setText(chars.join('\n'));
+        return;
+    }
+    const qreal ratio = title.devicePixelRatioF();
+    QPixmap turned(title.size() * ratio);
+    turned.setDevicePixelRatio(ratio);
+    turned.fill(Qt::transparent);
+    QPainter painter(&turned);
+    painter.setFont(title.font());
+    painter.setPen(title.palette().color(QPalette::WindowText));
+    painter.translate(0, title.height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, title.height(), title.width()), Qt::AlignCenter, text);
+    painter.end();
+    title.setPixmap(turned);
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const char* caption = nullptr)
@@ -151,10 +170,7 @@ void GraphPage::BuildGraphs()
     for (int i = 0; i < 2; ++i) {
         titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
         QLabel* title = titles_[i];
-        ShowText(title, titles[i], [title](const QString& shown) {
-            title->setText(Vertical(shown));
-            title->setAccessibleName(shown);
-        });
+        ShowText(title, titles[i], [title](const QString& shown) { ShowVertically(*title, shown); });
         titles_[i]->setAlignment(Qt::AlignCenter);
         frequencyReadouts_[i] =
             MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));

@@ -34,8 +34,10 @@ inline constexpr const char* kOutOfDate =
 inline constexpr const char* kNoCurrentCurve =
     QT_TRANSLATE_NOOP("Brivel", "枝路電流がセットされていないため、曲線はありません");
 
-// Scale labels.
+// Scale labels. The kilo of a frequency label or readout, "1.5K": a prefix
+// that English writes the SI way.
 inline constexpr const char* kHz = unit_text::kHertz;
+inline constexpr const char* kKilo = QT_TRANSLATE_NOOP("Brivel", "K");
 inline constexpr const char* kDegreeLabel = QT_TRANSLATE_NOOP("Brivel", " 度");
 
 // Cursor readout.

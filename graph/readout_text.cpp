@@ -20,10 +20,10 @@ QString FrequencyReadout(double x)
     if (f < 1000.0f)
         text = Rounded(f);
     else if (f < 1e6f)
-        text = Rounded(f / 1000.0) + 'K';
+        text = Rounded(f / 1000.0) + Tr(graph_text::kKilo);
     else
         text = Rounded(f / 1e6) + 'M';
-    return text + Tr(graph_text::kReadoutHz);
+    return text + QLatin1String(graph_text::kReadoutHz);
 }
 
 QString MagnitudeReadout(PlottedQuantity quantity, double y)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "document/language.h"
+#include "document/qstring_utf8.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "sweep/graph_state.h"
@@ -41,7 +42,7 @@ FrequencyStep StepAt(int decades, double m)
 std::string FrequencyLabel(double f)
 {
     if (f >= 1e6) return FmtNum(f / 1e6) + prtext::kMega;
-    if (f >= 1000) return FmtNum(f / 1000) + prtext::kKilo;
+    if (f >= 1000) return FmtNum(f / 1000) + Std(Tr(prtext::kKilo));
     return FmtNum(f);
 }
 
@@ -113,8 +114,7 @@ bool PageDrawer::DrawFrequencyGrid()
 
         g_.lastFrequencyLabel = FrequencyLabel(f);
         const FrequencyStep st = StepAt(decades, m);
-        const QString text =
-            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? Tr(prtext::kHertz) : QString());
+        const QString text = QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? Tr(prtext::kHertz) : QString());
         // The label of the right edge would run over the margin and off the
         // paper: it ends at the frame's edge instead, as on the screen.
         if (st.label) {
@@ -191,7 +191,7 @@ void PageDrawer::PrintLevelLabel(float row)
     for (const LevelUnit& u : units) {
         if (!(v < u.below)) continue;
         surf().PrintNumber(u.multiply ? v * u.factor : v / u.factor);
-        if (v == u.unitPoint) surf().Print(QString::fromUtf8(u.unit));
+        if (v == u.unitPoint) surf().Print(Tr(u.unit));
         return;
     }
 }

@@ -14,7 +14,7 @@ inline constexpr const char* kTitles[] = {
     QT_TRANSLATE_NOOP("Brivel", "枝路電圧の周波数特性"),
 };
 inline constexpr const char* kHertz = unit_text::kHertz;
-inline constexpr const char* kKilo = "K";
+inline constexpr const char* kKilo = graph_text::kKilo;
 inline constexpr const char* kMega = "M";
 inline constexpr const char* kDegrees = QT_TRANSLATE_NOOP("Brivel", "　度");
 // Unit lines of the level scale, printed below the row that is one unit.

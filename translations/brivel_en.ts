@@ -1537,5 +1537,9 @@ The file of the circuit that could not be restored has been kept as:
         <source>開始と終了から値を作れません。対数では同じ符号の０でない値にして下さい。</source>
         <translation>Cannot make values from Start and End. For Log, use non-zero values of the same sign.</translation>
     </message>
+    <message>
+        <source>K</source>
+        <translation>k</translation>
+    </message>
 </context>
 </TS>

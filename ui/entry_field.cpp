@@ -73,7 +73,8 @@ bool EntryField::LacksNumber() const { return !text().isEmpty() && !IsNumeric(St
 void EntryField::TakePrefixedValue()
 {
     if (unitSelector_ == nullptr) return;
-    const std::optional<UnitValue> value = InBestUnit(text(), units_, unitSelector_->ChosenSource().value_or(QString()));
+    const std::optional<UnitValue> value =
+        InBestUnit(text(), units_, unitSelector_->ChosenSource().value_or(QString()));
     if (!value) return;
     unitSelector_->Choose(U8(value->unit->text));
     emit unitTaken();
@@ -93,8 +94,9 @@ void EntryField::Tidy()
         return;
     }
     const std::string utf8 = Std(tidy);
-    const bool canBeNumber = IsNumeric(utf8) || IsUnfinishedNumber(utf8) ||
-                             (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->ChosenSource().value_or(QString())));
+    const bool canBeNumber =
+        IsNumeric(utf8) || IsUnfinishedNumber(utf8) ||
+        (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->ChosenSource().value_or(QString())));
     Mark(!canBeNumber);
     FitFace();
     emit entryChanged();

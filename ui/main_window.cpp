@@ -244,7 +244,8 @@ void MainWindow::ShowInLanguage()
     UpdateCaption();
     netlistPlace_.SetFallback(NetlistFallback());
     Selector* voltage = ui_.voltageBranch;
-    const bool typed = voltage->currentIndex() >= 0 && voltage->currentText() != voltage->itemText(voltage->currentIndex());
+    const bool typed =
+        voltage->currentIndex() >= 0 && voltage->currentText() != voltage->itemText(voltage->currentIndex());
     const QString shown = voltage->currentText();
     for (int i = 0; i < voltage->count(); ++i) voltage->setItemText(i, VoltageItem(i + 1));
     if (typed) voltage->setEditText(shown);

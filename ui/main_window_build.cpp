@@ -1,6 +1,7 @@
 // Building the main window: every control at its place, with its font,
 // colour and text, and wired to its handler.
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -33,20 +34,35 @@ constexpr double kTextPoints = 12;
 // The circuit-state captions end close to their fields; a smaller face keeps
 // the frequency caption clear of its field.
 constexpr double kStatePoints = 10.5;
+// The smallest face a caption shrinks to, and the steps it shrinks by.
+constexpr double kSmallestPoints = 8;
+constexpr double kPointStep = 0.25;
 const QColor kPlusJBackground(192, 255, 192);
 
 Box Row(const Box& column, int top) { return {column.left, top, column.width, column.height}; }
 
-// A label with a fixed text, as wide as its text; a box with a height
-// centres the text in that height, level with the controls beside it.
+// The face of the points given, smaller where the label's text would run
+// past room pixels, as an English caption may.
+void FitFace(QLabel& label, double points, int room)
+{
+    QFont face = GothicFont(points);
+    while (face.pointSizeF() > kSmallestPoints && QFontMetrics(face, &label).horizontalAdvance(label.text()) > room)
+        face.setPointSizeF(face.pointSizeF() - kPointStep);
+    label.setFont(face);
+}
+
+// A label with a fixed text, as wide as its text up to a box's width; a box
+// with a height centres the text in that height, level with the controls
+// beside it.
 QLabel* FixedLabel(QWidget* parent, const char* text, const Box& at, double points = kTextPoints)
 {
     auto* label = new QLabel(parent);
     if (points != kBasePoints) label->setFont(GothicFont(points));
     label->move(twips::ToPoint(at.left, at.top));
     if (at.height > 0) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ShowText(label, text, [label, at](const QString& shown) {
+    ShowText(label, text, [label, at, points](const QString& shown) {
         label->setText(shown);
+        if (at.width > 0) FitFace(*label, points, twips::ToPixels(at.width));
         label->adjustSize();
         if (at.height > 0) label->resize(label->width(), twips::ToPixels(at.height));
     });

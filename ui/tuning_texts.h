@@ -30,9 +30,10 @@ inline constexpr MarkedText kTuningRevert = QT_TRANSLATE_NOOP3("Brivel", "元に
 
 // Messages; those of a list that cannot be read are the command line's too
 // (document/document_texts.h).
-inline constexpr const char* kRangeRefused = QT_TRANSLATE_NOOP("Brivel", "範囲の両端は、同じ符号の０でない異なる値にして下さい。");
+inline constexpr const char* kRangeRefused =
+    QT_TRANSLATE_NOOP("Brivel", "範囲の両端は、同じ符号の０でない異なる値にして下さい。");
 inline constexpr const char* kTooManySteps = QT_TRANSLATE_NOOP("Brivel", "描画できる値は %1 個までです。");
-inline constexpr const char* kStepsNotGenerated = QT_TRANSLATE_NOOP(
-    "Brivel", "開始と終了から値を作れません。対数では同じ符号の０でない値にして下さい。");
+inline constexpr const char* kStepsNotGenerated =
+    QT_TRANSLATE_NOOP("Brivel", "開始と終了から値を作れません。対数では同じ符号の０でない値にして下さい。");
 
 }  // namespace texts

@@ -18,13 +18,13 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
-#include <QTranslator>
 #include <map>
 #include <gtest/gtest.h>
 
 #include "graph/graph_page.h"
 #include "platform/picture_box.h"
 #include "print/preview_window.h"
+#include "tests/support/in_language.h"
 #include "ui/current_dialog.h"
 #include "ui/diagram_window.h"
 #include "ui/element_dialog.h"
@@ -60,17 +60,20 @@ QStringList ShownTexts()
 {
     QStringList shown;
     const auto add = [&shown](const QObject* holder, const QString& text) {
-        if (!text.isEmpty()) shown << QString::fromLatin1(holder->metaObject()->className()) + QStringLiteral(": ") + text;
+        if (!text.isEmpty())
+            shown << QString::fromLatin1(holder->metaObject()->className()) + QStringLiteral(": ") + text;
     };
-    const char* properties[] = {"windowTitle", "toolTip",  "statusTip", "whatsThis", "accessibleName",
-                                "accessibleDescription", "text", "title", "placeholderText", "plainText",
-                                "iconText", "suffix", "prefix"};
+    const char* properties[] = {
+        "windowTitle", "toolTip", "statusTip",       "whatsThis", "accessibleName", "accessibleDescription",
+        "text",        "title",   "placeholderText", "plainText", "iconText",       "suffix",
+        "prefix"};
     for (QWidget* window : OpenWindows()) {
         QObjectList holders{window};
         for (QObject* child : window->findChildren<QObject*>()) holders << child;
         for (QObject* holder : holders) {
             for (const char* property : properties)
-                if (holder->property(property).typeId() == QMetaType::QString) add(holder, holder->property(property).toString());
+                if (holder->property(property).typeId() == QMetaType::QString)
+                    add(holder, holder->property(property).toString());
             if (auto* list = qobject_cast<QComboBox*>(holder))
                 for (int i = 0; i < list->count(); ++i) add(holder, list->itemText(i));
             if (auto* tabs = qobject_cast<QTabBar*>(holder))
@@ -88,7 +91,8 @@ QStringList ShownTexts()
 int Widest(const QFontMetrics& metrics, const QString& text)
 {
     int widest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n'))) widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
 }
 
@@ -116,7 +120,8 @@ QRect TextArea(const QLabel& label)
 bool Shown(const QWidget* w, const QWidget* window)
 {
     for (; w != window; w = w->parentWidget())
-        if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide) && !w->parentWidget()->inherits("TabControl"))
+        if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+            !w->parentWidget()->inherits("TabControl"))
             return false;
     return true;
 }
@@ -148,21 +153,26 @@ CutCaptions CaptionsCut()
                         !beside->geometry().contains(label->geometry()))
                         cut[w] = Named(w, label->text()) + QStringLiteral(" over ") + Named(beside, {});
             }
-            if (auto* button = qobject_cast<QPushButton*>(w)) check(button, button->text(), contents(w, QStyle::SE_PushButtonContents));
-            if (auto* option = qobject_cast<QRadioButton*>(w)) check(option, option->text(), contents(w, QStyle::SE_RadioButtonContents));
-            if (auto* box = qobject_cast<QCheckBox*>(w)) check(box, box->text(), contents(w, QStyle::SE_CheckBoxContents));
+            if (auto* button = qobject_cast<QPushButton*>(w))
+                check(button, button->text(), contents(w, QStyle::SE_PushButtonContents));
+            if (auto* option = qobject_cast<QRadioButton*>(w))
+                check(option, option->text(), contents(w, QStyle::SE_RadioButtonContents));
+            if (auto* box = qobject_cast<QCheckBox*>(w))
+                check(box, box->text(), contents(w, QStyle::SE_CheckBoxContents));
             if (auto* frame = qobject_cast<QGroupBox*>(w); frame && !frame->title().isEmpty()) {
                 QStyleOptionGroupBox style;
                 style.initFrom(frame);
                 style.text = frame->title();
                 style.subControls = QStyle::SC_GroupBoxLabel;
-                const QRect title = w->style()->subControlRect(QStyle::CC_GroupBox, &style, QStyle::SC_GroupBoxLabel, w);
+                const QRect title =
+                    w->style()->subControlRect(QStyle::CC_GroupBox, &style, QStyle::SC_GroupBoxLabel, w);
                 check(frame, frame->title(), QRect(title.topLeft(), QPoint(w->width(), title.bottom())));
             }
             if (auto* list = qobject_cast<QComboBox*>(w)) {
                 QStyleOptionComboBox style;
                 style.initFrom(list);
-                const QRect field = w->style()->subControlRect(QStyle::CC_ComboBox, &style, QStyle::SC_ComboBoxEditField, w);
+                const QRect field =
+                    w->style()->subControlRect(QStyle::CC_ComboBox, &style, QStyle::SC_ComboBoxEditField, w);
                 for (int i = 0; i < list->count(); ++i) check(list, list->itemText(i), field);
             }
             if (auto* tabs = qobject_cast<QTabBar*>(w))
@@ -195,6 +205,7 @@ std::vector<QImage> PaintedTexts(GraphPage& graph, PreviewWindow& preview)
 // three definition dialogs and, modal, the print preview.
 void WithEveryWindowOpen(const std::function<void(User&, PreviewWindow&)>& act)
 {
+    const InLanguage japanese(Language::Japanese);
     User user;
     MainWindow& window = user.window();
     window.OpenExample(ExampleFiles().front().filePath());
@@ -215,11 +226,8 @@ void WithEveryWindowOpen(const std::function<void(User&, PreviewWindow&)>& act)
     MatrixElementDialog matrix(1, 2, 15);
     BranchCurrentDialog current(2, 5);
     for (QDialog* dialog : std::initializer_list<QDialog*>{&element, &matrix, &current}) dialog->show();
-    const bool previewed =
-        user.WithDialog([&] { graph.OnPrint(); }, [&](QWidget&) { act(user, *window.Preview()); });
+    const bool previewed = user.WithDialog([&] { graph.OnPrint(); }, [&](QWidget&) { act(user, *window.Preview()); });
     EXPECT_TRUE(previewed);
-    // The other tests run with the toolkit untranslated.
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) delete translator;
 }
 
 TEST(Language, EveryOpenWindowSpeaksTheChosenOneAtOnce)
