@@ -124,6 +124,7 @@ void EntryField::FitFace()
 void EntryField::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && marked_) setToolTip(Tr(texts::kNotNumber));
     if (event->type() != QEvent::FontChange || fitting_) return;
     ownPoints_ = font().pointSizeF();
     FitFace();

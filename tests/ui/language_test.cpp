@@ -29,6 +29,7 @@
 #include "ui/diagram_window.h"
 #include "ui/element_dialog.h"
 #include "ui/element_tuning_window.h"
+#include "ui/entry_field.h"
 #include "ui/example_files.h"
 #include "ui/matrix_dialog.h"
 #include "ui/window_language.h"
@@ -202,7 +203,8 @@ std::vector<QImage> PaintedTexts(GraphPage& graph, PreviewWindow& preview)
 // Runs act with every window open on the five-loop example: the main window
 // on its graph page with a search's finding held and a free readout, the
 // diagram window, the tuning window with a stepped family, the guide, the
-// three definition dialogs and, modal, the print preview.
+// three definition dialogs, one with a field that is no number, and, modal,
+// the print preview.
 void WithEveryWindowOpen(const std::function<void(User&, PreviewWindow&)>& act)
 {
     const InLanguage japanese(Language::Japanese);
@@ -225,6 +227,7 @@ void WithEveryWindowOpen(const std::function<void(User&, PreviewWindow&)>& act)
     ElementDialog element(QStringLiteral("Z1"), *user.document().elements[0]);
     MatrixElementDialog matrix(1, 2, 15);
     BranchCurrentDialog current(2, 5);
+    element.ValueField(2)->setText(QStringLiteral("x"));
     for (QDialog* dialog : std::initializer_list<QDialog*>{&element, &matrix, &current}) dialog->show();
     const bool previewed = user.WithDialog([&] { graph.OnPrint(); }, [&](QWidget&) { act(user, *window.Preview()); });
     EXPECT_TRUE(previewed);
