@@ -42,13 +42,18 @@ const QColor kPlusJBackground(192, 255, 192);
 Box Row(const Box& column, int top) { return {column.left, top, column.width, column.height}; }
 
 // The face of the points given, smaller where the label's text would run
-// past room pixels, as an English caption may.
-void FitFace(QLabel& label, double points, int room)
+// past room pixels, as an English caption may; on the baseline of the face
+// of the points given.
+void FitFace(QLabel& label, double points, const twips::Box& at)
 {
-    QFont face = GothicFont(points);
-    while (face.pointSizeF() > kSmallestPoints && QFontMetrics(face, &label).horizontalAdvance(label.text()) > room)
+    const QFont full = GothicFont(points);
+    QFont face = full;
+    while (face.pointSizeF() > kSmallestPoints &&
+           QFontMetrics(face, &label).horizontalAdvance(label.text()) > twips::ToPixels(at.width))
         face.setPointSizeF(face.pointSizeF() - kPointStep);
     label.setFont(face);
+    const int lower = QFontMetrics(full, &label).ascent() - QFontMetrics(face, &label).ascent();
+    label.move(twips::ToPoint(at.left, at.top) + QPoint(0, lower));
 }
 
 // A label with a fixed text, as wide as its text up to a box's width; a box
@@ -62,7 +67,7 @@ QLabel* FixedLabel(QWidget* parent, const char* text, const Box& at, double poin
     if (at.height > 0) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShowText(label, text, [label, at, points](const QString& shown) {
         label->setText(shown);
-        if (at.width > 0) FitFace(*label, points, twips::ToPixels(at.width));
+        if (at.width > 0) FitFace(*label, points, at);
         label->adjustSize();
         if (at.height > 0) label->resize(label->width(), twips::ToPixels(at.height));
     });
