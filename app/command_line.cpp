@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "document/language.h"
 #include "app/command_line_arguments.h"
 #include "calc/calc_error.h"
 #include "document/circuit_file.h"
@@ -76,7 +77,7 @@ int Fail(int status, const QString& message)
     return status;
 }
 
-int UsageError(const QString& detail) { return Fail(kRefused, U8(texts::kUsageError) + detail); }
+int UsageError(const QString& detail) { return Fail(kRefused, Tr(texts::kUsageError) + detail); }
 
 // Standard output takes the whole text or the run fails: output lost to a
 // full disk or a closed stream is no success.
@@ -85,7 +86,7 @@ int Succeed(const QString& text, int status = kDone)
     const QByteArray bytes = text.toUtf8();
     const auto size = static_cast<size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-        return Fail(kNotCalculable, U8(texts::kCannotWriteOutput));
+        return Fail(kNotCalculable, Tr(texts::kCannotWriteOutput));
     return status;
 }
 
@@ -170,7 +171,7 @@ std::optional<QString> ReadStepOption(const QString& text, int branches, StepOpt
     static const QRegularExpression form(QStringLiteral("^Z([1-9][0-9]?)\\.([RLC])$"));
     const QRegularExpressionMatch element = form.match(name);
     const int branch = element.hasMatch() ? element.captured(1).toInt() : 0;
-    if (equals < 0 || branch < 1 || branch > branches) return U8(texts::kStepElementUnreadable).arg(name).arg(1);
+    if (equals < 0 || branch < 1 || branch > branches) return Tr(texts::kStepElementUnreadable).arg(name).arg(1);
     const QString list = text.mid(equals + 1);
     const StepList read = ReadStepList(list);
     if (read.unreadable) return StepListProblem(list, *read.unreadable, equals + 1);
@@ -191,7 +192,7 @@ int RunSweep(const Arguments& a)
         if (!a.Has(Option::Step)) return std::nullopt;
         const std::optional<QString> wrong = ReadStepOption(stepText, branches, step);
         if (!wrong) return std::nullopt;
-        return OptionName(Option::Step) + ' ' + stepText + U8(graph_text::kFailedFor) + *wrong;
+        return OptionName(Option::Step) + ' ' + stepText + Tr(graph_text::kFailedFor) + *wrong;
     };
     if (const auto wrong = wrongStep(Circuit::MaxBranches)) return UsageError(*wrong);
     const CircuitFileRead read = ReadToCalculate(a.Value(Option::Sweep));
@@ -247,10 +248,10 @@ struct DrawingRead {
 DrawingRead ReadDrawing(const CircuitFileRead& read)
 {
     if (!read.document) return {std::nullopt, std::nullopt, Fail(kRefused, read.error.Message())};
-    if (!read.document->drawing) return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kNoDrawing))};
+    if (!read.document->drawing) return {std::nullopt, std::nullopt, Fail(kRefused, Tr(texts::kNoDrawing))};
     auto outcome = DeriveLoops(read.document->drawing->diagram);
     if (const auto* refusal = std::get_if<DiagramRefusal>(&outcome))
-        return {std::nullopt, std::nullopt, Fail(kRefused, U8(texts::kDrawingRefused) + U8(RefusalText(*refusal)))};
+        return {std::nullopt, std::nullopt, Fail(kRefused, Tr(texts::kDrawingRefused) + U8(RefusalText(*refusal)))};
     return {read.document, std::get<DiagramLoops>(std::move(outcome))};
 }
 
@@ -301,7 +302,7 @@ int RunSpice(const QString& path)
     try {
         return Succeed(U8(SpiceNetlist(*drawn.loops, CircuitOf(page), GraphState{}.sweepStart)));
     } catch (const CalcError& e) {
-        return Fail(kNotCalculable, U8(e.description()));
+        return Fail(kNotCalculable, Tr(e.description()));
     }
 }
 
@@ -341,8 +342,12 @@ int RunMode(const Arguments& a)
 int RunCommandLine(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const ArgumentsRead read = ReadArguments(QCoreApplication::arguments().mid(1));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (const std::optional<Language> language = LanguageArgument(arguments)) UseLanguage(*language);
+    const ArgumentsRead read = ReadArguments(arguments);
     if (read.error) return UsageError(*read.error);
+    const QString language = read.arguments.Value(Option::Lang, LanguageCode(Language::Japanese));
+    if (!LanguageOfCode(language)) return UsageError(OptionName(Option::Lang) + ' ' + language);
     if (read.arguments.Has(Option::Help)) return Succeed(HelpText());
     if (read.arguments.Has(Option::Version))
         return Succeed(QStringLiteral("brivel %1\n").arg(QStringLiteral(BRIVEL_VERSION)));

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "app/cli_texts.h"
 
@@ -26,6 +27,7 @@ constexpr OptionEntry kOptions[] = {
     {Option::Branch, "--branch", {}, true, "--branch N", texts::kHelpBranch},
     {Option::From, "--from", {}, true, "--from HZ", texts::kHelpFrom},
     {Option::Decades, "--decades", {}, true, "--decades 2|4", texts::kHelpDecades},
+    {Option::Lang, "--lang", {}, true, "--lang en|ja", texts::kHelpLang},
     {Option::Step, "--step", {}, true, "--step Zn.X=VALUES", texts::kHelpStep},
     {Option::Check, "--check", {}, true, "--check FILE", texts::kHelpCheck},
     {Option::Loops, "--loops", {}, true, "--loops FILE", texts::kHelpLoops},
@@ -105,6 +107,13 @@ bool IsCommandLineMode(int argc, char* argv[])
             ++files;
             continue;
         }
+        if (argument == "--lang" || argument.starts_with("--lang=")) {
+            const bool apart = argument == "--lang";
+            if (apart && i + 1 == argc) return true;
+            const QString code = QString::fromLocal8Bit(apart ? argv[++i] : argv[i] + 7);
+            if (!LanguageOfCode(code)) return true;
+            continue;
+        }
         const ToolkitOption* option = ToolkitOptionOf(argument);
         if (option == nullptr) return true;
         if (option->takesValue && argument.find('=') == std::string_view::npos) ++i;
@@ -137,7 +146,7 @@ ArgumentsRead ReadArguments(const QStringList& arguments)
             if (i + 1 == arguments.size()) return Refused(read, argument);
             value = arguments[++i];
         }
-        if (read.arguments.Has(entry->option)) return Refused(read, U8(texts::kOptionTwice).arg(entry->name));
+        if (read.arguments.Has(entry->option)) return Refused(read, Tr(texts::kOptionTwice).arg(entry->name));
         read.arguments.given[entry->option] = value;
     }
     return read;
@@ -145,12 +154,23 @@ ArgumentsRead ReadArguments(const QStringList& arguments)
 
 QString OptionName(Option option) { return QLatin1String(EntryOf(option).name); }
 
+// Read apart from the other options, which may be the toolkit's.
+std::optional<Language> LanguageArgument(const QStringList& arguments)
+{
+    const QString option = OptionName(Option::Lang);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size()) return LanguageOfCode(arguments[i + 1]);
+        if (arguments[i].startsWith(option + '=')) return LanguageOfCode(arguments[i].mid(option.size() + 1));
+    }
+    return std::nullopt;
+}
+
 QString HelpText()
 {
-    QString text = U8(texts::kHelpUsage) + '\n';
+    QString text = Tr(texts::kHelpUsage) + '\n';
     for (const char* line : kSynopsis) text += QStringLiteral("  ") + QLatin1String(line) + '\n';
-    text += '\n' + U8(texts::kHelpWindow) + "\n\n";
+    text += '\n' + Tr(texts::kHelpWindow) + "\n\n";
     for (const OptionEntry& entry : kOptions)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(entry.shown), -kOptionColumn).arg(U8(entry.help));
-    return text + '\n' + U8(texts::kHelpToolkit) + '\n' + U8(texts::kHelpExitStatus) + '\n';
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(entry.shown), -kOptionColumn).arg(Tr(entry.help));
+    return text + '\n' + Tr(texts::kHelpToolkit) + '\n' + Tr(texts::kHelpExitStatus) + '\n';
 }

@@ -7,10 +7,10 @@
 #include <cstdlib>
 
 #include "platform/fonts.h"
-#include "platform/toolkit_language.h"
 #include "app/command_line.h"
 #include "app/command_line_arguments.h"
 #include "ui/main_window.h"
+#include "ui/window_language.h"
 
 namespace {
 
@@ -24,12 +24,15 @@ bool DisplayAvailable()
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
-// `brivel FILE`: the first argument the toolkit left that is no option.
+// `brivel FILE`: the first argument the toolkit left that is no option nor
+// the language of --lang.
 QString FileToOpen()
 {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString& argument : arguments)
-        if (!argument.startsWith('-')) return argument;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == OptionName(Option::Lang)) ++i;
+        else if (!arguments[i].startsWith('-')) return arguments[i];
+    }
     return {};
 }
 
@@ -51,7 +54,8 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brivel.Brivel"));
     InstallFontSubstitutions();
-    InstallToolkitTranslation();
+    // --lang speaks for this run only; otherwise the language chosen last.
+    UseLanguage(LanguageArgument(QCoreApplication::arguments()).value_or(RememberedLanguage()));
     MainWindow window;
     QObject::connect(&window, &MainWindow::endRequested, &app, &QCoreApplication::quit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

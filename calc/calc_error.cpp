@@ -1,11 +1,13 @@
 #include "calc_error.h"
 
+#include "translatable.h"
+
 namespace {
 
 const std::string& DescriptionOf(int number)
 {
-    static const std::string divisionByZero = "ゼロによる除算が発生しました。";
-    static const std::string overflow = "オーバーフローが発生しました。";
+    static const std::string divisionByZero = QT_TRANSLATE_NOOP("Brivel", "ゼロによる除算が発生しました。");
+    static const std::string overflow = QT_TRANSLATE_NOOP("Brivel", "オーバーフローが発生しました。");
     return number == CalcError::DivisionByZero ? divisionByZero : overflow;
 }
 

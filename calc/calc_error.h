@@ -12,7 +12,8 @@ public:
 
     explicit CalcError(int number);
     int number() const { return number_; }
-    // The description shown to the user ("ゼロによる除算が発生しました。" …).
+    // The description shown to the user ("ゼロによる除算が発生しました。" …), in
+    // Japanese: the layers that show it translate it.
     const std::string& description() const;
 
 private:

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "document/circuit_file.h"
@@ -22,7 +23,7 @@
 
 namespace file_read {
 
-void Refuse(const char* reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
+void Refuse(const char* reason, const QString& place) { throw CircuitFileError{Tr(reason), place}; }
 void Refuse(const std::string& reason, const QString& place) { throw CircuitFileError{U8(reason), place}; }
 
 QString Item(const QString& place, const QString& key) { return place.isEmpty() ? key : place + '.' + key; }
@@ -180,7 +181,7 @@ void ReadMatrix(const QJsonObject& file, CircuitDocument& d)
                         if (std::max(j, k) > d.loops) return false;
                         if (j > k)
                             throw CircuitFileError{
-                                U8(texts::kFileLowerTriangle)
+                                Tr(texts::kFileLowerTriangle)
                                     .arg(QStringLiteral("Z%1%2").arg(j).arg(k), QStringLiteral("Z%1%2").arg(k).arg(j)),
                                 place};
                         d.matrix[MatrixPosition(j, k)] = SumAt(v, place, SumKind::MatrixElement, d.branches);
@@ -297,15 +298,15 @@ QString LineAndColumn(const QByteArray& json, int offset)
 {
     const QByteArray before = json.left(offset);
     const QString line = QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1));
-    return U8(texts::kFileLineColumn).arg(before.count('\n') + 1).arg(line.toUcs4().size() + 1);
+    return Tr(texts::kFileLineColumn).arg(before.count('\n') + 1).arg(line.toUcs4().size() + 1);
 }
 
 }  // namespace
 
 QString CircuitFileError::Message() const
 {
-    QString text = U8(texts::kCannotReadFile) + reason;
-    if (!place.isEmpty()) text += U8(texts::kPlaceOpen) + place + U8(texts::kPlaceClose);
+    QString text = Tr(texts::kCannotReadFile) + reason;
+    if (!place.isEmpty()) text += Tr(texts::kPlaceOpen) + place + Tr(texts::kPlaceClose);
     return text;
 }
 
@@ -314,10 +315,10 @@ CircuitFileRead ParseCircuitFile(const QByteArray& json)
     QJsonParseError parseError;
     const QJsonDocument file = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {std::nullopt, {U8(texts::kFileNotJson), LineAndColumn(json, parseError.offset)}, json};
-    if (!file.isObject()) return {std::nullopt, {U8(texts::kFileNotJson), {}}, json};
+        return {std::nullopt, {Tr(texts::kFileNotJson), LineAndColumn(json, parseError.offset)}, json};
+    if (!file.isObject()) return {std::nullopt, {Tr(texts::kFileNotJson), {}}, json};
     if (const std::optional<QString> place = RepeatedKeyPlace(json))
-        return {std::nullopt, {U8(texts::kFileKeyTwice), *place}, json};
+        return {std::nullopt, {Tr(texts::kFileKeyTwice), *place}, json};
     try {
         return {DocumentOf(file.object()), {}, json};
     } catch (const CircuitFileError& error) {
@@ -328,13 +329,13 @@ CircuitFileRead ParseCircuitFile(const QByteArray& json)
 CircuitFileRead ReadCircuitFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return {std::nullopt, {U8(texts::kFileNotRegular), {}}, {}};
-    if (info.size() > kMostCircuitFileBytes) return {std::nullopt, {U8(texts::kFileTooLarge), {}}, {}};
+    if (info.exists() && !info.isFile()) return {std::nullopt, {Tr(texts::kFileNotRegular), {}}, {}};
+    if (info.size() > kMostCircuitFileBytes) return {std::nullopt, {Tr(texts::kFileTooLarge), {}}, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, {U8(texts::kFileNotOpened) + QStringLiteral(": ") + file.errorString(), {}}, {}};
+        return {std::nullopt, {Tr(texts::kFileNotOpened) + QStringLiteral(": ") + file.errorString(), {}}, {}};
     // The file may have grown since it was looked at.
     const QByteArray bytes = file.read(kMostCircuitFileBytes + 1);
-    if (bytes.size() > kMostCircuitFileBytes) return {std::nullopt, {U8(texts::kFileTooLarge), {}}, {}};
+    if (bytes.size() > kMostCircuitFileBytes) return {std::nullopt, {Tr(texts::kFileTooLarge), {}}, {}};
     return ParseCircuitFile(bytes);
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "document/document_texts.h"
 
@@ -28,7 +29,7 @@ QString Span(const QString& letter, int first, int last)
 {
     const QString a = letter + QString::number(first), b = letter + QString::number(last);
     if (first == last) return a;
-    return a + U8(last == first + 1 ? texts::kListSeparator : texts::kThrough) + b;
+    return a + Tr(last == first + 1 ? texts::kListSeparator : texts::kThrough) + b;
 }
 
 // The matrix elements of loops first … last, column by column: "Z14～Z44、Z15～Z55".
@@ -36,8 +37,8 @@ QString Columns(int first, int last)
 {
     QStringList columns;
     for (int k = first; k <= last; ++k)
-        columns << QStringLiteral("Z1%1").arg(k) + U8(texts::kThrough) + QStringLiteral("Z%1%1").arg(k);
-    return columns.join(U8(texts::kListSeparator));
+        columns << QStringLiteral("Z1%1").arg(k) + Tr(texts::kThrough) + QStringLiteral("Z%1%1").arg(k);
+    return columns.join(Tr(texts::kListSeparator));
 }
 
 }  // namespace
@@ -71,8 +72,8 @@ std::optional<QString> RemovalQuestion(const CircuitDocument& document, int loop
     if (SameCircuit(backAgain, document)) return std::nullopt;
     if (branches < document.branches) {
         const QString removed = Span(QStringLiteral("Z"), branches + 1, document.branches);
-        return U8(texts::kRemoveBranches).arg(removed);
+        return Tr(texts::kRemoveBranches).arg(removed);
     }
-    return U8(texts::kRemoveLoops)
+    return Tr(texts::kRemoveLoops)
         .arg(Span(QStringLiteral("I"), loops + 1, document.loops), Columns(loops + 1, document.loops));
 }

@@ -5,6 +5,8 @@
 #include <tuple>
 
 #include "diagram_texts.h"
+#include "document/language.h"
+#include "document/qstring_utf8.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ const char* MessageOf(DiagramNotice notice)
 
 std::string WithPlace(std::string message, GridPoint place)
 {
-    return message + diagram_text::kAtPlace + PlaceText(place);
+    return message + Std(Tr(diagram_text::kAtPlace)) + PlaceText(place);
 }
 
 std::vector<const Segment*> OfKind(const Diagram& diagram, SegmentKind kind)
@@ -110,13 +112,13 @@ std::string PlaceText(GridPoint place)
 
 std::string RefusalText(const DiagramRefusal& refusal)
 {
-    const std::string message = MessageOf(refusal.fault);
+    const std::string message = Std(Tr(MessageOf(refusal.fault)));
     return refusal.place ? WithPlace(message, *refusal.place) : message;
 }
 
 std::string WarningText(const DiagramWarning& warning)
 {
-    std::string message = MessageOf(warning.notice);
+    std::string message = Std(Tr(MessageOf(warning.notice)));
     if (const size_t at = message.find("%1"); at != std::string::npos)
         message.replace(at, 2, std::to_string(warning.branch));
     return WithPlace(message, warning.place);

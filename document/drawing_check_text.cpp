@@ -1,5 +1,6 @@
 #include "document/drawing_check_text.h"
 
+#include "document/language.h"
 #include "document/document_texts.h"
 #include "document/drawn_page.h"
 #include "document/matrix_check_text.h"
@@ -9,12 +10,12 @@ namespace {
 
 QString Line(const QString& item, const QString& typed, const QString& drawn)
 {
-    return item + U8(texts::kTypedDefinition) + typed + U8(texts::kDrawnDefinition) + drawn;
+    return item + Tr(texts::kTypedDefinition) + typed + Tr(texts::kDrawnDefinition) + drawn;
 }
 
 QString CurrentCaption(const std::optional<SignedSumMarks>& current)
 {
-    return current ? DefinitionCaption(*current, SumKind::BranchCurrent) : U8(texts::kNeverDefined);
+    return current ? DefinitionCaption(*current, SumKind::BranchCurrent) : Tr(texts::kNeverDefined);
 }
 
 }  // namespace
@@ -24,9 +25,9 @@ QStringList DrawingDisagreementLines(const CircuitDocument& page, const DiagramL
     const CircuitDocument drawn = WithDrawnDefinitions(page, loops);
     QStringList lines;
     if (page.loops != drawn.loops)
-        lines << Line(U8(texts::kLoopCountName), QString::number(page.loops), QString::number(drawn.loops));
+        lines << Line(Tr(texts::kLoopCountName), QString::number(page.loops), QString::number(drawn.loops));
     if (page.branches != drawn.branches)
-        lines << Line(U8(texts::kBranchCountName), QString::number(page.branches), QString::number(drawn.branches));
+        lines << Line(Tr(texts::kBranchCountName), QString::number(page.branches), QString::number(drawn.branches));
     if (lines.isEmpty()) {
         for (int b = 1; b <= page.branches; ++b)
             if (page.currents[b - 1] != drawn.currents[b - 1])
@@ -37,6 +38,6 @@ QStringList DrawingDisagreementLines(const CircuitDocument& page, const DiagramL
                           DefinitionCaption(d.typed, SumKind::MatrixElement),
                           DefinitionCaption(d.implied, SumKind::MatrixElement));
     }
-    if (!lines.isEmpty()) lines.prepend(U8(texts::kDrawingDisagrees));
+    if (!lines.isEmpty()) lines.prepend(Tr(texts::kDrawingDisagrees));
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "document/document_texts.h"
 
@@ -12,7 +13,7 @@ QString Listed(const std::vector<int>& branches, QChar letter, int digits)
 {
     QStringList names;
     for (int b : branches) names << letter + QStringLiteral("%1").arg(b, digits, 10, QChar('0'));
-    return names.join(U8(texts::kListSeparator));
+    return names.join(Tr(texts::kListSeparator));
 }
 
 QString ElementNames(const std::vector<int>& branches) { return Listed(branches, 'Z', 1); }
@@ -37,15 +38,15 @@ std::vector<int> BranchesWithoutCurrent(const CircuitDocument& document)
 
 QString UnenteredQuestion(const std::vector<int>& branches)
 {
-    return U8(texts::kUnenteredQuestion).arg(ElementNames(branches));
+    return Tr(texts::kUnenteredQuestion).arg(ElementNames(branches));
 }
 
 QString UnenteredNotice(const std::vector<int>& branches)
 {
-    return U8(texts::kUnenteredNotice).arg(ElementNames(branches));
+    return Tr(texts::kUnenteredNotice).arg(ElementNames(branches));
 }
 
 QString NoBranchCurrentMessage(const std::vector<int>& branches)
 {
-    return U8(texts::kNoBranchCurrent) + Listed(branches, 'I', 2);
+    return Tr(texts::kNoBranchCurrent) + Listed(branches, 'I', 2);
 }

@@ -1,5 +1,6 @@
 #include "document/matrix_check_text.h"
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "document/signed_sum_text.h"
 #include "document/document_texts.h"
@@ -10,8 +11,8 @@ QString CurrentsBehind(const std::vector<BranchCurrentBehind>& currents)
 {
     QStringList definitions;
     for (const BranchCurrentBehind& c : currents)
-        definitions << BranchCurrentName(c.branch) + U8(texts::kEquals) + DefinitionCaption(c.current, SumKind::BranchCurrent);
-    return U8(texts::kOpenParenthesis) + definitions.join(U8(texts::kListSeparator)) + U8(texts::kCloseParenthesis);
+        definitions << BranchCurrentName(c.branch) + Tr(texts::kEquals) + DefinitionCaption(c.current, SumKind::BranchCurrent);
+    return Tr(texts::kOpenParenthesis) + definitions.join(Tr(texts::kListSeparator)) + Tr(texts::kCloseParenthesis);
 }
 
 }  // namespace
@@ -26,8 +27,8 @@ QString DefinitionCaption(const Marks& marks, SumKind kind)
 
 QString DisagreementLine(const ElementDisagreement& d)
 {
-    return QStringLiteral("Z%1%2").arg(d.row).arg(d.column) + U8(texts::kTypedDefinition) +
-           DefinitionCaption(d.typed, SumKind::MatrixElement) + U8(texts::kImpliedDefinition) +
+    return QStringLiteral("Z%1%2").arg(d.row).arg(d.column) + Tr(texts::kTypedDefinition) +
+           DefinitionCaption(d.typed, SumKind::MatrixElement) + Tr(texts::kImpliedDefinition) +
            DefinitionCaption(d.implied, SumKind::MatrixElement) + CurrentsBehind(d.currents);
 }
 
@@ -42,7 +43,7 @@ std::vector<ElementDisagreement> DocumentDisagreements(const CircuitDocument& do
 QStringList DisagreementLines(const std::vector<ElementDisagreement>& disagreements)
 {
     if (disagreements.empty()) return {};
-    QStringList lines{U8(texts::kMatrixDisagrees)};
+    QStringList lines{Tr(texts::kMatrixDisagrees)};
     for (const ElementDisagreement& d : disagreements) lines << DisagreementLine(d);
     return lines;
 }
@@ -52,12 +53,12 @@ std::optional<QString> DerivationFailure(const MatrixDerivation& derivation)
     if (!derivation.missingCurrents.empty()) {
         QStringList names;
         for (int b : derivation.missingCurrents) names << BranchCurrentName(b);
-        return U8(texts::kMissingCurrents) + names.join(U8(texts::kListSeparator));
+        return Tr(texts::kMissingCurrents) + names.join(Tr(texts::kListSeparator));
     }
     if (!derivation.unmentionedLoops.empty()) {
         QStringList lines;
         for (int j : derivation.unmentionedLoops)
-            lines << U8(texts::kUnmentionedLoop).arg(QStringLiteral("I%1").arg(j));
+            lines << Tr(texts::kUnmentionedLoop).arg(QStringLiteral("I%1").arg(j));
         return lines.join('\n');
     }
     return std::nullopt;

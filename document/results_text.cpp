@@ -1,5 +1,6 @@
 #include "document/results_text.h"
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/complex.h"
 #include "calc/number_text.h"
@@ -40,17 +41,17 @@ ShownResults Shown(const CalculatedPage& page, const CircuitDocument& document)
     for (int b = 1; b <= branches; ++b) {
         const double zm = ImpedanceMultiplier(units, b);
         shown.impedance.push_back({U8(DisplayValue(v.branchImpedance[b].re, zm)),
-                                   U8(DisplayValue(v.branchImpedance[b].im, zm)), units.impedance[b - 1]});
+                                   U8(DisplayValue(v.branchImpedance[b].im, zm)), Tr(units.impedance[b - 1])});
         shown.current.emplace_back();
         shown.voltage.emplace_back();
         if (b > static_cast<int>(document.currents.size()) || !document.currents[b - 1]) continue;
         shown.current.back() = ShownMagnitude(v.branchCurrentMagnitude[b], CurrentMultiplier(units, b),
-                                              page.currentPhase[b], units.current[b - 1]);
+                                              page.currentPhase[b], Tr(units.current[b - 1]));
         shown.voltage.back() = ShownMagnitude(v.branchVoltageMagnitude[b], VoltageMultiplier(units, b),
-                                              page.voltagePhase[b], units.voltage[b - 1]);
+                                              page.voltagePhase[b], Tr(units.voltage[b - 1]));
     }
     shown.inputImpedance = ShownMagnitude(page.inputImpedanceMagnitude, InputImpedanceMultiplier(units),
-                                          page.inputImpedancePhase, units.inputImpedance);
+                                          page.inputImpedancePhase, Tr(units.inputImpedance));
     return shown;
 }
 
@@ -70,7 +71,7 @@ QString FullLines(const CalculatedPage& page)
     const LoopResults& v = page.values;
     const int branches = BranchCount(page.circuit);
     QString text;
-    const QString ohm = U8(texts::kOhm), ampere = U8(texts::kAmpere), volt = U8(texts::kVolt);
+    const QString ohm = Tr(texts::kOhm), ampere = Tr(texts::kAmpere), volt = Tr(texts::kVolt);
     for (int b = 1; b <= branches; ++b)
         text += Line(QStringLiteral("Z%1").arg(b), ShortestText(v.branchImpedance[b].re),
                      ShortestText(v.branchImpedance[b].im), ohm);
@@ -90,13 +91,13 @@ ResultsText ResultsOf(const CircuitDocument& document, ResultsForm form)
 {
     try {
         const PageCalculation page = CalculatePage(CircuitOf(document));
-        if (page.failure) return {{}, U8(*page.failure)};
+        if (page.failure) return {{}, Tr(*page.failure)};
         const std::vector<int> withoutCurrent = BranchesWithoutCurrent(document);
         if (!withoutCurrent.empty()) return {{}, NoBranchCurrentMessage(withoutCurrent)};
         const QString shown = ShownLines(Shown(*page.page, document));
         return {form == ResultsForm::Full ? FullLines(*page.page) : shown, std::nullopt};
     } catch (const CalcError& e) {
-        return {{}, U8(e.description())};
+        return {{}, Tr(e.description())};
     }
 }
 
@@ -104,9 +105,9 @@ ShownCalculation ShownResultsOf(const CircuitDocument& document)
 {
     try {
         const PageCalculation page = CalculatePage(CircuitOf(document));
-        if (page.failure) return {std::nullopt, U8(*page.failure)};
+        if (page.failure) return {std::nullopt, Tr(*page.failure)};
         return {Shown(*page.page, document), std::nullopt};
     } catch (const CalcError& e) {
-        return {std::nullopt, U8(e.description())};
+        return {std::nullopt, Tr(e.description())};
     }
 }

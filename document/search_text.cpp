@@ -1,5 +1,6 @@
 #include "document/search_text.h"
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "sweep/sweep_texts.h"
 #include "document/qstring_utf8.h"
@@ -11,12 +12,12 @@ SearchText SearchTextOf(const CircuitDocument& document, const SearchRequest& re
     const DocumentSweep swept = SweepOfDocument(document, request.curve.quantity, request.range, plotted);
     if (!swept.sweep) return {{}, std::nullopt, swept.failure};
     const SearchFinding finding = SearchCurve(swept.circuit, *swept.sweep, request.curve, request.search, std::nullopt);
-    const QString name = U8(SearchName(request.search));
-    if (finding.points.empty()) return {{}, std::nullopt, name + U8(graph_text::kNotInSpan)};
+    const QString name = Tr(SearchName(request.search));
+    if (finding.points.empty()) return {{}, std::nullopt, name + Tr(graph_text::kNotInSpan)};
     SearchText text;
     for (const CurvePoint& p : finding.points)
         text.lines += U8(ShortestText(p.frequency)) + '\t' + U8(ShortestText(p.magnitude)) + '\t' +
                       U8(ShortestText(p.phase)) + '\n';
-    if (finding.atSpanEnd) text.note = name + U8(graph_text::kAtSpanEnd);
+    if (finding.atSpanEnd) text.note = name + Tr(graph_text::kAtSpanEnd);
     return text;
 }

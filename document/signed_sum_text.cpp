@@ -1,5 +1,6 @@
 #include "document/signed_sum_text.h"
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "document/document_texts.h"
 
@@ -66,11 +67,11 @@ SignedSumEntry EntryOfPresses(const SumPresses& presses, SumKind kind)
             entry.marks[0] = 1;
             break;
         case SumPress::Kind::Plus:
-            entry.text += U8(texts::kPlus);
+            entry.text += Tr(texts::kPlus);
             sign = 1;
             break;
         case SumPress::Kind::Minus:
-            entry.text += U8(texts::kMinus);
+            entry.text += Tr(texts::kMinus);
             sign = -1;
             break;
         }
@@ -101,8 +102,8 @@ QString SumTerms(const SignedSumMarks& marks, SumKind kind)
 QString SumExpression(const SignedSumMarks& marks, SumKind kind)
 {
     return SumTerms(marks, kind)
-        .replace(U8(texts::kPlus), QStringLiteral("+"))
-        .replace(U8(texts::kMinus), QStringLiteral("-"));
+        .replace(Tr(texts::kPlus), QStringLiteral("+"))
+        .replace(Tr(texts::kMinus), QStringLiteral("-"));
 }
 
 QString SumCaption(const SignedSumMarks& marks, SumKind kind)
@@ -131,4 +132,14 @@ ParsedSum ParseSumExpression(const QString& text, SumKind kind, int terms)
             ReadTerm(rest, at, sign, kind, terms, parsed);
     }
     return parsed;
+}
+
+QString SignsInLanguage(const QString& caption)
+{
+    QString shown;
+    for (QChar c : caption) {
+        const int sign = SignOf(c);
+        shown += sign > 0 ? Tr(texts::kPlus) : sign < 0 ? Tr(texts::kMinus) : QString(c);
+    }
+    return shown;
 }

@@ -48,3 +48,7 @@ struct ParsedSum {
 // never after "-". terms is the number of branches or loops the circuit has.
 // A matrix element is never empty; a branch current is never "0".
 ParsedSum ParseSumExpression(const QString& text, SumKind kind, int terms);
+
+// A definition's caption with its signs, "+" or "＋", "-" or "－", written as
+// the language in use writes them.
+QString SignsInLanguage(const QString& caption);

@@ -7,6 +7,7 @@
 #include "calc/prefixed_number.h"
 #include "document/document_texts.h"
 #include "document/half_width.h"
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "sweep/element_value.h"
 
@@ -51,8 +52,8 @@ StepList ReadStepList(const QString& text)
 
 QString StepListProblem(const QString& text, const StepList::Place& at, qsizetype offset)
 {
-    if (at.length == 0) return U8(texts::kNoSteps);
-    return U8(texts::kStepUnreadable).arg(text.mid(at.start, at.length)).arg(offset + at.start + 1);
+    if (at.length == 0) return Tr(texts::kNoSteps);
+    return Tr(texts::kStepUnreadable).arg(text.mid(at.start, at.length)).arg(offset + at.start + 1);
 }
 
 std::optional<std::vector<double>> GeneratedSteps(double first, double last, int count, StepSpacing spacing)

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "document/circuit_of_document.h"
 #include "sweep/sweep_table.h"
@@ -23,7 +24,7 @@ std::optional<PlottedSweep> Swept(const Circuit& c, PlottedQuantity quantity, co
     SweepResult outcome;
     PlottedSweep sweep = PlotSweep(&c, g, plotted, true, outcome);
     if (outcome.kind == SweepResult::Completed) return sweep;
-    failure = U8(outcome.description);
+    failure = Tr(outcome.description);
     return std::nullopt;
 }
 
@@ -38,7 +39,7 @@ DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity q
         if (element) swept.circuit = WithElementValue(swept.circuit, *element);
         const PageCalculation page = CalculatePage(swept.circuit);
         if (page.failure) {
-            swept.failure = U8(*page.failure);
+            swept.failure = Tr(*page.failure);
             return swept;
         }
         // A branch without a current has no curve of its own.
@@ -49,7 +50,7 @@ DocumentSweep SweepOfDocument(const CircuitDocument& document, PlottedQuantity q
         }
         swept.sweep = Swept(swept.circuit, quantity, range, plotted, swept.failure);
     } catch (const CalcError& e) {
-        swept.failure = U8(e.description());
+        swept.failure = Tr(e.description());
     }
     return swept;
 }

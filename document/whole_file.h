@@ -8,7 +8,9 @@
 #include <QByteArray>
 #include <QString>
 
-inline constexpr const char* kCannotSaveFile = "ファイルを保存出来ません：";
+#include "calc/translatable.h"
+
+inline constexpr const char* kCannotSaveFile = QT_TRANSLATE_NOOP("Brivel", "ファイルを保存出来ません：");
 
 // Nothing on success; otherwise the message: kCannotSaveFile and the reason.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);

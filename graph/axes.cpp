@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "document/language.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "graph/graph_texts.h"
@@ -39,6 +40,53 @@ double LabelLeft(const DrawSurface& strip, const QString& text, double wanted, d
     return std::max(left, std::min(wanted, right - clear - strip.TextWidth(text)));
 }
 
+// A vertical grid line of the frequency axis: where it lies, its frequency
+// and whether it carries a label. The last decade keeps its spacing up to
+// and including 10^decades.
+struct FrequencyLine {
+    float x;
+    double f;
+    bool first, labelled;
+};
+
+std::vector<FrequencyLine> FrequencyLines(const GraphState& g)
+{
+    const int decades = static_cast<int>(g.frequencyDecades);
+    const double top = std::pow(10.0, decades);
+    std::vector<FrequencyLine> lines;
+    double k = 1;
+    double f = g.sweepStart;
+    double step = 1;
+    while (k <= top) {
+        lines.push_back({static_cast<float>(CommonLogarithm(k)), f, k == 1, FrequencyLabelled(decades, k, step)});
+        k += step;
+        f += step * g.sweepStart;
+        if (k >= 10 * step && k < top) step *= 10;
+    }
+    return lines;
+}
+
+void PrintFrequencyLabels(GraphState& g, DrawSurface& strip)
+{
+    strip.SetScale(g.frequencyGridOrigin, 2, g.frequencyDecades, 0);
+    const double labelShift = g.frequencyDecades == 2 ? 0.035 : 0.045;
+    std::vector<RowLabel> labels;
+    for (const FrequencyLine& line : FrequencyLines(g)) {
+        const QString label = FrequencyLabel(line.f);
+        g.lastFrequencyLabel = label.toStdString();
+        const QString text = line.first ? label + Tr(graph_text::kHz) : label;
+        if (line.labelled)
+            labels.push_back({text,
+                              LabelLeft(strip, text, line.x - labelShift, g.frequencyGridOrigin, g.frequencyDecades),
+                              strip.TextWidth(text)});
+    }
+    KeepClearOfNext(labels);
+    for (const RowLabel& l : labels) {
+        strip.MoveTo(l.left, 1.6);
+        strip.Print(l.text);
+    }
+}
+
 void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
 {
     const double top = std::pow(10.0, decades);
@@ -48,33 +96,30 @@ void FrequencyAxis(GraphState& g, GraphBoxes& b, int decades)
     g.frequencyDecades = static_cast<float>(decades);
 
     SetGraphScales(g, b);
-    b.frequencyScale.SetScale(g.frequencyGridOrigin, 2, g.frequencyDecades, 0);
-
-    const double labelShift = decades == 2 ? 0.035 : 0.045;
-    std::vector<RowLabel> labels;
-    double k = 1;
-    double f = g.sweepStart;
-    double step = 1;
-    while (k <= top) {
-        const float x = static_cast<float>(CommonLogarithm(k));
-        b.magnitudeGraph.Line(x, g.magnitudeGridOrigin, x, g.magnitudeDecades, kGridColour);
-        b.phaseGraph.Line(x, g.phaseGridOrigin, x, g.phaseDivisions, kGridColour);
-        const QString label = FrequencyLabel(f);
-        g.lastFrequencyLabel = label.toStdString();
-        const QString text = k == 1 ? label + QString::fromUtf8(graph_text::kHz) : label;
-        if (FrequencyLabelled(decades, k, step))
-            labels.push_back(
-                {text, LabelLeft(b.frequencyScale, text, x - labelShift, g.frequencyGridOrigin, g.frequencyDecades),
-                 b.frequencyScale.TextWidth(text)});
-        k += step;
-        f += step * g.sweepStart;
-        // The last decade keeps its spacing up to and including 10^decades.
-        if (k >= 10 * step && k < top) step *= 10;
+    for (const FrequencyLine& line : FrequencyLines(g)) {
+        b.magnitudeGraph.Line(line.x, g.magnitudeGridOrigin, line.x, g.magnitudeDecades, kGridColour);
+        b.phaseGraph.Line(line.x, g.phaseGridOrigin, line.x, g.phaseDivisions, kGridColour);
     }
-    KeepClearOfNext(labels);
-    for (const RowLabel& l : labels) {
-        b.frequencyScale.MoveTo(l.left, 1.6);
-        b.frequencyScale.Print(l.text);
+    PrintFrequencyLabels(g, b.frequencyScale);
+}
+
+void PrintLevelLabels(const GraphState& g, GraphBoxes& b)
+{
+    b.magnitudeScale.SetScale(0, g.magnitudeDecades, 2, g.magnitudeGridOrigin);
+    b.phaseScale.SetScale(0, g.phaseDivisions, 2, g.phaseGridOrigin);
+    const UnitTable& units = UnitsOf(g.quantity);
+    const double bottom = LevelBottom(g);
+    for (float y = static_cast<float>(g.magnitudeGridOrigin); y <= g.magnitudeDecades; y += 1) {
+        b.magnitudeScale.MoveTo(0.1, y);
+        const double v = std::pow(10.0, y) * bottom;
+        const UnitRange& range = RangeOf(units, v);
+        b.magnitudeScale.PrintNumber(InUnit(range, v));
+        if (v == range.unitPoint) b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + Tr(range.unit));
+    }
+    for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1) {
+        b.phaseScale.MoveTo(0.1, y);
+        b.phaseScale.PrintNumber(30 * y + g.phaseAxisMin);
+        if (y == g.phaseDivisions) b.phaseScale.Print(Tr(graph_text::kDegreeLabel));
     }
 }
 
@@ -93,26 +138,11 @@ void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
     g.voltageAxisMax = span * g.voltageAxisMin;
 
     SetGraphScales(g, b);
-    b.magnitudeScale.SetScale(0, g.magnitudeDecades, 2, g.magnitudeGridOrigin);
-    b.phaseScale.SetScale(0, g.phaseDivisions, 2, g.phaseGridOrigin);
-
-    const UnitTable& units = UnitsOf(g.quantity);
-    const double bottom = LevelBottom(g);
-    for (float y = static_cast<float>(g.magnitudeGridOrigin); y <= g.magnitudeDecades; y += 1) {
+    for (float y = static_cast<float>(g.magnitudeGridOrigin); y <= g.magnitudeDecades; y += 1)
         b.magnitudeGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
-        b.magnitudeScale.MoveTo(0.1, y);
-        const double v = std::pow(10.0, y) * bottom;
-        const UnitRange& range = RangeOf(units, v);
-        b.magnitudeScale.PrintNumber(InUnit(range, v));
-        if (v == range.unitPoint)
-            b.magnitudeScale.Print(QString(range.spacedOnScale ? " " : "") + QString::fromUtf8(range.unit));
-    }
-    for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1) {
+    for (float y = static_cast<float>(g.phaseGridOrigin); y <= g.phaseDivisions; y += 1)
         b.phaseGraph.Line(g.frequencyGridOrigin, y, g.frequencyDecades, y, kGridColour);
-        b.phaseScale.MoveTo(0.1, y);
-        b.phaseScale.PrintNumber(30 * y + g.phaseAxisMin);
-        if (y == g.phaseDivisions) b.phaseScale.Print(QString::fromUtf8(graph_text::kDegreeLabel));
-    }
+    PrintLevelLabels(g, b);
 }
 
 }  // namespace
@@ -120,7 +150,7 @@ void LevelAxis(GraphState& g, GraphBoxes& b, int decades)
 QString FrequencyLabel(double f)
 {
     if (f >= 1e6) return Num(f / 1e6) + 'M';
-    if (f >= 1000) return Num(f / 1000) + 'K';
+    if (f >= 1000) return Num(f / 1000) + Tr(graph_text::kKilo);
     return Num(f);
 }
 
@@ -144,4 +174,13 @@ void DrawFrequencyAxis(GraphState& g, GraphBoxes& boxes, FrequencySpan span)
 void DrawLevelAxis(GraphState& g, GraphBoxes& boxes, LevelSpan span)
 {
     LevelAxis(g, boxes, span == LevelSpan::SixDecades ? 6 : 4);
+}
+
+void RelabelScales(GraphState& g, GraphBoxes& boxes)
+{
+    boxes.frequencyScale.Clear();
+    boxes.magnitudeScale.Clear();
+    boxes.phaseScale.Clear();
+    PrintFrequencyLabels(g, boxes.frequencyScale);
+    PrintLevelLabels(g, boxes);
 }

@@ -15,6 +15,9 @@ inline const QColor kGridColour{255, 255, 0};
 
 void DrawFrequencyAxis(GraphState& g, GraphBoxes& boxes, FrequencySpan span);
 void DrawLevelAxis(GraphState& g, GraphBoxes& boxes, LevelSpan span);
+// The scale labels alone printed again, in the language now in use, for the
+// spans and scales the state holds.
+void RelabelScales(GraphState& g, GraphBoxes& boxes);
 
 // The label of frequency f in Hz: " 100", " 1K", " 2.5M", " .01".
 QString FrequencyLabel(double f);

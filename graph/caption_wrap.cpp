@@ -28,9 +28,9 @@ QString WrapCaption(const QString& text, const QFont& font, int width)
     return lines.join(QLatin1Char('\n'));
 }
 
-void SetFittedCaption(QAbstractButton& button, const QString& text, int width, int height)
+void SetFittedCaption(QAbstractButton& button, const QString& text, const QFont& face, int width, int height)
 {
-    QFont font = button.font();
+    QFont font = face;
     QString wrapped = WrapCaption(text, font, width);
     while (font.pointSizeF() > kSmallestPoints &&
            (wrapped.count(QLatin1Char('\n')) + 1) * QFontMetricsF(font).lineSpacing() > height) {
@@ -40,5 +40,5 @@ void SetFittedCaption(QAbstractButton& button, const QString& text, int width, i
     button.setFont(font);
     button.setText(wrapped);
     // A screen reader reads the caption whole, not its lines.
-    if (wrapped != text) button.setAccessibleName(text);
+    button.setAccessibleName(wrapped != text ? text : QString());
 }

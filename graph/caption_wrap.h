@@ -9,7 +9,7 @@ class QAbstractButton;
 
 QString WrapCaption(const QString& text, const QFont& font, int width);
 
-// Sets the button's caption wrapped to `width` pixels. Where the wrapped
-// lines are taller than `height`, the font shrinks until they fit. A wrapped
-// caption leaves the button named by the caption as one line.
-void SetFittedCaption(QAbstractButton& button, const QString& text, int width, int height);
+// Sets the button's caption wrapped to `width` pixels in the face. Where the
+// wrapped lines are taller than `height`, the face shrinks until they fit. A
+// wrapped caption leaves the button named by the caption as one line.
+void SetFittedCaption(QAbstractButton& button, const QString& text, const QFont& face, int width, int height);

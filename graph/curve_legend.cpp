@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_texts.h"
@@ -37,7 +38,7 @@ CurveLegend LegendOf(const PlottedSweep& sweep)
         QStringList curves;
         for (const PlottedCurve& curve : CurvesOf(sweep))
             if (curve.member == 0) curves << CurveName(curve);
-        legend.title = curves.join(U8(graph_text::kAndThen)) + U8(graph_text::kIdeographicSpace) + legend.title;
+        legend.title = curves.join(Tr(graph_text::kAndThen)) + Tr(graph_text::kIdeographicSpace) + legend.title;
     }
     for (size_t m = 0; m < sweep.family.size(); ++m)
         legend.entries.push_back(

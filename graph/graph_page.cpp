@@ -6,12 +6,17 @@
 #include <QLabel>
 #include <QShortcut>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
 
+#include "document/language.h"
+#include "graph/axes.h"
 #include "graph/caption_wrap.h"
+#include "graph/curve_legend.h"
 #include "graph/graph_layout.h"
 #include "graph/graph_texts.h"
 #include "graph/page_widgets.h"
@@ -20,6 +25,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 
 namespace gl = graph_layout;
@@ -58,17 +64,35 @@ QLabel* MakeLabel(QWidget* parent, const twips::Box& box, const QColor& back, co
     return label;
 }
 
-// A title held vertically: one character per line.
-QString Vertical(const QString& s)
+// A title held vertically: in Japanese one character per line; in English
+// turned to read upwards, as English graphs write it.
+void ShowVertically(QLabel& title, const QString& text)
 {
-    QStringList chars;
-    for (QChar ch : s) chars << QString(ch);
-    return chars.join('\n');
+    title.setAccessibleName(text);
+    if (LanguageInUse() == Language::Japanese) {
+        QStringList chars;
+        for (QChar ch : text) chars << QString(ch);
+        title.setText(chars.join('\n'));
+        return;
+    }
+    const qreal ratio = title.devicePixelRatioF();
+    QPixmap turned(title.size() * ratio);
+    turned.setDevicePixelRatio(ratio);
+    turned.fill(Qt::transparent);
+    QPainter painter(&turned);
+    painter.setFont(title.font());
+    painter.setPen(title.palette().color(QPalette::WindowText));
+    painter.translate(0, title.height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, title.height(), title.width()), Qt::AlignCenter, text);
+    painter.end();
+    title.setPixmap(turned);
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const QString& caption = {})
+QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const char* caption = nullptr)
 {
-    QGroupBox* frame = FrameAt(parent, box, caption);
+    QGroupBox* frame = FrameAt(parent, box);
+    if (caption != nullptr) ShowText(frame, TextRole::Title, caption);
     Paint(frame, gl::kPageColour);
     frame->setFont(Mincho(gl::kFrameFontPoints));
     return frame;
@@ -80,18 +104,22 @@ QRadioButton* MakeOption(QWidget* parent, const twips::Box& box, const char* cap
     option->setAutoExclusive(false);
     PlaceAt(*option, box);
     Paint(option, back);
-    option->setFont(Mincho(gl::kOptionFontPoints));
     const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
                           option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
-    SetFittedCaption(*option, U8(caption), option->width() - indicator - kCaptionMargin, option->height());
+    ShowText(option, caption, [option, indicator](const QString& shown) {
+        SetFittedCaption(*option, shown, Mincho(gl::kOptionFontPoints), option->width() - indicator - kCaptionMargin,
+                         option->height());
+    });
     return option;
 }
 
 QPushButton* MakeCommand(QWidget* parent, const twips::Box& box, const char* caption)
 {
     QPushButton* button = ButtonAt(parent, box);
-    button->setFont(Mincho(gl::kCommandFontPoints, true));
-    SetFittedCaption(*button, U8(caption), button->width() - kButtonMargins, button->height() - kButtonMargins);
+    ShowText(button, caption, [button](const QString& shown) {
+        SetFittedCaption(*button, shown, Mincho(gl::kCommandFontPoints, true), button->width() - kButtonMargins,
+                         button->height() - kButtonMargins);
+    });
     return button;
 }
 
@@ -141,8 +169,8 @@ void GraphPage::BuildGraphs()
     const std::array<const char*, 2> titles{graph_text::kMagTitle, graph_text::kPhTitle};
     for (int i = 0; i < 2; ++i) {
         titles_[i] = MakeLabel(this, gl::kTitles[i], gl::kStripColour, Mincho(gl::kTitleFontPoints, true));
-        titles_[i]->setText(Vertical(U8(titles[i])));
-        titles_[i]->setAccessibleName(U8(titles[i]));
+        QLabel* title = titles_[i];
+        ShowText(title, titles[i], [title](const QString& shown) { ShowVertically(*title, shown); });
         titles_[i]->setAlignment(Qt::AlignCenter);
         frequencyReadouts_[i] =
             MakeLabel(this, gl::kFrequencyReadouts[i], gl::kReadoutColour, Mincho(gl::kReadoutFontPoints));
@@ -158,7 +186,7 @@ void GraphPage::BuildOutOfDateLine()
     QPalette text = outOfDateLine_->palette();
     text.setColor(QPalette::WindowText, gl::kOutOfDateText);
     outOfDateLine_->setPalette(text);
-    outOfDateLine_->setText(U8(graph_text::kOutOfDate));
+    ShowText(outOfDateLine_, TextRole::Text, graph_text::kOutOfDate);
     outOfDateLine_->setWordWrap(true);
     outOfDateLine_->setAlignment(Qt::AlignCenter);
     outOfDateLine_->hide();
@@ -207,7 +235,7 @@ void GraphPage::BuildCommandFrame()
 
 void GraphPage::BuildPositionFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, U8(graph_text::kPositionFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kPositionFrame, graph_text::kPositionFrame);
     magnitudeUpButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[0], TriangleDirection::Up);
     magnitudeDownButton_ = MakePositionButton(frame, gl::kMagnitudeButtons[1], TriangleDirection::Down);
     frequencyLeftButton_ = MakePositionButton(frame, gl::kFrequencyButtons[0], TriangleDirection::Left);
@@ -218,7 +246,7 @@ void GraphPage::BuildPositionFrame()
 
 void GraphPage::BuildRangeFrame()
 {
-    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, U8(graph_text::kRangeFrame));
+    QGroupBox* frame = MakeFrame(this, gl::kRangeFrame, graph_text::kRangeFrame);
     auto* level = new QWidget(frame);
     PlaceAt(*level, gl::kLevelRangeFrame);
     const auto levelOption = [this](LevelSpan span) -> QRadioButton*& {
@@ -290,6 +318,21 @@ BranchChecks GraphPage::CheckedBranches() const
     for (int b = 1; b <= Circuit::MaxBranches; ++b)
         checks[b] = branchChecks_[b]->isChecked() && branchChecks_[b]->isEnabled();
     return checks;
+}
+
+// What the page shows from its state and its curves, in the language now in
+// use; the captions follow by themselves.
+void GraphPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        RelabelScales(state_, boxes_);
+        DescribeGraphs();
+        ShowBranchChecks();
+        for (Graph graph : kGraphs) ShowReading(graph, shownReadings_[IndexOf(graph)]);
+        if (marker_) ShowMarker();
+        legend_->ShowLegend(LegendOf(plotted_));
+    }
+    QWidget::changeEvent(event);
 }
 
 void GraphPage::mouseMoveEvent(QMouseEvent* event)

@@ -41,13 +41,13 @@ class QToolButton;
 class PictureBox;
 
 // The trace marker: on one plotted curve at one frequency, with the
-// analysis' value there, and what a search found: every point, the marker
-// at the first, and the note the readout line adds.
+// analysis' value there, and the search whose finding it holds: every point,
+// the marker at the first, noted on the readout line.
 struct TraceMarker {
     PlottedCurve curve;
     CurvePoint point;
-    QString note;
-    std::vector<CurvePoint> found;
+    std::optional<CurveSearch> search;
+    SearchFinding finding;
 };
 
 // The items of the graphs' menu.
@@ -179,6 +179,7 @@ signals:
     void circuitChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -220,17 +221,21 @@ private:
     // A free readout shown again for where the pointer last was on a graph,
     // read in the scales now drawn.
     void RefreshFreeReadout();
-    // A held reading: the frequency and value texts shown at the click.
-    struct HeldTexts {
-        QString frequency, value;
+    // A reading of a graph: the point, in the graph's user coordinates, whose
+    // frequency and value its readouts show.
+    struct Reading {
+        double x, y;
     };
-    HeldTexts& Held(Graph graph);
+    // The reading held by a click or a search; nothing while none is.
+    std::optional<Reading>& Held(Graph graph);
+    // The readouts of the graph show the reading, or nothing.
+    void ShowReading(Graph graph, const std::optional<Reading>& reading);
 
     // The plotted curve whose point at x lies nearest to y on the graph.
     std::optional<PlottedCurve> CurveNear(Graph graph, double x, double y) const;
     void MoveMarker(Graph graph, double x, double y);
-    void PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note = {},
-                     const std::vector<CurvePoint>& found = {});
+    void PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, std::optional<CurveSearch> search = {},
+                     const SearchFinding& finding = {});
     // The marker at its frequency again after a redraw: the analysis there,
     // its place in the new scales.
     void RefreshMarker();
@@ -241,7 +246,7 @@ private:
     double PlottedPhaseOf(const TraceMarker& marker) const;
     // A search's finding held by the marker and by the readout of the graph
     // the menu was asked on.
-    void HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note);
+    void HoldFinding(const PlottedCurve& curve, CurveSearch search, const SearchFinding& finding);
 
     GraphState& state_;
     GraphHost& host_;
@@ -295,5 +300,7 @@ private:
     std::optional<std::pair<Graph, QPointF>> pointer_;
     // By graph and plotted quantity, so a held readout shows only a reading
     // of the quantity plotted, frequency and value taken together.
-    std::array<std::array<HeldTexts, 3>, 2> held_{};
+    std::array<std::array<std::optional<Reading>, 3>, 2> held_{};
+    // The reading each graph's readouts show.
+    std::array<std::optional<Reading>, 2> shownReadings_{};
 };

@@ -3,11 +3,12 @@
 
 #include <QToolButton>
 
+#include "document/language.h"
 #include "calc/unit_texts.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "platform/picture_box.h"
-#include "document/qstring_utf8.h"
+#include "platform/shown_text.h"
 
 namespace {
 
@@ -18,17 +19,17 @@ QString Number(double v) { return QString::number(v, 'g', 12); }
 
 void GraphPage::NameControls()
 {
-    graphs_[IndexOf(Graph::Magnitude)]->setAccessibleName(U8(graph_text::kNameMagnitudeGraph));
-    graphs_[IndexOf(Graph::Phase)]->setAccessibleName(U8(graph_text::kNamePhaseGraph));
-    levelScales_[IndexOf(Graph::Magnitude)]->setAccessibleName(U8(graph_text::kNameMagnitudeScale));
-    levelScales_[IndexOf(Graph::Phase)]->setAccessibleName(U8(graph_text::kNamePhaseScale));
-    frequencyScale_->setAccessibleName(U8(graph_text::kNameFrequencyScale));
-    magnitudeUpButton_->setAccessibleName(U8(graph_text::kNameMagnitudeUp));
-    magnitudeDownButton_->setAccessibleName(U8(graph_text::kNameMagnitudeDown));
-    frequencyLeftButton_->setAccessibleName(U8(graph_text::kNameFrequencyLeft));
-    frequencyRightButton_->setAccessibleName(U8(graph_text::kNameFrequencyRight));
-    phaseUpButton_->setAccessibleName(U8(graph_text::kNamePhaseUp));
-    phaseDownButton_->setAccessibleName(U8(graph_text::kNamePhaseDown));
+    ShowText(graphs_[IndexOf(Graph::Magnitude)], TextRole::AccessibleName, graph_text::kNameMagnitudeGraph);
+    ShowText(graphs_[IndexOf(Graph::Phase)], TextRole::AccessibleName, graph_text::kNamePhaseGraph);
+    ShowText(levelScales_[IndexOf(Graph::Magnitude)], TextRole::AccessibleName, graph_text::kNameMagnitudeScale);
+    ShowText(levelScales_[IndexOf(Graph::Phase)], TextRole::AccessibleName, graph_text::kNamePhaseScale);
+    ShowText(frequencyScale_, TextRole::AccessibleName, graph_text::kNameFrequencyScale);
+    ShowText(magnitudeUpButton_, TextRole::AccessibleName, graph_text::kNameMagnitudeUp);
+    ShowText(magnitudeDownButton_, TextRole::AccessibleName, graph_text::kNameMagnitudeDown);
+    ShowText(frequencyLeftButton_, TextRole::AccessibleName, graph_text::kNameFrequencyLeft);
+    ShowText(frequencyRightButton_, TextRole::AccessibleName, graph_text::kNameFrequencyRight);
+    ShowText(phaseUpButton_, TextRole::AccessibleName, graph_text::kNamePhaseUp);
+    ShowText(phaseDownButton_, TextRole::AccessibleName, graph_text::kNamePhaseDown);
 }
 
 void GraphPage::DescribeGraphs()
@@ -44,12 +45,12 @@ void GraphPage::DescribeGraphs()
         : state_.quantity == PlottedQuantity::BranchVoltage
             ? Shown{graph_text::kQtyVoltage, state_.voltageAxisMin, state_.voltageAxisMax, unit_text::kVolt}
             : Shown{graph_text::kQtyImpedance, state_.impedanceAxisMin, state_.impedanceAxisMax, unit_text::kOhm};
-    const QString quantity = U8(shown.quantity);
+    const QString quantity = Tr(shown.quantity);
     const QString from = Number(state_.sweepStart), to = Number(state_.sweepEnd);
     graphs_[IndexOf(Graph::Magnitude)]->setAccessibleDescription(
-        U8(graph_text::kDescribeMagnitudeGraph)
-            .arg(quantity, from, to, Number(shown.min), Number(shown.max), U8(shown.unit)));
+        Tr(graph_text::kDescribeMagnitudeGraph)
+            .arg(quantity, from, to, Number(shown.min), Number(shown.max), Tr(shown.unit)));
     graphs_[IndexOf(Graph::Phase)]->setAccessibleDescription(
-        U8(graph_text::kDescribePhaseGraph)
+        Tr(graph_text::kDescribePhaseGraph)
             .arg(quantity, from, to, Number(state_.phaseAxisMin), Number(state_.phaseAxisMax)));
 }

@@ -18,6 +18,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 
 namespace gl = graph_layout;
@@ -108,10 +109,10 @@ void GraphPage::MoveMarker(Graph graph, double x, double y)
     PlaceMarker(*curve, *point);
 }
 
-void GraphPage::PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, const QString& note,
-                            const std::vector<CurvePoint>& found)
+void GraphPage::PlaceMarker(const PlottedCurve& curve, const CurvePoint& point, std::optional<CurveSearch> search,
+                            const SearchFinding& finding)
 {
-    marker_ = TraceMarker{curve, point, note, found};
+    marker_ = TraceMarker{curve, point, search, finding};
     ShowMarker();
 }
 
@@ -166,10 +167,10 @@ void GraphPage::ShowMarker()
     }
     markerName_->setText(CurveName(m.curve));
     // The value of a tuned or stepped element before what a search found.
-    QString note = m.note;
+    QString note = m.search ? SearchNote(*m.search, m.finding) : QString();
     if (const std::optional<ElementValue> value = ElementValueOf(plotted_, m.curve))
         note = note.isEmpty() ? ElementValueText(*value)
-                              : ElementValueText(*value) + U8(graph_text::kIdeographicSpace) + note;
+                              : ElementValueText(*value) + Tr(graph_text::kIdeographicSpace) + note;
     markerValues_->setText(MarkerValuesText(m.curve, m.point, note));
     markerName_->show();
     markerValues_->show();

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "document/language.h"
 #include "sweep/fitting_positions.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
@@ -16,6 +17,7 @@
 #include "sweep/sweep_table.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "document/whole_file.h"
 
@@ -37,20 +39,6 @@ constexpr MenuEntry kMenuEntries[kGraphMenuItems] = {
     {GraphMenuItem::Tune, graph_text::kMenuTune, true},
 };
 
-// What the readout line says a search found: its name, whether the extreme
-// is an end of the span, and every −3 dB frequency.
-QString NoteOf(CurveSearch search, const SearchFinding& finding)
-{
-    QString note = U8(SearchName(search));
-    if (finding.atSpanEnd) note += U8(graph_text::kAtSpanEnd);
-    if (search == CurveSearch::HalfPower) {
-        QStringList frequencies;
-        for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
-        note += U8(graph_text::kIdeographicSpace) + frequencies.join(U8(graph_text::kAndThen));
-    }
-    return note;
-}
-
 }  // namespace
 
 void GraphPage::BuildGraphMenu()
@@ -58,7 +46,8 @@ void GraphPage::BuildGraphMenu()
     graphMenu_ = new QMenu(this);
     for (const MenuEntry& entry : kMenuEntries) {
         if (entry.separatorBefore) graphMenu_->addSeparator();
-        menuActions_[static_cast<int>(entry.item)] = graphMenu_->addAction(U8(entry.caption));
+        QAction* action = menuActions_[static_cast<int>(entry.item)] = graphMenu_->addAction(QString());
+        ShowText(action, TextRole::Text, entry.caption);
     }
     const auto search = [this](GraphMenuItem item, CurveSearch kind) {
         connect(&MenuAction(item), &QAction::triggered, this, [this, kind] { OnSearch(kind); });
@@ -84,19 +73,15 @@ void GraphPage::OnGraphMenuRequested(Graph graph, const QPointF& at)
     graphMenu_->popup(box.mapToGlobal(at.toPoint()));
 }
 
-void GraphPage::HoldFinding(const PlottedCurve& curve, const std::vector<CurvePoint>& found, const QString& note)
+void GraphPage::HoldFinding(const PlottedCurve& curve, CurveSearch search, const SearchFinding& finding)
 {
-    const CurvePoint& point = found.front();
-    PlaceMarker(curve, point, note, found);
+    const CurvePoint& point = finding.points.front();
+    PlaceMarker(curve, point, search, finding);
     markerHeld_ = true;
-    const int i = IndexOf(menuGraph_);
-    const double x = std::log10(point.frequency);
-    const QString value = menuGraph_ == Graph::Phase ? PhaseReadout(PlottedPhaseOf(*marker_))
-                                                     : MagnitudeReadout(state_.quantity, std::log10(point.magnitude));
-    readoutHeld_[i] = true;
-    Held(menuGraph_) = {FrequencyReadout(x), value};
-    frequencyReadouts_[i]->setText(Held(menuGraph_).frequency);
-    valueReadouts_[i]->setText(Held(menuGraph_).value);
+    const double y = menuGraph_ == Graph::Phase ? PlottedPhaseOf(*marker_) : std::log10(point.magnitude);
+    readoutHeld_[IndexOf(menuGraph_)] = true;
+    Held(menuGraph_) = Reading{std::log10(point.frequency), y};
+    ShowReading(menuGraph_, Held(menuGraph_));
     ShowReadout(menuGraph_, true);
 }
 
@@ -108,10 +93,10 @@ void GraphPage::OnSearch(CurveSearch search)
     const SearchFinding finding =
         SearchCurve(AnalysedCircuit(plotted_, *curve), plotted_, *curve, search, std::pow(10.0, menuAt_.x()));
     if (finding.points.empty()) {
-        ShowMessage(U8(SearchName(search)) + U8(graph_text::kNotInSpan), MessageIcon::None, this);
+        ShowMessage(Tr(SearchName(search)) + Tr(graph_text::kNotInSpan), MessageIcon::None, this);
         return;
     }
-    HoldFinding(*curve, finding.points, NoteOf(search, finding));
+    HoldFinding(*curve, search, finding);
 }
 
 void GraphPage::OnFitPositions()
@@ -130,7 +115,7 @@ void GraphPage::OnSaveCsv()
     if (CurvesOf(plotted_).empty()) return;
     const KeptCurve* kept = plotted_.quantity == PlottedQuantity::InputImpedance ? &state_.keptCurve : nullptr;
     const QString table = SweepTableText(plotted_, kept, kCsvSeparator);
-    const SaveQuestion question{U8(graph_text::kMenuSaveCsv),
+    const SaveQuestion question{Tr(graph_text::kMenuSaveCsv),
                                 {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}},
                                 csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveFileChooser_(this, question);

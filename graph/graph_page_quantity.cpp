@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "document/language.h"
 #include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
@@ -49,7 +50,7 @@ void GraphPage::ShowBranchChecks()
         box->setText(BranchCaption(letter, b));
         Paint(box, BranchColour(state_.branchColours[b]));
         box->setEnabled(withCurrents[b]);
-        box->setToolTip(withCurrents[b] ? QString() : U8(graph_text::kNoCurrentCurve));
+        box->setToolTip(withCurrents[b] ? QString() : Tr(graph_text::kNoCurrentCurve));
     }
 }
 

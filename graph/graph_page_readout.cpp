@@ -13,7 +13,7 @@ void GraphPage::ShowReadout(Graph graph, bool visible)
     valueReadouts_[IndexOf(graph)]->setVisible(visible);
 }
 
-GraphPage::HeldTexts& GraphPage::Held(Graph graph)
+std::optional<GraphPage::Reading>& GraphPage::Held(Graph graph)
 {
     const bool branches =
         state_.quantity == PlottedQuantity::BranchCurrent || state_.quantity == PlottedQuantity::BranchVoltage;
@@ -30,20 +30,32 @@ void GraphPage::OnGraphMouseMove(Graph graph, double x, double y)
     ShowReadout(other, ReadoutHeld(other));
     if (!markerHeld_) MoveMarker(graph, x, y);
     if (ReadoutHeld(graph)) {
-        frequencyReadouts_[i]->setText(Held(graph).frequency);
-        valueReadouts_[i]->setText(Held(graph).value);
+        ShowReading(graph, Held(graph));
         return;
     }
     ShowReadout(graph, true);
-    frequencyReadouts_[i]->setText(FrequencyReadout(x));
-    valueReadouts_[i]->setText(graph == Graph::Magnitude ? MagnitudeReadout(state_.quantity, y) : PhaseReadout(y));
+    ShowReading(graph, Reading{x, y});
+}
+
+void GraphPage::ShowReading(Graph graph, const std::optional<Reading>& reading)
+{
+    const int i = IndexOf(graph);
+    shownReadings_[i] = reading;
+    if (!reading) {
+        frequencyReadouts_[i]->clear();
+        valueReadouts_[i]->clear();
+        return;
+    }
+    frequencyReadouts_[i]->setText(FrequencyReadout(reading->x));
+    valueReadouts_[i]->setText(graph == Graph::Magnitude ? MagnitudeReadout(state_.quantity, reading->y)
+                                                         : PhaseReadout(reading->y));
 }
 
 void GraphPage::OnGraphClick(Graph graph)
 {
     const int i = IndexOf(graph);
     readoutHeld_[i] = !readoutHeld_[i];
-    Held(graph) = {frequencyReadouts_[i]->text(), valueReadouts_[i]->text()};
+    Held(graph) = shownReadings_[i];
     markerHeld_ = readoutHeld_[i] && marker_.has_value();
 }
 
@@ -61,8 +73,7 @@ void GraphPage::ShowHeldReadouts()
     for (Graph graph : kGraphs) {
         const bool held = ReadoutHeld(graph);
         ShowReadout(graph, held);
-        frequencyReadouts_[IndexOf(graph)]->setText(held ? Held(graph).frequency : QString());
-        valueReadouts_[IndexOf(graph)]->setText(held ? Held(graph).value : QString());
+        ShowReading(graph, held ? Held(graph) : std::nullopt);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "document/language.h"
 #include "graph/axes.h"
 #include "graph/curve_legend.h"
 #include "graph/graph_layout.h"
@@ -100,8 +101,8 @@ void GraphPage::EndVariation()
 void GraphPage::ForgetFinding()
 {
     if (!marker_) return;
-    marker_->note.clear();
-    marker_->found.clear();
+    marker_->search.reset();
+    marker_->finding = {};
 }
 
 void GraphPage::ShowFamilyFailure()
@@ -109,7 +110,7 @@ void GraphPage::ShowFamilyFailure()
     for (const FamilyMember& member : plotted_.family) {
         if (!member.failure) continue;
         const QString value = ElementValueText({*plotted_.varied, member.value});
-        ShowMessage(value + U8(graph_text::kFailedFor) + QString::fromStdString(member.failure->description),
+        ShowMessage(value + Tr(graph_text::kFailedFor) + Tr(member.failure->description),
                     MessageIcon::Information, this);
         return;
     }
@@ -138,11 +139,11 @@ void GraphPage::RunSweep()
     case SweepResult::Completed:
         break;
     case SweepResult::NoCalculation:
-        ShowMessage(QString::fromUtf8(graph_text::kNoCircuit), MessageIcon::Error, this);
+        ShowMessage(Tr(graph_text::kNoCircuit), MessageIcon::Error, this);
         OnReturn();
         break;
     case SweepResult::Failed:
-        ShowMessage(QString::fromStdString(result.description), MessageIcon::Information, this);
+        ShowMessage(Tr(result.description), MessageIcon::Information, this);
         // Over what the boxes show, without clearing them.
         DrawFrequencyAxis(state_, boxes_, FrequencySpan::FourDecades);
         DrawLevelAxis(state_, boxes_, LevelSpan::SixDecades);

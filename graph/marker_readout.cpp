@@ -1,10 +1,13 @@
 #include "graph/marker_readout.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "calc/unit_texts.h"
 #include "graph/graph_texts.h"
@@ -47,25 +50,37 @@ QString Significant(double v)
 QString MarkerFrequencyText(double frequency)
 {
     for (const FrequencyUnit& u : kFrequencyUnits)
-        if (frequency < u.upper) return Significant(frequency / u.divisor) + U8(u.unit);
-    return Significant(frequency) + U8(unit_text::kHertz);
+        if (frequency < u.upper) return Significant(frequency / u.divisor) + Tr(u.unit);
+    return Significant(frequency) + Tr(unit_text::kHertz);
 }
 
 QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude)
 {
     const UnitRange& range = RangeOf(UnitsOf(quantity), magnitude);
-    return Significant(InUnit(range, magnitude)) + U8(range.unit);
+    return Significant(InUnit(range, magnitude)) + Tr(range.unit);
 }
 
-QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + U8(graph_text::kReadoutDegree); }
+QString MarkerPhaseText(double phase) { return QString::number(phase, 'f', 2) + Tr(graph_text::kReadoutDegree); }
 
 QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, const QString& note)
 {
     const QString name = CurveName(curve);
-    const QString gap = U8(graph_text::kIdeographicSpace);
+    const QString gap = Tr(graph_text::kIdeographicSpace);
     QString text = QStringLiteral("f = ") + MarkerFrequencyText(point.frequency) + gap +
                    QStringLiteral("|%1| = ").arg(name) + MarkerMagnitudeText(curve.quantity, point.magnitude) + gap +
                    QStringLiteral("∠%1 = ").arg(name) + MarkerPhaseText(point.phase);
     if (!note.isEmpty()) text += gap + note;
     return text;
+}
+
+QString SearchNote(CurveSearch search, const SearchFinding& finding)
+{
+    QString note = Tr(SearchName(search));
+    if (finding.atSpanEnd) note += Tr(graph_text::kAtSpanEnd);
+    if (search == CurveSearch::HalfPower) {
+        QStringList frequencies;
+        for (const CurvePoint& p : finding.points) frequencies << MarkerFrequencyText(p.frequency);
+        note += Tr(graph_text::kIdeographicSpace) + frequencies.join(Tr(graph_text::kAndThen));
+    }
+    return note;
 }

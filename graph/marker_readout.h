@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "sweep/curve_searches.h"
 #include "sweep/plotted_curve.h"
 
 // "1.5176ＫＨｚ" for 1517.6 Hz.
@@ -13,6 +14,9 @@ QString MarkerFrequencyText(double frequency);
 QString MarkerMagnitudeText(PlottedQuantity quantity, double magnitude);
 // "-12.34°".
 QString MarkerPhaseText(double phase);
+// What the readout line says a search found: its name, whether the extreme
+// is an end of the span, and every −3 dB frequency.
+QString SearchNote(CurveSearch search, const SearchFinding& finding);
 // "f = 1.5176ＫＨｚ　|Zi| = 9.3154Ω　∠Zi = -12.34°", then the note when
 // there is one.
 QString MarkerValuesText(const PlottedCurve& curve, const CurvePoint& point, const QString& note);

@@ -35,6 +35,7 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const SaveQuestio
 class ExportPlace {
 public:
     explicit ExportPlace(QString fallback) : fallback_(std::move(fallback)) {}
+    void SetFallback(QString fallback) { fallback_ = std::move(fallback); }
     // circuitFile: the circuit's file, empty for a circuit never saved.
     QString Suggestion(const QString& circuitFile) const;
     void Written(const QString& path, const QString& circuitFile);

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "document/language.h"
+#include "document/qstring_utf8.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
 #include "sweep/graph_state.h"
@@ -40,7 +42,7 @@ FrequencyStep StepAt(int decades, double m)
 std::string FrequencyLabel(double f)
 {
     if (f >= 1e6) return FmtNum(f / 1e6) + prtext::kMega;
-    if (f >= 1000) return FmtNum(f / 1000) + prtext::kKilo;
+    if (f >= 1000) return FmtNum(f / 1000) + Std(Tr(prtext::kKilo));
     return FmtNum(f);
 }
 
@@ -112,8 +114,7 @@ bool PageDrawer::DrawFrequencyGrid()
 
         g_.lastFrequencyLabel = FrequencyLabel(f);
         const FrequencyStep st = StepAt(decades, m);
-        const QString text =
-            QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? QString::fromUtf8(prtext::kHertz) : QString());
+        const QString text = QString::fromStdString(g_.lastFrequencyLabel) + (st.unit ? Tr(prtext::kHertz) : QString());
         // The label of the right edge would run over the margin and off the
         // paper: it ends at the frame's edge instead, as on the screen.
         if (st.label) {
@@ -161,7 +162,7 @@ void PageDrawer::DrawLevelScale(int n)
         s.Line(fr.phaseLeft, y, fr.phaseRight, y);
         s.MoveTo((static_cast<double>(fr.phaseRight) - fr.phaseLeft) * 0.2 * (10.0 / 150.0) / 2, y);
         s.PrintNumber(static_cast<double>(i * 30) + g_.phaseAxisMin);
-        if (i == nf) s.Print(QString::fromUtf8(prtext::kDegrees));
+        if (i == nf) s.Print(Tr(prtext::kDegrees));
     }
 }
 
@@ -190,7 +191,7 @@ void PageDrawer::PrintLevelLabel(float row)
     for (const LevelUnit& u : units) {
         if (!(v < u.below)) continue;
         surf().PrintNumber(u.multiply ? v * u.factor : v / u.factor);
-        if (v == u.unitPoint) surf().Print(QString::fromUtf8(u.unit));
+        if (v == u.unitPoint) surf().Print(Tr(u.unit));
         return;
     }
 }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QSvgGenerator>
 
+#include "document/language.h"
 #include "platform/device_surface.h"
 #include "platform/image_surface.h"
 #include "sweep/graph_state.h"
@@ -59,7 +60,7 @@ double MmPerUnit(const PrintState& prt) { return prt.paper.paperWidthMm / (prt.p
 QString PageTitleOf(const PrintState& prt, const GraphState& graph)
 {
     const auto quantity = static_cast<size_t>(graph.quantity);
-    return quantity < std::size(prtext::kTitles) ? QString::fromUtf8(prtext::kTitles[quantity]) : prt.pageTitle;
+    return quantity < std::size(prtext::kTitles) ? Tr(prtext::kTitles[quantity]) : prt.pageTitle;
 }
 
 std::optional<QByteArray> PagePdf(const PageSources& sources, const QPrinter& printer, SweepResult& outcome)

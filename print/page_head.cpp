@@ -1,5 +1,6 @@
 #include <QString>
 
+#include "document/language.h"
 #include "sweep/graph_state.h"
 #include "platform/draw_surface.h"
 #include "platform/font_names.h"
@@ -15,7 +16,7 @@ void PageDrawer::DrawHead()
     s.SetFontSize(prt_.fontScale * 20.0f);
     s.SetFontItalic(true);
     const auto quantity = static_cast<size_t>(g_.quantity);
-    if (quantity < std::size(prtext::kTitles)) prt_.pageTitle = QString::fromUtf8(prtext::kTitles[quantity]);
+    if (quantity < std::size(prtext::kTitles)) prt_.pageTitle = Tr(prtext::kTitles[quantity]);
     prt_.titleWidth = static_cast<float>(s.TextWidth(prt_.pageTitle));
     prt_.titleLeft = (D - prt_.titleWidth) / 2;
     s.MoveTo(prt_.titleLeft, TitleTop(D));

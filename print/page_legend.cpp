@@ -3,6 +3,7 @@
 // each a short stroke in the curve's colour and line style and its text in
 // the page's ink.
 
+#include "document/language.h"
 #include "graph/branch_colour.h"
 #include "platform/draw_surface.h"
 #include "print/page_drawer.h"
@@ -40,7 +41,7 @@ CurveLegend PageLegendOf(const PlottedSweep& sweep, const GraphState& graph)
         }
     }
     if (impedance && graph.keptCurve.on && !legend.entries.empty())
-        legend.entries.push_back({kKeptPageColour, QString::fromUtf8(prtext::kKeptCurve), Dashes(kKeptLineStyle)});
+        legend.entries.push_back({kKeptPageColour, Tr(prtext::kKeptCurve), Dashes(kKeptLineStyle)});
     return legend;
 }
 

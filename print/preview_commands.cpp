@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/checked.h"
 #include "platform/message_box.h"
@@ -58,11 +59,11 @@ bool PreviewWindow::Complete(const SweepResult& page)
     case SweepResult::Completed:
         return true;
     case SweepResult::NoCalculation:
-        ShowMessage(QString::fromUtf8(prtext::kEnterCircuit), MessageIcon::Error, this);
+        ShowMessage(Tr(prtext::kEnterCircuit), MessageIcon::Error, this);
         host_.PressReturn();
         return false;
     case SweepResult::Failed:
-        ShowMessage(QString::fromStdString(page.description), MessageIcon::Information, this);
+        ShowMessage(Tr(page.description), MessageIcon::Information, this);
         return false;
     }
     return false;
@@ -81,7 +82,7 @@ void PreviewWindow::Preview()
     try {
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
-        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
         return;
     }
     prt_.surface = previewPicture_;
@@ -122,7 +123,7 @@ void PreviewWindow::PrintPage()
         DrawReportPage(prt_, *previewPicture_, *report_);
     }
     if (!printer_.EndDoc()) {
-        ShowMessage(QString::fromUtf8(prtext::kPrinterFailed), MessageIcon::Information, this);
+        ShowMessage(Tr(prtext::kPrinterFailed), MessageIcon::Information, this);
         return;
     }
     if (!file.isEmpty()) pdfPlace_.Written(file, host_.CircuitFile());
@@ -160,7 +161,7 @@ void PreviewWindow::CopyToClipboard()
         prt_.fontRatio = MeasureFontRatio();
     } catch (const CalcError& e) {
         prt_.forClipboard = false;
-        ShowMessage(QString::fromStdString(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
         return;
     }
     prt_.surface = previewPicture_;

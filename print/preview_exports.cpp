@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "document/language.h"
 #include "sweep/graph_state.h"
 #include "sweep/sweep_table.h"
 #include "platform/message_box.h"
@@ -34,7 +35,7 @@ bool PreviewWindow::WriteExport(const QString& path, const QByteArray& bytes)
 void PreviewWindow::SaveVector()
 {
     const SaveQuestion question{
-        U8(prtext::kSaveVector),
+        Tr(prtext::kSaveVector),
         {{U8(prtext::kPdfFilter), U8(prtext::kPdfSuffix)}, {U8(prtext::kSvgFilter), U8(prtext::kSvgSuffix)}},
         vectorPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
@@ -48,7 +49,7 @@ void PreviewWindow::SaveVector()
 
 void PreviewWindow::SaveCsv()
 {
-    const SaveQuestion question{U8(prtext::kSaveCsv),
+    const SaveQuestion question{Tr(prtext::kSaveCsv),
                                 {{U8(graph_text::kCsvFilter), U8(graph_text::kCsvSuffix)}},
                                 csvPlace_.Suggestion(host_.CircuitFile())};
     const QString path = saveChooser_(this, question);
@@ -56,7 +57,7 @@ void PreviewWindow::SaveCsv()
     const std::optional<QString> table = SweepTable(kCsvSeparator);
     if (!table) {
         const bool noCircuit = outcome_.kind == SweepResult::NoCalculation;
-        ShowMessage(noCircuit ? U8(prtext::kEnterCircuit) : U8(outcome_.description),
+        ShowMessage(noCircuit ? Tr(prtext::kEnterCircuit) : Tr(outcome_.description),
                     noCircuit ? MessageIcon::Error : MessageIcon::Information, this);
         return;
     }

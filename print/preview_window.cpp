@@ -15,10 +15,12 @@
 #include <QStorageInfo>
 #include <QToolButton>
 
+#include "document/language.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
 #include "platform/placed_widgets.h"
+#include "platform/shown_text.h"
 #include "print/page_drawer.h"
 #include "print/page_host.h"
 #include "print/preview_layout.h"
@@ -49,23 +51,26 @@ QPushButton* MakeButton(QWidget* parent, const char* caption, const twips::Box& 
 {
     QPushButton* button = ButtonAt(parent, box);
     button->setFont(CaptionFont());
-    const QString text = QString::fromUtf8(caption);
-    button->setText(FitCaption(text, button->font(), button->width()));
-    button->setAccessibleName(text);
+    ShowText(button, caption, [button](const QString& shown) {
+        button->setText(FitCaption(shown, button->font(), button->width()));
+        button->setAccessibleName(shown);
+    });
     return button;
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* caption, const twips::Box& place)
 {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    auto* box = new QCheckBox(parent);
+    ShowText(box, TextRole::Text, caption);
     box->setFont(CaptionFont());
     PlaceAt(*box, place);
     return box;
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box)
+QGroupBox* MakeFrame(QWidget* parent, const twips::Box& box, const char* caption = nullptr)
 {
-    QGroupBox* frame = FrameAt(parent, box, QString::fromUtf8(caption));
+    QGroupBox* frame = FrameAt(parent, box);
+    if (caption != nullptr) ShowText(frame, TextRole::Title, caption);
     frame->setFont(CaptionFont());
     return frame;
 }
@@ -75,7 +80,7 @@ QGroupBox* MakeFrame(QWidget* parent, const char* caption, const twips::Box& box
 // ask about the name as typed.
 QString DefaultPdfChooser(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dialog(parent, QString::fromUtf8(prtext::kPdfDialogTitle), QFileInfo(suggested).absolutePath(),
+    QFileDialog dialog(parent, Tr(prtext::kPdfDialogTitle), QFileInfo(suggested).absolutePath(),
                        QString::fromUtf8(prtext::kPdfFilter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -106,7 +111,7 @@ PreviewWindow::PreviewWindow(const GraphState& graph, PageHost& host, QWidget* p
       vectorPlace_(pdfPlace_),
       csvPlace_(QDir::home().filePath(QString::fromUtf8(graph_text::kCsvDefaultName)))
 {
-    setWindowTitle(QString::fromUtf8(prtext::kWindowCaption));
+    ShowText(this, TextRole::WindowTitle, prtext::kWindowCaption);
     setModal(true);
     BuildControls();
     PaperSetup();
@@ -120,14 +125,14 @@ void PreviewWindow::BuildControls()
 
     previewPicture_ = new PictureBox(this);
     previewPicture_->move(twips::ToPoint(pl::kPreviewLeft, pl::kPreviewTop));
-    previewPicture_->setAccessibleName(QString::fromUtf8(prtext::kNamePreviewPicture));
-    previewPicture_->setAccessibleDescription(QString::fromUtf8(prtext::kDescribePreviewPicture));
+    ShowText(previewPicture_, TextRole::AccessibleName, prtext::kNamePreviewPicture);
+    ShowText(previewPicture_, TextRole::AccessibleDescription, prtext::kDescribePreviewPicture);
 
-    QGroupBox* marginFrame = MakeFrame(this, prtext::kMarginFrame, pl::kMarginFrame);
+    QGroupBox* marginFrame = MakeFrame(this, pl::kMarginFrame, prtext::kMarginFrame);
     const QFont textFont = MakeFont(QString::fromUtf8(kFaceMincho), pl::kCaptionPoints);
     for (int i = 0; i < 4; ++i) {
         const pl::MarginControls& at = pl::kMarginControls[i];
-        auto* label = new QLabel(QString::fromUtf8(prtext::kMarginCaptions[i]), marginFrame);
+        auto* label = new QLabel(marginFrame);
         label->setFont(CaptionFont());
         PlaceAt(*label, at.caption);
         marginFields_[i] = new QLineEdit(marginFrame);
@@ -138,19 +143,23 @@ void PreviewWindow::BuildControls()
         marginSpinners_[i] = new ArrowSpinner(marginFrame);
         PlaceAt(*marginSpinners_[i], at.spinner);
         connect(marginSpinners_[i], &ArrowSpinner::changed, this, &PreviewWindow::MarginChanged);
-        const QString caption = label->text();
-        marginFields_[i]->setAccessibleName(caption);
-        marginSpinners_[i]->UpArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginUp));
-        marginSpinners_[i]->DownArrow()->setAccessibleName(caption + QString::fromUtf8(prtext::kNameMarginDown));
+        QLineEdit* field = marginFields_[i];
+        ArrowSpinner* spinner = marginSpinners_[i];
+        ShowText(label, prtext::kMarginCaptions[i], [label, field, spinner](const QString& caption) {
+            label->setText(caption);
+            field->setAccessibleName(caption);
+            spinner->UpArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginUp));
+            spinner->DownArrow()->setAccessibleName(caption + Tr(prtext::kNameMarginDown));
+        });
     }
 
     previewButton_ = MakeButton(this, prtext::kPreview, pl::kPreviewButton);
-    QGroupBox* printFrame = MakeFrame(this, "", pl::kPrintFrame);
+    QGroupBox* printFrame = MakeFrame(this, pl::kPrintFrame);
     printSetupButton_ = MakeButton(printFrame, prtext::kPrintSetup, pl::kPrintSetupButton);
     printButton_ = MakeButton(printFrame, prtext::kPrint, pl::kPrintButton);
-    copyButton_ = MakeButton(MakeFrame(this, "", pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
-    closeButton_ = MakeButton(MakeFrame(this, "", pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
-    QGroupBox* exportFrame = MakeFrame(this, "", pl::kExportFrame);
+    copyButton_ = MakeButton(MakeFrame(this, pl::kCopyFrame), prtext::kCopy, pl::kCopyButton);
+    closeButton_ = MakeButton(MakeFrame(this, pl::kCloseFrame), prtext::kClose, pl::kCloseButton);
+    QGroupBox* exportFrame = MakeFrame(this, pl::kExportFrame);
     saveVectorButton_ = MakeButton(exportFrame, prtext::kSaveVector, pl::kSaveVectorButton);
     saveCsvButton_ = MakeButton(exportFrame, prtext::kSaveCsv, pl::kSaveCsvButton);
     printCircuitBox_ = MakeCheckBox(this, prtext::kPrintCircuitData, pl::kPrintCircuitBox);
@@ -249,3 +258,9 @@ void PreviewWindow::showEvent(QShowEvent* event)
 }
 
 void PreviewWindow::reject() { CloseWindow(); }
+
+void PreviewWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && isVisible()) Preview();
+    QDialog::changeEvent(event);
+}

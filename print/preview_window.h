@@ -89,6 +89,8 @@ public:
 protected:
     // Every opening previews the page afresh.
     void showEvent(QShowEvent* event) override;
+    // The page and its picture in the language now in use.
+    void changeEvent(QEvent* event) override;
     void reject() override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "document/document_texts.h"
+#include "document/language.h"
 #include "document/results_text.h"
 #include "document/signed_sum_text.h"
 #include "graph/graph_texts.h"
@@ -10,25 +11,23 @@
 
 namespace {
 
-QString U(const char* text) { return QString::fromUtf8(text); }
-
 // A value as typed with its unit; nothing for an empty field, which holds
 // no value of its own (no capacitor).
 QString Entered(const ValueEntry& value)
 {
-    return value.text.isEmpty() ? QString() : value.text + QLatin1Char(' ') + value.unit;
+    return value.text.isEmpty() ? QString() : value.text + QLatin1Char(' ') + Tr(value.unit);
 }
 
 QString Terms(const std::optional<SignedSumMarks>& marks, SumKind kind)
 {
     const QString terms = marks ? SumTerms(*marks, kind) : QString();
-    return terms.isEmpty() ? U(prtext::kReportUndefined) : terms;
+    return terms.isEmpty() ? Tr(prtext::kReportUndefined) : terms;
 }
 
 ReportTable ElementTable(const CircuitDocument& d)
 {
-    ReportTable table{{U(prtext::kReportBranch), QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C"),
-                       U(graph_text::kQtyCurrent)},
+    ReportTable table{{Tr(prtext::kReportBranch), QStringLiteral("R"), QStringLiteral("L"), QStringLiteral("C"),
+                       Tr(graph_text::kQtyCurrent)},
                       {}};
     for (int b = 1; b <= d.branches; ++b) {
         const size_t i = static_cast<size_t>(b - 1);
@@ -39,7 +38,7 @@ ReportTable ElementTable(const CircuitDocument& d)
                                   Entered(element->values[kInductanceEntry]),
                                   Entered(element->values[kCapacitanceEntry]), current});
         else
-            table.rows.push_back({QStringLiteral("Z%1").arg(b), U(prtext::kReportNotEntered), {}, {}, current});
+            table.rows.push_back({QStringLiteral("Z%1").arg(b), Tr(prtext::kReportNotEntered), {}, {}, current});
     }
     return table;
 }
@@ -61,9 +60,9 @@ QString MagnitudeCell(const std::optional<ShownValue>& v)
 
 ReportTable ResultTable(const ShownResults& shown)
 {
-    const QString phase = U(prtext::kReportPhase);
-    ReportTable table{{U(prtext::kReportBranch), U(prtext::kReportImpedance), U(graph_text::kQtyCurrent), phase,
-                       U(graph_text::kQtyVoltage), phase},
+    const QString phase = Tr(prtext::kReportPhase);
+    ReportTable table{{Tr(prtext::kReportBranch), Tr(prtext::kReportImpedance), Tr(graph_text::kQtyCurrent), phase,
+                       Tr(graph_text::kQtyVoltage), phase},
                       {},
                       {false, false, true, true, true, true}};
     for (size_t i = 0; i < shown.impedance.size(); ++i) {
@@ -72,7 +71,7 @@ ReportTable ResultTable(const ShownResults& shown)
         const std::optional<ShownValue>& voltage = shown.voltage[i];
         table.rows.push_back(
             {QStringLiteral("Z%1").arg(i + 1),
-             z.first + QLatin1Char(' ') + U(texts::kPlusJ) + QLatin1Char(' ') + z.second + QLatin1Char(' ') + z.unit,
+             z.first + QLatin1Char(' ') + Tr(texts::kPlusJ) + QLatin1Char(' ') + z.second + QLatin1Char(' ') + z.unit,
              MagnitudeCell(current), current ? current->second : QString(), MagnitudeCell(voltage),
              voltage ? voltage->second : QString()});
     }
@@ -85,11 +84,11 @@ ReportContent ContentOf(const CircuitReport& report)
 {
     const CircuitDocument& d = report.document;
     ReportContent content;
-    content.file = U(prtext::kReportFile) +
-                   (report.file.isEmpty() ? U(prtext::kReportUnsaved) : QFileInfo(report.file).fileName());
-    content.date = report.date.toString(U(prtext::kReportDate));
-    content.source = QStringLiteral("E = ") + Entered(d.emf) + U(graph_text::kIdeographicSpace) +
-                     U(graph_text::kIdeographicSpace) + QStringLiteral("f = ") + Entered(d.frequency);
+    content.file = Tr(prtext::kReportFile) +
+                   (report.file.isEmpty() ? Tr(prtext::kReportUnsaved) : QFileInfo(report.file).fileName());
+    content.date = report.date.toString(Tr(prtext::kReportDate));
+    content.source = QStringLiteral("E = ") + Entered(d.emf) + Tr(graph_text::kIdeographicSpace) +
+                     Tr(graph_text::kIdeographicSpace) + QStringLiteral("f = ") + Entered(d.frequency);
     content.elements = ElementTable(d);
     content.matrix = MatrixLines(d);
     const ShownCalculation shown = ShownResultsOf(d);
@@ -98,8 +97,8 @@ ReportContent ContentOf(const CircuitReport& report)
         content.results = ResultTable(*shown.results);
         const ShownValue& zi = shown.results->inputImpedance;
         content.inputImpedance = QStringLiteral("Zi = ") + zi.first + QLatin1Char(' ') + zi.unit +
-                                 U(graph_text::kIdeographicSpace) + U(graph_text::kPhTitle) + QLatin1Char(' ') +
-                                 zi.second + U(prtext::kDegrees);
+                                 Tr(graph_text::kIdeographicSpace) + Tr(graph_text::kPhTitle) + QLatin1Char(' ') +
+                                 zi.second + Tr(prtext::kDegrees);
     }
     return content;
 }

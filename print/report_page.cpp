@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/language.h"
 #include "platform/draw_surface.h"
 #include "platform/font_names.h"
 #include "print/print_texts.h"
@@ -121,7 +122,7 @@ private:
     void Head()
     {
         Use(Face::Title);
-        const QString title = QString::fromUtf8(prtext::kReportTitle);
+        const QString title = Tr(prtext::kReportTitle);
         Text((width_ - s_.TextWidth(title)) / 2, y_, title);
         y_ += Line();
         Use(Face::Body);
@@ -146,7 +147,7 @@ private:
     void Definitions(bool matrixBeside)
     {
         Use(Face::Heading);
-        Text(0, y_, QString::fromUtf8(prtext::kReportElements));
+        Text(0, y_, Tr(prtext::kReportElements));
         const double headed = y_ + Line();
         Use(Face::Body);
         const double tableWidth = TableWidth(c_.elements);
@@ -155,7 +156,7 @@ private:
         double top = y_;
         if (!matrixBeside) top = headed + tableHeight + Gap(kBlockGapUnits);
         Use(Face::Heading);
-        Text(matrixLeft, top, QString::fromUtf8(prtext::kReportMatrix));
+        Text(matrixLeft, top, Tr(prtext::kReportMatrix));
         top += Line();
         Use(Face::Body);
         const double column = Widest(c_.matrix) + Gap(kSideGapUnits);
@@ -171,7 +172,7 @@ private:
     void Results()
     {
         Use(Face::Heading);
-        Text(0, y_, QString::fromUtf8(prtext::kReportResults));
+        Text(0, y_, Tr(prtext::kReportResults));
         y_ += Line();
         Use(Face::Body);
         if (c_.failure) {

@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "look.h"
-#include "document/qstring_utf8.h"
 #include "texts.h"
 
 namespace {
@@ -23,10 +22,10 @@ constexpr double kTermPoints = 12;
 BranchCurrentDialog::BranchCurrentDialog(int b, int loopCount, QWidget* parent)
     : SignedSumDialog(SumKind::BranchCurrent, loopCount, QStringLiteral("I%1").arg(b, 2, 10, QChar('0')), {}, parent)
 {
-    SetUpFixedDialog(*this, CaptionFor(texts::kCurrentCaption), kClient);
+    SetUpFixedDialog(*this, texts::kCurrentCaption, Element(), kClient);
     for (int k = 1; k <= Circuit::MaxLoops; ++k) {
         const twips::Box at{kColumns[k - 1], kRow, kButtonWidth, kButtonHeight};
-        loopButtons_[k] = GothicButton(this, U8(texts::kLoopButtons[k - 1]), at, kTermPoints);
+        loopButtons_[k] = GothicButton(this, texts::kLoopButtons[k - 1], at, kTermPoints);
         connect(loopButtons_[k], &QPushButton::clicked, this, [this, k] { OnLoopButton(k); });
     }
     BuildCommonButtons(kSigns, kClosing, kDefinitionLine);

@@ -1,5 +1,6 @@
 #include "diagram_item_text.h"
 
+#include "document/language.h"
 #include "diagram_window_texts.h"
 #include "document/qstring_utf8.h"
 #include "document/signed_sum_text.h"
@@ -21,16 +22,16 @@ QString TermsOrZero(const Marks& marks, SumKind kind)
 QString ItemName(const Segment& s)
 {
     switch (s.kind) {
-    case SegmentKind::Wire: return U8(text::kWireItem).arg(Place(s.from), Place(s.to));
-    case SegmentKind::Branch: return U8(text::kBranchItem).arg(s.number).arg(Place(s.from), Place(s.to));
-    case SegmentKind::Source: return U8(text::kSourceItem).arg(Place(s.from), Place(s.to));
+    case SegmentKind::Wire: return Tr(text::kWireItem).arg(Place(s.from), Place(s.to));
+    case SegmentKind::Branch: return Tr(text::kBranchItem).arg(s.number).arg(Place(s.from), Place(s.to));
+    case SegmentKind::Source: return Tr(text::kSourceItem).arg(Place(s.from), Place(s.to));
     }
     return {};
 }
 
 QString LoopItemName(const DiagramLoops& loops, int k)
 {
-    return U8(text::kLoopItem).arg(k).arg(SumTerms(loops.meshes[k - 1].branches, SumKind::MatrixElement));
+    return Tr(text::kLoopItem).arg(k).arg(SumTerms(loops.meshes[k - 1].branches, SumKind::MatrixElement));
 }
 
 QStringList BranchCurrentLines(const DiagramLoops& loops)
@@ -38,7 +39,7 @@ QStringList BranchCurrentLines(const DiagramLoops& loops)
     QStringList lines;
     const LoopDefinitions& d = loops.definitions;
     for (int b = 1; b <= d.branches; ++b)
-        lines << QStringLiteral("I%1").arg(b, 2, 10, QChar('0')) + U8(text::kEquals) +
+        lines << QStringLiteral("I%1").arg(b, 2, 10, QChar('0')) + Tr(text::kEquals) +
                      TermsOrZero(*d.currents[b - 1], SumKind::BranchCurrent);
     return lines;
 }
@@ -49,7 +50,7 @@ QStringList MatrixLines(const DiagramLoops& loops)
     const int n = loops.definitions.loops;
     for (int j = 1; j <= n; ++j)
         for (int k = j; k <= n; ++k)
-            lines << QStringLiteral("Z%1%2").arg(j).arg(k) + U8(text::kEquals) +
+            lines << QStringLiteral("Z%1%2").arg(j).arg(k) + Tr(text::kEquals) +
                          TermsOrZero(loops.matrix[ElementPosition(j, k)], SumKind::MatrixElement);
     return lines;
 }

@@ -1,6 +1,7 @@
 #include "diagram_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QTreeWidget>
@@ -10,6 +11,7 @@
 #include <QUndoStack>
 #include <functional>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "document/circuit_file.h"
 #include "diagram_item_text.h"
@@ -61,7 +63,7 @@ void DiagramWindow::Edit(DrawnCircuit after)
 {
     if (after == drawing_) return;
     if (!FitsInCircuitFile(after.diagram)) {
-        statusBar()->showMessage(U8(text::kBeyondFileLimits), kNoticeMs);
+        statusBar()->showMessage(Tr(text::kBeyondFileLimits), kNoticeMs);
         return;
     }
     const auto show = [this](const DrawnCircuit& d) {
@@ -152,11 +154,11 @@ void DiagramWindow::ShowStatus()
     QStringList warnings;
     for (const DiagramWarning& w : loops.warnings) warnings << U8(WarningText(w));
     if (warnings.isEmpty()) {
-        status_->setText(U8(text::kLoopCount) + ' ' + QString::number(loops.definitions.loops) + U8(text::kItemGap) +
-                         U8(text::kBranchCount) + ' ' + QString::number(loops.definitions.branches));
+        status_->setText(Tr(text::kLoopCount) + ' ' + QString::number(loops.definitions.loops) + Tr(text::kItemGap) +
+                         Tr(text::kBranchCount) + ' ' + QString::number(loops.definitions.branches));
         SetColour(*status_, kDiagramInk);
     } else {
-        status_->setText(warnings.join(U8(text::kItemGap)));
+        status_->setText(warnings.join(Tr(text::kItemGap)));
         SetColour(*status_, kWarningInk);
     }
 }
@@ -179,12 +181,18 @@ void DiagramWindow::ListToSelection()
     canvas_->SetSelection(places);
 }
 
-void DiagramWindow::ShowCursorPlace()
+void DiagramWindow::DescribeCursorPlace()
 {
     const GridPoint at = canvas_->Cursor();
     QStringList here;
     for (int i : SegmentsThrough(drawing_.diagram, at)) here << ItemName(drawing_.diagram.segments[i]);
-    canvas_->setAccessibleDescription(U8(text::kCursorAt).arg(U8(PlaceText(at)), here.join(U8(text::kItemGap))));
+    canvas_->setAccessibleDescription(Tr(text::kCursorAt).arg(U8(PlaceText(at)), here.join(Tr(text::kItemGap))));
+}
+
+void DiagramWindow::ShowCursorPlace()
+{
+    DescribeCursorPlace();
+    const GridPoint at = canvas_->Cursor();
     const QPointF pixel = canvas_->View().PixelOf(at);
     const int room = qRound(canvas_->View().spacing);
     scroll_->ensureVisible(qRound(pixel.x()), qRound(pixel.y()), room, room);
@@ -246,12 +254,23 @@ void DiagramWindow::EditElements(int place)
     try {
         ElementsOf(dialog.Entry());
     } catch (const CalcError& e) {
-        ShowMessage(U8(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
         return;
     }
     DrawnCircuit entered = drawing_;
     entered.elements[b - 1] = dialog.Entry();
     Edit(entered);
+}
+
+void DiagramWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && canvas_ != nullptr) {
+        ShowEquations();
+        ShowItems();
+        ShowStatus();
+        DescribeCursorPlace();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void DiagramWindow::ShowContextMenu(QPoint at)

@@ -66,6 +66,10 @@ signals:
     // ファイル → ＳＰＩＣＥネットリストの書き出し…, likewise.
     void exportRequested(const DrawnCircuit& drawing, const DiagramLoops& loops);
 
+protected:
+    // The lines, the items and the status in the language now in use.
+    void changeEvent(QEvent* event) override;
+
 private:
     // How long a notice stays in the status line.
     static constexpr int kNoticeMs = 4000;
@@ -93,6 +97,9 @@ private:
     void ShowStatus();
     void SelectionToList();
     void ListToSelection();
+    // The cursor's place and the items there, for a screen reader; shown also
+    // scrolls it into sight.
+    void DescribeCursorPlace();
     void ShowCursorPlace();
     void EditElements(int place);
     void ShowContextMenu(QPoint at);

@@ -1,5 +1,6 @@
 // The diagram window's widgets, commands and their keys.
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QGridLayout>
@@ -15,11 +16,12 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "document/language.h"
 #include "calc/circuit.h"
 #include "diagram_window.h"
 #include "diagram_window_texts.h"
 #include "look.h"
-#include "document/qstring_utf8.h"
+#include "platform/shown_text.h"
 
 namespace {
 
@@ -45,7 +47,8 @@ constexpr std::array<ToolCaption, 5> kTools = {{
 
 QLabel* HeadingLabel(const char* caption)
 {
-    auto* label = new QLabel(U8(caption));
+    auto* label = new QLabel;
+    ShowText(label, TextRole::Text, caption);
     label->setFont(GothicFont(kPanelPoints));
     label->setStyleSheet(QStringLiteral("font-weight: bold"));
     return label;
@@ -68,7 +71,7 @@ QLabel* EquationLine()
 
 DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent, Qt::Window), undo_(new QUndoStack(this))
 {
-    setWindowTitle(U8(text::kCaption));
+    ShowText(this, TextRole::WindowTitle, text::kCaption);
     setFont(GothicFont(kPanelPoints));
     Build();
     Show(drawing_);
@@ -77,8 +80,9 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QMainWindow(parent, Qt::Window),
 
 QAction* DiagramWindow::AddAction(const char* caption, const char* tip, const QList<QKeySequence>& keys)
 {
-    auto* action = new QAction(U8(caption), this);
-    action->setToolTip(U8(tip));
+    auto* action = new QAction(this);
+    ShowText(action, TextRole::Text, caption);
+    ShowText(action, TextRole::ToolTip, tip);
     action->setShortcuts(keys);
     addAction(action);
     return action;
@@ -86,17 +90,28 @@ QAction* DiagramWindow::AddAction(const char* caption, const char* tip, const QL
 
 void DiagramWindow::BuildActions()
 {
-    QMenu* file = menuBar()->addMenu(U8(text::kFileMenu));
-    exportAction_ = file->addAction(U8(text::kExportNetlist), this, &DiagramWindow::OnExport);
-    QToolBar* tools = addToolBar(U8(text::kCaption));
+    QMenu* file = menuBar()->addMenu(QString());
+    ShowText(file, TextRole::Title, text::kFileMenu);
+    exportAction_ = file->addAction(QString(), this, &DiagramWindow::OnExport);
+    ShowText(exportAction_, TextRole::Text, text::kExportNetlist);
+    QToolBar* tools = addToolBar(QString());
+    // Qt's interface for a tool bar keeps the title it was first read with;
+    // a new one reads the title in the language now in use.
+    ShowText(tools, text::kCaption, [tools](const QString& title) {
+        tools->setWindowTitle(title);
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(tools)));
+    });
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* group = new QActionGroup(this);
     for (size_t t = 0; t < kTools.size(); ++t) {
         const ToolCaption& tool = kTools[t];
-        const QString tip = U8(tool.tip) + (tool.drawing ? U8(text::kDrawingKeys) : QString());
-        QAction* action = toolActions_[t] = new QAction(U8(tool.caption), group);
-        action->setToolTip(tip);
+        QAction* action = toolActions_[t] = new QAction(group);
+        ShowText(action, TextRole::Text, tool.caption);
+        const bool drawing = tool.drawing;
+        ShowText(action, tool.tip, [action, drawing](const QString& tip) {
+            action->setToolTip(tip + (drawing ? Tr(text::kDrawingKeys) : QString()));
+        });
         action->setShortcut(tool.key);
         action->setCheckable(true);
         addAction(action);
@@ -183,7 +198,7 @@ QWidget* DiagramWindow::BuildSidePanel()
     items_->setHeaderHidden(true);
     items_->setRootIsDecorated(false);
     items_->setUniformRowHeights(true);
-    items_->setAccessibleName(U8(text::kItemsHeading));
+    ShowText(items_, TextRole::AccessibleName, text::kItemsHeading);
 
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
@@ -197,7 +212,7 @@ void DiagramWindow::Build()
 {
     BuildActions();
     canvas_ = new DiagramCanvas;
-    canvas_->setAccessibleName(U8(text::kCaption));
+    ShowText(canvas_, TextRole::AccessibleName, text::kCaption);
     scroll_ = new QScrollArea;
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(false);
@@ -248,7 +263,7 @@ void DiagramWindow::ConnectCanvas()
         scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() + qRound(by.y()));
     });
     connect(canvas_, &DiagramCanvas::notAlongGrid, this,
-            [this] { statusBar()->showMessage(U8(text::kNotAlongGrid), kNoticeMs); });
+            [this] { statusBar()->showMessage(Tr(text::kNotAlongGrid), kNoticeMs); });
     connect(items_, &QTreeWidget::itemSelectionChanged, this, &DiagramWindow::ListToSelection);
     connect(items_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { EditElements(items_->indexOfTopLevelItem(item)); });

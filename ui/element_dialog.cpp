@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/language.h"
 #include "entry_field.h"
 #include "look.h"
 #include "platform/placed_widgets.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "platform/twips.h"
 #include "selector.h"
@@ -36,10 +38,11 @@ ElementDialog::ElementDialog(const QString& element, const ElementEntry& shown, 
 
 void ElementDialog::Build(const QString& element)
 {
-    SetUpFixedDialog(*this, U8(texts::kElementCaption) + U8(texts::kIdeographicSpace) + element, kClient);
+    SetUpFixedDialog(*this, texts::kElementCaption, element, kClient);
     const QFont fieldFont = GothicFont(kFieldPoints);
     for (int i = 0; i < 3; ++i) {
-        nameLabels_[i] = new QLabel(U8(texts::kElementNames[i]), this);
+        nameLabels_[i] = new QLabel(this);
+        ShowText(nameLabels_[i], TextRole::Text, texts::kElementNames[i]);
         PlaceAt(*nameLabels_[i], kNameLabels[i]);
         nameLabels_[i]->setFont(fieldFont);
 
@@ -56,13 +59,17 @@ void ElementDialog::Build(const QString& element)
         connect(unitSelectors_[i], &Selector::chosen, this, [this, i] { OnUnitChosen(i); });
         valueFields_[i]->SetUnitSelector(unitSelectors_[i], kElementUnits[i]);
         connect(valueFields_[i], &EntryField::unitTaken, this, &ElementDialog::TakeUnits);
-        const QString quantity = element + QLatin1Char(' ') + U8(texts::kNameElementValues[i]);
-        valueFields_[i]->setAccessibleName(quantity);
-        unitSelectors_[i]->setAccessibleName(quantity + U8(texts::kNameElementUnit));
+        EntryField* field = valueFields_[i];
+        Selector* unit = unitSelectors_[i];
+        ShowText(field, texts::kNameElementValues[i], [field, unit, element](const QString& shown) {
+            const QString quantity = element + QLatin1Char(' ') + shown;
+            field->setAccessibleName(quantity);
+            unit->setAccessibleName(quantity + Tr(texts::kNameElementUnit));
+        });
     }
 
-    okButton_ = GothicButton(this, U8(texts::kOk), kOk, kButtonPoints);
-    cancelButton_ = GothicButton(this, U8(texts::kCancel), kCancel, kButtonPoints);
+    okButton_ = GothicButton(this, texts::kOk, kOk, kButtonPoints);
+    cancelButton_ = GothicButton(this, texts::kCancel, kCancel, kButtonPoints);
     connect(okButton_, &QPushButton::clicked, this, &ElementDialog::OnOk);
     connect(cancelButton_, &QPushButton::clicked, this, &ElementDialog::reject);
     // Enter in a field or in the unit beside it moves on to the next field,
@@ -81,8 +88,8 @@ void ElementDialog::Load(const ElementEntry& shown)
 {
     for (int i = 0; i < 3; ++i) {
         valueFields_[i]->ShowEntered(shown.values[i].text);
-        for (const Unit& u : kElementUnits[i]) unitSelectors_[i]->addItem(U8(u.text));
-        unitSelectors_[i]->SetText(shown.values[i].unit);
+        unitSelectors_[i]->SetUnits(kElementUnits[i]);
+        unitSelectors_[i]->Choose(shown.values[i].unit);
         chosenUnits_[i] = shown.values[i].unit;
     }
     valueFields_[0]->setFocus();
@@ -99,8 +106,8 @@ ElementEntry ElementDialog::Entry() const
 void ElementDialog::TakeUnits()
 {
     for (int k = 0; k < 3; ++k) {
-        const QString unit = unitSelectors_[k]->currentText();
-        if (MultiplierOf(kElementUnits[k], Std(unit))) chosenUnits_[k] = unit;
+        const std::optional<QString> unit = unitSelectors_[k]->ChosenSource();
+        if (unit && MultiplierOf(kElementUnits[k], Std(*unit))) chosenUnits_[k] = *unit;
     }
 }
 

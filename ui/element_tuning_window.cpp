@@ -14,6 +14,7 @@
 
 #include "calc/calc_error.h"
 #include "calc/prefixed_number.h"
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "entry_field.h"
 #include "graph/branch_colour.h"
@@ -91,8 +92,8 @@ void ElementTuningWindow::LoadElement()
     {
         const QSignalBlocker quiet(unitSelector_);
         unitSelector_->clear();
-        for (const Unit& u : kElementUnits[k]) unitSelector_->addItem(U8(u.text));
-        unitSelector_->SetText(entered.unit);
+        unitSelector_->SetUnits(kElementUnits[k]);
+        unitSelector_->Choose(entered.unit);
     }
     chosenUnit_ = entered.unit;
     valueField_->SetUnitSelector(unitSelector_, kElementUnits[k]);
@@ -128,11 +129,11 @@ void ElementTuningWindow::ShowValue(double value)
     const auto base = std::find_if(kElementUnits[Index(slot_.kind)].begin(), kElementUnits[Index(slot_.kind)].end(),
                                    [](const Unit& u) { return u.exponent == 0; });
     const QSignalBlocker quiet(unitSelector_);
-    unitSelector_->SetText(U8(base->text));
+    unitSelector_->Choose(U8(base->text));
     chosenUnit_ = U8(base->text);
     valueField_->ShowEntered(PrefixedValueText(Rounded(value, kShownDigits)));
     valueField_->TakePrefixedValue();
-    chosenUnit_ = unitSelector_->currentText();
+    chosenUnit_ = unitSelector_->ChosenSource().value_or(chosenUnit_);
 }
 
 void ElementTuningWindow::Tune()
@@ -165,9 +166,9 @@ void ElementTuningWindow::OnValueEntered()
 
 void ElementTuningWindow::OnUnitChosen()
 {
-    const QString unit = unitSelector_->currentText();
-    if (!MultiplierOf(kElementUnits[Index(slot_.kind)], Std(unit))) return;
-    chosenUnit_ = unit;
+    const std::optional<QString> unit = unitSelector_->ChosenSource();
+    if (!unit || !MultiplierOf(kElementUnits[Index(slot_.kind)], Std(*unit))) return;
+    chosenUnit_ = *unit;
     OnValueEntered();
 }
 
@@ -184,7 +185,7 @@ void ElementTuningWindow::OnRangeEntered()
     const std::optional<double> to = ReadStepValue(rangeFields_[1]->text());
     if (!from || !to || !(*from / *to > 0) || *from == *to) {
         QLineEdit& wrong = from && !to ? *rangeFields_[1] : *rangeFields_[0];
-        Refuse(wrong, 0, wrong.text().size(), U8(texts::kRangeRefused));
+        Refuse(wrong, 0, wrong.text().size(), Tr(texts::kRangeRefused));
         return;
     }
     range_ = std::pair{*from, *to};
@@ -199,7 +200,7 @@ void ElementTuningWindow::OnGenerate()
     for (size_t end = 0; end < 2; ++end) {
         ends[end] = ReadStepValue(stepEndFields_[end]->text());
         if (!ends[end]) {
-            Refuse(*stepEndFields_[end], 0, stepEndFields_[end]->text().size(), U8(texts::kStepsNotGenerated));
+            Refuse(*stepEndFields_[end], 0, stepEndFields_[end]->text().size(), Tr(texts::kStepsNotGenerated));
             return;
         }
     }
@@ -207,7 +208,7 @@ void ElementTuningWindow::OnGenerate()
         SpacingOption(StepSpacing::Linear).isChecked() ? StepSpacing::Linear : StepSpacing::Logarithmic;
     const std::optional<std::vector<double>> values = GeneratedSteps(*ends[0], *ends[1], stepCount_->value(), spacing);
     if (!values) {
-        Refuse(*stepEndFields_[0], 0, stepEndFields_[0]->text().size(), U8(texts::kStepsNotGenerated));
+        Refuse(*stepEndFields_[0], 0, stepEndFields_[0]->text().size(), Tr(texts::kStepsNotGenerated));
         return;
     }
     stepsField_->setText(StepListText(*values));
@@ -222,7 +223,7 @@ void ElementTuningWindow::OnDrawSteps()
         return;
     }
     if (list.values.size() > kMostFamilyMembers) {
-        Refuse(*stepsField_, 0, stepsField_->text().size(), U8(texts::kTooManySteps).arg(kMostFamilyMembers));
+        Refuse(*stepsField_, 0, stepsField_->text().size(), Tr(texts::kTooManySteps).arg(kMostFamilyMembers));
         return;
     }
     graph_.VaryElement({slot_, list.values, true});

@@ -12,12 +12,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "document/qstring_utf8.h"
 #include "element_tuning_window.h"
 #include "entry_field.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "look.h"
+#include "platform/shown_text.h"
 #include "selector.h"
 #include "tuning_texts.h"
 
@@ -30,9 +30,10 @@ constexpr int kSliderWidth = 300;
 constexpr int kRangeChars = 8;
 constexpr int kMostSteps = 12;
 
-QLabel* Caption(const char* text, QWidget* parent)
+QLabel* Caption(const MarkedText& text, QWidget* parent)
 {
-    auto* label = new QLabel(U8(text), parent);
+    auto* label = new QLabel(parent);
+    ShowText(label, TextRole::Text, text);
     label->setFont(GothicFont(kPoints));
     return label;
 }
@@ -46,9 +47,10 @@ QLineEdit* LineField(QWidget* parent, int chars = 0)
     return field;
 }
 
-QPushButton* Button(const char* caption, QWidget* parent)
+QPushButton* Button(const MarkedText& caption, QWidget* parent)
 {
-    auto* button = new QPushButton(U8(caption), parent);
+    auto* button = new QPushButton(parent);
+    ShowText(button, TextRole::Text, caption);
     button->setFont(GothicFont(kPoints));
     return button;
 }
@@ -66,7 +68,7 @@ ElementTuningWindow::ElementTuningWindow(GraphPage& graph, TuningHost& host, QWi
 
 void ElementTuningWindow::Build()
 {
-    setWindowTitle(U8(texts::kTuningTitle));
+    ShowText(this, TextRole::WindowTitle, texts::kTuningTitle);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildElementRow());
     layout->addWidget(BuildValueRows());
@@ -120,7 +122,7 @@ QWidget* ElementTuningWindow::BuildValueRows()
     slider_->setRange(0, kSliderSteps);
     slider_->setPageStep(kSliderPageStep);
     slider_->setMinimumWidth(kSliderWidth);
-    slider_->setAccessibleName(U8(texts::kTuningTitle));
+    ShowText(slider_, TextRole::AccessibleName, texts::kTuningTitle);
     valueField_ = new EntryField(rows);
     valueField_->setFont(GothicFont(kValuePoints));
     SetEntryBackground(*valueField_);
@@ -147,7 +149,8 @@ QWidget* ElementTuningWindow::BuildValueRows()
 
 QWidget* ElementTuningWindow::BuildStepFrame()
 {
-    auto* frame = new QGroupBox(U8(texts::kStepsFrame), this);
+    auto* frame = new QGroupBox(this);
+    ShowText(frame, TextRole::Title, texts::kStepsFrame);
     frame->setFont(GothicFont(kPoints));
     auto* grid = new QGridLayout(frame);
     QLabel* values = Caption(texts::kStepValues, frame);
@@ -158,7 +161,7 @@ QWidget* ElementTuningWindow::BuildStepFrame()
     grid->addWidget(stepsField_, 0, 1, 1, 7);
     grid->addWidget(drawButton_, 0, 8);
 
-    const std::array<const char*, 2> ends = {texts::kStepFirst, texts::kStepLast};
+    const std::array<MarkedText, 2> ends = {texts::kStepFirst, texts::kStepLast};
     for (int end = 0; end < 2; ++end) {
         QLabel* caption = Caption(ends[static_cast<size_t>(end)], frame);
         stepEndFields_[static_cast<size_t>(end)] = LineField(frame, kRangeChars);
@@ -177,7 +180,8 @@ QWidget* ElementTuningWindow::BuildStepFrame()
     auto* spacing = new QButtonGroup(frame);
     const std::array<const char*, 2> spacings = {texts::kStepLogarithmic, texts::kStepLinear};
     for (StepSpacing s : {StepSpacing::Logarithmic, StepSpacing::Linear}) {
-        auto* option = new QRadioButton(U8(spacings[static_cast<size_t>(s)]), frame);
+        auto* option = new QRadioButton(frame);
+        ShowText(option, TextRole::Text, spacings[static_cast<size_t>(s)]);
         option->setFont(GothicFont(kPoints));
         spacing->addButton(option);
         spacingOptions_[static_cast<size_t>(s)] = option;

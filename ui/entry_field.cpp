@@ -8,6 +8,7 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
+#include "document/language.h"
 #include "calc/number_text.h"
 #include "calc/prefixed_number.h"
 #include "document/half_width.h"
@@ -72,9 +73,10 @@ bool EntryField::LacksNumber() const { return !text().isEmpty() && !IsNumeric(St
 void EntryField::TakePrefixedValue()
 {
     if (unitSelector_ == nullptr) return;
-    const std::optional<UnitValue> value = InBestUnit(text(), units_, unitSelector_->currentText());
+    const std::optional<UnitValue> value =
+        InBestUnit(text(), units_, unitSelector_->ChosenSource().value_or(QString()));
     if (!value) return;
-    unitSelector_->SetText(U8(value->unit->text));
+    unitSelector_->Choose(U8(value->unit->text));
     emit unitTaken();
     setText(value->text);
 }
@@ -92,8 +94,9 @@ void EntryField::Tidy()
         return;
     }
     const std::string utf8 = Std(tidy);
-    const bool canBeNumber = IsNumeric(utf8) || IsUnfinishedNumber(utf8) ||
-                             (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->currentText()));
+    const bool canBeNumber =
+        IsNumeric(utf8) || IsUnfinishedNumber(utf8) ||
+        (unitSelector_ != nullptr && InBestUnit(tidy, units_, unitSelector_->ChosenSource().value_or(QString())));
     Mark(!canBeNumber);
     FitFace();
     emit entryChanged();
@@ -121,6 +124,7 @@ void EntryField::FitFace()
 void EntryField::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && marked_) setToolTip(Tr(texts::kNotNumber));
     if (event->type() != QEvent::FontChange || fitting_) return;
     ownPoints_ = font().pointSizeF();
     FitFace();
@@ -136,7 +140,7 @@ void EntryField::Mark(bool marked)
 {
     if (marked == marked_) return;
     marked_ = marked;
-    setToolTip(marked ? U8(texts::kNotNumber) : QString());
+    setToolTip(marked ? Tr(texts::kNotNumber) : QString());
     update();
 }
 
@@ -206,7 +210,7 @@ bool CheckEntriesComplete(std::span<EntryField* const> fields, QWidget* messageP
     for (EntryField* field : fields) field->TakePrefixedValue();
     for (EntryField* field : fields) {
         if (field->LacksNumber()) {
-            ShowMessage(U8(texts::kEnterNumber), MessageIcon::None, messageParent);
+            ShowMessage(Tr(texts::kEnterNumber), MessageIcon::None, messageParent);
             field->setFocus();
             return false;
         }

@@ -5,19 +5,22 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "document/language.h"
 #include "platform/font_names.h"
 #include "platform/fonts.h"
 #include "platform/placed_widgets.h"
 #include "document/qstring_utf8.h"
+#include "platform/shown_text.h"
+#include "texts.h"
 
 QFont GothicFont(double points) { return MakeFont(U8(kFacePGothic), points); }
 
 QFont MinchoFont(double points) { return MakeFont(U8(kFaceMincho), points); }
 
-QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::Box& at, double points)
+QPushButton* GothicButton(QWidget* parent, const char* caption, const twips::Box& at, double points)
 {
     QPushButton* button = ButtonAt(parent, at);
-    button->setText(caption);
+    ShowText(button, TextRole::Text, caption);
     button->setFont(GothicFont(points));
     return button;
 }
@@ -47,11 +50,13 @@ void SetBackground(QWidget& w, const QColor& colour)
     w.setAutoFillBackground(true);
 }
 
-void SetUpFixedDialog(QDialog& dialog, const QString& caption, const twips::Box& client)
+void SetUpFixedDialog(QDialog& dialog, const char* caption, const QString& element, const twips::Box& client)
 {
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    dialog.setWindowTitle(caption);
+    ShowText(&dialog, caption, [&dialog, element](const QString& shown) {
+        dialog.setWindowTitle(shown + Tr(texts::kIdeographicSpace) + element);
+    });
     dialog.setFixedSize(twips::ToSize(client.width, client.height));
 }
 

@@ -20,8 +20,9 @@ QFont GothicFont(double points);
 // The Mincho face at the given size.
 QFont MinchoFont(double points);
 
-// A push button at a box of a twips layout, captioned in the Gothic face.
-QPushButton* GothicButton(QWidget* parent, const QString& caption, const twips::Box& at, double points);
+// A push button at a box of a twips layout, captioned in the Gothic face by
+// a marked text in the language in use.
+QPushButton* GothicButton(QWidget* parent, const char* caption, const twips::Box& at, double points);
 
 // A label at a box of a twips layout in the Gothic face, its text centred
 // in the height.
@@ -32,8 +33,9 @@ void SetEntryBackground(QWidget& w);
 void SetBackground(QWidget& w, const QColor& colour);
 
 // A dialog with a fixed client area, a title and a close box, without
-// minimise, maximise or help buttons.
-void SetUpFixedDialog(QDialog& dialog, const QString& caption, const twips::Box& client);
+// minimise, maximise or help buttons. The title is the marked caption in the
+// language in use and the element the dialog is for: "ＲＬＣ素子値の入力　Z3".
+void SetUpFixedDialog(QDialog& dialog, const char* caption, const QString& element, const twips::Box& client);
 
 // Chains the focus order through the widgets in the given order.
 void SetTabOrder(const std::vector<QWidget*>& order);

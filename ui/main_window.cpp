@@ -3,6 +3,8 @@
 
 #include "main_window.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -16,28 +18,34 @@
 #include "graph/graph_page.h"
 #include "main_window_layout.h"
 #include "platform/message_box.h"
+#include "document/language.h"
 #include "document/qstring_utf8.h"
 #include "print/graph_page_host.h"
 #include "print/preview_window.h"
 #include "document/recovery_file.h"
+#include "document/signed_sum_text.h"
 #include "selector.h"
 #include "tab_control.h"
 #include "texts.h"
+#include "window_language.h"
 
 namespace {
 
 // "Ｖ01" … "Ｖ09", "Ｖ10" … "Ｖ15".
 QString VoltageItem(int b)
 {
-    return U8(texts::kVoltagePrefix) + (b <= 9 ? QStringLiteral("0") : QString()) + QString::number(b);
+    return Tr(texts::kVoltagePrefix) + (b <= 9 ? QStringLiteral("0") : QString()) + QString::number(b);
 }
+
+// Where a netlist of a circuit never saved goes, named in the language in use.
+QString NetlistFallback() { return QDir::home().filePath(Tr(diagram_window_text::kNetlistDefaultName)); }
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       exportChooser_(AskSaveFileName),
-      netlistPlace_(QDir::home().filePath(U8(diagram_window_text::kNetlistDefaultName)))
+      netlistPlace_(NetlistFallback())
 {
     Build();
     Load();
@@ -59,17 +67,17 @@ void MainWindow::StartCircuit() { InitCircuit(2, 3); }
 
 void MainWindow::InitCircuit(int loops, int branches)
 {
-    ui_.loopCount->SetText(U8(texts::kCounts[loops - 2]));
-    ui_.branchCount->SetText(U8(texts::kCounts[branches - 2]));
+    ui_.loopCount->Choose(U8(texts::kCounts[loops - 2]));
+    ui_.branchCount->Choose(U8(texts::kCounts[branches - 2]));
     entry_ = EmptyDocument(loops, branches);
     entry_.display = StartDisplayUnits(branches);
     results_ = {};
     ui_.emfField->setMaxLength(EntryField::kMaxChars);
     ui_.frequencyField->setMaxLength(EntryField::kMaxChars);
     ui_.emfField->setText(QStringLiteral("1"));
-    ui_.emfUnit->SetText(U8(texts::kVolt));
+    ui_.emfUnit->Choose(entry_.emf.unit);
     ui_.frequencyField->setText(QStringLiteral("100"));
-    ui_.frequencyUnit->SetText(U8(texts::kHertz));
+    ui_.frequencyUnit->Choose(entry_.frequency.unit);
 
     for (int j = 1; j <= Circuit::MaxLoops; ++j) {
         for (int k = 1; k <= Circuit::MaxLoops; ++k) {
@@ -85,7 +93,7 @@ void MainWindow::InitCircuit(int loops, int branches)
     ShowRows();
     StartRows(1);
 
-    ui_.inputImpedanceUnit->SetText(U8(texts::kOhm));
+    ui_.inputImpedanceUnit->Choose(entry_.display->inputImpedance);
     FillVoltageBranches(1);
     ShowPageResults();
 
@@ -111,11 +119,11 @@ void MainWindow::ShowRows()
 void MainWindow::StartRows(int first)
 {
     for (int b = first; b <= entry_.branches; ++b) {
-        ui_.impedanceUnit[b]->SetText(entry_.display->impedance[b - 1]);
+        ui_.impedanceUnit[b]->Choose(entry_.display->impedance[b - 1]);
         results_.impedance[b].reset();
         ShowCurrentDefinition(b, {});
         results_.currentMagnitude[b] = results_.currentPhase[b] = false;
-        ui_.currentUnit[b]->SetText(entry_.display->current[b - 1]);
+        ui_.currentUnit[b]->Choose(entry_.display->current[b - 1]);
     }
     ShowPageResults();
 }
@@ -125,7 +133,7 @@ void MainWindow::FillVoltageBranches(int chosen)
     ui_.voltageBranch->clear();
     for (int b = 1; b <= entry_.branches; ++b) ui_.voltageBranch->addItem(VoltageItem(b));
     ui_.voltageBranch->SetText(VoltageItem(chosen));
-    ui_.voltageUnit->SetText(entry_.display->voltage[chosen - 1]);
+    ui_.voltageUnit->Choose(entry_.display->voltage[chosen - 1]);
 }
 
 std::array<QWidget*, 5> MainWindow::BranchRow(int b) const
@@ -164,15 +172,15 @@ void MainWindow::OnBranchCountChosen() { ChooseCount(ui_.branchCount, Circuit::M
 void MainWindow::ChooseCount(Selector* selector, int most, CountKind kind)
 {
     const int count = kind == CountKind::Loops ? entry_.loops : entry_.branches;
-    const QString text = selector->currentText();
+    const std::optional<QString> source = selector->ChosenSource();
     int chosen = count;
     for (int n = 2; n <= most; ++n)
-        if (text == U8(texts::kCounts[n - 2])) chosen = n;
+        if (source == U8(texts::kCounts[n - 2])) chosen = n;
     const int loops = kind == CountKind::Loops ? chosen : entry_.loops;
     const int branches = kind == CountKind::Branches ? chosen : entry_.branches;
     const std::optional<QString> question = RemovalQuestion(entry_, loops, branches);
-    if (chosen == count || (question && Ask(*question, U8(texts::kYes), U8(texts::kNo), this) != Answer::Yes)) {
-        selector->SetText(U8(texts::kCounts[count - 2]));
+    if (chosen == count || (question && Ask(*question, Tr(texts::kYes), Tr(texts::kNo), this) != Answer::Yes)) {
+        selector->Choose(U8(texts::kCounts[count - 2]));
         return;
     }
     ui_.emfField->setFocus();
@@ -216,6 +224,44 @@ bool MainWindow::HoldsEntry() const
     return entry_ != nothingEntered;
 }
 
+void MainWindow::OnLanguageChosen(Language language)
+{
+    RememberLanguage(language);
+    UseLanguage(language);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) ShowInLanguage();
+    QWidget::changeEvent(event);
+}
+
+// The captions given once follow the language by themselves
+// (platform/shown_text.h); these are made from what the window holds.
+void MainWindow::ShowInLanguage()
+{
+    ShowLanguageChosen();
+    UpdateCaption();
+    netlistPlace_.SetFallback(NetlistFallback());
+    Selector* voltage = ui_.voltageBranch;
+    const bool typed =
+        voltage->currentIndex() >= 0 && voltage->currentText() != voltage->itemText(voltage->currentIndex());
+    const QString shown = voltage->currentText();
+    for (int i = 0; i < voltage->count(); ++i) voltage->setItemText(i, VoltageItem(i + 1));
+    if (typed) voltage->setEditText(shown);
+    for (int j = 1; j <= Circuit::MaxLoops; ++j)
+        for (int k = 1; k <= Circuit::MaxLoops; ++k)
+            ui_.matrixButtons[j][k]->setText(SignsInLanguage(ui_.matrixButtons[j][k]->text()));
+    for (int b = 1; b <= entry_.branches; ++b)
+        ShowCurrentDefinition(b, SignsInLanguage(ui_.currentDefinition[b]->text()));
+    MarkMatrixDisagreements();
+}
+
+void MainWindow::ShowLanguageChosen()
+{
+    languageActions_[static_cast<size_t>(LanguageInUse())]->setChecked(true);
+}
+
 void MainWindow::OnPageChosen()
 {
     if (ui_.pageTabs->Current() != 1) return;
@@ -228,7 +274,7 @@ void MainWindow::OnPageChosen()
         QMetaObject::invokeMethod(
             this,
             [this] {
-                ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
+                ShowMessage(Tr(texts::kEnterCircuitFirst), MessageIcon::Error, this);
                 graph_->OnReturn();
             },
             Qt::QueuedConnection);

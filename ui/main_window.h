@@ -18,6 +18,7 @@
 #include "calc/matrix_from_currents.h"
 #include "document/circuit_document.h"
 #include "document/element_entry.h"
+#include "document/language.h"
 #include "document/page_results.h"
 #include "result_label.h"
 #include "graph/graph_host.h"
@@ -34,6 +35,7 @@ class EntryField;
 class GraphPage;
 class GraphPageHost;
 class PreviewWindow;
+class QAction;
 class QGroupBox;
 class QDialog;
 class QLabel;
@@ -175,6 +177,9 @@ public:
     // currents; the diagram window of the document's drawing.
     void OnMatrixFromCurrents();
     void OnDiagram();
+    // 表示 → 言語: every window speaks the language at once, and the windows
+    // of later runs too.
+    void OnLanguageChosen(Language language);
     // The diagram window, once 回路図 has opened it.
     DiagramWindow* Diagram() const { return diagram_; }
     // The circuit menu and the graphs' menu: the window that tunes and steps
@@ -210,6 +215,9 @@ signals:
     void endRequested();
 
 protected:
+    // A new language: what the window shows from its document and results is
+    // shown again in it.
+    void changeEvent(QEvent* event) override;
     // The close box asks about unsaved work as 終了 does.
     void closeEvent(QCloseEvent* event) override;
     // A dropped circuit file is opened.
@@ -235,6 +243,8 @@ private:
     void NameControls();
     void AddShortcuts();
     void ShowGuide();
+    void ShowInLanguage();
+    void ShowLanguageChosen();
     void ShowAbout();
     void DescribeMatrixButton(int j, int k);
     void ShowCurrentDefinition(int b, const QString& definition);
@@ -435,6 +445,8 @@ private:
     FileChooser saveChooser_;
     QMenuBar* menuBar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    // 日本語 and English, by Language.
+    std::array<QAction*, 2> languageActions_{};
     // The guide, once 使い方 has opened it.
     QDialog* guide_ = nullptr;
     GraphPage* graph_ = nullptr;

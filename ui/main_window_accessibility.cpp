@@ -16,7 +16,8 @@
 #include "entry_field.h"
 #include "guide_browser.h"
 #include "main_window.h"
-#include "document/qstring_utf8.h"
+#include "document/language.h"
+#include "platform/shown_text.h"
 #include "result_label.h"
 #include "selector.h"
 #include "tab_control.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-QString Numbered(const char* pattern, int b) { return U8(pattern).arg(b); }
+QStringList Numbered(int b) { return {QString::number(b)}; }
 
 std::function<QString()> TextOf(const QComboBox* unit)
 {
@@ -36,11 +37,14 @@ std::function<QString()> TextOf(const QLabel* unit)
     return [unit] { return unit->text(); };
 }
 
-void Name(QWidget* w, const QString& name) { w->setAccessibleName(name); }
-
-void NameResult(ResultLabel* label, const QString& name, std::function<QString()> unit)
+void Name(QWidget* w, const char* name, const QStringList& arguments = {})
 {
-    label->setAccessibleName(name);
+    ShowText(w, TextRole::AccessibleName, name, arguments);
+}
+
+void NameResult(ResultLabel* label, const char* name, std::function<QString()> unit, const QStringList& arguments = {})
+{
+    Name(label, name, arguments);
     label->SetUnitSource(std::move(unit));
 }
 
@@ -50,39 +54,39 @@ constexpr QSize kGuideSize(760, 640);
 
 void MainWindow::NameControls()
 {
-    Name(ui_.emfField, U8(texts::kNameEmfField));
-    Name(ui_.emfUnit, U8(texts::kNameEmfUnit));
-    Name(ui_.frequencyField, U8(texts::kNameFrequencyField));
-    Name(ui_.frequencyUnit, U8(texts::kNameFrequencyUnit));
-    Name(ui_.loopCount, U8(texts::kLoops));
-    Name(ui_.branchCount, U8(texts::kBranches));
-    Name(ui_.samplePicture, U8(texts::kNameSamplePicture));
-    ui_.samplePicture->setAccessibleDescription(U8(texts::kDescribeSamplePicture));
-    Name(ui_.pageTabs->Bar(), U8(texts::kNamePageTabs));
-    Name(ui_.impedanceTabs->Bar(), U8(texts::kNameImpedanceTabs));
-    Name(ui_.currentTabs->Bar(), U8(texts::kNameCurrentTabs));
+    Name(ui_.emfField, texts::kNameEmfField);
+    Name(ui_.emfUnit, texts::kNameEmfUnit);
+    Name(ui_.frequencyField, texts::kNameFrequencyField);
+    Name(ui_.frequencyUnit, texts::kNameFrequencyUnit);
+    Name(ui_.loopCount, texts::kLoops);
+    Name(ui_.branchCount, texts::kBranches);
+    Name(ui_.samplePicture, texts::kNameSamplePicture);
+    ShowText(ui_.samplePicture, TextRole::AccessibleDescription, texts::kDescribeSamplePicture);
+    Name(ui_.pageTabs->Bar(), texts::kNamePageTabs);
+    Name(ui_.impedanceTabs->Bar(), texts::kNameImpedanceTabs);
+    Name(ui_.currentTabs->Bar(), texts::kNameCurrentTabs);
 
     for (int b = 1; b <= Circuit::MaxBranches; ++b) {
-        Name(ui_.elementButtons[b], Numbered(texts::kNameElementButton, b));
-        NameResult(ui_.impedanceRe[b], Numbered(texts::kNameImpedanceRe, b), TextOf(ui_.impedanceUnit[b]));
-        NameResult(ui_.impedanceIm[b], Numbered(texts::kNameImpedanceIm, b), TextOf(ui_.impedanceUnit[b]));
-        Name(ui_.impedanceUnit[b], Numbered(texts::kNameImpedanceUnit, b));
-        Name(ui_.currentButtons[b], Numbered(texts::kNameCurrentButton, b));
-        Name(ui_.currentDefinition[b], Numbered(texts::kNameCurrentDefinition, b));
-        NameResult(ui_.currentMagnitude[b], Numbered(texts::kNameCurrentMagnitude, b), TextOf(ui_.currentUnit[b]));
-        Name(ui_.currentUnit[b], Numbered(texts::kNameCurrentUnit, b));
-        NameResult(ui_.currentPhase[b], Numbered(texts::kNameCurrentPhase, b), TextOf(ui_.currentDegrees[b]));
+        Name(ui_.elementButtons[b], texts::kNameElementButton, Numbered(b));
+        NameResult(ui_.impedanceRe[b], texts::kNameImpedanceRe, TextOf(ui_.impedanceUnit[b]), Numbered(b));
+        NameResult(ui_.impedanceIm[b], texts::kNameImpedanceIm, TextOf(ui_.impedanceUnit[b]), Numbered(b));
+        Name(ui_.impedanceUnit[b], texts::kNameImpedanceUnit, Numbered(b));
+        Name(ui_.currentButtons[b], texts::kNameCurrentButton, Numbered(b));
+        Name(ui_.currentDefinition[b], texts::kNameCurrentDefinition, Numbered(b));
+        NameResult(ui_.currentMagnitude[b], texts::kNameCurrentMagnitude, TextOf(ui_.currentUnit[b]), Numbered(b));
+        Name(ui_.currentUnit[b], texts::kNameCurrentUnit, Numbered(b));
+        NameResult(ui_.currentPhase[b], texts::kNameCurrentPhase, TextOf(ui_.currentDegrees[b]), Numbered(b));
     }
     for (int j = 1; j <= Circuit::MaxLoops; ++j)
-        for (int k = 1; k <= Circuit::MaxLoops; ++k) Name(ui_.matrixButtons[j][k], DefaultMatrixCaption(j, k));
+        for (int k = 1; k <= Circuit::MaxLoops; ++k) ui_.matrixButtons[j][k]->setAccessibleName(DefaultMatrixCaption(j, k));
 
-    NameResult(ui_.inputImpedanceMagnitude, U8(texts::kNameInputImpedanceMagnitude), TextOf(ui_.inputImpedanceUnit));
-    Name(ui_.inputImpedanceUnit, U8(texts::kNameInputImpedanceUnit));
-    NameResult(ui_.inputImpedancePhase, U8(texts::kNameInputImpedancePhase), TextOf(ui_.inputImpedanceDegrees));
-    Name(ui_.voltageBranch, U8(texts::kNameVoltageBranch));
-    NameResult(ui_.voltageMagnitude, U8(texts::kNameVoltageMagnitude), TextOf(ui_.voltageUnit));
-    Name(ui_.voltageUnit, U8(texts::kNameVoltageUnit));
-    NameResult(ui_.voltagePhase, U8(texts::kNameVoltagePhase), TextOf(ui_.voltageDegrees));
+    NameResult(ui_.inputImpedanceMagnitude, texts::kNameInputImpedanceMagnitude, TextOf(ui_.inputImpedanceUnit));
+    Name(ui_.inputImpedanceUnit, texts::kNameInputImpedanceUnit);
+    NameResult(ui_.inputImpedancePhase, texts::kNameInputImpedancePhase, TextOf(ui_.inputImpedanceDegrees));
+    Name(ui_.voltageBranch, texts::kNameVoltageBranch);
+    NameResult(ui_.voltageMagnitude, texts::kNameVoltageMagnitude, TextOf(ui_.voltageUnit));
+    Name(ui_.voltageUnit, texts::kNameVoltageUnit);
+    NameResult(ui_.voltagePhase, texts::kNameVoltagePhase, TextOf(ui_.voltageDegrees));
 }
 
 // A matrix button is named by its element; its description is the
@@ -91,7 +95,7 @@ void MainWindow::DescribeMatrixButton(int j, int k)
 {
     QPushButton* button = ui_.matrixButtons[j][k];
     const QString caption = button->text();
-    button->setAccessibleDescription(caption == DefaultMatrixCaption(j, k) ? U8(texts::kNotDefined) : caption);
+    button->setAccessibleDescription(caption == DefaultMatrixCaption(j, k) ? Tr(texts::kNotDefined) : caption);
 }
 
 // A label's name hides its text from a screen reader: the description
@@ -99,7 +103,7 @@ void MainWindow::DescribeMatrixButton(int j, int k)
 void MainWindow::ShowCurrentDefinition(int b, const QString& definition)
 {
     ui_.currentDefinition[b]->setText(definition);
-    ui_.currentDefinition[b]->setAccessibleDescription(definition.isEmpty() ? U8(texts::kNotDefined) : definition);
+    ui_.currentDefinition[b]->setAccessibleDescription(definition.isEmpty() ? Tr(texts::kNotDefined) : definition);
 }
 
 void MainWindow::AddShortcuts()
@@ -113,12 +117,12 @@ void MainWindow::ShowGuide()
 {
     if (!guide_) {
         guide_ = new QDialog(this);
-        guide_->setWindowTitle(U8(texts::kGuideTitle));
+        ShowText(guide_, TextRole::WindowTitle, texts::kGuideTitle);
         auto* browser = new GuideBrowser(guide_);
-        browser->setAccessibleName(U8(texts::kNameGuideText));
-        browser->setAccessibleDescription(U8(texts::kDescribeGuideText));
+        ShowText(browser, TextRole::AccessibleName, texts::kNameGuideText);
+        ShowText(browser, TextRole::AccessibleDescription, texts::kDescribeGuideText);
         browser->setOpenExternalLinks(true);
-        browser->setSource(QUrl(QStringLiteral("qrc:/guide/guide.html")));
+        ShowText(browser, texts::kGuidePage, [browser](const QString& page) { browser->setSource(QUrl(page)); });
         (new QVBoxLayout(guide_))->addWidget(browser);
         guide_->resize(kGuideSize);
     }
@@ -128,6 +132,6 @@ void MainWindow::ShowGuide()
 
 void MainWindow::ShowAbout()
 {
-    QMessageBox::about(this, U8(texts::kAboutTitle),
-                       U8(texts::kAboutText).arg(QStringLiteral(BRIVEL_VERSION), QString::fromLatin1(qVersion())));
+    QMessageBox::about(this, Tr(texts::kAboutTitle),
+                       Tr(texts::kAboutText).arg(QStringLiteral(BRIVEL_VERSION), QString::fromLatin1(qVersion())));
 }

@@ -1,6 +1,7 @@
 // Building the main window: every control at its place, with its font,
 // colour and text, and wired to its handler.
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "main_window_layout.h"
 #include "matrix_brackets.h"
 #include "platform/placed_widgets.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "result_label.h"
 #include "selector.h"
@@ -32,22 +34,52 @@ constexpr double kTextPoints = 12;
 // The circuit-state captions end close to their fields; a smaller face keeps
 // the frequency caption clear of its field.
 constexpr double kStatePoints = 10.5;
+// The smallest face a caption shrinks to, and the steps it shrinks by.
+constexpr double kSmallestPoints = 8;
+constexpr double kPointStep = 0.25;
 const QColor kPlusJBackground(192, 255, 192);
 
 Box Row(const Box& column, int top) { return {column.left, top, column.width, column.height}; }
 
-// A label with a fixed text, as wide as its text; a box with a height
-// centres the text in that height, level with the controls beside it.
+// The face of the points given, smaller where the label's text would run
+// past room pixels, as an English caption may; on the baseline of the face
+// of the points given.
+void FitFace(QLabel& label, double points, const twips::Box& at)
+{
+    const QFont full = GothicFont(points);
+    QFont face = full;
+    while (face.pointSizeF() > kSmallestPoints &&
+           QFontMetrics(face, &label).horizontalAdvance(label.text()) > twips::ToPixels(at.width))
+        face.setPointSizeF(face.pointSizeF() - kPointStep);
+    label.setFont(face);
+    const int lower = QFontMetrics(full, &label).ascent() - QFontMetrics(face, &label).ascent();
+    label.move(twips::ToPoint(at.left, at.top) + QPoint(0, lower));
+}
+
+// A label with a fixed text, as wide as its text up to a box's width; a box
+// with a height centres the text in that height, level with the controls
+// beside it.
 QLabel* FixedLabel(QWidget* parent, const char* text, const Box& at, double points = kTextPoints)
 {
-    auto* label = new QLabel(U8(text), parent);
+    auto* label = new QLabel(parent);
     if (points != kBasePoints) label->setFont(GothicFont(points));
     label->move(twips::ToPoint(at.left, at.top));
-    label->adjustSize();
-    if (at.height > 0) {
-        label->resize(label->width(), twips::ToPixels(at.height));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    if (at.height > 0) label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ShowText(label, text, [label, at, points](const QString& shown) {
+        label->setText(shown);
+        if (at.width > 0) FitFace(*label, points, at);
+        label->adjustSize();
+        if (at.height > 0) label->resize(label->width(), twips::ToPixels(at.height));
+    });
+    return label;
+}
+
+// A label with a fixed text at a box.
+QLabel* BoxedLabel(QWidget* parent, const char* text, const Box& at)
+{
+    auto* label = new QLabel(parent);
+    PlaceAt(*label, at);
+    ShowText(label, TextRole::Text, text);
     return label;
 }
 
@@ -103,11 +135,25 @@ QPushButton* Button(QWidget* parent, const QString& caption, const Box& at, doub
     return button;
 }
 
-QGroupBox* Frame(QWidget* parent, const char* caption, const Box& at) { return FrameAt(parent, at, U8(caption)); }
-
-void AddUnits(Selector* selector, UnitList list)
+QPushButton* Button(QWidget* parent, const char* caption, const Box& at, double points = kBasePoints)
 {
-    for (const Unit& u : list) selector->addItem(U8(u.text));
+    QPushButton* button = Button(parent, QString(), at, points);
+    ShowText(button, TextRole::Text, caption);
+    return button;
+}
+
+QGroupBox* Frame(QWidget* parent, const char* caption, const Box& at)
+{
+    QGroupBox* frame = FrameAt(parent, at);
+    ShowText(frame, TextRole::Title, caption);
+    return frame;
+}
+
+QStringList Counts(int most)
+{
+    QStringList sources;
+    for (int n = 2; n <= most; ++n) sources << U8(texts::kCounts[n - 2]);
+    return sources;
 }
 
 }  // namespace
@@ -119,8 +165,8 @@ void MainWindow::Build()
     ui_.pageTabs = new TabControl(TabControl::Strip::Bottom, this);
     PlaceAt(*ui_.pageTabs, layout::kPageTabs);
     ui_.pageTabs->Bar()->setFont(GothicFont(kTextPoints));
-    BuildCalcPage(ui_.pageTabs->AddTab(U8(texts::kTabCalc)));
-    graph_ = new GraphPage(g_, *this, ui_.pageTabs->AddTab(U8(texts::kTabGraph)));
+    BuildCalcPage(ui_.pageTabs->AddTab(texts::kTabCalc));
+    graph_ = new GraphPage(g_, *this, ui_.pageTabs->AddTab(texts::kTabGraph));
     graph_->move(twips::ToPoint(layout::kGraphPage.left, layout::kGraphPage.top));
     Connect();
     SetFocusOrder();
@@ -131,8 +177,7 @@ void MainWindow::Build()
 
 void MainWindow::BuildCalcPage(QWidget* page)
 {
-    ui_.title = new QLabel(U8(texts::kTitle), page);
-    PlaceAt(*ui_.title, layout::kTitle);
+    ui_.title = BoxedLabel(page, texts::kTitle, layout::kTitle);
     ui_.title->setFont(GothicFont(kTextPoints));
     ui_.title->setAlignment(Qt::AlignCenter);
 
@@ -167,10 +212,10 @@ void MainWindow::BuildCommandFrame(QWidget* page)
 {
     ui_.commandFrame = Frame(page, texts::kFrameCommands, layout::kCommandFrame);
     QGroupBox* frame = ui_.commandFrame;
-    ui_.calculateButton = Button(frame, U8(texts::kCalculate), layout::kCalculateButton, kTextPoints);
-    ui_.frequencyButton = Button(frame, U8(texts::kFrequencyCharacteristics), layout::kFrequencyButton, kTextPoints);
-    ui_.clearButton = Button(frame, U8(texts::kClear), layout::kClearButton, kTextPoints);
-    ui_.quitButton = Button(frame, U8(texts::kQuit), layout::kQuitButton, kTextPoints);
+    ui_.calculateButton = Button(frame, texts::kCalculate, layout::kCalculateButton, kTextPoints);
+    ui_.frequencyButton = Button(frame, texts::kFrequencyCharacteristics, layout::kFrequencyButton, kTextPoints);
+    ui_.clearButton = Button(frame, texts::kClear, layout::kClearButton, kTextPoints);
+    ui_.quitButton = Button(frame, texts::kQuit, layout::kQuitButton, kTextPoints);
 }
 
 void MainWindow::BuildImpedanceRows(QWidget* page)
@@ -178,15 +223,14 @@ void MainWindow::BuildImpedanceRows(QWidget* page)
     ui_.impedanceTabs = new TabControl(TabControl::Strip::Top, page);
     PlaceAt(*ui_.impedanceTabs, layout::kImpedanceTabs);
     for (int t = 0; t < 3; ++t) {
-        QWidget* tab = ui_.impedanceTabs->AddTab(U8(texts::kImpedanceTabs[t]));
+        QWidget* tab = ui_.impedanceTabs->AddTab(texts::kImpedanceTabs[t]);
         ui_.impedanceHeadings[t] = FixedLabel(tab, texts::kBranchImpedanceHeading, layout::kImpedanceHeading);
         for (int r = 0; r < 5; ++r) {
             const int b = 5 * t + r + 1;
             const int y = layout::kImpRowTop + layout::kImpRowStep * r;
             ui_.elementButtons[b] = Button(tab, QStringLiteral("Z%1=").arg(b), Row(layout::kElementButton, y));
             ui_.impedanceRe[b] = ValueLabel(tab, Row(layout::kImpedanceRe, y));
-            ui_.plusJ[b] = new QLabel(U8(texts::kPlusJ), tab);
-            PlaceAt(*ui_.plusJ[b], Row(layout::kPlusJ, y));
+            ui_.plusJ[b] = BoxedLabel(tab, texts::kPlusJ, Row(layout::kPlusJ, y));
             ui_.plusJ[b]->setFont(GothicFont(kTextPoints));
             ui_.plusJ[b]->setAlignment(Qt::AlignCenter);
             SetBackground(*ui_.plusJ[b], kPlusJBackground);
@@ -199,8 +243,7 @@ void MainWindow::BuildImpedanceRows(QWidget* page)
 // Only the upper triangle, k ≥ j, is defined; the lower one mirrors it.
 void MainWindow::BuildMatrix(QWidget* page)
 {
-    ui_.matrixHeading = new QLabel(U8(texts::kMatrixHeading), page);
-    PlaceAt(*ui_.matrixHeading, layout::kMatrixHeading);
+    ui_.matrixHeading = BoxedLabel(page, texts::kMatrixHeading, layout::kMatrixHeading);
     ui_.matrixHeading->setAlignment(Qt::AlignCenter);
     new MatrixBrackets(page);
     for (int j = 1; j <= Circuit::MaxLoops; ++j) {
@@ -218,7 +261,7 @@ void MainWindow::BuildCurrentRows(QWidget* page)
     ui_.currentTabs = new TabControl(TabControl::Strip::Top, page);
     PlaceAt(*ui_.currentTabs, layout::kCurrentTabs);
     for (int t = 0; t < 3; ++t) {
-        QWidget* tab = ui_.currentTabs->AddTab(U8(texts::kCurrentTabs[t]));
+        QWidget* tab = ui_.currentTabs->AddTab(texts::kCurrentTabs[t]);
         QGroupBox* frame = Frame(tab, texts::kBranchCurrentFrame, layout::kCurrentFrame);
         ui_.currentFrames[t] = frame;
         for (int r = 0; r < 5; ++r) {
@@ -229,12 +272,10 @@ void MainWindow::BuildCurrentRows(QWidget* page)
             ui_.currentDefinition[b] = DefinitionLabel(frame, Row(layout::kCurrentDefinition, y));
             ui_.currentMagnitude[b] = ValueLabel(frame, Row(layout::kCurrentMagnitude, y));
             ui_.currentUnit[b] = MakeSelector(frame, Row(layout::kCurrentUnit, y));
-            ui_.currentPhaseCaption[b] = new QLabel(U8(texts::kPhaseIs), frame);
-            PlaceAt(*ui_.currentPhaseCaption[b], Row(layout::kCurrentPhaseCaption, y));
+            ui_.currentPhaseCaption[b] = BoxedLabel(frame, texts::kPhaseIs, Row(layout::kCurrentPhaseCaption, y));
             ui_.currentPhaseCaption[b]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             ui_.currentPhase[b] = ValueLabel(frame, Row(layout::kCurrentPhase, y));
-            ui_.currentDegrees[b] = new QLabel(U8(texts::kDegrees), frame);
-            PlaceAt(*ui_.currentDegrees[b], Row(layout::kCurrentDegrees, y));
+            ui_.currentDegrees[b] = BoxedLabel(frame, texts::kDegrees, Row(layout::kCurrentDegrees, y));
             ui_.currentDegrees[b]->setFont(GothicFont(kTextPoints));
             ui_.currentDegrees[b]->setIndent(4);
         }
@@ -267,16 +308,16 @@ void MainWindow::BuildResultFrames(QWidget* page)
 
 void MainWindow::FillLists()
 {
-    AddUnits(ui_.emfUnit, units::kEmf);
-    AddUnits(ui_.frequencyUnit, units::kFrequency);
+    ui_.emfUnit->SetUnits(units::kEmf);
+    ui_.frequencyUnit->SetUnits(units::kFrequency);
     ui_.emfField->SetUnitSelector(ui_.emfUnit, units::kEmf);
     ui_.frequencyField->SetUnitSelector(ui_.frequencyUnit, units::kFrequency);
-    for (int n = 2; n <= Circuit::MaxLoops; ++n) ui_.loopCount->addItem(U8(texts::kCounts[n - 2]));
-    for (const char* count : texts::kCounts) ui_.branchCount->addItem(U8(count));
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) AddUnits(ui_.impedanceUnit[b], units::kImpedanceDisplay);
-    for (int b = 1; b <= Circuit::MaxBranches; ++b) AddUnits(ui_.currentUnit[b], units::kCurrentDisplay);
-    AddUnits(ui_.inputImpedanceUnit, units::kImpedanceDisplay);
-    AddUnits(ui_.voltageUnit, units::kVoltageDisplay);
+    ui_.loopCount->SetItems(Counts(Circuit::MaxLoops));
+    ui_.branchCount->SetItems(Counts(Circuit::MaxBranches));
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) ui_.impedanceUnit[b]->SetUnits(units::kImpedanceDisplay);
+    for (int b = 1; b <= Circuit::MaxBranches; ++b) ui_.currentUnit[b]->SetUnits(units::kCurrentDisplay);
+    ui_.inputImpedanceUnit->SetUnits(units::kImpedanceDisplay);
+    ui_.voltageUnit->SetUnits(units::kVoltageDisplay);
 }
 
 void MainWindow::Connect()

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "document/circuit_of_document.h"
 #include "entry_field.h"
@@ -32,7 +33,7 @@ void MainWindow::OnCalculate()
 bool MainWindow::UnenteredBranchesAccepted()
 {
     const std::vector<int> unentered = UnenteredBranches(entry_);
-    if (unentered.empty() || Ask(UnenteredQuestion(unentered), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes)
+    if (unentered.empty() || Ask(UnenteredQuestion(unentered), Tr(texts::kYes), Tr(texts::kNo), this) == Answer::Yes)
         return true;
     ui_.elementButtons[unentered.front()]->setFocus();
     return false;
@@ -68,7 +69,7 @@ void MainWindow::RunCommand(const std::function<void()>& command)
         FrequencyOf(entry_);
         command();
     } catch (const CalcError& e) {
-        ShowRunTimeError(U8(e.description()));
+        ShowRunTimeError(Tr(e.description()));
     }
 }
 
@@ -108,13 +109,13 @@ void MainWindow::Calculate()
     PageCalculation page = CalculatePage(CircuitOf(entry_));
     if (page.failure && !page.singular) {
         SetCalculationValid(false);
-        ShowMessage(U8(*page.failure), MessageIcon::None, this);
+        ShowMessage(Tr(*page.failure), MessageIcon::None, this);
         return;
     }
     graph_->DropReadoutHolds();
     if (page.singular) {
         SetCalculationValid(false);
-        ShowMessage(U8(*page.failure), MessageIcon::None, this);
+        ShowMessage(Tr(*page.failure), MessageIcon::None, this);
         for (int b = 1; b <= entry_.branches; ++b) ClearBranchImpedance(b);
         return;
     }

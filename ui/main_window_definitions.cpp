@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/loop_analysis.h"
 #include "calc/number_text.h"
@@ -82,9 +83,9 @@ void MainWindow::StoreElement(int b, const ElementEntry& entry)
                                      EnteredNumber(entry.values[kCapacitanceEntry]) != 0 &&
                                      EnteredNumber(entry_.frequency) == 0;
         if (capacitorAtZero)
-            ShowMessage(U8(texts::kCapacitorAtZero), MessageIcon::None, this);
+            ShowMessage(Tr(texts::kCapacitorAtZero), MessageIcon::None, this);
         else
-            ShowMessage(U8(e.description()), MessageIcon::Information, this);
+            ShowMessage(Tr(e.description()), MessageIcon::Information, this);
     }
 }
 
@@ -148,7 +149,7 @@ void MainWindow::StoreMatrixElement(int j, int k, const SignedSumEntry& entry)
     try {
         MatrixElementValue(entry_, j, k);
     } catch (const CalcError& e) {
-        ShowMessage(U8(e.description()), MessageIcon::Information, this);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, this);
     }
 }
 

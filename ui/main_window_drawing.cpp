@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "diagram_window.h"
 #include "diagram_window_texts.h"
@@ -73,12 +74,12 @@ void MainWindow::OnApplyDrawing(const DrawnCircuit& drawing, const DiagramLoops&
     ShowUsedValues();
     const CircuitDocument applied = DrawnPage(entry_, drawing, loops);
     if (ReplacesEntries(entry_, applied) &&
-        Ask(U8(text::kReplaceDefinitions), U8(texts::kYes), U8(texts::kNo), diagram_) != Answer::Yes)
+        Ask(Tr(text::kReplaceDefinitions), Tr(texts::kYes), Tr(texts::kNo), diagram_) != Answer::Yes)
         return;
     ClearDefinitionResults();
     if (applied.loops != entry_.loops || applied.branches != entry_.branches) {
-        ui_.loopCount->SetText(U8(texts::kCounts[applied.loops - 2]));
-        ui_.branchCount->SetText(U8(texts::kCounts[applied.branches - 2]));
+        ui_.loopCount->Choose(U8(texts::kCounts[applied.loops - 2]));
+        ui_.branchCount->Choose(U8(texts::kCounts[applied.branches - 2]));
         Resize(applied.loops, applied.branches);
     }
     for (int b = 1; b <= applied.branches; ++b) {
@@ -101,10 +102,10 @@ void MainWindow::OnExportNetlist(const DrawnCircuit& drawing, const DiagramLoops
     try {
         netlist = SpiceNetlist(loops, CircuitOf(DrawnPage(entry_, drawing, loops)), g_.sweepStart);
     } catch (const CalcError& e) {
-        ShowMessage(U8(e.description()), MessageIcon::Information, diagram_);
+        ShowMessage(Tr(e.description()), MessageIcon::Information, diagram_);
         return;
     }
-    const SaveQuestion question{U8(text::kExportNetlist),
+    const SaveQuestion question{Tr(text::kExportNetlist),
                                 {{U8(text::kNetlistFilter), U8(text::kNetlistSuffix)}},
                                 netlistPlace_.Suggestion(filePath_)};
     const QString path = exportChooser_(diagram_, question);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "document/language.h"
 #include "calc/calc_error.h"
 #include "calc/number_text.h"
 #include "entry_field.h"
@@ -19,8 +20,8 @@
 
 void MainWindow::ChooseUnit(const Selector* selector, UnitList list, QString& unit)
 {
-    const QString text = selector->currentText();
-    if (MultiplierOf(list, Std(text))) unit = text;
+    const std::optional<QString> source = selector->ChosenSource();
+    if (source && MultiplierOf(list, Std(*source))) unit = *source;
 }
 
 // Empty or an unfinished number: the value waits for a number.
@@ -251,5 +252,5 @@ std::optional<CalcError> MainWindow::ShowPageResults()
 void MainWindow::ShowPageResultsGuarded()
 {
     if (const std::optional<CalcError> failure = ShowPageResults())
-        ShowMessage(U8(failure->description()), MessageIcon::Information, this);
+        ShowMessage(Tr(failure->description()), MessageIcon::Information, this);
 }

@@ -8,15 +8,18 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 
+#include "document/language.h"
 #include "document/circuit_file.h"
 #include "example_files.h"
 #include "main_window.h"
 #include "platform/message_box.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "recent_files.h"
 #include "document/recovery_file.h"
@@ -32,8 +35,8 @@ constexpr int kRecoveryDelayMs = 500;
 QString ChooseCircuitFile(QWidget* parent, const QString& suggested, QFileDialog::AcceptMode mode)
 {
     const bool saving = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, U8(saving ? texts::kSaveDialogTitle : texts::kOpenDialogTitle),
-                       QFileInfo(suggested).absolutePath(), U8(texts::kCircuitFileFilter));
+    QFileDialog dialog(parent, Tr(saving ? texts::kSaveDialogTitle : texts::kOpenDialogTitle),
+                       QFileInfo(suggested).absolutePath(), Tr(texts::kCircuitFileFilter));
     // Qt's own dialog adds the suffix before it asks whether to replace a
     // file, so the question is about the file that will be written.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -63,32 +66,59 @@ QString DroppedCircuitFile(const QMimeData* data)
     return QFileInfo(path).suffix() == QString::fromUtf8(kCircuitFileSuffix) ? path : QString();
 }
 
+// A menu or a command, captioned by a marked text in the language in use.
+template <class Owner>
+QMenu* Menu(Owner* owner, const char* title)
+{
+    QMenu* menu = owner->addMenu(QString());
+    ShowText(menu, TextRole::Title, title);
+    return menu;
+}
+
+QAction* Command(QAction* action, const char* caption)
+{
+    ShowText(action, TextRole::Text, caption);
+    return action;
+}
+
 }  // namespace
 
 void MainWindow::BuildMenuBar()
 {
     menuBar_ = new QMenuBar(this);
-    QMenu* file = menuBar_->addMenu(U8(texts::kFileMenu));
-    file->addAction(U8(texts::kNewCommand), QKeySequence::New, this, &MainWindow::OnNew);
-    file->addAction(U8(texts::kOpenCommand), QKeySequence::Open, this, &MainWindow::OnOpen);
+    QMenu* file = Menu(menuBar_, texts::kFileMenu);
+    Command(file->addAction(QString(), QKeySequence::New, this, &MainWindow::OnNew), texts::kNewCommand);
+    Command(file->addAction(QString(), QKeySequence::Open, this, &MainWindow::OnOpen), texts::kOpenCommand);
     AddExamplesMenu(file);
-    file->addAction(U8(texts::kSaveCommand), QKeySequence::Save, this, &MainWindow::OnSave);
-    file->addAction(U8(texts::kSaveAsCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                    &MainWindow::OnSaveAs);
-    recentMenu_ = file->addMenu(U8(texts::kRecentFilesMenu));
+    Command(file->addAction(QString(), QKeySequence::Save, this, &MainWindow::OnSave), texts::kSaveCommand);
+    Command(file->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, &MainWindow::OnSaveAs),
+            texts::kSaveAsCommand);
+    recentMenu_ = Menu(file, texts::kRecentFilesMenu);
     // Filled as ファイル opens: another running Brivel may have added a file,
     // and an empty list is a disabled menu, which would never open to refill.
     connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
-    file->addAction(U8(texts::kQuitCommand), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &MainWindow::OnQuit);
+    Command(file->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &MainWindow::OnQuit),
+            texts::kQuitCommand);
     FillRecentMenu();
-    QMenu* circuit = menuBar_->addMenu(U8(texts::kCircuitMenu));
-    circuit->addAction(U8(texts::kMatrixFromCurrents), this, &MainWindow::OnMatrixFromCurrents);
-    circuit->addAction(U8(texts::kDiagramCommand), QKeySequence(Qt::CTRL | Qt::Key_D), this, &MainWindow::OnDiagram);
-    circuit->addAction(U8(graph_text::kMenuTune), this, &MainWindow::OpenElementTuning);
-    QMenu* help = menuBar_->addMenu(U8(texts::kHelpMenu));
-    help->addAction(U8(texts::kGuideCommand), QKeySequence::HelpContents, this, &MainWindow::ShowGuide);
-    help->addAction(U8(texts::kAboutCommand), this, &MainWindow::ShowAbout);
+    QMenu* circuit = Menu(menuBar_, texts::kCircuitMenu);
+    Command(circuit->addAction(QString(), this, &MainWindow::OnMatrixFromCurrents), texts::kMatrixFromCurrents);
+    Command(circuit->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_D), this, &MainWindow::OnDiagram),
+            texts::kDiagramCommand);
+    Command(circuit->addAction(QString(), this, &MainWindow::OpenElementTuning), graph_text::kMenuTune);
+    QMenu* language = Menu(Menu(menuBar_, texts::kViewMenu), texts::kLanguageMenu);
+    auto* languages = new QActionGroup(language);
+    for (Language l : {Language::Japanese, Language::English}) {
+        QAction* action = language->addAction(U8(texts::kLanguageNames[static_cast<size_t>(l)]));
+        action->setCheckable(true);
+        languages->addAction(action);
+        languageActions_[static_cast<size_t>(l)] = action;
+        connect(action, &QAction::triggered, this, [this, l] { OnLanguageChosen(l); });
+    }
+    ShowLanguageChosen();
+    QMenu* help = Menu(menuBar_, texts::kHelpMenu);
+    Command(help->addAction(QString(), QKeySequence::HelpContents, this, &MainWindow::ShowGuide), texts::kGuideCommand);
+    Command(help->addAction(QString(), this, &MainWindow::ShowAbout), texts::kAboutCommand);
 
     // The client area keeps its size and layout below the menu bar.
     const int menuHeight = menuBar_->sizeHint().height();
@@ -122,7 +152,7 @@ void MainWindow::FillRecentMenu()
 
 void MainWindow::AddExamplesMenu(QMenu* file)
 {
-    QMenu* examples = file->addMenu(U8(texts::kExamplesMenu));
+    QMenu* examples = Menu(file, texts::kExamplesMenu);
     const QFileInfoList files = ExampleFiles();
     for (const QFileInfo& example : files) {
         const QString path = example.filePath();
@@ -159,7 +189,7 @@ void MainWindow::WriteRecovery()
 
 void MainWindow::UpdateCaption()
 {
-    const QString program = U8(texts::kWindowCaption);
+    const QString program = Tr(texts::kWindowCaption);
     // A circuit without a file has its marker after the program's name.
     setWindowTitle(filePath_.isEmpty() ? program + QStringLiteral("[*]")
                                        : QFileInfo(filePath_).fileName() + QStringLiteral("[*] - ") + program);
@@ -179,7 +209,7 @@ bool MainWindow::MayDiscardChanges()
 {
     // A circuit of a new size with nothing in it is no work to lose.
     if (!IsModified() || !HoldsEntry()) return true;
-    switch (AskChoice(U8(texts::kUnsavedChanges), U8(texts::kSave), U8(texts::kDontSave), U8(texts::kCancel),
+    switch (AskChoice(Tr(texts::kUnsavedChanges), Tr(texts::kSave), Tr(texts::kDontSave), Tr(texts::kCancel),
                       Choice::Primary, this)) {
     case Choice::Primary:
         return OnSave();
@@ -255,7 +285,7 @@ bool MainWindow::SaveTo(const QString& path)
 {
     ShowUsedValues();
     if (ChangedElsewhere(path) &&
-        Ask(U8(texts::kChangedElsewhere), U8(texts::kYes), U8(texts::kNo), this) != Answer::Yes)
+        Ask(Tr(texts::kChangedElsewhere), Tr(texts::kYes), Tr(texts::kNo), this) != Answer::Yes)
         return false;
     if (const auto failure = WriteCircuitFile(path, entry_)) {
         ShowMessage(*failure, MessageIcon::Error, this);
@@ -280,7 +310,7 @@ QString MainWindow::SuggestedPath() const
 {
     const QStringList recent = RecentFiles();
     const QString folder = recent.isEmpty() ? QDir::homePath() : QFileInfo(recent.front()).absolutePath();
-    return QDir(folder).filePath(U8(texts::kUntitledFileName));
+    return QDir(folder).filePath(Tr(texts::kUntitledFileName));
 }
 
 void MainWindow::OfferRecovery()
@@ -291,10 +321,10 @@ void MainWindow::OfferRecovery()
     if (!recovered.read.document) {
         // Damaged beyond reading: said once and kept aside, not offered forever.
         const QString kept = left->SetAside();
-        ShowMessage(recovered.read.error.Message() + U8(texts::kRecoveryKept).arg(kept), MessageIcon::Error, this);
+        ShowMessage(recovered.read.error.Message() + Tr(texts::kRecoveryKept).arg(kept), MessageIcon::Error, this);
         return;
     }
-    if (Ask(U8(texts::kRestoreCircuit), U8(texts::kYes), U8(texts::kNo), this) == Answer::Yes)
+    if (Ask(Tr(texts::kRestoreCircuit), Tr(texts::kYes), Tr(texts::kNo), this) == Answer::Yes)
         Restore(*recovered.read.document, recovered.circuitFile);
     left->Remove();
 }

@@ -28,12 +28,12 @@ inline constexpr Box kCurrentTabs{6810, 7170, 8310, 3480};
 // The sample-circuit picture inside its frame, in logical pixels.
 inline constexpr int kSamplePictureLeft = 15, kSamplePictureTop = 28;
 
-// Inside the state frame. The captions' width follows their text; a height
-// given centres the text in it.
-inline constexpr Box kEmfCaption{270, 1365, 0, 0};
-inline constexpr Box kFrequencyCaption{270, 2100, 0, 0};
-inline constexpr Box kLoopCountCaption{270, 645, 0, 0};
-inline constexpr Box kBranchCountCaption{2250, 645, 0, 0};
+// Inside the state frame. The captions' width follows their text, up to the
+// control at their right; a height given centres the text in it.
+inline constexpr Box kEmfCaption{270, 1365, 1095, 0};
+inline constexpr Box kFrequencyCaption{270, 2100, 1095, 0};
+inline constexpr Box kLoopCountCaption{270, 645, 1185, 0};
+inline constexpr Box kBranchCountCaption{2250, 645, 780, 0};
 inline constexpr Box kLoopCount{1455, 570, 660, 405};
 inline constexpr Box kBranchCount{3030, 570, 840, 405};
 inline constexpr Box kEmfField{1365, 1290, 1200, 420};

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 
+#include "document/language.h"
 #include "calc/matrix_from_currents.h"
 #include "main_window.h"
 #include "document/matrix_check_text.h"
@@ -65,8 +66,8 @@ bool MainWindow::MatrixAgreesOrUserDecides()
 {
     const std::vector<ElementDisagreement> disagreements = MatrixDisagreements();
     if (disagreements.empty() || (acceptedAsTyped_ && SameDefinitions(*acceptedAsTyped_, entry_))) return true;
-    const Choice choice = AskChoice(DisagreementLines(disagreements).join('\n'), U8(texts::kFollowCurrents),
-                                    U8(texts::kCalculateAsTyped), U8(texts::kCancel), Choice::Cancel, this);
+    const Choice choice = AskChoice(DisagreementLines(disagreements).join('\n'), Tr(texts::kFollowCurrents),
+                                    Tr(texts::kCalculateAsTyped), Tr(texts::kCancel), Choice::Cancel, this);
     if (choice == Choice::Cancel) return false;
     if (choice == Choice::Secondary) {
         acceptedAsTyped_ = entry_;

@@ -4,7 +4,7 @@
 #include "graph/graph_page.h"
 #include "main_window.h"
 #include "platform/message_box.h"
-#include "document/qstring_utf8.h"
+#include "document/language.h"
 #include "tab_control.h"
 #include "texts.h"
 
@@ -14,7 +14,7 @@ void MainWindow::OpenElementTuning()
 {
     if (!graph_->HasDrawnCircuit()) {
         if (results_.Valid() == nullptr) {
-            ShowMessage(U8(texts::kEnterCircuitFirst), MessageIcon::Error, this);
+            ShowMessage(Tr(texts::kEnterCircuitFirst), MessageIcon::Error, this);
             return;
         }
         OnShowFrequencyCharacteristics();

@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "look.h"
-#include "document/qstring_utf8.h"
 #include "texts.h"
 
 namespace {
@@ -26,11 +25,11 @@ twips::Box BranchBox(int b) { return {kColumns[(b - 1) % 5], kRows[(b - 1) / 5],
 MatrixElementDialog::MatrixElementDialog(int j, int k, int branchCount, const SumPresses& shown, QWidget* parent)
     : SignedSumDialog(SumKind::MatrixElement, branchCount, QStringLiteral("Z%1%2").arg(j).arg(k), shown, parent)
 {
-    SetUpFixedDialog(*this, CaptionFor(texts::kMatrixCaption), kClient);
-    zeroButton_ = GothicButton(this, U8(texts::kZeroButton), kZero, kTermPoints);
+    SetUpFixedDialog(*this, texts::kMatrixCaption, Element(), kClient);
+    zeroButton_ = GothicButton(this, texts::kZeroButton, kZero, kTermPoints);
     connect(zeroButton_, &QPushButton::clicked, this, &MatrixElementDialog::OnZero);
     for (int b = 1; b <= Circuit::MaxBranches; ++b) {
-        branchButtons_[b] = GothicButton(this, U8(texts::kBranchButtons[b - 1]), BranchBox(b), kTermPoints);
+        branchButtons_[b] = GothicButton(this, texts::kBranchButtons[b - 1], BranchBox(b), kTermPoints);
         connect(branchButtons_[b], &QPushButton::clicked, this, [this, b] { OnBranchButton(b); });
     }
     BuildCommonButtons(kSigns, kClosing, kDefinitionLine);

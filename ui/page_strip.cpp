@@ -1,13 +1,23 @@
 #include "page_strip.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QAccessibleActionInterface>
+#include <QEvent>
 #include <QPointer>
+#include <QToolButton>
 
 #include "accessible_factory.h"
 #include "accessible_parts.h"
 
 namespace {
+
+// Qt's names of the scroll arrows, which Qt's own translations translate,
+// and the object name of the left one.
+constexpr const char* kQtContext = "QTabBar";
+constexpr const char* kLeftArrowName = "ScrollLeftButton";
+constexpr const char* kScrollLeft = "Scroll Left";
+constexpr const char* kScrollRight = "Scroll Right";
 
 class PageTabAccessible : public AccessiblePart, public QAccessibleActionInterface {
 public:
@@ -70,4 +80,13 @@ PageStrip::PageStrip(QWidget* parent) : QTabBar(parent)
         QAccessibleStateChangeEvent event(tab, selected);
         QAccessible::updateAccessibility(&event);
     });
+}
+
+void PageStrip::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        for (QToolButton* arrow : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+            arrow->setAccessibleName(QCoreApplication::translate(
+                kQtContext, arrow->objectName() == QLatin1String(kLeftArrowName) ? kScrollLeft : kScrollRight));
+    QTabBar::changeEvent(event);
 }

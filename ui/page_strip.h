@@ -9,4 +9,9 @@ class PageStrip : public QTabBar {
     Q_OBJECT
 public:
     explicit PageStrip(QWidget* parent = nullptr);
+
+protected:
+    // Qt names its scroll arrows once, when it makes them; they are named
+    // again in the language now in use.
+    void changeEvent(QEvent* event) override;
 };

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "accessible_factory.h"
+#include "document/language.h"
 #include "texts.h"
 
 namespace {
@@ -83,7 +84,7 @@ void Selector::MakeEditable()
 void Selector::showEvent(QShowEvent* event)
 {
     MakeEditable();
-    lineEdit()->setAccessibleName(QString::fromUtf8(texts::kNameSelectorEdit).arg(accessibleName()));
+    lineEdit()->setAccessibleName(Tr(texts::kNameSelectorEdit).arg(accessibleName()));
     QComboBox::showEvent(event);
 }
 
@@ -96,6 +97,50 @@ void Selector::SetText(const QString& text)
         MakeEditable();
         setEditText(text);
     }
+}
+
+void Selector::SetItems(const QStringList& sources)
+{
+    clear();
+    for (const QString& source : sources) addItem(Tr(source), source);
+}
+
+void Selector::SetUnits(UnitList units)
+{
+    QStringList sources;
+    for (const Unit& unit : units) sources << QString::fromUtf8(unit.text);
+    SetItems(sources);
+}
+
+void Selector::Choose(const QString& source)
+{
+    const int i = findData(source);
+    if (i >= 0) setCurrentIndex(i);
+}
+
+std::optional<QString> Selector::ChosenSource() const
+{
+    const int i = findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i < 0 || !itemData(i).isValid()) return std::nullopt;
+    return itemData(i).toString();
+}
+
+// The items speak a new language; a text typed over the item stays. The
+// field is named anew once the selector's own name, a text it keeps, has
+// been shown in the language.
+bool Selector::event(QEvent* event)
+{
+    const bool language = event->type() == QEvent::LanguageChange;
+    const bool typed = language && currentIndex() >= 0 && currentText() != itemText(currentIndex());
+    const QString shown = currentText();
+    const bool handled = QComboBox::event(event);
+    if (language) {
+        for (int i = 0; i < count(); ++i)
+            if (itemData(i).isValid()) setItemText(i, Tr(itemData(i).toString()));
+        if (typed) setEditText(shown);
+        if (lineEdit() != nullptr) lineEdit()->setAccessibleName(Tr(texts::kNameSelectorEdit).arg(accessibleName()));
+    }
+    return handled;
 }
 
 // The text field passes Enter on to the selector; the open list takes it

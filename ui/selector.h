@@ -8,6 +8,9 @@
 // stay hidden, and a text field is the costly part of each.
 
 #include <QComboBox>
+#include <optional>
+
+#include "document/units.h"
 
 class Selector : public QComboBox {
     Q_OBJECT
@@ -18,6 +21,18 @@ public:
     // item of that text when there is one.
     void SetText(const QString& text);
 
+    // The items are the marked texts, shown in the language in use and kept
+    // by their source: a unit or a count is chosen and read by its source,
+    // whatever language shows it.
+    void SetItems(const QStringList& sources);
+    // The units of the list, kept by their texts in the program's own language.
+    void SetUnits(UnitList units);
+    // Shows the item of that source without raising chosen().
+    void Choose(const QString& source);
+    // The source of the item the selector's text names; nothing for a typed
+    // text that names none.
+    std::optional<QString> ChosenSource() const;
+
     // Whether the wheel over the closed selector steps through its items
     // (and raises chosen()); on by default.
     void SetWheelChooses(bool chooses) { wheelChooses_ = chooses; }
@@ -27,6 +42,7 @@ signals:
     void enterPressed();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

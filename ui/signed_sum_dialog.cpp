@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/language.h"
 #include "look.h"
+#include "platform/shown_text.h"
 #include "document/qstring_utf8.h"
 #include "texts.h"
 
@@ -44,10 +46,10 @@ SignedSumDialog::SignedSumDialog(SumKind kind, int offered, const QString& eleme
 void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
                                          const std::array<twips::Box, 2>& closing, const twips::Box& definitionLine)
 {
-    plusButton_ = GothicButton(this, U8(texts::kPlus), signs[0], kSignPoints);
-    okButton_ = GothicButton(this, U8(texts::kOk), closing[0], kClosingPoints);
-    minusButton_ = GothicButton(this, U8(texts::kMinus), signs[1], kSignPoints);
-    cancelButton_ = GothicButton(this, U8(texts::kCancel), closing[1], kClosingPoints);
+    plusButton_ = GothicButton(this, texts::kPlus, signs[0], kSignPoints);
+    okButton_ = GothicButton(this, texts::kOk, closing[0], kClosingPoints);
+    minusButton_ = GothicButton(this, texts::kMinus, signs[1], kSignPoints);
+    cancelButton_ = GothicButton(this, texts::kCancel, closing[1], kClosingPoints);
     connect(plusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnPlus);
     connect(okButton_, &QPushButton::clicked, this, &SignedSumDialog::OnOk);
     connect(minusButton_, &QPushButton::clicked, this, &SignedSumDialog::OnMinus);
@@ -63,14 +65,15 @@ void SignedSumDialog::BuildCommonButtons(const std::array<twips::Box, 2>& signs,
     definitionLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     nextSign_ = GothicLabel(this, signBox, kDefinitionPoints);
     nextSign_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    definitionLine_->setAccessibleName(U8(texts::kNameDefinitionLine));
-    nextSign_->setAccessibleName(U8(texts::kNameNextSign));
+    ShowText(definitionLine_, TextRole::AccessibleName, texts::kNameDefinitionLine);
+    ShowText(nextSign_, TextRole::AccessibleName, texts::kNameNextSign);
     ShowDefinition();
 }
 
-QString SignedSumDialog::CaptionFor(const char* caption) const
+void SignedSumDialog::changeEvent(QEvent* event)
 {
-    return U8(caption) + U8(texts::kIdeographicSpace) + element_;
+    if (event->type() == QEvent::LanguageChange && definitionLine_ != nullptr) ShowDefinition();
+    QDialog::changeEvent(event);
 }
 
 void SignedSumDialog::ShowDefinition()
@@ -78,8 +81,8 @@ void SignedSumDialog::ShowDefinition()
     entry_ = EntryOfPresses(presses_, kind_);
     auto lastSign = std::find_if(presses_.rbegin(), presses_.rend(), IsSign);
     const bool minus = lastSign != presses_.rend() && lastSign->kind == SumPress::Kind::Minus;
-    definitionLine_->setText(element_ + U8(texts::kEquals) + entry_.text);
-    nextSign_->setText(U8(texts::kNextTermSign) + U8(minus ? texts::kMinus : texts::kPlus));
+    definitionLine_->setText(element_ + Tr(texts::kEquals) + entry_.text);
+    nextSign_->setText(Tr(texts::kNextTermSign) + Tr(minus ? texts::kMinus : texts::kPlus));
 }
 
 void SignedSumDialog::Press(SumPress press)

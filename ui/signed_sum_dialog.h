@@ -51,6 +51,8 @@ protected:
     SignedSumDialog(SumKind kind, int offered, const QString& element, const SumPresses& shown, QWidget* parent);
 
     void keyPressEvent(QKeyEvent* event) override;
+    // The definition line in the language now in use.
+    void changeEvent(QEvent* event) override;
 
     void Press(SumPress press);
     void PressTerm(int k) { Press({SumPress::Kind::Term, k}); }
@@ -58,8 +60,7 @@ protected:
     // definition line.
     void BuildCommonButtons(const std::array<twips::Box, 2>& signs, const std::array<twips::Box, 2>& closing,
                             const twips::Box& definitionLine);
-    // The caption: the dialog's own, then the element.
-    QString CaptionFor(const char* caption) const;
+    const QString& Element() const { return element_; }
     // Called by ＯＫ just before the dialog closes.
     virtual void BeforeOk() {}
 

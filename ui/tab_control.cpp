@@ -1,6 +1,7 @@
 #include "tab_control.h"
 
 #include "page_strip.h"
+#include "platform/shown_text.h"
 
 #include <QPainter>
 #include <QTabBar>
@@ -16,11 +17,12 @@ TabControl::TabControl(Strip strip, QWidget* parent) : QWidget(parent), strip_(s
     });
 }
 
-QWidget* TabControl::AddTab(const QString& caption)
+QWidget* TabControl::AddTab(const char* caption)
 {
     auto* page = new QWidget(this);
     pages_.push_back(page);
-    bar_->addTab(caption);
+    const int index = bar_->addTab(QString());
+    ShowText(page, caption, [this, index](const QString& shown) { bar_->setTabText(index, shown); });
     page->setVisible(bar_->currentIndex() == Count() - 1);
     Relayout();
     bar_->raise();

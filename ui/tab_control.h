@@ -16,8 +16,9 @@ public:
 
     TabControl(Strip strip, QWidget* parent = nullptr);
 
-    // Adds a tab and returns its page.
-    QWidget* AddTab(const QString& caption);
+    // Adds a tab captioned by the marked text, in the language in use, and
+    // returns its page.
+    QWidget* AddTab(const char* caption);
     QWidget* Page(int i) const { return pages_[i]; }
     int Count() const { return static_cast<int>(pages_.size()); }
 

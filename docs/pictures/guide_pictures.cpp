@@ -1,7 +1,8 @@
 // Renders the pictures of the user guide from the real windows, offscreen:
 // the sample circuit entered and calculated, its drawing, the definition
 // dialogs, the graph page with a held marker, the print preview, and Z2's
-// capacitor tuned and stepped with the tuning window beside the graphs. Run through
+// capacitor tuned and stepped with the tuning window beside the graphs; in
+// Japanese, and in English into the folder's en/. Run through
 // scripts/guide-pictures; the first argument is the folder written to.
 
 #include <QApplication>
@@ -20,7 +21,7 @@
 #include "graph/graph_page.h"
 #include "platform/fonts.h"
 #include "platform/picture_box.h"
-#include "platform/toolkit_language.h"
+#include "document/language.h"
 #include "ui/current_dialog.h"
 #include "ui/diagram_window.h"
 #include "ui/element_tuning_window.h"
@@ -55,24 +56,13 @@ bool SaveWithTuning(QWidget& graph, QWidget& tuning, const QDir& folder, const c
     return saved;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// Every picture of the guide, in the language in use.
+bool SavePictures(const QDir& folder, const QString& sample)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    InstallToolkitTranslation();
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: guide_pictures FOLDER SAMPLE.brivel\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool saved = true;
-
     MainWindow window;
     window.show();
-    if (!window.OpenFile(QString::fromLocal8Bit(argv[2]))) return 1;
+    if (!window.OpenFile(sample)) return false;
     window.OnCalculate();
     saved &= Save(window, folder, "main_window.png");
 
@@ -131,5 +121,25 @@ int main(int argc, char* argv[])
     graph.OnGraphMouseMove(Graph::Magnitude, x, 2);
     saved &= SaveWithTuning(graph, tuning, folder, "stepping.png");
     tuning.close();
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: guide_pictures FOLDER SAMPLE.brivel\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString sample = QString::fromLocal8Bit(argv[2]);
+    UseLanguage(Language::Japanese);
+    bool saved = SavePictures(folder, sample);
+    UseLanguage(Language::English);
+    saved &= folder.mkpath(QStringLiteral("en")) && SavePictures(QDir(folder.filePath(QStringLiteral("en"))), sample);
     return saved ? 0 : 1;
 }

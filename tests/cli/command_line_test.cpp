@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -144,6 +145,9 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
         {{"--sweep", sample, "--step", "Z4.C=1u"}, 2, 0, "…など）として読めません（1 文字目）。\n"},
         {{"--sweep", sample, "--step", "Z1.L=1m,1e306"}, 1, 502, "Z1.L=1e+306: オーバーフローが発生しました。\n"},
         {{"--results", sample, "--step", "Z1.R=1"}, 2, 0, "引数が正しくありません：…"},
+        {{"--lang", "en", "--sweep", noEmf}, 1, 0, "Set the EMF E to a value other than 0.\n"},
+        {{"--lang=en", "--check", crossed}, 2, 0, "…the circuit diagram: Lines cross or overlap at (2,0)\n"},
+        {{"--lang", "fr", "--results", sample}, 2, 0, "引数が正しくありません：--lang fr\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -164,8 +168,11 @@ TEST(CommandLine, ModesExitStatusAndOutputWithoutADisplay)
     }
     EXPECT_EQ(RunProgram({"--check", drawnOtherwise}).out,
               U8("定義が回路図から求めた定義と一致しません。\nI03　入力：－I2　回路図から：I2\n"));
-    // One language, and the window's optional file.
+    // One language, and the window's optional file; the language the window
+    // remembers is not the command line's.
+    QSettings(QStringLiteral("Brivel"), QStringLiteral("brivel")).setValue(QStringLiteral("language"), "en");
     EXPECT_TRUE(RunProgram({"--help"}).out.startsWith(U8("使い方：\n  brivel [FILE]\n")));
+    EXPECT_TRUE(RunProgram({"--lang", "en", "--help"}).out.startsWith(U8("Usage:\n  brivel [FILE]\n")));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "graph/axes.h"
 #include "graph/graph_texts.h"
 #include "tests/graph/page_fixture.h"
+#include "tests/support/in_language.h"
 #include "tests/support/pixels.h"
 
 namespace {
@@ -140,7 +141,8 @@ public:
 
 // Every frequency label lies whole inside its strip by the metrics of its
 // font at the screen's pixel ratio: none loses its first characters at the
-// left end ("00Ｈｚ") or its last ones at the right end (a lone "1" of 10K).
+// left end ("00Ｈｚ") or its last ones at the right end (a lone "1" of 10K),
+// in Japanese nor in English.
 TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
 {
     LabelSpy strip(page.get());
@@ -157,21 +159,24 @@ TEST_F(PageTest, FrequencyLabelsLieWholeInsideTheirStrip)
     device.setDotsPerMeterY(dotsPerMetre);
     const QFontMetricsF metrics(strip.Font(), &device);
 
-    for (double start : {0.01, 100.0, 1e5}) {
-        for (FrequencySpan span : {FrequencySpan::TwoDecades, FrequencySpan::FourDecades}) {
-            state.sweepStart = start;
-            strip.printed.clear();
-            DrawFrequencyAxis(state, boxes, span);
-            ASSERT_FALSE(strip.printed.empty());
-            double previousEnd = 0;  // none runs into the next
-            for (const LabelSpy::Printed& p : strip.printed) {
-                EXPECT_GE(p.left + 0.5, previousEnd) << p.text.toStdString() << " from " << start << " Hz";
-                previousEnd = p.left + metrics.horizontalAdvance(p.text) / ratio;
-                const QRectF ink = metrics.boundingRect(p.text);
-                const double first = p.left + std::min(0.0, ink.left() / ratio);
-                const double last = p.left + std::max(metrics.horizontalAdvance(p.text), ink.right()) / ratio;
-                EXPECT_GE(first, 0) << p.text.toStdString() << " from " << start << " Hz";
-                EXPECT_LE(last, strip.width()) << p.text.toStdString() << " from " << start << " Hz";
+    for (const Language language : {Language::Japanese, Language::English}) {
+        const InLanguage speaking(language);
+        for (double start : {0.01, 100.0, 1e5}) {
+            for (FrequencySpan span : {FrequencySpan::TwoDecades, FrequencySpan::FourDecades}) {
+                state.sweepStart = start;
+                strip.printed.clear();
+                DrawFrequencyAxis(state, boxes, span);
+                ASSERT_FALSE(strip.printed.empty());
+                double previousEnd = 0;  // none runs into the next
+                for (const LabelSpy::Printed& p : strip.printed) {
+                    EXPECT_GE(p.left + 0.5, previousEnd) << p.text.toStdString() << " from " << start << " Hz";
+                    previousEnd = p.left + metrics.horizontalAdvance(p.text) / ratio;
+                    const QRectF ink = metrics.boundingRect(p.text);
+                    const double first = p.left + std::min(0.0, ink.left() / ratio);
+                    const double last = p.left + std::max(metrics.horizontalAdvance(p.text), ink.right()) / ratio;
+                    EXPECT_GE(first, 0) << p.text.toStdString() << " from " << start << " Hz";
+                    EXPECT_LE(last, strip.width()) << p.text.toStdString() << " from " << start << " Hz";
+                }
             }
         }
     }

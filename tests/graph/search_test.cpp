@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -213,7 +214,7 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
         EXPECT_TRUE(page.ReadoutHeld(Graph::Magnitude));
         EXPECT_EQ(page.Marker()->curve, (PlottedCurve{c.quantity, c.branch}));
 
-        const std::vector<CurvePoint>& found = page.Marker()->found;
+        const std::vector<CurvePoint>& found = page.Marker()->finding.points;
         ASSERT_EQ(found.size(), c.expectedXs.size());
         EXPECT_EQ(page.Marker()->point.frequency, found.front().frequency);
         for (size_t i = 0; i < found.size(); ++i) {
@@ -221,7 +222,7 @@ TEST(Searches, FindTheExactFrequenciesOfTheCurves)
             EXPECT_LT(std::abs(found[i].frequency / exact - 1), 5e-7L)
                 << found[i].frequency << " against " << static_cast<double>(exact);
         }
-        EXPECT_EQ(page.Marker()->note.contains(QString::fromUtf8(graph_text::kAtSpanEnd)), c.atSpanEnd);
+        EXPECT_EQ(page.MarkerValuesLabel().text().contains(QString::fromUtf8(graph_text::kAtSpanEnd)), c.atSpanEnd);
     }
 }
 

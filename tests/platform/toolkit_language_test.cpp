@@ -2,15 +2,21 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "platform/toolkit_language.h"
+#include "document/language.h"
+#include "ui/texts.h"
 
-TEST(ToolkitLanguage, StandardButtonsSpeakJapanese)
+TEST(ToolkitLanguage, StandardButtonsSpeakTheLanguageInUse)
 {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     ASSERT_EQ(cancel(), QStringLiteral("Cancel"));
 
-    InstallToolkitTranslation();
+    UseLanguage(Language::Japanese);
     EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
+    EXPECT_EQ(Tr(texts::kCancel), QString::fromUtf8("キャンセル"));
+    UseLanguage(Language::English);
+    EXPECT_EQ(LanguageInUse(), Language::English);
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_EQ(Tr(texts::kCancel), QStringLiteral("Cancel"));
 
     // Leave the other tests with the untranslated toolkit.
     for (auto* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {

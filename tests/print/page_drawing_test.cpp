@@ -12,6 +12,7 @@
 #include "platform/image_surface.h"
 #include "print/page_drawer.h"
 #include "tests/print/page_fixture.h"
+#include "tests/support/in_language.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/sample_circuits.h"
 
@@ -210,6 +211,14 @@ TEST_F(PageDrawing, ImpedanceRowsOverSixDecadesWithUnitLines)
 
     const auto phase = PrintsIn(106.25 - 1e-6, 181.25);
     EXPECT_EQ(TextsOf(phase), (std::vector<QString>{"-90 ", "-60 ", "-30 ", " 0 ", " 30 ", " 60 ", " 90 ", "　度"}));
+
+    // In English the units are written the SI way, in the same places.
+    const InLanguage english(Language::English);
+    page.ClearCalls();
+    ASSERT_TRUE(Draw());
+    EXPECT_EQ(TextsOf(PrintsIn(25 - 1e-6, 106)),
+              (std::vector<QString>{" 1 ", " 10 ", " Ω", " 100 ", " 1 ", " kΩ", " 10 ", " 100 ", " 1 ", " MΩ"}));
+    EXPECT_EQ(TextsOf(PrintsIn(106.25 - 1e-6, 181.25)).back(), " deg");
 }
 
 TEST_F(PageDrawing, CurrentRowsOverFourDecades)
