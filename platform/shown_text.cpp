@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 namespace {
 
 const char* PropertyOf(TextRole role)
