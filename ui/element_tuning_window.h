@@ -60,7 +60,6 @@ public:
     QLineEdit& RangeField(int end) { return *rangeFields_[static_cast<size_t>(end)]; }
     QLineEdit& StepsField() { return *stepsField_; }
     QLineEdit& StepEndField(int end) { return *stepEndFields_[static_cast<size_t>(end)]; }
-    QSpinBox& StepCountBox() { return *stepCount_; }
     QRadioButton& SpacingOption(StepSpacing spacing) { return *spacingOptions_[static_cast<size_t>(spacing)]; }
     QPushButton& GenerateButton() { return *generateButton_; }
     QPushButton& DrawButton() { return *drawButton_; }

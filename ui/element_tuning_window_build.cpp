@@ -14,6 +14,7 @@
 
 #include "element_tuning_window.h"
 #include "entry_field.h"
+#include "graph/branch_colour.h"
 #include "graph/graph_page.h"
 #include "graph/graph_texts.h"
 #include "look.h"
@@ -28,7 +29,6 @@ constexpr double kValuePoints = 12;
 constexpr int kSliderPageStep = 20;
 constexpr int kSliderWidth = 300;
 constexpr int kRangeChars = 8;
-constexpr int kMostSteps = 12;
 
 QLabel* Caption(const MarkedText& text, QWidget* parent)
 {
@@ -172,7 +172,7 @@ QWidget* ElementTuningWindow::BuildStepFrame()
     QLabel* count = Caption(texts::kStepCount, frame);
     stepCount_ = new QSpinBox(frame);
     stepCount_->setFont(GothicFont(kPoints));
-    stepCount_->setRange(2, kMostSteps);
+    stepCount_->setRange(2, static_cast<int>(kMostFamilyMembers));
     stepCount_->setValue(3);
     count->setBuddy(stepCount_);
     grid->addWidget(count, 1, 4);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -108,22 +109,33 @@ bool ParsePrintedRow(const std::string& line, int& index, std::vector<double>& v
     return !values.empty();
 }
 
+// Runs ngspice in batch mode on the netlist in a fresh directory, which the
+// caller removes; its log is log.txt there.
+std::optional<fs::path> RunInFreshDirectory(const std::string& netlist, int& status)
+{
+    char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    if (dir == nullptr) {
+        ADD_FAILURE() << "cannot create a temporary directory";
+        return std::nullopt;
+    }
+    const fs::path work(dir);
+    std::ofstream(work / "net.cir") << netlist;
+    const std::string cmd = "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
+    status = std::system(cmd.c_str());
+    return work;
+}
+
 }  // namespace
 
 // Runs ngspice in batch mode in a fresh directory. Its exit status is 1 even
 // after a good run, so only the files it writes tell success.
 std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const std::vector<double>& frequencies)
 {
-    char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    if (dir == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary directory";
-        return {};
-    }
-    const fs::path work(dir);
-    std::ofstream(work / "net.cir") << Netlist(net, emf, frequencies);
-    const std::string cmd = "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
-    std::system(cmd.c_str());
+    int status = 0;
+    const std::optional<fs::path> ran = RunInFreshDirectory(Netlist(net, emf, frequencies), status);
+    if (!ran) return {};
+    const fs::path& work = *ran;
     std::vector<NgspiceSolution> sols(frequencies.size());
     bool ok = true;
     for (size_t f = 0; f < frequencies.size() && ok; ++f)
@@ -138,18 +150,11 @@ std::vector<NgspiceSolution> RunNgspice(const Network& net, double emf, const st
 
 std::vector<std::vector<double>> RunNgspicePrint(const std::string& netlist)
 {
-    char pattern[] = "/tmp/brivel-ngspice-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    if (dir == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary directory";
-        return {};
-    }
-    const fs::path work(dir);
-    std::ofstream(work / "net.cir") << netlist;
-    const std::string cmd = "cd '" + work.string() + "' && '" BRIVEL_NGSPICE "' -b net.cir > log.txt 2>&1";
-    const int status = std::system(cmd.c_str());
-    const std::string log = ReadAll(work / "log.txt");
-    fs::remove_all(work);
+    int status = 0;
+    const std::optional<fs::path> work = RunInFreshDirectory(netlist, status);
+    if (!work) return {};
+    const std::string log = ReadAll(*work / "log.txt");
+    fs::remove_all(*work);
     // A table too wide for a page continues in another that repeats the
     // index and the frequency.
     std::map<int, std::vector<double>> rows;
