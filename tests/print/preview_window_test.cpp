@@ -397,6 +397,20 @@ TEST_F(Preview, FailuresEndInOrderWithAMessageAndLeaveFilesAsTheyWere)
     window.PrintButton().click();
     EXPECT_TRUE(Contents(pdfAnswer).startsWith("%PDF-"));
     EXPECT_EQ(shown.size(), 7u);
+
+    // The disk fills up on the circuit's page, after room for a whole page of
+    // graphs: the page printed before stays as it was.
+    const QByteArray graphsOnly = Contents(pdfAnswer);
+    window.SetReport({EmptyDocument(2, 3), {}, {}, {}});
+    window.PrintCircuitBox().setChecked(true);
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(graphsOnly.size()));
+        window.PrintButton().click();
+    }
+    window.PrintCircuitBox().setChecked(false);
+    ASSERT_EQ(shown.size(), 8u);
+    EXPECT_EQ(shown[7].text, failed);
+    EXPECT_EQ(Contents(pdfAnswer), graphsOnly);
 }
 
 // The save dialog starts where a page was last printed, and in the home

@@ -230,6 +230,12 @@ TEST(TypicalRun, DrawingChangesNothing)
     user.Click(&tuning.DrawButton());
     ASSERT_EQ(user.TakeMessages().size(), 1u);
     EXPECT_EQ(tuning.StepsField().selectedText(), "2.2x");
+    user.TypeInto(&tuning.StepsField(), "1u 2u 3u 4u 5u 6u 7u 8u 9u 10u 11u 12u 13u");
+    user.Click(&tuning.DrawButton());
+    const std::vector<Message> tooMany = user.TakeMessages();
+    ASSERT_EQ(tooMany.size(), 1u);
+    EXPECT_TRUE(tooMany[0].text.contains("12")) << tooMany[0].text.toStdString();
+    EXPECT_TRUE(graph.Plotted().family.empty());
     user.TypeInto(&tuning.StepEndField(0), "1u");
     user.TypeInto(&tuning.StepEndField(1), "4.7u");
     user.Click(&tuning.GenerateButton());
