@@ -232,6 +232,18 @@ TEST_F(PdfPage, CircuitPageHoldsEveryValueAndResultWithItsUnitInsideTheMargins)
     }
     for (const QString& w : wanted) EXPECT_TRUE(text.contains(QString(w).remove(' '))) << w.toStdString();
 
+    // A circuit that cannot be calculated says why where the results stand.
+    const CircuitDocument unentered = EmptyDocument(2, 3);
+    const ResultsText failed = ResultsOf(unentered, ResultsForm::Shown);
+    ASSERT_TRUE(failed.failure);
+    window.SetReport({unentered, {}, QDate(2024, 5, 1), {}});
+    PrintAndRender("unentered");
+    pages = PdfWords(dir.filePath("unentered.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    text.clear();
+    for (const Word& w : pages[1]) text += w.text;
+    EXPECT_TRUE(text.contains(QString(*failed.failure).remove(' '))) << text.toStdString();
+
     window.PrintCircuitBox().setChecked(false);
     PrintAndRender("graphs");
     EXPECT_EQ(PdfWords(dir.filePath("graphs.pdf")).size(), 1u);
